@@ -1,0 +1,60 @@
+#pragma once
+// Plain models of the window controls. The game layer changes them; the Qt binding in ui/ draws
+// them and forwards user actions. Nothing here knows how a control looks on screen.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tc {
+
+// Properties shared by every control. A change bumps the window's change counter through
+// `touch`, so the binding can skip idle ticks cheaply.
+struct Control {
+    std::string Caption; // caption or text
+    bool Visible = true;
+    bool Enabled = true;
+    bool Default = false; // default button of its window
+    std::string Tooltip;
+    int Tag = 0;
+};
+
+// A drop-down list whose text is always one of its items (or empty with no selection).
+struct Combolist : Control {
+    std::vector<std::string> Items;
+    int Listindex = -1; // -1: no selection
+
+    int Listcount() const { return static_cast<int>(Items.size()); }
+    std::string Text() const {
+        return Listindex >= 0 && Listindex < Listcount() ? Items[Listindex] : std::string();
+    }
+    void Additem(const std::string& item, int index = -1) {
+        if (index < 0 || index >= Listcount()) {
+            Items.push_back(item);
+        } else {
+            Items.insert(Items.begin() + index, item);
+            if (Listindex >= index) ++Listindex;
+        }
+    }
+    void Removeitem(int index) {
+        Items.erase(Items.begin() + index);
+        if (Listindex == index)
+            Listindex = -1;
+        else if (Listindex > index)
+            --Listindex;
+    }
+    void Clear() {
+        Items.clear();
+        Listindex = -1;
+    }
+    // Selects the item with this text; returns false when there is none.
+    bool Select(const std::string& text) {
+        for (int i = 0; i < Listcount(); ++i)
+            if (Items[i] == text) {
+                Listindex = i;
+                return true;
+            }
+        return false;
+    }
+};
+
+} // namespace tc
