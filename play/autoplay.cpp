@@ -1,0 +1,26 @@
+#include "play/autoplay.h"
+
+namespace tc {
+
+void Runtimers(Game& g) {
+    for (;;) {
+        if (g.Message.Visible) {
+            if (g.Message.Tag != "Continue Playing") return;
+            g.Messagebutton("Cmdmid");
+        } else if (g.Tmrbuffer.Enabled) {
+            g.Tmrbuffer_Timer();
+        } else if (g.Tmrdelay.Enabled && g.Rec.Status != "Next Demo") {
+            g.Tmrdelay_Timer();
+        } else {
+            return;
+        }
+    }
+}
+
+void Autoplay(Game& g) {
+    g.Startgame();
+    g.Getguess();
+    Runtimers(g);
+}
+
+} // namespace tc

@@ -1,0 +1,60 @@
+#pragma once
+// The one game in memory. It lives as long as the program and is cleared for each new game.
+#include "engine/str.h"
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tc {
+
+using Codestring = Str;
+
+struct Hint {
+    int16_t black = 0;
+    int16_t white = 0;
+    int16_t blanks = 0; // blank matches: only for the win test, never shown
+};
+
+constexpr int Trialslots = 28; // index 0..27; trials are numbered from 1
+
+struct Gamerecord {
+    std::string Status;
+    std::string Savedstate = "Unsaved";
+    int16_t Trial = 0;
+    int16_t Finaltrial = 0;
+    int16_t Attempts = 0;
+    Codestring Answer;
+    int16_t Answerblanks = 0;
+    Codestring Currentstring;
+    int16_t Inputblanks = 0;
+    Hint Currenthint;
+    std::array<Codestring, Trialslots> Guesses{};
+    std::array<int16_t, Trialslots> Blacks{};
+    std::array<int16_t, Trialslots> Whites{};
+    std::array<int16_t, Trialslots> Corrects{};
+    std::string Errortrials;
+    std::string Trueblacks;
+    std::string Truewhites;
+    int16_t Errorpending = 0; // -1 while a falsified hint is uncorrected
+    int16_t Solvedunseen = 0; // -1 when a falsified hint hid the answer
+    int16_t Solvedtrial = 0;
+    int16_t Claimtrial = 0;
+    int16_t Detecttrial = 0;
+    int16_t Checkmode = 0;
+    int64_t Starttime = 0; // milliseconds of the injected clock when the game clock last started
+    int16_t Carriedseconds = 0;
+    int16_t Elapsed = 0;
+    std::string Timetext;
+    int16_t Winseconds = 0;
+    std::string Wintimetext;
+    Codestring Colourorder;
+    int16_t Demomode = 0;
+    std::string Runkind;
+    std::string Filepath;
+
+    bool Inplay() const { return Status.find("Playing") != std::string::npos; }
+    // The trials whose hints will be falsified, as numbers.
+    int Errortrial(int i) const { return Errortrials[static_cast<size_t>(i)] - '0'; }
+};
+
+} // namespace tc

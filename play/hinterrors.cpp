@@ -1,0 +1,101 @@
+#include "play/game.h"
+
+namespace tc {
+
+std::string Game::Errortext(const std::string& one, const std::string& two) const {
+    const std::string first(1, Rec.Errortrials.front());
+    if (Rec.Trueblacks.size() <= 1) return one + first;
+    return two + first + " and " + std::string(1, Rec.Errortrials.back());
+}
+
+void Game::Errorcase() {
+    const int c = Rec.Claimtrial, d = Rec.Detecttrial, s = Setting.Starttrial;
+    if (c == d - 1 || (c == s - 1 && 1 <= d && d < s)) {
+        Inconsistent();
+        return;
+    }
+    Rec.Finaltrial = static_cast<int16_t>(c);
+    std::string text;
+    if (d != 0) {
+        Rec.Status = "Late Detection of Error";
+        text = "Too late!  In fact, the " +
+               Errortext("error occurred in Trial ", "errors occurred in Trials ") +
+               ". You should have detected it in Trial " + std::to_string(d - 1) + ".";
+    } else {
+        --Rec.Trial;
+        Rec.Answer = Rec.Currentstring;
+        Rec.Status = "Hint(s) Consistent";
+        text = "Sorry!  The " + Plural("hint", Rec.Trial) + " I gave you " +
+               Plural("is", Rec.Trial) +
+               " consistent. You may see a possible answer in the Possible Answer Frame.";
+    }
+    Showmessage(text + "\nChoose one option below.", 3, "X", "", "Save File", "Change Display",
+                "End", "", "Cmdr3", "Wrong Detection", Rec.Status, 900);
+}
+
+void Game::Inconsistent() {
+    Rec.Status = "Error Detected";
+    if (Observer) Observer->Detected();
+    const int n = static_cast<int>(Rec.Trueblacks.size());
+    if (Waitkey == "Demo") {
+        Lbldemo = "\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".";
+        Tmrdelay.Interval = Speeddelay();
+        Tmrdelay.Enabled = true;
+        return;
+    }
+    std::string text;
+    if (Playermarks()) {
+        Rec.Finaltrial = static_cast<int16_t>(Maximum(Setting.Starttrial - 1, Rec.Trial - 1));
+        text = "Hey!  The " + Plural("hint", Rec.Finaltrial) + " you gave me " +
+               Plural("is", Rec.Finaltrial) +
+               " inconsistent!  I cannot continue. Please choose one option below.";
+        Showmessage(text, 3, "X", "", "Save File", "Change Display", "End", "", "Cmdr3",
+                    "Error Detected", "Error Detected", 900);
+        return;
+    }
+    if (Setting.Whoguess == 1)
+        text = "You are right!  In fact, there " +
+               Errortext("is an error in Trial ", "are errors in Trials ") +
+               ". Press the OK button. The " + Plural("error", n) +
+               " will be corrected and you may continue guessing.";
+    else
+        text = "I have detected an error in the " + Plural("hint", Rec.Trial) +
+               ". Press the OK button. The " + Plural("error", n) +
+               " will be corrected and I will continue guessing.";
+    Showmessage(text, 1, "i", "", "", "OK", "", "", "Cmdmid", "Continue Playing", "Error Detected",
+                60);
+}
+
+void Game::Correction() {
+    Rec.Status = "Continue Playing";
+    const int n = static_cast<int>(Rec.Trueblacks.size());
+    for (int i = 0; i < n; ++i) {
+        const int t = Rec.Errortrial(i);
+        Rec.Blacks[t] = static_cast<int16_t>(Rec.Trueblacks[static_cast<size_t>(i)] - '0');
+        Rec.Whites[t] = static_cast<int16_t>(Rec.Truewhites[static_cast<size_t>(i)] - '0');
+        Rec.Corrects[t] = static_cast<int16_t>(
+            Setting.Fixedorder() ? Rec.Blacks[t] : Rec.Blacks[t] + Rec.Whites[t]);
+    }
+    Rec.Errortrials.clear();
+    Rec.Errorpending = 0;
+    if (Observer) Observer->Corrected();
+    if (Rec.Solvedunseen) {
+        Rec.Status = "Win";
+        Rec.Trial = Rec.Claimtrial;
+        Tmrbuffer.Enabled = true;
+        return;
+    }
+    if (Setting.Whoguess == 1) {
+        Rec.Trial = Rec.Claimtrial;
+    } else {
+        Engine.Clear();
+        Rec.Inputblanks = 0;
+        Rec.Trial = 0;
+    }
+    if (Waitkey == "Demo")
+        Lbldemo = "\nThe " + Plural("error", n) + " " + Plural("has", n) +
+                  " been corrected and I continue guessing.";
+    Getguess();
+}
+
+} // namespace tc

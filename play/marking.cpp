@@ -1,0 +1,36 @@
+#include "play/game.h"
+
+namespace tc {
+
+bool Game::Hintbreakscode() const {
+    return Breakscode(Rec.Currenthint, Setting, Rec.Answerblanks);
+}
+
+void Game::Mark() {
+    if (Rec.Inplay() && Setting.Whoguess == 1) ++Rec.Trial;
+    Rec.Currenthint = Markguess(Rec.Currentstring, Rec.Answer, Setting);
+    for (char d : Rec.Errortrials)
+        if (d - '0' == Rec.Trial) {
+            Makeerror();
+            break;
+        }
+}
+
+void Game::Makeerror() {
+    Hint& h = Rec.Currenthint;
+    if (Hintbreakscode()) {
+        Rec.Solvedunseen = -1;
+        Rec.Solvedtrial = Rec.Trial;
+    }
+    Rec.Trueblacks += static_cast<char>('0' + h.black);
+    Rec.Truewhites += static_cast<char>('0' + h.white);
+    if (h.black > 0)
+        --h.black;
+    else if (h.white > 0)
+        --h.white;
+    else
+        h.black = 1;
+    Rec.Errorpending = -1;
+}
+
+} // namespace tc

@@ -1,0 +1,37 @@
+#pragma once
+// The exhaustive simulation: the computer plays against every valid code of a setting once, in
+// increasing odometer order over the setting's characters.
+#include "engine/codes.h"
+#include "play/game.h"
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace tc {
+
+Str Firstcode(const Gamesetting& s);
+Str Lastcode(const Gamesetting& s);
+// Steps `code` to the next valid code; false when it was the last one.
+bool Nextcode(Str& code, const Gamesetting& s);
+
+struct Simulationtotals {
+    int32_t Population = 0;
+    int32_t Total = 0;
+    int16_t Maxattempts = 0;
+    int16_t Maxtrials = 0;
+    std::map<int, int64_t> Histogram; // attempts -> games
+
+    void Count(int attempts, int finaltrial);
+    void Add(const Simulationtotals& o);
+};
+
+// The three lines of the statistics message.
+std::string Statisticsmessage(const Simulationtotals& t);
+// A double in the shortest general form, up to 15 significant digits.
+std::string Generaldouble(double v);
+
+// Plays one simulated "Watch computer play" game of the game's setting against `code`; the game
+// must have `Runkind` "Simulate" and `Demomode` set. Returns false on a program fault.
+bool Simulategame(Game& g, const Str& code);
+
+} // namespace tc

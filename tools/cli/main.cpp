@@ -1,0 +1,316 @@
+// tintcipher-cli: the game layer without a window. Plays one game of "Watch computer play" and
+// prints its transcript, or runs the exhaustive simulation of a setting.
+#include "engine/codes.h"
+#include "play/autoplay.h"
+#include "play/game.h"
+#include "settings/gamesetting.h"
+#include "statistics/simulation.h"
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+bool Stderristerminal();
+
+namespace {
+
+using namespace tc;
+
+const char* const Helptext = R"HELP(Usage: tintcipher-cli COMMAND [OPTIONS]
+
+Commands:
+  play SETTING --code CODE [--colour-order PERM] [--errors DIGITS] [--start S --rows G1,G2,...]
+      Plays one game of "Watch computer play" against CODE and prints one line per marked or
+      given trial: "T GUESS B W" in random order, "T GUESS C" in fixed order (marks as stored,
+      falsified where planned); "DETECTED T" when the computer finds its hints inconsistent,
+      "CORRECTED" after the correction, and a last line "WIN A" (A attempts) or "BUG GUESS".
+  simulate SETTING [--colour-order PERM] [--threads N]
+      Plays every valid code of the setting once, in odometer order, on all cores by default;
+      prints the three lines of the statistics message, then one line "ATTEMPTS COUNT" per
+      number of attempts. A progress line is shown on standard error when it is a terminal.
+  --help
+      Shows this text.
+
+SETTING:
+  --colours 5..10 --length 3..8 [--unspecified] --repeat none|any|2..7 --order fixed|random
+  The length is the fixed length, or N of "Unspecified (3 - N)" with --unspecified; the length is
+  at most colours - 2 and a repetition limit k lies between 2 and the length - 1.
+  Games start at "Trial 1" with hints "No error" unless --start or --errors says otherwise.
+
+Options:
+  --code CODE          the secret code: colour digits, "b" for a blank in unspecified lengths
+  --colour-order PERM  the computer's order of trying colours, a permutation of the colours;
+                       without it each game draws its own
+  --errors DIGITS      one or two trials 1..9, increasing, whose hints are falsified
+  --start S            start in the middle at trial S (2..9); needs --rows
+  --rows G1,G2,...     exactly S - 1 valid strings, different from each other and from the code
+  --threads N          simulation threads (default: all cores)
+
+Exit status: 0 on success, 1 when the game ends in a program fault, 2 on a usage error.
+)HELP";
+
+struct Usageerror : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+int Number(const std::string& text, const std::string& option, int low, int high) {
+    if (text.empty() || text.size() > 3 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        throw Usageerror(option + ": not a number: '" + text + "'");
+    const int v = std::stoi(text);
+    if (v < low || v > high)
+        throw Usageerror(option + ": " + text + " is outside " + std::to_string(low) + ".." +
+                         std::to_string(high));
+    return v;
+}
+
+struct Options {
+    Gamesetting setting;
+    std::optional<Str> code, colourorder;
+    std::optional<std::string> errors;
+    std::optional<int> start;
+    std::vector<Str> rows;
+    int threads = 0;
+};
+
+Str Codearg(const std::string& text, const Gamesetting& s, const std::string& what) {
+    if (text.size() != static_cast<size_t>(s.Codelength) || !Validcode(Str(text), s))
+        throw Usageerror(what + " '" + text + "' is not a valid code of the setting");
+    return Str(text);
+}
+
+Options Parse(const std::vector<std::string>& args, bool play) {
+    std::map<std::string, std::string> values;
+    bool unspecified = false;
+    const std::vector<std::string> known =
+        play ? std::vector<std::string>{"--colours", "--length", "--repeat",
+                                        "--order",   "--code",   "--colour-order",
+                                        "--errors",  "--start",  "--rows"}
+             : std::vector<std::string>{"--colours", "--length",       "--repeat",
+                                        "--order",   "--colour-order", "--threads"};
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--unspecified") {
+            unspecified = true;
+            continue;
+        }
+        bool ok = false;
+        for (const auto& k : known) ok = ok || k == a;
+        if (!ok) throw Usageerror("unknown option '" + a + "'");
+        if (values.count(a)) throw Usageerror(a + " given twice");
+        if (i + 1 >= args.size()) throw Usageerror(a + " needs a value");
+        values[a] = args[++i];
+    }
+    for (const char* need : {"--colours", "--length", "--repeat", "--order"})
+        if (!values.count(need)) throw Usageerror(std::string("missing ") + need);
+    if (play && !values.count("--code")) throw Usageerror("missing --code");
+
+    Options o;
+    Gamesetting& s = o.setting;
+    s.Whoguess = 3;
+    s.Ncolours = static_cast<int16_t>(Number(values["--colours"], "--colours", 5, 10));
+    const int length = Number(values["--length"], "--length", 3, 8);
+    if (length > s.Ncolours - 2)
+        throw Usageerror("--length " + std::to_string(length) + " needs at least " +
+                         std::to_string(length + 2) + " colours");
+    if (unspecified && length < 4) throw Usageerror("an unspecified length runs from 3 to 4..8");
+    s.Codelength = static_cast<int16_t>(length);
+    s.Fixedlength = unspecified ? 0 : 1;
+    s.Maxblanks = static_cast<int16_t>(unspecified ? length - 3 : 0);
+    const std::string repeat = values["--repeat"];
+    if (repeat == "none")
+        s.Maxrepeat = 1;
+    else if (repeat == "any")
+        s.Maxrepeat = static_cast<int16_t>(length);
+    else
+        s.Maxrepeat = static_cast<int16_t>(Number(repeat, "--repeat", 2, length - 1));
+    const std::string order = values["--order"];
+    if (order == "fixed")
+        s.Ordertype = 1;
+    else if (order == "random")
+        s.Ordertype = 2;
+    else
+        throw Usageerror("--order must be fixed or random");
+    s.Starttype = 1;
+    s.Starttrial = 1;
+    s.Hinttype = 1;
+
+    if (values.count("--colour-order")) {
+        const std::string& p = values["--colour-order"];
+        Str sorted(p.size() <= 10 ? p : std::string());
+        Sortstring(sorted);
+        if (p.size() != static_cast<size_t>(s.Ncolours) || !(sorted == Alphabet(s)))
+            throw Usageerror("--colour-order '" + p + "' is not a permutation of the colours 0.." +
+                             std::to_string(s.Ncolours - 1));
+        o.colourorder = Str(p);
+    }
+    if (values.count("--threads")) o.threads = Number(values["--threads"], "--threads", 1, 256);
+    if (!play) return o;
+
+    o.code = Codearg(values["--code"], s, "--code");
+    if (values.count("--errors")) {
+        const std::string& e = values["--errors"];
+        const bool ok = (e.size() == 1 || e.size() == 2) &&
+                        e.find_first_not_of("123456789") == std::string::npos &&
+                        (e.size() == 1 || e[0] < e[1]);
+        if (!ok) throw Usageerror("--errors takes one or two increasing trials 1..9");
+        o.errors = e;
+        s.Hinttype = 2;
+    }
+    if (values.count("--start") != values.count("--rows"))
+        throw Usageerror("--start and --rows go together");
+    if (values.count("--start")) {
+        o.start = Number(values["--start"], "--start", 2, 9);
+        s.Starttype = 2;
+        std::stringstream in(values["--rows"]);
+        for (std::string row; std::getline(in, row, ',');) {
+            const Str r = Codearg(row, s, "row");
+            if (r == *o.code) throw Usageerror("row '" + row + "' equals the code");
+            for (const Str& earlier : o.rows)
+                if (earlier == r) throw Usageerror("row '" + row + "' is given twice");
+            o.rows.push_back(r);
+        }
+        if (static_cast<int>(o.rows.size()) != *o.start - 1)
+            throw Usageerror("--rows needs exactly " + std::to_string(*o.start - 1) + " strings");
+    }
+    return o;
+}
+
+struct Nullrecords : Recordbook {
+    float Average(const Gamesetting&) override { return 0; }
+    void Addstatistic(const Gamesetting&, int) override {}
+};
+
+struct Transcript : Gameobserver {
+    explicit Transcript(const Game& g) : game(g) {}
+    void Processed(int t) override {
+        const Gamerecord& r = game.Rec;
+        std::cout << t << ' ' << r.Guesses[t].view() << ' ' << r.Blacks[t];
+        if (!game.Setting.Fixedorder()) std::cout << ' ' << r.Whites[t];
+        std::cout << '\n';
+    }
+    void Detected() override { std::cout << "DETECTED " << game.Rec.Trial << '\n'; }
+    void Corrected() override { std::cout << "CORRECTED\n"; }
+    void Bug(const std::string& guess) override {
+        std::cout << "BUG" << (guess.empty() ? "" : " " + guess) << '\n';
+        bug = true;
+    }
+    const Game& game;
+    bool bug = false;
+};
+
+uint64_t Clockseed() {
+    return static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+int Play(const Options& o) {
+    Seededrandom rnd(Clockseed());
+    Nullrecords records;
+    Game g(rnd, records);
+    g.Setting = o.setting;
+    Transcript out(g);
+    g.Observer = &out;
+    g.Plan.Answer = o.code;
+    g.Plan.Colourorder = o.colourorder;
+    g.Plan.Errortrials = o.errors;
+    g.Plan.Starttrial = o.start;
+    g.Plan.Rows = o.rows;
+    g.Initialize();
+    Autoplay(g);
+    if (out.bug) return 1;
+    if (g.Rec.Status != "Win") {
+        std::cout << "BUG\n";
+        return 1;
+    }
+    std::cout << "WIN " << g.Rec.Attempts << '\n';
+    return 0;
+}
+
+int Simulate(const Options& o) {
+    const Gamesetting& s = o.setting;
+    int64_t codes = 0;
+    for (Str c = Firstcode(s);; ++codes)
+        if (!Nextcode(c, s)) {
+            ++codes;
+            break;
+        }
+    const int threads =
+        o.threads ? o.threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<Simulationtotals> totals(static_cast<size_t>(threads));
+    std::atomic<int64_t> done{0};
+    std::atomic<bool> fault{false};
+    auto worker = [&](int w) {
+        Seededrandom rnd(Clockseed() + static_cast<uint64_t>(w) * 7919);
+        Nullrecords records;
+        Game g(rnd, records);
+        g.Setting = s;
+        g.Rec.Runkind = "Simulate";
+        g.Rec.Demomode = -1;
+        g.Waitkey = "Demo";
+        Str code = Firstcode(s);
+        for (int64_t i = 0;; ++i) {
+            if (i % threads == w) {
+                if (o.colourorder) g.Plan.Colourorder = o.colourorder;
+                if (!Simulategame(g, code)) fault = true;
+                totals[static_cast<size_t>(w)].Count(g.Rec.Attempts, g.Rec.Finaltrial);
+                ++done;
+            }
+            if (!Nextcode(code, s)) break;
+        }
+    };
+    const auto start = std::chrono::steady_clock::now();
+    std::vector<std::thread> pool;
+    for (int w = 0; w < threads; ++w) pool.emplace_back(worker, w);
+    if (Stderristerminal()) {
+        while (done < codes) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+            const double secs =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            const double n = static_cast<double>(done.load());
+            const double rate = secs > 0 ? n / secs : 0;
+            const double left = rate > 0 ? (static_cast<double>(codes) - n) / rate : 0;
+            std::fprintf(stderr, "\r%5.1f%%  %lld/%lld games  %.0f games/s  %.0f s left   ",
+                         100.0 * n / static_cast<double>(codes), static_cast<long long>(n),
+                         static_cast<long long>(codes), rate, left);
+        }
+        std::fprintf(stderr, "\n");
+    }
+    for (auto& t : pool) t.join();
+    Simulationtotals all;
+    for (const auto& t : totals) all.Add(t);
+    std::cout << Statisticsmessage(all) << '\n';
+    for (const auto& [attempts, n] : all.Histogram) std::cout << attempts << ' ' << n << '\n';
+    return fault ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        std::cout << Helptext;
+        return args.empty() ? 2 : 0;
+    }
+    try {
+        const std::string command = args[0];
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        for (const auto& a : rest)
+            if (a == "--help") {
+                std::cout << Helptext;
+                return 0;
+            }
+        if (command == "play") return Play(Parse(rest, true));
+        if (command == "simulate") return Simulate(Parse(rest, false));
+        throw Usageerror("unknown command '" + command + "'");
+    } catch (const Usageerror& e) {
+        std::cerr << "tintcipher-cli: " << e.what() << " (see --help)\n";
+        return 2;
+    }
+}
