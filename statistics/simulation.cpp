@@ -21,19 +21,26 @@ Str Lastcode(const Gamesetting& s) {
     return code;
 }
 
-bool Nextcode(Str& code, const Gamesetting& s) {
-    if (code == Lastcode(s)) return false;
-    const Str a = Allowedchars(s);
+bool Odometer::Next() {
+    if (code_ == last_) return false;
+    const Str& a = alphabet_;
     do {
-        for (int p = code.size() - 1; p >= 0; --p) {
-            const int k = a.find(code[p]);
+        for (int p = code_.size() - 1; p >= 0; --p) {
+            const int k = a.find(code_[p]);
             if (k + 1 < a.size()) {
-                code[p] = a[k + 1];
+                code_[p] = a[k + 1];
                 break;
             }
-            code[p] = a[0];
+            code_[p] = a[0];
         }
-    } while (!Checkstring(code, a, s));
+    } while (!Checkstring(code_, a, setting_));
+    return true;
+}
+
+bool Nextcode(Str& code, const Gamesetting& s) {
+    Odometer o(s, code);
+    if (!o.Next()) return false;
+    code = o.Code();
     return true;
 }
 

@@ -14,6 +14,21 @@ Str Lastcode(const Gamesetting& s);
 // Steps `code` to the next valid code; false when it was the last one.
 bool Nextcode(Str& code, const Gamesetting& s);
 
+// Walks the valid codes of a setting from the first to the last.
+class Odometer {
+public:
+    explicit Odometer(const Gamesetting& s) : Odometer(s, Firstcode(s)) {}
+    Odometer(const Gamesetting& s, const Str& start)
+        : setting_(s), code_(start), last_(Lastcode(s)), alphabet_(Allowedchars(s)) {}
+    const Str& Code() const { return code_; }
+    // Steps to the next valid code; false when the current one is the last.
+    bool Next();
+
+private:
+    Gamesetting setting_;
+    Str code_, last_, alphabet_;
+};
+
 struct Simulationtotals {
     int32_t Population = 0;
     int32_t Total = 0;

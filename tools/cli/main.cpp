@@ -236,8 +236,8 @@ int Play(const Options& o) {
 int Simulate(const Options& o) {
     const Gamesetting& s = o.setting;
     int64_t codes = 0;
-    for (Str c = Firstcode(s);; ++codes)
-        if (!Nextcode(c, s)) {
+    for (Odometer o(s);; ++codes)
+        if (!o.Next()) {
             ++codes;
             break;
         }
@@ -254,15 +254,15 @@ int Simulate(const Options& o) {
         g.Rec.Runkind = "Simulate";
         g.Rec.Demomode = -1;
         g.Waitkey = "Demo";
-        Str code = Firstcode(s);
+        Odometer odometer(s);
         for (int64_t i = 0;; ++i) {
             if (i % threads == w) {
                 if (o.colourorder) g.Plan.Colourorder = o.colourorder;
-                if (!Simulategame(g, code)) fault = true;
+                if (!Simulategame(g, odometer.Code())) fault = true;
                 totals[static_cast<size_t>(w)].Count(g.Rec.Attempts, g.Rec.Finaltrial);
                 ++done;
             }
-            if (!Nextcode(code, s)) break;
+            if (!odometer.Next()) break;
         }
     };
     const auto start = std::chrono::steady_clock::now();
