@@ -1,4 +1,5 @@
 #include "engine/codebreaker.h"
+#include <algorithm>
 
 namespace tc {
 
@@ -29,6 +30,13 @@ bool Lastset(const Str& set, int L) {
     for (int j = 0; j < k; ++j)
         if (Val(set[j]) != L - k + j + 1) return false;
     return true;
+}
+
+// One bit per colour digit and one for the placeholder "#"; a blank has none, so it never
+// forbids anything.
+uint16_t Bit(char c) {
+    if (c >= '0' && c <= '9') return static_cast<uint16_t>(1u << (c - '0'));
+    return c == '#' ? static_cast<uint16_t>(1u << 10) : 0;
 }
 
 } // namespace
@@ -282,6 +290,10 @@ Codebreaker::Outcome Codebreaker::Searchcolours() {
 // ---- Arranging a guess in random order ----
 
 bool Codebreaker::Arrange(const Str& multiset) {
+    const int trial = r_.Trial;
+    for (int t = 2; t <= trial; ++t)
+        for (int p = 0; p < s_.Codelength; ++p)
+            Seen[t][p] = static_cast<uint16_t>(Seen[t - 1][p] | Bit(r_.Guesses[t - 1][p]));
     Multiset = multiset;
     Pool = multiset;
     Arrangement = Str(s_.Codelength, '*');
@@ -373,8 +385,7 @@ bool Codebreaker::Placeblacks() {
                     const int p = Val(set[i]) - 1;
                     const char x = g[p];
                     const int j = scratch.find(x);
-                    ok = x != 'b' && Arrangement[p] == '*' && j >= 0;
-                    for (int u = 1; u < Alevel && ok; ++u) ok = r_.Guesses[u][p] != x;
+                    ok = x != 'b' && Arrangement[p] == '*' && j >= 0 && !(Seen[Alevel][p] & Bit(x));
                     if (ok) scratch[j] = '+';
                 }
                 if (ok) break;
@@ -396,6 +407,46 @@ bool Codebreaker::Placeblacks() {
     }
 }
 
+bool Codebreaker::Fillable() const {
+    // A perfect matching of free positions to unplaced pool characters, by augmenting paths.
+    const int L = s_.Codelength;
+    const auto& seen = Seen[r_.Trial];
+    int slotof[8], posof[8];
+    std::fill(slotof, slotof + 8, -1);
+    std::fill(posof, posof + 8, -1);
+    auto usable = [&](int p, int j) { return Pool[j] != '+' && !(seen[p] & Bit(Pool[j])); };
+    for (int p = 0; p < L; ++p) {
+        if (Fixed[p + 1]) continue;
+        bool visited[8] = {};
+        // Iterative search of an augmenting path from position p.
+        int stack[9], top = 0, via[8];
+        stack[top++] = p;
+        int found = -1;
+        while (top > 0 && found < 0) {
+            const int q = stack[--top];
+            for (int j = 0; j < L && found < 0; ++j) {
+                if (visited[j] || !usable(q, j)) continue;
+                visited[j] = true;
+                via[j] = q;
+                if (posof[j] < 0)
+                    found = j;
+                else
+                    stack[top++] = posof[j];
+            }
+        }
+        if (found < 0) return false;
+        for (int j = found;;) {
+            const int q = via[j];
+            const int previous = slotof[q];
+            slotof[q] = j;
+            posof[j] = q;
+            if (q == p) break;
+            j = previous;
+        }
+    }
+    return true;
+}
+
 bool Codebreaker::Fillfree() {
     const int L = s_.Codelength;
     const int trial = r_.Trial;
@@ -407,7 +458,8 @@ bool Codebreaker::Fillfree() {
                     Pool[j] = '+';
                     break;
                 }
-    for (int p = 1; p <= L; ++p) Tried[p].clear();
+    Tried.fill(0);
+    if (!Fillable()) return false; // the search below would end the same way, only slower
     int p = 1;
     while (p <= L) {
         if (Fixed[p]) {
@@ -427,23 +479,20 @@ bool Codebreaker::Fillfree() {
         for (int j = 0; j < L && !placed; ++j) {
             ++Steps;
             const char x = Pool[j];
-            if (x == '+' || Tried[p].contains(x)) continue;
-            bool allowed = true;
-            for (int u = 1; u < trial && allowed; ++u) allowed = r_.Guesses[u][p - 1] != x;
-            if (!allowed) continue;
+            if (x == '+' || (Tried[p] & Bit(x)) || (Seen[trial][p - 1] & Bit(x))) continue;
             here = x;
             Pool[j] = '+';
-            Tried[p].push_back(x);
+            Tried[p] = static_cast<uint16_t>(Tried[p] | Bit(x));
             placed = true;
         }
         if (placed) {
             ++p;
             continue;
         }
-        Tried[p].clear();
+        Tried[p] = 0;
         do {
             --p;
-            if (p >= 1 && Fixed[p]) Tried[p].clear();
+            if (p >= 1 && Fixed[p]) Tried[p] = 0;
         } while (p >= 1 && Fixed[p]);
         if (p < 1) return false;
     }

@@ -65,6 +65,7 @@ private:
     bool Arrange(const Str& multiset);
     bool Placeblacks();
     bool Fillfree();
+    bool Fillable() const;
     bool Unplace();
     void Undo(int level);
     bool Openclosed(char c) const { return Absent[c - '0'] > 0; }
@@ -85,7 +86,10 @@ private:
     Str Multiset, Pool, Arrangement;
     std::array<bool, 9> Fixed{};
     std::array<Str, Trialslots> Blackset{};
-    std::array<Str, 9> Tried{};
+    std::array<uint16_t, 9> Tried{}; // characters tried at a position, as bits
+    // Seen[t][p]: the colours that guesses 1..t-1 hold at position p, as bits; an arrangement
+    // may not repeat them outside the positions chosen for black marks.
+    std::array<std::array<uint16_t, 8>, Trialslots> Seen{};
     int Alevel = 0;
     bool Failed = false;
 };
