@@ -295,7 +295,9 @@ bool Codebreaker::Arrange(const Str& multiset) {
         for (int p = 0; p < s_.Codelength; ++p)
             Seen[t][p] = static_cast<uint16_t>(Seen[t - 1][p] | Bit(r_.Guesses[t - 1][p]));
     Multiset = multiset;
-    Pool = multiset;
+    Left.fill(0);
+    for (char c : multiset)
+        if (c != '#') ++Left[Val(c)];
     Arrangement = Str(s_.Codelength, '*');
     Fixed.fill(false);
     Alevel = 1;
@@ -306,11 +308,7 @@ bool Codebreaker::Arrange(const Str& multiset) {
 void Codebreaker::Undo(int level) {
     for (char pc : Blackset[level]) {
         const int p = Val(pc) - 1;
-        for (int j = 0; j < Pool.size(); ++j)
-            if (Pool[j] == '+' && Multiset[j] == Arrangement[p]) {
-                Pool[j] = Multiset[j];
-                break;
-            }
+        ++Left[Val(Arrangement[p])];
         Arrangement[p] = '*';
         Fixed[p + 1] = false;
     }
@@ -339,14 +337,7 @@ bool Codebreaker::Placeblacks() {
         if (Alevel == trial) {
             if (Fillfree()) return true;
             for (int p = 0; p < L; ++p)
-                if (!Fixed[p + 1] && Arrangement[p] != '*') {
-                    for (int j = 0; j < Pool.size(); ++j)
-                        if (Pool[j] == '+' && Multiset[j] == Arrangement[p]) {
-                            Pool[j] = Multiset[j];
-                            break;
-                        }
-                    Arrangement[p] = '*';
-                }
+                if (!Fixed[p + 1]) Arrangement[p] = '*';
             if (!Unplace()) return false;
             going = false;
             choosing = true;
@@ -379,14 +370,14 @@ bool Codebreaker::Placeblacks() {
                 have = Nextpositions(set, L);
             for (; have; have = Nextpositions(set, L)) {
                 ++Steps;
-                Str scratch = Pool;
+                std::array<int8_t, 10> scratch = Left;
                 bool ok = true;
                 for (int i = 0; i < set.size() && ok; ++i) {
                     const int p = Val(set[i]) - 1;
                     const char x = g[p];
-                    const int j = scratch.find(x);
-                    ok = x != 'b' && Arrangement[p] == '*' && j >= 0 && !(Seen[Alevel][p] & Bit(x));
-                    if (ok) scratch[j] = '+';
+                    ok = x != 'b' && Arrangement[p] == '*' && scratch[Val(x)] > 0 &&
+                         !(Seen[Alevel][p] & Bit(x));
+                    if (ok) --scratch[Val(x)];
                 }
                 if (ok) break;
             }
@@ -395,7 +386,7 @@ bool Codebreaker::Placeblacks() {
                     const int p = Val(pc) - 1;
                     Arrangement[p] = g[p];
                     Fixed[p + 1] = true;
-                    Pool[Pool.find(g[p])] = '+';
+                    --Left[Val(g[p])];
                 }
                 choosing = false;
                 ++Alevel;

@@ -84,6 +84,7 @@ private:
 
     // Arrangement state (random order).
     Str Multiset, Pool, Arrangement;
+    std::array<int8_t, 10> Left{}; // colours of the multiset not yet placed for black marks
     std::array<bool, 9> Fixed{};
     std::array<Str, Trialslots> Blackset{};
     std::array<uint16_t, 9> Tried{}; // characters tried at a position, as bits
