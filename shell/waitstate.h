@@ -1,0 +1,129 @@
+#pragma once
+// The wait mechanism: every panel and message carries a context key, a time-out and a default
+// action; the key also chooses the help text that scrolls in the status bar. The key lives in
+// the tag of `Tmrwait`. A message context is pushed over a panel context as key + "+" + panel
+// key, and at most one is ever pushed.
+#include "shell/clock.h"
+#include "shell/messagebox.h"
+#include "shell/timer.h"
+#include "shell/timerhost.h"
+#include <string>
+
+namespace tc {
+
+// The work of other parts of the program that a time-out or a message button sets off; the main
+// window implements it. The wait state decides when each is called.
+class Shellactions {
+public:
+    virtual ~Shellactions() = default;
+
+    // What the wait state needs to know of the game.
+    virtual int Whoguess() const = 0;
+    virtual int Trial() const = 0;
+    virtual int Starttrial() const = 0;
+    virtual int Elapsed() const = 0;
+    virtual std::string Displaymode() const = 0; // "Colour" or "Number"
+
+    // Panel and window defaults.
+    virtual void Startdemo() = 0;
+    virtual void Cmdcancel_Click() = 0;   // the setting menu's Cancel
+    virtual void Cmdcontinue_Click() = 0; // the top-five list's Continue
+    virtual void Hidestartpanels() = 0;   // hides `Frmark` and `Frtrialno`
+    virtual void Finishgame() = 0;
+    virtual void Cmdshowresult_Click() = 0; // the result panel's OK
+    virtual void Cmdokname_Click() = 0;     // the name panel's OK
+    virtual void Cancelfiles() = 0;         // the file dialog's Cancel
+    virtual void Cmdokabout_Click() = 0;    // the About box's OK
+    virtual void Cmdokinstr_Click() = 0;    // the instructions' OK
+
+    // Work of the message buttons.
+    // End Game confirmed: stop `Tmrrec`; hide `Lbltime`, `Frgetstring`, `Frinput`, `Frcolour`,
+    // `Frerror`, `Frgetresult`; repaint the animation strip from its saved background.
+    virtual void Stopplay() = 0;
+    // End Game confirmed during a guessing game: `Status` "End Game", the setting and the answer
+    // shown, `Elapsed` 3600, `Tmrbuffer` started.
+    virtual void Showanswerlater() = 0;
+    virtual void Quitprogramme() = 0; // closes the media devices and ends the program
+    virtual void Savegame() = 0;
+    virtual void Deletefile() = 0;
+    virtual void Opensavedialog() = 0;   // shows the file dialog in save mode
+    virtual void Resetdrive() = 0;       // the file dialog's drive list back to the program's drive
+    virtual void Resumeloadedgame() = 0; // clock restarted, time shown, animation reset, `Getguess`
+    virtual void Correction() = 0;
+    virtual void Setdisplay(const std::string& mode) = 0;
+    virtual void Closemedia() = 0;     // the main window's media device
+    virtual void Closereminder() = 0;  // the reminder sound's device
+    virtual void Playreminder() = 0;   // before the Quit question
+    virtual void Keepfinaltrial() = 0; // `Finaltrial` := `Trial`, before the End Game question
+    virtual void Offerrecord() = 0;
+    // After a message whose closing leads back into play: "Same" (ask again) and "Warning".
+    virtual void Messageclosed(const std::string& key) = 0;
+};
+
+class Waitstate {
+public:
+    Waitstate(Shellactions& actions, Clock& clock, Fmmessage& message);
+
+    Timer Tmrwait{1000};  // its tag is the context key
+    Timer Tmrbanner{500}; // scrolls `Banner`
+    int Timeout = 0;      // seconds
+    Datetime Start;       // when the current wait began
+    std::string Banner;   // text of the status bar's first panel
+
+    // Adds `Tmrwait` and `Tmrbanner` to the host that fires them.
+    void Register(Timerhost& host);
+
+    const std::string& Key() const { return Tmrwait.Tag; }
+    // The few places that write the key straight, without `Setwait`.
+    void Setkey(const std::string& key) { Tmrwait.Tag = key; }
+
+    // time-out 0 stops the waiting; key "Nochange" keeps the key, key + "+" pushes key.
+    void Setwait(int timeout, const std::string& key);
+    void Showhelp();
+    // The help text of a key as the status bar shows it, before padding.
+    std::string Helptext(const std::string& key) const;
+    // Removes a pushed message context.
+    void Pop();
+    // Closing a window that was pushed over a panel: the panel's wait starts again.
+    void Closepushed();
+
+    // Seconds since `Start`, hours not counted.
+    int Elapsedwait() const;
+    void Tmrwait_Timer();
+    void Tmrbanner_Timer();
+
+    // The message box: text, `Messagebox`, `Setwait`, shown. `pushed` puts the message over the
+    // current context.
+    void Showmessage(const std::string& text, int kind, const std::string& icon,
+                     const std::string& l2, const std::string& l3, const std::string& mid,
+                     const std::string& r3, const std::string& r2, const std::string& defaultbutton,
+                     const std::string& key, const std::string& caption, int timeout, bool pushed);
+    void Endgame();
+    void Quitgame();
+    void Reportbug(const std::string& guess);
+
+    // The message buttons; each acts by the message's context key and ignores keys it does not
+    // know.
+    void Cmdl3_Click();
+    void Cmdl2_Click();
+    void Cmdmid_Click();
+    void Cmdr2_Click();
+    void Cmdr3_Click();
+    // A button by its name ("Cmdmid", ...); other names do nothing.
+    void Press(const std::string& button);
+
+private:
+    enum class Default;
+    struct Context;
+    static const Context* Find(const std::string& key, bool message);
+    void Takedefault(Default d);
+    void Close() { message_.Visible = false; }
+    void Restartunderneath();
+    void Switchdisplay();
+
+    Shellactions& actions_;
+    Clock& clock_;
+    Fmmessage& message_;
+};
+
+} // namespace tc

@@ -1,0 +1,479 @@
+#include "shell/waitstate.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace tc {
+namespace {
+
+using Log = std::vector<std::string>;
+
+// The main window as the wait state sees it: it logs each action, and the actions that end
+// a wait in the program do so here too.
+struct Fakewindow : Shellactions {
+    Waitstate* wait = nullptr;
+    Log log;
+    int whoguess = 1, trial = 0, starttrial = 1, elapsed = 0;
+    std::string display = "Colour";
+
+    int Whoguess() const override { return whoguess; }
+    int Trial() const override { return trial; }
+    int Starttrial() const override { return starttrial; }
+    int Elapsed() const override { return elapsed; }
+    std::string Displaymode() const override { return display; }
+
+    void Startdemo() override {
+        log.push_back("Startdemo");
+        wait->Setwait(0, "Demo");
+    }
+    void Cmdcancel_Click() override { log.push_back("Cmdcancel_Click"); }
+    void Cmdcontinue_Click() override { log.push_back("Cmdcontinue_Click"); }
+    void Hidestartpanels() override { log.push_back("Hidestartpanels"); }
+    void Finishgame() override {
+        log.push_back("Finishgame");
+        wait->Setwait(300, "Picfore");
+    }
+    void Cmdshowresult_Click() override { log.push_back("Cmdshowresult_Click"); }
+    void Cmdokname_Click() override { log.push_back("Cmdokname_Click"); }
+    void Cancelfiles() override { log.push_back("Cancelfiles"); }
+    void Cmdokabout_Click() override {
+        log.push_back("Cmdokabout_Click");
+        wait->Closepushed();
+    }
+    void Cmdokinstr_Click() override { log.push_back("Cmdokinstr_Click"); }
+    void Stopplay() override { log.push_back("Stopplay"); }
+    void Showanswerlater() override { log.push_back("Showanswerlater"); }
+    void Quitprogramme() override { log.push_back("Quitprogramme"); }
+    void Savegame() override { log.push_back("Savegame"); }
+    void Deletefile() override { log.push_back("Deletefile"); }
+    void Opensavedialog() override { log.push_back("Opensavedialog"); }
+    void Resetdrive() override { log.push_back("Resetdrive"); }
+    void Resumeloadedgame() override { log.push_back("Resumeloadedgame"); }
+    void Correction() override { log.push_back("Correction"); }
+    void Setdisplay(const std::string& mode) override {
+        log.push_back("Setdisplay " + mode);
+        display = mode;
+    }
+    void Closemedia() override { log.push_back("Closemedia"); }
+    void Closereminder() override { log.push_back("Closereminder"); }
+    void Playreminder() override { log.push_back("Playreminder"); }
+    void Keepfinaltrial() override { log.push_back("Keepfinaltrial"); }
+    void Offerrecord() override { log.push_back("Offerrecord"); }
+    void Messageclosed(const std::string& key) override { log.push_back("Messageclosed " + key); }
+};
+
+struct Waitbench : ::testing::Test {
+    Timerhost host;
+    Virtualclock clock{host, Datetime::Make(2024, 5, 6, 10, 0, 0)};
+    Fmmessage message;
+    Fakewindow window;
+    Waitstate wait{window, clock, message};
+
+    Waitbench() {
+        window.wait = &wait;
+        wait.Register(host);
+    }
+    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
+    // A one-button message as the game shows them.
+    void Okmessage(const std::string& key, int timeout, bool pushed) {
+        wait.Showmessage("Text", 1, "i", "", "", "OK", "", "", "Cmdmid", key, "Caption", timeout,
+                         pushed);
+    }
+    void Endmessage(const std::string& key) {
+        wait.Showmessage("Text", 3, "!", "", "Save File", "Change Display", "End", "", "Cmdr3", key,
+                         key, 900, false);
+    }
+    void Question(const std::string& key, const std::string& def) {
+        wait.Showmessage("Sure?", 2, "?", "Yes", "", "", "", "No", def, key, "Question", 60, true);
+    }
+};
+
+TEST_F(Waitbench, SetwaitSetsPushesKeepsAndPopsTheContext) {
+    clock.advance(1234);
+    wait.Setwait(300, "Frmenu");
+    EXPECT_EQ(wait.Key(), "Frmenu");
+    EXPECT_EQ(wait.Timeout, 300);
+    EXPECT_TRUE(wait.Tmrwait.Enabled);
+    EXPECT_EQ(wait.Start, clock.Now());
+
+    Seconds(5);
+    wait.Setwait(60, "Notexist+");
+    EXPECT_EQ(wait.Key(), "Notexist+Frmenu");
+    EXPECT_EQ(wait.Start, clock.Now());
+
+    wait.Setwait(0, "Nochange");
+    EXPECT_EQ(wait.Key(), "Notexist+Frmenu");
+    EXPECT_FALSE(wait.Tmrwait.Enabled);
+    EXPECT_EQ(wait.Timeout, 60); // a zero time-out keeps the stored one
+
+    wait.Pop();
+    EXPECT_EQ(wait.Key(), "Frmenu");
+    wait.Pop(); // nothing pushed: the key stays
+    EXPECT_EQ(wait.Key(), "Frmenu");
+
+    // A push over no context, as the "Save File" button does it.
+    wait.Setwait(0, "");
+    wait.Setwait(60, "Mnusave+");
+    EXPECT_EQ(wait.Key(), "Mnusave+");
+    wait.Pop();
+    EXPECT_EQ(wait.Key(), "");
+}
+
+TEST_F(Waitbench, IdleTitleStartsTheDemoAfterFiveMinutesOnce) {
+    wait.Setwait(300, "Picfore");
+    Seconds(299);
+    EXPECT_TRUE(window.log.empty());
+    Seconds(1);
+    EXPECT_EQ(window.log, Log{"Startdemo"});
+    Seconds(3600);
+    EXPECT_EQ(window.log, Log{"Startdemo"});
+    EXPECT_EQ(wait.Key(), "Demo");
+}
+
+TEST_F(Waitbench, ADefaultThatLeavesTheWaitAloneRepeatsHarmlessly) {
+    wait.Setwait(0, "Frgetstring1");
+    Okmessage("Same", 900, false);
+    Seconds(899);
+    EXPECT_TRUE(message.Visible);
+    Seconds(1);
+    EXPECT_FALSE(message.Visible);
+    EXPECT_EQ(window.log, Log{"Messageclosed Same"});
+    // The wait is still running and the tick still finds its time out, every second.
+    EXPECT_TRUE(wait.Tmrwait.Enabled);
+    Seconds(120);
+    EXPECT_EQ(window.log, Log{"Messageclosed Same"});
+    EXPECT_FALSE(message.Visible);
+
+    // Panel defaults that do not end the wait are taken again each second, as designed.
+    window.log.clear();
+    wait.Setwait(60, "Picwinners");
+    Seconds(62);
+    EXPECT_EQ(window.log, (Log{"Cmdcontinue_Click", "Cmdcontinue_Click", "Cmdcontinue_Click"}));
+}
+
+TEST_F(Waitbench, AMessageOverAPanelGivesThePanelBackWithAMinute) {
+    wait.Setwait(300, "Frmenu");
+    Seconds(100);
+    Okmessage("Notexist", 60, true);
+    EXPECT_EQ(wait.Key(), "Notexist+Frmenu");
+    EXPECT_EQ(message.Tag, "Notexist");
+    EXPECT_EQ(wait.Helptext(wait.Key()), "Press the OK button.  Please notice the OK button is "
+                                         "pressed automatically in one minute.");
+    wait.Cmdmid_Click();
+    EXPECT_FALSE(message.Visible);
+    EXPECT_EQ(wait.Key(), "Frmenu");
+    EXPECT_EQ(wait.Timeout, 60);
+    EXPECT_EQ(wait.Start, clock.Now());
+    Seconds(59);
+    EXPECT_TRUE(window.log.empty());
+    Seconds(1);
+    EXPECT_EQ(window.log, Log{"Cmdcancel_Click"});
+
+    // The same through the message's own time-out.
+    window.log.clear();
+    wait.Setwait(300, "Frmenu");
+    Okmessage("Notexist", 60, true);
+    Seconds(60);
+    EXPECT_FALSE(message.Visible);
+    EXPECT_EQ(wait.Key(), "Frmenu");
+    EXPECT_TRUE(window.log.empty());
+    Seconds(60);
+    EXPECT_EQ(window.log, Log{"Cmdcancel_Click"});
+}
+
+TEST_F(Waitbench, AboutOverTheIdleTitleGivesAFreshFiveMinutes) {
+    wait.Setwait(300, "Picfore");
+    Seconds(200);
+    wait.Setwait(60, "Fmabout+");
+    EXPECT_EQ(wait.Key(), "Fmabout+Picfore");
+    Seconds(60); // its time-out presses OK
+    EXPECT_EQ(window.log, Log{"Cmdokabout_Click"});
+    EXPECT_EQ(wait.Key(), "Picfore");
+    EXPECT_EQ(wait.Timeout, 300);
+    Seconds(299);
+    EXPECT_EQ(window.log, Log{"Cmdokabout_Click"});
+    Seconds(1);
+    EXPECT_EQ(window.log, (Log{"Cmdokabout_Click", "Startdemo"}));
+}
+
+TEST_F(Waitbench, HelpTextScrollsLeftPaddedTo230Characters) {
+    wait.Setwait(0, "Thinking");
+    const std::string text = "I am thinking.  Please wait a while.";
+    const std::string padded = std::string(10, ' ') + text + std::string(220 - text.size(), ' ');
+    EXPECT_EQ(wait.Banner, padded);
+    EXPECT_TRUE(wait.Tmrbanner.Enabled);
+    clock.advance(500);
+    EXPECT_EQ(wait.Banner, padded.substr(1) + ' ');
+    clock.advance(500 * 12);
+    EXPECT_EQ(wait.Banner, padded.substr(13) + padded.substr(0, 13));
+    clock.advance(500 * 217); // once round
+    EXPECT_EQ(wait.Banner, padded);
+
+    // Unknown and text-less keys scroll blanks; a pushed key reads the message table.
+    wait.Setwait(0, "Nosuchpanel");
+    EXPECT_EQ(wait.Banner, std::string(230, ' '));
+    wait.Setwait(0, "Same");
+    EXPECT_EQ(wait.Banner, std::string(230, ' '));
+    wait.Setwait(0, "Frmenu");
+    wait.Setwait(60, "Nofile+");
+    EXPECT_EQ(wait.Banner.substr(10, 85), "Press one button. Please notice the No button is "
+                                          "pressed automatically in one minute.");
+    EXPECT_EQ(wait.Helptext("Frmenu+Picfore"), ""); // a panel key is no message key
+
+    window.starttrial = 4;
+    EXPECT_EQ(
+        wait.Helptext("Frgetstring1"),
+        "Input your guess.  Please notice you are allowed to try at most 24 times or 1 hour.");
+}
+
+TEST_F(Waitbench, ElapsedWaitIgnoresHoursAndSurvivesMidnight) {
+    clock.Setnow(Datetime::Make(2024, 5, 6, 10, 59, 30));
+    Okmessage("Warning", 60, false);
+    Seconds(59);
+    EXPECT_TRUE(message.Visible);
+    EXPECT_EQ(wait.Elapsedwait(), 59);
+    Seconds(1);
+    EXPECT_EQ(clock.Now(), Datetime::Make(2024, 5, 6, 11, 0, 30));
+    EXPECT_FALSE(message.Visible);
+
+    clock.Setnow(Datetime::Make(2024, 5, 6, 23, 59, 30));
+    Okmessage("Warning", 60, false);
+    Seconds(45);
+    EXPECT_EQ(wait.Elapsedwait(), 45); // 00:00:15 - 23:59:30
+    EXPECT_TRUE(message.Visible);
+    Seconds(14);
+    EXPECT_TRUE(message.Visible);
+    Seconds(1);
+    EXPECT_FALSE(message.Visible);
+
+    // The clock put back an hour in the middle of a wait changes nothing.
+    Okmessage("Warning", 60, false);
+    Seconds(30);
+    clock.Setnow(Datetime::Fromtotalms(clock.Now().Totalms() - 3'600'000));
+    Seconds(29);
+    EXPECT_TRUE(message.Visible);
+    Seconds(1);
+    EXPECT_FALSE(message.Visible);
+}
+
+TEST_F(Waitbench, EndGameQuestion) {
+    wait.Setwait(0, "Frgetstring1");
+    wait.Endgame();
+    EXPECT_EQ(window.log, Log{"Keepfinaltrial"});
+    EXPECT_EQ(message.Lblmessage.Caption, "Are you sure you want to end this game?");
+    EXPECT_TRUE(message.Visible && message.Cmdl2.Visible && message.Cmdr2.Visible);
+    EXPECT_FALSE(message.Cmdmid.Visible || message.Cmdl3.Visible || message.Cmdr3.Visible);
+    EXPECT_TRUE(message.Cmdl2.Default);
+    EXPECT_EQ(wait.Key(), "Mnuend+Frgetstring1");
+
+    // OK in "You guess" after some trials: the answer is shown later, the game not finished.
+    window.log.clear();
+    window.trial = 5;
+    wait.Cmdl2_Click();
+    EXPECT_EQ(window.log, (Log{"Stopplay", "Showanswerlater"}));
+    EXPECT_FALSE(message.Visible);
+
+    // OK before the first trial, or when the computer guesses: the game ends at once.
+    for (auto [who, trial] : {std::pair{1, 0}, std::pair{2, 4}}) {
+        window.log.clear();
+        window.whoguess = who;
+        window.trial = trial;
+        wait.Endgame();
+        wait.Press("Cmdl2");
+        EXPECT_EQ(window.log, (Log{"Keepfinaltrial", "Stopplay", "Finishgame"}));
+        EXPECT_EQ(wait.Key(), "Picfore");
+    }
+}
+
+TEST_F(Waitbench, UnansweredEndGameQuestionCancelsInEveryModeAndThePanelWaitsAgain) {
+    for (int who : {1, 2, 3}) {
+        window.whoguess = who;
+        window.log.clear();
+        wait.Setwait(60, "Frshowresult");
+        wait.Endgame();
+        Seconds(60);
+        EXPECT_FALSE(message.Visible) << who;
+        EXPECT_EQ(wait.Key(), "Frshowresult");
+        EXPECT_TRUE(wait.Tmrwait.Enabled);
+        EXPECT_EQ(window.log, Log{"Keepfinaltrial"});
+        // The result panel under the question still presses its OK in the end.
+        Seconds(60);
+        EXPECT_EQ(window.log, (Log{"Keepfinaltrial", "Cmdshowresult_Click"}));
+    }
+}
+
+TEST_F(Waitbench, QuitQuestion) {
+    wait.Setwait(300, "Picfore");
+    wait.Quitgame();
+    EXPECT_EQ(wait.Key(), "Mnuquit+Picfore");
+    wait.Cmdr2_Click();
+    EXPECT_EQ(wait.Key(), "Picfore");
+    EXPECT_EQ(wait.Timeout, 300);
+    EXPECT_EQ(window.log, (Log{"Playreminder", "Closereminder"}));
+    wait.Quitgame();
+    wait.Cmdl2_Click();
+    EXPECT_EQ(window.log.back(), "Quitprogramme");
+}
+
+TEST_F(Waitbench, FileQuestionsAnswerYesByButtonAndNoByTimeOut) {
+    wait.Setwait(300, "Load");
+    Question("Delete", "Cmdl2");
+    EXPECT_TRUE(message.Cmdl2.Default); // Enter means Yes
+    wait.Cmdl2_Click();
+    EXPECT_EQ(window.log, Log{"Deletefile"});
+    EXPECT_EQ(wait.Key(), "Load");
+    EXPECT_EQ(wait.Timeout, 60);
+
+    window.log.clear();
+    Question("Delete", "Cmdl2");
+    Seconds(60);
+    EXPECT_TRUE(window.log.empty());
+    EXPECT_FALSE(message.Visible);
+    EXPECT_EQ(wait.Key(), "Load");
+
+    Question("Overwrite", "Cmdr2");
+    wait.Cmdl2_Click();
+    EXPECT_EQ(window.log, Log{"Savegame"});
+    EXPECT_FALSE(wait.Tmrwait.Enabled);
+
+    window.log.clear();
+    wait.Setwait(300, "Mnusave+");
+    Question("Nofile", "Cmdr2");
+    EXPECT_EQ(wait.Key(), "Nofile+Mnusave+Load");
+    Seconds(60);
+    EXPECT_EQ(window.log, Log{"Cancelfiles"});
+    EXPECT_EQ(wait.Key(), "Mnusave+Load");
+
+    window.log.clear();
+    Okmessage("Notready", 60, true);
+    wait.Cmdmid_Click();
+    EXPECT_EQ(window.log, Log{"Resetdrive"});
+    EXPECT_EQ(wait.Key(), "Mnusave+Load");
+}
+
+TEST_F(Waitbench, EndMessagesSaveSwitchDisplayAndEnd) {
+    Endmessage("Gameover1");
+    EXPECT_EQ(wait.Key(), "Gameover1");
+    wait.Cmdmid_Click();
+    wait.Cmdmid_Click();
+    EXPECT_EQ(window.log, (Log{"Setdisplay Number", "Setdisplay Colour"}));
+    EXPECT_TRUE(message.Visible);
+
+    window.log.clear();
+    wait.Cmdl3_Click();
+    EXPECT_EQ(window.log, Log{"Opensavedialog"});
+    EXPECT_FALSE(message.Visible);
+    EXPECT_EQ(wait.Key(), "Mnusave+");
+    EXPECT_EQ(wait.Timeout, 60);
+
+    window.log.clear();
+    Endmessage("Wrong Detection");
+    Seconds(900);
+    EXPECT_EQ(window.log, Log{"Finishgame"});
+
+    // The win goes to the top five only within the hour and the trials.
+    for (auto [elapsed, trial, last] :
+         {std::tuple{3599, 26, "Offerrecord"}, std::tuple{3600, 5, "Finishgame"},
+          std::tuple{100, 27, "Finishgame"}}) {
+        window.log.clear();
+        window.elapsed = elapsed;
+        window.trial = trial;
+        Endmessage("Win");
+        wait.Press("Cmdr3");
+        EXPECT_EQ(window.log, (Log{"Closemedia", last}));
+        EXPECT_FALSE(message.Visible);
+    }
+
+    window.log.clear();
+    wait.Showmessage("Result", 2, "i", "Change Display", "", "", "", "FINISH", "Cmdr2", "Notgame",
+                     "Result of Previous Game", 900, false);
+    wait.Cmdl2_Click();
+    Seconds(900);
+    EXPECT_EQ(window.log, (Log{"Setdisplay Number", "Cmdcancel_Click"}));
+    EXPECT_EQ(wait.Key(), "");
+    EXPECT_FALSE(message.Visible);
+}
+
+TEST_F(Waitbench, OkMessagesByContext) {
+    Okmessage("Continue Playing", 60, false);
+    Seconds(60);
+    EXPECT_EQ(window.log, Log{"Correction"});
+    EXPECT_EQ(wait.Key(), "Thinking");
+    EXPECT_NE(wait.Banner.find("I am thinking."), std::string::npos);
+
+    window.log.clear();
+    Okmessage("Notenter", 60, false);
+    wait.Cmdmid_Click();
+    EXPECT_EQ(window.log, Log{"Resumeloadedgame"});
+    EXPECT_FALSE(wait.Tmrwait.Enabled);
+
+    window.log.clear();
+    Okmessage("Gameover0", 60, false);
+    Seconds(60);
+    EXPECT_EQ(window.log, Log{"Finishgame"});
+    Seconds(600);
+    EXPECT_EQ(window.log, (Log{"Finishgame", "Startdemo"}));
+}
+
+TEST_F(Waitbench, AButtonWithNoWorkForTheKeyDoesNothing) {
+    wait.Setwait(0, "Frgetstring1");
+    Okmessage("Same", 900, false);
+    for (const char* b : {"Cmdl3", "Cmdl2", "Cmdr2", "Cmdr3", "Cmdnone"}) wait.Press(b);
+    Endmessage("Franswer");
+    wait.Press("Cmdl2");
+    wait.Press("Cmdr2");
+    Question("Mnuend", "Cmdl2");
+    wait.Press("Cmdr3");
+    wait.Press("Cmdmid");
+    EXPECT_TRUE(window.log.empty());
+    EXPECT_TRUE(message.Visible);
+    EXPECT_EQ(wait.Key(), "Mnuend+Franswer");
+
+    // A closed message has no buttons to press.
+    wait.Cmdr2_Click();
+    window.log.clear();
+    wait.Cmdl2_Click();
+    EXPECT_TRUE(window.log.empty());
+}
+
+TEST_F(Waitbench, GivingUpAStartPanelEndsTheGame) {
+    for (const char* panel : {"Frtrialno", "Frmark"}) {
+        window.log.clear();
+        wait.Setwait(300, panel);
+        Seconds(300);
+        EXPECT_EQ(window.log, (Log{"Hidestartpanels", "Finishgame"})) << panel;
+        EXPECT_EQ(wait.Key(), "Picfore");
+    }
+    window.log.clear();
+    wait.Setwait(300, "Fraskcode");
+    Seconds(300);
+    EXPECT_EQ(window.log, Log{"Finishgame"});
+}
+
+TEST_F(Waitbench, ReportbugOffersDisplayAndFinishWithoutTimeOut) {
+    wait.Reportbug("1234");
+    EXPECT_EQ(message.Lblmessage.Caption,
+              "This programme has a bug. My next guess is 1234. Please choose one option below.");
+    EXPECT_EQ(wait.Key(), "Bug");
+    EXPECT_FALSE(wait.Tmrwait.Enabled);
+    wait.Reportbug("");
+    EXPECT_EQ(message.Lblmessage.Caption,
+              "This programme has a bug. Please choose one option below.");
+    Seconds(3600);
+    EXPECT_TRUE(message.Visible);
+    wait.Cmdr2_Click();
+    EXPECT_EQ(window.log, Log{"Cmdcancel_Click"});
+}
+
+TEST(Plural, SingularOnlyForOne) {
+    EXPECT_EQ(Plural("error", 1), "error");
+    EXPECT_EQ(Plural("error", 2), "errors");
+    EXPECT_EQ(Plural(" time", 0), " times");
+    EXPECT_EQ(Plural("is", 3), "are");
+    EXPECT_EQ(Plural("has", 2), "have");
+    EXPECT_EQ(Plural("has", 1), "has");
+}
+
+} // namespace
+} // namespace tc
