@@ -3,6 +3,11 @@
 namespace tc {
 
 void Game::Getguess() {
+    if (Setting.Whoguess == 1) {
+        // The player's turn: the input panel waits, bounded by the game clock.
+        Setwait(0, "Frgetstring1");
+        return;
+    }
     if (Waitkey != "Demo")
         Setwait(0, "Thinking");
     else if (Rec.Status != "Continue Playing")
