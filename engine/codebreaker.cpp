@@ -495,11 +495,16 @@ bool Codebreaker::Fillfree() {
 bool Codebreaker::Offerguess(Outcome o) {
     const int trial = r_.Trial;
     const bool fresh = trial >= s_.Starttrial && r_.Claimtrial < trial;
-    // The engine repeats a guess only when the answer it got for it cannot be true.
-    if (o == Outcome::Guess && fresh && trial >= 1 && r_.Guesses[trial - 1] == r_.Currentstring) {
-        Nosolution = true;
-        o = Outcome::Nosolution;
-    }
+    // The engine repeats a guess only when the answer it got for it cannot be true. With blanks
+    // the repeat need not be of the last trial: the marks of a guess that holds every colour of
+    // the code but a blank too few look the same as those of the code itself.
+    if (o == Outcome::Guess && fresh)
+        for (int u = Maximum(1, static_cast<int>(s_.Starttrial)); u < trial; ++u)
+            if (r_.Guesses[u] == r_.Currentstring) {
+                Nosolution = true;
+                o = Outcome::Nosolution;
+                break;
+            }
     if (o == Outcome::Nosolution) {
         if (s_.Whoguess == 1) {
             if (!r_.Errortrials.empty() && trial >= r_.Errortrial(0) && r_.Errorpending) {

@@ -258,8 +258,10 @@ int Simulate(const Options& o) {
         for (int64_t i = 0;; ++i) {
             if (i % threads == w) {
                 if (o.colourorder) g.Plan.Colourorder = o.colourorder;
-                if (!Simulategame(g, odometer.Code())) fault = true;
-                totals[static_cast<size_t>(w)].Count(g.Rec.Attempts, g.Rec.Finaltrial);
+                if (Simulategame(g, odometer.Code()))
+                    totals[static_cast<size_t>(w)].Count(g.Rec.Attempts, g.Rec.Finaltrial);
+                else
+                    fault = true;
                 ++done;
             }
             if (!odometer.Next()) break;
