@@ -13,9 +13,10 @@ int Val(char c) {
 }
 
 // Next set of the same size in lexicographic order; false after the last set.
-bool Nextpositions(Str& set, int L) {
+// With `from` below the last index, skips every set that shares the positions up to `from`.
+bool Nextpositions(Str& set, int L, int from = -1) {
     const int k = set.size();
-    for (int j = k - 1; j >= 0; --j) {
+    for (int j = from < 0 ? k - 1 : from; j >= 0; --j) {
         if (Val(set[j]) < L - k + j + 1) {
             const int v = Val(set[j]) + 1;
             for (int i = j; i < k; ++i) set[i] = Digit(v + i - j);
@@ -368,18 +369,23 @@ bool Codebreaker::Placeblacks() {
                 for (int i = 1; i <= k; ++i) set.push_back(Digit(i));
             else
                 have = Nextpositions(set, L);
-            for (; have; have = Nextpositions(set, L)) {
+            while (have) {
                 ++Steps;
                 std::array<int8_t, 10> scratch = Left;
-                bool ok = true;
-                for (int i = 0; i < set.size() && ok; ++i) {
+                int failed = -1;
+                for (int i = 0; i < set.size() && failed < 0; ++i) {
                     const int p = Val(set[i]) - 1;
                     const char x = g[p];
-                    ok = x != 'b' && Arrangement[p] == '*' && scratch[Val(x)] > 0 &&
-                         !(Seen[Alevel][p] & Bit(x));
-                    if (ok) --scratch[Val(x)];
+                    if (x != 'b' && Arrangement[p] == '*' && scratch[Val(x)] > 0 &&
+                        !(Seen[Alevel][p] & Bit(x)))
+                        --scratch[Val(x)];
+                    else
+                        failed = i;
                 }
-                if (ok) break;
+                if (failed < 0) break;
+                // The test of a position depends only on the positions before it, so every set
+                // with the same beginning fails too.
+                have = Nextpositions(set, L, failed);
             }
             if (have) {
                 for (char pc : set) {
