@@ -37,13 +37,6 @@ bool Odometer::Next() {
     return true;
 }
 
-bool Nextcode(Str& code, const Gamesetting& s) {
-    Odometer o(s, code);
-    if (!o.Next()) return false;
-    code = o.Code();
-    return true;
-}
-
 void Simulationtotals::Count(int attempts, int finaltrial) {
     ++Population;
     Total += attempts;

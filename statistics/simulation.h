@@ -11,9 +11,6 @@ namespace tc {
 
 Str Firstcode(const Gamesetting& s);
 Str Lastcode(const Gamesetting& s);
-// Steps `code` to the next valid code; false when it was the last one.
-bool Nextcode(Str& code, const Gamesetting& s);
-
 // Walks the valid codes of a setting from the first to the last.
 class Odometer {
 public:

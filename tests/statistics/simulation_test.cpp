@@ -13,11 +13,11 @@ using namespace testkit;
 
 std::vector<Str> Sequence(const Gamesetting& s) {
     std::vector<Str> out;
-    Str code = Firstcode(s);
+    Odometer o(s);
     do {
-        out.push_back(code);
+        out.push_back(o.Code());
         if (out.size() > 200000) break; // a runaway odometer
-    } while (Nextcode(code, s));
+    } while (o.Next());
     return out;
 }
 
@@ -126,7 +126,8 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
         const Str order = Shufflecolours(s, rnd);
         Simulationtotals totals;
         int games = 0;
-        for (Str code = Firstcode(s);;) {
+        for (Odometer o(s);;) {
+            const Str code = o.Code();
             sim.Plan.Colourorder = order;
             ASSERT_TRUE(Simulategame(sim, code)) << code.view();
             ASSERT_EQ(sim.Rec.Answer, code);
@@ -138,7 +139,7 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
                 ASSERT_EQ(plain.Rec.Guesses[t], sim.Rec.Guesses[t]) << code.view();
             totals.Count(sim.Rec.Attempts, sim.Rec.Finaltrial);
             ++games;
-            if (!Nextcode(code, s)) break;
+            if (!o.Next()) break;
         }
         EXPECT_EQ(totals.Population, games);
         EXPECT_EQ(static_cast<size_t>(games), Allcodes(s).size());
