@@ -70,7 +70,7 @@ Simgame::Simgame(const Gamesetting& s, uint64_t seed)
     game->Setting = s;
     game->Rec.Runkind = "Simulate";
     game->Rec.Demomode = -1;
-    game->Waitkey = "Demo";
+    game->Wait.Setkey("Demo");
 }
 
 namespace {

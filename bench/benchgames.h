@@ -35,16 +35,11 @@ struct Benchcase {
     std::vector<Str> codes; // every code, or the sample
 };
 
-struct Nullrecords : tc::Recordbook {
-    float Average(const Gamesetting&) override { return 0; }
-    void Addstatistic(const Gamesetting&, int) override {}
-};
-
 // A game prepared as the exhaustive simulation prepares it, with its own seeded chance.
 struct Simgame {
     Simgame(const Gamesetting& s, uint64_t seed);
     tc::Seededrandom rnd;
-    Nullrecords records;
+    tc::Norecords records;
     std::unique_ptr<tc::Game> game;
 };
 

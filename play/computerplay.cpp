@@ -8,10 +8,10 @@ void Game::Getguess() {
         Setwait(0, "Frgetstring1");
         return;
     }
-    if (Waitkey != "Demo")
+    if (Wait.Key() != "Demo")
         Setwait(0, "Thinking");
     else if (Rec.Status != "Continue Playing")
-        Lbldemo = "\nI am thinking. Please wait a while.";
+        Main.Lbldemo.Caption = "\nI am thinking. Please wait a while.";
     if (Rec.Trial > 0) Engine.Recordnew();
     Engine.Nextguess();
 }

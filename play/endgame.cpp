@@ -2,16 +2,6 @@
 
 namespace tc {
 
-void Game::Showmessage(const std::string& text, int kind, const std::string& icon,
-                       const std::string& l2, const std::string& l3, const std::string& mid,
-                       const std::string& r3, const std::string& r2, const std::string& def,
-                       const std::string& key, const std::string& caption, int timeout) {
-    Message.Lblmessage.Caption = text;
-    Message.Messagebox(kind, icon, l2, l3, mid, r3, r2, def, key, caption);
-    Setwait(timeout, key);
-    Message.Visible = true;
-}
-
 void Game::Win() {
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
@@ -35,33 +25,19 @@ void Game::Win() {
     }
     if (Observer) Observer->Won();
     if (Rec.Demomode) {
-        Lbldemo = Rec.Solvedunseen ? text : "\n" + text;
+        Main.Lbldemo.Caption = Rec.Solvedunseen ? text : "\n" + text;
         Tmrdelay.Interval = 1000;
         Tmrdelay.Enabled = true;
         Rec.Status = "Next Demo";
         return;
     }
-    Showmessage(text + "\nPlease choose one option below.", 3, "!", "", "Save File",
-                "Change Display", "End", "", "Cmdr3", "Win", "Win", 900);
+    Wait.Showmessage(text + "\nPlease choose one option below.", 3, "!", "", "Save File",
+                     "Change Display", "End", "", "Cmdr3", "Win", "Win", 900, false);
 }
 
 void Game::Reportbug(const std::string& guess) {
-    std::string text = "This programme has a bug.";
-    if (!guess.empty()) text += " My next guess is " + guess + ".";
-    text += " Please choose one option below.";
     if (Observer) Observer->Bug(guess);
-    Showmessage(text, 2, "?", "Change Display", "", "", "", "FINISH", "Cmdl2", "Bug", "Bug", 0);
-}
-
-void Game::Messagebutton(const std::string& button) {
-    const std::string key = Message.Tag;
-    Message.Visible = false;
-    if (key == "Continue Playing" && button == "Cmdmid") {
-        Setwait(0, "Thinking");
-        Correction();
-    } else if (button == "Cmdr3" || button == "Cmdr2" || button == "Cmdmid") {
-        Finishgame();
-    }
+    Wait.Reportbug(guess);
 }
 
 } // namespace tc

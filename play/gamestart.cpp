@@ -1,9 +1,18 @@
 #include "play/game.h"
+#include "settings/settingtexts.h"
 
 namespace tc {
 
-Game::Game(Randomsource& rnd, Recordbook& records) : rnd_(rnd), records_(records) {
+Game::Game(Randomsource& rnd, Recordbook& records, Clock* clock)
+    : Wait(*this, clock ? *clock : systemclock_, Message), rnd_(rnd), records_(records),
+      clock_(clock ? *clock : systemclock_) {
     Engine.Sethost(this);
+}
+
+void Game::Registertimers(Timerhost& host) {
+    Wait.Register(host);
+    host.Add("Tmrdelay", Tmrdelay, [this] { Tmrdelay_Timer(); });
+    host.Add("Tmrbuffer", Tmrbuffer, [this] { Tmrbuffer_Timer(); });
 }
 
 void Game::Clearrec() {
@@ -24,6 +33,10 @@ void Game::Clearrec() {
 
 void Game::Initialize() {
     Clearrec();
+    Main.Caption = Rec.Demomode ? "Demo" : "New Game - Unsaved";
+    Main.Picfore.Visible = false;
+    Main.Picupper.Visible = true;
+    Main.Picrecord.Visible = true;
     if (Setting.Whoguess != 1 || Setting.Hinttype == 2)
         Rec.Colourorder = Plan.Colourorder ? *Plan.Colourorder : Shufflecolours(Setting, rnd_);
     if (Rec.Runkind != "Simulate" && Setting.Whoguess != 2) {
@@ -61,6 +74,11 @@ void Game::Initialize() {
     Rec.Trial = static_cast<int16_t>(Setting.Whoguess == 1 ? Setting.Starttrial - 1 : 0);
     Rec.Savedstate = "Unsaved";
     Plan = Gameplan{};
+    for (Menuitem* item :
+         {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
+        item->Enabled = false;
+    Main.Mnuend.Enabled = true;
+    Settlb();
 }
 
 void Game::Getstarttrial() {
@@ -91,17 +109,51 @@ void Game::Geterrortrial() {
 }
 
 int Game::Speeddelay() const {
-    return static_cast<int>(static_cast<double>(Hsbspeed) / Hsbspeedmax * 999 + 1);
+    return static_cast<int>(static_cast<double>(Main.Hsbspeed.Value) / Main.Hsbspeed.Max * 999 + 1);
 }
 
 int Game::Demodelay() const {
-    return Waitkey == "Demo" ? Speeddelay() : 0;
+    return Wait.Key() == "Demo" ? Speeddelay() : 0;
 }
 
 void Game::Startgame() {
     Rec.Status = "Playing";
     const bool timed = Setting.Whoguess == 1 || Playermarks();
-    if (!timed) Tmrdelay.Interval = Waitkey == "Demo" ? Speeddelay() : 1;
+    if (timed) {
+        Main.Lbltime.Visible = true;
+        Main.Lbltime.Caption = "Time spent:  0 second";
+        Rec.Starttime = clock_.Ticks();
+        Rec.Carriedseconds = 0;
+        Tmrrec.Enabled = true;
+        return;
+    }
+    // The computer plays both sides: no menu until the game is over.
+    for (Menuitem* menu : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
+        menu->Enabled = false;
+    for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
+    Showsetting();
+    if (Wait.Key() == "Demo") {
+        Drawtext demo;
+        demo.X = 5000;
+        demo.Y = 10;
+        demo.Text = "DEMO";
+        demo.Size = 12;
+        demo.Bold = true;
+        demo.Colour = 0xFF00FF;
+        Main.Picrecord.Print(demo);
+    }
+    Tmrdelay.Interval = Wait.Key() == "Demo" ? Speeddelay() : 1;
+}
+
+void Game::Showsetting() {
+    // The computer's steps call this every tick; rebuild the texts only when they change.
+    if (Main.Frsetting.Visible && Setting == shownsetting_ && Rec.Status == shownstatus_) return;
+    const Settingdisplay d = Showsettingtexts(Setting, Rec.Status);
+    Main.Lblsettitle.Caption = d.Title;
+    Main.Lblsetcontent.Caption = d.Content;
+    Main.Frsetting.Visible = true;
+    shownsetting_ = Setting;
+    shownstatus_ = Rec.Status;
 }
 
 void Game::Processmark() {
@@ -116,21 +168,100 @@ void Game::Processmark() {
 }
 
 void Game::Finishgame() {
+    Main.Caption = "Tintcipher";
     Rec.Status.clear();
     if (Rec.Runkind != "Simulate") Rec.Runkind.clear();
+    Main.Picfore.Visible = true;
     Tmrdelay.Enabled = false;
+    Tmrrec.Enabled = false;
+    Main.Mousepointer.clear();
     Rec.Carriedseconds = 0;
     Setwait(300, "Picfore");
-    Hsbspeed = Hsbspeedmax;
+    for (Control* c : {&Main.Frgetstring, &Main.Frinput, &Main.Frcolour, &Main.Frsetting,
+                       &Main.Franswer, &Main.Frerror, &Main.Fraskcode, &Main.Frshowresult,
+                       &Main.Frgetresult, &Main.Frscroll, &Main.Lbltime})
+        c->Visible = false;
+    Main.Picupper.Visible = false;
+    Main.Picrecord.Visible = false;
+    Main.Picrecord.Cls();
+    Main.Piccorrect.Cls();
+    Main.Picwrong.Cls();
+    Main.Picguess.Cls();
+    Main.Hsbspeed.Value = Main.Hsbspeed.Max;
+    for (Menuitem* item : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp,
+                           &Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnudemo, &Main.Mnuquit})
+        item->Enabled = true;
+    Main.Mnusaving.Enabled = false;
+    Main.Mnuend.Enabled = false;
+    Settlb();
+    Main.Lists.Updatesetting(Setting);
 }
 
-void Game::Setwait(int timeout, const std::string& key) {
-    if (timeout != 0) Waittimeout = timeout;
-    if (key == "Nochange") return;
-    if (!key.empty() && key.back() == '+')
-        Waitkey = key + Waitkey;
-    else
-        Waitkey = key;
+void Game::Cmdstart_Click() {
+    Main.Lists.Updatesetting(Setting);
+    Rec.Demomode = 0;
+    Main.Frmenu.Visible = false;
+    Setwait(0, "");
+    if (Setting.Whoguess != 2) {
+        Initialize();
+        Startgame();
+        Getguess();
+    } else if (Setting.Starttype == 1) {
+        Cmdoktrial_Click();
+    } else {
+        Main.Cbtrialno.Clear();
+        for (int t = 2; t <= 9; ++t) Main.Cbtrialno.Additem(std::to_string(t));
+        Main.Cbtrialno.Listindex = 0;
+        Main.Cmdoktrial.Default = true;
+        Main.Frtrialno.Visible = true;
+        Setwait(300, "Frtrialno");
+    }
+}
+
+void Game::Cmdoktrial_Click() {
+    Setting.Starttrial =
+        static_cast<int16_t>(Setting.Starttype == 1 ? 1 : std::stoi("0" + Main.Cbtrialno.Text()));
+    Main.Frtrialno.Visible = false;
+    Main.Optnomark.Value = true;
+    Main.Optyesmark.Value = false;
+    Main.Cmdokmark.Default = true;
+    if (Setting.Hinttype == 2) {
+        // Errors are the computer's own: it must mark.
+        Main.Optyesmark.Value = true;
+        Main.Optnomark.Value = false;
+        Cmdokmark_Click();
+        return;
+    }
+    Main.Frmark.Visible = true;
+    Setwait(300, "Frmark");
+}
+
+void Game::Cmdokmark_Click() {
+    Setwait(0, "");
+    Initialize();
+    Main.Frmark.Visible = false;
+    if (Main.Optyesmark.Value) {
+        Getstring();
+        return;
+    }
+    Main.Frcolour.Visible = true;
+    Showsetting();
+    Main.Cmdready.Default = true;
+    Main.Fraskcode.Visible = true;
+    Setwait(300, "Fraskcode");
+}
+
+void Game::Cmdready_Click() {
+    Setwait(0, "");
+    for (Control* c : {&Main.Fraskcode, &Main.Frcolour, &Main.Frsetting, &Main.Frgetresult})
+        c->Visible = false;
+    if (Setting.Starttype == 1) {
+        Startgame();
+        Getguess();
+    } else {
+        Rec.Trial = 1;
+        Getstring();
+    }
 }
 
 } // namespace tc

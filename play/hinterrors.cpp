@@ -29,16 +29,17 @@ void Game::Errorcase() {
                Plural("is", Rec.Trial) +
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
-    Showmessage(text + "\nChoose one option below.", 3, "X", "", "Save File", "Change Display",
-                "End", "", "Cmdr3", "Wrong Detection", Rec.Status, 900);
+    Wait.Showmessage(text + "\nChoose one option below.", 3, "X", "", "Save File", "Change Display",
+                     "End", "", "Cmdr3", "Wrong Detection", Rec.Status, 900, false);
 }
 
 void Game::Inconsistent() {
     Rec.Status = "Error Detected";
     if (Observer) Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
-    if (Waitkey == "Demo") {
-        Lbldemo = "\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".";
+    if (Wait.Key() == "Demo") {
+        Main.Lbldemo.Caption =
+            "\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".";
         Tmrdelay.Interval = Speeddelay();
         Tmrdelay.Enabled = true;
         return;
@@ -49,8 +50,8 @@ void Game::Inconsistent() {
         text = "Hey!  The " + Plural("hint", Rec.Finaltrial) + " you gave me " +
                Plural("is", Rec.Finaltrial) +
                " inconsistent!  I cannot continue. Please choose one option below.";
-        Showmessage(text, 3, "X", "", "Save File", "Change Display", "End", "", "Cmdr3",
-                    "Error Detected", "Error Detected", 900);
+        Wait.Showmessage(text, 3, "X", "", "Save File", "Change Display", "End", "", "Cmdr3",
+                         "Error Detected", "Error Detected", 900, false);
         return;
     }
     if (Setting.Whoguess == 1)
@@ -62,8 +63,8 @@ void Game::Inconsistent() {
         text = "I have detected an error in the " + Plural("hint", Rec.Trial) +
                ". Press the OK button. The " + Plural("error", n) +
                " will be corrected and I will continue guessing.";
-    Showmessage(text, 1, "i", "", "", "OK", "", "", "Cmdmid", "Continue Playing", "Error Detected",
-                60);
+    Wait.Showmessage(text, 1, "i", "", "", "OK", "", "", "Cmdmid", "Continue Playing",
+                     "Error Detected", 60, false);
 }
 
 void Game::Correction() {
@@ -92,9 +93,9 @@ void Game::Correction() {
         Rec.Inputblanks = 0;
         Rec.Trial = 0;
     }
-    if (Waitkey == "Demo")
-        Lbldemo = "\nThe " + Plural("error", n) + " " + Plural("has", n) +
-                  " been corrected and I continue guessing.";
+    if (Wait.Key() == "Demo")
+        Main.Lbldemo.Caption = "\nThe " + Plural("error", n) + " " + Plural("has", n) +
+                               " been corrected and I continue guessing.";
     Getguess();
 }
 

@@ -7,8 +7,7 @@
 
 namespace tc {
 
-// Properties shared by every control. A change bumps the window's change counter through
-// `touch`, so the binding can skip idle ticks cheaply.
+// Properties shared by every control.
 struct Control {
     std::string Caption; // caption or text
     bool Visible = true;
@@ -55,6 +54,33 @@ struct Combolist : Control {
             }
         return false;
     }
+};
+
+// A menu item: a control with a tick mark.
+struct Menuitem : Control {
+    bool Checked = false;
+};
+
+// An option button of a pair; exactly one of a pair is set.
+struct Optionbutton : Control {
+    bool Value = false;
+};
+
+// A text box; `Caption` holds its text.
+struct Textbox : Control {
+    bool Focused = false;
+};
+
+// A horizontal scroll bar.
+struct Scrollbar : Control {
+    int Value = 0;
+    int Min = 0;
+    int Max = 100;
+};
+
+// A toolbar button, identified by its key.
+struct Toolbutton : Control {
+    std::string Key;
 };
 
 } // namespace tc

@@ -31,7 +31,7 @@ void Expectrows(const Game& g, const std::vector<Row>& rows) {
 
 TEST(Workedexample, FixedOrder) {
     Seededrandom rnd(1);
-    Nullrecords records;
+    Norecords records;
     Game g(rnd, records);
     g.Setting = Makesetting(6, 4, Any, Fixed);
     Eventlog log(g);
@@ -61,7 +61,7 @@ TEST(Workedexample, FixedOrder) {
 
 TEST(Workedexample, RandomOrder) {
     Seededrandom rnd(1);
-    Nullrecords records;
+    Norecords records;
     Game g(rnd, records);
     g.Setting = Makesetting(6, 4, Any, Random);
     Playgame(g, "0255", "310542");
@@ -72,7 +72,7 @@ TEST(Workedexample, RandomOrder) {
 
 TEST(Workedexample, MiddleStartWalksTheGivenRows) {
     Seededrandom rnd(1);
-    Nullrecords records;
+    Norecords records;
     Game g(rnd, records);
     g.Setting = Makesetting(6, 4, Any, Random);
     g.Setting.Starttype = 2;
@@ -137,7 +137,7 @@ TEST_P(Everycode, GuessesAgreeWithEveryEarlierHintAndWin) {
     const Propertycase c = GetParam();
     const Gamesetting s = Makesetting(c.colours, c.length, c.rep, c.order, c.unspecified);
     Seededrandom rnd(11);
-    Nullrecords records;
+    Norecords records;
     Game g(rnd, records);
     g.Setting = s;
     // The natural order, its reverse and one drawn permutation.

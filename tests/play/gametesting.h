@@ -9,11 +9,6 @@
 
 namespace tc::testkit {
 
-struct Nullrecords : Recordbook {
-    float Average(const Gamesetting&) override { return 0; }
-    void Addstatistic(const Gamesetting&, int) override {}
-};
-
 constexpr int Any = 0; // repetition "May be repeated any times"
 constexpr int Fixed = 1, Random = 2;
 
@@ -103,9 +98,12 @@ struct Eventlog : Gameobserver {
     std::array<Codestring, Trialslots> guessesatdetection{};
 };
 
-// Closes the end message of the last game, as its End button does.
+// Closes the end message of the last game, as its End button does. The idle screen reads the
+// setting back from the menu; the tests keep the setting they chose directly.
 inline void Endgame(Game& g) {
+    const Gamesetting s = g.Setting;
     if (g.Message.Visible) g.Messagebutton("Cmdr3");
+    g.Setting = s;
 }
 
 // Plays one computer-marked game against `code` with the given colour order.

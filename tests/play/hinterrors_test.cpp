@@ -55,7 +55,7 @@ TEST_P(Plannederrors, DetectedCorrectedAndWon) {
     s.Hinttype = 2;
     const std::vector<Str> codes = Allcodes(s);
     Seededrandom rnd(5);
-    Nullrecords records;
+    Norecords records;
     Game g(rnd, records);
     g.Setting = s;
     const Str order = Shufflecolours(s, rnd);
@@ -145,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
     Seededrandom rnd(3);
-    Nullrecords records;
+    Norecords records;
     for (const char* plan : {"2", "12"}) {
         Game g(rnd, records);
         g.Setting = Makesetting(6, 4, Any, Random);
@@ -193,7 +193,7 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
 TEST(Plannederrors, FixedOrderErrorAtTheWinningTrial) {
     // The fixed-order example wins at trial 6; falsifying that hint hides the win.
     Seededrandom rnd(3);
-    Nullrecords records;
+    Norecords records;
     Game g(rnd, records);
     Eventlog log(g);
     g.Observer = &log;
@@ -230,7 +230,7 @@ struct Spoiler : Eventlog {
 
 TEST(Inconsistenthints, WithNoErrorPendingTheProgrammeReportsABug) {
     Seededrandom rnd(3);
-    Nullrecords records;
+    Norecords records;
     Game g(rnd, records);
     g.Setting = Makesetting(6, 4, Any, Fixed);
     // Trial 1, 0133, truly scores 1; stored as 4 the only answer is the guess itself.
@@ -257,7 +257,7 @@ struct Playermarking {
     explicit Playermarking(const Gamesetting& s, const char* order) : g(rnd, records), log(g) {
         g.Setting = s;
         g.Setting.Whoguess = 2;
-        g.Optyesmark = false;
+        g.Main.Optnomark.Value = true;
         g.Observer = &log;
         g.Plan.Colourorder = Str(order);
         g.Initialize();
@@ -265,14 +265,14 @@ struct Playermarking {
         g.Getguess();
     }
     // True while the computer waits for marks.
-    bool Waiting() const { return g.Waitkey == "Frgetresult" && !g.Message.Visible; }
+    bool Waiting() const { return g.Wait.Key() == "Frgetresult" && !g.Message.Visible; }
     void Answer(int black, int white) {
         g.Rec.Currenthint = Hint{static_cast<int16_t>(black), static_cast<int16_t>(white), 0};
         g.Processmark();
         g.Getguess();
     }
     Seededrandom rnd{17};
-    Nullrecords records;
+    Norecords records;
     Game g;
     Eventlog log;
 };
@@ -372,7 +372,7 @@ INSTANTIATE_TEST_SUITE_P(
 // repeat and so as inconsistent hints. The smallest cases, one per role.
 TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
     Seededrandom rnd(3);
-    Nullrecords records;
+    Norecords records;
     Game g(rnd, records);
     Eventlog log(g);
     g.Observer = &log;
@@ -435,7 +435,7 @@ struct Youguess {
         g.Engine.Nextguess();
     }
     Seededrandom rnd{23};
-    Nullrecords records;
+    Norecords records;
     Game g;
     Eventlog log;
 };

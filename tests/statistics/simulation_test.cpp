@@ -117,12 +117,12 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
     for (const Gamesetting& s :
          {Makesetting(5, 3, 1, Random), Makesetting(6, 4, Any, Fixed, true)}) {
         Seededrandom rnd(8);
-        Nullrecords records;
+        Norecords records;
         Game sim(rnd, records), plain(rnd, records);
         sim.Setting = plain.Setting = s;
         sim.Rec.Runkind = "Simulate";
         sim.Rec.Demomode = -1;
-        sim.Waitkey = "Demo";
+        sim.Wait.Setkey("Demo");
         const Str order = Shufflecolours(s, rnd);
         Simulationtotals totals;
         int games = 0;

@@ -183,11 +183,6 @@ Options Parse(const std::vector<std::string>& args, bool play) {
     return o;
 }
 
-struct Nullrecords : Recordbook {
-    float Average(const Gamesetting&) override { return 0; }
-    void Addstatistic(const Gamesetting&, int) override {}
-};
-
 struct Transcript : Gameobserver {
     explicit Transcript(const Game& g) : game(g) {}
     void Processed(int t) override {
@@ -212,7 +207,7 @@ uint64_t Clockseed() {
 
 int Play(const Options& o) {
     Seededrandom rnd(Clockseed());
-    Nullrecords records;
+    Norecords records;
     Game g(rnd, records);
     g.Setting = o.setting;
     Transcript out(g);
@@ -248,12 +243,12 @@ int Simulate(const Options& o) {
     std::atomic<bool> fault{false};
     auto worker = [&](int w) {
         Seededrandom rnd(Clockseed() + static_cast<uint64_t>(w) * 7919);
-        Nullrecords records;
+        Norecords records;
         Game g(rnd, records);
         g.Setting = s;
         g.Rec.Runkind = "Simulate";
         g.Rec.Demomode = -1;
-        g.Waitkey = "Demo";
+        g.Wait.Setkey("Demo");
         Odometer odometer(s);
         for (int64_t i = 0;; ++i) {
             if (i % threads == w) {

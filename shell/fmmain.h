@@ -1,0 +1,98 @@
+#pragma once
+// The main window `Fmmain` and the two small Help windows as plain models: every menu item,
+// toolbar button, panel and control under its design name. The game changes these; the binding
+// in ui/ shows them.
+#include "settings/settinglists.h"
+#include "shell/controls.h"
+#include "shell/picture.h"
+#include <array>
+#include <string>
+
+namespace tc {
+
+struct Fmmain {
+    std::string Caption = "Tintcipher";
+    bool Visible = false;
+    std::string Displaymode = "Colour"; // or "Number"
+    std::string Inputmethod = "Mouse";  // or "Keyboard"
+    std::string Mousepointer;           // "" normal, else a cursor file of the program folder
+
+    // Menu bar.
+    Menuitem Mnugame, Mnuset, Mnunew, Mnuload, Mnusaving, Mnusave, Mnusaveas, Mnuend, Mnuquit;
+    Menuitem Mnumedia, Mnumusic, Mnuani, Mnudemo;
+    Menuitem Mnuoption, Mnuinput, Mnumouse, Mnukey, Mnudisplay, Mnucolour, Mnunumber;
+    Menuitem Mnuhelp, Mnuinstr, Mnuabout;
+
+    // Toolbar, in screen order: Icosetting, Iconew, Icoload, Icosave, Icoend, Icomusic, Icoani,
+    // Icodemo, Icomouse, Icokey, Icocolour, Iconumber, Icoquit.
+    std::array<Toolbutton, 13> Tlbgame;
+
+    // The setting menu.
+    Control Frmenu, Lblset;
+    Control Lblgametype, Lblcolourno, Lblstart, Lblgamelength, Lblhint, Lblgameorder, Lblgamerepeat;
+    Settinglists Lists; // Cbwho .. Cbrepeat and Cmdtop
+    Control Cmdstart, Cmdcancel, Cmdstat, Cmdinitstat, Cmdsimulate;
+
+    // Input of a string by mouse and by keyboard.
+    Control Frgetstring, Lblgetstring, Cmdsubcol;
+    std::array<Picture, 8> Picstring;
+    std::array<Control, 8> Lblstring;
+    Control Frinput, Lblinput, Cmdsubnum;
+    Textbox Txtinput;
+
+    // Colour panel.
+    Control Frcolour;
+    std::array<Picture, 10> Piccolour;
+    std::array<Control, 10> Lblcolour;
+
+    Control Frerror, Cmderror;
+
+    // Result of the player's guess.
+    Control Frshowresult, Frcorrect, Frwrong, Lblcorrect, Lblwrong, Lbltrials, Cmdshowresult;
+    Picture Piccorrect, Picwrong;
+
+    // The player's marks of the computer's guess.
+    Control Frgetresult, Frgetwrong, Lblgetcorr, Lblgetwrong, Lbltrials2, Lblmyguess;
+    Control Cmdgetresult, Cmdwin;
+    Textbox Txtcorrect, Txtwrong;
+    Combolist Cbcorrect, Cbwrong;
+    Picture Picguess;
+
+    // Start of "Computer guesses".
+    Control Frtrialno, Lbltrialno, Cmdoktrial;
+    Combolist Cbtrialno;
+    Control Frmark, Lblmark, Cmdokmark;
+    Optionbutton Optyesmark, Optnomark;
+    Control Fraskcode, Lblaskcode, Cmdready;
+
+    // Beside the board.
+    Control Frsetting, Lblsettitle, Lblsetcontent;
+    Control Franswer;
+    Picture Picanswer;
+    Control Frscroll;
+    Scrollbar Hsbspeed;
+    Control Lbltime;
+
+    // The board, the idle picture and the demo's panel.
+    Picture Picrecord, Picupper, Picfore;
+    Control Picdemo, Lbldemo;
+    Picture Piclogo;
+};
+
+struct Fmabout {
+    bool Visible = false;
+    std::string Caption = "About Tintcipher";
+    Picture Piclogo;
+    Control Lblabout, Cmdokabout;
+};
+
+struct Fminstr {
+    bool Visible = false;
+    std::string Caption = "Brief Instructions";
+    Picture Piclogo;
+    Control Lbltitle;
+    Picture Picinstr;
+    Control Cmdokinstr;
+};
+
+} // namespace tc

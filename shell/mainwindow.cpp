@@ -1,0 +1,322 @@
+// The main window's menus and toolbar, the setting menu and the two Help windows.
+#include "play/game.h"
+#include "settings/settingtexts.h"
+
+namespace tc {
+
+namespace {
+
+struct Toolkey {
+    const char* Key;
+    const char* Tooltip;
+    Menuitem Fmmain::*Item; // the menu item whose command the button gives
+};
+
+const Toolkey Toolbar[13] = {
+    {"Icosetting", "View and change game setting", &Fmmain::Mnuset},
+    {"Iconew", "Start new game", &Fmmain::Mnunew},
+    {"Icoload", "Load a previous game", &Fmmain::Mnuload},
+    {"Icosave", "Save the current game", &Fmmain::Mnusave},
+    {"Icoend", "End the current game", &Fmmain::Mnuend},
+    {"Icomusic", "Switch on background music", &Fmmain::Mnumusic},
+    {"Icoani", "Switch off animation", &Fmmain::Mnuani},
+    {"Icodemo", "Start demo", &Fmmain::Mnudemo},
+    {"Icomouse", "Switch to Mouse Input Method", &Fmmain::Mnumouse},
+    {"Icokey", "Switch to Keyboard Input Method", &Fmmain::Mnukey},
+    {"Icocolour", "Switch to Colour Display Mode", &Fmmain::Mnucolour},
+    {"Iconumber", "Switch to Number Display Mode", &Fmmain::Mnunumber},
+    {"Icoquit", "Quit this programme", &Fmmain::Mnuquit},
+};
+
+// The menu item whose enabled state each toolbar button takes.
+Menuitem Fmmain::*const Enabledby[13] = {
+    &Fmmain::Mnuset,    &Fmmain::Mnunew,    &Fmmain::Mnuload,   &Fmmain::Mnusaving,
+    &Fmmain::Mnuend,    &Fmmain::Mnumedia,  &Fmmain::Mnumedia,  &Fmmain::Mnudemo,
+    &Fmmain::Mnuoption, &Fmmain::Mnuoption, &Fmmain::Mnuoption, &Fmmain::Mnuoption,
+    &Fmmain::Mnuquit,
+};
+
+const char* const Instructions[] = {
+    "",
+    " GAME TYPE",
+    "",
+    " This programme has the richest variations of the classical",
+    " Tintcipher game.  There are altogether 1424 different variations",
+    " available.  You may see all these variations in the Game Setting",
+    " Menu.  Choose a game setting from this menu.",
+    " You may choose to be the Codebreaker or the Codemaker.  You may ",
+    " also choose to watch the computer play the game with itself.",
+    "",
+    " THE GAME",
+    "",
+    " The Codemaker thinks of a colour string (the secret code) using",
+    " any combination of colours in the Colour Panel.  The Codebreaker",
+    " will try to duplicate the exact colours and positions of the",
+    " secret code. Each time the Codebreaker makes a guess, the",
+    " Codemaker must give information by displaying black and white",
+    " boxes.  A black box is displayed for every colour box which is",
+    " the same colour and in exactly the same position as one of the",
+    " colour boxes in the secret code, while a white box is displayed",
+    " for each colour box which is matched in colour but not position.",
+    " When the Codebreaker duplicates the secret code, he wins the",
+    " game.",
+    "",
+    "N.B. For detailed instructions of this programme, please read the",
+    "HTML file named Vbintro.html attached with this programme.",
+};
+
+} // namespace
+
+void Game::Form_Load() {
+    Fmmain& m = Main;
+    auto caption = [](Control& c, const char* text) { c.Caption = text; };
+    caption(m.Mnugame, "Game(&G)");
+    caption(m.Mnuset, "Game Setting(&G)");
+    caption(m.Mnunew, "New Game(&N)");
+    caption(m.Mnuload, "Load Game(&L)");
+    caption(m.Mnusaving, "Save Game(&S)");
+    caption(m.Mnusave, "Save(&S)");
+    caption(m.Mnusaveas, "Save As(&A)");
+    caption(m.Mnuend, "End Game(&E)");
+    caption(m.Mnuquit, "Quit(&Q)");
+    caption(m.Mnumedia, "Multimedia(&M)");
+    caption(m.Mnumusic, "On/Off Music(&M)");
+    caption(m.Mnuani, "On/Off Animation(&A)");
+    caption(m.Mnudemo, "Start Demo(&D)");
+    caption(m.Mnuoption, "Options(&O)");
+    caption(m.Mnuinput, "Input Method(&I)");
+    caption(m.Mnumouse, "Mouse(&M)");
+    caption(m.Mnukey, "Keyboard(&K)");
+    caption(m.Mnudisplay, "Display Mode(&D)");
+    caption(m.Mnucolour, "Colour(&C)");
+    caption(m.Mnunumber, "Number(&N)");
+    caption(m.Mnuhelp, "Help(&H)");
+    caption(m.Mnuinstr, "Brief Instructions(&I)");
+    caption(m.Mnuabout, "About Tintcipher(&A)");
+
+    caption(m.Lblset, "Game Setting Menu");
+    caption(m.Lblgametype, "Who guesses?");
+    caption(m.Lblcolourno, "Number of Colours");
+    caption(m.Lblstart, "Start from");
+    caption(m.Lblgamelength, "Length of Code");
+    caption(m.Lblhint, "Hints contain error(s)?");
+    caption(m.Lblgameorder, "Order Type");
+    caption(m.Lblgamerepeat, "Colour repeated?");
+    caption(m.Cmdstart, "Start  Game");
+    caption(m.Cmdcancel, "Cancel");
+    caption(m.Cmdstat, "See Statistics");
+    caption(m.Cmdinitstat, "Initialize Statistics");
+    caption(m.Cmdsimulate, "Simulate");
+    for (Control* c : {&m.Cmdstat, &m.Cmdinitstat, &m.Cmdsimulate}) c->Visible = false;
+
+    caption(m.Cmdsubcol, "Submit");
+    caption(m.Cmdsubnum, "Submit");
+    caption(m.Frcolour, "Colour Panel");
+    caption(m.Cmderror, "Error");
+    caption(m.Frshowresult, "Result");
+    caption(m.Cmdshowresult, "OK");
+    caption(m.Cmdgetresult, "OK");
+    caption(m.Cmdwin, "WIN");
+    caption(m.Lbltrialno, "Choose the trial number at which you want me to start guessing.");
+    caption(m.Cmdoktrial, "OK");
+    caption(m.Lblmark, "Shall I do the marking for you?");
+    caption(m.Optyesmark, "Yes");
+    caption(m.Optnomark, "No");
+    caption(m.Cmdokmark, "OK");
+    caption(m.Lblaskcode, "Now write down a secret code for me to guess. When you are ready, "
+                          "press the Ready button.");
+    caption(m.Cmdready, "Ready");
+    caption(m.Frsetting, "Game Setting");
+    m.Hsbspeed.Min = 0;
+    m.Hsbspeed.Max = 100;
+
+    About.Lblabout.Caption =
+        "Tintcipher\nA game of code-breaking for one player and the computer.\n\n"
+        "Free software: you may copy, share and change it.";
+    About.Cmdokabout.Caption = "OK";
+    About.Cmdokabout.Default = true;
+    Instr.Lbltitle.Caption = "Brief Instructions";
+    Instr.Cmdokinstr.Caption = "OK";
+    Instr.Cmdokinstr.Default = true;
+    Instr.Picinstr.Cls();
+    const int linesize = 240; // twips a line of 10-point text takes
+    int y = 0;
+    for (size_t i = 0; i < std::size(Instructions); ++i, y += linesize) {
+        Drawtext t;
+        t.Y = y;
+        t.Text = Instructions[i];
+        t.Italic = i == 1 || i == 10;
+        t.Bold = i >= std::size(Instructions) - 2;
+        Instr.Picinstr.Print(t);
+    }
+
+    m.Inputmethod = "Mouse";
+    m.Mnumouse.Checked = true;
+    m.Mnukey.Checked = false;
+    m.Displaymode = "Colour";
+    m.Mnucolour.Checked = true;
+    m.Mnunumber.Checked = false;
+    Setting = Gamesetting{};
+    for (int i = 0; i < 13; ++i) {
+        m.Tlbgame[i].Key = Toolbar[i].Key;
+        m.Tlbgame[i].Tooltip = Toolbar[i].Tooltip;
+    }
+    Finishgame();
+}
+
+void Game::Settlb() {
+    for (int i = 0; i < 13; ++i) Main.Tlbgame[i].Enabled = (Main.*Enabledby[i]).Enabled;
+}
+
+void Game::Mnuset_Click() {
+    Menusaved = Main.Lists.Save();
+    Main.Cmdstart.Default = true;
+    Main.Frmenu.Visible = true;
+    for (Menuitem* item :
+         {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnuend, &Main.Mnudemo})
+        item->Enabled = false;
+    Settlb();
+    Setwait(300, "Frmenu");
+    Main.Lists.Cmdtop.Enabled = Main.Lists.Cbwho.Text() == "You guess";
+}
+
+void Game::Cmdcancel_Click() {
+    Tmrdelay.Enabled = false;
+    Setwait(0, "");
+    Main.Picdemo.Visible = false;
+    Main.Frscroll.Visible = false;
+    Rec.Demomode = 0;
+    Main.Displaymode = Main.Mnucolour.Checked ? "Colour" : "Number";
+    Main.Lists.Restore(Menusaved);
+    Main.Frmenu.Visible = false;
+    Finishgame();
+}
+
+void Game::Setdisplay(const std::string& mode) {
+    if (mode == Main.Displaymode) return;
+    Main.Displaymode = mode;
+    Main.Mnucolour.Checked = mode == "Colour";
+    Main.Mnunumber.Checked = mode != "Colour";
+    Redraw();
+}
+
+void Game::Menu_Click(const std::string& item) {
+    Fmmain& m = Main;
+    auto enabled = [&](const Menuitem& i, const Menuitem& menu) {
+        return i.Enabled && menu.Enabled;
+    };
+    if (item == "Mnuset" && enabled(m.Mnuset, m.Mnugame)) {
+        Mnuset_Click();
+    } else if (item == "Mnunew" && enabled(m.Mnunew, m.Mnugame)) {
+        Rec.Demomode = 0;
+        Cmdstart_Click();
+    } else if (item == "Mnuend" && enabled(m.Mnuend, m.Mnugame)) {
+        Wait.Endgame();
+    } else if (item == "Mnuquit" && enabled(m.Mnuquit, m.Mnugame)) {
+        Wait.Quitgame();
+    } else if (item == "Mnudemo" && enabled(m.Mnudemo, m.Mnumedia)) {
+        Startdemo();
+    } else if (item == "Mnumouse" && enabled(m.Mnumouse, m.Mnuoption)) {
+        m.Inputmethod = "Mouse";
+        m.Mnumouse.Checked = true;
+        m.Mnukey.Checked = false;
+    } else if (item == "Mnukey" && enabled(m.Mnukey, m.Mnuoption)) {
+        m.Inputmethod = "Keyboard";
+        m.Mnumouse.Checked = false;
+        m.Mnukey.Checked = true;
+    } else if (item == "Mnucolour" && enabled(m.Mnucolour, m.Mnuoption)) {
+        Setdisplay("Colour");
+    } else if (item == "Mnunumber" && enabled(m.Mnunumber, m.Mnuoption)) {
+        Setdisplay("Number");
+    } else if (item == "Mnuinstr" && enabled(m.Mnuinstr, m.Mnuhelp)) {
+        Setwait(300, "Instruct+");
+        Instr.Visible = true;
+    } else if (item == "Mnuabout" && enabled(m.Mnuabout, m.Mnuhelp)) {
+        Setwait(60, "Fmabout+");
+        About.Visible = true;
+    }
+}
+
+void Game::Tlbgame_ButtonClick(const std::string& key) {
+    for (int i = 0; i < 13; ++i)
+        if (key == Toolbar[i].Key && Main.Tlbgame[i].Enabled) {
+            static const char* const items[13] = {
+                "Mnuset",  "Mnunew",   "Mnuload", "Mnusave",   "Mnuend",    "Mnumusic", "Mnuani",
+                "Mnudemo", "Mnumouse", "Mnukey",  "Mnucolour", "Mnunumber", "Mnuquit"};
+            Menu_Click(items[i]);
+        }
+}
+
+void Game::Stbmenu_Click() {
+    // Pausing the demo from the status bar is for design mode, which the records bring.
+}
+
+void Game::Cmdokabout_Click() {
+    if (!About.Visible) return;
+    About.Visible = false;
+    Wait.Closepushed();
+}
+
+void Game::Cmdokinstr_Click() {
+    if (!Instr.Visible) return;
+    Instr.Visible = false;
+    Wait.Closepushed();
+}
+
+void Game::Quitprogramme() {
+    Quitrequested = true;
+}
+
+void Game::Stopplay() {
+    Tmrrec.Enabled = false;
+    for (Control* c : {&Main.Lbltime, &Main.Frgetstring, &Main.Frinput, &Main.Frcolour,
+                       &Main.Frerror, &Main.Frgetresult})
+        c->Visible = false;
+}
+
+void Game::Showanswerlater() {
+    Rec.Status = "End Game";
+    Showsetting();
+    Rec.Elapsed = 3600;
+    Tmrbuffer.Enabled = true;
+}
+
+void Game::Keepfinaltrial() {
+    Rec.Finaltrial = Rec.Trial;
+}
+
+void Game::Hidestartpanels() {
+    Main.Frmark.Visible = false;
+    Main.Frtrialno.Visible = false;
+}
+
+// Work of parts still to come: the media, the records, saved games, the demo and the player's
+// own guessing. Each is wired here when its part lands.
+void Game::Startdemo() {}
+void Game::Cmdcontinue_Click() {}
+void Game::Cmdshowresult_Click() {}
+void Game::Cmdokname_Click() {}
+void Game::Cancelfiles() {}
+void Game::Savegame() {}
+void Game::Deletefile() {}
+void Game::Opensavedialog() {}
+void Game::Resetdrive() {}
+void Game::Resumeloadedgame() {}
+void Game::Closemedia() {}
+void Game::Closereminder() {}
+void Game::Playreminder() {}
+void Game::Messageclosed(const std::string&) {}
+// The board, the guess and the answer pictures are drawn by the board display.
+void Game::Redraw() {}
+// The input panels and the colour panel come with the player's guessing: until then a typed
+// string is awaited in the wait context alone.
+void Game::Getstring() {
+    Setwait(Setting.Whoguess == 1 ? 0 : 300,
+            Setting.Whoguess == 1 ? "Frgetstring1" : "Frgetstring2");
+}
+// Until the TOP FIVE lists exist, the End button of a win finishes the game.
+void Game::Offerrecord() {
+    Finishgame();
+}
+
+} // namespace tc
