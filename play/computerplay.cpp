@@ -4,14 +4,16 @@ namespace tc {
 
 void Game::Getguess() {
     if (Setting.Whoguess == 1) {
-        // The player's turn: the input panel waits, bounded by the game clock.
-        Setwait(0, "Frgetstring1");
+        Getstring();
         return;
     }
-    if (Wait.Key() != "Demo")
-        Setwait(0, "Thinking");
-    else if (Rec.Status != "Continue Playing")
-        Main.Lbldemo.Caption = "\nI am thinking. Please wait a while.";
+    if (Wait.Key() != "Demo") {
+        Main.Mousepointer = "Icon/Wait04.cur";
+        Wait.Setkey("Thinking");
+        Wait.Showhelp();
+    } else if (Rec.Status != "Continue Playing") {
+        Demonote("\nI am thinking. Please wait a while.", "Icon/W95mbx04.ico");
+    }
     if (Rec.Trial > 0) Engine.Recordnew();
     Engine.Nextguess();
 }
@@ -21,8 +23,14 @@ void Game::Startdelay(int interval) {
     Tmrdelay.Enabled = true;
 }
 
-void Game::Getresult() {
-    Setwait(0, "Frgetresult");
+void Game::Demonote(const std::string& text, const std::string& icon) {
+    Main.Lbldemo.Caption = text;
+    // Every step of a demo or simulation comes here: draw the logo only when it changes.
+    if (Main.Piclogo.Ops.empty() || Main.Piclogo.Ops.front().Image != icon) {
+        Main.Piclogo.Cls();
+        Main.Piclogo.Image(icon);
+    }
+    Main.Picdemo.Visible = true;
 }
 
 void Game::Tmrdelay_Timer() {
@@ -33,7 +41,10 @@ void Game::Tmrdelay_Timer() {
     }
     if (Rec.Inplay()) {
         if (Rec.Trial >= Setting.Starttrial && Rec.Trial > Rec.Claimtrial) {
+            Showsetting();
             Mark();
+            Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
+                       Rec.Currentstring);
             Processmark();
             if (Hintbreakscode())
                 Win();
@@ -43,11 +54,6 @@ void Game::Tmrdelay_Timer() {
             Getguess();
         }
     }
-}
-
-void Game::Tmrbuffer_Timer() {
-    Tmrbuffer.Enabled = false;
-    if (Rec.Status == "Win") Win();
 }
 
 } // namespace tc

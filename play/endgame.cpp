@@ -1,38 +1,153 @@
+// The end of a game: win, game over, giving up; and the game clock.
 #include "play/game.h"
 
 namespace tc {
 
+std::string Converttime(int n) {
+    if (n <= 59) return std::to_string(n) + (n > 1 ? " seconds" : " second");
+    const int m = n / 60, s = n % 60;
+    std::string text = std::to_string(m) + (m > 1 ? " minutes " : " minute ");
+    if (s > 1)
+        text += std::to_string(s) + " seconds";
+    else if (s == 1)
+        text += "1 second";
+    return text;
+}
+
+void Game::Calculatetime() {
+    Rec.Elapsed = static_cast<int16_t>(
+        Minimum(Rec.Carriedseconds + Wholeseconds(Rec.Starttime, clock_.Ticks()), 32767));
+    Rec.Timetext = Converttime(Rec.Elapsed);
+}
+
 void Game::Win() {
+    const bool timed = Setting.Whoguess == 1 || Playermarks();
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
     Rec.Status = "Win";
+    Showsetting();
     if (Setting.Whoguess == 3 && Setting.Hinttype == 1)
         records_.Addstatistic(Setting, Rec.Attempts);
     const int n = static_cast<int>(Rec.Trueblacks.size());
-    std::string text;
-    if (Setting.Whoguess != 1 || Rec.Demomode) {
+    const std::string attempts = std::to_string(Rec.Attempts);
+    const std::string solved = "After correcting the " + Plural("error", n) + ", it is found that ";
+    const std::string at =
+        " already got the correct answer at Trial " + std::to_string(Rec.Solvedtrial) + ".";
+    if (Rec.Demomode) {
         if (Rec.Errorpending) {
             Reportbug("");
             return;
         }
-        if (Rec.Solvedunseen)
-            text = "After correcting the " + Plural("error", n) +
-                   ", it is found that I already got the correct answer at Trial " +
-                   std::to_string(Rec.Solvedtrial) + ".";
-        else
-            text = "Win!  I have tried " + std::to_string(Rec.Attempts) +
-                   Plural(" time", Rec.Attempts) + ".";
-    }
-    if (Observer) Observer->Won();
-    if (Rec.Demomode) {
-        Main.Lbldemo.Caption = Rec.Solvedunseen ? text : "\n" + text;
+        if (Observer) Observer->Won();
+        Demonote(Rec.Solvedunseen
+                     ? solved + "I" + at
+                     : "\nWin!  I have tried " + attempts + Plural(" time", Rec.Attempts) + ".",
+                 "Icon/W95mbx03.ico");
         Tmrdelay.Interval = 1000;
         Tmrdelay.Enabled = true;
         Rec.Status = "Next Demo";
         return;
     }
+    Mediaout->Command("Mmcmain", "Open", "Music/Tada.wav");
+    Mediaout->Command("Mmcmain", "Play");
+    Tmrrec.Enabled = false;
+    Main.Lbltime.Visible = false;
+    if (timed) {
+        if (Setting.Whoguess == 2) Rec.Answer = Rec.Currentstring;
+        Showanswer("Answer");
+    }
+    std::string text;
+    if (Setting.Whoguess != 1) {
+        if (Rec.Errorpending) {
+            Reportbug("");
+            return;
+        }
+        text = Rec.Solvedunseen
+                   ? solved + "I" + at
+                   : "Win!  I have tried " + attempts + Plural(" time", Rec.Attempts) + ".";
+    } else if (Rec.Errorpending) {
+        text = "Well!  You have got the correct answer by pure luck. Haven't you noticed the " +
+               Errortext("error in Trial ", "errors in Trials ") + "?";
+    } else {
+        Calculatetime();
+        Rec.Winseconds = Rec.Elapsed;
+        Rec.Wintimetext = Rec.Timetext;
+        text = Rec.Solvedunseen
+                   ? solved + "you" + at
+                   : "Win!  You have tried " + attempts + Plural(" time", Rec.Attempts) +
+                         " and spent " + Rec.Timetext + ".";
+    }
+    if (Observer) Observer->Won();
     Wait.Showmessage(text + "\nPlease choose one option below.", 3, "!", "", "Save File",
                      "Change Display", "End", "", "Cmdr3", "Win", "Win", 900, false);
+}
+
+void Game::Gameover() {
+    if (!Rec.Inplay()) return; // the clock and the last trial can both end a game
+    if (Setting.Whoguess == 2) --Rec.Trial;
+    Rec.Finaltrial = Rec.Trial;
+    Rec.Status = "Gameover";
+    Showsetting();
+    Calculatetime();
+    Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
+    Tmrrec.Enabled = false;
+    for (Control* c : {&Main.Frshowresult, &Main.Frgetstring, &Main.Frinput, &Main.Frgetresult,
+                       &Main.Frcolour, &Main.Lbltime, &Main.Frerror})
+        c->Visible = false;
+    std::string text;
+    if (Setting.Whoguess == 1) {
+        if (Rec.Trial > 0) Showanswer("Answer");
+        if (Rec.Trial >= 27) {
+            Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial], Rec.Whites[Rec.Trial],
+                       Rec.Guesses[Rec.Trial]);
+            text = "Gameover! You have already reached the last trial.";
+        } else {
+            text = "Gameover! You have already spent one hour.";
+        }
+    } else {
+        text = "Time is up! You have already spent one hour.";
+    }
+    if (Rec.Trial > 0)
+        Wait.Showmessage(text + "\nPlease choose one option below.", 3, "!", "", "Save File",
+                         "Change Display", "End", "", "Cmdr3", "Gameover1", "Gameover", 900, false);
+    else
+        Wait.Showmessage(text, 1, "!", "", "", "OK", "", "", "Cmdmid", "Gameover0", "Gameover", 60,
+                         false);
+}
+
+void Game::Tmrrec_Timer() {
+    if (!Rec.Inplay()) return;
+    Calculatetime();
+    Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
+    const bool warning = Rec.Elapsed >= 3300 && !Warned;
+    const bool over = Rec.Elapsed > 3600;
+    if (!warning && !over) return;
+    // Nothing may hide the warning or the end of the game.
+    if (Message.Visible && Message.Tag == "Same") Retypeafterwarning = true;
+    About.Visible = Instr.Visible = Message.Visible = false;
+    Setwait(0, "");
+    if (warning) {
+        Warned = true;
+        if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
+        Wait.Showmessage("Please notice this game is over in five minutes!", 1, "!", "", "", "OK",
+                         "", "", "Cmdmid", "Warning", "Warning", 60, false);
+        if (!over) return;
+        Message.Visible = false;
+    }
+    if (Main.Frshowresult.Visible) Cmdshowresult_Click();
+    Gameover();
+}
+
+void Game::Tmrbuffer_Timer() {
+    Tmrbuffer.Enabled = false;
+    if (Rec.Status == "Win") {
+        Win();
+    } else if (Rec.Status == "End Game") {
+        Wait.Showmessage("You may see the answer in the Answer Frame now.\nPlease choose one "
+                         "option below.",
+                         3, "i", "", "Save File", "Change Display", "End", "", "Cmdr3", "Franswer",
+                         "Show Answer", 900, false);
+    }
 }
 
 void Game::Reportbug(const std::string& guess) {

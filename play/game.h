@@ -10,6 +10,7 @@
 #include "settings/gamesetting.h"
 #include "shell/clock.h"
 #include "shell/fmmain.h"
+#include "shell/media.h"
 #include "shell/messagebox.h"
 #include "shell/timer.h"
 #include "shell/timerhost.h"
@@ -58,6 +59,21 @@ struct Gameplan {
     std::vector<Codestring> Rows; // the rows before a middle start
 };
 
+// What is being dragged: a colour of the colour panel, or a filled box of the input row.
+struct Dragsource {
+    enum class Kind { Colour, Box } What = Kind::Colour;
+    int Index = 0;
+};
+
+// The main window's background colour: an input box showing it is empty.
+constexpr Rgb Windowbackground = 0xC0C0C0;
+// The colour panel's colours, by colour number.
+constexpr Rgb Panelcolours[10] = {0xFF0000, 0xFF8000, 0xFFFF00, 0x00FF00, 0x00FFFF,
+                                  0x0000FF, 0xFF00FF, 0xFFC0FF, 0xC04000, 0x808080};
+
+// n seconds in words: "0 second", "59 seconds", "1 minute ", "2 minutes 5 seconds".
+std::string Converttime(int n);
+
 class Game : public Offerhost, public Shellactions {
 public:
     // Without a clock the game reads the system's.
@@ -76,6 +92,7 @@ public:
     Timer Tmrdelay{1}, Tmrbuffer{1}, Tmrrec{100};
     Gameobserver* Observer = nullptr;
     Gameplan Plan;
+    Media* Mediaout = &nomedia_; // the program's devices; silent by default
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);
@@ -103,6 +120,8 @@ public:
 
     // The computer's turn.
     void Getguess();
+    // The demo panel's text and logo.
+    void Demonote(const std::string& text, const std::string& icon);
     void Tmrdelay_Timer();
     void Tmrbuffer_Timer();
 
@@ -131,10 +150,58 @@ public:
     bool Quitrequested = false; // the program should end
     Savedchoices Menusaved;     // the setting menu's choices when it was opened
 
-    // Setting display and board.
+    // Setting display and board (play/board.cpp).
     void Showsetting();
+    void Showrecord(int t, int start, int black, int white, const Codestring& guess);
+    void Showanswer(const std::string& caption);
+    void Showguess();
     // Draws the board, the guess and the answer again, after a change of display mode.
     void Redraw();
+    void Picrecord_MouseDown(int button); // 1 left, 2 right
+
+    // The colour panel and the input row (shell/colourpanel.cpp).
+    std::array<int, 8> Inputboxes{};   // colour 0..9 per box, 99 for an empty box
+    std::array<int, 10> Colourcount{}; // boxes holding each colour
+    void Fillcolour(int c);
+    void Sortinput();
+    void Emptyinput(); // every box empty, every count 0, every colour available
+    bool Colouravailable(int c) const;
+    void Lblcolour_DblClick(int i);
+    void Lblstring_DblClick(int k);
+    void Lblcolour_DragDrop(int i, Dragsource source);
+    void Lblstring_DragDrop(int k, Dragsource source);
+    void Setinputmethod(const std::string& method); // "Mouse" or "Keyboard"
+
+    // The player's guess and the typed code (play/playerguess.cpp).
+    void Submitok();
+    // A key typed into `Txtinput` at its caret; '\b' is Backspace. False when refused.
+    bool Txtinput_KeyPress(char key);
+    void Cmdsubcol_Click();
+    void Cmdsubnum_Click();
+    void Submitguess();
+    void Showresult();
+    void Cmderror_Click();
+
+    // The player's marks of the computer's guess (play/marksinput.cpp).
+    int Largestblack(int white) const;
+    int Largestwhite(int black) const;
+    void Resultok();
+    void Cbcorrect_Click();
+    void Cbwrong_Click();
+    bool Txtcorrect_KeyPress(char key);
+    bool Txtwrong_KeyPress(char key);
+    void Cmdgetresult_Click();
+    void Cmdwin_Click();
+
+    // End of game and the game clock (play/endgame.cpp).
+    void Gameover();
+    void Tmrrec_Timer();
+    void Calculatetime();
+    bool Warned = false; // the five-minute warning of this game was given
+    // What follows when the "Warning" message closes: the next guess after the last-chance
+    // warning, or the result panel's OK after the clock's warning.
+    enum class Afterwarning { Nothing, Nextguess, Showresultok } Afterwarn = Afterwarning::Nothing;
+    bool Retypeafterwarning = false; // the clock closed an "Inappropriate Input" message
 
     // Offerhost.
     void Getresult() override;
@@ -179,6 +246,7 @@ private:
     Randomsource& rnd_;
     Recordbook& records_;
     Systemclock systemclock_;
+    Nomedia nomedia_;
     Clock& clock_;
 };
 

@@ -13,6 +13,7 @@ void Game::Registertimers(Timerhost& host) {
     Wait.Register(host);
     host.Add("Tmrdelay", Tmrdelay, [this] { Tmrdelay_Timer(); });
     host.Add("Tmrbuffer", Tmrbuffer, [this] { Tmrbuffer_Timer(); });
+    host.Add("Tmrrec", Tmrrec, [this] { Tmrrec_Timer(); });
 }
 
 void Game::Clearrec() {
@@ -124,6 +125,7 @@ void Game::Startgame() {
         Main.Lbltime.Caption = "Time spent:  0 second";
         Rec.Starttime = clock_.Ticks();
         Rec.Carriedseconds = 0;
+        Warned = false;
         Tmrrec.Enabled = true;
         return;
     }

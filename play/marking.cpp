@@ -14,6 +14,7 @@ void Game::Mark() {
             Makeerror();
             break;
         }
+    if (!Hintbreakscode() && Rec.Inplay() && Setting.Whoguess == 1) Showresult();
 }
 
 void Game::Makeerror() {

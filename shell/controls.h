@@ -15,6 +15,7 @@ struct Control {
     bool Default = false; // default button of its window
     std::string Tooltip;
     int Tag = 0;
+    int Fontsize = 0; // points; 0 keeps the window's font
 };
 
 // A drop-down list whose text is always one of its items (or empty with no selection).
@@ -69,6 +70,7 @@ struct Optionbutton : Control {
 // A text box; `Caption` holds its text.
 struct Textbox : Control {
     bool Focused = false;
+    int Caret = 0; // insertion point, 0..length of the text
 };
 
 // A horizontal scroll bar.

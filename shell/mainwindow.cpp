@@ -217,13 +217,9 @@ void Game::Menu_Click(const std::string& item) {
     } else if (item == "Mnudemo" && enabled(m.Mnudemo, m.Mnumedia)) {
         Startdemo();
     } else if (item == "Mnumouse" && enabled(m.Mnumouse, m.Mnuoption)) {
-        m.Inputmethod = "Mouse";
-        m.Mnumouse.Checked = true;
-        m.Mnukey.Checked = false;
+        Setinputmethod("Mouse");
     } else if (item == "Mnukey" && enabled(m.Mnukey, m.Mnuoption)) {
-        m.Inputmethod = "Keyboard";
-        m.Mnumouse.Checked = false;
-        m.Mnukey.Checked = true;
+        Setinputmethod("Keyboard");
     } else if (item == "Mnucolour" && enabled(m.Mnucolour, m.Mnuoption)) {
         Setdisplay("Colour");
     } else if (item == "Mnunumber" && enabled(m.Mnunumber, m.Mnuoption)) {
@@ -277,6 +273,7 @@ void Game::Stopplay() {
 void Game::Showanswerlater() {
     Rec.Status = "End Game";
     Showsetting();
+    Showanswer("Answer");
     Rec.Elapsed = 3600;
     Tmrbuffer.Enabled = true;
 }
@@ -290,11 +287,10 @@ void Game::Hidestartpanels() {
     Main.Frtrialno.Visible = false;
 }
 
-// Work of parts still to come: the media, the records, saved games, the demo and the player's
-// own guessing. Each is wired here when its part lands.
+// Work of parts still to come: the records, saved games, the demo and the reminder sound. Each
+// is wired here when its part lands.
 void Game::Startdemo() {}
 void Game::Cmdcontinue_Click() {}
-void Game::Cmdshowresult_Click() {}
 void Game::Cmdokname_Click() {}
 void Game::Cancelfiles() {}
 void Game::Savegame() {}
@@ -302,18 +298,11 @@ void Game::Deletefile() {}
 void Game::Opensavedialog() {}
 void Game::Resetdrive() {}
 void Game::Resumeloadedgame() {}
-void Game::Closemedia() {}
+void Game::Closemedia() {
+    Mediaout->Command("Mmcmain", "Close");
+}
 void Game::Closereminder() {}
 void Game::Playreminder() {}
-void Game::Messageclosed(const std::string&) {}
-// The board, the guess and the answer pictures are drawn by the board display.
-void Game::Redraw() {}
-// The input panels and the colour panel come with the player's guessing: until then a typed
-// string is awaited in the wait context alone.
-void Game::Getstring() {
-    Setwait(Setting.Whoguess == 1 ? 0 : 300,
-            Setting.Whoguess == 1 ? "Frgetstring1" : "Frgetstring2");
-}
 // Until the TOP FIVE lists exist, the End button of a win finishes the game.
 void Game::Offerrecord() {
     Finishgame();

@@ -37,7 +37,8 @@ struct Drawop {
 struct Picture : Control {
     std::vector<Drawop> Ops;
     Rgb Background = 0xC0C0C0;
-    int Revision = 0; // counts changes, so a binding repaints only what changed
+    int Borderstyle = 1; // 1 a border, 0 none
+    int Revision = 0;    // counts changes, so a binding repaints only what changed
 
     void Cls() {
         Ops.clear();

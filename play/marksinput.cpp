@@ -1,0 +1,169 @@
+// The player marks the computer's guess: the marks panel, its input rules, OK and WIN.
+#include "play/game.h"
+
+namespace tc {
+
+namespace {
+
+void Fillnumbers(Combolist& list, int last) {
+    list.Clear();
+    for (int i = 0; i <= last; ++i) list.Additem(std::to_string(i));
+    list.Listindex = 0;
+}
+
+// The number a list or text box holds; an empty box or a list without selection counts 0.
+int Valueof(const Combolist& list) {
+    return list.Listindex < 0 ? 0 : std::stoi(list.Text());
+}
+int Valueof(const Textbox& box) {
+    return box.Caption.empty() ? 0 : box.Caption[0] - '0';
+}
+
+// Cuts or extends a list of numbers at its end to 0..last, keeping the selection it can.
+void Resize(Combolist& list, int last) {
+    while (list.Listcount() > last + 1) list.Removeitem(list.Listcount() - 1);
+    while (list.Listcount() < last + 1) list.Additem(std::to_string(list.Listcount()));
+}
+
+} // namespace
+
+void Game::Getresult() {
+    Main.Mousepointer.clear();
+    Main.Frgetresult.Visible = true;
+    Wait.Setkey("Frgetresult");
+    Wait.Showhelp();
+    const bool row = Rec.Status != "Playing"; // a middle-start row the player typed
+    Main.Lbltrials2.Caption = "Trial: " + std::to_string(Rec.Trial);
+    Main.Lblmyguess.Caption = row ? "Your input is" : "My guess is";
+    Rec.Inputblanks = static_cast<int16_t>(Countchar(Rec.Currentstring, 'b'));
+    const int n = Setting.Codelength - Rec.Inputblanks;
+    Showguess();
+    const bool mouse = Main.Inputmethod == "Mouse";
+    if (mouse) {
+        Fillnumbers(Main.Cbcorrect, Rec.Inputblanks > 0 ? n : n - 1);
+        Main.Cbcorrect.Visible = true;
+        Main.Txtcorrect.Visible = false;
+        Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = true;
+    } else {
+        Main.Txtcorrect.Caption.clear();
+        Main.Txtcorrect.Visible = Main.Txtcorrect.Focused = true;
+        Main.Cbcorrect.Visible = false;
+        Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = false;
+    }
+    Main.Cmdwin.Visible = Rec.Status == "Playing";
+    const std::string win = "\nIf I have got the correct answer, please press WIN.";
+    if (Setting.Fixedorder()) {
+        Main.Lblgetcorr.Caption =
+            row ? "How many correct colours?" : "How many correct colours have I got?" + win;
+        Main.Frgetwrong.Visible = false;
+    } else {
+        Main.Lblgetcorr.Caption = row ? "How many correct colours in correct position?"
+                                      : "How many correct colours have I got in correct "
+                                        "position?" +
+                                            win;
+        Main.Lblgetwrong.Caption = row ? "How many correct colours in wrong position?"
+                                       : "How many correct colours have I got in wrong position?";
+        Main.Frgetwrong.Visible = true;
+        if (mouse) {
+            Fillnumbers(Main.Cbwrong, n);
+            Main.Cbwrong.Visible = true;
+            Main.Txtwrong.Visible = false;
+        } else {
+            Main.Txtwrong.Caption.clear();
+            Main.Txtwrong.Visible = true;
+            Main.Cbwrong.Visible = false;
+        }
+    }
+    if (Rec.Trial >= Setting.Starttrial) {
+        Main.Mnusaving.Enabled = true;
+        Settlb();
+    }
+}
+
+int Game::Largestblack(int white) const {
+    const int L = Setting.Codelength, n = L - Rec.Inputblanks;
+    // L - 1 blacks and one white cannot both be true.
+    int b = white == 1 && Rec.Inputblanks == 0 ? L - 2 : n - white;
+    if (b == L) b = L - 1; // all blacks is a win, which WIN reports
+    return b;
+}
+
+int Game::Largestwhite(int black) const {
+    const int L = Setting.Codelength, n = L - Rec.Inputblanks;
+    return black == L - 1 ? 0 : n - black;
+}
+
+void Game::Resultok() {
+    const bool ready = !Main.Txtcorrect.Caption.empty() &&
+                       (Setting.Fixedorder() || !Main.Txtwrong.Caption.empty());
+    Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = ready;
+}
+
+void Game::Cbcorrect_Click() {
+    if (!Setting.Fixedorder()) Resize(Main.Cbwrong, Largestwhite(Valueof(Main.Cbcorrect)));
+}
+
+void Game::Cbwrong_Click() {
+    Resize(Main.Cbcorrect, Largestblack(Valueof(Main.Cbwrong)));
+}
+
+namespace {
+
+bool Markkey(Textbox& box, char key, int largest) {
+    if (key == '\b') {
+        if (box.Caption.empty()) return false;
+        box.Caption.clear();
+        return true;
+    }
+    if (!box.Caption.empty() || key < '0' || key > '9' || key - '0' > largest) return false;
+    box.Caption = std::string(1, key);
+    return true;
+}
+
+} // namespace
+
+bool Game::Txtcorrect_KeyPress(char key) {
+    const bool accepted = Markkey(Main.Txtcorrect, key, Largestblack(Valueof(Main.Txtwrong)));
+    Resultok();
+    return accepted;
+}
+
+bool Game::Txtwrong_KeyPress(char key) {
+    const bool accepted = Markkey(Main.Txtwrong, key, Largestwhite(Valueof(Main.Txtcorrect)));
+    Resultok();
+    return accepted;
+}
+
+void Game::Cmdgetresult_Click() {
+    if (!Main.Frgetresult.Visible || !Main.Cmdgetresult.Enabled) return;
+    const bool mouse = Main.Inputmethod == "Mouse";
+    Hint h;
+    h.black = static_cast<int16_t>(mouse ? Valueof(Main.Cbcorrect) : Valueof(Main.Txtcorrect));
+    if (!Setting.Fixedorder())
+        h.white = static_cast<int16_t>(mouse ? Valueof(Main.Cbwrong) : Valueof(Main.Txtwrong));
+    Rec.Currenthint = h;
+    Main.Frgetresult.Visible = false;
+    Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
+    Processmark();
+    if (Rec.Status != "Preparation") {
+        Getguess();
+    } else if (Rec.Trial >= Setting.Starttrial - 1) {
+        Rec.Trial = 0;
+        Startgame();
+        Getguess();
+    } else {
+        ++Rec.Trial;
+        Getstring();
+    }
+}
+
+void Game::Cmdwin_Click() {
+    if (!Main.Frgetresult.Visible || !Main.Cmdwin.Visible) return;
+    Rec.Currenthint = {static_cast<int16_t>(Setting.Codelength - Rec.Inputblanks), 0, 0};
+    Main.Frgetresult.Visible = false;
+    Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, 0, Rec.Currentstring);
+    Processmark();
+    Win();
+}
+
+} // namespace tc

@@ -1,0 +1,284 @@
+// The player's input of a string: a guess in "You guess", or the code and the rows of a middle
+// start in "Computer guesses"; the computer's marking of the player's guess and its result.
+#include "play/game.h"
+
+namespace tc {
+
+void Game::Getstring() {
+    Showsetting();
+    if (Rec.Inplay() && Rec.Trial > 0) {
+        Main.Mnusaving.Enabled = Main.Mnuend.Enabled = Main.Mnuoption.Enabled = true;
+        Settlb();
+    }
+    for (int c = 0; c < 10; ++c) {
+        const bool shown = c < Setting.Ncolours;
+        Main.Piccolour[c].Visible = Main.Lblcolour[c].Visible = shown;
+        Main.Piccolour[c].Background = Panelcolours[c];
+    }
+
+    const int L = Setting.Codelength;
+    const std::string trial = std::to_string(Rec.Trial);
+    std::string prompt, typed;
+    int size = 12;
+    Main.Frerror.Visible = false;
+    if (Setting.Whoguess == 1) {
+        if (Setting.Hinttype == 2 && Rec.Trial > 0 && Rec.Status != "Continue Playing") {
+            prompt = typed = "Input your guess, or press the Error button, if you think there is "
+                             "an error.";
+            size = 11;
+            Main.Frerror.Visible = true;
+        } else {
+            prompt = "Input your guess by dragging or double-clicking the colours.";
+            typed = "Input your guess below. Use numbers to represent colours.";
+        }
+    } else {
+        if (Rec.Trial == 0) {
+            prompt = "Input a string for me to guess by dragging or double-clicking the colours.";
+            typed = "Input a string for me to guess below. Use numbers to represent colours.";
+            size = 10;
+        } else {
+            prompt = "Input a string for Trial " + trial +
+                     " by dragging or double-clicking the colours.";
+            typed =
+                "Input a string for Trial " + trial + " below. Use numbers to represent colours.";
+            size = 11;
+        }
+        if (Setting.Maxblanks > 0) typed += " Use 'b' to represent a blank space.";
+    }
+    Main.Lblgetstring.Caption = prompt;
+    Main.Lblgetstring.Fontsize = size;
+    Main.Lblinput.Caption = typed;
+
+    if (Main.Inputmethod == "Mouse") {
+        Main.Frgetstring.Visible = true;
+        Main.Frinput.Visible = false;
+        Emptyinput();
+        for (int i = 0; i < 8; ++i) Main.Picstring[i].Visible = Main.Lblstring[i].Visible = i < L;
+    } else {
+        Main.Frinput.Visible = true;
+        Main.Txtinput.Caption.clear();
+        Main.Txtinput.Caret = 0;
+        Main.Txtinput.Focused = true;
+        Main.Frgetstring.Visible = false;
+    }
+    Main.Frcolour.Visible = Main.Frcolour.Enabled = true;
+    for (Control* b : {&Main.Cmdsubcol, &Main.Cmdsubnum}) b->Enabled = b->Default = false;
+    Rec.Inputblanks = static_cast<int16_t>(L);
+    if (Setting.Whoguess == 1) {
+        // The game clock bounds the player's guessing, not a time-out.
+        Wait.Setkey("Frgetstring1");
+        Wait.Showhelp();
+    } else {
+        Setwait(300, "Frgetstring2");
+    }
+}
+
+void Game::Submitok() {
+    int empty = 0;
+    for (int i = 0; i < Setting.Codelength; ++i) empty += Inputboxes[i] == 99;
+    Rec.Inputblanks = static_cast<int16_t>(empty);
+    Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
+}
+
+bool Game::Txtinput_KeyPress(char key) {
+    Textbox& box = Main.Txtinput;
+    std::string& text = box.Caption;
+    box.Caret = Minimum(Maximum(box.Caret, 0), static_cast<int>(text.size()));
+    bool accepted = false;
+    if (key == '\b') {
+        if (!text.empty() && box.Caret > 0) {
+            text.erase(static_cast<size_t>(box.Caret - 1), 1);
+            --box.Caret;
+            accepted = true;
+        }
+    } else if (static_cast<int>(text.size()) < Setting.Codelength) {
+        if (key == 'B') key = 'b';
+        const bool digit = key >= '0' && key <= '9';
+        if ((key == 'b' || digit) && !(digit && key - '0' >= Setting.Ncolours)) {
+            std::string candidate = text;
+            candidate.insert(static_cast<size_t>(box.Caret), 1, key);
+            Str allowed = Alphabet(Setting);
+            allowed.push_back('b');
+            if (Checkstring(Str(candidate), allowed, Setting)) {
+                text = candidate;
+                ++box.Caret;
+                accepted = true;
+            }
+        }
+    }
+    const bool complete = static_cast<int>(text.size()) == Setting.Codelength;
+    Main.Cmdsubnum.Enabled = Main.Cmdsubnum.Default = complete;
+    return accepted;
+}
+
+void Game::Cmdsubnum_Click() {
+    if (!Main.Frinput.Visible || !Main.Cmdsubnum.Enabled) return;
+    Rec.Currentstring = Str(Main.Txtinput.Caption);
+    Rec.Inputblanks = static_cast<int16_t>(Countchar(Main.Txtinput.Caption, 'b'));
+    Submitguess();
+}
+
+void Game::Cmdsubcol_Click() {
+    if (!Main.Frgetstring.Visible || !Main.Cmdsubcol.Enabled) return;
+    Str s;
+    for (int i = 0; i < Setting.Codelength; ++i)
+        s.push_back(Inputboxes[i] == 99 ? 'b' : static_cast<char>('0' + Inputboxes[i]));
+    Rec.Currentstring = s;
+    Submitguess();
+}
+
+void Game::Submitguess() {
+    for (Control* c :
+         {&Main.Frsetting, &Main.Frgetstring, &Main.Frinput, &Main.Frcolour, &Main.Frerror})
+        c->Visible = false;
+    Main.Mnusaving.Enabled = false;
+    if (Rec.Inplay()) Main.Mnuend.Enabled = Main.Mnuoption.Enabled = false;
+    Settlb();
+
+    const bool computermarks = Setting.Whoguess == 2 && Main.Optyesmark.Value;
+    const bool acceptable =
+        !(computermarks && Rec.Trial <= Setting.Starttrial - 1 && Rec.Currentstring == Rec.Answer);
+    const char* refusal = nullptr;
+    if (!acceptable)
+        refusal = "Hey!  You have input the same string as the answer. Input again!";
+    else if (!Isnewstring(Rec, Setting))
+        refusal = "Hey!  The string you input is the same as a previous one. Input again!";
+    if (refusal) {
+        Wait.Showmessage(refusal, 1, "!", "", "", "OK", "", "", "Cmdmid", "Same",
+                         "Inappropriate Input", 900, false);
+        return;
+    }
+
+    if (Setting.Whoguess == 1) {
+        Mark();
+        if (Hintbreakscode()) {
+            Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
+                       Rec.Currentstring);
+            Processmark();
+            Win();
+        }
+        return;
+    }
+    if (!computermarks) {
+        Getresult();
+        return;
+    }
+    if (Rec.Trial == 0) {
+        Rec.Answer = Rec.Currentstring;
+        Rec.Answerblanks = Rec.Inputblanks;
+        if (Setting.Starttype == 1) {
+            Startgame();
+            Getguess();
+        } else {
+            Rec.Trial = 1;
+            Getstring();
+        }
+        return;
+    }
+    Mark();
+    Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
+               Rec.Currentstring);
+    Processmark();
+    if (Rec.Trial >= Setting.Starttrial - 1) {
+        Rec.Trial = 0;
+        Startgame();
+        Getguess();
+    } else {
+        ++Rec.Trial;
+        Getstring();
+    }
+}
+
+void Game::Showresult() {
+    Main.Cmdshowresult.Default = true;
+    Main.Frshowresult.Visible = true;
+    Main.Lbltrials.Caption = "Trial: " + std::to_string(Rec.Trial);
+    Main.Piccorrect.Cls();
+    Main.Picwrong.Cls();
+    const int black = Rec.Currenthint.black, white = Rec.Currenthint.white;
+    auto boxes = [](Picture& p, int n, Rgb fill) {
+        for (int i = 0; i < n; ++i) {
+            Drawbox b;
+            b.X = 350 * i;
+            b.Width = b.Height = 300;
+            b.Fill = fill;
+            p.Box(b);
+        }
+    };
+    Main.Frcorrect.Visible = true;
+    if (Setting.Fixedorder()) {
+        Main.Frwrong.Visible = false;
+        Main.Lblcorrect.Caption =
+            "You have got " + std::to_string(black) + " correct " + Plural("colour", black) + ".";
+        boxes(Main.Piccorrect, black, 0xC0C0C0);
+    } else {
+        Main.Frwrong.Visible = true;
+        Main.Lblcorrect.Caption = "You have got " + std::to_string(black) + " correct " +
+                                  Plural("colour", black) + " in correct position.";
+        Main.Lblwrong.Caption = "You have got " + std::to_string(white) + " correct " +
+                                Plural("colour", white) + " in wrong position.";
+        boxes(Main.Piccorrect, black, 0x000000);
+        boxes(Main.Picwrong, white, 0xFFFFFF);
+    }
+    Setwait(60, "Frshowresult");
+}
+
+void Game::Cmdshowresult_Click() {
+    if (!Main.Frshowresult.Visible) return; // a repeated time-out after the panel has gone
+    Setwait(0, "");
+    Main.Frshowresult.Visible = false;
+    Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
+               Rec.Currentstring);
+    Processmark();
+    Calculatetime();
+    if (Rec.Trial == 26 && Rec.Elapsed < 3600) {
+        Afterwarn = Afterwarning::Nextguess;
+        Wait.Showmessage("Please notice you only have one more chance to guess!", 1, "!", "", "",
+                         "OK", "", "", "Cmdmid", "Warning", "Warning", 60, false);
+        return;
+    }
+    if (Rec.Trial < 27)
+        Getguess();
+    else
+        Gameover();
+}
+
+void Game::Cmderror_Click() {
+    if (!Main.Frerror.Visible) return;
+    for (Control* c : {&Main.Frerror, &Main.Frgetstring, &Main.Frinput, &Main.Frcolour,
+                       &Main.Frshowresult, &Main.Frgetresult})
+        c->Visible = false;
+    Rec.Claimtrial = Rec.Trial;
+    Rec.Trial = 0;
+    Rec.Checkmode = 1;
+    // The replay rebuilds the search from trial 1, so it starts from empty records.
+    Engine.Clear();
+    Engine.Nextguess();
+}
+
+void Game::Messageclosed(const std::string& key) {
+    if (key == "Same") {
+        Getstring();
+    } else if (key == "Warning") {
+        const Afterwarning next = Afterwarn;
+        Afterwarn = Afterwarning::Nothing;
+        const bool retype = Retypeafterwarning;
+        Retypeafterwarning = false;
+        if (next == Afterwarning::Nextguess) {
+            Getguess();
+        } else if (next == Afterwarning::Showresultok) {
+            if (Main.Frshowresult.Visible) {
+                Cmdshowresult_Click();
+            } else if (retype) {
+                Getstring();
+            } else {
+                // Back to what the clock's warning interrupted.
+                Setwait(0, "Nochange");
+                Wait.Setkey(Main.Frgetresult.Visible ? "Frgetresult" : "Frgetstring1");
+                Wait.Showhelp();
+            }
+        }
+    }
+}
+
+} // namespace tc
