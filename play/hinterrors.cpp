@@ -15,8 +15,11 @@ void Game::Errorcase() {
         return;
     }
     Rec.Finaltrial = static_cast<int16_t>(c);
+    Tmrrec.Enabled = false;
+    Main.Lbltime.Visible = false;
     std::string text;
     if (d != 0) {
+        Showanswer("Answer");
         Rec.Status = "Late Detection of Error";
         text = "Too late!  In fact, the " +
                Errortext("error occurred in Trial ", "errors occurred in Trials ") +
@@ -24,28 +27,33 @@ void Game::Errorcase() {
     } else {
         --Rec.Trial;
         Rec.Answer = Rec.Currentstring;
+        Showanswer("Possible Answer");
         Rec.Status = "Hint(s) Consistent";
         text = "Sorry!  The " + Plural("hint", Rec.Trial) + " I gave you " +
                Plural("is", Rec.Trial) +
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
+    Showsetting();
     Wait.Showmessage(text + "\nChoose one option below.", 3, "X", "", "Save File", "Change Display",
                      "End", "", "Cmdr3", "Wrong Detection", Rec.Status, 900, false);
 }
 
 void Game::Inconsistent() {
     Rec.Status = "Error Detected";
+    Showsetting();
     if (Observer) Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
     if (Wait.Key() == "Demo") {
-        Main.Lbldemo.Caption =
-            "\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".";
+        Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".",
+                 "Icon/W95mbx01.ico");
         Tmrdelay.Interval = Speeddelay();
         Tmrdelay.Enabled = true;
         return;
     }
     std::string text;
     if (Playermarks()) {
+        Tmrrec.Enabled = false;
+        Main.Lbltime.Visible = false;
         Rec.Finaltrial = static_cast<int16_t>(Maximum(Setting.Starttrial - 1, Rec.Trial - 1));
         text = "Hey!  The " + Plural("hint", Rec.Finaltrial) + " you gave me " +
                Plural("is", Rec.Finaltrial) +
@@ -77,6 +85,10 @@ void Game::Correction() {
         Rec.Corrects[t] = static_cast<int16_t>(
             Setting.Fixedorder() ? Rec.Blacks[t] : Rec.Blacks[t] + Rec.Whites[t]);
     }
+    // The board shows the true hints from now on.
+    Main.Picrecord.Cls();
+    for (int t = 1; t <= Rec.Claimtrial; ++t)
+        Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     Rec.Errortrials.clear();
     Rec.Errorpending = 0;
     if (Observer) Observer->Corrected();
@@ -94,8 +106,9 @@ void Game::Correction() {
         Rec.Trial = 0;
     }
     if (Wait.Key() == "Demo")
-        Main.Lbldemo.Caption = "\nThe " + Plural("error", n) + " " + Plural("has", n) +
-                               " been corrected and I continue guessing.";
+        Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
+                     " been corrected and I continue guessing.",
+                 "Icon/W95mbx04.ico");
     Getguess();
 }
 
