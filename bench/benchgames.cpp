@@ -71,6 +71,7 @@ Simgame::Simgame(const Gamesetting& s, uint64_t seed)
     game->Rec.Runkind = "Simulate";
     game->Rec.Demomode = -1;
     game->Wait.Setkey("Demo");
+    game->Headless = true;
 }
 
 namespace {

@@ -53,6 +53,14 @@ void Game::Tmrdelay_Timer() {
         } else {
             Getguess();
         }
+    } else if (Rec.Status == "Next Demo") {
+        Main.Picdemo.Visible = false;
+        Main.Picupper.Cls();
+        Main.Picrecord.Cls();
+        if (Rec.Runkind == "Demo") {
+            Tmrdelay.Interval = Speeddelay();
+            Startdemo();
+        }
     }
 }
 

@@ -93,6 +93,8 @@ public:
     Gameobserver* Observer = nullptr;
     Gameplan Plan;
     Media* Mediaout = &nomedia_; // the program's devices; silent by default
+    // No window shows the game (the command line, the benchmark): the board is not drawn.
+    bool Headless = false;
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);
@@ -147,6 +149,7 @@ public:
     void Stbmenu_Click();
     void Cmdokabout_Click() override;
     void Cmdokinstr_Click() override;
+    void Hsbspeed_Change(int value);
     bool Quitrequested = false; // the program should end
     Savedchoices Menusaved;     // the setting menu's choices when it was opened
 

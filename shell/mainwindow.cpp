@@ -287,9 +287,8 @@ void Game::Hidestartpanels() {
     Main.Frtrialno.Visible = false;
 }
 
-// Work of parts still to come: the records, saved games, the demo and the reminder sound. Each
-// is wired here when its part lands.
-void Game::Startdemo() {}
+// Work of parts still to come: the records, saved games and the reminder sound. Each is wired
+// here when its part lands.
 void Game::Cmdcontinue_Click() {}
 void Game::Cmdokname_Click() {}
 void Game::Cancelfiles() {}

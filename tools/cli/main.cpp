@@ -209,6 +209,7 @@ int Play(const Options& o) {
     Seededrandom rnd(Clockseed());
     Norecords records;
     Game g(rnd, records);
+    g.Headless = true;
     g.Setting = o.setting;
     Transcript out(g);
     g.Observer = &out;
@@ -249,6 +250,7 @@ int Simulate(const Options& o) {
         g.Rec.Runkind = "Simulate";
         g.Rec.Demomode = -1;
         g.Wait.Setkey("Demo");
+        g.Headless = true;
         Odometer odometer(s);
         for (int64_t i = 0;; ++i) {
             if (i % threads == w) {

@@ -1,0 +1,42 @@
+// The demo: "Watch computer play" games under random settings, one after another, until the
+// player presses the board.
+#include "play/game.h"
+
+namespace tc {
+
+void Game::Startdemo() {
+    if (!Rec.Demomode) {
+        Setwait(0, "Demo");
+        Menusaved = Main.Lists.Save();
+        for (Menuitem* menu :
+             {&Main.Mnugame, &Main.Mnuquit, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
+            menu->Enabled = false;
+        for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
+        Main.Frmenu.Visible = false;
+        Setting.Whoguess = 3;
+    }
+    auto draw = [this](int n) { return static_cast<int>(n * rnd_.Rnd()); };
+    Main.Displaymode = draw(2) == 0 ? "Colour" : "Number";
+    Setting.Ncolours = static_cast<int16_t>(draw(6) + 5);
+    Setting.Starttype = static_cast<int16_t>(draw(2) + 1);
+    Setting.Codelength = static_cast<int16_t>(draw(Setting.Ncolours - 4) + 3);
+    Setting.Fixedlength = static_cast<int16_t>(Setting.Codelength == 3 ? 1 : draw(2));
+    Setting.Maxblanks = static_cast<int16_t>(Setting.Fixedlength ? 0 : Setting.Codelength - 3);
+    Setting.Ordertype = static_cast<int16_t>(draw(2) + 1);
+    Setting.Maxrepeat = static_cast<int16_t>(draw(Setting.Codelength) + 1);
+    Setting.Hinttype = static_cast<int16_t>(draw(2) + 1);
+    Rec.Demomode = -1;
+    Rec.Runkind = "Demo";
+    Main.Picrecord.Cls();
+    Main.Frscroll.Visible = true;
+    Initialize();
+    Startgame();
+    Getguess();
+}
+
+void Game::Hsbspeed_Change(int value) {
+    Main.Hsbspeed.Value = Minimum(Maximum(value, Main.Hsbspeed.Min), Main.Hsbspeed.Max);
+    Tmrdelay.Interval = Speeddelay();
+}
+
+} // namespace tc
