@@ -1,0 +1,224 @@
+#include "ui/dialogs.h"
+
+#include "ui/bind.h"
+#include "ui/picturewidget.h"
+#include "ui/scenery.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace tc::ui {
+
+namespace {
+
+constexpr const char* Buttonnames[5] = {"Cmdl3", "Cmdl2", "Cmdmid", "Cmdr2", "Cmdr3"};
+
+// A dialog with a title bar and no close box where the design gives none.
+constexpr Qt::WindowFlags Dialogflags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+} // namespace
+
+void Placeonscreen(QWidget* window, double fromleft, double fromtop) {
+    const QScreen* screen =
+        window->parentWidget() ? window->parentWidget()->screen() : window->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    window->adjustSize();
+    QPoint at(area.left() + static_cast<int>(area.width() * fromleft),
+              area.top() + static_cast<int>(area.height() * fromtop));
+    // Keep the whole window on the screen, however long its text.
+    at.setX(std::min(at.x(), area.right() - window->width()));
+    at.setY(std::min(at.y(), area.bottom() - window->height()));
+    window->move(at);
+}
+
+Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,
+                             std::function<void(const std::string&)> press, QWidget* parent)
+    : QDialog(parent, Dialogflags), model_(model), folder_(folder) {
+    setObjectName("Fmmessage");
+    setWindowModality(Qt::WindowModal);
+    icon_ = new QLabel(this);
+    icon_->setObjectName("Piclogo");
+    icon_->setFixedSize(48, 48);
+    icon_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    text_ = new QLabel(this);
+    text_->setObjectName("Lblmessage");
+    text_->setWordWrap(true);
+    text_->setMinimumWidth(320);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(icon_, 0, Qt::AlignTop);
+    top->addWidget(text_, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (int i = 0; i < 5; ++i) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(Buttonnames[i]);
+        b->setMinimumWidth(96);
+        const std::string name = Buttonnames[i];
+        connect(b, &QPushButton::clicked, this, [press, name] { press(name); });
+        buttons_[i] = b;
+        row->addWidget(b);
+    }
+    row->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->setSpacing(18);
+    layout->addLayout(top);
+    layout->addLayout(row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QPushButton* Messagedialog::button(const std::string& name) const {
+    for (int i = 0; i < 5; ++i)
+        if (name == Buttonnames[i]) return buttons_[i];
+    return nullptr;
+}
+
+void Messagedialog::seticon(const std::string& file) {
+    const QString path = QDir(folder_).filePath(Qs(file));
+    QIcon icon;
+    if (!file.empty() && QFileInfo::exists(path)) icon = QIcon(path);
+    if (icon.isNull()) {
+        // Until the installation brings its pictures, the platform's own icon of each kind.
+        QStyle::StandardPixmap kind = QStyle::SP_MessageBoxInformation;
+        if (file.ends_with("01.ico"))
+            kind = QStyle::SP_MessageBoxCritical;
+        else if (file.ends_with("02.ico"))
+            kind = QStyle::SP_MessageBoxQuestion;
+        else if (file.ends_with("03.ico"))
+            kind = QStyle::SP_MessageBoxWarning;
+        icon = style()->standardIcon(kind, nullptr, this);
+    }
+    icon_->setPixmap(icon.pixmap(QSize(40, 40), devicePixelRatioF()));
+}
+
+void Messagedialog::bind(Syncset& sync) {
+    sync.add([this] { return model_.Caption; },
+             [this](const std::string& c) { setWindowTitle(Qs(c)); });
+    sync.add([this] { return model_.Icon; }, [this](const std::string& f) { seticon(f); });
+    Bindlabel(sync, model_.Lblmessage, text_);
+    const Control* models[5] = {&model_.Cmdl3, &model_.Cmdl2, &model_.Cmdmid, &model_.Cmdr2,
+                                &model_.Cmdr3};
+    for (int i = 0; i < 5; ++i) Bindbutton(sync, *models[i], buttons_[i]);
+    sync.add([this] { return model_.Visible; },
+             [this](bool v) {
+                 if (!v) {
+                     hide();
+                     return;
+                 }
+                 Placeonscreen(this, 1.0 / 3, 1.0 / 3);
+                 open();
+                 for (QPushButton* b : buttons_)
+                     if (b->isDefault()) b->setFocus();
+             });
+}
+
+Helpdialog::Helpdialog(const char* name, double fromleft, double fromtop, std::function<void()> ok,
+                       QWidget* parent)
+    : QDialog(parent, Dialogflags | Qt::WindowCloseButtonHint), ok_(std::move(ok)), left_(fromleft),
+      top_(fromtop) {
+    setObjectName(name);
+    setWindowModality(Qt::WindowModal);
+}
+
+void Helpdialog::bindwindow(Syncset& sync, const bool& visible, const std::string& caption) {
+    sync.add([&caption] { return caption; },
+             [this](const std::string& c) { setWindowTitle(Qs(c)); });
+    sync.add([&visible] { return visible; },
+             [this](bool v) {
+                 if (!v) {
+                     hide();
+                     return;
+                 }
+                 Placeonscreen(this, left_, top_);
+                 open();
+             });
+}
+
+Aboutdialog::Aboutdialog(const Fmabout& model, const QString& folder, std::function<void()> ok,
+                         QWidget* parent)
+    : Helpdialog("Fmabout", 0.25, 0.25, ok, parent), model_(model) {
+    logo_ = new Picturewidget(model.Piclogo, folder, this);
+    logo_->setObjectName("Piclogo");
+    logo_->setFixedSize(72, 72);
+    logo_->Setempty(Paintlogo);
+    text_ = new QLabel(this);
+    text_->setObjectName("Lblabout");
+    text_->setWordWrap(true);
+    text_->setMinimumWidth(300);
+    ok_ = new QPushButton(this);
+    ok_->setObjectName("Cmdokabout");
+    ok_->setMinimumWidth(96);
+    connect(ok_, &QPushButton::clicked, this, [ok] { ok(); });
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(18);
+    top->addWidget(logo_, 0, Qt::AlignTop);
+    top->addWidget(text_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->setSpacing(16);
+    layout->addLayout(top);
+    layout->addWidget(ok_, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Aboutdialog::bind(Syncset& sync) {
+    sync.custom([this] { return logo_->refresh(); });
+    Bindlabel(sync, model_.Lblabout, text_);
+    Bindbutton(sync, model_.Cmdokabout, ok_);
+    bindwindow(sync, model_.Visible, model_.Caption);
+}
+
+Instrdialog::Instrdialog(const Fminstr& model, const QString& folder, std::function<void()> ok,
+                         QWidget* parent)
+    : Helpdialog("Fminstr", 0.2, 1.0 / 9, ok, parent), model_(model) {
+    logo_ = new Picturewidget(model.Piclogo, folder, this);
+    logo_->setObjectName("Piclogo");
+    logo_->setFixedSize(56, 56);
+    logo_->Setempty(Paintlogo);
+    title_ = new QLabel(this);
+    title_->setObjectName("Lbltitle");
+    QFont big = title_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    title_->setFont(big);
+    text_ = new Picturewidget(model.Picinstr, folder, this);
+    text_->setObjectName("Picinstr");
+    // Room for the longest line and all the lines of the text at 10 points.
+    text_->setFixedSize(560, 26 * 16 + 12);
+    ok_ = new QPushButton(this);
+    ok_->setObjectName("Cmdokinstr");
+    ok_->setMinimumWidth(96);
+    connect(ok_, &QPushButton::clicked, this, [ok] { ok(); });
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(14);
+    top->addWidget(logo_);
+    top->addWidget(title_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(12);
+    layout->addLayout(top);
+    layout->addWidget(text_);
+    layout->addWidget(ok_, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Instrdialog::bind(Syncset& sync) {
+    sync.custom([this] { return logo_->refresh(); });
+    sync.custom([this] { return text_->refresh(); });
+    Bindlabel(sync, model_.Lbltitle, title_);
+    Bindbutton(sync, model_.Cmdokinstr, ok_);
+    bindwindow(sync, model_.Visible, model_.Caption);
+}
+
+} // namespace tc::ui

@@ -1,0 +1,722 @@
+#include "ui/mainwindow.h"
+
+#include "ui/bind.h"
+#include "ui/dialogs.h"
+#include "ui/icons.h"
+#include "ui/picturewidget.h"
+#include "ui/scenery.h"
+#include "ui/timerdriver.h"
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <tuple>
+
+namespace tc::ui {
+
+namespace {
+
+// The status bar's panel: a click on it is the status bar's click.
+class Clicklabel : public QLabel {
+public:
+    Clicklabel(std::function<void()> clicked, QWidget* parent)
+        : QLabel(parent), clicked_(std::move(clicked)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        QLabel::mousePressEvent(event);
+        clicked_();
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
+// The window's client area. The idle picture fills it; the board takes the left part, the
+// panels beside it the right; the setting menu floats in the middle over both.
+class Stage : public QWidget {
+public:
+    explicit Stage(QWidget* parent) : QWidget(parent) {}
+    QWidget* fore = nullptr;
+    QWidget* board = nullptr;
+    QWidget* side = nullptr;
+    QWidget* menu = nullptr;
+
+    void place() {
+        const QRect r = rect();
+        if (fore) fore->setGeometry(r);
+        const int margin = 12;
+        const int boardwidth = std::max(420, r.width() * 3 / 5);
+        if (board) board->setGeometry(margin, margin, boardwidth - margin, r.height() - 2 * margin);
+        if (side)
+            side->setGeometry(boardwidth + margin, margin, r.width() - boardwidth - 2 * margin,
+                              r.height() - 2 * margin);
+        if (menu) {
+            const QSize s = menu->sizeHint().boundedTo(r.size());
+            menu->setGeometry(QRect(
+                QPoint(r.center().x() - s.width() / 2 + 1, r.center().y() - s.height() / 2 + 1),
+                s));
+        }
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { place(); }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QLinearGradient back(rect().topLeft(), rect().bottomLeft());
+        back.setColorAt(0, QColor(0xe9, 0xf0, 0xf8));
+        back.setColorAt(1, QColor(0xd3, 0xdf, 0xec));
+        p.fillRect(rect(), back);
+    }
+};
+
+const char* const Stylesheet = R"(
+QGroupBox {
+    background: #fbfcfe;
+    border: 1px solid #a9bbd0;
+    border-radius: 8px;
+    margin-top: 12px;
+    padding: 14px 10px 10px 10px;
+}
+QGroupBox::title {
+    subcontrol-origin: margin;
+    left: 12px;
+    padding: 0 4px;
+    color: #1f4e8f;
+    font-weight: bold;
+}
+QGroupBox#Frmenu {
+    border: 2px solid #2f6fb0;
+    border-radius: 10px;
+    margin-top: 0;
+}
+QLabel#Lblset {
+    color: #1f4e8f;
+}
+QLabel#Lbltime {
+    color: #1f4e8f;
+    font-weight: bold;
+    background: #fbfcfe;
+    border: 1px solid #a9bbd0;
+    border-radius: 6px;
+    padding: 6px 10px;
+}
+QFrame#Picdemo {
+    background: #fff8e1;
+    border: 1px solid #d8b65a;
+    border-radius: 8px;
+}
+QPushButton {
+    min-width: 84px;
+    padding: 4px 10px;
+}
+)";
+
+struct Menuentry {
+    const char* Name;
+    Menuitem Fmmain::*Item;
+};
+
+} // namespace
+
+void Designdefaults(Fmmain& main) {
+    for (Control* c : {&main.Frmenu, &main.Frtrialno, &main.Frmark, &main.Fraskcode, &main.Picdemo,
+                       &main.Frshowresult, &main.Frgetresult, &main.Franswer})
+        c->Visible = false;
+}
+
+Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidget* parent)
+    : QMainWindow(parent), game_(game), folder_(folder) {
+    setObjectName("Fmmain");
+    driver_ = new Timerdriver(
+        host, [this] { after(); }, this);
+    resize(1000, 700);
+    setMinimumSize(800, 600);
+
+    buildmenus();
+    buildtoolbar();
+    buildstatusbar();
+
+    auto* stage = new Stage(this);
+    stage->setStyleSheet(Stylesheet);
+    auto* fore = picture(game_.Main.Picfore, "Picfore", stage);
+    fore->Setempty(Paintsky);
+    stage->fore = fore;
+    stage->board = buildboard();
+    stage->board->setParent(stage);
+    stage->side = buildsidepanels();
+    stage->side->setParent(stage);
+    stage->menu = buildsettingmenu();
+    stage->menu->setParent(stage);
+    stage->menu->raise();
+    setCentralWidget(stage);
+
+    message_ = new Messagedialog(
+        game_.Message, folder_,
+        [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); }, this);
+    about_ = new Aboutdialog(
+        game_.About, folder_, [this] { act([this] { game_.Cmdokabout_Click(); }); }, this);
+    instr_ = new Instrdialog(
+        game_.Instr, folder_, [this] { act([this] { game_.Cmdokinstr_Click(); }); }, this);
+    message_->bind(sync_);
+    about_->bind(sync_);
+    instr_->bind(sync_);
+
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, [this] { pressdefault(); });
+    }
+
+    // The window itself last, so it appears with its contents in place.
+    Fmmain& m = game_.Main;
+    sync_.add([&m] { return m.Caption; }, [this](const std::string& c) { setWindowTitle(Qs(c)); });
+    sync_.add([&m] { return m.Mousepointer; },
+              [this](const std::string& file) {
+                  const QString path = QDir(folder_).filePath(Qs(file));
+                  if (file.empty())
+                      unsetCursor();
+                  else if (QFileInfo::exists(path))
+                      setCursor(QCursor(QPixmap(path)));
+                  else
+                      setCursor(Qt::WaitCursor);
+              });
+    sync_.add([&m] { return m.Visible; }, [this](bool v) { setVisible(v); });
+    after();
+}
+
+Mainwindow::~Mainwindow() = default;
+
+int Mainwindow::sync() {
+    return sync_.run();
+}
+
+void Mainwindow::after() {
+    driver_->apply();
+    sync();
+    if (game_.Quitrequested && !closing_) close();
+}
+
+void Mainwindow::act(const std::function<void()>& handler) {
+    handler();
+    after();
+}
+
+void Mainwindow::closeEvent(QCloseEvent* event) {
+    // The close box ends the program at once, without the quit question.
+    closing_ = true;
+    event->accept();
+    emit closed();
+}
+
+void Mainwindow::pressdefault() {
+    for (auto& [model, b] : buttons_)
+        if (model->Default && b->isVisible() && b->isEnabled()) {
+            b->click();
+            return;
+        }
+}
+
+QLabel* Mainwindow::label(const Control& model, const char* name, QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    Bindlabel(sync_, model, l);
+    return l;
+}
+
+QPushButton* Mainwindow::button(const Control& model, const char* name, QWidget* parent,
+                                std::function<void()> handler) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(name);
+    Bindbutton(sync_, model, b);
+    if (handler) connect(b, &QPushButton::clicked, this, [this, handler] { act(handler); });
+    buttons_.emplace_back(&model, b);
+    return b;
+}
+
+QGroupBox* Mainwindow::frame(const Control& model, const char* name, QWidget* parent) {
+    auto* f = new QGroupBox(parent);
+    f->setObjectName(name);
+    Bindframe(sync_, model, f);
+    return f;
+}
+
+QComboBox* Mainwindow::combo(Combolist& model, const char* name, QWidget* parent,
+                             std::function<void(int)> chosen) {
+    auto* c = new QComboBox(parent);
+    c->setObjectName(name);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Bindcombo(sync_, model, c);
+    connect(c, &QComboBox::activated, this, [this, &model, chosen](int index) {
+        if (index < 0 || index >= model.Listcount()) return;
+        act([&] { chosen(index); });
+    });
+    return c;
+}
+
+Picturewidget* Mainwindow::picture(const Picture& model, const char* name, QWidget* parent) {
+    auto* p = new Picturewidget(model, folder_, parent);
+    p->setObjectName(name);
+    Bindcontrol(sync_, model, p);
+    sync_.custom([p] { return p->refresh(); });
+    return p;
+}
+
+void Mainwindow::buildmenus() {
+    Fmmain& m = game_.Main;
+    // A menu item by its name; its click goes to the game's menu handler.
+    auto additem = [this](QMenu* menu, Menuitem& model, const char* name) {
+        QAction* a = menu->addAction(QString());
+        a->setObjectName(name);
+        const std::string item = name;
+        connect(a, &QAction::triggered, this,
+                [this, item] { act([&] { game_.Menu_Click(item); }); });
+        sync_.add([&model] { return model.Caption; },
+                  [a](const std::string& c) { a->setText(Qs(c)); });
+        sync_.add([&model] { return model.Enabled; }, [a](bool v) { a->setEnabled(v); });
+        sync_.add([&model] { return model.Visible; }, [a](bool v) { a->setVisible(v); });
+        sync_.live([&model] { return model.Checked; }, [a] { return a->isChecked(); },
+                   [a](bool v) {
+                       a->setCheckable(a->isCheckable() || v);
+                       a->setChecked(v);
+                   });
+        return a;
+    };
+    auto addmenu = [this](QMenu* parent, Menuitem& model, const char* name) {
+        QMenu* menu = parent ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+        menu->setObjectName(name);
+        QAction* a = menu->menuAction();
+        a->setObjectName(name);
+        sync_.add([&model] { return model.Caption; },
+                  [menu](const std::string& c) { menu->setTitle(Qs(c)); });
+        sync_.add([&model] { return model.Enabled; }, [a](bool v) { a->setEnabled(v); });
+        sync_.add([&model] { return model.Visible; }, [a](bool v) { a->setVisible(v); });
+        return menu;
+    };
+
+    QMenu* game = addmenu(nullptr, m.Mnugame, "Mnugame");
+    additem(game, m.Mnuset, "Mnuset");
+    additem(game, m.Mnunew, "Mnunew");
+    additem(game, m.Mnuload, "Mnuload");
+    QMenu* saving = addmenu(game, m.Mnusaving, "Mnusaving");
+    additem(saving, m.Mnusave, "Mnusave");
+    additem(saving, m.Mnusaveas, "Mnusaveas");
+    game->addSeparator();
+    additem(game, m.Mnuend, "Mnuend");
+    additem(game, m.Mnuquit, "Mnuquit");
+
+    QMenu* media = addmenu(nullptr, m.Mnumedia, "Mnumedia");
+    additem(media, m.Mnumusic, "Mnumusic");
+    additem(media, m.Mnuani, "Mnuani");
+    additem(media, m.Mnudemo, "Mnudemo");
+
+    QMenu* options = addmenu(nullptr, m.Mnuoption, "Mnuoption");
+    QMenu* input = addmenu(options, m.Mnuinput, "Mnuinput");
+    // The two pairs show their tick marks as check boxes from the start.
+    additem(input, m.Mnumouse, "Mnumouse")->setCheckable(true);
+    additem(input, m.Mnukey, "Mnukey")->setCheckable(true);
+    QMenu* display = addmenu(options, m.Mnudisplay, "Mnudisplay");
+    additem(display, m.Mnucolour, "Mnucolour")->setCheckable(true);
+    additem(display, m.Mnunumber, "Mnunumber")->setCheckable(true);
+
+    QMenu* help = addmenu(nullptr, m.Mnuhelp, "Mnuhelp");
+    additem(help, m.Mnuinstr, "Mnuinstr");
+    additem(help, m.Mnuabout, "Mnuabout");
+}
+
+void Mainwindow::buildtoolbar() {
+    auto* bar = new QToolBar(this);
+    bar->setObjectName("Tlbgame");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(24, 24));
+    bar->toggleViewAction()->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, bar);
+    for (size_t i = 0; i < game_.Main.Tlbgame.size(); ++i) {
+        Toolbutton& model = game_.Main.Tlbgame[i];
+        QAction* a = bar->addAction(QString());
+        // Groups: the game, multimedia, the options, and quitting.
+        if (i == 4 || i == 7 || i == 11) bar->addSeparator();
+        connect(a, &QAction::triggered, this,
+                [this, i] { act([&] { game_.Tlbgame_ButtonClick(game_.Main.Tlbgame[i].Key); }); });
+        sync_.add([&model] { return model.Key; },
+                  [a](const std::string& key) {
+                      a->setObjectName(Qs(key));
+                      a->setIcon(Toolicon(key));
+                  });
+        sync_.add([&model] { return model.Tooltip; },
+                  [a](const std::string& t) {
+                      a->setText(Qs(t));
+                      a->setToolTip(Qs(t));
+                  });
+        sync_.add([&model] { return model.Enabled; }, [a](bool v) { a->setEnabled(v); });
+        sync_.add([&model] { return model.Visible; }, [a](bool v) { a->setVisible(v); });
+    }
+}
+
+void Mainwindow::buildstatusbar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("Stbmenu");
+    bar->setSizeGripEnabled(false);
+    auto* panel = new Clicklabel([this] { act([this] { game_.Stbmenu_Click(); }); }, bar);
+    panel->setObjectName("Stbmenu1");
+    panel->setTextFormat(Qt::PlainText);
+    // Fixed-width letters, so the text slides evenly as it scrolls.
+    panel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The padded help text is far wider than the window; it must not widen it.
+    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    panel->setMinimumWidth(1);
+    bar->addWidget(panel, 1);
+    sync_.add([this] { return game_.Wait.Banner; },
+              [panel](const std::string& t) { panel->setText(Qs(t)); });
+}
+
+QWidget* Mainwindow::buildsettingmenu() {
+    Fmmain& m = game_.Main;
+    Settinglists& lists = m.Lists;
+    QGroupBox* panel = frame(m.Frmenu, "Frmenu", nullptr);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(22, 16, 22, 16);
+    layout->setSpacing(12);
+
+    QLabel* title = label(m.Lblset, "Lblset", panel);
+    QFont titlefont("Arial");
+    titlefont.setPointSize(16);
+    titlefont.setBold(true);
+    title->setFont(titlefont);
+    title->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(8);
+    struct Row {
+        Control* Caption;
+        const char* Captionname;
+        Combolist* List;
+        const char* Listname;
+    };
+    const Row rows[7] = {
+        {&m.Lblgametype, "Lblgametype", &lists.Cbwho, "Cbwho"},
+        {&m.Lblcolourno, "Lblcolourno", &lists.Cbcolour, "Cbcolour"},
+        {&m.Lblstart, "Lblstart", &lists.Cbstart, "Cbstart"},
+        {&m.Lblgamelength, "Lblgamelength", &lists.Cblength, "Cblength"},
+        {&m.Lblhint, "Lblhint", &lists.Cbhint, "Cbhint"},
+        {&m.Lblgameorder, "Lblgameorder", &lists.Cborder, "Cborder"},
+        {&m.Lblgamerepeat, "Lblgamerepeat", &lists.Cbrepeat, "Cbrepeat"},
+    };
+    QFont captionfont("Times New Roman");
+    captionfont.setPointSize(12);
+    QComboBox* first = nullptr;
+    for (int i = 0; i < 7; ++i) {
+        QLabel* caption = label(*rows[i].Caption, rows[i].Captionname, panel);
+        caption->setFont(captionfont);
+        Combolist& list = *rows[i].List;
+        QComboBox* c = combo(list, rows[i].Listname, panel, [&lists, &list](int index) {
+            lists.Choose(list, list.Items[static_cast<size_t>(index)]);
+        });
+        c->setMinimumWidth(230);
+        if (!first) first = c;
+        grid->addWidget(caption, i, 0);
+        grid->addWidget(c, i, 1);
+    }
+    layout->addLayout(grid);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button(m.Cmdstart, "Cmdstart", panel, [this] { game_.Cmdstart_Click(); }));
+    row->addWidget(button(m.Cmdcancel, "Cmdcancel", panel, [this] { game_.Cmdcancel_Click(); }));
+    // The TOP FIVE list and the statistics tools arrive with the records keeper.
+    row->addWidget(button(lists.Cmdtop, "Cmdtop", panel, nullptr));
+    row->addStretch();
+    layout->addLayout(row);
+    auto* statrow = new QHBoxLayout;
+    statrow->addStretch();
+    statrow->addWidget(button(m.Cmdstat, "Cmdstat", panel, nullptr));
+    statrow->addWidget(button(m.Cmdinitstat, "Cmdinitstat", panel, nullptr));
+    statrow->addWidget(button(m.Cmdsimulate, "Cmdsimulate", panel, nullptr));
+    statrow->addStretch();
+    layout->addLayout(statrow);
+
+    // When the menu opens, the first list takes the keyboard so the player can choose at once.
+    sync_.add([&m] { return m.Frmenu.Visible; },
+              [first](bool v) {
+                  if (v) first->setFocus();
+              });
+    return panel;
+}
+
+QWidget* Mainwindow::buildboard() {
+    Fmmain& m = game_.Main;
+    auto* column = new QWidget;
+    column->setObjectName("Boardcolumn");
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    Picturewidget* upper = picture(m.Picupper, "Picupper", column);
+    upper->setFixedHeight(44);
+    layout->addWidget(upper);
+    Picturewidget* record = picture(m.Picrecord, "Picrecord", column);
+    record->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    layout->addWidget(record, 1);
+    // The board's column shows nothing of its own: the idle picture behind must show through.
+    column->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    return column;
+}
+
+QWidget* Mainwindow::buildsidepanels() {
+    Fmmain& m = game_.Main;
+    auto* column = new QWidget;
+    column->setObjectName("Sidecolumn");
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+
+    auto wrapped = [this](const Control& model, const char* name, QWidget* parent) {
+        QLabel* l = label(model, name, parent);
+        l->setWordWrap(true);
+        return l;
+    };
+    auto pictures = [this](auto& models, const char* stem, QWidget* parent, QSize size) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        for (size_t i = 0; i < models.size(); ++i) {
+            Picturewidget* p = picture(models[i], (stem + std::to_string(i)).c_str(), parent);
+            p->setFixedSize(size);
+            row->addWidget(p);
+        }
+        row->addStretch();
+        return row;
+    };
+    auto labels = [this](auto& models, const char* stem, QWidget* parent, int width) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(4);
+        for (size_t i = 0; i < models.size(); ++i) {
+            QLabel* l = label(models[i], (stem + std::to_string(i)).c_str(), parent);
+            l->setFixedWidth(width);
+            l->setAlignment(Qt::AlignCenter);
+            row->addWidget(l);
+        }
+        row->addStretch();
+        return row;
+    };
+    auto textbox = [this](Textbox& model, const char* name, QWidget* parent) {
+        auto* t = new QLineEdit(parent);
+        t->setObjectName(name);
+        Bindcontrol(sync_, model, t);
+        sync_.live([&model] { return model.Caption; }, [t] { return t->text().toStdString(); },
+                   [t](const std::string& s) { t->setText(Qs(s)); });
+        connect(t, &QLineEdit::textEdited, this, [this, &model](const QString& s) {
+            act([&] { model.Caption = s.toStdString(); });
+        });
+        return t;
+    };
+    auto keepchoice = [](Combolist& model) {
+        return [&model](int index) { model.Listindex = index; };
+    };
+
+    // The setting beside the board.
+    QGroupBox* setting = frame(m.Frsetting, "Frsetting", column);
+    auto* settinglayout = new QHBoxLayout(setting);
+    settinglayout->setSpacing(12);
+    QLabel* settitle = label(m.Lblsettitle, "Lblsettitle", setting);
+    QLabel* setcontent = label(m.Lblsetcontent, "Lblsetcontent", setting);
+    settitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setcontent->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = settitle->font();
+    bold.setBold(true);
+    settitle->setFont(bold);
+    settinglayout->addWidget(settitle);
+    settinglayout->addWidget(setcontent, 1);
+    layout->addWidget(setting);
+
+    QLabel* time = label(m.Lbltime, "Lbltime", column);
+    layout->addWidget(time);
+
+    QGroupBox* answer = frame(m.Franswer, "Franswer", column);
+    auto* answerlayout = new QVBoxLayout(answer);
+    Picturewidget* picanswer = picture(m.Picanswer, "Picanswer", answer);
+    picanswer->setFixedHeight(40);
+    answerlayout->addWidget(picanswer);
+    layout->addWidget(answer);
+
+    // Start of "Computer guesses": the trial to start from, who marks, the secret code.
+    QGroupBox* trialno = frame(m.Frtrialno, "Frtrialno", column);
+    auto* trialnolayout = new QVBoxLayout(trialno);
+    trialnolayout->addWidget(wrapped(m.Lbltrialno, "Lbltrialno", trialno));
+    auto* trialnorow = new QHBoxLayout;
+    trialnorow->addWidget(combo(m.Cbtrialno, "Cbtrialno", trialno, keepchoice(m.Cbtrialno)));
+    trialnorow->addStretch();
+    trialnorow->addWidget(
+        button(m.Cmdoktrial, "Cmdoktrial", trialno, [this] { game_.Cmdoktrial_Click(); }));
+    trialnolayout->addLayout(trialnorow);
+    layout->addWidget(trialno);
+
+    QGroupBox* mark = frame(m.Frmark, "Frmark", column);
+    auto* marklayout = new QVBoxLayout(mark);
+    marklayout->addWidget(wrapped(m.Lblmark, "Lblmark", mark));
+    auto* markrow = new QHBoxLayout;
+    auto option = [this, mark](Optionbutton& model, Optionbutton& other, const char* name) {
+        auto* r = new QRadioButton(mark);
+        r->setObjectName(name);
+        // The model keeps the pair exclusive; Qt's own exclusivity could not show "neither".
+        r->setAutoExclusive(false);
+        sync_.add([&model] { return model.Caption; },
+                  [r](const std::string& c) { r->setText(Qs(c)); });
+        Bindcontrol(sync_, model, r);
+        sync_.live([&model] { return model.Value; }, [r] { return r->isChecked(); },
+                   [r](bool v) { r->setChecked(v); });
+        connect(r, &QRadioButton::clicked, this, [this, &model, &other] {
+            act([&] {
+                model.Value = true;
+                other.Value = false;
+            });
+        });
+        return r;
+    };
+    markrow->addWidget(option(m.Optyesmark, m.Optnomark, "Optyesmark"));
+    markrow->addWidget(option(m.Optnomark, m.Optyesmark, "Optnomark"));
+    markrow->addStretch();
+    markrow->addWidget(button(m.Cmdokmark, "Cmdokmark", mark, [this] { game_.Cmdokmark_Click(); }));
+    marklayout->addLayout(markrow);
+    layout->addWidget(mark);
+
+    QGroupBox* askcode = frame(m.Fraskcode, "Fraskcode", column);
+    auto* askcodelayout = new QVBoxLayout(askcode);
+    askcodelayout->addWidget(wrapped(m.Lblaskcode, "Lblaskcode", askcode));
+    askcodelayout->addWidget(
+        button(m.Cmdready, "Cmdready", askcode, [this] { game_.Cmdready_Click(); }), 0,
+        Qt::AlignRight);
+    layout->addWidget(askcode);
+
+    // Input of a string, by mouse and by keyboard. Their buttons come with the player's guessing.
+    QGroupBox* getstring = frame(m.Frgetstring, "Frgetstring", column);
+    auto* getstringlayout = new QVBoxLayout(getstring);
+    getstringlayout->addWidget(wrapped(m.Lblgetstring, "Lblgetstring", getstring));
+    getstringlayout->addLayout(pictures(m.Picstring, "Picstring", getstring, QSize(28, 28)));
+    getstringlayout->addLayout(labels(m.Lblstring, "Lblstring", getstring, 28));
+    getstringlayout->addWidget(button(m.Cmdsubcol, "Cmdsubcol", getstring, nullptr), 0,
+                               Qt::AlignRight);
+    layout->addWidget(getstring);
+
+    QGroupBox* input = frame(m.Frinput, "Frinput", column);
+    auto* inputlayout = new QVBoxLayout(input);
+    inputlayout->addWidget(wrapped(m.Lblinput, "Lblinput", input));
+    auto* inputrow = new QHBoxLayout;
+    inputrow->addWidget(textbox(m.Txtinput, "Txtinput", input), 1);
+    inputrow->addWidget(button(m.Cmdsubnum, "Cmdsubnum", input, nullptr));
+    inputlayout->addLayout(inputrow);
+    layout->addWidget(input);
+
+    QGroupBox* colour = frame(m.Frcolour, "Frcolour", column);
+    auto* colourlayout = new QVBoxLayout(colour);
+    colourlayout->addLayout(pictures(m.Piccolour, "Piccolour", colour, QSize(26, 26)));
+    colourlayout->addLayout(labels(m.Lblcolour, "Lblcolour", colour, 26));
+    layout->addWidget(colour);
+
+    QGroupBox* error = frame(m.Frerror, "Frerror", column);
+    auto* errorlayout = new QHBoxLayout(error);
+    errorlayout->addWidget(button(m.Cmderror, "Cmderror", error, nullptr));
+    errorlayout->addStretch();
+    layout->addWidget(error);
+
+    // The result of the player's guess.
+    QGroupBox* showresult = frame(m.Frshowresult, "Frshowresult", column);
+    auto* showresultlayout = new QVBoxLayout(showresult);
+    auto* resultrow = new QHBoxLayout;
+    for (auto [box, boxname, caption, captionname, pic, picname] :
+         {std::tuple{&m.Frcorrect, "Frcorrect", &m.Lblcorrect, "Lblcorrect", &m.Piccorrect,
+                     "Piccorrect"},
+          std::tuple{&m.Frwrong, "Frwrong", &m.Lblwrong, "Lblwrong", &m.Picwrong, "Picwrong"}}) {
+        QGroupBox* f = frame(*box, boxname, showresult);
+        auto* fl = new QVBoxLayout(f);
+        fl->addWidget(label(*caption, captionname, f));
+        Picturewidget* p = picture(*pic, picname, f);
+        p->setFixedHeight(30);
+        fl->addWidget(p);
+        resultrow->addWidget(f);
+    }
+    showresultlayout->addLayout(resultrow);
+    showresultlayout->addWidget(wrapped(m.Lbltrials, "Lbltrials", showresult));
+    showresultlayout->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult,
+                                       [this] { game_.Cmdshowresult_Click(); }),
+                                0, Qt::AlignRight);
+    layout->addWidget(showresult);
+
+    // The player's marks of the computer's guess.
+    QGroupBox* getresult = frame(m.Frgetresult, "Frgetresult", column);
+    auto* getresultlayout = new QVBoxLayout(getresult);
+    getresultlayout->addWidget(wrapped(m.Lblmyguess, "Lblmyguess", getresult));
+    Picturewidget* guess = picture(m.Picguess, "Picguess", getresult);
+    guess->setFixedHeight(36);
+    getresultlayout->addWidget(guess);
+    getresultlayout->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult));
+    auto* corrrow = new QHBoxLayout;
+    corrrow->addWidget(label(m.Lblgetcorr, "Lblgetcorr", getresult), 1);
+    corrrow->addWidget(textbox(m.Txtcorrect, "Txtcorrect", getresult));
+    corrrow->addWidget(combo(m.Cbcorrect, "Cbcorrect", getresult, keepchoice(m.Cbcorrect)));
+    getresultlayout->addLayout(corrrow);
+    QGroupBox* getwrong = frame(m.Frgetwrong, "Frgetwrong", getresult);
+    auto* wrongrow = new QHBoxLayout(getwrong);
+    wrongrow->addWidget(label(m.Lblgetwrong, "Lblgetwrong", getwrong), 1);
+    wrongrow->addWidget(textbox(m.Txtwrong, "Txtwrong", getwrong));
+    wrongrow->addWidget(combo(m.Cbwrong, "Cbwrong", getwrong, keepchoice(m.Cbwrong)));
+    getresultlayout->addWidget(getwrong);
+    auto* getresultrow = new QHBoxLayout;
+    getresultrow->addStretch();
+    getresultrow->addWidget(button(m.Cmdwin, "Cmdwin", getresult, nullptr));
+    getresultrow->addWidget(button(m.Cmdgetresult, "Cmdgetresult", getresult, nullptr));
+    getresultlayout->addLayout(getresultrow);
+    layout->addWidget(getresult);
+
+    // The demo's commentary and its speed.
+    auto* demo = new QFrame(column);
+    demo->setObjectName("Picdemo");
+    Bindcontrol(sync_, m.Picdemo, demo);
+    auto* demolayout = new QVBoxLayout(demo);
+    demolayout->addWidget(wrapped(m.Lbldemo, "Lbldemo", demo));
+    layout->addWidget(demo);
+
+    QGroupBox* scroll = frame(m.Frscroll, "Frscroll", column);
+    auto* scrolllayout = new QVBoxLayout(scroll);
+    auto* speed = new QScrollBar(Qt::Horizontal, scroll);
+    speed->setObjectName("Hsbspeed");
+    Scrollbar& hsb = m.Hsbspeed;
+    Bindcontrol(sync_, hsb, speed);
+    sync_.add([&hsb] { return std::pair(hsb.Min, hsb.Max); },
+              [speed](std::pair<int, int> range) {
+                  const QSignalBlocker quiet(speed);
+                  speed->setRange(range.first, range.second);
+              });
+    sync_.live([&hsb] { return hsb.Value; }, [speed] { return speed->value(); },
+               [speed](int v) {
+                   const QSignalBlocker quiet(speed);
+                   speed->setValue(v);
+               });
+    connect(speed, &QScrollBar::valueChanged, this,
+            [this, &hsb](int v) { act([&] { hsb.Value = v; }); });
+    scrolllayout->addWidget(speed);
+    layout->addWidget(scroll);
+
+    layout->addStretch(1);
+    return column;
+}
+
+} // namespace tc::ui

@@ -1,0 +1,87 @@
+#pragma once
+// The main window `Fmmain` in Qt: one widget per control model, named after it. User actions go
+// to the game's handlers; after each handler and each timer tick `sync` brings the widgets in
+// step with the models.
+#include "play/game.h"
+#include "shell/timerhost.h"
+#include "ui/syncset.h"
+#include <QMainWindow>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QPushButton;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+
+namespace tc::ui {
+
+class Messagedialog;
+class Aboutdialog;
+class Instrdialog;
+class Picturewidget;
+class Timerdriver;
+
+// The panels the window starts with hidden, as a form designer would leave them: the setting
+// menu and the start questions appear only when the game asks for them.
+void Designdefaults(Fmmain& main);
+
+class Mainwindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `folder` is the program folder, where pictures and icons are looked up.
+    Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidget* parent = nullptr);
+    ~Mainwindow() override;
+
+    // Brings every widget in step with the models; returns how many widget properties it wrote.
+    int sync();
+    // What follows every handler and tick: the widgets, the timers, and the end of the program
+    // once the game asks for it.
+    void after();
+
+    Timerdriver& timers() { return *driver_; }
+    Messagedialog* messagebox() const { return message_; }
+    Aboutdialog* aboutbox() const { return about_; }
+    Instrdialog* instructions() const { return instr_; }
+
+signals:
+    // The window was closed, by its close box or because the game asked to quit.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Runs a handler, then `after`.
+    void act(const std::function<void()>& handler);
+    void buildmenus();
+    void buildtoolbar();
+    void buildstatusbar();
+    QWidget* buildsettingmenu();
+    QWidget* buildsidepanels();
+    QWidget* buildboard();
+    // Clicks the default button of the visible panel.
+    void pressdefault();
+
+    QLabel* label(const Control& model, const char* name, QWidget* parent);
+    QPushButton* button(const Control& model, const char* name, QWidget* parent,
+                        std::function<void()> handler);
+    QGroupBox* frame(const Control& model, const char* name, QWidget* parent);
+    QComboBox* combo(Combolist& model, const char* name, QWidget* parent,
+                     std::function<void(int)> chosen);
+    Picturewidget* picture(const Picture& model, const char* name, QWidget* parent);
+
+    Game& game_;
+    QString folder_;
+    Syncset sync_;
+    Timerdriver* driver_;
+    Messagedialog* message_;
+    Aboutdialog* about_;
+    Instrdialog* instr_;
+    std::vector<std::pair<const Control*, QPushButton*>> buttons_;
+    bool closing_ = false;
+};
+
+} // namespace tc::ui

@@ -1,0 +1,103 @@
+#include "ui/scenery.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <algorithm>
+
+namespace tc::ui {
+
+namespace {
+
+void Cloud(QPainter& p, QPointF at, double size) {
+    QPainterPath cloud;
+    cloud.addEllipse(at, size * 1.1, size * 0.55);
+    cloud.addEllipse(at + QPointF(-size * 0.6, size * 0.1), size * 0.6, size * 0.4);
+    cloud.addEllipse(at + QPointF(size * 0.2, -size * 0.35), size * 0.55, size * 0.5);
+    cloud.addEllipse(at + QPointF(size * 0.8, size * 0.05), size * 0.5, size * 0.38);
+    cloud.setFillRule(Qt::WindingFill);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 60));
+    p.drawPath(cloud.translated(size * 0.06, size * 0.08));
+    p.setBrush(QColor(255, 255, 255, 215));
+    p.drawPath(cloud);
+}
+
+const QColor Pegs[6] = {QColor(0xe0, 0x3e, 0x3e), QColor(0xf2, 0xb7, 0x2b),
+                        QColor(0x3b, 0xa8, 0x58), QColor(0x2f, 0x7b, 0xd6),
+                        QColor(0x8e, 0x4f, 0xc8), QColor(0xf0, 0x7d, 0x2e)};
+
+void Peg(QPainter& p, QPointF at, double r, const QColor& c) {
+    QRadialGradient shine(at - QPointF(r * 0.35, r * 0.35), r * 1.3);
+    shine.setColorAt(0, c.lighter(150));
+    shine.setColorAt(0.5, c);
+    shine.setColorAt(1, c.darker(140));
+    p.setPen(QPen(c.darker(170), std::max(1.0, r * 0.08)));
+    p.setBrush(shine);
+    p.drawEllipse(at, r, r);
+}
+
+} // namespace
+
+void Paintsky(QPainter& p, const QRect& area) {
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(area.topLeft(), area.bottomLeft());
+    sky.setColorAt(0, QColor(0x2a, 0x6f, 0xc4));
+    sky.setColorAt(0.6, QColor(0x7f, 0xb8, 0xea));
+    sky.setColorAt(1, QColor(0xd6, 0xec, 0xfb));
+    p.fillRect(area, sky);
+
+    const double w = area.width(), h = area.height();
+    const double unit = std::min(w, h * 1.4) / 10;
+    Cloud(p, area.topLeft() + QPointF(w * 0.16, h * 0.18), unit * 0.9);
+    Cloud(p, area.topLeft() + QPointF(w * 0.78, h * 0.12), unit * 0.7);
+    Cloud(p, area.topLeft() + QPointF(w * 0.62, h * 0.78), unit * 1.1);
+    Cloud(p, area.topLeft() + QPointF(w * 0.1, h * 0.86), unit * 0.6);
+
+    QFont title("Serif");
+    title.setPixelSize(std::max(18, static_cast<int>(unit * 1.25)));
+    title.setBold(true);
+    title.setItalic(true);
+    p.setFont(title);
+    const QRectF band(area.left(), area.top() + h * 0.32, w, unit * 1.8);
+    p.setPen(QColor(0, 0, 0, 70));
+    p.drawText(band.translated(unit * 0.04, unit * 0.05), Qt::AlignCenter, "Tintcipher");
+    p.setPen(Qt::white);
+    p.drawText(band, Qt::AlignCenter, "Tintcipher");
+
+    const double r = unit * 0.28;
+    const double y = band.bottom() + r * 1.6;
+    for (int i = 0; i < 6; ++i)
+        Peg(p, QPointF(area.left() + w / 2 + (i - 2.5) * r * 2.8, y), r, Pegs[i]);
+
+    QFont sub("Sans Serif");
+    sub.setPixelSize(std::max(11, static_cast<int>(unit * 0.3)));
+    p.setFont(sub);
+    p.setPen(QColor(255, 255, 255, 230));
+    p.drawText(QRectF(area.left(), y + r * 1.6, w, unit * 0.6), Qt::AlignCenter,
+               "A game of code-breaking");
+}
+
+void Paintlogo(QPainter& p, const QRect& area) {
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient back(area.topLeft(), area.bottomRight());
+    back.setColorAt(0, QColor(0x3a, 0x7f, 0xd0));
+    back.setColorAt(1, QColor(0x1f, 0x4e, 0x8f));
+    p.setPen(Qt::NoPen);
+    p.setBrush(back);
+    p.drawRoundedRect(area, area.width() * 0.12, area.width() * 0.12);
+    const double r = area.width() / 10.0;
+    for (int i = 0; i < 4; ++i)
+        Peg(p,
+            QPointF(area.left() + area.width() * (0.2 + i * 0.2), area.top() + area.height() * 0.4),
+            r, Pegs[i]);
+    for (int i = 0; i < 4; ++i) {
+        p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1));
+        p.setBrush(i < 2 ? QColor(0x15, 0x15, 0x15) : QColor(0xf5, 0xf5, 0xf5));
+        const double s = r * 0.9;
+        p.drawRect(QRectF(area.left() + area.width() * (0.2 + i * 0.2) - s / 2,
+                          area.top() + area.height() * 0.72 - s / 2, s, s));
+    }
+}
+
+} // namespace tc::ui

@@ -1,0 +1,13 @@
+#pragma once
+// Pictures painted while their display lists are still empty: the idle sky and the logo.
+#include <QPainter>
+#include <QRect>
+
+namespace tc::ui {
+
+// A sky with soft clouds and the game's title, scaled to the rectangle.
+void Paintsky(QPainter& painter, const QRect& area);
+// Four coloured pegs over a row of marks.
+void Paintlogo(QPainter& painter, const QRect& area);
+
+} // namespace tc::ui
