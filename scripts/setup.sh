@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libfluidsynth-dev timgm6mb-soundfont
   xvfb xdotool imagemagick
+  gstreamer1.0-plugins-good
 )
 missing=()
 for p in "${packages[@]}"; do
