@@ -1,0 +1,121 @@
+#pragma once
+// The Winners files: one fixed-length record per number of colours holding the TOP FIVE entries
+// and the computer's statistics of every setting, with a stamp that must agree with the file's
+// last-modified time. Reading and writing go field by field, little-endian, so the bytes on disk
+// never depend on how a compiler lays out a struct.
+#include "settings/gamesetting.h"
+#include "shell/clock.h"
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tc {
+
+constexpr int Recordlength = 32392; // record 1 of the file; bytes after the last field are padding
+constexpr int Nslots = 704;         // 11 lengths x 2 orders x 2 starts x 2 hint types x 8 repeats
+constexpr int Nplaces = 5;
+constexpr int Nentries = Nslots * Nplaces;
+constexpr int Emptyrecordsize = 25352; // every name empty
+constexpr int16_t Emptyduration = 3600;
+constexpr int16_t Emptyattempt = 27;
+constexpr int16_t Populationcap = 30000;  // a larger population takes no more games
+constexpr double Stamptolerance = 0.0001; // of a day: 8.64 seconds
+constexpr int Firstcolours = 5, Lastcolours = 10;
+inline constexpr char Winnerspassword[] = "305817";
+
+// The slot 0..703 of a setting in its record. Throws std::out_of_range for a setting outside
+// the lists' values, rather than touching another setting's data.
+int Settingslot(const Gamesetting& s);
+// The element of a per-place field for slot 0..703 and place 1..5: all slots of place 1 first.
+constexpr int Entryindex(int slot, int place) {
+    return slot + Nslots * (place - 1);
+}
+
+struct Winnersrecord {
+    double Stamp = 0;                // days since 30 December 1899, local time
+    std::vector<std::string> Player; // Nentries; one byte per character
+    std::vector<int16_t> Duration;   // Nentries; seconds
+    std::vector<int16_t> Attempt;    // Nentries
+    std::vector<float> Average;      // Nslots; the computer's average attempts
+    std::vector<int16_t> Population; // Nslots; games behind `Average`
+
+    // An empty record: names "", durations 3600, attempts 27, statistics 0.
+    Winnersrecord();
+    // Bytes the fields take on disk, before the padding up to `Recordlength`.
+    size_t Size() const;
+    bool operator==(const Winnersrecord&) const = default;
+};
+
+// One more computer game of `attempts` for the slot, in single precision. A population above
+// the cap is left as it is; returns whether the slot changed.
+bool Addgame(Winnersrecord& r, int slot, int attempts);
+
+// How reading record 1 went. `Pastrecord`: a field runs past the record length, so the record
+// cannot be read whole. `Short`: the file ends before the last field (the record would have to
+// be made up of bytes that are not there).
+enum class Recordfault { None, Pastrecord, Short };
+
+struct Decodedrecord {
+    Winnersrecord Record; // as far as it could be read; missing bytes read as zero
+    Recordfault Fault = Recordfault::None;
+};
+
+// Reads record 1 from the first bytes of a file; bytes after the record length are ignored.
+Decodedrecord Decodewinners(std::span<const unsigned char> bytes);
+// The record as `Recordlength` bytes, zero-padded; nothing when it does not fit or its fields
+// do not have their element counts.
+std::optional<std::vector<unsigned char>> Encodewinners(const Winnersrecord& r);
+
+// "Winners/Winners<n>" below the program folder.
+std::filesystem::path Winnersfile(const std::filesystem::path& folder, int ncolours);
+
+// The instant that a local date and time names. In the hour a clock is put back two instants
+// share a reading, and either is returned; a reading skipped when the clock goes forward gives
+// an instant an hour away, so callers take the stamp from `Localdatetime` of the result.
+std::chrono::system_clock::time_point Systemtime(const Datetime& local);
+
+enum class Filestatus { Ok, Missing, Malformed, Short, Unreadable };
+
+struct Loadedrecord {
+    Filestatus Status = Filestatus::Unreadable;
+    Winnersrecord Record;
+    double Filetime = 0; // the file's last-modified time as a local serial date
+};
+
+Loadedrecord Readwinners(const std::filesystem::path& file);
+
+enum class Writeresult { Written, Toolarge, Failed };
+
+// Write with stamp: `Stamp` becomes the clock's present time, the record goes to a temporary
+// file whose last-modified time is set to that same instant, and the temporary file is renamed
+// over the old one. On failure the old file and `r.Stamp` are left as they were.
+Writeresult Writewinners(const std::filesystem::path& file, Winnersrecord& r, const Clock& clock);
+
+// The start-up check's outcomes, in the order the check decides them.
+enum class Winnersverdict { Fine, Missing, Altered, Malformed, Unexpected };
+
+struct Winnerscheck {
+    Winnersverdict Verdict = Winnersverdict::Fine;
+    int Ncolours = 0;               // the file that decided it (the first one, for Missing/Altered)
+    std::vector<std::string> Lines; // the message's lines; empty when Fine
+};
+
+// Checks the six files below the program folder: all present, each readable as a record, each
+// stamp within 0.0001 of a day of the file's last-modified time.
+Winnerscheck Checkwinners(const std::filesystem::path& folder);
+
+// The lines of a verdict's message (for Missing, the password prompt).
+std::vector<std::string> Winnerslines(Winnersverdict v);
+// The answer to the restore prompt that is neither empty nor the password.
+std::vector<std::string> Incorrectpasswordlines();
+
+// Re-creates all six files with empty records and fresh stamps (creating the folder if need be).
+// Returns false when any could not be written.
+bool Restorewinners(const std::filesystem::path& folder, const Clock& clock);
+
+} // namespace tc
