@@ -1,10 +1,12 @@
 #include "ui/bind.h"
 
 #include <QComboBox>
+#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <optional>
 
 namespace tc::ui {
 
@@ -13,6 +15,14 @@ void Bindcontrol(Syncset& sync, const Control& model, QWidget* widget) {
     sync.add([&model] { return model.Enabled; }, [widget](bool v) { widget->setEnabled(v); });
     sync.add([&model] { return model.Tooltip; },
              [widget](const std::string& t) { widget->setToolTip(Qs(t)); });
+    sync.add([&model] { return model.Fontsize; },
+             [widget, original = std::optional<QFont>()](int size) mutable {
+                 // Size 0 brings back the font the widget was built with.
+                 if (!original) original = widget->font();
+                 QFont font = *original;
+                 if (size > 0) font.setPointSize(size);
+                 widget->setFont(font);
+             });
 }
 
 void Bindlabel(Syncset& sync, const Control& model, QLabel* label) {

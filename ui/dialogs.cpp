@@ -1,6 +1,7 @@
 #include "ui/dialogs.h"
 
 #include "ui/bind.h"
+#include "ui/icons.h"
 #include "ui/picturewidget.h"
 #include "ui/scenery.h"
 #include <QDir>
@@ -86,17 +87,9 @@ void Messagedialog::seticon(const std::string& file) {
     const QString path = QDir(folder_).filePath(Qs(file));
     QIcon icon;
     if (!file.empty() && QFileInfo::exists(path)) icon = QIcon(path);
-    if (icon.isNull()) {
-        // Until the installation brings its pictures, the platform's own icon of each kind.
-        QStyle::StandardPixmap kind = QStyle::SP_MessageBoxInformation;
-        if (file.ends_with("01.ico"))
-            kind = QStyle::SP_MessageBoxCritical;
-        else if (file.ends_with("02.ico"))
-            kind = QStyle::SP_MessageBoxQuestion;
-        else if (file.ends_with("03.ico"))
-            kind = QStyle::SP_MessageBoxWarning;
-        icon = style()->standardIcon(kind, nullptr, this);
-    }
+    if (icon.isNull()) icon = Messageicon(file);
+    if (icon.isNull())
+        icon = style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this);
     icon_->setPixmap(icon.pixmap(QSize(40, 40), devicePixelRatioF()));
 }
 

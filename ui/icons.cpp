@@ -1,8 +1,10 @@
 #include "ui/icons.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QStyle>
 
 namespace tc::ui {
 
@@ -140,6 +142,21 @@ QIcon Toolicon(const std::string& key) {
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+QIcon Messageicon(const std::string& file) {
+    QStyle::StandardPixmap kind;
+    if (file.ends_with("W95mbx01.ico"))
+        kind = QStyle::SP_MessageBoxCritical;
+    else if (file.ends_with("W95mbx02.ico"))
+        kind = QStyle::SP_MessageBoxQuestion;
+    else if (file.ends_with("W95mbx03.ico"))
+        kind = QStyle::SP_MessageBoxWarning;
+    else if (file.ends_with("W95mbx04.ico"))
+        kind = QStyle::SP_MessageBoxInformation;
+    else
+        return QIcon();
+    return QApplication::style()->standardIcon(kind);
 }
 
 } // namespace tc::ui

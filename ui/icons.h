@@ -8,4 +8,8 @@ namespace tc::ui {
 // The picture of the toolbar button with this key; a plain square for unknown keys.
 QIcon Toolicon(const std::string& key);
 
+// The platform's picture of a message kind, standing in for the message icon files
+// ("Icon/W95mbx01.ico" .. "04") until the installation brings them; an empty icon for other files.
+QIcon Messageicon(const std::string& file);
+
 } // namespace tc::ui

@@ -3,6 +3,7 @@
 #include "ui/bind.h"
 #include "ui/dialogs.h"
 #include "ui/icons.h"
+#include "ui/inputs.h"
 #include "ui/picturewidget.h"
 #include "ui/scenery.h"
 #include "ui/timerdriver.h"
@@ -50,8 +51,8 @@ private:
     std::function<void()> clicked_;
 };
 
-// The window's client area. The idle picture fills it; the board takes the left part, the
-// panels beside it the right; the setting menu floats in the middle over both.
+// The window's client area. The idle picture fills it; the board spans the top, the panels sit
+// below it; the setting menu floats in the middle over all.
 class Stage : public QWidget {
 public:
     explicit Stage(QWidget* parent) : QWidget(parent) {}
@@ -64,11 +65,14 @@ public:
         const QRect r = rect();
         if (fore) fore->setGeometry(r);
         const int margin = 12;
-        const int boardwidth = std::max(420, r.width() * 3 / 5);
-        if (board) board->setGeometry(margin, margin, boardwidth - margin, r.height() - 2 * margin);
-        if (side)
-            side->setGeometry(boardwidth + margin, margin, r.width() - boardwidth - 2 * margin,
-                              r.height() - 2 * margin);
+        int top = margin;
+        if (board) {
+            // The board keeps its place while hidden, so the panels below do not jump.
+            const int height = board->minimumHeight();
+            board->setGeometry(margin, top, r.width() - 2 * margin, height);
+            top += height + margin;
+        }
+        if (side) side->setGeometry(margin, top, r.width() - 2 * margin, r.height() - top - margin);
         if (menu) {
             const QSize s = menu->sizeHint().boundedTo(r.size());
             menu->setGeometry(QRect(
@@ -148,8 +152,8 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     setObjectName("Fmmain");
     driver_ = new Timerdriver(
         host, [this] { after(); }, this);
-    resize(1000, 700);
-    setMinimumSize(800, 600);
+    resize(1024, 740);
+    setMinimumSize(830, 680);
 
     buildmenus();
     buildtoolbar();
@@ -471,13 +475,15 @@ QWidget* Mainwindow::buildboard() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     Picturewidget* upper = picture(m.Picupper, "Picupper", column);
-    upper->setFixedHeight(44);
+    upper->setFixedHeight(32);
     layout->addWidget(upper);
     Picturewidget* record = picture(m.Picrecord, "Picrecord", column);
-    record->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Three columns of 3900 twips and nine rows of 450 below a 600-twip heading.
+    record->setMinimumSize(790, 320);
+    record->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    column->setMinimumHeight(32 + 320);
+    record->Setpress([this](int b) { act([&] { game_.Picrecord_MouseDown(b); }); });
     layout->addWidget(record, 1);
-    // The board's column shows nothing of its own: the idle picture behind must show through.
-    column->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     return column;
 }
 
@@ -485,51 +491,85 @@ QWidget* Mainwindow::buildsidepanels() {
     Fmmain& m = game_.Main;
     auto* column = new QWidget;
     column->setObjectName("Sidecolumn");
-    auto* layout = new QVBoxLayout(column);
+    // Three columns below the board: the setting and the clock; the player's input; the
+    // computer's questions and answers.
+    auto* layout = new QHBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(10);
+    layout->setSpacing(12);
+    auto* left = new QVBoxLayout;
+    auto* middle = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    for (QVBoxLayout* c : {left, middle, right}) {
+        c->setSpacing(8);
+        layout->addLayout(c, 1);
+    }
 
     auto wrapped = [this](const Control& model, const char* name, QWidget* parent) {
         QLabel* l = label(model, name, parent);
         l->setWordWrap(true);
         return l;
     };
-    auto pictures = [this](auto& models, const char* stem, QWidget* parent, QSize size) {
+    // Colour boxes with their labels on top: the label takes the clicks, drags and drops.
+    auto cells = [this](auto& pictures, auto& labels, const char* picstem, const char* labelstem,
+                        QWidget* parent, QSize size, Dragsource::Kind kind,
+                        std::function<void(int)> doubleclicked,
+                        std::function<void(int, Dragsource)> dropped) {
         auto* row = new QHBoxLayout;
-        row->setSpacing(4);
-        for (size_t i = 0; i < models.size(); ++i) {
-            Picturewidget* p = picture(models[i], (stem + std::to_string(i)).c_str(), parent);
+        row->setSpacing(5);
+        for (size_t i = 0; i < pictures.size(); ++i) {
+            const int index = static_cast<int>(i);
+            Picturewidget* p = picture(pictures[i], (picstem + std::to_string(i)).c_str(), parent);
             p->setFixedSize(size);
+            auto* l = new Celllabel(
+                {kind, index}, [this, doubleclicked, index] { act([&] { doubleclicked(index); }); },
+                [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); }, p);
+            l->setObjectName(Qs(labelstem + std::to_string(i)));
+            l->setGeometry(0, 0, size.width(), size.height());
+            QFont digits = l->font();
+            digits.setBold(true);
+            l->setFont(digits);
+            Bindlabel(sync_, labels[i], l);
             row->addWidget(p);
         }
         row->addStretch();
         return row;
     };
-    auto labels = [this](auto& models, const char* stem, QWidget* parent, int width) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(4);
-        for (size_t i = 0; i < models.size(); ++i) {
-            QLabel* l = label(models[i], (stem + std::to_string(i)).c_str(), parent);
-            l->setFixedWidth(width);
-            l->setAlignment(Qt::AlignCenter);
-            row->addWidget(l);
-        }
-        row->addStretch();
-        return row;
-    };
-    auto textbox = [this](Textbox& model, const char* name, QWidget* parent) {
-        auto* t = new QLineEdit(parent);
+    auto textbox = [this](Textbox& model, const char* name, QWidget* parent,
+                          bool (Game::*keypress)(char)) {
+        auto* t = new Keytextbox(
+            model,
+            [this, keypress](char key) {
+                bool taken = false;
+                act([&] { taken = (game_.*keypress)(key); });
+                return taken;
+            },
+            parent);
         t->setObjectName(name);
         Bindcontrol(sync_, model, t);
         sync_.live([&model] { return model.Caption; }, [t] { return t->text().toStdString(); },
-                   [t](const std::string& s) { t->setText(Qs(s)); });
-        connect(t, &QLineEdit::textEdited, this, [this, &model](const QString& s) {
-            act([&] { model.Caption = s.toStdString(); });
-        });
+                   [t](const std::string& s) {
+                       const QSignalBlocker quiet(t);
+                       t->setText(Qs(s));
+                   });
+        sync_.live([&model] { return model.Caret; }, [t] { return t->cursorPosition(); },
+                   [t](int caret) {
+                       const QSignalBlocker quiet(t);
+                       t->setCursorPosition(caret);
+                   });
+        sync_.add([&model] { return model.Focused; },
+                  [t](bool focused) {
+                      if (focused) t->setFocus();
+                  });
         return t;
     };
     auto keepchoice = [](Combolist& model) {
         return [&model](int index) { model.Listindex = index; };
+    };
+    auto choice = [this](Combolist& model, void (Game::*clicked)()) {
+        return [this, &model, clicked](int index) {
+            model.Listindex = index;
+            (game_.*clicked)();
+        };
     };
 
     // The setting beside the board.
@@ -545,17 +585,17 @@ QWidget* Mainwindow::buildsidepanels() {
     settitle->setFont(bold);
     settinglayout->addWidget(settitle);
     settinglayout->addWidget(setcontent, 1);
-    layout->addWidget(setting);
+    left->addWidget(setting);
 
     QLabel* time = label(m.Lbltime, "Lbltime", column);
-    layout->addWidget(time);
+    left->addWidget(time);
 
     QGroupBox* answer = frame(m.Franswer, "Franswer", column);
     auto* answerlayout = new QVBoxLayout(answer);
     Picturewidget* picanswer = picture(m.Picanswer, "Picanswer", answer);
     picanswer->setFixedHeight(40);
     answerlayout->addWidget(picanswer);
-    layout->addWidget(answer);
+    middle->addWidget(answer);
 
     // Start of "Computer guesses": the trial to start from, who marks, the secret code.
     QGroupBox* trialno = frame(m.Frtrialno, "Frtrialno", column);
@@ -567,7 +607,7 @@ QWidget* Mainwindow::buildsidepanels() {
     trialnorow->addWidget(
         button(m.Cmdoktrial, "Cmdoktrial", trialno, [this] { game_.Cmdoktrial_Click(); }));
     trialnolayout->addLayout(trialnorow);
-    layout->addWidget(trialno);
+    right->addWidget(trialno);
 
     QGroupBox* mark = frame(m.Frmark, "Frmark", column);
     auto* marklayout = new QVBoxLayout(mark);
@@ -596,7 +636,7 @@ QWidget* Mainwindow::buildsidepanels() {
     markrow->addStretch();
     markrow->addWidget(button(m.Cmdokmark, "Cmdokmark", mark, [this] { game_.Cmdokmark_Click(); }));
     marklayout->addLayout(markrow);
-    layout->addWidget(mark);
+    right->addWidget(mark);
 
     QGroupBox* askcode = frame(m.Fraskcode, "Fraskcode", column);
     auto* askcodelayout = new QVBoxLayout(askcode);
@@ -604,38 +644,45 @@ QWidget* Mainwindow::buildsidepanels() {
     askcodelayout->addWidget(
         button(m.Cmdready, "Cmdready", askcode, [this] { game_.Cmdready_Click(); }), 0,
         Qt::AlignRight);
-    layout->addWidget(askcode);
+    right->addWidget(askcode);
 
     // Input of a string, by mouse and by keyboard. Their buttons come with the player's guessing.
     QGroupBox* getstring = frame(m.Frgetstring, "Frgetstring", column);
     auto* getstringlayout = new QVBoxLayout(getstring);
     getstringlayout->addWidget(wrapped(m.Lblgetstring, "Lblgetstring", getstring));
-    getstringlayout->addLayout(pictures(m.Picstring, "Picstring", getstring, QSize(28, 28)));
-    getstringlayout->addLayout(labels(m.Lblstring, "Lblstring", getstring, 28));
-    getstringlayout->addWidget(button(m.Cmdsubcol, "Cmdsubcol", getstring, nullptr), 0,
-                               Qt::AlignRight);
-    layout->addWidget(getstring);
+    getstringlayout->addLayout(cells(
+        m.Picstring, m.Lblstring, "Picstring", "Lblstring", getstring, QSize(30, 30),
+        Dragsource::Kind::Box, [this](int k) { game_.Lblstring_DblClick(k); },
+        [this](int k, Dragsource from) { game_.Lblstring_DragDrop(k, from); }));
+    getstringlayout->addWidget(
+        button(m.Cmdsubcol, "Cmdsubcol", getstring, [this] { game_.Cmdsubcol_Click(); }), 0,
+        Qt::AlignRight);
+    middle->addWidget(getstring);
 
     QGroupBox* input = frame(m.Frinput, "Frinput", column);
     auto* inputlayout = new QVBoxLayout(input);
     inputlayout->addWidget(wrapped(m.Lblinput, "Lblinput", input));
     auto* inputrow = new QHBoxLayout;
-    inputrow->addWidget(textbox(m.Txtinput, "Txtinput", input), 1);
-    inputrow->addWidget(button(m.Cmdsubnum, "Cmdsubnum", input, nullptr));
+    inputrow->addWidget(textbox(m.Txtinput, "Txtinput", input, &Game::Txtinput_KeyPress), 1);
+    inputrow->addWidget(
+        button(m.Cmdsubnum, "Cmdsubnum", input, [this] { game_.Cmdsubnum_Click(); }));
     inputlayout->addLayout(inputrow);
-    layout->addWidget(input);
+    middle->addWidget(input);
 
     QGroupBox* colour = frame(m.Frcolour, "Frcolour", column);
     auto* colourlayout = new QVBoxLayout(colour);
-    colourlayout->addLayout(pictures(m.Piccolour, "Piccolour", colour, QSize(26, 26)));
-    colourlayout->addLayout(labels(m.Lblcolour, "Lblcolour", colour, 26));
-    layout->addWidget(colour);
+    colourlayout->addLayout(cells(
+        m.Piccolour, m.Lblcolour, "Piccolour", "Lblcolour", colour, QSize(28, 28),
+        Dragsource::Kind::Colour, [this](int i) { game_.Lblcolour_DblClick(i); },
+        [this](int i, Dragsource from) { game_.Lblcolour_DragDrop(i, from); }));
+    middle->addWidget(colour);
 
     QGroupBox* error = frame(m.Frerror, "Frerror", column);
     auto* errorlayout = new QHBoxLayout(error);
-    errorlayout->addWidget(button(m.Cmderror, "Cmderror", error, nullptr));
+    errorlayout->addWidget(
+        button(m.Cmderror, "Cmderror", error, [this] { game_.Cmderror_Click(); }));
     errorlayout->addStretch();
-    layout->addWidget(error);
+    middle->addWidget(error);
 
     // The result of the player's guess.
     QGroupBox* showresult = frame(m.Frshowresult, "Frshowresult", column);
@@ -658,7 +705,7 @@ QWidget* Mainwindow::buildsidepanels() {
     showresultlayout->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult,
                                        [this] { game_.Cmdshowresult_Click(); }),
                                 0, Qt::AlignRight);
-    layout->addWidget(showresult);
+    right->addWidget(showresult);
 
     // The player's marks of the computer's guess.
     QGroupBox* getresult = frame(m.Frgetresult, "Frgetresult", column);
@@ -670,29 +717,36 @@ QWidget* Mainwindow::buildsidepanels() {
     getresultlayout->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult));
     auto* corrrow = new QHBoxLayout;
     corrrow->addWidget(label(m.Lblgetcorr, "Lblgetcorr", getresult), 1);
-    corrrow->addWidget(textbox(m.Txtcorrect, "Txtcorrect", getresult));
-    corrrow->addWidget(combo(m.Cbcorrect, "Cbcorrect", getresult, keepchoice(m.Cbcorrect)));
+    corrrow->addWidget(textbox(m.Txtcorrect, "Txtcorrect", getresult, &Game::Txtcorrect_KeyPress));
+    corrrow->addWidget(
+        combo(m.Cbcorrect, "Cbcorrect", getresult, choice(m.Cbcorrect, &Game::Cbcorrect_Click)));
     getresultlayout->addLayout(corrrow);
     QGroupBox* getwrong = frame(m.Frgetwrong, "Frgetwrong", getresult);
     auto* wrongrow = new QHBoxLayout(getwrong);
     wrongrow->addWidget(label(m.Lblgetwrong, "Lblgetwrong", getwrong), 1);
-    wrongrow->addWidget(textbox(m.Txtwrong, "Txtwrong", getwrong));
-    wrongrow->addWidget(combo(m.Cbwrong, "Cbwrong", getwrong, keepchoice(m.Cbwrong)));
+    wrongrow->addWidget(textbox(m.Txtwrong, "Txtwrong", getwrong, &Game::Txtwrong_KeyPress));
+    wrongrow->addWidget(
+        combo(m.Cbwrong, "Cbwrong", getwrong, choice(m.Cbwrong, &Game::Cbwrong_Click)));
     getresultlayout->addWidget(getwrong);
     auto* getresultrow = new QHBoxLayout;
     getresultrow->addStretch();
-    getresultrow->addWidget(button(m.Cmdwin, "Cmdwin", getresult, nullptr));
-    getresultrow->addWidget(button(m.Cmdgetresult, "Cmdgetresult", getresult, nullptr));
+    getresultrow->addWidget(
+        button(m.Cmdwin, "Cmdwin", getresult, [this] { game_.Cmdwin_Click(); }));
+    getresultrow->addWidget(
+        button(m.Cmdgetresult, "Cmdgetresult", getresult, [this] { game_.Cmdgetresult_Click(); }));
     getresultlayout->addLayout(getresultrow);
-    layout->addWidget(getresult);
+    right->addWidget(getresult);
 
     // The demo's commentary and its speed.
     auto* demo = new QFrame(column);
     demo->setObjectName("Picdemo");
     Bindcontrol(sync_, m.Picdemo, demo);
-    auto* demolayout = new QVBoxLayout(demo);
-    demolayout->addWidget(wrapped(m.Lbldemo, "Lbldemo", demo));
-    layout->addWidget(demo);
+    auto* demolayout = new QHBoxLayout(demo);
+    Picturewidget* logo = picture(m.Piclogo, "Piclogo", demo);
+    logo->setFixedSize(36, 36);
+    demolayout->addWidget(logo, 0, Qt::AlignTop);
+    demolayout->addWidget(wrapped(m.Lbldemo, "Lbldemo", demo), 1);
+    right->addWidget(demo);
 
     QGroupBox* scroll = frame(m.Frscroll, "Frscroll", column);
     auto* scrolllayout = new QVBoxLayout(scroll);
@@ -711,11 +765,11 @@ QWidget* Mainwindow::buildsidepanels() {
                    speed->setValue(v);
                });
     connect(speed, &QScrollBar::valueChanged, this,
-            [this, &hsb](int v) { act([&] { hsb.Value = v; }); });
+            [this](int v) { act([&] { game_.Hsbspeed_Change(v); }); });
     scrolllayout->addWidget(speed);
-    layout->addWidget(scroll);
+    right->addWidget(scroll);
 
-    layout->addStretch(1);
+    for (QVBoxLayout* c : {left, middle, right}) c->addStretch(1);
     return column;
 }
 

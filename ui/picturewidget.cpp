@@ -1,7 +1,10 @@
 #include "ui/picturewidget.h"
 
+#include "ui/icons.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -60,6 +63,7 @@ void Paintpicture(QPainter& painter, const Picture& picture, const QString& fold
                 pixmap = images->value(path);
             } else {
                 if (QFileInfo::exists(path)) pixmap.load(path);
+                if (pixmap.isNull()) pixmap = Messageicon(op.Image).pixmap(32, 32);
                 if (images) images->insert(path, pixmap);
             }
             if (!pixmap.isNull()) painter.drawPixmap(Pixels(op.Box.X), Pixels(op.Box.Y), pixmap);
@@ -75,9 +79,12 @@ Picturewidget::Picturewidget(const Picture& model, const QString& folder, QWidge
 }
 
 bool Picturewidget::refresh() {
-    if (model_.Revision == revision_ && model_.Background == background_) return false;
+    if (model_.Revision == revision_ && model_.Background == background_ &&
+        model_.Borderstyle == border_)
+        return false;
     revision_ = model_.Revision;
     background_ = model_.Background;
+    border_ = model_.Borderstyle;
     update();
     return true;
 }
@@ -89,9 +96,23 @@ void Picturewidget::paintEvent(QPaintEvent*) {
         painter.save();
         empty_(painter, rect());
         painter.restore();
-        return;
+    } else {
+        Paintpicture(painter, model_, folder_, &images_);
     }
-    Paintpicture(painter, model_, folder_, &images_);
+    if (model_.Borderstyle == 1) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QColor(0x40, 0x40, 0x40));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void Picturewidget::mousePressEvent(QMouseEvent* event) {
+    if (!press_) return QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        press_(1);
+    else if (event->button() == Qt::RightButton)
+        press_(2);
 }
 
 } // namespace tc::ui

@@ -22,20 +22,25 @@ public:
 
     Picturewidget(const Picture& model, const QString& folder, QWidget* parent = nullptr);
     void Setempty(Painter painter) { empty_ = std::move(painter); }
+    // Mouse presses: 1 for the left button, 2 for the right.
+    void Setpress(std::function<void(int)> press) { press_ = std::move(press); }
     // Schedules a repaint when the display list or the background changed since the last paint.
     // Returns whether it did.
     bool refresh();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     const Picture& model_;
     QString folder_;
     Painter empty_;
+    std::function<void(int)> press_;
     QHash<QString, QPixmap> images_;
     int revision_ = -1;
     Rgb background_ = 0;
+    int border_ = -1;
 };
 
 } // namespace tc::ui

@@ -51,7 +51,7 @@ void Paintsky(QPainter& p, const QRect& area) {
     const double unit = std::min(w, h * 1.4) / 10;
     Cloud(p, area.topLeft() + QPointF(w * 0.16, h * 0.18), unit * 0.9);
     Cloud(p, area.topLeft() + QPointF(w * 0.78, h * 0.12), unit * 0.7);
-    Cloud(p, area.topLeft() + QPointF(w * 0.62, h * 0.78), unit * 1.1);
+    Cloud(p, area.topLeft() + QPointF(w * 0.8, h * 0.84), unit * 1.0);
     Cloud(p, area.topLeft() + QPointF(w * 0.1, h * 0.86), unit * 0.6);
 
     QFont title("Serif");

@@ -1,0 +1,330 @@
+// The main window on the offscreen platform, driven as a player would: menus, toolbar buttons,
+// list choices, buttons, the Enter key, and real timers for the computer's play.
+#include "play/game.h"
+#include "shell/timerhost.h"
+#include "ui/dialogs.h"
+#include "ui/mainwindow.h"
+#include "ui/timerdriver.h"
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const char* const Menunames[] = {"Mnugame",  "Mnuset",    "Mnunew",     "Mnuload",   "Mnusaving",
+                                 "Mnusave",  "Mnusaveas", "Mnuend",     "Mnuquit",   "Mnumedia",
+                                 "Mnumusic", "Mnuani",    "Mnudemo",    "Mnuoption", "Mnuinput",
+                                 "Mnumouse", "Mnukey",    "Mnudisplay", "Mnucolour", "Mnunumber",
+                                 "Mnuhelp",  "Mnuinstr",  "Mnuabout"};
+
+class Window : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tc::ui::Designdefaults(game.Main);
+        game.Form_Load();
+        game.Registertimers(host);
+        game.Main.Visible = true;
+        window = std::make_unique<tc::ui::Mainwindow>(game, host, QDir::tempPath());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    template <class T> T* find(const char* name) {
+        T* w = window->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QAction* action(const char* name) { return find<QAction>(name); }
+    QWidget* widget(const char* name) { return find<QWidget>(name); }
+    QPushButton* button(const char* name) { return find<QPushButton>(name); }
+    QComboBox* combo(const char* name) { return find<QComboBox>(name); }
+
+    // A pick from the list's popup, as the player makes it.
+    void choose(const char* list, const QString& text) {
+        QComboBox* c = combo(list);
+        const int index = c->findText(text);
+        ASSERT_GE(index, 0) << list << " offers no " << text.toStdString();
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    }
+    QStringList items(const char* list) {
+        QStringList all;
+        QComboBox* c = combo(list);
+        for (int i = 0; i < c->count(); ++i) all << c->itemText(i);
+        return all;
+    }
+    // The timers run for real; the computer's steps take a millisecond each.
+    bool waitfor(const std::function<bool()>& done, int ms = 20000) {
+        return QTest::qWaitFor(done, ms);
+    }
+
+    tc::Seededrandom rnd{20240601};
+    tc::Norecords records;
+    tc::Game game{rnd, records};
+    tc::Timerhost host;
+    std::unique_ptr<tc::ui::Mainwindow> window;
+};
+
+TEST_F(Window, EveryMenuItemHasItsActionWithTheModelsCaption) {
+    for (const char* name : Menunames) {
+        QAction* a = action(name);
+        ASSERT_NE(a, nullptr);
+        EXPECT_FALSE(a->text().isEmpty()) << name;
+    }
+    EXPECT_EQ(action("Mnugame")->text(), "Game(&G)");
+    EXPECT_EQ(action("Mnuset")->text(), "Game Setting(&G)");
+    EXPECT_EQ(action("Mnusaving")->text(), "Save Game(&S)");
+    EXPECT_EQ(action("Mnuabout")->text(), "About Tintcipher(&A)");
+    // The submenus hold their items.
+    EXPECT_TRUE(find<QMenu>("Mnusaving")->actions().contains(action("Mnusaveas")));
+    EXPECT_TRUE(find<QMenu>("Mnudisplay")->actions().contains(action("Mnunumber")));
+}
+
+TEST_F(Window, ToolbarHoldsThirteenButtonsInOrderWithTheirTooltips) {
+    QStringList keys;
+    for (QAction* a : find<QToolBar>("Tlbgame")->actions())
+        if (!a->isSeparator()) keys << a->objectName();
+    ASSERT_EQ(keys.size(), 13);
+    for (int i = 0; i < 13; ++i) {
+        const tc::Toolbutton& model = game.Main.Tlbgame[static_cast<size_t>(i)];
+        EXPECT_EQ(keys[i].toStdString(), model.Key);
+        EXPECT_EQ(action(model.Key.c_str())->toolTip().toStdString(), model.Tooltip);
+        EXPECT_FALSE(action(model.Key.c_str())->icon().isNull()) << model.Key;
+    }
+    EXPECT_EQ(action("Icoquit")->toolTip(), "Quit this programme");
+}
+
+TEST_F(Window, EveryControlOfTheWindowHasAWidget) {
+    for (const char* name :
+         {"Frmenu",        "Lblset",       "Lblgametype",   "Lblcolourno",   "Lblstart",
+          "Lblgamelength", "Lblhint",      "Lblgameorder",  "Lblgamerepeat", "Cbwho",
+          "Cbcolour",      "Cbstart",      "Cblength",      "Cbhint",        "Cborder",
+          "Cbrepeat",      "Cmdtop",       "Cmdstart",      "Cmdcancel",     "Cmdstat",
+          "Cmdinitstat",   "Cmdsimulate",  "Frgetstring",   "Lblgetstring",  "Cmdsubcol",
+          "Picstring7",    "Lblstring7",   "Frinput",       "Lblinput",      "Cmdsubnum",
+          "Txtinput",      "Frcolour",     "Piccolour9",    "Lblcolour9",    "Frerror",
+          "Cmderror",      "Frshowresult", "Frcorrect",     "Frwrong",       "Lblcorrect",
+          "Lblwrong",      "Lbltrials",    "Cmdshowresult", "Piccorrect",    "Picwrong",
+          "Frgetresult",   "Frgetwrong",   "Lblgetcorr",    "Lblgetwrong",   "Lbltrials2",
+          "Lblmyguess",    "Cmdgetresult", "Cmdwin",        "Txtcorrect",    "Txtwrong",
+          "Cbcorrect",     "Cbwrong",      "Picguess",      "Frtrialno",     "Lbltrialno",
+          "Cmdoktrial",    "Cbtrialno",    "Frmark",        "Lblmark",       "Cmdokmark",
+          "Optyesmark",    "Optnomark",    "Fraskcode",     "Lblaskcode",    "Cmdready",
+          "Frsetting",     "Lblsettitle",  "Lblsetcontent", "Franswer",      "Picanswer",
+          "Frscroll",      "Hsbspeed",     "Lbltime",       "Picrecord",     "Picupper",
+          "Picfore",       "Picdemo",      "Lbldemo",       "Piclogo",       "Stbmenu",
+          "Stbmenu1"})
+        EXPECT_NE(window->findChild<QWidget*>(name), nullptr) << name;
+}
+
+TEST_F(Window, IdleWindowShowsTheSkyAndTheScrollingHelp) {
+    EXPECT_EQ(window->windowTitle(), "Tintcipher");
+    EXPECT_TRUE(widget("Picfore")->isVisible());
+    EXPECT_FALSE(widget("Frmenu")->isVisible());
+    EXPECT_FALSE(widget("Picrecord")->isVisible());
+    auto* banner = find<QLabel>("Stbmenu1");
+    EXPECT_TRUE(banner->text().contains("Choose an option from the pulldown menu"));
+    const QString before = banner->text();
+    // The banner timer moves the text on by one character.
+    EXPECT_TRUE(waitfor([&] { return banner->text() != before; }, 3000));
+    EXPECT_EQ(banner->text(), before.mid(1) + before.left(1));
+}
+
+TEST_F(Window, AnIdleSyncWritesNothingAndAChangeWritesOnlyItself) {
+    EXPECT_EQ(window->sync(), 0);
+    game.Wait.Tmrbanner_Timer();
+    EXPECT_EQ(window->sync(), 1);
+    EXPECT_EQ(find<QLabel>("Stbmenu1")->text().toStdString(), game.Wait.Banner);
+    game.Main.Lbltime.Caption = "Time spent:  5 seconds";
+    EXPECT_EQ(window->sync(), 1);
+    EXPECT_EQ(find<QLabel>("Lbltime")->text(), "Time spent:  5 seconds");
+}
+
+TEST_F(Window, GameSettingOpensTheSettingMenuAndCancelClosesIt) {
+    action("Mnuset")->trigger();
+    EXPECT_TRUE(game.Main.Frmenu.Visible);
+    EXPECT_TRUE(widget("Frmenu")->isVisible());
+    EXPECT_TRUE(widget("Cbwho")->isVisible());
+    EXPECT_FALSE(action("Mnuset")->isEnabled());
+    EXPECT_FALSE(action("Icosetting")->isEnabled());
+    EXPECT_TRUE(button("Cmdstart")->isDefault());
+    EXPECT_TRUE(find<QLabel>("Stbmenu1")->text().contains("Choose a game setting from this menu"));
+    EXPECT_EQ(find<QLabel>("Lblgametype")->text(), "Who guesses?");
+    EXPECT_EQ(button("Cmdstart")->text(), "Start  Game");
+
+    QTest::mouseClick(button("Cmdcancel"), Qt::LeftButton);
+    EXPECT_FALSE(widget("Frmenu")->isVisible());
+    EXPECT_TRUE(action("Mnuset")->isEnabled());
+    EXPECT_TRUE(action("Icosetting")->isEnabled());
+}
+
+TEST_F(Window, ToolbarButtonOpensTheSettingMenu) {
+    action("Icosetting")->trigger();
+    EXPECT_TRUE(widget("Frmenu")->isVisible());
+}
+
+TEST_F(Window, ListChoicesRunTheRules) {
+    action("Mnuset")->trigger();
+    EXPECT_GT(combo("Cblength")->count(), 1);
+    choose("Cbcolour", "5");
+    EXPECT_EQ(combo("Cbcolour")->currentText(), "5");
+    EXPECT_EQ(items("Cblength"), QStringList{"3"});
+    EXPECT_EQ(combo("Cblength")->currentText(), "3");
+    EXPECT_EQ(game.Main.Lists.Cbcolour.Text(), "5");
+
+    // Back to ten colours: the longer lengths come back.
+    choose("Cbcolour", "10");
+    EXPECT_TRUE(items("Cblength").contains("8"));
+
+    // "Computer guesses" leaves no TOP FIVE list to see.
+    EXPECT_TRUE(button("Cmdtop")->isEnabled());
+    choose("Cbwho", "Computer guesses");
+    EXPECT_EQ(combo("Cbwho")->currentText(), "Computer guesses");
+
+    // Cancel brings back the choices the menu opened with.
+    QTest::mouseClick(button("Cmdcancel"), Qt::LeftButton);
+    EXPECT_EQ(combo("Cbwho")->currentText(), "You guess");
+    EXPECT_EQ(combo("Cbcolour")->currentText(), "10");
+}
+
+TEST_F(Window, WatchComputerPlayReachesTheWinMessage) {
+    action("Mnuset")->trigger();
+    choose("Cbwho", "Watch computer play");
+    QTest::mouseClick(button("Cmdstart"), Qt::LeftButton);
+    EXPECT_FALSE(widget("Frmenu")->isVisible());
+    EXPECT_FALSE(widget("Picfore")->isVisible());
+    EXPECT_TRUE(widget("Picrecord")->isVisible());
+    EXPECT_TRUE(widget("Frsetting")->isVisible());
+    EXPECT_FALSE(find<QLabel>("Lblsetcontent")->text().isEmpty());
+
+    tc::ui::Messagedialog* box = window->messagebox();
+    ASSERT_TRUE(waitfor([&] { return box->isVisible(); }));
+    EXPECT_EQ(box->windowTitle(), "Win");
+    EXPECT_TRUE(box->isModal());
+    EXPECT_TRUE(find<QLabel>("Lblmessage")->text().startsWith("Win!  I have tried"));
+    EXPECT_EQ(box->button("Cmdr3")->text(), "End");
+    EXPECT_TRUE(box->button("Cmdr3")->isDefault());
+    EXPECT_TRUE(box->button("Cmdmid")->isVisible());
+    EXPECT_FALSE(box->button("Cmdl2")->isVisible());
+
+    // "End" goes back to the idle screen.
+    QTest::mouseClick(box->button("Cmdr3"), Qt::LeftButton);
+    EXPECT_FALSE(game.Message.Visible);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(widget("Picfore")->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Tintcipher");
+}
+
+TEST_F(Window, EnterPressesTheDefaultButtonOfTheOpenPanel) {
+    action("Mnuset")->trigger();
+    choose("Cbwho", "Watch computer play");
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, Qt::Key_Return);
+    EXPECT_FALSE(game.Main.Frmenu.Visible);
+    EXPECT_EQ(game.Rec.Demomode, 0);
+    EXPECT_EQ(window->windowTitle(), "New Game - Unsaved");
+    ASSERT_TRUE(waitfor([&] { return window->messagebox()->isVisible(); }));
+    // In the message box Enter presses its default button, "End".
+    QTest::keyClick(window->messagebox()->button("Cmdr3"), Qt::Key_Return);
+    EXPECT_FALSE(window->messagebox()->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Tintcipher");
+}
+
+TEST_F(Window, MessageButtonsReachTheGameAndOkToQuitClosesTheWindow) {
+    QSignalSpy closed(window.get(), &tc::ui::Mainwindow::closed);
+    action("Mnuquit")->trigger();
+    tc::ui::Messagedialog* box = window->messagebox();
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_EQ(box->windowTitle(), "Quit Programme?");
+    EXPECT_EQ(box->button("Cmdl2")->text(), "OK");
+    EXPECT_EQ(box->button("Cmdr2")->text(), "Cancel");
+
+    QTest::mouseClick(box->button("Cmdr2"), Qt::LeftButton);
+    EXPECT_FALSE(box->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(closed.count(), 0);
+
+    action("Mnuquit")->trigger();
+    QTest::mouseClick(box->button("Cmdl2"), Qt::LeftButton);
+    EXPECT_TRUE(game.Quitrequested);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Window, CloseBoxEndsTheProgramWithoutAQuestion) {
+    QSignalSpy closed(window.get(), &tc::ui::Mainwindow::closed);
+    window->close();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(game.Message.Visible);
+}
+
+TEST_F(Window, AboutOpensAndOkClosesIt) {
+    action("Mnuabout")->trigger();
+    QDialog* about = window->aboutbox();
+    ASSERT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowTitle(), "About Tintcipher");
+    EXPECT_EQ(game.Wait.Key(), "Fmabout+Picfore");
+    EXPECT_FALSE(about->findChild<QLabel*>("Lblabout")->text().isEmpty());
+    QTest::mouseClick(about->findChild<QPushButton*>("Cmdokabout"), Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_FALSE(game.About.Visible);
+    EXPECT_EQ(game.Wait.Key(), "Picfore");
+}
+
+TEST_F(Window, InstructionsCloseWithTheirCloseBoxAsWithOk) {
+    action("Mnuinstr")->trigger();
+    QDialog* instr = window->instructions();
+    ASSERT_TRUE(instr->isVisible());
+    EXPECT_EQ(instr->windowTitle(), "Brief Instructions");
+    EXPECT_EQ(instr->findChild<QLabel*>("Lbltitle")->text(), "Brief Instructions");
+    instr->reject();
+    EXPECT_FALSE(instr->isVisible());
+    EXPECT_FALSE(game.Instr.Visible);
+    EXPECT_EQ(game.Wait.Key(), "Picfore");
+}
+
+TEST_F(Window, TickMarksFollowTheModelEvenWhenClickedAgain) {
+    EXPECT_TRUE(action("Mnucolour")->isChecked());
+    EXPECT_FALSE(action("Mnunumber")->isChecked());
+    action("Mnunumber")->trigger();
+    EXPECT_TRUE(action("Mnunumber")->isChecked());
+    EXPECT_FALSE(action("Mnucolour")->isChecked());
+    // A second click would untick it on its own; the display mode stays "Number".
+    action("Mnunumber")->trigger();
+    EXPECT_TRUE(action("Mnunumber")->isChecked());
+    action("Iconumber")->trigger();
+    EXPECT_TRUE(action("Mnunumber")->isChecked());
+    action("Icokey")->trigger();
+    EXPECT_TRUE(action("Mnukey")->isChecked());
+    EXPECT_FALSE(action("Mnumouse")->isChecked());
+}
+
+TEST_F(Window, TimersRunAsTheModelsSay) {
+    QTimer* wait = window->timers().timer("Tmrwait");
+    QTimer* delay = window->timers().timer("Tmrdelay");
+    ASSERT_NE(wait, nullptr);
+    ASSERT_NE(delay, nullptr);
+    EXPECT_TRUE(wait->isActive());
+    EXPECT_EQ(wait->interval(), 1000);
+    EXPECT_FALSE(delay->isActive());
+    game.Tmrdelay.Interval = 250;
+    game.Tmrdelay.Enabled = true;
+    window->after();
+    EXPECT_TRUE(delay->isActive());
+    EXPECT_EQ(delay->interval(), 250);
+    game.Tmrdelay.Enabled = false;
+    window->after();
+    EXPECT_FALSE(delay->isActive());
+}
+
+} // namespace
