@@ -1,0 +1,113 @@
+#pragma once
+// The saved-game file: one record of at most 722 bytes at the start of the file, written and
+// read field by field. Integers are 16-bit signed little-endian; a string is a 16-bit unsigned
+// byte count followed by its bytes. The record has no signature, so the reader trusts nothing:
+// every count is checked against what is left and every value against what the game can hold,
+// and a record that fails is refused whole, before anything of the game is touched.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tc {
+
+class Game;
+
+constexpr int Savedrecordlength = 722;
+// The integers and string counts of the record, without the characters of the strings.
+constexpr int Savedfixedpart = 480;
+
+// The record, field by field in file order.
+struct Savedgame {
+    int16_t Whoguess = 1;               // 1 "You guess", 2 "Computer guesses", 3 "Watch ..."
+    std::string Inputmethod = "Mouse";  // or "Keyboard"
+    std::string Displaymode = "Colour"; // or "Number"
+    int16_t Computermarks = 0;          // "Computer guesses" only: -1 the computer marks, 0 not
+    int16_t Ncolours = 10;              // the setting, fields 5 to 12
+    int16_t Starttype = 1;
+    int16_t Starttrial = 1;
+    int16_t Codelength = 3;
+    int16_t Fixedlength = 1;
+    int16_t Hinttype = 1;
+    int16_t Ordertype = 1;
+    int16_t Maxrepeat = 1;
+    std::string Status;
+    int16_t Trial = 0;
+    int16_t Finaltrial = 0;              // rows 1..Finaltrial are stored
+    std::string Answer;                  // see Answerstored
+    std::array<std::string, 28> Guesses; // index 1..Finaltrial
+    std::array<int16_t, 28> Blacks{};    // index 1..Finaltrial
+    std::array<int16_t, 28> Whites{};    // index 1..Finaltrial
+    std::array<int16_t, 28> Corrects{};  // error block, index 0..Finaltrial
+    int16_t Errorpending = 0;
+    std::string Errortrials;
+    std::string Trueblacks;
+    std::string Truewhites;
+    int16_t Claimtrial = 0;
+    std::array<std::string, 28> Newcolours; // error block, index 0..Finaltrial
+    std::array<std::string, 28> Newcounts;  // the same
+    std::array<std::string, 28> Choice;     // the same
+    std::string Colourorder;                // error block
+    std::string Currentstring;              // error block
+    std::array<int16_t, 10> Used{};         // error block, per colour
+    std::array<int16_t, 10> Absent{};       // error block, per colour
+    int16_t Elapsed = 0;                    // seconds of play
+
+    bool operator==(const Savedgame&) const = default;
+};
+
+// The answer is kept unless the player marks in "Computer guesses" and the game was not won:
+// then the program never knew the code.
+bool Answerstored(const Savedgame& g);
+// The computer codebreaker's search state is kept when the player marks in "Computer guesses"
+// and play has begun, so that it can go on reasoning about the player's marks after loading.
+bool Errorblockstored(const Savedgame& g);
+// True while the game is still being played ("Playing", "Continue Playing").
+bool Savedinplay(const Savedgame& g);
+
+// The same record with the fields its conditions leave out emptied, as the writer stores them
+// and the reader takes them.
+Savedgame Normalise(const Savedgame& g);
+
+// Why the record is not a game this program can hold, or "" when it is sound. Fields that the
+// conditions leave out are not looked at.
+std::string Check(const Savedgame& g);
+
+struct Encoded {
+    std::vector<uint8_t> Bytes; // exactly Savedrecordlength bytes when accepted
+    std::string Reason;         // why the record was refused, else ""
+    explicit operator bool() const { return Reason.empty(); }
+};
+
+struct Decoded {
+    std::optional<Savedgame> Game; // normalised, and sound by Check
+    std::string Reason;            // why the bytes were refused, else ""
+    explicit operator bool() const { return Game.has_value(); }
+};
+
+// The record as the file holds it, padded with zero bytes. A record that the reader would
+// refuse, or whose strings do not fit the 722 bytes, is refused rather than cut short.
+Encoded Encode(const Savedgame& g);
+// Reads the fields in order from the first byte and ignores whatever follows the last one.
+// Pure: the bytes are either a sound saved game or refused with a reason.
+Decoded Decode(std::span<const uint8_t> bytes);
+
+// The game as it stands. The caller settles `Finaltrial` first (the save operations do) and
+// brings `Elapsed` up to date for a game in play.
+Savedgame Capture(const Game& game);
+// Puts a record into the game: the setting, the game record, the codebreaker's records and the
+// marking, input and display choices; the game becomes "Loaded". Drawing the board, the panels
+// and restarting the clock are the caller's. A record that Check refuses is refused here too,
+// with nothing changed; the reason is returned, "" when the record was applied.
+std::string Restore(Game& game, const Savedgame& g);
+
+// Writes the whole record to a temporary file beside `path`, then moves it into place, so an
+// existing file is either replaced whole or left as it was. Returns why it failed, or "".
+std::string Writesavedgame(const std::filesystem::path& path, const Savedgame& g);
+// Reads and decodes the saved game at `path`.
+Decoded Readsavedgame(const std::filesystem::path& path);
+
+} // namespace tc
