@@ -168,7 +168,8 @@ void Game::Setinputmethod(const std::string& method) {
             list.Visible = true;
         };
         tolist(Main.Txtcorrect, Main.Cbcorrect, Largestblack(0));
-        tolist(Main.Txtwrong, Main.Cbwrong, Largestwhite(0));
+        // In fixed order the second pair sits in a hidden frame and stays as it is.
+        if (Main.Frgetwrong.Visible) tolist(Main.Txtwrong, Main.Cbwrong, Largestwhite(0));
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = true;
     } else {
         auto tobox = [](Combolist& list, Textbox& box) {
@@ -179,7 +180,7 @@ void Game::Setinputmethod(const std::string& method) {
             box.Visible = true;
         };
         tobox(Main.Cbcorrect, Main.Txtcorrect);
-        tobox(Main.Cbwrong, Main.Txtwrong);
+        if (Main.Frgetwrong.Visible) tobox(Main.Cbwrong, Main.Txtwrong);
         Main.Txtcorrect.Focused = Main.Txtcorrect.Visible;
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = false;
     }

@@ -1,0 +1,372 @@
+#include "play/game.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace tc {
+namespace {
+
+constexpr Rgb Black = 0x000000, White = 0xFFFFFF, Grey = 0xC0C0C0, Magenta = 0xFF00FF,
+              Blue = 0x0000FF;
+
+std::vector<Drawbox> Boxes(const Picture& p) {
+    std::vector<Drawbox> out;
+    for (const Drawop& op : p.Ops)
+        if (op.What == Drawop::Kind::Box) out.push_back(op.Box);
+    return out;
+}
+
+std::vector<Drawtext> Texts(const Picture& p) {
+    std::vector<Drawtext> out;
+    for (const Drawop& op : p.Ops)
+        if (op.What == Drawop::Kind::Text) out.push_back(op.Text);
+    return out;
+}
+
+// Boxes of one size: 280 for guess positions, 120 for marks, 255 for the answer and guess panes.
+std::vector<Drawbox> Boxesofsize(const Picture& p, int size) {
+    std::vector<Drawbox> out;
+    for (const Drawbox& b : Boxes(p))
+        if (b.Width == size && b.Height == size) out.push_back(b);
+    return out;
+}
+
+// The 16-point digits, as the board prints codes in number display.
+std::vector<Drawtext> Digits(const Picture& p) {
+    std::vector<Drawtext> out;
+    for (const Drawtext& t : Texts(p))
+        if (t.Size == 16) out.push_back(t);
+    return out;
+}
+
+class Board : public ::testing::Test {
+protected:
+    Board() : g(rnd, rec) {
+        g.Form_Load();
+        g.Setting.Ncolours = 8;
+        g.Setting.Codelength = 4;
+        g.Setting.Maxrepeat = 4;
+        g.Setting.Ordertype = 2;
+        g.Setting.Starttrial = 1;
+    }
+    Seededrandom rnd{1};
+    Norecords rec;
+    Game g;
+    Picture& board = g.Main.Picrecord;
+};
+
+TEST_F(Board, TrialsLieThreeToALineNineLines) {
+    struct Case {
+        int trial, x0, y0;
+    };
+    for (Case c : {Case{1, 0, 600}, Case{2, 3900, 600}, Case{3, 7800, 600}, Case{4, 0, 1050},
+                   Case{27, 7800, 4200}}) {
+        SCOPED_TRACE(c.trial);
+        board.Cls();
+        g.Showrecord(c.trial, 1, 0, 0, "0123");
+        const std::vector<Drawbox> pos = Boxesofsize(board, 280);
+        ASSERT_EQ(pos.size(), 4u);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(pos[i].X, c.x0 + 100 + i * 280);
+            EXPECT_EQ(pos[i].Y, c.y0);
+            EXPECT_FALSE(pos[i].Dotted);
+            EXPECT_TRUE(pos[i].Filled);
+            EXPECT_EQ(pos[i].Fill, Panelcolours[i]);
+            EXPECT_EQ(pos[i].Outline, Black);
+        }
+    }
+}
+
+TEST_F(Board, HeadingIsRecordOrDemo) {
+    g.Showrecord(1, 1, 0, 0, "0123");
+    std::vector<Drawtext> t = Texts(board);
+    ASSERT_EQ(t.size(), 1u);
+    EXPECT_EQ(t[0].Text, "RECORD");
+    EXPECT_EQ(t[0].X, 5000);
+    EXPECT_EQ(t[0].Y, 10);
+    EXPECT_EQ(t[0].Size, 12);
+    EXPECT_TRUE(t[0].Bold);
+    EXPECT_EQ(t[0].Colour, Magenta);
+
+    board.Cls();
+    g.Wait.Setkey("Demo");
+    g.Showrecord(1, 1, 0, 0, "0123");
+    t = Texts(board);
+    ASSERT_EQ(t.size(), 1u);
+    EXPECT_EQ(t[0].Text, "DEMO");
+}
+
+TEST_F(Board, RowsBeforeTheStartTrialAreGrey) {
+    g.Setting.Starttrial = 4;
+    for (int t = 1; t <= 5; ++t) g.Showrecord(t, 4, 1, 1, "0123");
+    for (const Drawbox& b : Boxes(board)) {
+        const bool before = b.Y < 1050; // trials 1 to 3 fill the first line
+        EXPECT_EQ(b.Outline, before ? Grey : Black) << "box at " << b.X << "," << b.Y;
+    }
+
+    board.Cls();
+    g.Main.Displaymode = "Number";
+    g.Showrecord(3, 4, 0, 0, "0123");
+    g.Showrecord(4, 4, 0, 0, "4567");
+    const std::vector<Drawtext> d = Digits(board);
+    ASSERT_EQ(d.size(), 8u);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(d[i].Colour, i < 4 ? Grey : Black);
+        EXPECT_TRUE(d[i].Bold);
+    }
+}
+
+TEST_F(Board, BlanksAreDottedEmptyBoxesOrTheLetterB) {
+    g.Setting.Codelength = 5;
+    g.Setting.Fixedlength = 0;
+    g.Setting.Maxblanks = 2;
+    g.Showrecord(5, 1, 0, 0, "0b1b2");
+    const std::vector<Drawbox> pos = Boxesofsize(board, 280);
+    ASSERT_EQ(pos.size(), 5u);
+    for (int i : {1, 3}) {
+        EXPECT_TRUE(pos[i].Dotted);
+        EXPECT_FALSE(pos[i].Filled);
+    }
+    for (int i : {0, 2, 4}) {
+        EXPECT_FALSE(pos[i].Dotted);
+        EXPECT_TRUE(pos[i].Filled);
+    }
+    EXPECT_EQ(pos[2].Fill, Panelcolours[1]);
+
+    board.Cls();
+    g.Main.Displaymode = "Number";
+    g.Showrecord(5, 1, 0, 0, "0b1b2");
+    EXPECT_TRUE(Boxesofsize(board, 280).empty());
+    const std::vector<Drawtext> d = Digits(board);
+    ASSERT_EQ(d.size(), 5u);
+    std::string shown;
+    for (int i = 0; i < 5; ++i) {
+        shown += d[i].Text;
+        EXPECT_EQ(d[i].X, 3900 + 100 + i * 280); // trial 5: second column, second line
+        EXPECT_EQ(d[i].Y, 1050);
+    }
+    EXPECT_EQ(shown, "0b1b2");
+}
+
+TEST_F(Board, MarksFollowTheOrderType) {
+    const int L = 4, x0 = 3900, y0 = 600; // trial 2
+    auto markx = [&](int j) { return x0 + 80 + L * 280 + 150 * j; };
+
+    g.Setting.Ordertype = 1;
+    g.Showrecord(2, 1, 3, 0, "0123");
+    std::vector<Drawbox> m = Boxesofsize(board, 120);
+    ASSERT_EQ(m.size(), 3u);
+    for (int j = 1; j <= 3; ++j) {
+        EXPECT_EQ(m[j - 1].X, markx(j));
+        EXPECT_EQ(m[j - 1].Y, y0 + 100);
+        EXPECT_EQ(m[j - 1].Fill, Grey);
+        EXPECT_EQ(m[j - 1].Outline, Black);
+        EXPECT_FALSE(m[j - 1].Dotted);
+    }
+
+    // In fixed order white holds nothing to show, even when the caller passes a count.
+    board.Cls();
+    g.Showrecord(2, 1, 0, 2, "0123");
+    EXPECT_TRUE(Boxesofsize(board, 120).empty());
+
+    board.Cls();
+    g.Setting.Ordertype = 2;
+    g.Showrecord(2, 1, 1, 2, "0123");
+    m = Boxesofsize(board, 120);
+    ASSERT_EQ(m.size(), 3u);
+    EXPECT_EQ(m[0].X, markx(1));
+    EXPECT_EQ(m[0].Y, y0);
+    EXPECT_EQ(m[0].Fill, Black);
+    for (int j = 1; j <= 2; ++j) {
+        EXPECT_EQ(m[j].X, markx(j));
+        EXPECT_EQ(m[j].Y, y0 + 200);
+        EXPECT_EQ(m[j].Fill, White);
+    }
+
+    // Marks are drawn in number display too.
+    board.Cls();
+    g.Main.Displaymode = "Number";
+    g.Showrecord(2, 1, 1, 2, "0123");
+    EXPECT_EQ(Boxesofsize(board, 120).size(), 3u);
+}
+
+TEST_F(Board, AnswerInBothDisplayModes) {
+    g.Setting.Codelength = 5;
+    g.Rec.Answer = "30b1b";
+    g.Main.Frerror.Visible = true;
+    g.Main.Franswer.Visible = false;
+    g.Main.Picanswer.Print(Drawtext{0, 0, "old", 10, false, false, 0});
+
+    g.Showanswer("Answer");
+    EXPECT_FALSE(g.Main.Frerror.Visible);
+    EXPECT_TRUE(g.Main.Franswer.Visible);
+    EXPECT_EQ(g.Main.Franswer.Caption, "Answer");
+    EXPECT_TRUE(Texts(g.Main.Picanswer).empty());
+    const std::vector<Drawbox> b = Boxes(g.Main.Picanswer);
+    ASSERT_EQ(b.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(b[i].X, i * 255);
+        EXPECT_EQ(b[i].Y, 75);
+        EXPECT_EQ(b[i].Width, 255);
+        EXPECT_EQ(b[i].Height, 255);
+        EXPECT_EQ(b[i].Outline, Black);
+        const bool blank = i == 2 || i == 4;
+        EXPECT_EQ(b[i].Dotted, blank);
+        EXPECT_EQ(b[i].Filled, !blank);
+    }
+    EXPECT_EQ(b[0].Fill, Panelcolours[3]);
+    EXPECT_EQ(b[1].Fill, Panelcolours[0]);
+
+    g.Main.Displaymode = "Number";
+    g.Showanswer("Possible Answer");
+    EXPECT_EQ(g.Main.Franswer.Caption, "Possible Answer");
+    EXPECT_TRUE(Boxes(g.Main.Picanswer).empty());
+    const std::vector<Drawtext> d = Digits(g.Main.Picanswer);
+    ASSERT_EQ(d.size(), 5u);
+    std::string shown;
+    for (int i = 0; i < 5; ++i) {
+        shown += d[i].Text;
+        EXPECT_EQ(d[i].X, i * 255);
+        EXPECT_EQ(d[i].Y, 75);
+        EXPECT_EQ(d[i].Colour, Blue);
+    }
+    EXPECT_EQ(shown, "30b1b");
+}
+
+TEST_F(Board, ComputersGuessOnTheTopLine) {
+    g.Rec.Currentstring = "5203";
+    g.Main.Picguess.Print(Drawtext{0, 0, "old", 10, false, false, 0});
+    g.Showguess();
+    const std::vector<Drawbox> b = Boxes(g.Main.Picguess);
+    ASSERT_EQ(b.size(), 4u);
+    EXPECT_TRUE(Texts(g.Main.Picguess).empty());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(b[i].X, i * 255);
+        EXPECT_EQ(b[i].Y, 0);
+        EXPECT_EQ(b[i].Width, 255);
+        EXPECT_EQ(b[i].Fill, Panelcolours[g.Rec.Currentstring[i] - '0']);
+    }
+
+    g.Main.Displaymode = "Number";
+    g.Showguess();
+    const std::vector<Drawtext> d = Digits(g.Main.Picguess);
+    ASSERT_EQ(d.size(), 4u);
+    EXPECT_TRUE(Boxes(g.Main.Picguess).empty());
+    EXPECT_EQ(d[3].Text, "3");
+    EXPECT_EQ(d[3].X, 3 * 255);
+    EXPECT_EQ(d[3].Y, 0);
+    EXPECT_EQ(d[3].Colour, Blue);
+}
+
+// A game of n stored rows with the board showing an out-of-date drawing.
+void Storerows(Game& g, int n) {
+    for (int t = 1; t <= n; ++t) {
+        g.Rec.Guesses[t] = "0123";
+        g.Rec.Blacks[t] = 1;
+        g.Rec.Whites[t] = 0;
+    }
+    g.Main.Picrecord.Visible = true;
+    g.Main.Picrecord.Print(Drawtext{0, 0, "stale", 10, false, false, 0});
+}
+
+TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
+    struct Case {
+        std::string status;
+        int who, trial, finaltrial, rows;
+    };
+    for (const Case& c : {Case{"Playing", 1, 6, 0, 6}, Case{"Continue Playing", 3, 6, 0, 6},
+                          Case{"Playing", 2, 6, 0, 5}, Case{"Preparation", 2, 6, 0, 5},
+                          Case{"Preparation", 1, 6, 0, 5}, Case{"Win", 1, 6, 9, 9},
+                          Case{"End Game", 2, 20, 12, 12}, Case{"Playing", 1, 27, 0, 27}}) {
+        SCOPED_TRACE(c.status + " who " + std::to_string(c.who));
+        g.Main.Displaymode = "Colour";
+        g.Main.Picrecord.Cls();
+        g.Setting.Whoguess = static_cast<int16_t>(c.who);
+        g.Rec.Status = c.status;
+        g.Rec.Trial = static_cast<int16_t>(c.trial);
+        g.Rec.Finaltrial = static_cast<int16_t>(c.finaltrial);
+        Storerows(g, 27);
+        g.Setdisplay("Number");
+        const std::vector<Drawtext> d = Digits(board);
+        EXPECT_EQ(static_cast<int>(d.size()), 4 * c.rows);
+        for (const Drawtext& t : Texts(board)) EXPECT_NE(t.Text, "stale");
+        if (!d.empty()) {
+            // The last row drawn is trial `rows`.
+            const int t = c.rows;
+            EXPECT_EQ(d.back().X, (t - 1) % 3 * 3900 + 100 + 3 * 280);
+            EXPECT_EQ(d.back().Y, (t - 1) / 3 * 450 + 600);
+        }
+        EXPECT_EQ(static_cast<int>(Boxesofsize(board, 120).size()), c.rows); // one black each
+    }
+}
+
+TEST_F(Board, DisplayChangeLeavesHiddenPicturesAlone) {
+    g.Rec.Status = "Playing";
+    g.Rec.Trial = 3;
+    g.Rec.Answer = "0123";
+    g.Rec.Currentstring = "4567";
+    Storerows(g, 3);
+    g.Main.Picrecord.Visible = false;
+    g.Main.Franswer.Visible = false;
+    g.Main.Frgetresult.Visible = false;
+    g.Setdisplay("Number");
+    ASSERT_EQ(Texts(board).size(), 1u);
+    EXPECT_EQ(Texts(board)[0].Text, "stale");
+    EXPECT_TRUE(g.Main.Picanswer.Ops.empty());
+    EXPECT_TRUE(g.Main.Picguess.Ops.empty());
+}
+
+TEST_F(Board, DisplayChangeRedrawsTheGuessAndTheAnswerUnderItsHeading) {
+    g.Rec.Answer = "0123";
+    g.Rec.Currentstring = "4567";
+    g.Showanswer("Possible Answer");
+    g.Main.Frgetresult.Visible = true;
+    g.Showguess();
+    // The Error button may stand beside a possible answer; redrawing leaves it there.
+    g.Main.Frerror.Visible = true;
+
+    g.Setdisplay("Number");
+    EXPECT_EQ(g.Main.Franswer.Caption, "Possible Answer");
+    EXPECT_TRUE(g.Main.Frerror.Visible);
+    EXPECT_TRUE(Boxes(g.Main.Picanswer).empty());
+    ASSERT_EQ(Digits(g.Main.Picanswer).size(), 4u);
+    EXPECT_EQ(Digits(g.Main.Picanswer)[0].Text, "0");
+    EXPECT_TRUE(Boxes(g.Main.Picguess).empty());
+    ASSERT_EQ(Digits(g.Main.Picguess).size(), 4u);
+    EXPECT_EQ(Digits(g.Main.Picguess)[0].Text, "4");
+
+    g.Setdisplay("Colour");
+    EXPECT_EQ(Boxes(g.Main.Picanswer).size(), 4u);
+    EXPECT_TRUE(Texts(g.Main.Picanswer).empty());
+    EXPECT_EQ(Boxes(g.Main.Picguess).size(), 4u);
+}
+
+TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
+    // Outside the demo neither button changes the game.
+    g.Rec.Status = "Playing";
+    g.Main.Picrecord.Visible = true;
+    g.Wait.Setkey("Frgetstring1");
+    g.Picrecord_MouseDown(1);
+    g.Picrecord_MouseDown(2);
+    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
+    EXPECT_TRUE(g.Main.Picrecord.Visible);
+
+    g.Wait.Setkey("Demo");
+    g.Rec.Demomode = -1;
+    g.Main.Picdemo.Visible = true;
+    g.Picrecord_MouseDown(2);
+    EXPECT_EQ(g.Wait.Key(), "Demo");
+    EXPECT_TRUE(g.Main.Picdemo.Visible);
+
+    g.Picrecord_MouseDown(1);
+    EXPECT_NE(g.Wait.Key(), "Demo");
+    EXPECT_FALSE(g.Main.Picdemo.Visible);
+    EXPECT_EQ(g.Rec.Demomode, 0);
+    EXPECT_EQ(g.Rec.Status, "");
+    EXPECT_FALSE(g.Main.Picrecord.Visible);
+}
+
+} // namespace
+} // namespace tc
