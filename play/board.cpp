@@ -46,6 +46,7 @@ void Drawcode(Picture& pic, bool numbers, const Codestring& code, int length, in
 } // namespace
 
 void Game::Showrecord(int t, int start, int black, int white, const Codestring& guess) {
+    if (Headless) return;
     Picture& pic = Main.Picrecord;
     const bool numbers = Main.Displaymode == "Number";
     const int L = Setting.Codelength;

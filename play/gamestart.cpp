@@ -149,6 +149,7 @@ void Game::Startgame() {
 
 void Game::Showsetting() {
     // The computer's steps call this every tick; rebuild the texts only when they change.
+    if (Headless) return;
     if (Main.Frsetting.Visible && Setting == shownsetting_ && Rec.Status == shownstatus_) return;
     const Settingdisplay d = Showsettingtexts(Setting, Rec.Status);
     Main.Lblsettitle.Caption = d.Title;

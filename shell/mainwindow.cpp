@@ -109,6 +109,10 @@ void Game::Form_Load() {
     caption(m.Cmdsimulate, "Simulate");
     for (Control* c : {&m.Cmdstat, &m.Cmdinitstat, &m.Cmdsimulate}) c->Visible = false;
 
+    for (int c = 0; c < 10; ++c) {
+        m.Piccolour[c].Background = Panelcolours[c];
+        m.Lblcolour[c].Caption = std::string(1, static_cast<char>('0' + c));
+    }
     caption(m.Cmdsubcol, "Submit");
     caption(m.Cmdsubnum, "Submit");
     caption(m.Frcolour, "Colour Panel");
