@@ -3,6 +3,7 @@
 #include "play/game.h"
 #include "shell/timerhost.h"
 #include "ui/dialogs.h"
+#include "ui/inputs.h"
 #include "ui/mainwindow.h"
 #include "ui/timerdriver.h"
 #include <QAction>
@@ -10,7 +11,9 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -325,6 +328,51 @@ TEST_F(Window, TimersRunAsTheModelsSay) {
     game.Tmrdelay.Enabled = false;
     window->after();
     EXPECT_FALSE(delay->isActive());
+}
+
+TEST_F(Window, DoubleClicksAndDropsOnTheColourCellsReachTheGame) {
+    action("Mnuset")->trigger();
+    QTest::mouseClick(button("Cmdstart"), Qt::LeftButton); // "You guess"
+    ASSERT_TRUE(widget("Frcolour")->isVisible());
+    ASSERT_TRUE(widget("Frgetstring")->isVisible());
+    QTest::mouseDClick(find<QLabel>("Lblcolour3"), Qt::LeftButton);
+    EXPECT_EQ(game.Inputboxes[0], 3);
+    EXPECT_EQ(find<QLabel>("Lblstring0")->text(), "3");
+
+    // Colour 5 dragged onto the second box of the row.
+    QMimeData mime;
+    mime.setData("application/x-tintcipher-drag",
+                 tc::ui::Dragdata({tc::Dragsource::Kind::Colour, 5}));
+    QLabel* target = find<QLabel>("Lblstring1");
+    // Qt hands a drop only to the widget that took the drag in.
+    QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    EXPECT_EQ(game.Inputboxes[1], 5);
+    EXPECT_EQ(target->text(), "5");
+
+    // A double click on a filled box empties it again.
+    QTest::mouseDClick(target, Qt::LeftButton);
+    EXPECT_NE(game.Inputboxes[1], 5);
+    EXPECT_EQ(target->text(), "");
+}
+
+TEST_F(Window, TypedKeysGoThroughTheGamesCheck) {
+    action("Mnukey")->trigger();
+    action("Mnuset")->trigger();
+    QTest::mouseClick(button("Cmdstart"), Qt::LeftButton); // "You guess"
+    auto* text = find<QLineEdit>("Txtinput");
+    ASSERT_TRUE(text->isVisible());
+    QTest::keyClicks(text, "12");
+    EXPECT_EQ(game.Main.Txtinput.Caption, "12");
+    EXPECT_EQ(text->text(), "12");
+    QTest::keyClicks(text, "x"); // not a colour
+    EXPECT_EQ(text->text(), "12");
+    QTest::keyClick(text, Qt::Key_Backspace);
+    EXPECT_EQ(text->text(), "1");
+    EXPECT_EQ(game.Main.Txtinput.Caption, "1");
 }
 
 } // namespace
