@@ -1,0 +1,313 @@
+// Starting games from the setting menu in virtual time: the player's own game, the computer
+// playing itself to its win, and the start panels of "Computer guesses" with their time-outs.
+#include "play/game.h"
+#include "settings/settingtexts.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace tc {
+namespace {
+
+struct Gamestart : ::testing::Test {
+    Seededrandom rnd{1};
+    Norecords rec;
+    Timerhost host;
+    Virtualclock clock{host};
+    Game g{rnd, rec, &clock};
+    Settinglists& lists = g.Main.Lists;
+    Fmmain& m = g.Main;
+
+    Gamestart() {
+        g.Registertimers(host);
+        g.Form_Load();
+        clock.Sync();
+    }
+    template <class F> void Act(F handler) {
+        handler();
+        clock.Sync();
+    }
+    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
+    void Choose(Combolist& list, const std::string& text) {
+        ASSERT_TRUE(lists.Choose(list, text)) << text;
+    }
+    // Opens the menu, picks who guesses and the start, and presses "Start  Game".
+    void Start(const std::string& who, const std::string& start = "Trial 1") {
+        Act([&] { g.Mnuset_Click(); });
+        Choose(lists.Cbwho, who);
+        Choose(lists.Cbstart, start);
+        Act([&] { g.Cmdstart_Click(); });
+    }
+    std::string Toolbar() const {
+        std::string s;
+        for (const Toolbutton& b : m.Tlbgame) s += b.Enabled ? '1' : '0';
+        return s;
+    }
+    void Expectidle() const {
+        EXPECT_EQ(m.Caption, "Tintcipher");
+        EXPECT_EQ(g.Rec.Status, "");
+        EXPECT_TRUE(m.Picfore.Visible);
+        EXPECT_EQ(g.Wait.Key(), "Picfore");
+        EXPECT_EQ(g.Wait.Timeout, 300);
+        for (const Menuitem* item : {&m.Mnugame, &m.Mnumedia, &m.Mnuoption, &m.Mnuhelp, &m.Mnuset,
+                                     &m.Mnunew, &m.Mnuload, &m.Mnudemo, &m.Mnuquit})
+            EXPECT_TRUE(item->Enabled) << item->Caption;
+        EXPECT_FALSE(m.Mnusaving.Enabled);
+        EXPECT_FALSE(m.Mnuend.Enabled);
+        EXPECT_EQ(Toolbar(), "1110011111111");
+    }
+};
+
+// ---- "You guess" ----
+
+TEST_F(Gamestart, YouGuessFromTrialOneWaitsForTheGuessWithTheClockRunning) {
+    Start("You guess");
+    EXPECT_FALSE(m.Frmenu.Visible);
+    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(m.Caption, "New Game - Unsaved");
+    EXPECT_EQ(g.Rec.Savedstate, "Unsaved");
+    EXPECT_FALSE(m.Picfore.Visible);
+    EXPECT_TRUE(m.Picrecord.Visible);
+    EXPECT_TRUE(m.Picupper.Visible);
+
+    // Only End Game of the game items; the player may still change modes and read the help.
+    for (const Menuitem* item : {&m.Mnuset, &m.Mnunew, &m.Mnuload, &m.Mnusaving, &m.Mnudemo})
+        EXPECT_FALSE(item->Enabled) << item->Caption;
+    for (const Menuitem* item : {&m.Mnuend, &m.Mnugame, &m.Mnuoption, &m.Mnuhelp, &m.Mnuquit})
+        EXPECT_TRUE(item->Enabled) << item->Caption;
+    EXPECT_EQ(Toolbar(), "0000111011111");
+
+    EXPECT_TRUE(m.Lbltime.Visible);
+    EXPECT_EQ(m.Lbltime.Caption, "Time spent:  0 second");
+    EXPECT_TRUE(g.Tmrrec.Enabled);
+    EXPECT_EQ(g.Tmrrec.Interval, 100);
+
+    EXPECT_EQ(g.Setting.Starttrial, 1);
+    EXPECT_EQ(g.Rec.Trial, 0);
+    EXPECT_EQ(g.Rec.Answer.size(), 3);
+    EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
+    EXPECT_FALSE(g.Wait.Tmrwait.Enabled); // bounded by the game clock, not by a wait
+    EXPECT_NE(g.Wait.Banner.find("you are allowed to try at most 27 times or 1 hour."),
+              std::string::npos);
+}
+
+TEST_F(Gamestart, EndingAYouGuessGameBeforeAnyGuessReturnsToIdle) {
+    Start("You guess");
+    Seconds(10);
+    Act([&] { g.Tlbgame_ButtonClick("Icoend"); });
+    ASSERT_TRUE(g.Message.Visible);
+    EXPECT_EQ(g.Wait.Key(), "Mnuend+Frgetstring1");
+    Act([&] { g.Messagebutton("Cmdl2"); });
+    EXPECT_FALSE(g.Message.Visible);
+    EXPECT_FALSE(m.Lbltime.Visible);
+    EXPECT_FALSE(g.Tmrrec.Enabled);
+    Expectidle();
+}
+
+// ---- "Watch computer play" ----
+
+TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
+    Act([&] { g.Mnuset_Click(); });
+    Choose(lists.Cbwho, "Watch computer play");
+    Choose(lists.Cbcolour, "8");
+    Choose(lists.Cblength, "4");
+    Choose(lists.Cborder, "Random order");
+    Choose(lists.Cbrepeat, "Each colour at most 2 times");
+    Act([&] { g.Cmdstart_Click(); });
+
+    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(m.Caption, "New Game - Unsaved");
+    for (const Menuitem* menu : {&m.Mnugame, &m.Mnumedia, &m.Mnuoption, &m.Mnuhelp})
+        EXPECT_FALSE(menu->Enabled) << menu->Caption;
+    EXPECT_EQ(Toolbar(), "0000000000000");
+    EXPECT_FALSE(m.Lbltime.Visible); // untimed
+    EXPECT_FALSE(g.Tmrrec.Enabled);
+    EXPECT_EQ(g.Tmrdelay.Interval, 1);
+    EXPECT_EQ(g.Wait.Key(), "Thinking");
+    EXPECT_TRUE(m.Frsetting.Visible);
+    EXPECT_EQ(m.Lblsetcontent.Caption, "Watch computer play\n8\nTrial 1\n4\nNo error\nRandom "
+                                       "order\nEach colour at most 2 times\nPlaying");
+
+    // No way to end it or quit while the computer plays.
+    Act([&] { g.Menu_Click("Mnuend"); });
+    Act([&] { g.Tlbgame_ButtonClick("Icoend"); });
+    Act([&] { g.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu_Click("Mnuset"); });
+    EXPECT_FALSE(g.Message.Visible);
+    EXPECT_FALSE(m.Frmenu.Visible);
+    EXPECT_EQ(g.Rec.Status, "Playing");
+
+    Seconds(60);
+    ASSERT_TRUE(g.Message.Visible);
+    EXPECT_EQ(g.Message.Tag, "Win");
+    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_GE(g.Rec.Finaltrial, 1);
+    EXPECT_EQ(g.Rec.Guesses[g.Rec.Finaltrial], g.Rec.Answer);
+    EXPECT_EQ(g.Wait.Key(), "Win");
+    EXPECT_FALSE(m.Mnugame.Enabled); // still shut under the end message
+
+    Act([&] { g.Messagebutton("Cmdr3"); });
+    EXPECT_FALSE(g.Message.Visible);
+    EXPECT_FALSE(m.Frsetting.Visible);
+    EXPECT_FALSE(m.Picrecord.Visible);
+    Expectidle();
+    // The menu still holds the watched setting.
+    EXPECT_EQ(g.Setting.Whoguess, 3);
+    EXPECT_EQ(g.Setting.Ncolours, 8);
+}
+
+TEST_F(Gamestart, WatchComputerPlayShowsTheCodeFromTheStart) {
+    GTEST_SKIP() << "fault: Startgame does not show the answer of an untimed game";
+    Start("Watch computer play");
+    EXPECT_TRUE(m.Franswer.Visible);
+    EXPECT_EQ(m.Franswer.Caption, "Answer");
+    EXPECT_FALSE(m.Picanswer.Ops.empty());
+}
+
+// ---- "Computer guesses" ----
+
+TEST_F(Gamestart, ComputerGuessesFromTrialOneAsksAboutTheMarking) {
+    Start("Computer guesses");
+    EXPECT_FALSE(m.Frmenu.Visible);
+    EXPECT_FALSE(m.Frtrialno.Visible);
+    EXPECT_TRUE(m.Frmark.Visible);
+    EXPECT_TRUE(m.Optnomark.Value);
+    EXPECT_FALSE(m.Optyesmark.Value);
+    EXPECT_TRUE(m.Cmdokmark.Default);
+    EXPECT_EQ(g.Setting.Starttrial, 1);
+    EXPECT_EQ(g.Wait.Key(), "Frmark");
+    EXPECT_EQ(g.Wait.Timeout, 300);
+    EXPECT_EQ(g.Wait.Start, clock.Now());
+    EXPECT_EQ(g.Rec.Status, ""); // nothing prepared before the answer
+
+    Seconds(299);
+    EXPECT_TRUE(m.Frmark.Visible);
+    Seconds(1);
+    // Given up: the question goes and the program can start another game.
+    EXPECT_FALSE(m.Frmark.Visible);
+    EXPECT_FALSE(m.Frtrialno.Visible);
+    Expectidle();
+}
+
+TEST_F(Gamestart, ComputerGuessesWithTheComputerMarkingAsksForTheCode) {
+    Start("Computer guesses");
+    m.Optyesmark.Value = true;
+    m.Optnomark.Value = false;
+    Act([&] { g.Cmdokmark_Click(); });
+    EXPECT_FALSE(m.Frmark.Visible);
+    EXPECT_FALSE(m.Fraskcode.Visible);
+    EXPECT_EQ(g.Rec.Status, "Preparation");
+    EXPECT_EQ(g.Rec.Trial, 0);
+    EXPECT_EQ(g.Wait.Key(), "Frgetstring2");
+    EXPECT_EQ(g.Wait.Timeout, 300);
+    Seconds(300);
+    Expectidle();
+}
+
+TEST_F(Gamestart, ComputerGuessesFromTheMiddleOffersTrialsTwoToNine) {
+    Start("Computer guesses", "Middle");
+    EXPECT_TRUE(m.Frtrialno.Visible);
+    EXPECT_EQ(m.Cbtrialno.Items,
+              (std::vector<std::string>{"2", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_EQ(m.Cbtrialno.Text(), "2");
+    EXPECT_TRUE(m.Cmdoktrial.Default);
+    EXPECT_EQ(g.Wait.Key(), "Frtrialno");
+    EXPECT_EQ(g.Wait.Timeout, 300);
+
+    ASSERT_TRUE(m.Cbtrialno.Select("6"));
+    Seconds(12);
+    Act([&] { g.Cmdoktrial_Click(); });
+    EXPECT_FALSE(m.Frtrialno.Visible);
+    EXPECT_TRUE(m.Frmark.Visible);
+    EXPECT_TRUE(m.Optnomark.Value);
+    EXPECT_EQ(g.Setting.Starttrial, 6);
+    EXPECT_EQ(g.Wait.Key(), "Frmark");
+    EXPECT_EQ(g.Wait.Start, clock.Now());
+}
+
+TEST_F(Gamestart, TheStartTrialQuestionGivesUpAfterFiveMinutes) {
+    Start("Computer guesses", "Middle");
+    Seconds(299);
+    EXPECT_TRUE(m.Frtrialno.Visible);
+    Seconds(1);
+    EXPECT_FALSE(m.Frtrialno.Visible);
+    EXPECT_FALSE(m.Frmark.Visible);
+    Expectidle();
+}
+
+TEST_F(Gamestart, PlayerMarkingAsksForTheCodeOnPaperAndGivesUpAfterFiveMinutes) {
+    Start("Computer guesses", "Middle");
+    Act([&] { g.Cmdoktrial_Click(); }); // "2" as offered
+    Act([&] { g.Cmdokmark_Click(); });  // "No": the player marks
+    EXPECT_FALSE(m.Frmark.Visible);
+    EXPECT_TRUE(m.Fraskcode.Visible);
+    EXPECT_TRUE(m.Cmdready.Default);
+    EXPECT_EQ(m.Lblaskcode.Caption, "Now write down a secret code for me to guess. When you are "
+                                    "ready, press the Ready button.");
+    EXPECT_EQ(g.Rec.Status, "Preparation");
+    EXPECT_EQ(m.Caption, "New Game - Unsaved");
+    EXPECT_EQ(g.Setting.Starttrial, 2); // the player's choice, not drawn
+    EXPECT_EQ(g.Rec.Trial, 0);
+    EXPECT_TRUE(m.Frsetting.Visible);
+    EXPECT_NE(m.Lblsetcontent.Caption.find("Computer guesses\n10\nMiddle (Trial 2)\n"),
+              std::string::npos)
+        << m.Lblsetcontent.Caption;
+    EXPECT_TRUE(m.Frcolour.Visible);
+    EXPECT_EQ(g.Wait.Key(), "Fraskcode");
+    EXPECT_EQ(g.Wait.Timeout, 300);
+    EXPECT_NE(g.Wait.Banner.find("Press the Ready button when you are ready."), std::string::npos);
+
+    Seconds(299);
+    EXPECT_TRUE(m.Fraskcode.Visible);
+    Seconds(1);
+    EXPECT_FALSE(m.Fraskcode.Visible);
+    EXPECT_FALSE(m.Frcolour.Visible);
+    EXPECT_FALSE(m.Frsetting.Visible);
+    Expectidle();
+}
+
+TEST_F(Gamestart, TheColourPanelBesideTheReadyButtonShowsOnlyTheGamesColours) {
+    GTEST_SKIP() << "fault: Cmdokmark_Click shows Frcolour without hiding the colours 6..9";
+    Act([&] { g.Mnuset_Click(); });
+    Choose(lists.Cbwho, "Computer guesses");
+    Choose(lists.Cbcolour, "6");
+    Act([&] { g.Cmdstart_Click(); });
+    Act([&] { g.Cmdokmark_Click(); });
+    ASSERT_TRUE(m.Frcolour.Visible);
+    for (int c = 0; c < 10; ++c) EXPECT_EQ(m.Piccolour[c].Visible, c < 6) << "colour " << c;
+}
+
+TEST_F(Gamestart, ReadyFromTrialOneStartsTheClockAndAsksForMarks) {
+    Start("Computer guesses");
+    Act([&] { g.Cmdokmark_Click(); });
+    Seconds(40);
+    Act([&] { g.Cmdready_Click(); });
+    EXPECT_FALSE(m.Fraskcode.Visible);
+    EXPECT_FALSE(m.Frcolour.Visible);
+    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_TRUE(m.Lbltime.Visible);
+    EXPECT_EQ(m.Lbltime.Caption, "Time spent:  0 second");
+    EXPECT_TRUE(g.Tmrrec.Enabled);
+    EXPECT_TRUE(m.Mnuoption.Enabled); // a timed game keeps the menus
+    EXPECT_EQ(g.Rec.Trial, 1);
+    EXPECT_EQ(g.Rec.Currentstring.size(), 3);
+    EXPECT_EQ(g.Wait.Key(), "Frgetresult");
+    EXPECT_FALSE(g.Tmrdelay.Enabled); // the player marks, not the step timer
+}
+
+TEST_F(Gamestart, ReadyFromTheMiddleAsksForTheFirstRow) {
+    Start("Computer guesses", "Middle");
+    ASSERT_TRUE(m.Cbtrialno.Select("4"));
+    Act([&] { g.Cmdoktrial_Click(); });
+    Act([&] { g.Cmdokmark_Click(); });
+    Act([&] { g.Cmdready_Click(); });
+    EXPECT_FALSE(m.Fraskcode.Visible);
+    EXPECT_EQ(g.Rec.Status, "Preparation");
+    EXPECT_EQ(g.Rec.Trial, 1);
+    EXPECT_EQ(g.Wait.Key(), "Frgetstring2");
+    EXPECT_EQ(g.Wait.Timeout, 300);
+}
+
+} // namespace
+} // namespace tc
