@@ -43,8 +43,9 @@ void Game::Getstring() {
                 "Input a string for Trial " + trial + " below. Use numbers to represent colours.";
             size = 11;
         }
-        if (Setting.Maxblanks > 0) typed += " Use 'b' to represent a blank space.";
     }
+    if (!Main.Frerror.Visible && Setting.Maxblanks > 0)
+        typed += " Use 'b' to represent a blank space.";
     Main.Lblgetstring.Caption = prompt;
     Main.Lblgetstring.Fontsize = size;
     Main.Lblinput.Caption = typed;
