@@ -87,6 +87,7 @@ void Game::Showrecord(int t, int start, int black, int white, const Codestring& 
 }
 
 void Game::Showanswer(const std::string& caption) {
+    if (Headless) return;
     Main.Frerror.Visible = false;
     Main.Franswer.Visible = true;
     Main.Franswer.Caption = caption;

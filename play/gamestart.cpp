@@ -134,6 +134,7 @@ void Game::Startgame() {
         menu->Enabled = false;
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
     Showsetting();
+    Showanswer("Answer");
     if (Wait.Key() == "Demo") {
         Drawtext demo;
         demo.X = 5000;
@@ -247,6 +248,9 @@ void Game::Cmdokmark_Click() {
         Getstring();
         return;
     }
+    // The player sees the game's colours while writing the code down.
+    for (int c = 0; c < 10; ++c)
+        Main.Piccolour[c].Visible = Main.Lblcolour[c].Visible = c < Setting.Ncolours;
     Main.Frcolour.Visible = true;
     Showsetting();
     Main.Cmdready.Default = true;

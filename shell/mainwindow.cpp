@@ -153,7 +153,13 @@ void Game::Form_Load() {
         t.Bold = i >= std::size(Instructions) - 2;
         Instr.Picinstr.Print(t);
     }
+    Loadtopfive();
 
+    // Only the idle picture shows until a game or a panel is asked for.
+    for (Control* c : {&m.Frmenu, &m.Frtrialno, &m.Frmark, &m.Fraskcode, &m.Picdemo,
+                       &m.Frshowresult, &m.Frgetresult, &m.Franswer, &m.Frerror})
+        c->Visible = false;
+    Instr.Picinstr.Background = 0xFFFFFF;
     m.Inputmethod = "Mouse";
     m.Mnumouse.Checked = true;
     m.Mnukey.Checked = false;
@@ -291,10 +297,8 @@ void Game::Hidestartpanels() {
     Main.Frtrialno.Visible = false;
 }
 
-// Work of parts still to come: the records, saved games and the reminder sound. Each is wired
-// here when its part lands.
-void Game::Cmdcontinue_Click() {}
-void Game::Cmdokname_Click() {}
+// Work of parts still to come: saved games and the reminder sound. Each is wired here when its
+// part lands.
 void Game::Cancelfiles() {}
 void Game::Savegame() {}
 void Game::Deletefile() {}
@@ -306,9 +310,5 @@ void Game::Closemedia() {
 }
 void Game::Closereminder() {}
 void Game::Playreminder() {}
-// Until the TOP FIVE lists exist, the End button of a win finishes the game.
-void Game::Offerrecord() {
-    Finishgame();
-}
 
 } // namespace tc

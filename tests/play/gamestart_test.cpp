@@ -158,7 +158,6 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
 }
 
 TEST_F(Gamestart, WatchComputerPlayShowsTheCodeFromTheStart) {
-    GTEST_SKIP() << "fault: Startgame does not show the answer of an untimed game";
     Start("Watch computer play");
     EXPECT_TRUE(m.Franswer.Visible);
     EXPECT_EQ(m.Franswer.Caption, "Answer");
@@ -268,7 +267,6 @@ TEST_F(Gamestart, PlayerMarkingAsksForTheCodeOnPaperAndGivesUpAfterFiveMinutes) 
 }
 
 TEST_F(Gamestart, TheColourPanelBesideTheReadyButtonShowsOnlyTheGamesColours) {
-    GTEST_SKIP() << "fault: Cmdokmark_Click shows Frcolour without hiding the colours 6..9";
     Act([&] { g.Mnuset_Click(); });
     Choose(lists.Cbwho, "Computer guesses");
     Choose(lists.Cbcolour, "6");
