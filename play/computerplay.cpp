@@ -60,6 +60,10 @@ void Game::Tmrdelay_Timer() {
         if (Rec.Runkind == "Demo") {
             Tmrdelay.Interval = Speeddelay();
             Startdemo();
+        } else if (Rec.Runkind == "Initstat") {
+            Initstat();
+        } else if (Rec.Runkind == "Simulate") {
+            Simulate();
         }
     }
 }

@@ -43,7 +43,8 @@ void Game::Win() {
                      ? solved + "I" + at
                      : "\nWin!  I have tried " + attempts + Plural(" time", Rec.Attempts) + ".",
                  "Icon/W95mbx03.ico");
-        Tmrdelay.Interval = 1000;
+        // The demo pauses a second on each win; a statistics run goes on at its own speed.
+        Tmrdelay.Interval = Rec.Runkind == "Demo" ? 1000 : Speeddelay();
         Tmrdelay.Enabled = true;
         Rec.Status = "Next Demo";
         return;
@@ -140,7 +141,9 @@ void Game::Tmrrec_Timer() {
 
 void Game::Tmrbuffer_Timer() {
     Tmrbuffer.Enabled = false;
-    if (Rec.Status == "Win") {
+    if (Rec.Runkind == "Simulate" && Rec.Status.empty()) {
+        Statisticsmessagebox();
+    } else if (Rec.Status == "Win") {
         Win();
     } else if (Rec.Status == "End Game") {
         Wait.Showmessage("You may see the answer in the Answer Frame now.\nPlease choose one "

@@ -15,6 +15,8 @@
 #include "shell/timer.h"
 #include "shell/timerhost.h"
 #include "shell/waitstate.h"
+#include "statistics/simulation.h"
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +31,8 @@ public:
     // Average attempts of the setting's slot taken with "Trial 1" and "No error"; 0 when unknown.
     virtual float Average(const Gamesetting& s) = 0;
     virtual void Addstatistic(const Gamesetting& s, int attempts) = 0;
+    // While on, updates may wait in memory and be written now and then; off writes them.
+    virtual void Setbatching(bool) {}
 };
 
 // A records keeper that knows nothing yet: averages 0, statistics dropped.
@@ -87,6 +91,8 @@ public:
     Fmmain Main;
     Fmabout About;
     Fminstr Instr;
+    Fmstat Stat;
+    Statisticsbox Statbox;
     Fmmessage Message;
     Waitstate Wait;
     Timer Tmrdelay{1}, Tmrbuffer{1}, Tmrrec{100};
@@ -95,6 +101,10 @@ public:
     Media* Mediaout = &nomedia_; // the program's devices; silent by default
     // No window shows the game (the command line, the benchmark): the board is not drawn.
     bool Headless = false;
+    // Set by the title's hidden password prompt; lasts until the program ends.
+    bool Designmode = false;
+    // Where the data files lie: the Winners files, "Files", "Icon", "Music", "Video".
+    std::filesystem::path Programfolder;
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);
@@ -150,8 +160,25 @@ public:
     void Cmdokabout_Click() override;
     void Cmdokinstr_Click() override;
     void Hsbspeed_Change(int value);
-    bool Quitrequested = false; // the program should end
-    Savedchoices Menusaved;     // the setting menu's choices when it was opened
+    void Optyesmark_Click() { Main.Optyesmark.Value = !(Main.Optnomark.Value = false); }
+    void Optnomark_Click() { Main.Optnomark.Value = !(Main.Optyesmark.Value = false); }
+
+    // Statistics runs (statistics/runs.cpp).
+    void Cmdstat_Click();
+    void Cmdback_Click();
+    void Cmdinitstat_Click();
+    void Initstat();
+    void Cmdsimulate_Click();
+    void Simulate();
+    // The step timer's tick: one computer step, or many within a short time while a
+    // statistics run goes at full speed.
+    void Runtick();
+    bool Fastrun() const;
+    int Initcount = 0;                  // games of the sweep's current setting
+    Simulationtotals Simtotals;         // the simulation's figures so far
+    std::optional<Codestring> Simorder; // a fixed colour order for every simulated game
+    bool Quitrequested = false;         // the program should end
+    Savedchoices Menusaved;             // the setting menu's choices when it was opened
 
     // Setting display and board (play/board.cpp).
     void Showsetting();
@@ -241,6 +268,13 @@ public:
 
 private:
     int Speeddelay() const;
+    void Beginrun(const std::string& kind);
+    void Endrun();
+    void Updateprogress(bool finished);
+    void Statisticsmessagebox();
+    std::optional<Odometer> Simcodes;
+    int64_t Runstart = 0;
+    long long Rungames = 0, Runtotal = 0;
     // "error in Trial 3" / "errors in Trials 3 and 6" and its variants.
     std::string Errortext(const std::string& one, const std::string& two) const;
 

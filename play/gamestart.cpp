@@ -11,7 +11,7 @@ Game::Game(Randomsource& rnd, Recordbook& records, Clock* clock)
 
 void Game::Registertimers(Timerhost& host) {
     Wait.Register(host);
-    host.Add("Tmrdelay", Tmrdelay, [this] { Tmrdelay_Timer(); });
+    host.Add("Tmrdelay", Tmrdelay, [this] { Runtick(); });
     host.Add("Tmrbuffer", Tmrbuffer, [this] { Tmrbuffer_Timer(); });
     host.Add("Tmrrec", Tmrrec, [this] { Tmrrec_Timer(); });
 }

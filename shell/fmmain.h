@@ -7,6 +7,8 @@
 #include "shell/picture.h"
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tc {
 
@@ -71,12 +73,29 @@ struct Fmmain {
     Picture Picanswer;
     Control Frscroll;
     Scrollbar Hsbspeed;
+    Scrollbar Progress; // a statistics run: games done of all, its caption the rate and time left
     Control Lbltime;
 
     // The board, the idle picture and the demo's panel.
     Picture Picrecord, Picupper, Picfore;
     Control Picdemo, Lbldemo;
     Picture Piclogo;
+};
+
+// The statistics window: every setting's computer figures.
+struct Fmstat {
+    bool Visible = false;
+    std::string Caption = "Statistics";
+    Combolist Lststat; // a list box; its items are the lines
+    Control Cmdback;
+};
+
+// The plain message box with the statistics of a simulation; the histogram of attempts
+// (attempts, games) goes with it as a chart.
+struct Statisticsbox {
+    bool Visible = false;
+    std::string Title, Text, Icon;
+    std::vector<std::pair<int, long long>> Histogram;
 };
 
 struct Fmabout {

@@ -153,7 +153,6 @@ void Game::Form_Load() {
         t.Bold = i >= std::size(Instructions) - 2;
         Instr.Picinstr.Print(t);
     }
-    Loadtopfive();
 
     // Only the idle picture shows until a game or a panel is asked for.
     for (Control* c : {&m.Frmenu, &m.Frtrialno, &m.Frmark, &m.Fraskcode, &m.Picdemo,
@@ -196,10 +195,14 @@ void Game::Cmdcancel_Click() {
     Main.Picdemo.Visible = false;
     Main.Frscroll.Visible = false;
     Rec.Demomode = 0;
+    Initcount = 0;
+    records_.Setbatching(false);
+    Main.Progress.Visible = false;
     Main.Displaymode = Main.Mnucolour.Checked ? "Colour" : "Number";
     Main.Lists.Restore(Menusaved);
     Main.Frmenu.Visible = false;
     Finishgame();
+    if (Rec.Runkind == "Simulate" && Simtotals.Population != 0) Tmrbuffer.Enabled = true;
 }
 
 void Game::Setdisplay(const std::string& mode) {
@@ -310,5 +313,11 @@ void Game::Closemedia() {
 }
 void Game::Closereminder() {}
 void Game::Playreminder() {}
+// Until the TOP FIVE lists exist, the End button of a win finishes the game.
+void Game::Offerrecord() {
+    Finishgame();
+}
+void Game::Cmdcontinue_Click() {}
+void Game::Cmdokname_Click() {}
 
 } // namespace tc

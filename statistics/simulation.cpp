@@ -1,5 +1,6 @@
 #include "statistics/simulation.h"
 #include "play/autoplay.h"
+#include "play/game.h"
 #include <cstdio>
 
 namespace tc {

@@ -2,12 +2,13 @@
 // The exhaustive simulation: the computer plays against every valid code of a setting once, in
 // increasing odometer order over the setting's characters.
 #include "engine/codes.h"
-#include "play/game.h"
 #include <cstdint>
 #include <map>
 #include <string>
 
 namespace tc {
+
+class Game;
 
 Str Firstcode(const Gamesetting& s);
 Str Lastcode(const Gamesetting& s);

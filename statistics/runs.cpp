@@ -1,0 +1,221 @@
+// The computer's statistics in the program: the list of every setting's figures, the sweep that
+// plays ten games of each setting, and the exhaustive simulation of the current setting.
+#include "play/game.h"
+#include "records/winners.h"
+#include "settings/settingtexts.h"
+
+namespace tc {
+
+namespace {
+
+// The slot of a setting given as the statistics list walks them.
+int Slotof(int c, int e, int o, int s, int h, int rep) {
+    Gamesetting g;
+    g.Whoguess = 3;
+    g.Ncolours = static_cast<int16_t>(c);
+    g.Fixedlength = e < 9 ? 1 : 0;
+    g.Codelength = static_cast<int16_t>(e < 9 ? e : e - 5);
+    g.Maxblanks = static_cast<int16_t>(e < 9 ? 0 : g.Codelength - 3);
+    g.Ordertype = static_cast<int16_t>(o);
+    g.Starttype = static_cast<int16_t>(s);
+    g.Hinttype = static_cast<int16_t>(h);
+    g.Maxrepeat = static_cast<int16_t>(rep);
+    return Settingslot(g);
+}
+
+} // namespace
+
+bool Game::Fastrun() const {
+    return (Rec.Runkind == "Simulate" || Rec.Runkind == "Initstat") && Tmrdelay.Interval <= 1;
+}
+
+void Game::Runtick() {
+    // A statistics run at full speed plays many steps in one tick, but never so long that the
+    // window stops answering.
+    const int64_t start = clock_.Ticks();
+    do {
+        Tmrdelay_Timer();
+    } while (Fastrun() && Tmrdelay.Enabled && clock_.Ticks() - start < 20);
+    Updateprogress(false);
+}
+
+void Game::Cmdstat_Click() {
+    Setwait(0, "");
+    Main.Visible = false;
+    Stat.Lststat.Items.clear();
+    Stat.Lststat.Visible = true;
+    for (int c = 5; c <= 10; ++c) {
+        const Loadedrecord file = Readwinners(Winnersfile(Programfolder, c));
+        const Winnersrecord& r = file.Record;
+        for (int e = 3; e <= 13; ++e)
+            for (int o = 1; o <= 2; ++o)
+                for (int s = 1; s <= 2; ++s)
+                    for (int h = 1; h <= 2; ++h) {
+                        const int length = e < 9 ? e : e - 5;
+                        if (length > c - 2) continue;
+                        for (int rep = 1; rep <= length; ++rep) {
+                            const int slot = Slotof(c, e, o, s, h, rep);
+                            const Statlines l = Showlisttexts(c, e, o, s, h, rep,
+                                                              r.Population[slot], r.Average[slot]);
+                            Stat.Lststat.Items.push_back(l.Line1);
+                            Stat.Lststat.Items.push_back(l.Line2);
+                            Stat.Lststat.Items.push_back("");
+                        }
+                    }
+    }
+    Stat.Visible = true;
+}
+
+void Game::Cmdback_Click() {
+    if (!Stat.Visible) return;
+    Setwait(60, "Frmenu");
+    Stat.Visible = false;
+    Main.Visible = true;
+}
+
+void Game::Beginrun(const std::string& kind) {
+    Setwait(0, "Demo");
+    Menusaved = Main.Lists.Save();
+    for (Menuitem* menu : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
+        menu->Enabled = false;
+    for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
+    Main.Frmenu.Visible = false;
+    Rec.Demomode = -1;
+    Rec.Runkind = kind;
+    Main.Picrecord.Cls();
+    Main.Frscroll.Visible = true;
+    Runstart = clock_.Ticks();
+    Rungames = 0;
+    records_.Setbatching(true);
+}
+
+void Game::Cmdinitstat_Click() {
+    Beginrun("Initstat");
+    Setting = Gamesetting{};
+    Setting.Whoguess = 3;
+    Setting.Ncolours = 5;
+    Setting.Codelength = 3;
+    Initcount = 1;
+    Runtotal = 3560;
+    Initialize();
+    Startgame();
+    Getguess();
+}
+
+void Game::Initstat() {
+    ++Rungames;
+    Gamesetting& s = Setting;
+    const int L = s.Codelength;
+    auto restart = [&s] {
+        s.Ordertype = 1;
+        s.Maxrepeat = 1;
+    };
+    if (Initcount < 10) {
+        ++Initcount;
+    } else if (s.Maxrepeat < L) {
+        ++s.Maxrepeat;
+        Initcount = 1;
+    } else if (s.Ordertype == 1) {
+        s.Ordertype = 2;
+        s.Maxrepeat = 1;
+        Initcount = 1;
+    } else if (L < s.Ncolours - 2) {
+        ++s.Codelength;
+        s.Maxblanks = static_cast<int16_t>(s.Fixedlength ? 0 : s.Codelength - 3);
+        restart();
+        Initcount = 1;
+    } else if (s.Fixedlength && s.Ncolours > 5) {
+        s.Fixedlength = 0;
+        s.Codelength = 4;
+        s.Maxblanks = 1;
+        restart();
+        Initcount = 1;
+    } else if (s.Ncolours < 10) {
+        ++s.Ncolours;
+        s.Fixedlength = 1;
+        s.Codelength = 3;
+        s.Maxblanks = 0;
+        restart();
+        Initcount = 1;
+    } else {
+        Endrun();
+        return;
+    }
+    Main.Picrecord.Cls();
+    Main.Frscroll.Visible = true;
+    Initialize();
+    Startgame();
+    Getguess();
+}
+
+void Game::Cmdsimulate_Click() {
+    Beginrun("Simulate");
+    Main.Lists.Updatesetting(Setting);
+    Setting.Whoguess = 3;
+    Setting.Starttype = 1;
+    Setting.Hinttype = 1;
+    Simcodes.emplace(Setting);
+    if (Simorder) Plan.Colourorder = Simorder;
+    Simtotals = Simulationtotals{};
+    Runtotal = 0;
+    for (Odometer o(Setting);; ++Runtotal)
+        if (!o.Next()) {
+            ++Runtotal;
+            break;
+        }
+    Rec.Answer = Simcodes->Code();
+    Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
+    Initialize();
+    Startgame();
+    Getguess();
+}
+
+void Game::Simulate() {
+    ++Rungames;
+    Simtotals.Count(Rec.Attempts, Rec.Trial);
+    if (!Simcodes->Next()) {
+        Endrun();
+        return;
+    }
+    Main.Picrecord.Cls();
+    Main.Frscroll.Visible = true;
+    Rec.Answer = Simcodes->Code();
+    Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
+    if (Simorder) Plan.Colourorder = Simorder;
+    Initialize();
+    Startgame();
+    Getguess();
+}
+
+void Game::Endrun() {
+    records_.Setbatching(false);
+    Updateprogress(true);
+    Cmdcancel_Click();
+}
+
+void Game::Updateprogress(bool finished) {
+    Scrollbar& p = Main.Progress;
+    p.Visible = !finished && (Rec.Runkind == "Simulate" || Rec.Runkind == "Initstat");
+    if (!p.Visible) return;
+    const double seconds = static_cast<double>(clock_.Ticks() - Runstart) / 1000.0;
+    const double rate = seconds > 0 ? Rungames / seconds : 0;
+    p.Value = Rungames;
+    p.Max = Runtotal;
+    p.Caption = std::to_string(Rungames) + " / " + std::to_string(Runtotal) + " games";
+    if (rate > 0) {
+        p.Caption += "   " + std::to_string(static_cast<long long>(rate)) + " games/s";
+        p.Caption += "   " + std::to_string(static_cast<long long>((Runtotal - Rungames) / rate)) +
+                     " s left";
+    }
+}
+
+void Game::Statisticsmessagebox() {
+    Statbox.Title = "Statistics";
+    Statbox.Icon = "i";
+    Statbox.Text = Statisticsmessage(Simtotals);
+    Statbox.Histogram.assign(Simtotals.Histogram.begin(), Simtotals.Histogram.end());
+    Statbox.Visible = true;
+    Rec.Runkind.clear();
+}
+
+} // namespace tc
