@@ -223,6 +223,12 @@ void Game::Menu_Click(const std::string& item) {
     } else if (item == "Mnunew" && enabled(m.Mnunew, m.Mnugame)) {
         Rec.Demomode = 0;
         Cmdstart_Click();
+    } else if (item == "Mnuload" && enabled(m.Mnuload, m.Mnugame)) {
+        Mnuload_Click();
+    } else if (item == "Mnusave" && enabled(m.Mnusaving, m.Mnugame)) {
+        Savefile();
+    } else if (item == "Mnusaveas" && enabled(m.Mnusaving, m.Mnugame)) {
+        Saveas();
     } else if (item == "Mnuend" && enabled(m.Mnuend, m.Mnugame)) {
         Wait.Endgame();
     } else if (item == "Mnuquit" && enabled(m.Mnuquit, m.Mnugame)) {
@@ -300,14 +306,7 @@ void Game::Hidestartpanels() {
     Main.Frtrialno.Visible = false;
 }
 
-// Work of parts still to come: saved games and the reminder sound. Each is wired here when its
-// part lands.
-void Game::Cancelfiles() {}
-void Game::Savegame() {}
-void Game::Deletefile() {}
-void Game::Opensavedialog() {}
-void Game::Resetdrive() {}
-void Game::Resumeloadedgame() {}
+// The reminder sound comes with the media.
 void Game::Closemedia() {
     Mediaout->Command("Mmcmain", "Close");
 }

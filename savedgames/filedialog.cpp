@@ -1,0 +1,280 @@
+// Saving and loading games: the file dialog's buttons and questions, the writing of a game and
+// the resuming or examining of a loaded one.
+#include "play/game.h"
+#include "savedgames/savedfile.h"
+#include <cctype>
+
+namespace tc {
+
+namespace {
+
+std::string Driveletter(const std::string& drive) {
+    return std::string(1, static_cast<char>(std::toupper(
+                              static_cast<unsigned char>(drive.empty() ? '?' : drive[0]))));
+}
+
+} // namespace
+
+void Game::Openfiles(const std::string& mode) {
+    Files.Caption = mode;
+    Files.Cmdopen.Visible = Files.Cmdopen.Default = mode == "Open";
+    Files.Cmdsave.Visible = Files.Cmdsave.Default = mode != "Open";
+    std::error_code ec;
+    const std::filesystem::path folder = Programfolder / "Files";
+    std::filesystem::create_directories(folder, ec);
+    Files.Dirfiles = folder;
+    Files.Refresh();
+    Files.Txtfiles.Caption.clear();
+    Files.Txtfiles.Caret = 0;
+    Files.Txtfiles.Focused = true;
+    Files.Visible = true;
+}
+
+void Game::Mnuload_Click() {
+    Rec.Demomode = 0;
+    Setwait(300, "Load");
+    Openfiles("Open");
+}
+
+void Game::Savefile() {
+    if (Rec.Savedstate != "Saved" && Rec.Savedstate != "Loaded") {
+        Saveas();
+        return;
+    }
+    Rec.Finaltrial = static_cast<int16_t>(Setting.Whoguess == 1 ? Rec.Trial : Rec.Trial - 1);
+    Chosenpath = Rec.Filepath;
+    Savegame();
+}
+
+void Game::Saveas() {
+    Rec.Finaltrial = static_cast<int16_t>(Setting.Whoguess == 1 ? Rec.Trial : Rec.Trial - 1);
+    Setwait(300, "Mnusave+");
+    Openfiles("Save As");
+}
+
+void Game::Opensavedialog() {
+    Openfiles("Save As");
+}
+
+bool Game::Settlepath() {
+    if (Files.Txtfiles.Caption.empty()) {
+        const std::string what = Files.Caption != "Open" ? "save the game?" : "load a game?";
+        Wait.Showmessage("You haven't specified a file name.\nDo you still want to " + what, 2, "?",
+                         "Yes", "", "", "", "No", "Cmdr2", "Nofile", "No File Name", 60, true);
+        return false;
+    }
+    Chosenpath = Savedgamepath(Files.Dirfiles, Files.Txtfiles.Caption).string();
+    return true;
+}
+
+void Game::Cmdopen_Click() {
+    if (!Files.Visible || !Settlepath()) return;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(Chosenpath, ec)) {
+        Wait.Showmessage("The file " + Chosenpath + " does not exist!  Try again.", 1, "X", "", "",
+                         "OK", "", "", "Cmdmid", "Notexist", "File Not Exist", 60, true);
+        return;
+    }
+    Loadgame(Chosenpath);
+}
+
+void Game::Cmdsave_Click() {
+    if (!Files.Visible || !Settlepath()) return;
+    std::error_code ec;
+    if (std::filesystem::exists(Chosenpath, ec)) {
+        Wait.Showmessage("The file " + Chosenpath + " already exits!  Overwrite?", 2, "?", "Yes",
+                         "", "", "", "No", "Cmdr2", "Overwrite", "Overwrite File?", 60, true);
+        return;
+    }
+    Savegame();
+}
+
+void Game::Cmdcancelfiles_Click() {
+    Cancelfiles();
+}
+
+void Game::Cancelfiles() {
+    if (!Files.Visible) return;
+    Files.Visible = false;
+    Setwait(0, "Nochange");
+    if (Rec.Inplay()) {
+        Wait.Pop();
+        if (!Wait.Key().empty()) Setwait(60, "Nochange");
+    } else {
+        Finishgame();
+        Wait.Showhelp();
+    }
+}
+
+void Game::Savegame() {
+    if (Rec.Inplay()) Calculatetime();
+    const std::string reason = Writesavedgame(Chosenpath, Capture(*this));
+    if (!reason.empty()) {
+        // Nothing was written and nothing changes; the player may choose another name.
+        if (!Files.Visible) Openfiles("Save As");
+        Wait.Showmessage("The game could not be saved as " + Chosenpath + ".\n" + reason, 1, "X",
+                         "", "", "OK", "", "", "Cmdmid", "Notexist", "Game Not Saved", 60, true);
+        return;
+    }
+    Files.Visible = false;
+    if (Rec.Savedstate == "Unsaved") Rec.Savedstate = "Saved";
+    Rec.Filepath = Chosenpath;
+    Wait.Pop();
+    const std::string& s = Rec.Status;
+    if (s == "Error Detected" || s == "End Game" || s == "Hint(s) Consistent" ||
+        s == "Late Detection of Error" || s == "Gameover") {
+        Finishgame();
+    } else if (s == "Win") {
+        if (Setting.Whoguess == 1 && Rec.Elapsed < 3600 && Rec.Trial < 27)
+            Offerrecord();
+        else
+            Finishgame();
+    } else {
+        Main.Caption = "Saved Game - " + Chosenpath;
+        Setwait(0, "Nochange");
+    }
+}
+
+void Game::Fmfiles_KeyUp(int keycode) {
+    if (keycode != 46 || !Files.Visible || Files.Filfiles.Listindex < 0) return;
+    Deletepath = (Files.Dirfiles / Files.Filfiles.Text()).string();
+    Wait.Showmessage("Are you sure you want to delete the file " + Deletepath + "?", 2, "?", "Yes",
+                     "", "", "", "No", "Cmdl2", "Delete", "Delete File?", 60, true);
+}
+
+void Game::Deletefile() {
+    std::error_code ec;
+    const bool removed = std::filesystem::remove(Deletepath, ec);
+    Files.Refresh();
+    Files.Txtfiles.Caption.clear();
+    Files.Txtfiles.Focused = true;
+    if (!removed) {
+        // The dialog stays open; the player learns why nothing was deleted.
+        Wait.Showmessage("The file " + Deletepath + " could not be deleted." +
+                             (ec ? " " + ec.message() + "." : ""),
+                         1, "X", "", "", "OK", "", "", "Cmdmid", "Notexist", "File Not Deleted", 60,
+                         true);
+    }
+}
+
+void Game::Dirfiles_Change(const std::filesystem::path& folder) {
+    Files.Dirfiles = folder;
+    Files.Refresh();
+    Files.Txtfiles.Caption.clear();
+    Files.Txtfiles.Focused = true;
+}
+
+void Game::Drvfiles_Change(int index) {
+    Files.Drvfiles.Listindex = index;
+    const std::string drive = Files.Drvfiles.Text();
+    std::error_code ec;
+    if (drive.empty() || !std::filesystem::is_directory(drive, ec)) {
+        Wait.Showmessage("Drive " + Driveletter(drive) + " not ready!  Try again.", 1, "X", "", "",
+                         "OK", "", "", "Cmdmid", "Notready", "Disk Not Ready", 60, true);
+        return;
+    }
+    Dirfiles_Change(drive);
+}
+
+void Game::Resetdrive() {
+    // Back to the drive that holds the program, the one that surely can be read.
+    const std::string folder = Programfolder.string();
+    int best = -1;
+    size_t length = 0;
+    for (int i = 0; i < Files.Drvfiles.Listcount(); ++i) {
+        const std::string& d = Files.Drvfiles.Items[static_cast<size_t>(i)];
+        if (folder.rfind(d, 0) == 0 && d.size() >= length) {
+            best = i;
+            length = d.size();
+        }
+    }
+    Files.Drvfiles.Listindex = best;
+    Files.Refresh();
+}
+
+void Game::Filfiles_Click(int index) {
+    Files.Filfiles.Listindex = index;
+    Files.Txtfiles.Caption = Files.Filfiles.Text();
+}
+
+void Game::Filfiles_DblClick(int index) {
+    Filfiles_Click(index);
+    if (Files.Caption != "Open")
+        Cmdsave_Click();
+    else
+        Cmdopen_Click();
+}
+
+void Game::Loadgame(const std::string& path) {
+    const Decoded d = Readsavedgame(path);
+    std::string reason = d.Reason;
+    if (d.Game) {
+        Menusaved = Main.Lists.Save();
+        reason = Restore(*this, *d.Game);
+    }
+    if (!reason.empty()) {
+        // The current game stays as it was; the dialog stays open for another choice.
+        Wait.Showmessage("The file " + path + " is not a saved game of Tintcipher.\n" + reason, 1,
+                         "X", "", "", "OK", "", "", "Cmdmid", "Notexist", "Not A Saved Game", 60,
+                         true);
+        return;
+    }
+    Files.Visible = false;
+    Warned = Rec.Carriedseconds >= 3300;
+    Main.Mnumouse.Checked = Main.Inputmethod == "Mouse";
+    Main.Mnukey.Checked = !Main.Mnumouse.Checked;
+    Main.Mnucolour.Checked = Main.Displaymode == "Colour";
+    Main.Mnunumber.Checked = !Main.Mnucolour.Checked;
+    Engine.Nosolution = false;
+    Rec.Savedstate = "Loaded";
+    Rec.Filepath = path;
+    Main.Caption = "Loaded Game - " + path;
+    for (Menuitem* item :
+         {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
+        item->Enabled = false;
+    Main.Mnuend.Enabled = true;
+    Settlb();
+    Main.Frmenu.Visible = false;
+    Main.Picfore.Visible = false;
+    Main.Picupper.Visible = Main.Picrecord.Visible = true;
+    Main.Picrecord.Cls();
+    for (int t = 1; t <= Rec.Finaltrial; ++t)
+        Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
+    if (Rec.Inplay()) {
+        if (Setting.Whoguess == 1) {
+            Wait.Showmessage("Please notice that for a loaded game, you will not\nenter the Top "
+                             "Five List even if you break the record.",
+                             1, "i", "", "", "OK", "", "", "Cmdmid", "Notenter", "Loaded Game", 60,
+                             false);
+        } else {
+            Restartclock();
+            Getresult();
+        }
+        return;
+    }
+    Showsetting();
+    const bool answer = Rec.Status == "Win" || Setting.Whoguess != 2 || Main.Optyesmark.Value;
+    if (Rec.Status == "Hint(s) Consistent")
+        Showanswer("Possible Answer");
+    else if (answer)
+        Showanswer("Answer");
+    Wait.Showmessage("Here is the result of a previous game.\nPress the FINISH button after you "
+                     "have finished examining the result.",
+                     2, "i", "Change Display", "", "", "", "FINISH", "Cmdr2", "Notgame",
+                     "Result of Previous Game", 900, false);
+}
+
+void Game::Restartclock() {
+    Rec.Starttime = clock_.Ticks();
+    Calculatetime();
+    Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
+    Main.Lbltime.Visible = true;
+    Tmrrec.Enabled = true;
+}
+
+void Game::Resumeloadedgame() {
+    Restartclock();
+    Getguess();
+}
+
+} // namespace tc

@@ -1,0 +1,43 @@
+#pragma once
+// The file dialog `Fmfiles` for saved games as a plain model: its drive, folder and file lists,
+// the name box and the buttons. The lists are read from the file system by the game layer.
+#include "shell/controls.h"
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tc {
+
+struct Fmfiles {
+    Fmfiles() {
+        Lbllook.Caption = "Look in:";
+        Lblname.Caption = "File name:";
+        Lbltype.Caption = "Files of type:";
+        Lbldelete.Caption =
+            "To delete a file, just highlight the file name and press the Delete key.";
+        Cmdopen.Caption = "Open";
+        Cmdsave.Caption = "Save";
+        Cmdcancel.Caption = "Cancel";
+        Cbfiles.Items = {"All tc files(*.tc)"};
+        Cbfiles.Listindex = 0;
+    }
+    bool Visible = false;
+    std::string Caption = "Open/Save As"; // "Open" in load mode, "Save As" in save mode
+    Control Lbllook, Lblname, Lbltype, Lbldelete;
+    Combolist Drvfiles;               // drives: on Linux the mounted file systems
+    std::filesystem::path Dirfiles;   // the current folder
+    std::vector<std::string> Folders; // its subfolders, by name
+    Combolist Filfiles;               // its "*.tc" files, by name; Listindex the selection
+    Textbox Txtfiles;
+    Combolist Cbfiles;
+    Control Cmdopen, Cmdsave, Cmdcancel;
+
+    // Reads the current folder's subfolders and "*.tc" files; false when it cannot be read.
+    bool Refresh();
+};
+
+// The full path of a name typed in the dialog: ".tc" is added unless the name ends exactly in
+// ".tc" (so "GAME.TC" becomes "GAME.TC.tc").
+std::filesystem::path Savedgamepath(const std::filesystem::path& folder, const std::string& name);
+
+} // namespace tc
