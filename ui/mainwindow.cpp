@@ -6,6 +6,7 @@
 #include "ui/inputs.h"
 #include "ui/picturewidget.h"
 #include "ui/scenery.h"
+#include "ui/statwindows.h"
 #include "ui/timerdriver.h"
 #include <QAction>
 #include <QCloseEvent>
@@ -21,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -142,9 +144,8 @@ struct Menuentry {
 } // namespace
 
 void Designdefaults(Fmmain& main) {
-    for (Control* c : {&main.Frmenu, &main.Frtrialno, &main.Frmark, &main.Fraskcode, &main.Picdemo,
-                       &main.Frshowresult, &main.Frgetresult, &main.Franswer})
-        c->Visible = false;
+    // The game hides the progress bar only when a run ends, so it must start hidden.
+    main.Progress.Visible = false;
 }
 
 Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidget* parent)
@@ -163,6 +164,10 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     stage->setStyleSheet(Stylesheet);
     auto* fore = picture(game_.Main.Picfore, "Picfore", stage);
     fore->Setempty(Paintsky);
+    // The idle picture's right button offers the Game menu whatever its state.
+    fore->Setpress([this](int b, QPoint at) {
+        if (b == 2) gamemenu_->popup(at);
+    });
     stage->fore = fore;
     stage->board = buildboard();
     stage->board->setParent(stage);
@@ -180,9 +185,18 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
         game_.About, folder_, [this] { act([this] { game_.Cmdokabout_Click(); }); }, this);
     instr_ = new Instrdialog(
         game_.Instr, folder_, [this] { act([this] { game_.Cmdokinstr_Click(); }); }, this);
+    // The game gives the statistics window's button no caption yet.
+    if (game_.Stat.Cmdback.Caption.empty()) game_.Stat.Cmdback.Caption = "BACK";
+    statbox_ = new Statdialog(
+        game_.Statbox, [this] { act([this] { game_.Statbox.Visible = false; }); }, this);
+    // A window of its own, not tied to the main window, which is hidden while it shows.
+    stat_ = std::make_unique<Statwindow>(game_.Stat,
+                                         [this] { act([this] { game_.Cmdback_Click(); }); });
     message_->bind(sync_);
     about_->bind(sync_);
     instr_->bind(sync_);
+    statbox_->bind(sync_);
+    stat_->bind(sync_);
 
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
@@ -316,6 +330,7 @@ void Mainwindow::buildmenus() {
     };
 
     QMenu* game = addmenu(nullptr, m.Mnugame, "Mnugame");
+    gamemenu_ = game;
     additem(game, m.Mnuset, "Mnuset");
     additem(game, m.Mnunew, "Mnunew");
     additem(game, m.Mnuload, "Mnuload");
@@ -447,15 +462,17 @@ QWidget* Mainwindow::buildsettingmenu() {
     row->addStretch();
     row->addWidget(button(m.Cmdstart, "Cmdstart", panel, [this] { game_.Cmdstart_Click(); }));
     row->addWidget(button(m.Cmdcancel, "Cmdcancel", panel, [this] { game_.Cmdcancel_Click(); }));
-    // The TOP FIVE list and the statistics tools arrive with the records keeper.
+    // The TOP FIVE list arrives with the records keeper.
     row->addWidget(button(lists.Cmdtop, "Cmdtop", panel, nullptr));
     row->addStretch();
     layout->addLayout(row);
     auto* statrow = new QHBoxLayout;
     statrow->addStretch();
-    statrow->addWidget(button(m.Cmdstat, "Cmdstat", panel, nullptr));
-    statrow->addWidget(button(m.Cmdinitstat, "Cmdinitstat", panel, nullptr));
-    statrow->addWidget(button(m.Cmdsimulate, "Cmdsimulate", panel, nullptr));
+    statrow->addWidget(button(m.Cmdstat, "Cmdstat", panel, [this] { game_.Cmdstat_Click(); }));
+    statrow->addWidget(
+        button(m.Cmdinitstat, "Cmdinitstat", panel, [this] { game_.Cmdinitstat_Click(); }));
+    statrow->addWidget(
+        button(m.Cmdsimulate, "Cmdsimulate", panel, [this] { game_.Cmdsimulate_Click(); }));
     statrow->addStretch();
     layout->addLayout(statrow);
 
@@ -482,7 +499,11 @@ QWidget* Mainwindow::buildboard() {
     record->setMinimumSize(790, 320);
     record->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     column->setMinimumHeight(32 + 320);
-    record->Setpress([this](int b) { act([&] { game_.Picrecord_MouseDown(b); }); });
+    record->Setpress([this](int b, QPoint at) {
+        act([&] { game_.Picrecord_MouseDown(b); });
+        // The game leaves the right button's menu to the window.
+        if (b == 2 && game_.Main.Mnugame.Enabled) gamemenu_->popup(at);
+    });
     layout->addWidget(record, 1);
     return column;
 }
@@ -613,7 +634,7 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* marklayout = new QVBoxLayout(mark);
     marklayout->addWidget(wrapped(m.Lblmark, "Lblmark", mark));
     auto* markrow = new QHBoxLayout;
-    auto option = [this, mark](Optionbutton& model, Optionbutton& other, const char* name) {
+    auto option = [this, mark](Optionbutton& model, void (Game::*clicked)(), const char* name) {
         auto* r = new QRadioButton(mark);
         r->setObjectName(name);
         // The model keeps the pair exclusive; Qt's own exclusivity could not show "neither".
@@ -623,16 +644,12 @@ QWidget* Mainwindow::buildsidepanels() {
         Bindcontrol(sync_, model, r);
         sync_.live([&model] { return model.Value; }, [r] { return r->isChecked(); },
                    [r](bool v) { r->setChecked(v); });
-        connect(r, &QRadioButton::clicked, this, [this, &model, &other] {
-            act([&] {
-                model.Value = true;
-                other.Value = false;
-            });
-        });
+        connect(r, &QRadioButton::clicked, this,
+                [this, clicked] { act([&] { (game_.*clicked)(); }); });
         return r;
     };
-    markrow->addWidget(option(m.Optyesmark, m.Optnomark, "Optyesmark"));
-    markrow->addWidget(option(m.Optnomark, m.Optyesmark, "Optnomark"));
+    markrow->addWidget(option(m.Optyesmark, &Game::Optyesmark_Click, "Optyesmark"));
+    markrow->addWidget(option(m.Optnomark, &Game::Optnomark_Click, "Optnomark"));
     markrow->addStretch();
     markrow->addWidget(button(m.Cmdokmark, "Cmdokmark", mark, [this] { game_.Cmdokmark_Click(); }));
     marklayout->addLayout(markrow);
@@ -768,6 +785,22 @@ QWidget* Mainwindow::buildsidepanels() {
             [this](int v) { act([&] { game_.Hsbspeed_Change(v); }); });
     scrolllayout->addWidget(speed);
     right->addWidget(scroll);
+
+    // How far a statistics run has come; its caption carries the rate and the time left.
+    auto* progress = new QProgressBar(column);
+    progress->setObjectName("Progress");
+    progress->setTextVisible(true);
+    progress->setAlignment(Qt::AlignCenter);
+    Scrollbar& run = m.Progress;
+    Bindcontrol(sync_, run, progress);
+    sync_.add([&run] { return std::tuple(run.Min, run.Max, run.Value); },
+              [progress](std::tuple<int, int, int> v) {
+                  progress->setRange(std::get<0>(v), std::max(std::get<0>(v), std::get<1>(v)));
+                  progress->setValue(std::get<2>(v));
+              });
+    sync_.add([&run] { return run.Caption; },
+              [progress](const std::string& c) { progress->setFormat(Qs(c)); });
+    right->addWidget(progress);
 
     for (QVBoxLayout* c : {left, middle, right}) c->addStretch(1);
     return column;

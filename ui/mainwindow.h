@@ -7,6 +7,7 @@
 #include "ui/syncset.h"
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,17 +16,20 @@ class QPushButton;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 
 namespace tc::ui {
 
 class Messagedialog;
 class Aboutdialog;
 class Instrdialog;
+class Statwindow;
+class Statdialog;
 class Picturewidget;
 class Timerdriver;
 
-// The panels the window starts with hidden, as a form designer would leave them: the setting
-// menu and the start questions appear only when the game asks for them.
+// What a form designer would leave hidden before the window loads and the game does not hide
+// itself: the statistics run's progress bar.
 void Designdefaults(Fmmain& main);
 
 class Mainwindow : public QMainWindow {
@@ -45,6 +49,9 @@ public:
     Messagedialog* messagebox() const { return message_; }
     Aboutdialog* aboutbox() const { return about_; }
     Instrdialog* instructions() const { return instr_; }
+    Statwindow* statistics() const { return stat_.get(); }
+    Statdialog* statbox() const { return statbox_; }
+    QMenu* gamemenu() const { return gamemenu_; }
 
 signals:
     // The window was closed, by its close box or because the game asked to quit.
@@ -80,6 +87,9 @@ private:
     Messagedialog* message_;
     Aboutdialog* about_;
     Instrdialog* instr_;
+    Statdialog* statbox_;
+    std::unique_ptr<Statwindow> stat_;
+    QMenu* gamemenu_ = nullptr;
     std::vector<std::pair<const Control*, QPushButton*>> buttons_;
     bool closing_ = false;
 };

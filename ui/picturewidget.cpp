@@ -109,10 +109,11 @@ void Picturewidget::paintEvent(QPaintEvent*) {
 
 void Picturewidget::mousePressEvent(QMouseEvent* event) {
     if (!press_) return QWidget::mousePressEvent(event);
+    const QPoint at = event->globalPosition().toPoint();
     if (event->button() == Qt::LeftButton)
-        press_(1);
+        press_(1, at);
     else if (event->button() == Qt::RightButton)
-        press_(2);
+        press_(2, at);
 }
 
 } // namespace tc::ui

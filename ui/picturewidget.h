@@ -4,6 +4,7 @@
 #include "shell/picture.h"
 #include <QHash>
 #include <QPixmap>
+#include <QPoint>
 #include <QWidget>
 #include <functional>
 
@@ -22,8 +23,8 @@ public:
 
     Picturewidget(const Picture& model, const QString& folder, QWidget* parent = nullptr);
     void Setempty(Painter painter) { empty_ = std::move(painter); }
-    // Mouse presses: 1 for the left button, 2 for the right.
-    void Setpress(std::function<void(int)> press) { press_ = std::move(press); }
+    // Mouse presses: 1 for the left button, 2 for the right, with where on the screen.
+    void Setpress(std::function<void(int, QPoint)> press) { press_ = std::move(press); }
     // Schedules a repaint when the display list or the background changed since the last paint.
     // Returns whether it did.
     bool refresh();
@@ -36,7 +37,7 @@ private:
     const Picture& model_;
     QString folder_;
     Painter empty_;
-    std::function<void(int)> press_;
+    std::function<void(int, QPoint)> press_;
     QHash<QString, QPixmap> images_;
     int revision_ = -1;
     Rgb background_ = 0;
