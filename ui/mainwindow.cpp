@@ -9,6 +9,7 @@
 #include "ui/statwindows.h"
 #include "ui/timerdriver.h"
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -85,6 +87,14 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent*) override { place(); }
+    // The empty columns over the idle picture pass their presses up here: they belong to it.
+    void mousePressEvent(QMouseEvent* event) override {
+        if (!fore || !fore->isVisible()) return QWidget::mousePressEvent(event);
+        QMouseEvent moved(event->type(), fore->mapFrom(this, event->position()),
+                          event->scenePosition(), event->globalPosition(), event->button(),
+                          event->buttons(), event->modifiers(), event->pointingDevice());
+        QApplication::sendEvent(fore, &moved);
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         QLinearGradient back(rect().topLeft(), rect().bottomLeft());

@@ -217,6 +217,10 @@ TEST_F(Runs, RightPressOnTheIdlePictureOrTheBoardPopsUpTheGameMenu) {
     QTest::mousePress(widget("Picfore"), Qt::RightButton, {}, QPoint(40, 40));
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
+    // The empty panel columns lie over the idle picture; a press on them is the picture's.
+    QTest::mousePress(widget("Sidecolumn"), Qt::RightButton, {}, QPoint(40, 40));
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
 
     action("Mnuset")->trigger();
     QTest::mouseClick(button("Cmdstart"), Qt::LeftButton); // "You guess"
