@@ -11,7 +11,7 @@ if [ "${1:-}" != --inside ]; then
 fi
 program=$2
 out=$3
-rm -f "$out"/*.png
+rm -f "$out"/{idle,setting-menu,win-message,failure}.png
 
 fail() {
     echo "FAIL: $*" >&2
