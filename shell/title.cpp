@@ -1,0 +1,221 @@
+#include "shell/title.h"
+
+#include "records/winners.h"
+#include <fstream>
+#include <random>
+#include <system_error>
+#include <utility>
+
+namespace tc {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool Canwrite(const fs::path& folder) {
+    std::error_code ec;
+    const fs::path probe = folder / ".tintcipher-probe";
+    {
+        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out << 'x';
+        if (!out.flush()) {
+            out.close();
+            fs::remove(probe, ec);
+            return false;
+        }
+    }
+    return fs::remove(probe, ec) && !ec;
+}
+
+// Copies a folder tree keeping every file's last-modified time.
+void Copytree(const fs::path& from, const fs::path& to) {
+    fs::create_directories(to);
+    for (const fs::directory_entry& e : fs::directory_iterator(from)) {
+        const fs::path target = to / e.path().filename();
+        if (e.is_directory()) {
+            Copytree(e.path(), target);
+        } else if (e.is_regular_file()) {
+            fs::copy_file(e.path(), target, fs::copy_options::overwrite_existing);
+            fs::last_write_time(target, fs::last_write_time(e.path()));
+        }
+    }
+}
+
+} // namespace
+
+bool Writablefolder(const fs::path& folder) {
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec) || !Canwrite(folder)) return false;
+    const fs::path winners = folder / "Winners";
+    return !fs::is_directory(winners, ec) || Canwrite(winners);
+}
+
+fs::path Programfolder(const fs::path& executablefolder, const fs::path& userfolder) {
+    if (Writablefolder(executablefolder) || userfolder.empty()) return executablefolder;
+    return userfolder;
+}
+
+bool Seedfolder(const fs::path& installation, const fs::path& userfolder) {
+    std::error_code ec;
+    if (fs::exists(userfolder, ec)) return fs::is_directory(userfolder, ec);
+    // A name of its own, so two first starts at once each build a whole copy; one rename wins.
+    std::random_device entropy;
+    const fs::path building =
+        userfolder.string() + ".new" + std::to_string(entropy()) + std::to_string(entropy());
+    try {
+        fs::create_directories(building);
+        for (const fs::directory_entry& e : fs::directory_iterator(installation))
+            if (e.is_directory()) Copytree(e.path(), building / e.path().filename());
+        fs::create_directories(building / "Files");
+        fs::rename(building, userfolder, ec);
+    } catch (const fs::filesystem_error&) {}
+    fs::remove_all(building, ec);
+    return fs::is_directory(userfolder, ec);
+}
+
+Started Startup(const fs::path& executablefolder, int screenwidth, const fs::path& userfolder) {
+    Started s;
+    s.Caption = "Tintcipher";
+    s.Folder = Programfolder(executablefolder, userfolder);
+    const auto nofolder = [&s] {
+        s.Verdict = Startverdict::Nofolder;
+        s.Lines = {"The programme cannot write in its folder " + s.Folder.string() + "."};
+        return std::move(s);
+    };
+    if (s.Folder != executablefolder && !Seedfolder(executablefolder, s.Folder)) return nofolder();
+    Instancelock::Outcome outcome;
+    s.Lock = Instancelock::Acquire(s.Folder / Lockfilename, outcome);
+    if (outcome == Instancelock::Outcome::Busy) {
+        s.Verdict = Startverdict::Secondcopy;
+        s.Lines = {"You are not allowed to start this programme more than once."};
+        return s;
+    }
+    if (!s.Lock) return nofolder();
+    if (screenwidth < Minimumscreenwidth) {
+        s.Lock.reset();
+        s.Verdict = Startverdict::Narrowdisplay;
+        s.Caption = "Tint";
+        s.Lines = {"This programme must be run at 800 x 600 resolution or higher.",
+                   "The current display is not correct.",
+                   "Please change the resolution before running the programme again."};
+    }
+    return s;
+}
+
+Title::Title(Game& game, fs::path folder, const Clock& clock)
+    : game_(game), folder_(std::move(folder)), clock_(clock) {
+    game_.Designmode = false;
+}
+
+void Title::Registertimers(Timerhost& host) {
+    host.Add("Tmrtitle", Form.Tmrtitle, [this] { Tmrtitle_Timer(); });
+}
+
+void Title::Form_Load() {
+    const Winnerscheck check = Checkwinners(folder_);
+    switch (check.Verdict) {
+    case Winnersverdict::Fine:
+        Form.Visible = true;
+        Startshow();
+        return;
+    case Winnersverdict::Missing:
+        Ask(Asking::Restore, check.Lines);
+        return;
+    default:
+        Refuse(check.Lines);
+        return;
+    }
+}
+
+void Title::Startshow() {
+    std::error_code ec;
+    Form.Picavi.Visible = fs::is_regular_file(folder_ / "Video" / "Fox.avi", ec);
+    if (Form.Picavi.Visible) {
+        game_.Mediaout->Command("Mmctitle", "Open", "Video/Fox.avi");
+        game_.Mediaout->Command("Mmctitle", "Play");
+    }
+    // The music keeps playing in the main window after the title has gone.
+    game_.Mediaout->Command("Mmcmusic", "Open", "Music/canyon.mid");
+    game_.Mediaout->Command("Mmcmusic", "Play");
+    Form.Tmrtitle.Enabled = true;
+}
+
+void Title::Leave() {
+    if (left_ || !Form.Visible || Form.Input.Visible || Form.Box.Visible) return;
+    left_ = true;
+    game_.Mediaout->Command("Mmctitle", "Stop");
+    Form.Tmrtitle.Enabled = false;
+    Form.Visible = false;
+    game_.Main.Visible = true;
+    game_.Wait.Showhelp();
+}
+
+void Title::Form_Click() {
+    Leave();
+}
+
+void Title::Tmrtitle_Timer() {
+    Leave();
+}
+
+void Title::Lbldesign_MouseDown(int button, int shift) {
+    if (button != 2 || (shift & 7) != 6) return;
+    if (left_ || !Form.Visible || Form.Input.Visible || Form.Box.Visible) return;
+    timerwason_ = Form.Tmrtitle.Enabled;
+    Form.Tmrtitle.Enabled = false;
+    Ask(Asking::Design, {"Input password"});
+}
+
+void Title::Ask(Asking what, std::vector<std::string> prompt) {
+    asking_ = what;
+    Form.Input.Visible = true;
+    Form.Input.Caption = "Tintcipher";
+    Form.Input.Prompt = std::move(prompt);
+}
+
+void Title::Refuse(std::vector<std::string> lines) {
+    Form.Box.Visible = true;
+    Form.Box.Caption = "Tintcipher";
+    Form.Box.Icon = "X";
+    Form.Box.Lines = std::move(lines);
+}
+
+void Title::Inputbox_Close(const std::string& answer) {
+    if (!Form.Input.Visible) return;
+    Form.Input.Visible = false;
+    const Asking what = std::exchange(asking_, Asking::Nothing);
+    if (what == Asking::Restore) {
+        if (answer == Winnerspassword) {
+            if (!Restorewinners(folder_, clock_)) {
+                Refuse(Winnerslines(Winnersverdict::Unexpected));
+                return;
+            }
+            // No video, music or timer: the player has to click, having seen the prompt.
+            Form.Visible = true;
+            Form.Picavi.Visible = false;
+        } else if (answer.empty()) {
+            Ended = true;
+        } else {
+            Refuse(Incorrectpasswordlines());
+        }
+        return;
+    }
+    if (what == Asking::Design) {
+        // Only a timer that was running starts again: after a re-creation the title waits for a
+        // click, and a wrong password must not change that.
+        Form.Tmrtitle.Enabled = timerwason_;
+        if (answer == Winnerspassword) {
+            game_.Designmode = true;
+            Leave();
+        }
+    }
+}
+
+void Title::Messagebox_Close() {
+    if (!Form.Box.Visible) return;
+    Form.Box.Visible = false;
+    Ended = true;
+}
+
+} // namespace tc

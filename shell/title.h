@@ -1,0 +1,127 @@
+#pragma once
+// Start-up and the title window: the refusals before anything loads (a second copy, a narrow
+// display), the choice of the program folder, and the title window `Fmtitle` with the Winners
+// check, the video, the music, its timer and the hidden password prompt.
+#include "play/game.h"
+#include "shell/clock.h"
+#include "shell/controls.h"
+#include "shell/platform.h"
+#include "shell/timer.h"
+#include "shell/timerhost.h"
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tc {
+
+constexpr int Minimumscreenwidth = 800; // pixels; the height is not tested
+inline constexpr char Lockfilename[] = "Tintcipher.lock";
+
+// Whether the program can create and remove files in the folder (and in its "Winners" folder,
+// when there is one).
+bool Writablefolder(const std::filesystem::path& folder);
+
+// The program folder, the one place that decides it: the executable's folder when the program
+// may write there (a build folder, an unpacked copy); otherwise, for an installed program, the
+// user's data folder. Seeding that folder is `Seedfolder`.
+std::filesystem::path Programfolder(const std::filesystem::path& executablefolder,
+                                    const std::filesystem::path& userfolder);
+
+// On the first start of an installed program: copies the installation's data folders (every
+// folder beside the executable, with the Winners files) into `userfolder`, keeping the files'
+// last-modified times so the Winners stamps still agree, and adds the folder "Files". The copy
+// is made beside it and renamed into place, so a failed copy leaves no half-made folder. A
+// folder that exists already is left as it is. False when it could not be made.
+bool Seedfolder(const std::filesystem::path& installation, const std::filesystem::path& userfolder);
+
+enum class Startverdict { Run, Secondcopy, Narrowdisplay, Nofolder };
+
+struct Started {
+    Startverdict Verdict = Startverdict::Run;
+    std::string Caption;            // the refusal's message box title
+    std::vector<std::string> Lines; // the refusal's lines; empty for Run
+    std::filesystem::path Folder;   // the program folder
+    // Held for as long as the program runs: the next copy is refused while it is.
+    std::unique_ptr<Instancelock> Lock;
+};
+
+// The checks before anything is loaded. The lock file lies in the program folder, so two copies
+// of one installation never share its Winners files; the operating system frees it when the
+// holder ends, so a crashed copy does not stop the next start.
+Started Startup(const std::filesystem::path& executablefolder, int screenwidth,
+                const std::filesystem::path& userfolder = Userdatafolder());
+
+// A system input box shown over the title: `Prompt` lines, answered by `Title::Inputbox_Close`.
+struct Inputbox {
+    bool Visible = false;
+    std::string Caption;
+    std::vector<std::string> Prompt;
+};
+
+// A system message box (OK only), closed by `Title::Messagebox_Close`.
+struct Systemmessage {
+    bool Visible = false;
+    std::string Caption;
+    std::string Icon; // "X" critical
+    std::vector<std::string> Lines;
+};
+
+struct Fmtitle {
+    Fmtitle() {
+        Stbtitle.Caption = "Click mouse or just wait for 5 seconds.";
+        Lblstart.Caption = "Click mouse to start.";
+        Lbldesign.Caption = "Designed and programmed by the Tintcipher team";
+        Lbltint.Caption = "TINTCIPHER";
+    }
+    std::string Caption = "Tint Cipher";
+    bool Visible = false;
+    Control Picavi;   // where the video plays
+    Control Stbtitle; // status bar
+    Control Lblstart;
+    Control Lbldesign; // the credit line; the hidden password prompt's label
+    Control Lbltint;
+    Timer Tmrtitle{5000};
+    Inputbox Input;
+    Systemmessage Box;
+};
+
+class Title {
+public:
+    Title(Game& game, std::filesystem::path folder, const Clock& clock);
+    Title(const Title&) = delete;
+    Title& operator=(const Title&) = delete;
+
+    Fmtitle Form;
+    // The program is to end: a refusal of the Winners check, or its prompt answered so.
+    bool Ended = false;
+
+    void Registertimers(Timerhost& host);
+
+    // The Winners check, then the video, the music and the timer; or a prompt or a message.
+    void Form_Load();
+    // A click anywhere on the title window except the hidden prompt's press on `Lbldesign`.
+    void Form_Click();
+    void Tmrtitle_Timer();
+    // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt held.
+    void Lbldesign_MouseDown(int button, int shift);
+    // The input box's answer; its Cancel answers "".
+    void Inputbox_Close(const std::string& answer);
+    void Messagebox_Close();
+
+private:
+    enum class Asking { Nothing, Restore, Design };
+    void Startshow();
+    void Leave();
+    void Ask(Asking what, std::vector<std::string> prompt);
+    void Refuse(std::vector<std::string> lines);
+
+    Game& game_;
+    std::filesystem::path folder_;
+    const Clock& clock_;
+    Asking asking_ = Asking::Nothing;
+    bool timerwason_ = false;
+    bool left_ = false;
+};
+
+} // namespace tc

@@ -1,0 +1,110 @@
+// The single-instance lock between real processes: copies started together, and a holder that is
+// killed. Processes are made with fork, so these run where POSIX is.
+#include "shell/platform.h"
+#include "shell/title.h"
+
+#include "tests/records/recordtesting.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace tc {
+namespace {
+
+namespace fs = std::filesystem;
+using testkit::Tempfolder;
+using Outcome = Instancelock::Outcome;
+
+TEST(Instancelock, OneHolderAtATimeAndAnUnopenableFileIsNotBusy) {
+    Tempfolder folder;
+    const fs::path file = folder.Path() / "lock";
+    Outcome first, second;
+    auto held = Instancelock::Acquire(file, first);
+    EXPECT_EQ(first, Outcome::Taken);
+    ASSERT_TRUE(held);
+    EXPECT_FALSE(Instancelock::Acquire(file, second));
+    EXPECT_EQ(second, Outcome::Busy);
+    held.reset();
+    EXPECT_TRUE(Instancelock::Acquire(file, second));
+    EXPECT_EQ(second, Outcome::Taken);
+
+    EXPECT_FALSE(Instancelock::Acquire(folder.Path() / "no" / "such" / "lock", second));
+    EXPECT_EQ(second, Outcome::Failed);
+}
+
+#ifndef _WIN32
+
+// Starts a copy of the program's start-up in a child process. The child reports its verdict as
+// one byte on `report`, then holds what it got until the parent closes `release` (or it is
+// killed); `keep` is the parent's end of that pipe, which the child must not hold open.
+pid_t Startcopy(const fs::path& folder, int report, int release, int keep) {
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    close(keep);
+    Started s = Startup(folder, 1024, {});
+    const char verdict = static_cast<char>('0' + static_cast<int>(s.Verdict));
+    if (write(report, &verdict, 1) != 1) _exit(3);
+    char ignored;
+    while (read(release, &ignored, 1) > 0) {}
+    _exit(0);
+}
+
+TEST(Instancelock, TwoCopiesStartedTogetherExactlyOneRuns) {
+    Tempfolder folder;
+    for (int round = 0; round < 5; ++round) {
+        int report[2], release[2];
+        ASSERT_EQ(pipe(report), 0);
+        ASSERT_EQ(pipe(release), 0);
+        const pid_t a = Startcopy(folder.Path(), report[1], release[0], release[1]);
+        const pid_t b = Startcopy(folder.Path(), report[1], release[0], release[1]);
+        close(report[1]);
+        close(release[0]);
+        std::vector<char> verdicts(2);
+        ASSERT_EQ(read(report[0], &verdicts[0], 1), 1);
+        ASSERT_EQ(read(report[0], &verdicts[1], 1), 1);
+        close(release[1]); // both have reported while both were alive: now let them end
+        close(report[0]);
+        int status;
+        waitpid(a, &status, 0);
+        waitpid(b, &status, 0);
+        const char run = '0' + static_cast<int>(Startverdict::Run);
+        const char refused = '0' + static_cast<int>(Startverdict::Secondcopy);
+        std::sort(verdicts.begin(), verdicts.end());
+        EXPECT_EQ(verdicts, (std::vector<char>{std::min(run, refused), std::max(run, refused)}))
+            << "round " << round;
+    }
+}
+
+TEST(Instancelock, AKilledHolderLeavesNothingStuck) {
+    Tempfolder folder;
+    int report[2], release[2];
+    ASSERT_EQ(pipe(report), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t holder = Startcopy(folder.Path(), report[1], release[0], release[1]);
+    close(report[1]);
+    close(release[0]);
+    char verdict = 0;
+    ASSERT_EQ(read(report[0], &verdict, 1), 1);
+    ASSERT_EQ(verdict, '0' + static_cast<int>(Startverdict::Run));
+    EXPECT_EQ(Startup(folder.Path(), 1024, {}).Verdict, Startverdict::Secondcopy);
+
+    ASSERT_EQ(kill(holder, SIGKILL), 0);
+    int status;
+    ASSERT_EQ(waitpid(holder, &status, 0), holder);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    // The lock file is still there, but the next start works.
+    EXPECT_TRUE(fs::exists(folder.Path() / Lockfilename));
+    EXPECT_EQ(Startup(folder.Path(), 1024, {}).Verdict, Startverdict::Run);
+    close(release[1]);
+    close(report[0]);
+}
+
+#endif
+
+} // namespace
+} // namespace tc
