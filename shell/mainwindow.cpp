@@ -202,7 +202,13 @@ void Game::Cmdcancel_Click() {
     Main.Lists.Restore(Menusaved);
     Main.Frmenu.Visible = false;
     Finishgame();
-    if (Rec.Runkind == "Simulate" && Simtotals.Population != 0) Tmrbuffer.Enabled = true;
+    if (Rec.Runkind == "Simulate") {
+        // The statistics message reports the games counted; with none there is nothing to say.
+        if (Simtotals.Population != 0)
+            Tmrbuffer.Enabled = true;
+        else
+            Rec.Runkind.clear();
+    }
 }
 
 void Game::Setdisplay(const std::string& mode) {

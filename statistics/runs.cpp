@@ -152,8 +152,6 @@ void Game::Cmdsimulate_Click() {
     Beginrun("Simulate");
     Main.Lists.Updatesetting(Setting);
     Setting.Whoguess = 3;
-    Setting.Starttype = 1;
-    Setting.Hinttype = 1;
     Simcodes.emplace(Setting);
     if (Simorder) Plan.Colourorder = Simorder;
     Simtotals = Simulationtotals{};
@@ -195,7 +193,8 @@ void Game::Endrun() {
 
 void Game::Updateprogress(bool finished) {
     Scrollbar& p = Main.Progress;
-    p.Visible = !finished && (Rec.Runkind == "Simulate" || Rec.Runkind == "Initstat");
+    p.Visible =
+        !finished && Rec.Demomode && (Rec.Runkind == "Simulate" || Rec.Runkind == "Initstat");
     if (!p.Visible) return;
     const double seconds = static_cast<double>(clock_.Ticks() - Runstart) / 1000.0;
     const double rate = seconds > 0 ? Rungames / seconds : 0;
