@@ -5,6 +5,11 @@
 namespace tc {
 
 void Game::Startdemo() {
+    if (!Main.Visible) {
+        // The title still covers the main window: the idle wait starts again instead.
+        Setwait(300, "Picfore");
+        return;
+    }
     if (!Rec.Demomode) {
         Setwait(0, "Demo");
         Menusaved = Main.Lists.Save();

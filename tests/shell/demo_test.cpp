@@ -42,6 +42,7 @@ struct Rig {
     Rig() {
         g.Registertimers(host);
         g.Form_Load();
+        g.Main.Visible = true; // as the title leaves it
         clock.Sync();
         g.Observer = &log;
     }

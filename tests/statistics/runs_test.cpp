@@ -58,6 +58,7 @@ struct Rig {
         if (folder) g.Programfolder = *folder;
         g.Registertimers(host);
         g.Form_Load();
+        g.Main.Visible = true; // as the title leaves it
         clock.Sync();
         g.Observer = &log;
     }
