@@ -7,6 +7,8 @@
 #include "engine/codes.h"
 #include "engine/random.h"
 #include "play/gamerecord.h"
+#include "records/winners.h"
+#include "savedgames/fmfiles.h"
 #include "settings/gamesetting.h"
 #include "shell/clock.h"
 #include "shell/fmmain.h"
@@ -92,6 +94,7 @@ public:
     Fmabout About;
     Fminstr Instr;
     Fmstat Stat;
+    Fmfiles Files;
     Statisticsbox Statbox;
     Fmmessage Message;
     Waitstate Wait;
@@ -163,6 +166,22 @@ public:
     void Optyesmark_Click() { Main.Optyesmark.Value = !(Main.Optnomark.Value = false); }
     void Optnomark_Click() { Main.Optnomark.Value = !(Main.Optyesmark.Value = false); }
 
+    // Saving and loading games (savedgames/filedialog.cpp).
+    void Mnuload_Click();
+    void Savefile();
+    void Saveas();
+    void Cmdopen_Click();
+    void Cmdsave_Click();
+    void Cmdcancelfiles_Click();
+    void Fmfiles_KeyUp(int keycode); // 46: Delete
+    void Dirfiles_Change(const std::filesystem::path& folder);
+    void Drvfiles_Change(int index);
+    void Filfiles_Click(int index);
+    void Filfiles_DblClick(int index);
+    void Loadgame(const std::string& path);
+    std::string Chosenpath; // the full path the dialog settled on
+    std::string Deletepath; // the file the Delete question is about
+
     // Statistics runs (statistics/runs.cpp).
     void Cmdstat_Click();
     void Cmdback_Click();
@@ -179,6 +198,23 @@ public:
     std::optional<Codestring> Simorder; // a fixed colour order for every simulated game
     bool Quitrequested = false;         // the program should end
     Savedchoices Menusaved;             // the setting menu's choices when it was opened
+
+    // TOP FIVE lists (play/topfive.cpp); Offerrecord, Cmdokname_Click and Cmdcontinue_Click
+    // are below with the wait state's actions.
+    Winnersrecord Winners;        // the record of the last Winners file operation
+    bool Winnersfrommenu = false; // the list was opened from the setting menu
+    void Loadtopfive();           // captions of the name panel and the list, both hidden
+    // Reads the setting's Winners record into `Winners`; an empty record and false when the
+    // file cannot be read.
+    bool Readwinnersrecord();
+    // Enters the won game under `name` and writes the file; false when nothing was written.
+    bool Updatewinners(const std::string& name);
+    void Showwinners();
+    void Cmdtop_Click();
+    void Cbedit_Click();
+    // Stores the editor's entry and statistics; false when a box was refused or the file
+    // could not be read or written.
+    bool Cmdgo_Click();
 
     // Setting display and board (play/board.cpp).
     void Showsetting();
@@ -269,6 +305,9 @@ public:
 private:
     int Speeddelay() const;
     void Beginrun(const std::string& kind);
+    void Openfiles(const std::string& mode);
+    bool Settlepath();
+    void Restartclock();
     void Endrun();
     void Updateprogress(bool finished);
     void Statisticsmessagebox();

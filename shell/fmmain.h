@@ -76,6 +76,20 @@ struct Fmmain {
     Scrollbar Progress; // a statistics run: games done of all, its caption the rate and time left
     Control Lbltime;
 
+    // The name panel of a new TOP FIVE entry.
+    Control Frgetname, Lblgetname, Lblcharacter, Cmdokname;
+    Textbox Txtname; // at most 15 characters
+
+    // The TOP FIVE list over the board area, and its editor in design mode.
+    Picture Picwinners, Piccup;
+    Control Lblwinners, Lblhead, Frwinrecord;
+    Control Lblplayer, Lblname, Lbltimespent, Lbllisttime, Lblnotrials, Lblattempt, Cmdcontinue;
+    Picture Picstat;
+    Control Lblstat, Lbldata;
+    Control Fredit, Cmdgo;
+    Combolist Cbedit;
+    Textbox Txtplayer, Txtduration, Txtattempt, Txtpopulation, Txtaverage; // Txtplayer: 15
+
     // The board, the idle picture and the demo's panel.
     Picture Picrecord, Picupper, Picfore;
     Control Picdemo, Lbldemo;

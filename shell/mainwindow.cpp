@@ -153,6 +153,7 @@ void Game::Form_Load() {
         t.Bold = i >= std::size(Instructions) - 2;
         Instr.Picinstr.Print(t);
     }
+    Loadtopfive();
 
     // Only the idle picture shows until a game or a panel is asked for.
     for (Control* c : {&m.Frmenu, &m.Frtrialno, &m.Frmark, &m.Fraskcode, &m.Picdemo,
@@ -318,11 +319,5 @@ void Game::Closemedia() {
 }
 void Game::Closereminder() {}
 void Game::Playreminder() {}
-// Until the TOP FIVE lists exist, the End button of a win finishes the game.
-void Game::Offerrecord() {
-    Finishgame();
-}
-void Game::Cmdcontinue_Click() {}
-void Game::Cmdokname_Click() {}
 
 } // namespace tc

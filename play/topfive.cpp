@@ -1,0 +1,186 @@
+// The TOP FIVE list: a won game's entry with the name panel, the list after a record or from the
+// setting menu, and its editor in design mode.
+#include "records/topfive.h"
+#include "play/game.h"
+#include "settings/settingtexts.h"
+
+namespace tc {
+
+namespace {
+
+// The slot of the setting, or -1 for a setting without one (only a setting built by hand).
+int Slotof(const Gamesetting& s) {
+    try {
+        return Settingslot(s);
+    } catch (const std::out_of_range&) {
+        return -1;
+    }
+}
+
+} // namespace
+
+void Game::Loadtopfive() {
+    Fmmain& m = Main;
+    m.Lblgetname.Caption =
+        "Congratulation! You have entered the TOP FIVE list, please input your name.";
+    m.Lblcharacter.Caption =
+        "(Do not enter more than 15 characters. You have 1 minute's  time to do this.)";
+    m.Cmdokname.Caption = "OK";
+    m.Lblwinners.Caption = "TOP   FIVE";
+    m.Lblplayer.Caption = "Players' Name";
+    m.Lbltimespent.Caption = "Time spent";
+    m.Lblnotrials.Caption = "No. of Attempts";
+    m.Cmdcontinue.Caption = "Continue";
+    m.Lblstat.Caption = "Computer Statistics";
+    m.Cmdgo.Caption = "GO";
+    m.Frgetname.Visible = m.Picwinners.Visible = m.Fredit.Visible = false;
+}
+
+bool Game::Readwinnersrecord() {
+    const int slot = Slotof(Setting);
+    Loadedrecord f;
+    if (slot >= 0) f = Readwinners(Winnersfile(Programfolder, Setting.Ncolours));
+    if (f.Status != Filestatus::Ok) {
+        // Never show another file's entries as this setting's.
+        Winners = Winnersrecord{};
+        return false;
+    }
+    Winners = std::move(f.Record);
+    return true;
+}
+
+void Game::Offerrecord() {
+    // The clock stopped at the win: `Winseconds` is the time the entry ranks and is kept by.
+    const bool qualifies = Rec.Savedstate != "Loaded" && Setting.Whoguess == 1 &&
+                           Rec.Errorpending == 0 && Rec.Elapsed < 3600 && Rec.Trial < 27;
+    if (!qualifies || !Readwinnersrecord() ||
+        Winnersplace(Winners, Slotof(Setting), Rec.Winseconds, Rec.Attempts) == 0) {
+        Finishgame();
+        return;
+    }
+    Main.Picrecord.Cls();
+    Main.Franswer.Visible = false;
+    Main.Mnuend.Enabled = false;
+    Settlb();
+    Main.Cmdokname.Default = true;
+    Main.Frgetname.Visible = true;
+    Main.Txtname.Caption.clear();
+    Main.Txtname.Caret = 0;
+    Main.Txtname.Focused = true;
+    Setwait(60, "Frgetname");
+}
+
+void Game::Cmdokname_Click() {
+    if (!Main.Frgetname.Visible) return;
+    Main.Frgetname.Visible = false;
+    Main.Txtname.Focused = false;
+    Setwait(0, "");
+    Updatewinners(Recordname(Main.Txtname.Caption));
+    Winnersfrommenu = false;
+    Showwinners();
+}
+
+bool Game::Updatewinners(const std::string& name) {
+    // A file that cannot be read is not replaced by one holding this entry alone: that would
+    // pass the start-up check with the other entries lost.
+    if (!Readwinnersrecord()) return false;
+    const int slot = Slotof(Setting);
+    const int place = Winnersplace(Winners, slot, Rec.Winseconds, Rec.Attempts);
+    if (place == 0) return false;
+    Insertwinner(Winners, slot, place, Namebytes(name), Rec.Winseconds, Rec.Attempts);
+    return Writewinners(Winnersfile(Programfolder, Setting.Ncolours), Winners, clock_) ==
+           Writeresult::Written;
+}
+
+void Game::Showwinners() {
+    const Settinglists& l = Main.Lists;
+    Main.Lblhead.Caption = "No. of Colours: " + std::to_string(Setting.Ncolours) + "     " +
+                           l.Cbstart.Text() + "     Length: " + l.Cblength.Text() + "     " +
+                           l.Cbhint.Text() + "     " + l.Cborder.Text() + "     " +
+                           l.Cbrepeat.Text();
+    Readwinnersrecord();
+    const int slot = Slotof(Setting);
+    const Winnerstexts t = Listtexts(Winners, slot < 0 ? 0 : slot);
+    Main.Lbldata.Caption = t.Statistics;
+    Main.Lblname.Caption = t.Names;
+    Main.Lbllisttime.Caption = t.Times;
+    Main.Lblattempt.Caption = t.Attempts;
+    Main.Picwinners.Visible = true;
+    Main.Cmdcontinue.Default = true;
+    if (Designmode) {
+        Main.Fredit.Visible = true;
+        Main.Cbedit.Clear();
+        for (int p = 1; p <= Nplaces; ++p) Main.Cbedit.Additem(std::to_string(p));
+        Main.Cbedit.Listindex = 0;
+        Cbedit_Click();
+    } else {
+        Main.Fredit.Visible = false;
+        Setwait(60, "Picwinners");
+    }
+}
+
+void Game::Cmdtop_Click() {
+    if (!Main.Frmenu.Visible || !Main.Lists.Cmdtop.Enabled) return;
+    Setwait(0, "");
+    Main.Lists.Updatesetting(Setting);
+    Main.Frmenu.Visible = false;
+    Main.Picfore.Visible = false;
+    // Continue goes back to the menu. The game record cannot tell: its trial count stays
+    // from the last game played.
+    Winnersfrommenu = true;
+    Showwinners();
+}
+
+void Game::Cmdcontinue_Click() {
+    if (!Main.Picwinners.Visible) return;
+    Main.Picwinners.Visible = false;
+    Main.Fredit.Visible = false;
+    Main.Picfore.Visible = true;
+    Setwait(0, "");
+    if (!Winnersfrommenu) {
+        Finishgame();
+        return;
+    }
+    Winnersfrommenu = false;
+    Main.Cmdstart.Default = true;
+    Main.Frmenu.Visible = true;
+    Setwait(300, "Frmenu");
+}
+
+void Game::Cbedit_Click() {
+    Readwinnersrecord();
+    const int slot = Slotof(Setting) < 0 ? 0 : Slotof(Setting);
+    const int place = Main.Cbedit.Listindex >= 0 ? Main.Cbedit.Listindex + 1 : 1;
+    const int i = Entryindex(slot, place);
+    Main.Txtpopulation.Caption = std::to_string(Winners.Population[slot]);
+    Main.Txtaverage.Caption = Generalnumber(Winners.Average[slot]);
+    Main.Txtplayer.Caption = Nametext(Winners.Player[i]);
+    Main.Txtduration.Caption = std::to_string(Winners.Duration[i]);
+    Main.Txtattempt.Caption = std::to_string(Winners.Attempt[i]);
+}
+
+bool Game::Cmdgo_Click() {
+    if (!Designmode || !Main.Fredit.Visible) return false;
+    if (!Readwinnersrecord()) return false;
+    const int slot = Slotof(Setting);
+    const int i = Entryindex(slot, Main.Cbedit.Listindex >= 0 ? Main.Cbedit.Listindex + 1 : 1);
+    // A box that does not hold a number keeps the value the file has; the others are stored.
+    bool refused = false;
+    if (const auto p = Populationvalue(Main.Txtpopulation.Caption))
+        Winners.Population[slot] = *p;
+    else
+        refused = true;
+    if (const auto a = Averagevalue(Main.Txtaverage.Caption))
+        Winners.Average[slot] = *a;
+    else
+        refused = true;
+    Winners.Player[i] = Namebytes(Firstcharacters(Main.Txtplayer.Caption, Namelength));
+    Winners.Duration[i] = Leadingnumber(Main.Txtduration.Caption);
+    Winners.Attempt[i] = Leadingnumber(Main.Txtattempt.Caption);
+    const bool written = Writewinners(Winnersfile(Programfolder, Setting.Ncolours), Winners,
+                                      clock_) == Writeresult::Written;
+    Showwinners();
+    return written && !refused;
+}
+
+} // namespace tc
