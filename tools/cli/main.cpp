@@ -1,13 +1,18 @@
 // tintcipher-cli: the game layer without a window. Plays one game of "Watch computer play" and
-// prints its transcript, or runs the exhaustive simulation of a setting.
+// prints its transcript, runs the exhaustive simulation of a setting, or prints a setting's
+// TOP FIVE list and computer statistics.
 #include "engine/codes.h"
 #include "play/autoplay.h"
 #include "play/game.h"
+#include "records/topfive.h"
+#include "records/winners.h"
 #include "settings/gamesetting.h"
+#include "settings/settingtexts.h"
 #include "statistics/simulation.h"
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -35,6 +40,16 @@ Commands:
       Plays every valid code of the setting once, in odometer order, on all cores by default;
       prints the three lines of the statistics message, then one line "ATTEMPTS COUNT" per
       number of attempts. A progress line is shown on standard error when it is a terminal.
+  records SETTING [--middle] [--hint-errors] [--folder DIR]
+      Prints the TOP FIVE list of the setting, one line "PLACE SECONDS ATTEMPTS NAME" per place
+      ("-" for the time and attempts of an empty place), then "AVERAGE A" and "POPULATION P",
+      the computer's statistics of the setting. --middle and --hint-errors choose the slot of
+      games started in the middle and of hints that may contain errors. The Winners files are
+      first checked as at start-up; a missing, altered or malformed file is reported in one line
+      on standard error.
+      DIR is the program folder holding "Winners"; without --folder, the folder "app" beside
+      the executable's folder (the build's program folder) when it holds "Winners", else the
+      current folder.
   --help
       Shows this text.
 
@@ -53,7 +68,8 @@ Options:
   --rows G1,G2,...     exactly S - 1 valid strings, different from each other and from the code
   --threads N          simulation threads (default: all cores)
 
-Exit status: 0 on success, 1 when the game ends in a program fault, 2 on a usage error.
+Exit status: 0 on success, 1 when the game ends in a program fault, 2 on a usage error or
+when the Winners files fail their check.
 )HELP";
 
 struct Usageerror : std::runtime_error {
@@ -289,6 +305,85 @@ int Simulate(const Options& o) {
     return fault ? 1 : 0;
 }
 
+// The program folder the records command reads when none is given.
+std::filesystem::path Defaultfolder(const char* argv0) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) exe = fs::absolute(argv0, ec);
+    if (!ec) {
+        const fs::path app = exe.parent_path().parent_path() / "app";
+        if (fs::is_directory(app / "Winners", ec)) return app;
+    }
+    return fs::current_path(ec);
+}
+
+int Records(const std::vector<std::string>& args, const char* argv0) {
+    namespace fs = std::filesystem;
+    std::vector<std::string> settingargs;
+    bool middle = false, errors = false;
+    std::optional<fs::path> folder;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--middle") {
+            middle = true;
+        } else if (a == "--hint-errors") {
+            errors = true;
+        } else if (a == "--unspecified") {
+            settingargs.push_back(a);
+        } else if (a == "--folder" || a == "--colours" || a == "--length" || a == "--repeat" ||
+                   a == "--order") {
+            if (i + 1 >= args.size()) throw Usageerror(a + " needs a value");
+            if (a != "--folder") {
+                settingargs.push_back(a);
+                settingargs.push_back(args[++i]);
+            } else if (folder) {
+                throw Usageerror("--folder given twice");
+            } else {
+                folder = fs::path(args[++i]);
+            }
+        } else {
+            throw Usageerror("unknown option '" + a + "'");
+        }
+    }
+    Gamesetting s = Parse(settingargs, false).setting;
+    s.Whoguess = 1;
+    s.Starttype = middle ? 2 : 1;
+    s.Hinttype = errors ? 2 : 1;
+    const fs::path dir = folder ? *folder : Defaultfolder(argv0);
+
+    // The same verdict as the program's start: a list is shown only from files that pass.
+    const Winnerscheck check = Checkwinners(dir);
+    Loadedrecord file;
+    if (check.Verdict == Winnersverdict::Fine) file = Readwinners(Winnersfile(dir, s.Ncolours));
+    if (check.Verdict != Winnersverdict::Fine || file.Status != Filestatus::Ok) {
+        // A file that passed the check but cannot be read now is the check's "other error".
+        const bool fine = check.Verdict == Winnersverdict::Fine;
+        fs::path where = dir;
+        if (fine)
+            where = Winnersfile(dir, s.Ncolours);
+        else if (check.Ncolours != 0)
+            where = Winnersfile(dir, check.Ncolours);
+        const std::string line =
+            fine ? Winnerslines(Winnersverdict::Unexpected).front() : check.Lines.front();
+        std::cerr << "tintcipher-cli: " << where.string() << ": " << line << '\n';
+        return 2;
+    }
+    const Winnersrecord& r = file.Record;
+    const int slot = Settingslot(s);
+    for (int p = 1; p <= Nplaces; ++p) {
+        const int i = Entryindex(slot, p);
+        std::cout << p << ' '
+                  << (r.Duration[i] == Emptyduration ? "-" : std::to_string(r.Duration[i])) << ' '
+                  << (Emptyentry(r, slot, p) ? "-" : std::to_string(r.Attempt[i]));
+        if (!r.Player[i].empty()) std::cout << ' ' << Nametext(r.Player[i]);
+        std::cout << '\n';
+    }
+    std::cout << "AVERAGE " << Generalnumber(r.Average[slot]) << '\n';
+    std::cout << "POPULATION " << r.Population[slot] << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -307,6 +402,7 @@ int main(int argc, char** argv) {
             }
         if (command == "play") return Play(Parse(rest, true));
         if (command == "simulate") return Simulate(Parse(rest, false));
+        if (command == "records") return Records(rest, argv[0]);
         throw Usageerror("unknown command '" + command + "'");
     } catch (const Usageerror& e) {
         std::cerr << "tintcipher-cli: " << e.what() << " (see --help)\n";
