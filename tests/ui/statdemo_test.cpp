@@ -18,6 +18,7 @@ void Keepshot(QWidget* w, const char* name) {
     const QString folder = qEnvironmentVariable("TINTCIPHER_UI_SHOTS");
     if (folder.isEmpty()) return;
     QDir().mkpath(folder);
+    QTest::qWait(100); // layouts settle in the event loop
     w->grab().save(QDir(folder).filePath(QString(name) + ".png"));
 }
 
