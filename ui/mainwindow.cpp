@@ -64,6 +64,7 @@ public:
     QWidget* board = nullptr;
     QWidget* side = nullptr;
     QWidget* menu = nullptr;
+    QWidget* winners = nullptr; // over the board
 
     void place() {
         const QRect r = rect();
@@ -74,6 +75,7 @@ public:
             // The board keeps its place while hidden, so the panels below do not jump.
             const int height = board->minimumHeight();
             board->setGeometry(margin, top, r.width() - 2 * margin, height);
+            if (winners) winners->setGeometry(board->geometry());
             top += height + margin;
         }
         if (side) side->setGeometry(margin, top, r.width() - 2 * margin, r.height() - top - margin);
@@ -183,6 +185,8 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     stage->board->setParent(stage);
     stage->side = buildsidepanels();
     stage->side->setParent(stage);
+    stage->winners = buildwinners();
+    stage->winners->setParent(stage);
     stage->menu = buildsettingmenu();
     stage->menu->setParent(stage);
     stage->menu->raise();
@@ -472,8 +476,7 @@ QWidget* Mainwindow::buildsettingmenu() {
     row->addStretch();
     row->addWidget(button(m.Cmdstart, "Cmdstart", panel, [this] { game_.Cmdstart_Click(); }));
     row->addWidget(button(m.Cmdcancel, "Cmdcancel", panel, [this] { game_.Cmdcancel_Click(); }));
-    // The TOP FIVE list arrives with the records keeper.
-    row->addWidget(button(lists.Cmdtop, "Cmdtop", panel, nullptr));
+    row->addWidget(button(lists.Cmdtop, "Cmdtop", panel, [this] { game_.Cmdtop_Click(); }));
     row->addStretch();
     layout->addLayout(row);
     auto* statrow = new QHBoxLayout;
@@ -627,6 +630,7 @@ QWidget* Mainwindow::buildsidepanels() {
     picanswer->setFixedHeight(40);
     answerlayout->addWidget(picanswer);
     middle->addWidget(answer);
+    middle->addWidget(buildnamepanel(column));
 
     // Start of "Computer guesses": the trial to start from, who marks, the secret code.
     QGroupBox* trialno = frame(m.Frtrialno, "Frtrialno", column);

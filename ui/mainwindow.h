@@ -16,6 +16,7 @@ class QPushButton;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 
 namespace tc::ui {
@@ -69,6 +70,9 @@ private:
     QWidget* buildsettingmenu();
     QWidget* buildsidepanels();
     QWidget* buildboard();
+    // The TOP FIVE list over the board with its editor, and the name panel of a new entry.
+    QWidget* buildwinners();
+    QWidget* buildnamepanel(QWidget* parent);
     // Clicks the default button of the visible panel.
     void pressdefault();
 
@@ -79,6 +83,8 @@ private:
     QComboBox* combo(Combolist& model, const char* name, QWidget* parent,
                      std::function<void(int)> chosen);
     Picturewidget* picture(const Picture& model, const char* name, QWidget* parent);
+    // A text box the game takes as typed, up to `maxlength` characters (0: no limit).
+    QLineEdit* plaintext(Textbox& model, const char* name, QWidget* parent, int maxlength = 0);
 
     Game& game_;
     QString folder_;

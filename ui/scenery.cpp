@@ -100,4 +100,35 @@ void Paintlogo(QPainter& p, const QRect& area) {
     }
 }
 
+void Paintcup(QPainter& p, const QRect& area) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF a = QRectF(area).adjusted(2, 2, -2, -2);
+    const double w = a.width(), h = a.height();
+    QLinearGradient gold(a.topLeft(), a.topRight());
+    gold.setColorAt(0, QColor(0xb8, 0x86, 0x0b));
+    gold.setColorAt(0.45, QColor(0xff, 0xe0, 0x6a));
+    gold.setColorAt(1, QColor(0xa0, 0x70, 0x08));
+    const QPen edge(QColor(0x7a, 0x55, 0x05), 1);
+    p.setPen(QPen(QColor(0xb8, 0x86, 0x0b), w * 0.06));
+    p.setBrush(Qt::NoBrush);
+    // The handles.
+    p.drawArc(QRectF(a.left() + w * 0.04, a.top() + h * 0.12, w * 0.3, h * 0.3), 90 * 16, 180 * 16);
+    p.drawArc(QRectF(a.right() - w * 0.34, a.top() + h * 0.12, w * 0.3, h * 0.3), 270 * 16,
+              180 * 16);
+    p.setPen(edge);
+    p.setBrush(gold);
+    QPainterPath bowl;
+    bowl.moveTo(a.left() + w * 0.2, a.top() + h * 0.08);
+    bowl.lineTo(a.right() - w * 0.2, a.top() + h * 0.08);
+    bowl.cubicTo(a.right() - w * 0.2, a.top() + h * 0.5, a.center().x() + w * 0.1,
+                 a.top() + h * 0.6, a.center().x() + w * 0.06, a.top() + h * 0.66);
+    bowl.lineTo(a.center().x() - w * 0.06, a.top() + h * 0.66);
+    bowl.cubicTo(a.center().x() - w * 0.1, a.top() + h * 0.6, a.left() + w * 0.2, a.top() + h * 0.5,
+                 a.left() + w * 0.2, a.top() + h * 0.08);
+    p.drawPath(bowl);
+    p.drawRect(QRectF(a.center().x() - w * 0.06, a.top() + h * 0.66, w * 0.12, h * 0.14));
+    p.setBrush(QColor(0x5a, 0x3a, 0x1a));
+    p.drawRect(QRectF(a.center().x() - w * 0.26, a.top() + h * 0.8, w * 0.52, h * 0.16));
+}
+
 } // namespace tc::ui

@@ -1,5 +1,6 @@
 #pragma once
-// Pictures painted while their display lists are still empty: the idle sky and the logo.
+// Pictures painted while their display lists are still empty: the idle sky, the logo and the
+// TOP FIVE cup.
 #include <QPainter>
 #include <QRect>
 
@@ -9,5 +10,7 @@ namespace tc::ui {
 void Paintsky(QPainter& painter, const QRect& area);
 // Four coloured pegs over a row of marks.
 void Paintlogo(QPainter& painter, const QRect& area);
+// A golden cup on a small plinth.
+void Paintcup(QPainter& painter, const QRect& area);
 
 } // namespace tc::ui
