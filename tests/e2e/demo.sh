@@ -36,6 +36,11 @@ waittitle() {
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
+# The title window comes first and gives way after five seconds.
+titlewindow=$(findwindow 10 '^Tint Cipher$') || true
+[ -n "$titlewindow" ] || fail "the title window did not appear"
+sleep 0.5
+import -window root "$out/demo-title.png"
 main=$(findwindow 15 '^Tintcipher$') || true
 [ -n "$main" ] || fail "the main window did not appear"
 sleep 1
