@@ -111,7 +111,10 @@ void Game::Savegame() {
     const std::string reason = Writesavedgame(Chosenpath, Capture(*this));
     if (!reason.empty()) {
         // Nothing was written and nothing changes; the player may choose another name.
-        if (!Files.Visible) Openfiles("Save As");
+        if (!Files.Visible) {
+            Setwait(300, "Mnusave+");
+            Openfiles("Save As");
+        }
         Wait.Showmessage("The game could not be saved as " + Chosenpath + ".\n" + reason, 1, "X",
                          "", "", "OK", "", "", "Cmdmid", "Notexist", "Game Not Saved", 60, true);
         return;

@@ -6,9 +6,11 @@
 #include "play/game.h"
 #include "records/topfive.h"
 #include "records/winners.h"
+#include "savedgames/savedfile.h"
 #include "settings/gamesetting.h"
 #include "settings/settingtexts.h"
 #include "statistics/simulation.h"
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -40,6 +42,9 @@ Commands:
       Plays every valid code of the setting once, in odometer order, on all cores by default;
       prints the three lines of the statistics message, then one line "ATTEMPTS COUNT" per
       number of attempts. A progress line is shown on standard error when it is a terminal.
+  show-game FILE
+      Prints a saved game: its setting, status, rows and time; a file that is not a saved game
+      gets the loader's refusal on standard error and exit status 2.
   records SETTING [--middle] [--hint-errors] [--folder DIR]
       Prints the TOP FIVE list of the setting, one line "PLACE SECONDS ATTEMPTS NAME" per place
       ("-" for the time and attempts of an empty place), then "AVERAGE A" and "POPULATION P",
@@ -386,6 +391,44 @@ int Records(const std::vector<std::string>& args, const char* argv0) {
 
 } // namespace
 
+int Showgame(const std::vector<std::string>& args) {
+    if (args.size() != 1) throw Usageerror("show-game takes one file");
+    const Decoded d = Readsavedgame(args[0]);
+    if (!d.Game) {
+        std::cerr << "tintcipher-cli: " << args[0] << ": " << d.Reason << '\n';
+        return 2;
+    }
+    const Savedgame& g = *d.Game;
+    static const char* const who[] = {"You guess", "Computer guesses", "Watch computer play"};
+    Gamesetting s;
+    s.Whoguess = g.Whoguess;
+    s.Ncolours = g.Ncolours;
+    s.Starttype = g.Starttype;
+    s.Starttrial = g.Starttrial;
+    s.Codelength = g.Codelength;
+    s.Fixedlength = g.Fixedlength;
+    s.Maxblanks = static_cast<int16_t>(g.Fixedlength ? 0 : g.Codelength - 3);
+    s.Hinttype = g.Hinttype;
+    s.Ordertype = g.Ordertype;
+    s.Maxrepeat = g.Maxrepeat;
+    const Settingdisplay text = Showsettingtexts(s, g.Status);
+    std::cout << "Setting: " << who[std::clamp<int>(g.Whoguess, 1, 3) - 1] << '\n';
+    std::stringstream titles(text.Title), contents(text.Content);
+    for (std::string t, c; std::getline(titles, t) && std::getline(contents, c);)
+        std::cout << "  " << t << (t.back() == ' ' ? "" : " ") << c << '\n';
+    if (g.Whoguess == 2)
+        std::cout << "Marking: " << (g.Computermarks ? "computer" : "player") << '\n';
+    std::cout << "Answer: " << (Answerstored(g) && !g.Answer.empty() ? g.Answer : "-") << '\n';
+    for (int t = 1; t <= g.Finaltrial; ++t) {
+        std::cout << t << ' ' << g.Guesses[static_cast<size_t>(t)] << ' '
+                  << g.Blacks[static_cast<size_t>(t)];
+        if (g.Ordertype == 2) std::cout << ' ' << g.Whites[static_cast<size_t>(t)];
+        std::cout << '\n';
+    }
+    std::cout << "Time: " << Converttime(g.Elapsed) << '\n';
+    return 0;
+}
+
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -403,6 +446,7 @@ int main(int argc, char** argv) {
         if (command == "play") return Play(Parse(rest, true));
         if (command == "simulate") return Simulate(Parse(rest, false));
         if (command == "records") return Records(rest, argv[0]);
+        if (command == "show-game") return Showgame(rest);
         throw Usageerror("unknown command '" + command + "'");
     } catch (const Usageerror& e) {
         std::cerr << "tintcipher-cli: " << e.what() << " (see --help)\n";
