@@ -323,5 +323,4 @@ void Game::Hidestartpanels() {
     Main.Frtrialno.Visible = false;
 }
 
-
 } // namespace tc
