@@ -14,7 +14,6 @@ void Game::Errorcase() {
         Inconsistent();
         return;
     }
-    Repaintstrip();
     Rec.Finaltrial = static_cast<int16_t>(c);
     Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
@@ -40,7 +39,6 @@ void Game::Errorcase() {
 }
 
 void Game::Inconsistent() {
-    Repaintstrip();
     Rec.Status = "Error Detected";
     Showsetting();
     if (Observer) Observer->Detected();
