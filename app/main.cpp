@@ -5,6 +5,7 @@
 #include "shell/timerhost.h"
 #include "shell/title.h"
 #include "ui/mainwindow.h"
+#include "ui/media.h"
 #include "ui/timerdriver.h"
 #include "ui/titlewindow.h"
 #include <QApplication>
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
     tc::Winnersbook records(started.Folder, clock);
     tc::Game game(rnd, records, &clock);
     game.Programfolder = started.Folder;
+    tc::ui::Mediadevices media(folder, tc::ui::Soundfontplaces(folder));
+    game.Mediaout = &media;
     tc::ui::Designdefaults(game.Main);
     game.Form_Load();
     tc::Timerhost host;
@@ -61,6 +64,7 @@ int main(int argc, char** argv) {
         window.after();
         if (title.Ended) QTimer::singleShot(0, &app, [&app] { app.exit(1); });
     });
+    media.Setvideoarea(titlescreen.findChild<QWidget*>("Picavi"));
     // The title's timer ticks in the main window's driver: the title follows each tick.
     if (QTimer* t = window.timers().timer("Tmrtitle"))
         QObject::connect(t, &QTimer::timeout, &titlescreen, [&] { titlescreen.sync(); });

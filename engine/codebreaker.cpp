@@ -1,5 +1,6 @@
 #include "engine/codebreaker.h"
 #include <algorithm>
+#include <bit>
 
 namespace tc {
 
@@ -12,32 +13,44 @@ int Val(char c) {
     return c - '0';
 }
 
-// Next set of the same size in lexicographic order; false after the last set.
-// With `from` below the last index, skips every set that shares the positions up to `from`.
-bool Nextpositions(Str& set, int L, int from = -1) {
-    const int k = set.size();
-    for (int j = from < 0 ? k - 1 : from; j >= 0; --j) {
-        if (Val(set[j]) < L - k + j + 1) {
-            const int v = Val(set[j]) + 1;
-            for (int i = j; i < k; ++i) set[i] = Digit(v + i - j);
-            return true;
-        }
+// Bits set in a mask of positions; the table keeps it a load on machines without the instruction.
+constexpr auto Bitcounts = [] {
+    std::array<int8_t, 256> t{};
+    for (int m = 1; m < 256; ++m) t[m] = static_cast<int8_t>(t[m >> 1] + (m & 1));
+    return t;
+}();
+int Count(unsigned mask) {
+    return Bitcounts[mask & 0xff];
+}
+
+// Appends Expand(counts, colours) to `out` without building it.
+void Appendexpanded(Str& out, const Str& counts, const Str& colours) {
+    for (int i = 0; i < counts.size(); ++i)
+        for (int k = Val(counts[i]); k > 0; --k) out.push_back(colours[i]);
+}
+
+// The same test as Validcode, without building the allowed characters each time: the length,
+// colours of the setting or blanks where allowed, the repetition limits and, in fixed order,
+// sorted order (blanks last).
+bool Validguess(const Str& x, const Gamesetting& s) {
+    if (x.size() != s.Codelength) return false;
+    int copies[11] = {};
+    int previous = 0;
+    for (char c : x) {
+        int rank;
+        if (c >= '0' && c < '0' + s.Ncolours)
+            rank = Val(c);
+        else if (c == 'b' && s.Maxblanks > 0)
+            rank = 10;
+        else
+            return false;
+        if (s.Fixedorder() && rank < previous) return false;
+        previous = rank;
+        ++copies[rank];
     }
-    return false;
-}
-
-bool Lastset(const Str& set, int L) {
-    const int k = set.size();
-    for (int j = 0; j < k; ++j)
-        if (Val(set[j]) != L - k + j + 1) return false;
-    return true;
-}
-
-// One bit per colour digit and one for the placeholder "#"; a blank has none, so it never
-// forbids anything.
-uint16_t Bit(char c) {
-    if (c >= '0' && c <= '9') return static_cast<uint16_t>(1u << (c - '0'));
-    return c == '#' ? static_cast<uint16_t>(1u << 10) : 0;
+    for (int c = 0; c < 10; ++c)
+        if (copies[c] > s.Maxrepeat) return false;
+    return copies[10] <= s.Maxblanks;
 }
 
 } // namespace
@@ -47,7 +60,6 @@ void Codebreaker::Clear() {
         Newcolours[t].clear();
         Newcounts[t].clear();
         Choice[t].clear();
-        Blackset[t].clear();
     }
     Used.fill(0);
     Absent.fill(0);
@@ -55,24 +67,26 @@ void Codebreaker::Clear() {
     Skeleton.clear();
     Level = 0;
     Consistent = true;
+    Prepared = 0;
+    for (auto& row : Trialswith) row.fill(0);
 }
 
 void Codebreaker::Recordnew() {
     const int t = r_.Trial;
-    Str g = r_.Currentstring;
-    Sortstring(g); // already sorted in fixed order
-    if (const int b = g.find('b'); b >= 0) g.resize(b);
+    const Str& g = r_.Currentstring;
+    // The runs of the sorted guess are the counts of its colours, in ascending order; blanks
+    // sort last and are cut off.
+    int runs[10] = {};
+    for (char c : g)
+        if (c >= '0' && c <= '9') ++runs[Val(c)];
     Newcolours[t].clear();
     Newcounts[t].clear();
-    for (int i = 0; i < g.size();) {
-        const char c = g[i];
-        int run = 0;
-        while (i < g.size() && g[i] == c) ++i, ++run;
-        int16_t& used = Used[Val(c)];
-        if (run > used) {
-            Newcolours[t].push_back(c);
-            Newcounts[t].push_back(Digit(run - used));
-            used = static_cast<int16_t>(run);
+    for (int c = 0; c < 10; ++c) {
+        int16_t& used = Used[c];
+        if (runs[c] > used) {
+            Newcolours[t].push_back(Digit(c));
+            Newcounts[t].push_back(Digit(runs[c] - used));
+            used = static_cast<int16_t>(runs[c]);
         }
     }
 }
@@ -82,6 +96,12 @@ void Codebreaker::Nextguess() {
         Nosolution = false;
         Level = r_.Trial;
         ++r_.Trial;
+        Describeguesses();
+        // The skeleton counts of the levels that keep their choices; the choices may also have
+        // been restored from a saved game.
+        Havesize[1] = 0;
+        Have[1].fill(0);
+        for (int k = 2; k < Level; ++k) Addchoice(k);
         Consistent = true;
         if (Level >= 1) Openlevel(Level);
         if (!Offerguess(Searchcolours())) return;
@@ -91,21 +111,40 @@ void Codebreaker::Nextguess() {
 
 void Codebreaker::Buildskeleton(int upto) {
     Skeleton.clear();
-    for (int u = 1; u <= upto; ++u) Skeleton += Expand(Choice[u], Newcolours[u]);
+    for (int u = 1; u <= upto; ++u) Appendexpanded(Skeleton, Choice[u], Newcolours[u]);
+}
+
+void Codebreaker::Addchoice(int k) {
+    auto& have = Have[k];
+    have = Have[k - 1];
+    int size = Havesize[k - 1];
+    const Str& choice = Choice[k - 1];
+    const Str& colours = Newcolours[k - 1];
+    for (int i = 0; i < choice.size(); ++i) {
+        have[Val(colours[i])] = static_cast<int8_t>(have[Val(colours[i])] + Val(choice[i]));
+        size += Val(choice[i]);
+    }
+    Havesize[k] = static_cast<int8_t>(size);
 }
 
 bool Codebreaker::Openlevel(int k) {
     ++Steps;
     Choice[k].clear();
-    Buildskeleton(k - 1);
-    const int common = Countcommon(Skeleton, r_.Guesses[k]);
+    // The skeleton of levels 1..k-1 as counts of colours, from that of levels 1..k-2: the levels
+    // below k keep their choices while k is open. Shared copies with a guess are the smaller
+    // count of each colour.
+    if (k > 1) Addchoice(k);
+    const auto& have = Have[k];
+    const int size = Havesize[k];
+    int common = 0;
+    for (char c : Guesscolours[k]) common += Minimum<int>(have[Val(c)], Colourcount[k][Val(c)]);
     const Str& colours = Newcolours[k];
     const Str& counts = Newcounts[k];
     int avail = 0;
     for (int i = 0; i < colours.size(); ++i)
         if (!Openclosed(colours[i])) avail += Val(counts[i]);
     const int need = r_.Corrects[k] - common;
-    if (need < 0 || need > avail || Skeleton.size() + need > s_.Codelength) {
+    if (need < 0 || need > avail || size + need > s_.Codelength) {
         Consistent = false;
         return false;
     }
@@ -213,7 +252,8 @@ void Codebreaker::Spreadfresh(int n) {
 
 bool Codebreaker::Composeguess() {
     for (;;) {
-        const Str old = Skeleton + Expand(Oldadd, Oldcolours);
+        Str old = Skeleton;
+        Appendexpanded(old, Oldadd, Oldcolours);
         if (s_.Fixedorder()) {
             Spreadfresh(old.size());
             Str guess = old + Expand(Freshdist, Freshcolours);
@@ -221,17 +261,16 @@ bool Codebreaker::Composeguess() {
             r_.Currentstring = guess;
             return true;
         }
-        const int h = Countchar(old, '#');
-        if (h <= Freshtotal) {
+        // The placeholder "#" is the last old colour and the skeleton holds none.
+        const int h = Val(Oldadd[Oldadd.size() - 1]);
+        if (h <= Freshtotal && Arrange(old)) {
             Spreadfresh(old.size() - h);
-            if (Arrange(old)) {
-                const Str fresh = Expand(Freshdist, Freshcolours);
-                int next = 0;
-                for (char& c : Arrangement)
-                    if (c == '#') c = fresh[next++];
-                r_.Currentstring = Arrangement;
-                return true;
-            }
+            const Str fresh = Expand(Freshdist, Freshcolours);
+            int next = 0;
+            for (char& c : Arrangement)
+                if (c == '#') c = fresh[next++];
+            r_.Currentstring = Arrangement;
+            return true;
         }
         if (!Nextchoice(false, Oldadd, Oldcolours, Oldroom)) return false;
     }
@@ -290,184 +329,169 @@ Codebreaker::Outcome Codebreaker::Searchcolours() {
 
 // ---- Arranging a guess in random order ----
 
-bool Codebreaker::Arrange(const Str& multiset) {
+void Codebreaker::Describeguesses() {
     const int trial = r_.Trial;
-    for (int t = 2; t <= trial; ++t)
-        for (int p = 0; p < s_.Codelength; ++p)
-            Seen[t][p] = static_cast<uint16_t>(Seen[t - 1][p] | Bit(r_.Guesses[t - 1][p]));
+    const int L = s_.Codelength;
+    int from = 1;
+    while (from < trial && from < Prepared && Described[from] == r_.Guesses[from]) ++from;
+    if (from < Prepared) {
+        const uint32_t keep = (1u << from) - 1;
+        for (auto& row : Trialswith)
+            for (uint32_t& m : row) m &= keep;
+    }
+    for (int u = from; u < trial; ++u) {
+        const Str& g = r_.Guesses[u];
+        Described[u] = g;
+        Colourcount[u].fill(0);
+        Guesscolours[u].clear();
+        for (char c : g)
+            if (c >= '0' && c <= '9' && Colourcount[u][Val(c)]++ == 0) Guesscolours[u].push_back(c);
+        Holds[u].fill(0);
+        Firstable[u] = 0;
+        for (int p = 0; p < L; ++p) {
+            const char c = g[p];
+            const int x = c >= '0' && c <= '9' ? Val(c) : -1; // a blank fixes nothing
+            Colourat[u][p] = static_cast<int8_t>(x);
+            if (x < 0) continue;
+            Holds[u][x] = static_cast<uint8_t>(Holds[u][x] | 1u << p);
+            Trialswith[p][x] |= 1u << u;
+            if (!(Before[u][x] >> p & 1))
+                Firstable[u] = static_cast<uint8_t>(Firstable[u] | 1u << p);
+        }
+        for (int x = 0; x < 10; ++x)
+            Before[u + 1][x] = static_cast<uint8_t>(Before[u][x] | Holds[u][x]);
+    }
+    Prepared = trial;
+}
+
+bool Codebreaker::Arrange(const Str& multiset) {
+    const int L = s_.Codelength;
     Multiset = multiset;
     Left.fill(0);
+    Present = 0;
     for (char c : multiset)
-        if (c != '#') ++Left[Val(c)];
-    Arrangement = Str(s_.Codelength, '*');
-    Fixed.fill(false);
-    Alevel = 1;
-    Failed = false;
-    return Placeblacks();
+        if (c != '#') {
+            ++Left[Val(c)];
+            Present |= 1u << Val(c);
+        }
+    Arrangement = Str(L, '*');
+    Free = static_cast<uint8_t>((1u << L) - 1);
+    Common.fill(0);
+    return Placeblacks(1);
 }
 
-void Codebreaker::Undo(int level) {
-    for (char pc : Blackset[level]) {
-        const int p = Val(pc) - 1;
-        ++Left[Val(Arrangement[p])];
-        Arrangement[p] = '*';
-        Fixed[p + 1] = false;
-    }
-}
-
-bool Codebreaker::Unplace() {
-    for (;;) {
-        if (--Alevel <= 0) {
-            Failed = true;
-            return false;
-        }
-        Str& set = Blackset[Alevel];
-        if (set.empty()) continue;
-        Undo(Alevel);
-        if (!Lastset(set, s_.Codelength)) return true; // the caller steps it to its next set
-        set.clear();
-    }
-}
-
-bool Codebreaker::Placeblacks() {
-    const int L = s_.Codelength;
-    const int trial = r_.Trial;
-    bool going = true, choosing = false;
-    int k = 0;
-    for (;;) {
-        if (Alevel == trial) {
-            if (Fillfree()) return true;
-            for (int p = 0; p < L; ++p)
-                if (!Fixed[p + 1]) Arrangement[p] = '*';
-            if (!Unplace()) return false;
-            going = false;
-            choosing = true;
-        } else if (going) {
-            const Str& g = r_.Guesses[Alevel];
-            Blackset[Alevel].clear();
-            int common = 0;
-            for (int p = 0; p < L; ++p) common += Arrangement[p] == g[p];
-            const int blacks = r_.Blacks[Alevel];
-            if (common == blacks) {
-                ++Alevel;
-                continue;
-            }
-            if (common > blacks) {
-                if (!Unplace()) return false;
-            } else {
-                k = blacks - common;
-            }
-            choosing = true;
-        } else {
-            going = true;
-        }
-        while (choosing) {
-            Str& set = Blackset[Alevel];
-            const Str& g = r_.Guesses[Alevel];
-            bool have = true;
-            if (set.empty())
-                for (int i = 1; i <= k; ++i) set.push_back(Digit(i));
-            else
-                have = Nextpositions(set, L);
-            while (have) {
-                ++Steps;
-                std::array<int8_t, 10> scratch = Left;
-                int failed = -1;
-                for (int i = 0; i < set.size() && failed < 0; ++i) {
-                    const int p = Val(set[i]) - 1;
-                    const char x = g[p];
-                    if (x != 'b' && Arrangement[p] == '*' && scratch[Val(x)] > 0 &&
-                        !(Seen[Alevel][p] & Bit(x)))
-                        --scratch[Val(x)];
-                    else
-                        failed = i;
-                }
-                if (failed < 0) break;
-                // The test of a position depends only on the positions before it, so every set
-                // with the same beginning fails too.
-                have = Nextpositions(set, L, failed);
-            }
-            if (have) {
-                for (char pc : set) {
-                    const int p = Val(pc) - 1;
-                    Arrangement[p] = g[p];
-                    Fixed[p + 1] = true;
-                    --Left[Val(g[p])];
-                }
-                choosing = false;
-                ++Alevel;
-            } else {
-                set.clear();
-                if (!Unplace()) return false;
-            }
-        }
-    }
-}
-
-bool Codebreaker::Fillable() const {
-    // A perfect matching of free positions to unplaced pool characters, by augmenting paths.
-    const int L = s_.Codelength;
-    const auto& seen = Seen[r_.Trial];
-    int slotof[8], posof[8];
-    std::fill(slotof, slotof + 8, -1);
-    std::fill(posof, posof + 8, -1);
-    auto usable = [&](int p, int j) { return Pool[j] != '+' && !(seen[p] & Bit(Pool[j])); };
-    for (int p = 0; p < L; ++p) {
-        if (Fixed[p + 1]) continue;
-        bool visited[8] = {};
-        // Iterative search of an augmenting path from position p.
-        int stack[9], top = 0, via[8];
-        stack[top++] = p;
-        int found = -1;
-        while (top > 0 && found < 0) {
-            const int q = stack[--top];
-            for (int j = 0; j < L && found < 0; ++j) {
-                if (visited[j] || !usable(q, j)) continue;
-                visited[j] = true;
-                via[j] = q;
-                if (posof[j] < 0)
-                    found = j;
-                else
-                    stack[top++] = posof[j];
-            }
-        }
-        if (found < 0) return false;
-        for (int j = found;;) {
-            const int q = via[j];
-            const int previous = slotof[q];
-            slotof[q] = j;
-            posof[j] = q;
-            if (q == p) break;
-            j = previous;
-        }
+// Sets position p to colour x for trial `level`; false when a later trial with the same colour
+// there gets more black marks than it had (it stays so, whatever follows).
+bool Codebreaker::Fix(int level, int p, int x) {
+    Arrangement[p] = Digit(x);
+    Free = static_cast<uint8_t>(Free & ~(1u << p));
+    if (--Left[x] == 0) Present &= ~(1u << x);
+    uint32_t later = Trialswith[p][x] & ~((2u << level) - 1) & ((1u << r_.Trial) - 1);
+    for (; later; later &= later - 1) {
+        const int u = std::countr_zero(later);
+        if (++Common[u] > r_.Blacks[u]) return false;
     }
     return true;
 }
 
+// Satisfies the black marks of trials `level` .. Trial-1, then fills the rest. Black-mark sets
+// are tried in lexicographic order, so the first arrangement found is the same as that of a
+// plain walk through every set; the tests below only skip sets that cannot be completed.
+bool Codebreaker::Placeblacks(int level) {
+    if (level == r_.Trial) return Completable(level, true) && Fillfree();
+    const int blacks = r_.Blacks[level];
+    const int common = Common[level];
+    if (common > blacks) return false;
+    if (common == blacks) return Placeblacks(level + 1);
+    uint8_t candidates = Free & Firstable[level];
+    for (unsigned absent = ~Present & 0x3ff; absent; absent &= absent - 1)
+        candidates = static_cast<uint8_t>(candidates & ~Holds[level][std::countr_zero(absent)]);
+    return Chooseset(level, blacks - common, candidates);
+}
+
+// Picks the remaining k positions of the set among `candidates`, smallest first.
+bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
+    const auto common = Common;
+    while (Count(candidates) >= k) {
+        const int p = std::countr_zero(candidates);
+        candidates = static_cast<uint8_t>(candidates & (candidates - 1));
+        const int x = Colourat[level][p];
+        if (Left[x] == 0) continue;
+        ++Steps;
+        if (Fix(level, p, x) && (k > 1 ? Chooseset(level, k - 1, candidates)
+                                       : Completable(level + 1, false) && Placeblacks(level + 1)))
+            return true;
+        Arrangement[p] = '*';
+        Free = static_cast<uint8_t>(Free | 1u << p);
+        if (Left[x]++ == 0) Present |= 1u << x;
+        Common = common;
+    }
+    return false;
+}
+
+// Whether the unplaced colours can still stand in the free positions, each where no guess
+// before `level` has it: a later trial can only fix a colour where it is the first guess to hold
+// it, and the final filling avoids every earlier colour. Hall's condition, on each colour and
+// on all of them together; with `exact` on every set of colours, which decides it (the
+// placeholders fit anywhere).
+bool Codebreaker::Completable(int level, bool exact) const {
+    uint8_t mask[10];
+    int count[10], n = 0, total = 0;
+    uint8_t all = 0;
+    const auto& before = Before[level];
+    for (unsigned present = Present; present; present &= present - 1) {
+        const int x = std::countr_zero(present);
+        mask[n] = static_cast<uint8_t>(Free & ~before[x]);
+        count[n] = Left[x];
+        if (Count(mask[n]) < count[n]) return false;
+        all = static_cast<uint8_t>(all | mask[n]);
+        total += count[n];
+        ++n;
+    }
+    if (Count(all) < total) return false;
+    if (!exact || n <= 2) return true;
+    uint8_t unionof[1 << 10];
+    int sum[1 << 10];
+    unionof[0] = 0;
+    sum[0] = 0;
+    for (int set = 1; set < (1 << n); ++set) {
+        const int i = std::countr_zero(static_cast<unsigned>(set));
+        const int rest = set & (set - 1);
+        unionof[set] = static_cast<uint8_t>(unionof[rest] | mask[i]);
+        sum[set] = sum[rest] + count[i];
+        if (Count(unionof[set]) < sum[set]) return false;
+    }
+    return true;
+}
+
+// Fills the free positions, left to right, each with the first character of the pool that no
+// earlier guess holds there and that has not yet been tried there; steps back when stuck.
 bool Codebreaker::Fillfree() {
     const int L = s_.Codelength;
     const int trial = r_.Trial;
-    Pool = Multiset;
+    Str pool = Multiset;
     for (int p = 0; p < L; ++p)
         if (Arrangement[p] != '*')
             for (int j = 0; j < L; ++j)
-                if (Pool[j] == Arrangement[p]) {
-                    Pool[j] = '+';
+                if (pool[j] == Arrangement[p]) {
+                    pool[j] = '+';
                     break;
                 }
-    Tried.fill(0);
-    if (!Fillable()) return false; // the search below would end the same way, only slower
+    auto fixed = [&](int p) { return !(Free >> (p - 1) & 1); };
+    auto bit = [](char c) { return c == '#' ? 1u << 10 : 1u << Val(c); };
+    auto seen = [&](int p, char c) { return c != '#' && (Before[trial][Val(c)] >> (p - 1) & 1); };
+    uint16_t tried[9] = {};
     int p = 1;
     while (p <= L) {
-        if (Fixed[p]) {
+        if (fixed(p)) {
             ++p;
             continue;
         }
         char& here = Arrangement[p - 1];
         if (here != '*') {
             for (int j = 0; j < L; ++j)
-                if (Pool[j] == '+' && Multiset[j] == here) {
-                    Pool[j] = here;
+                if (pool[j] == '+' && Multiset[j] == here) {
+                    pool[j] = here;
                     break;
                 }
             here = '*';
@@ -475,23 +499,27 @@ bool Codebreaker::Fillfree() {
         bool placed = false;
         for (int j = 0; j < L && !placed; ++j) {
             ++Steps;
-            const char x = Pool[j];
-            if (x == '+' || (Tried[p] & Bit(x)) || (Seen[trial][p - 1] & Bit(x))) continue;
+            const char x = pool[j];
+            if (x == '+' || (tried[p] & bit(x)) || seen(p, x)) continue;
             here = x;
-            Pool[j] = '+';
-            Tried[p] = static_cast<uint16_t>(Tried[p] | Bit(x));
+            pool[j] = '+';
+            tried[p] = static_cast<uint16_t>(tried[p] | bit(x));
             placed = true;
         }
         if (placed) {
             ++p;
             continue;
         }
-        Tried[p] = 0;
+        tried[p] = 0;
         do {
             --p;
-            if (p >= 1 && Fixed[p]) Tried[p] = 0;
-        } while (p >= 1 && Fixed[p]);
-        if (p < 1) return false;
+            if (p >= 1 && fixed(p)) tried[p] = 0;
+        } while (p >= 1 && fixed(p));
+        if (p < 1) {
+            for (int q = 0; q < L; ++q)
+                if (Free >> q & 1) Arrangement[q] = '*';
+            return false;
+        }
     }
     return true;
 }
@@ -534,7 +562,7 @@ bool Codebreaker::Offerguess(Outcome o) {
         r_.Inputblanks = static_cast<int16_t>(Countchar(r_.Currentstring, 'b'));
     else
         r_.Currentstring = r_.Guesses[trial];
-    if (!Validcode(r_.Currentstring, s_)) {
+    if (!Validguess(r_.Currentstring, s_)) {
         host_->Reportbug(r_.Currentstring.str());
         return false;
     }

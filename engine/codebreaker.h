@@ -54,8 +54,12 @@ private:
     enum class Outcome { Guess, Nosolution };
     Outcome Searchcolours();
     bool Openlevel(int k);
+    // Have[k] from Have[k - 1] and the choice of level k - 1.
+    void Addchoice(int k);
     bool Nextchoice(bool pursue, Str& t, const Str& colours, const Str& counts);
     void Buildskeleton(int upto);
+    // Brings the facts about the answered guesses up to date; once a search.
+    void Describeguesses();
     void Findroom();
     void Spreadold();
     void Spreadfresh(int n);
@@ -63,11 +67,11 @@ private:
     // distribution can be arranged, which gives the colour assumption up.
     bool Composeguess();
     bool Arrange(const Str& multiset);
-    bool Placeblacks();
+    bool Placeblacks(int level);
+    bool Chooseset(int level, int k, uint8_t candidates);
+    bool Completable(int level, bool exact) const;
+    bool Fix(int level, int p, int x);
     bool Fillfree();
-    bool Fillable() const;
-    bool Unplace();
-    void Undo(int level);
     bool Openclosed(char c) const { return Absent[c - '0'] > 0; }
     // Offers the search result to the game; true when a replay goes on with the next trial.
     bool Offerguess(Outcome o);
@@ -77,22 +81,33 @@ private:
     Offerhost* host_ = nullptr;
 
     int Level = 0;
+    // Have[k]: the skeleton of levels 1..k-1 as counts of colours; Havesize[k] its length.
+    std::array<std::array<int8_t, 10>, Trialslots> Have{};
+    std::array<int8_t, Trialslots> Havesize{};
     bool Consistent = true;
     Str Oldcolours, Oldroom, Freshcolours, Freshroom;
     int Oldtotal = 0, Freshtotal = 0;
     Str Oldadd, Freshdist;
 
-    // Arrangement state (random order).
-    Str Multiset, Pool, Arrangement;
+    // Arrangement state (random order). Positions are bits 0..L-1 of a mask.
+    Str Multiset, Arrangement;
+    uint8_t Free = 0;              // positions not yet set for black marks
     std::array<int8_t, 10> Left{}; // colours of the multiset not yet placed for black marks
-    std::array<bool, 9> Fixed{};
-    std::array<Str, Trialslots> Blackset{};
-    std::array<uint16_t, 9> Tried{}; // characters tried at a position, as bits
-    // Seen[t][p]: the colours that guesses 1..t-1 hold at position p, as bits; an arrangement
-    // may not repeat them outside the positions chosen for black marks.
-    std::array<std::array<uint16_t, 8>, Trialslots> Seen{};
-    int Alevel = 0;
-    bool Failed = false;
+    unsigned Present = 0;          // the colours with Left above 0, as bits
+    std::array<int8_t, Trialslots> Common{}; // black marks each trial gets from the set positions
+    // Facts about the answered guesses, kept while they stay the same: for guess u and colour
+    // x, Holds[u][x] is where guess u has x; Before[u][x] is where an earlier guess has x
+    // (an arrangement may not repeat those outside the positions chosen for black marks);
+    // Firstable[u] is where guess u could be the first to put its colour; Trialswith[p][x] is
+    // the trials whose guess has x at p; Colourcount[u][x] is how many copies of x guess u has.
+    int Prepared = 0; // guesses 1..Prepared-1 are described
+    std::array<Str, Trialslots> Described{};
+    std::array<std::array<uint8_t, 10>, Trialslots> Holds{}, Before{};
+    std::array<uint8_t, Trialslots> Firstable{};
+    std::array<std::array<uint32_t, 10>, 8> Trialswith{};
+    std::array<std::array<int8_t, 8>, Trialslots> Colourat{}; // the colour of guess u at p, or -1
+    std::array<std::array<int8_t, 10>, Trialslots> Colourcount{};
+    std::array<Str, Trialslots> Guesscolours{}; // the colours guess u holds
 };
 
 } // namespace tc

@@ -22,6 +22,7 @@ void Game::Calculatetime() {
 
 void Game::Win() {
     const bool timed = Setting.Whoguess == 1 || Playermarks();
+    Repaintstrip();
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
     Rec.Status = "Win";

@@ -99,6 +99,9 @@ public:
     Fmmessage Message;
     Waitstate Wait;
     Timer Tmrdelay{1}, Tmrbuffer{1}, Tmrrec{100};
+    // Animation and music; their tags hold the switches, "On" or "Off".
+    Timer Tmrani{50}, Tmrmusic{500};
+    int64_t Musicstart = 0; // tick clock reading when the piece was last started
     Gameobserver* Observer = nullptr;
     Gameplan Plan;
     Media* Mediaout = &nomedia_; // the program's devices; silent by default
@@ -215,6 +218,22 @@ public:
     // Stores the editor's entry and statistics; false when a box was refused or the file
     // could not be read or written.
     bool Cmdgo_Click();
+
+    // Media and animation (shell/music.cpp, shell/animation.cpp).
+    void Musicon();
+    void Musicswitch();
+    void Tmrmusic_Timer();
+    void Aniswitch();
+    void Tmrani_Timer();
+    void Background();
+    // Takes the bird off the board, its saved pixels back in place.
+    void Repaintstrip();
+    // The bird starts again at the left edge of a freshly shown board.
+    void Restartanimation();
+    // Closes the main window's sound and, while music is on, the music: the program ends.
+    void Closeallmedia();
+    // The player is on the clock: "You guess", or "Computer guesses" with the player marking.
+    bool Timedgame() const;
 
     // Setting display and board (play/board.cpp).
     void Showsetting();

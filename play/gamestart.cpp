@@ -14,6 +14,8 @@ void Game::Registertimers(Timerhost& host) {
     host.Add("Tmrdelay", Tmrdelay, [this] { Runtick(); });
     host.Add("Tmrbuffer", Tmrbuffer, [this] { Tmrbuffer_Timer(); });
     host.Add("Tmrrec", Tmrrec, [this] { Tmrrec_Timer(); });
+    host.Add("Tmrani", Tmrani, [this] { Tmrani_Timer(); });
+    host.Add("Tmrmusic", Tmrmusic, [this] { Tmrmusic_Timer(); });
 }
 
 void Game::Clearrec() {
@@ -127,6 +129,7 @@ void Game::Startgame() {
         Rec.Carriedseconds = 0;
         Warned = false;
         Tmrrec.Enabled = true;
+        Restartanimation();
         return;
     }
     // The computer plays both sides: no menu until the game is over.

@@ -14,6 +14,7 @@ void Game::Errorcase() {
         Inconsistent();
         return;
     }
+    Repaintstrip();
     Rec.Finaltrial = static_cast<int16_t>(c);
     Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
@@ -39,6 +40,7 @@ void Game::Errorcase() {
 }
 
 void Game::Inconsistent() {
+    Repaintstrip();
     Rec.Status = "Error Detected";
     Showsetting();
     if (Observer) Observer->Detected();

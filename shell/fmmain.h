@@ -3,6 +3,7 @@
 // toolbar button, panel and control under its design name. The game changes these; the binding
 // in ui/ shows them.
 #include "settings/settinglists.h"
+#include "shell/animation.h"
 #include "shell/controls.h"
 #include "shell/picture.h"
 #include <array>
@@ -92,6 +93,7 @@ struct Fmmain {
 
     // The board, the idle picture and the demo's panel.
     Picture Picrecord, Picupper, Picfore;
+    Animation Ani; // the clouds on `Picfore` and the bird on `Picrecord`
     Control Picdemo, Lbldemo;
     Picture Piclogo;
 };

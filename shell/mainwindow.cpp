@@ -171,6 +171,10 @@ void Game::Form_Load() {
         m.Tlbgame[i].Key = Toolbar[i].Key;
         m.Tlbgame[i].Tooltip = Toolbar[i].Tooltip;
     }
+    // Animation is on from the start; its timer runs once the title has gone.
+    Tmrani.Tag = "On";
+    Main.Ani.Offset = 0;
+    Background();
     Finishgame();
 }
 
@@ -240,6 +244,10 @@ void Game::Menu_Click(const std::string& item) {
         Wait.Endgame();
     } else if (item == "Mnuquit" && enabled(m.Mnuquit, m.Mnugame)) {
         Wait.Quitgame();
+    } else if (item == "Mnumusic" && enabled(m.Mnumusic, m.Mnumedia)) {
+        Musicswitch();
+    } else if (item == "Mnuani" && enabled(m.Mnuani, m.Mnumedia)) {
+        Aniswitch();
     } else if (item == "Mnudemo" && enabled(m.Mnudemo, m.Mnumedia)) {
         Startdemo();
     } else if (item == "Mnumouse" && enabled(m.Mnumouse, m.Mnuoption)) {
@@ -286,11 +294,13 @@ void Game::Cmdokinstr_Click() {
 }
 
 void Game::Quitprogramme() {
+    Closeallmedia();
     Quitrequested = true;
 }
 
 void Game::Stopplay() {
     Tmrrec.Enabled = false;
+    Repaintstrip();
     for (Control* c : {&Main.Lbltime, &Main.Frgetstring, &Main.Frinput, &Main.Frcolour,
                        &Main.Frerror, &Main.Frgetresult})
         c->Visible = false;
@@ -312,12 +322,5 @@ void Game::Hidestartpanels() {
     Main.Frmark.Visible = false;
     Main.Frtrialno.Visible = false;
 }
-
-// The reminder sound comes with the media.
-void Game::Closemedia() {
-    Mediaout->Command("Mmcmain", "Close");
-}
-void Game::Closereminder() {}
-void Game::Playreminder() {}
 
 } // namespace tc

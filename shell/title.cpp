@@ -136,8 +136,7 @@ void Title::Startshow() {
         game_.Mediaout->Command("Mmctitle", "Play");
     }
     // The music keeps playing in the main window after the title has gone.
-    game_.Mediaout->Command("Mmcmusic", "Open", "Music/canyon.mid");
-    game_.Mediaout->Command("Mmcmusic", "Play");
+    game_.Musicon();
     Form.Tmrtitle.Enabled = true;
 }
 
@@ -149,6 +148,7 @@ void Title::Leave() {
     Form.Visible = false;
     game_.Main.Visible = true;
     game_.Wait.Showhelp();
+    game_.Tmrani.Enabled = game_.Tmrani.Tag == "On";
 }
 
 void Title::Form_Click() {

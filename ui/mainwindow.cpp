@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "ui/animation.h"
 #include "ui/bind.h"
 #include "ui/dialogs.h"
 #include "ui/icons.h"
@@ -176,6 +177,8 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     stage->setStyleSheet(Stylesheet);
     auto* fore = picture(game_.Main.Picfore, "Picfore", stage);
     fore->Setempty(Paintsky);
+    auto* clouds = new Cloudlayer(game_.Main.Ani, folder_, fore);
+    sync_.custom([clouds] { return clouds->refresh(); });
     // The idle picture's right button offers the Game menu whatever its state.
     fore->Setpress([this](int b, QPoint at) {
         if (b == 2) gamemenu_->popup(at);
@@ -518,6 +521,8 @@ QWidget* Mainwindow::buildboard() {
         if (b == 2 && game_.Main.Mnugame.Enabled) gamemenu_->popup(at);
     });
     layout->addWidget(record, 1);
+    auto* bird = new Birdlayer(game_.Main.Ani, m.Picrecord, folder_, record);
+    sync_.custom([bird] { return bird->refresh(); });
     return column;
 }
 

@@ -1,0 +1,64 @@
+#pragma once
+// The clouds and the bird on screen: the game's raster copies carried out on images with
+// QPainter's raster operations, shown by two layers over the idle picture and the board.
+#include "shell/animation.h"
+#include "shell/picture.h"
+#include <QImage>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace tc::ui {
+
+// The image of each surface, or nullptr for one that is not there (the copy is skipped).
+using Surfaces = std::function<QImage*(Surface)>;
+// Copy, AND and OR as the game's model does them, clipped to both images.
+void Applyblits(const std::vector<Blit>& blits, const Surfaces& images);
+
+// The bird's sprite sheet from the sprite picture (black where transparent) and its mask (white
+// where transparent): pictures on top, masks below. Null when either file is missing.
+QImage Loadbirdsheet(const QString& folder);
+
+// Over the idle picture: the cloud panorama "Pictures/Clouds.png" at the game's offset, across
+// the top of the picture. Nothing shows when the panorama is missing.
+class Cloudlayer : public QWidget {
+public:
+    Cloudlayer(Animation& ani, const QString& folder, QWidget* picture);
+    bool refresh();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Animation& ani_;
+    QImage back_, fore_;
+    int moves_ = -1;
+};
+
+// Over the board: the bird, drawn into a copy of the board's pixels with its saved pixels put
+// back before each move, as the game's copies say.
+class Birdlayer : public QWidget {
+public:
+    Birdlayer(Animation& ani, const Picture& board, const QString& folder, QWidget* picture);
+    bool refresh();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    QImage* surface(Surface s);
+    void renderboard();
+    QRect birdrect(const Birdpose& p) const;
+
+    Animation& ani_;
+    const Picture& board_;
+    QString folder_;
+    QImage sheet_, canvas_, reserve_;
+    Birdpose shown_;
+    int revision_ = -1;
+    Rgb background_ = 0;
+    QSize size_;
+};
+
+} // namespace tc::ui

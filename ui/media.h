@@ -1,0 +1,53 @@
+#pragma once
+// The game's media devices played through the platform: "Mmcmusic" renders the MIDI piece with
+// FluidSynth and a General MIDI soundfont, "Mmcmain" plays wave sounds and "Mmctitle" the title
+// video with Qt Multimedia. A missing file, soundfont or audio device leaves a device silent:
+// no message, no wait, and the game goes on.
+#include "shell/media.h"
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QMediaPlayer;
+class QAudioOutput;
+class QSoundEffect;
+class QVideoWidget;
+class QWidget;
+
+namespace tc::ui {
+
+// Where a General MIDI soundfont may be: the program's own "Music" folder, then the system's.
+QStringList Soundfontplaces(const QString& folder);
+
+class Mediadevices : public QObject, public Media {
+public:
+    // `soundfonts`: the files tried in order for the music; the first that loads is used.
+    Mediadevices(const QString& folder, QStringList soundfonts, QObject* parent = nullptr);
+    ~Mediadevices() override;
+
+    void Command(const std::string& device, const std::string& command,
+                 const std::string& file = "") override;
+    // The title window's video area: the video plays inside it.
+    void Setvideoarea(QWidget* area);
+    // Whether the device holds a file it can play.
+    bool Isopen(const std::string& device) const;
+
+private:
+    struct Synth;
+    void Music(const std::string& command, const QString& path);
+    void Wave(const std::string& command, const QString& path);
+    void Video(const std::string& command, const QString& path);
+
+    QString folder_;
+    QStringList soundfonts_;
+    std::unique_ptr<Synth> synth_;
+    QSoundEffect* wave_ = nullptr;
+    bool waveopen_ = false;
+    QMediaPlayer* video_ = nullptr;
+    QAudioOutput* videoaudio_ = nullptr;
+    QVideoWidget* screen_ = nullptr;
+    bool videoopen_ = false;
+};
+
+} // namespace tc::ui
