@@ -49,7 +49,6 @@ int main(int argc, char** argv) {
     game.Programfolder = started.Folder;
     tc::ui::Mediadevices media(folder, tc::ui::Soundfontplaces(folder));
     game.Mediaout = &media;
-    tc::ui::Designdefaults(game.Main);
     game.Form_Load();
     tc::Timerhost host;
     game.Registertimers(host);

@@ -109,6 +109,7 @@ public:
     bool Headless = false;
     // Set by the title's hidden password prompt; lasts until the program ends.
     bool Designmode = false;
+    bool Demopaused = false; // the demo stopped from the status bar until "PAUSE" closes
     // Where the data files lie: the Winners files, "Files", "Icon", "Music", "Video".
     std::filesystem::path Programfolder;
 
@@ -162,7 +163,9 @@ public:
     void Setdisplay(const std::string& mode) override;
     void Menu_Click(const std::string& item); // a menu item by its name ("Mnunew", ...)
     void Tlbgame_ButtonClick(const std::string& key);
+    void Form_Activate(); // the main window activated
     void Stbmenu_Click();
+    void Statbox_Close();
     void Cmdokabout_Click() override;
     void Cmdokinstr_Click() override;
     void Hsbspeed_Change(int value);

@@ -273,6 +273,8 @@ void Game::Restartclock() {
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
     Main.Lbltime.Visible = true;
     Tmrrec.Enabled = true;
+    // The bird starts over in the band of the trial the game goes on from.
+    Restartanimation();
 }
 
 void Game::Resumeloadedgame() {

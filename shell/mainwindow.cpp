@@ -108,6 +108,9 @@ void Game::Form_Load() {
     caption(m.Cmdinitstat, "Initialize Statistics");
     caption(m.Cmdsimulate, "Simulate");
     for (Control* c : {&m.Cmdstat, &m.Cmdinitstat, &m.Cmdsimulate}) c->Visible = false;
+    // Shown only while a statistics run counts.
+    m.Progress.Visible = false;
+    Stat.Cmdback.Caption = "BACK";
 
     for (int c = 0; c < 10; ++c) {
         m.Piccolour[c].Background = Panelcolours[c];
@@ -277,8 +280,29 @@ void Game::Tlbgame_ButtonClick(const std::string& key) {
         }
 }
 
+void Game::Form_Activate() {
+    if (!Designmode) return;
+    for (Control* c : {&Main.Cmdstat, &Main.Cmdinitstat, &Main.Cmdsimulate}) c->Visible = true;
+}
+
 void Game::Stbmenu_Click() {
-    // Pausing the demo from the status bar is for design mode, which the records bring.
+    if (!Designmode || Wait.Key() != "Demo" || Statbox.Visible) return;
+    Tmrdelay.Enabled = false;
+    Demopaused = true;
+    Statbox.Title = "Tintcipher";
+    Statbox.Icon.clear();
+    Statbox.Text = "PAUSE";
+    Statbox.Histogram.clear();
+    Statbox.Visible = true;
+}
+
+void Game::Statbox_Close() {
+    if (!Statbox.Visible) return;
+    Statbox.Visible = false;
+    if (Demopaused) {
+        Demopaused = false;
+        Tmrdelay.Enabled = true;
+    }
 }
 
 void Game::Cmdokabout_Click() {

@@ -156,11 +156,6 @@ struct Menuentry {
 
 } // namespace
 
-void Designdefaults(Fmmain& main) {
-    // The game hides the progress bar only when a run ends, so it must start hidden.
-    main.Progress.Visible = false;
-}
-
 Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidget* parent)
     : QMainWindow(parent), game_(game), folder_(folder) {
     setObjectName("Fmmain");
@@ -202,10 +197,8 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
         game_.About, folder_, [this] { act([this] { game_.Cmdokabout_Click(); }); }, this);
     instr_ = new Instrdialog(
         game_.Instr, folder_, [this] { act([this] { game_.Cmdokinstr_Click(); }); }, this);
-    // The game gives the statistics window's button no caption yet.
-    if (game_.Stat.Cmdback.Caption.empty()) game_.Stat.Cmdback.Caption = "BACK";
     statbox_ = new Statdialog(
-        game_.Statbox, [this] { act([this] { game_.Statbox.Visible = false; }); }, this);
+        game_.Statbox, [this] { act([this] { game_.Statbox_Close(); }); }, this);
     // A window of its own, not tied to the main window, which is hidden while it shows.
     stat_ = std::make_unique<Statwindow>(game_.Stat,
                                          [this] { act([this] { game_.Cmdback_Click(); }); });
@@ -259,6 +252,12 @@ void Mainwindow::closeEvent(QCloseEvent* event) {
     closing_ = true;
     event->accept();
     emit closed();
+}
+
+void Mainwindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        act([this] { game_.Form_Activate(); });
 }
 
 void Mainwindow::pressdefault() {

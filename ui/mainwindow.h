@@ -29,10 +29,6 @@ class Statdialog;
 class Picturewidget;
 class Timerdriver;
 
-// What a form designer would leave hidden before the window loads and the game does not hide
-// itself: the statistics run's progress bar.
-void Designdefaults(Fmmain& main);
-
 class Mainwindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -60,6 +56,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Runs a handler, then `after`.

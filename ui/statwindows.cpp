@@ -218,6 +218,9 @@ Statdialog::Statdialog(const Statisticsbox& model, std::function<void()> closed,
 }
 
 void Statdialog::seticon(const std::string& kind) {
+    // A plain message ("PAUSE") has no icon.
+    icon_->setVisible(!kind.empty());
+    if (kind.empty()) return;
     QStyle::StandardPixmap which = QStyle::SP_MessageBoxInformation;
     if (kind == "X")
         which = QStyle::SP_MessageBoxCritical;

@@ -5,6 +5,7 @@
 #include "play/game.h"
 #include "records/winners.h"
 #include "savedgames/savedfile.h"
+#include "shell/animation.h"
 
 #include <gtest/gtest.h>
 
@@ -485,6 +486,8 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     EXPECT_FALSE(q.g.Message.Visible);
     EXPECT_TRUE(q.m.Lbltime.Visible);
     EXPECT_EQ(q.m.Lbltime.Caption, "Time spent:  2 minutes 5 seconds");
+    EXPECT_EQ(q.m.Ani.Bird.X, -q.m.Ani.Frame.Width);
+    EXPECT_EQ(q.m.Ani.Bird.Y, Birdy(2));
     q.Seconds(10);
     EXPECT_EQ(q.m.Lbltime.Caption, "Time spent:  2 minutes 15 seconds");
     EXPECT_TRUE(q.g.Tmrrec.Enabled);

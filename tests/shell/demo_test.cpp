@@ -270,6 +270,46 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     EXPECT_FALSE(plain.g.Rec.Demomode);
 }
 
+TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
+    Rig r;
+    r.g.Menu_Click("Mnudemo");
+    r.g.Hsbspeed_Change(0);
+    r.clock.Sync();
+    ASSERT_TRUE(r.Demoon());
+    // Without design mode a status-bar click does nothing.
+    r.g.Stbmenu_Click();
+    EXPECT_FALSE(r.g.Statbox.Visible);
+    EXPECT_TRUE(r.g.Tmrdelay.Enabled);
+
+    r.g.Designmode = true;
+    r.g.Stbmenu_Click();
+    EXPECT_TRUE(r.g.Statbox.Visible);
+    EXPECT_EQ(r.g.Statbox.Text, "PAUSE");
+    EXPECT_TRUE(r.g.Statbox.Icon.empty());
+    EXPECT_TRUE(r.g.Statbox.Histogram.empty());
+    const size_t rows = r.log.rows.size();
+    r.clock.advance(600'000);
+    EXPECT_EQ(r.log.rows.size(), rows) << "the paused demo went on";
+    EXPECT_TRUE(r.Demoon());
+
+    r.g.Statbox_Close();
+    EXPECT_FALSE(r.g.Statbox.Visible);
+    r.Playuntil(1);
+    EXPECT_GT(r.log.rows.size(), rows);
+}
+
+TEST(Demopause, StatusBarOutsideTheDemoAndAStatisticsMessageLeaveTheTimerAlone) {
+    Rig r;
+    r.g.Designmode = true;
+    r.g.Stbmenu_Click(); // idle: no demo to pause
+    EXPECT_FALSE(r.g.Statbox.Visible);
+    // Closing an ordinary statistics message must not start the step timer.
+    r.g.Statbox.Visible = true;
+    r.g.Statbox_Close();
+    EXPECT_FALSE(r.g.Statbox.Visible);
+    EXPECT_FALSE(r.g.Tmrdelay.Enabled);
+}
+
 TEST(Demospeed, SpeedBarSetsTheStepInterval) {
     Rig r;
     const int max = r.g.Main.Hsbspeed.Max;

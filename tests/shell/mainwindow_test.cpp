@@ -4,6 +4,8 @@
 #include "play/game.h"
 #include "settings/settingtexts.h"
 
+#include <array>
+
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -98,6 +100,19 @@ TEST_F(Mainwindow, LoadingEndsIdleWithMouseAndColour) {
     start.Ordertype = 1;
     start.Maxrepeat = 1;
     EXPECT_EQ(g.Setting, start);
+}
+
+TEST_F(Mainwindow, StatisticsButtonsShowOnActivationOnlyInDesignMode) {
+    EXPECT_FALSE(g.Main.Progress.Visible);
+    EXPECT_EQ(g.Stat.Cmdback.Caption, "BACK");
+    const std::array<const Control*, 3> buttons{&g.Main.Cmdstat, &g.Main.Cmdinitstat,
+                                                &g.Main.Cmdsimulate};
+    g.Form_Activate();
+    for (const Control* c : buttons) EXPECT_FALSE(c->Visible) << c->Caption;
+    g.Designmode = true;
+    for (const Control* c : buttons) EXPECT_FALSE(c->Visible) << "before the window is activated";
+    g.Form_Activate();
+    for (const Control* c : buttons) EXPECT_TRUE(c->Visible) << c->Caption;
 }
 
 TEST_F(Mainwindow, ToolbarHasItsThirteenKeysInOrderAndFollowsTheMenus) {

@@ -3,6 +3,7 @@
 // board presses and the option buttons. With TINTCIPHER_UI_SHOTS set to a folder, the windows
 // are also saved there as pictures to look at.
 #include "ui/statwindows.h"
+#include "ui/timerdriver.h"
 #include "windowfixture.h"
 #include <QLabel>
 #include <QListWidget>
@@ -24,11 +25,12 @@ void Keepshot(QWidget* w, const char* name) {
 
 class Runs : public Window {
 protected:
-    // What design mode shows in the setting menu.
+    // Design mode shows the statistics buttons when the main window is next activated.
     void designbuttons() {
-        for (tc::Control* c : {&game.Main.Cmdstat, &game.Main.Cmdinitstat, &game.Main.Cmdsimulate})
-            c->Visible = true;
-        window->sync();
+        game.Designmode = true;
+        QEvent activated(QEvent::ActivationChange);
+        QApplication::setActiveWindow(window.get());
+        QApplication::sendEvent(window.get(), &activated);
     }
     // The smallest setting: ten codes of three colours out of five, in fixed order.
     void smallsetting() {
@@ -157,6 +159,22 @@ TEST_F(Runs, TheStatisticsMessagesCloseBoxClearsTheModel) {
     static_cast<QDialog*>(statbox())->reject(); // its close box
     EXPECT_FALSE(game.Statbox.Visible);
     EXPECT_FALSE(statbox()->isVisible());
+}
+
+TEST_F(Runs, AStatusBarClickInDesignModePausesTheDemoUntilThePauseCloses) {
+    designbuttons();
+    action("Mnudemo")->trigger();
+    ASSERT_EQ(game.Wait.Key(), "Demo");
+    QTest::mouseClick(find<QLabel>("Stbmenu1"), Qt::LeftButton);
+    ASSERT_TRUE(statbox()->isVisible());
+    EXPECT_EQ(statbox()->findChild<QLabel*>("Statboxtext")->text(), "PAUSE");
+    EXPECT_FALSE(statbox()->findChild<QLabel*>("Statboxicon")->isVisible());
+    EXPECT_FALSE(statbox()->chart()->isVisible());
+    EXPECT_FALSE(window->timers().timer("Tmrdelay")->isActive());
+    QTest::mouseClick(statbox()->okbutton(), Qt::LeftButton);
+    EXPECT_FALSE(statbox()->isVisible());
+    EXPECT_TRUE(window->timers().timer("Tmrdelay")->isActive());
+    EXPECT_EQ(game.Wait.Key(), "Demo");
 }
 
 TEST_F(Runs, SpeedBarChangeReachesTheGame) {

@@ -16,7 +16,6 @@
 class Window : public ::testing::Test {
 protected:
     void SetUp() override {
-        tc::ui::Designdefaults(game.Main);
         game.Form_Load();
         game.Registertimers(host);
         game.Main.Visible = true;
