@@ -13,6 +13,14 @@ std::string Driveletter(const std::string& drive) {
                               static_cast<unsigned char>(drive.empty() ? '?' : drive[0]))));
 }
 
+// Whether `folder` lies on `drive`: "/work" holds "/work/x" but not "/workshop".
+bool Holds(const std::string& drive, const std::string& folder) {
+    if (drive.empty() || folder.rfind(drive, 0) != 0) return false;
+    if (folder.size() == drive.size()) return true;
+    const char last = drive.back(), next = folder[drive.size()];
+    return last == '/' || last == '\\' || next == '/' || next == '\\';
+}
+
 } // namespace
 
 void Game::Openfiles(const std::string& mode) {
@@ -23,7 +31,11 @@ void Game::Openfiles(const std::string& mode) {
     const std::filesystem::path folder = Programfolder / "Files";
     std::filesystem::create_directories(folder, ec);
     Files.Dirfiles = folder;
-    Files.Refresh();
+    // Drives come and go while the program runs; the list shows those there now.
+    Files.Drvfiles.Items = Files.Drives ? Files.Drives() : std::vector<std::string>();
+    if (Files.Drvfiles.Items.empty())
+        Files.Drvfiles.Items = {std::filesystem::absolute(folder, ec).root_path().string()};
+    Resetdrive();
     Files.Txtfiles.Caption.clear();
     Files.Txtfiles.Caret = 0;
     Files.Txtfiles.Focused = true;
@@ -186,7 +198,7 @@ void Game::Resetdrive() {
     size_t length = 0;
     for (int i = 0; i < Files.Drvfiles.Listcount(); ++i) {
         const std::string& d = Files.Drvfiles.Items[static_cast<size_t>(i)];
-        if (folder.rfind(d, 0) == 0 && d.size() >= length) {
+        if (Holds(d, folder) && d.size() >= length) {
             best = i;
             length = d.size();
         }

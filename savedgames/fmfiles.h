@@ -3,6 +3,7 @@
 // the name box and the buttons. The lists are read from the file system by the game layer.
 #include "shell/controls.h"
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,9 @@ struct Fmfiles {
     Textbox Txtfiles;
     Combolist Cbfiles;
     Control Cmdopen, Cmdsave, Cmdcancel;
+    // The readable drives, asked each time the dialog opens: the program lets the platform
+    // name its mounted file systems. Without it the list holds the program folder's root alone.
+    std::function<std::vector<std::string>()> Drives;
 
     // Reads the current folder's subfolders and "*.tc" files; false when it cannot be read.
     bool Refresh();

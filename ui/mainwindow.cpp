@@ -3,6 +3,7 @@
 #include "ui/animation.h"
 #include "ui/bind.h"
 #include "ui/dialogs.h"
+#include "ui/filewindow.h"
 #include "ui/icons.h"
 #include "ui/inputs.h"
 #include "ui/picturewidget.h"
@@ -202,6 +203,11 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     // A window of its own, not tied to the main window, which is hidden while it shows.
     stat_ = std::make_unique<Statwindow>(game_.Stat,
                                          [this] { act([this] { game_.Cmdback_Click(); }); });
+    files_ = new Filewindow(
+        game_, [this](const std::function<void()>& handler) { act(handler); }, this);
+    // Bound before the message box: when both open in one step, the message must come out on
+    // top, or the dialog would block the question asked about it.
+    files_->bind(sync_);
     message_->bind(sync_);
     about_->bind(sync_);
     instr_->bind(sync_);

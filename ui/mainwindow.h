@@ -26,6 +26,7 @@ class Aboutdialog;
 class Instrdialog;
 class Statwindow;
 class Statdialog;
+class Filewindow;
 class Picturewidget;
 class Timerdriver;
 
@@ -48,6 +49,7 @@ public:
     Instrdialog* instructions() const { return instr_; }
     Statwindow* statistics() const { return stat_.get(); }
     Statdialog* statbox() const { return statbox_; }
+    Filewindow* filedialog() const { return files_; }
     QMenu* gamemenu() const { return gamemenu_; }
 
 signals:
@@ -91,6 +93,7 @@ private:
     Aboutdialog* about_;
     Instrdialog* instr_;
     Statdialog* statbox_;
+    Filewindow* files_;
     std::unique_ptr<Statwindow> stat_;
     QMenu* gamemenu_ = nullptr;
     std::vector<std::pair<const Control*, QPushButton*>> buttons_;

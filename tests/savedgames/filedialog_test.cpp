@@ -961,5 +961,33 @@ TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
     EXPECT_EQ(g.Files.Dirfiles, fs::path(root));
 }
 
+TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) {
+    // Without the platform's list the program folder's root stands alone.
+    p.Menu("Mnuload");
+    EXPECT_EQ(g.Files.Drvfiles.Items, std::vector<std::string>{dir.path.root_path().string()});
+    EXPECT_EQ(g.Files.Drvfiles.Listindex, 0);
+    p.Act([&] { g.Cmdcancelfiles_Click(); });
+
+    // A drive whose name runs on into the folder's name does not hold the folder.
+    const std::string folder = dir.path.string();
+    const std::string parent = dir.path.parent_path().string();
+    std::vector<std::string> drives = {dir.path.root_path().string(), parent,
+                                       folder.substr(0, folder.size() - 1)};
+    g.Files.Drives = [&] { return drives; };
+    p.Menu("Mnuload");
+    EXPECT_EQ(g.Files.Drvfiles.Items, drives);
+    EXPECT_EQ(g.Files.Drvfiles.Text(), parent);
+    EXPECT_EQ(g.Files.Dirfiles, Files());
+    p.Act([&] { g.Drvfiles_Change(0); });
+    p.Act([&] { g.Cmdcancelfiles_Click(); });
+
+    // A drive that came meanwhile is offered; the choice is the program's drive again.
+    drives.push_back(folder);
+    p.Menu("Mnuload");
+    EXPECT_EQ(g.Files.Drvfiles.Listcount(), 4);
+    EXPECT_EQ(g.Files.Drvfiles.Text(), folder);
+    EXPECT_EQ(g.Files.Dirfiles, Files());
+}
+
 } // namespace
 } // namespace tc
