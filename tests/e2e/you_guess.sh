@@ -1,0 +1,391 @@
+#!/usr/bin/env bash
+# Plays a whole "You guess" game in Xvfb with real input, as a player would: the setting menu by
+# keyboard ("Random order", length 3 of 10 colours), the first guess by double clicks on the
+# colour panel, the second by dragging colours into the input row, the rest typed after switching
+# to the keyboard. Each guess's marks are read off the screen, from the result panel and from its
+# row on the board, and the two must agree; the next guess is the first code that agrees with all
+# marks so far, so the game is won only if input, marking and drawing all work. The win ends in
+# the name entry and the TOP FIVE list; then the program is quit through its Quit question.
+# It plays in a copy of the program folder, so the build's Winners files keep no test entry.
+# Usage: you_guess.sh PROGRAM OUTPUT-FOLDER
+set -euo pipefail
+
+if [ "${1:-}" != --inside ]; then
+    mkdir -p "$2"
+    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$@"
+fi
+program=$2
+out=$3
+rm -f "$out"/you-guess-*.png
+
+fail() {
+    echo "FAIL: $*" >&2
+    import -window root "$out/you-guess-failure.png" || true
+    exit 1
+}
+findwindow() {
+    timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1
+}
+title() {
+    xdotool getwindowname "$1"
+}
+waittitle() {
+    local end=$((SECONDS + $1))
+    while [ "$(title "$2")" != "$3" ]; do
+        [ $SECONDS -lt $end ] || fail "window title is \"$(title "$2")\", not \"$3\""
+        sleep 0.2
+    done
+}
+
+folder=$(mktemp -d)
+scratch=$folder/screen.png
+cp -p "$program" "$folder/"
+for d in Icon Music Pictures Video Winners; do
+    [ -d "$(dirname "$program")/$d" ] && cp -rp "$(dirname "$program")/$d" "$folder/"
+done
+"$folder/$(basename "$program")" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true; rm -rf "$folder"' EXIT
+
+# A click on the title window takes the player on without waiting for it.
+titlewindow=$(findwindow 10 '^Tint Cipher$') || true
+[ -n "$titlewindow" ] || fail "the title window did not appear"
+sleep 0.5
+xdotool mousemove --window "$titlewindow" 5 5 click 1
+main=$(findwindow 15 '^Tintcipher$') || true
+[ -n "$main" ] || fail "the main window did not appear"
+sleep 1
+xdotool windowfocus --sync "$main"
+
+# --- Reading the window ------------------------------------------------------------------------
+shot() { import -window "$main" "$1"; }
+# The colours of the pixels at the given x y pairs of an image, as hex, one per line.
+pixels() {
+    local file=$1 format=""
+    shift
+    while [ $# -gt 1 ]; do
+        format+="%[hex:p{$1,$2}]\n"
+        shift 2
+    done
+    convert "$file" -format "$format" info:
+}
+pixel() { shot "$scratch" && pixels "$scratch" "$1" "$2"; }
+# Bounding box "W H X Y" of the pixels of exactly colour $2 in image $1 above row $3.
+boundingbox() {
+    convert "$1" -crop "10000x$3+0+0" +repage -fill "#123457" +opaque "#$2" -fill white \
+        -opaque "#$2" -fill black -opaque "#123457" -format "%@\n" info: 2>/dev/null |
+        sed 's/[x+]/ /g'
+}
+# How many solid squares of colour $2 at least 16 pixels wide image $1 holds: text and the
+# board's small marks are thinner, only the result panel's marks are that big.
+squares() {
+    convert "$1" -fill "#123457" +opaque "#$2" -fill white -opaque "#$2" -fill black \
+        -opaque "#123457" -morphology Erode Rectangle:15x1 -morphology Erode Rectangle:1x15 \
+        -define connected-components:verbose=true -connected-components 8 null: |
+        grep -c 'srgb(255,255,255)\|gray(255)' || true
+}
+# Waits up to $1 seconds for the pixel at $2 $3 to be (or, with "!", not to be) colour $4/$5.
+waitpixel() {
+    local end=$((SECONDS + $1)) x=$2 y=$3 not=""
+    [ "$4" = "!" ] && not=1 && shift
+    while true; do
+        local now
+        now=$(pixel "$x" "$y")
+        if [ -z "$not" ] && [ "$now" = "$4" ]; then return 0; fi
+        if [ -n "$not" ] && [ "$now" != "$4" ]; then return 0; fi
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.2
+    done
+}
+
+colours=(FF0000 FF8000 FFFF00 00FF00 00FFFF 0000FF FF00FF FFC0FF C04000 808080)
+twips() { echo $(((2 * $1 + 15) / 30)); }
+
+# --- The setting menu -------------------------------------------------------------------------
+# The Game menu by its access key, then Game Setting. "Who guesses?" has the keyboard and already
+# shows "You guess"; five lists further down, "Order Type" goes to "Random order".
+xdotool key --clearmodifiers alt+g
+sleep 0.5
+xdotool key Return
+sleep 0.8
+xdotool key Tab Tab Tab Tab Tab
+sleep 0.3
+xdotool key Down
+sleep 0.5
+import -window root "$out/you-guess-menu.png"
+xdotool key Return
+waittitle 10 "$main" "New Game - Unsaved"
+# The bird crosses the board in timed games; it would cover the marks being read.
+xdotool key --clearmodifiers alt+m
+sleep 0.5
+xdotool key a
+sleep 0.8
+
+# --- Where things are -------------------------------------------------------------------------
+# The colour panel, from its red and orange boxes below row $1; it moves when the input method
+# changes.
+findpanel() {
+    local end=$((SECONDS + 5))
+    while true; do
+        shot "$scratch"
+        convert "$scratch" -crop "10000x10000+0+$1" +repage "$scratch"
+        read -r w h x0 y0 < <(boundingbox "$scratch" "${colours[0]}" 10000)
+        read -r _ _ x1 _ < <(boundingbox "$scratch" "${colours[1]}" 10000)
+        y0=$((y0 + $1))
+        [ "$w" -gt 15 ] && [ "$w" -lt 40 ] && [ "$h" = "$w" ] && [ "$x1" -gt "$x0" ] && break
+        [ $SECONDS -lt $end ] || fail "no colour panel: red ${w}x$h at $x0,$y0, orange at $x1"
+        sleep 0.2
+    done
+    # Above the panel's boxes, their borders included.
+    paneltop=$((y0 - 2))
+    # Centre and a corner inside each colour's box; the corner is clear of the digit.
+    for c in "${!colours[@]}"; do
+        panelx[c]=$((x0 + c * (x1 - x0) + w / 2))
+        cornerx[c]=$((x0 + c * (x1 - x0) + 3))
+    done
+    panely=$((y0 + h / 2))
+    cornery=$((y0 + 3))
+}
+findpanel 0
+# The border of an available colour's box, just left of its fill.
+borderx() { echo $((x0 + $1 * (x1 - x0) - 1)); }
+
+doubleclick() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 120 1; }
+drag() {
+    local fx=$1 fy=$2 tx=$3 ty=$4 i
+    xdotool mousemove "$fx" "$fy" mousedown 1
+    sleep 0.2
+    for i in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove $((fx + (tx - fx) * i / 8)) $((fy + (ty - fy) * i / 8))
+        sleep 0.05
+    done
+    sleep 0.2
+    xdotool mouseup 1
+}
+
+# --- Marks and the next guess -----------------------------------------------------------------
+history=""
+# The first code of three different colours, in counting order, that agrees with every guess and
+# its marks so far.
+nextguess() {
+    printf '%s' "$history" | awk '
+        { g[NR] = $1; b[NR] = $2; w[NR] = $3; n = NR }
+        END {
+            for (p = 0; p < 10; p++) for (q = 0; q < 10; q++) for (r = 0; r < 10; r++) {
+                if (p == q || p == r || q == r) continue
+                s = p "" q "" r
+                ok = 1
+                for (k = 1; k <= n && ok; k++) {
+                    black = 0; common = 0
+                    for (i = 1; i <= 3; i++) {
+                        x = substr(s, i, 1)
+                        if (x == substr(g[k], i, 1)) black++
+                        if (index(g[k], x)) common++
+                    }
+                    if (black != b[k] || common - black != w[k]) ok = 0
+                }
+                if (ok) { print s; exit }
+            }
+        }'
+}
+
+# Trial $1's row on the board in image $2: checks the three colours of guess $3, prints the
+# black and white marks drawn after them.
+readrow() {
+    local t=$1 file=$2 guess=$3 col=$((($1 - 1) % 3)) line=$((($1 - 1) / 3)) i args=()
+    local left=$((col * 3900)) top=$((line * 450 + 600))
+    for i in 0 1 2; do
+        args+=($((boardx + $(twips $((left + 100 + i * 280))) + 9)) $((boardy + $(twips $top) + 9)))
+    done
+    for i in 1 2 3 4; do
+        args+=($((boardx + $(twips $((left + 80 + 3 * 280 + 150 * i))) + 4))
+               $((boardy + $(twips $top) + 4)))
+        args+=($((boardx + $(twips $((left + 80 + 3 * 280 + 150 * i))) + 4))
+               $((boardy + $(twips $((top + 200))) + 4)))
+    done
+    local seen
+    mapfile -t seen < <(pixels "$file" "${args[@]}")
+    for i in 0 1 2; do
+        [ "${seen[i]}" = "${colours[${guess:i:1}]}" ] ||
+            fail "trial $t, position $((i + 1)) on the board is ${seen[i]}, not colour ${guess:i:1}"
+    done
+    local black=0 white=0
+    for i in 0 1 2 3; do
+        [ "${seen[3 + 2 * i]}" = 000000 ] && black=$((i + 1))
+        [ "${seen[4 + 2 * i]}" = FFFFFF ] && white=$((i + 1))
+    done
+    echo "$black $white"
+}
+
+# Submits with Enter (the Submit button is the default); prints "win" or the result panel's
+# marks "black white", keeping a screenshot of the panel.
+submit() {
+    local t=$1
+    xdotool key Return
+    # Submitting hides the colour panel, for the result and for the win alike.
+    waitpixel 10 "${cornerx[0]}" "$cornery" ! "${colours[0]}" ||
+        fail "trial $t: the guess was not taken"
+    sleep 0.3
+    if [ -n "$(xdotool search --onlyvisible --name '^Win$')" ] ||
+        { sleep 0.3 && [ -n "$(xdotool search --onlyvisible --name '^Win$')" ]; }; then
+        echo win
+        return
+    fi
+    shot "$out/you-guess-result-$t.png"
+    echo "$(squares "$out/you-guess-result-$t.png" 000000) $(squares "$out/you-guess-result-$t.png" FFFFFF)"
+}
+
+# One trial after its guess is in the input row.
+won=""
+play() {
+    local t=$1 guess=$2 result
+    result=$(submit "$t")
+    if [ "$result" = win ]; then
+        won=$t
+        sleep 0.5
+        # The message over the board shows black in this capture of the main window alone.
+        shot "$out/you-guess-board-$t.png"
+        [ "$(readrow "$t" "$out/you-guess-board-$t.png" "$guess")" = "3 0" ] ||
+            fail "the winning trial $t is not drawn with three black marks"
+        return
+    fi
+    [ "$result" != "3 0" ] || fail "trial $t: three black marks but no win"
+    # OK is the default button; the row is drawn and the next guess is asked for.
+    xdotool key Return
+    waitpixel 10 "${cornerx[0]}" "$cornery" "${colours[0]}" ||
+        fail "trial $t: no input after the result's OK"
+    sleep 0.3
+    shot "$out/you-guess-board-$t.png"
+    if [ "$t" = 1 ]; then
+        # Trial 1 is the only row: its first box places the board.
+        local bw bh bx by
+        read -r bw bh bx by < <(boundingbox "$out/you-guess-board-1.png" \
+            "${colours[${guess:0:1}]}" "$paneltop")
+        [ "$bw" = 17 ] && [ "$bh" = 17 ] || fail "trial 1 is not on the board (${bw}x$bh)"
+        boardx=$((bx - 1 - $(twips 100)))
+        boardy=$((by - 1 - $(twips 600)))
+    fi
+    local marks
+    marks=$(readrow "$t" "$out/you-guess-board-$t.png" "$guess")
+    [ "$marks" = "$result" ] ||
+        fail "trial $t: the result panel showed marks $result, the board $marks"
+    history+="$guess $marks"$'\n'
+}
+
+# --- Trial 1: double clicks -------------------------------------------------------------------
+guess=$(nextguess)
+# Each double-clicked colour goes to the first empty box; red, orange and yellow are nowhere else
+# above the panel while the board is empty, so they show where the boxes are.
+locate() {
+    local c=$1 k=$2 bw bh bx by end=$((SECONDS + 5))
+    while true; do
+        shot "$scratch"
+        read -r bw bh bx by < <(boundingbox "$scratch" "${colours[c]}" "$paneltop")
+        [ "$bw" -gt 15 ] && [ "$bw" -lt 40 ] && [ "$bh" = "$bw" ] && break
+        [ $SECONDS -lt $end ] || fail "double-clicked colour $c is not in the row"
+        sleep 0.2
+    done
+    boxx[k]=$((bx + 3))
+    boxy[k]=$((by + 3))
+    boxw=$bw
+}
+doubleclick "${panelx[${guess:0:1}]}" "$panely"
+locate "${guess:0:1}" 0
+doubleclick "${panelx[${guess:1:1}]}" "$panely"
+locate "${guess:1:1}" 1
+boxx[2]=$((2 * boxx[1] - boxx[0]))
+boxy[2]=${boxy[1]}
+# A wrong colour into the last box, and out again with a double click on the box.
+wrong=9
+doubleclick "${panelx[wrong]}" "$panely"
+waitpixel 5 "${boxx[2]}" "${boxy[2]}" "${colours[wrong]}" ||
+    fail "double-clicked colour $wrong is not in the last box"
+waitpixel 5 "$(borderx $wrong)" "$panely" "${colours[wrong]}" ||
+    fail "a colour put into the row still shows the border of an available colour"
+doubleclick "$((boxx[2] - 3 + boxw / 2))" "$((boxy[2] - 3 + boxw / 2))"
+waitpixel 5 "${boxx[2]}" "${boxy[2]}" ! "${colours[wrong]}" ||
+    fail "a double click on a filled box did not empty it"
+waitpixel 5 "$(borderx $wrong)" "$panely" ! "${colours[wrong]}" ||
+    fail "colour $wrong is not available again after its box was emptied"
+doubleclick "${panelx[${guess:2:1}]}" "$panely"
+locate "${guess:2:1}" 2
+import -window root "$out/you-guess-doubleclick.png"
+for k in 0 1 2; do
+    c=${guess:k:1}
+    [ "$(pixels "$out/you-guess-doubleclick.png" "$(borderx "$c")" "$panely")" = "${colours[c]}" ] ||
+        fail "used-up colour $c still shows a border"
+done
+play 1 "$guess"
+
+# --- Trial 2: drags, the last box first, so each colour lands where it is dropped -------------
+# (A lucky first guess ends the game here, and the drags and typing are not tried.)
+if [ -z "$won" ]; then
+    guess=$(nextguess)
+    [ -n "$guess" ] || fail "no code agrees with the marks shown"
+    for k in 2 1 0; do
+        c=${guess:k:1}
+        drag "${panelx[c]}" "$panely" "$((boxx[k] + 6))" "$((boxy[k] + 6))"
+        waitpixel 5 "${boxx[k]}" "${boxy[k]}" "${colours[c]}" ||
+            fail "colour $c dragged onto box $k did not land there"
+    done
+    import -window root "$out/you-guess-drag.png"
+    play 2 "$guess"
+fi
+
+# --- Trial 3 on: typed, after switching to the keyboard (Options, Input Method, Keyboard) ------
+if [ -z "$won" ]; then
+    xdotool key --clearmodifiers alt+o
+    sleep 0.4
+    xdotool key i
+    sleep 0.4
+    xdotool key k
+    sleep 0.6
+    # Below the board's nine lines of trials.
+    findpanel $((boardy + $(twips 4650)))
+fi
+t=3
+while [ -z "$won" ]; do
+    [ $t -le 12 ] || fail "no win after 12 trials: marks $history"
+    guess=$(nextguess)
+    [ -n "$guess" ] || fail "no code agrees with the marks shown: $history"
+    # A letter and a second copy of a colour are refused; the digits then make the guess.
+    xdotool type --delay 60 "x${guess:0:1}${guess:0:1}${guess:1:2}"
+    sleep 0.1
+    [ $t = 3 ] && import -window root "$out/you-guess-keyboard.png"
+    play $t "$guess"
+    t=$((t + 1))
+done
+
+# --- The win, the name and the TOP FIVE list ----------------------------------------------------
+win=$(findwindow 5 '^Win$') || true
+[ -n "$win" ] || fail "no win message"
+import -window root "$out/you-guess-win.png"
+xdotool windowfocus --sync "$win"
+xdotool key Return
+sleep 1
+[ "$(title "$main")" = "New Game - Unsaved" ] || fail "the game ended without the name entry"
+import -window root "$out/you-guess-name.png"
+xdotool windowfocus --sync "$main"
+xdotool type --delay 60 "Tester$$"
+xdotool key Return
+sleep 1
+import -window root "$out/you-guess-topfive.png"
+grep -qa "Tester$$" "$folder/Winners/Winners10" || fail "the name is not in the Winners file"
+xdotool key Return
+waittitle 10 "$main" "Tintcipher"
+
+# --- Quit ---------------------------------------------------------------------------------------
+xdotool key --clearmodifiers alt+g
+sleep 0.5
+xdotool key q
+question=$(findwindow 10 '^Quit Programme\?$') || true
+[ -n "$question" ] || fail "no quit question appeared"
+xdotool windowfocus --sync "$question"
+xdotool key Return
+for _ in $(seq 50); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 $pid 2>/dev/null && fail "the program did not end after the quit question"
+wait $pid || fail "the program ended with status $?"
+echo "won at trial $won; screenshots in $out"
