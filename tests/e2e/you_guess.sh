@@ -115,11 +115,25 @@ sleep 0.5
 import -window root "$out/you-guess-menu.png"
 xdotool key Return
 waittitle 10 "$main" "New Game - Unsaved"
-# The bird crosses the board in timed games; it would cover the marks being read.
+# The bird crosses the board in timed games. Switched off, it must leave no trace: it would cover
+# the marks being read.
+# Pixels of the bird's blue below the toolbar, whose display icon has some of it.
+birdpixels() {
+    convert "$1" -crop "10000x10000+0+60" +repage -alpha off -fuzz 6% -fill "#010203" -opaque "#2C417B" -fuzz 0 -fill black \
+        +opaque "#010203" -fill white -opaque "#010203" -format "%[fx:round(mean*w*h)]" info:
+}
+end=$((SECONDS + 5))
+until shot "$scratch" && [ "$(birdpixels "$scratch")" -ge 20 ]; do
+    [ $SECONDS -lt $end ] || fail "no bird flies over the board"
+    sleep 0.2
+done
+cp "$scratch" "$out/you-guess-bird.png"
 xdotool key --clearmodifiers alt+m
 sleep 0.5
 xdotool key a
 sleep 0.8
+shot "$scratch"
+[ "$(birdpixels "$scratch")" -eq 0 ] || fail "the bird stayed on the board after animation was switched off"
 
 # --- Where things are -------------------------------------------------------------------------
 # The colour panel, from its red and orange boxes below row $1; it moves when the input method
