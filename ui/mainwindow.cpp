@@ -232,7 +232,15 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                   else
                       setCursor(Qt::WaitCursor);
               });
-    sync_.add([&m] { return m.Visible; }, [this](bool v) { setVisible(v); });
+    // Shown windows take the keyboard, as the title did: activation is what brings design mode's
+    // buttons, so it must not wait for the window manager's whim.
+    sync_.add([&m] { return m.Visible; },
+              [this](bool v) {
+                  setVisible(v);
+                  if (!v) return;
+                  raise();
+                  activateWindow();
+              });
     after();
 }
 
