@@ -23,10 +23,20 @@ int Count(unsigned mask) {
     return Bitcounts[mask & 0xff];
 }
 
-// Appends Expand(counts, colours) to `out` without building it.
+// Appends Expand(counts, colours) to `out` without building it. Counts are digits; while there
+// is room, each colour is written nine times and the length advanced by its count, which avoids
+// a loop of unforeseeable length per colour.
 void Appendexpanded(Str& out, const Str& counts, const Str& colours) {
-    for (int i = 0; i < counts.size(); ++i)
-        for (int k = Val(counts[i]); k > 0; --k) out.push_back(colours[i]);
+    for (int i = 0; i < counts.size(); ++i) {
+        const int at = out.size(), n = Val(counts[i]);
+        if (at + 9 > Str::Capacity) {
+            for (int k = n; k > 0; --k) out.push_back(colours[i]);
+            continue;
+        }
+        out.resize(at + 9);
+        std::fill_n(out.begin() + at, 9, colours[i]);
+        out.resize(at + n);
+    }
 }
 
 // The same test as Validcode, without building the allowed characters each time: the length,
@@ -112,6 +122,8 @@ void Codebreaker::Nextguess() {
 void Codebreaker::Buildskeleton(int upto) {
     Skeleton.clear();
     for (int u = 1; u <= upto; ++u) Appendexpanded(Skeleton, Choice[u], Newcolours[u]);
+    Skeletoncolours = 0;
+    for (char c : Skeleton) Skeletoncolours |= 1u << Val(c);
 }
 
 void Codebreaker::Addchoice(int k) {
@@ -137,7 +149,7 @@ bool Codebreaker::Openlevel(int k) {
     const auto& have = Have[k];
     const int size = Havesize[k];
     int common = 0;
-    for (char c : Guesscolours[k]) common += Minimum<int>(have[Val(c)], Colourcount[k][Val(c)]);
+    for (int x = 0; x < 10; ++x) common += Minimum<int>(have[x], Colourcount[k][x]);
     const Str& colours = Newcolours[k];
     const Str& counts = Newcounts[k];
     int avail = 0;
@@ -202,7 +214,7 @@ void Codebreaker::Findroom() {
         const int used = Used[Val(c)];
         if (used >= s_.Maxrepeat || Openclosed(c)) continue;
         const int room = s_.Maxrepeat - used;
-        if (Skeleton.contains(c)) {
+        if (Skeletoncolours >> Val(c) & 1) {
             Oldcolours.push_back(c);
             Oldroom.push_back(Digit(room));
             Oldtotal += room;
@@ -342,10 +354,6 @@ void Codebreaker::Describeguesses() {
     for (int u = from; u < trial; ++u) {
         const Str& g = r_.Guesses[u];
         Described[u] = g;
-        Colourcount[u].fill(0);
-        Guesscolours[u].clear();
-        for (char c : g)
-            if (c >= '0' && c <= '9' && Colourcount[u][Val(c)]++ == 0) Guesscolours[u].push_back(c);
         Holds[u].fill(0);
         Firstable[u] = 0;
         for (int p = 0; p < L; ++p) {
@@ -358,8 +366,10 @@ void Codebreaker::Describeguesses() {
             if (!(Before[u][x] >> p & 1))
                 Firstable[u] = static_cast<uint8_t>(Firstable[u] | 1u << p);
         }
-        for (int x = 0; x < 10; ++x)
+        for (int x = 0; x < 10; ++x) {
             Before[u + 1][x] = static_cast<uint8_t>(Before[u][x] | Holds[u][x]);
+            Colourcount[u][x] = static_cast<int8_t>(Count(Holds[u][x]));
+        }
     }
     Prepared = trial;
 }
@@ -435,21 +445,27 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
 // on all of them together; with `exact` on every set of colours, which decides it (the
 // placeholders fit anywhere).
 bool Codebreaker::Completable(int level, bool exact) const {
-    uint8_t mask[10];
-    int count[10], n = 0, total = 0;
-    uint8_t all = 0;
     const auto& before = Before[level];
+    uint8_t all = 0;
+    int total = 0;
+    for (unsigned present = Present; present; present &= present - 1) {
+        const int x = std::countr_zero(present);
+        const auto room = static_cast<uint8_t>(Free & ~before[x]);
+        if (Count(room) < Left[x]) return false;
+        all = static_cast<uint8_t>(all | room);
+        total += Left[x];
+    }
+    if (Count(all) < total) return false;
+    if (!exact) return true;
+    // Every set of colours: rare enough (once an arrangement) to gather the rooms again.
+    uint8_t mask[10];
+    int count[10], n = 0;
     for (unsigned present = Present; present; present &= present - 1) {
         const int x = std::countr_zero(present);
         mask[n] = static_cast<uint8_t>(Free & ~before[x]);
-        count[n] = Left[x];
-        if (Count(mask[n]) < count[n]) return false;
-        all = static_cast<uint8_t>(all | mask[n]);
-        total += count[n];
-        ++n;
+        count[n++] = Left[x];
     }
-    if (Count(all) < total) return false;
-    if (!exact || n <= 2) return true;
+    if (n <= 2) return true;
     uint8_t unionof[1 << 10];
     int sum[1 << 10];
     unionof[0] = 0;
@@ -465,57 +481,59 @@ bool Codebreaker::Completable(int level, bool exact) const {
 }
 
 // Fills the free positions, left to right, each with the first character of the pool that no
-// earlier guess holds there and that has not yet been tried there; steps back when stuck.
+// earlier guess holds there and that has not yet been tried there; steps back when stuck. The pool
+// is the multiset by index, a set bit of `taken` an index in use; a character is taken from its
+// first free index and given back to its first taken one, so the scan order follows the pool
+// exactly as a string of characters and "+" marks would.
 bool Codebreaker::Fillfree() {
     const int L = s_.Codelength;
-    const int trial = r_.Trial;
-    Str pool = Multiset;
+    const unsigned all = (1u << L) - 1;
+    // Where each character (digits, 10 for the placeholder) stands in the multiset.
+    unsigned at[11] = {};
+    unsigned colours = 0; // the colours of the multiset, as bits
+    auto kind = [](char c) { return c == '#' ? 10 : Val(c); };
+    for (int j = 0; j < L; ++j) {
+        at[kind(Multiset[j])] |= 1u << j;
+        colours |= 1u << kind(Multiset[j]);
+    }
+    unsigned taken = 0;
     for (int p = 0; p < L; ++p)
-        if (Arrangement[p] != '*')
-            for (int j = 0; j < L; ++j)
-                if (pool[j] == Arrangement[p]) {
-                    pool[j] = '+';
-                    break;
-                }
-    auto fixed = [&](int p) { return !(Free >> (p - 1) & 1); };
-    auto bit = [](char c) { return c == '#' ? 1u << 10 : 1u << Val(c); };
-    auto seen = [&](int p, char c) { return c != '#' && (Before[trial][Val(c)] >> (p - 1) & 1); };
-    uint16_t tried[9] = {};
-    int p = 1;
-    while (p <= L) {
-        if (fixed(p)) {
+        if (!(Free >> p & 1)) taken |= 1u << std::countr_zero(at[kind(Arrangement[p])] & ~taken);
+    // At each free position, the indices whose colour an earlier guess holds there (the
+    // placeholder is none of them).
+    unsigned seen[8] = {};
+    const auto& before = Before[r_.Trial];
+    for (unsigned c = colours & 0x3ff; c; c &= c - 1) {
+        const int x = std::countr_zero(c);
+        for (unsigned m = before[x] & Free; m; m &= m - 1) seen[std::countr_zero(m)] |= at[x];
+    }
+    unsigned tried[8] = {}; // the indices of the characters tried at p
+    int p = 0;
+    while (p < L) {
+        if (!(Free >> p & 1)) {
             ++p;
             continue;
         }
-        char& here = Arrangement[p - 1];
+        char& here = Arrangement[p];
         if (here != '*') {
-            for (int j = 0; j < L; ++j)
-                if (pool[j] == '+' && Multiset[j] == here) {
-                    pool[j] = here;
-                    break;
-                }
+            taken &= ~(1u << std::countr_zero(at[kind(here)] & taken));
             here = '*';
         }
-        bool placed = false;
-        for (int j = 0; j < L && !placed; ++j) {
-            ++Steps;
-            const char x = pool[j];
-            if (x == '+' || (tried[p] & bit(x)) || seen(p, x)) continue;
-            here = x;
-            pool[j] = '+';
-            tried[p] = static_cast<uint16_t>(tried[p] | bit(x));
-            placed = true;
-        }
-        if (placed) {
+        const unsigned open = all & ~taken & ~tried[p] & ~seen[p];
+        if (open) {
+            const int j = std::countr_zero(open);
+            Steps += static_cast<uint64_t>(j + 1); // pool entries looked at
+            here = Multiset[j];
+            taken |= 1u << j;
+            tried[p] |= at[kind(here)];
             ++p;
             continue;
         }
+        Steps += static_cast<uint64_t>(L);
         tried[p] = 0;
-        do {
-            --p;
-            if (p >= 1 && fixed(p)) tried[p] = 0;
-        } while (p >= 1 && fixed(p));
-        if (p < 1) {
+        do --p;
+        while (p >= 0 && !(Free >> p & 1));
+        if (p < 0) {
             for (int q = 0; q < L; ++q)
                 if (Free >> q & 1) Arrangement[q] = '*';
             return false;

@@ -85,6 +85,7 @@ private:
     std::array<std::array<int8_t, 10>, Trialslots> Have{};
     std::array<int8_t, Trialslots> Havesize{};
     bool Consistent = true;
+    unsigned Skeletoncolours = 0; // the colours of the skeleton, as bits
     Str Oldcolours, Oldroom, Freshcolours, Freshroom;
     int Oldtotal = 0, Freshtotal = 0;
     Str Oldadd, Freshdist;
@@ -107,7 +108,6 @@ private:
     std::array<std::array<uint32_t, 10>, 8> Trialswith{};
     std::array<std::array<int8_t, 8>, Trialslots> Colourat{}; // the colour of guess u at p, or -1
     std::array<std::array<int8_t, 10>, Trialslots> Colourcount{};
-    std::array<Str, Trialslots> Guesscolours{}; // the colours guess u holds
 };
 
 } // namespace tc

@@ -13,27 +13,29 @@ Str Allowedchars(const Gamesetting& s) {
 }
 
 Hint Markguess(const Str& g, const Str& c, const Gamesetting& s) {
-    Hint h;
+    // The rule's first-free pairing of the unmatched positions pairs, for each character, the
+    // smaller of its unmatched counts in guess and code, so counting gives the same marks. Marking
+    // runs once a trial in every simulated game: the sums below avoid branches that depend on the
+    // characters.
     const int L = g.size();
-    bool gused[Str::Capacity] = {}, cused[Str::Capacity] = {};
-    for (int i = 0; i < L; ++i)
-        if (g[i] == c[i]) {
-            if (g[i] == 'b')
-                ++h.blanks;
-            else
-                ++h.black;
-            gused[i] = cused[i] = true;
-        }
+    uint8_t unmatched[256] = {}; // code characters not at their place in the guess
+    int black = 0, blanks = 0, white = 0;
     for (int i = 0; i < L; ++i) {
-        if (gused[i]) continue;
-        for (int j = 0; j < L; ++j)
-            if (!cused[j] && g[i] == c[j]) {
-                if (g[i] != 'b') ++h.white;
-                gused[i] = cused[j] = true;
-                break;
-            }
+        const bool same = g[i] == c[i], blank = g[i] == 'b';
+        black += same & !blank;
+        blanks += same & blank;
+        unmatched[static_cast<uint8_t>(c[i])] += !same;
     }
-    if (s.Fixedorder()) h.black = static_cast<int16_t>(h.black + h.white);
+    for (int i = 0; i < L; ++i) {
+        uint8_t& left = unmatched[static_cast<uint8_t>(g[i])];
+        const bool pairs = (g[i] != c[i]) & (g[i] != 'b') & (left > 0);
+        left = static_cast<uint8_t>(left - pairs);
+        white += pairs;
+    }
+    Hint h;
+    h.black = static_cast<int16_t>(s.Fixedorder() ? black + white : black);
+    h.white = static_cast<int16_t>(white);
+    h.blanks = static_cast<int16_t>(blanks);
     return h;
 }
 
@@ -68,9 +70,13 @@ bool Checkstring(const Str& x, std::string_view a, const Gamesetting& s) {
     if (s.Fixedorder())
         for (int i = 0; i + 1 < x.size(); ++i)
             if (a.find(x[i]) > a.find(x[i + 1])) return false;
+    // One count of every character rather than a count per allowed one: the simulation's
+    // odometer tests each string it steps through.
+    uint8_t copies[256] = {};
+    for (char c : x) ++copies[static_cast<uint8_t>(c)];
     for (char c : a) {
         const int limit = c == 'b' ? s.Maxblanks : s.Maxrepeat;
-        if (Countchar(x, c) > limit) return false;
+        if (copies[static_cast<uint8_t>(c)] > limit) return false;
     }
     return true;
 }
