@@ -4,51 +4,11 @@
 # "PAUSE" message until that is closed; the setting menu shows the statistics buttons, and "See
 # Statistics" shows its window, which BACK closes.
 # Usage: design_mode.sh PROGRAM OUTPUT-FOLDER
-set -euo pipefail
+shots=design
+source "$(dirname "$0")/common.sh"
 
-if [ "${1:-}" != --inside ]; then
-    mkdir -p "$2"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$@"
-fi
-program=$2
-out=$3
-rm -f "$out"/design-*.png
-
-fail() {
-    echo "FAIL: $*" >&2
-    import -window root "$out/design-failure.png" || true
-    exit 1
-}
-findwindow() {
-    timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1
-}
-title() {
-    xdotool getwindowname "$1"
-}
-waittitle() {
-    local end=$((SECONDS + $1))
-    while [ "$(title "$2")" != "$3" ]; do
-        [ $SECONDS -lt $end ] || fail "window title is \"$(title "$2")\", not \"$3\""
-        sleep 0.2
-    done
-}
-# How many visible windows are titled exactly $1.
-count() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
-}
-# Waits up to $1 seconds for $2 visible windows titled $3.
-waitcount() {
-    local end=$((SECONDS + $1))
-    while [ "$(count "$3")" != "$2" ]; do
-        [ $SECONDS -lt $end ] || fail "$(count "$3") windows titled \"$3\", not $2"
-        sleep 0.2
-    done
-}
-
-scratch=$(mktemp -d)
-"$program" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$scratch"' EXIT
+startcopy
+scratch=$folder
 
 titlewindow=$(findwindow 10 '^Tint Cipher$') || true
 [ -n "$titlewindow" ] || fail "the title window did not appear"
@@ -57,8 +17,7 @@ sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$titlewindow")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 39))
 xdotool keydown ctrl keydown alt click 3 keyup alt keyup ctrl
-prompt=$(findwindow 5 '.') || true
-sleep 0.5
+sleep 1
 xdotool type --delay 50 305817
 xdotool key Return
 main=$(findwindow 10 '^Tintcipher$') || true
@@ -119,7 +78,5 @@ xdotool mousemove --window "$stat" $((WIDTH - 60)) $((HEIGHT - 24)) click 1
 waitcount 10 1 Tintcipher
 [ "$(count Statistics)" = 0 ] || fail "BACK left the statistics window open"
 
-kill $pid
-rm -rf "$scratch"
-trap - EXIT
+quitprogram
 echo "screenshots in $out"

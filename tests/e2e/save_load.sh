@@ -4,52 +4,11 @@
 # the dialog again, the typed name loads the game, and the game is shown for examination until
 # FINISH. It plays in a copy of the program folder, so the build keeps no saved game.
 # Usage: save_load.sh PROGRAM OUTPUT-FOLDER
-set -euo pipefail
+shots=save-load
+source "$(dirname "$0")/common.sh"
 
-if [ "${1:-}" != --inside ]; then
-    mkdir -p "$2"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$@"
-fi
-program=$2
-out=$3
-rm -f "$out"/save-load-*.png
-
-fail() {
-    echo "FAIL: $*" >&2
-    import -window root "$out/save-load-failure.png" || true
-    exit 1
-}
-findwindow() {
-    timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1
-}
-title() {
-    xdotool getwindowname "$1"
-}
-waittitle() {
-    local end=$((SECONDS + $1))
-    while [ "$(title "$2")" != "$3" ]; do
-        [ $SECONDS -lt $end ] || fail "window title is \"$(title "$2")\", not \"$3\""
-        sleep 0.2
-    done
-}
-
-folder=$(mktemp -d)
-cp -p "$program" "$folder/"
-for d in Icon Music Pictures Video Winners; do
-    [ -d "$(dirname "$program")/$d" ] && cp -rp "$(dirname "$program")/$d" "$folder/"
-done
-"$folder/$(basename "$program")" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$folder"' EXIT
-
-titlewindow=$(findwindow 10 '^Tint Cipher$') || true
-[ -n "$titlewindow" ] || fail "the title window did not appear"
-sleep 0.5
-xdotool mousemove --window "$titlewindow" 5 5 click 1
-main=$(findwindow 15 '^Tintcipher$') || true
-[ -n "$main" ] || fail "the main window did not appear"
-sleep 1
-xdotool windowfocus --sync "$main"
+startcopy
+skiptitle
 
 # "Watch computer play" from the setting menu, two steps down the first list.
 xdotool key --clearmodifiers alt+g
@@ -104,7 +63,5 @@ xdotool windowfocus --sync "$result"
 xdotool key Return
 waittitle 10 "$main" "Tintcipher"
 
-kill $pid
-trap - EXIT
-rm -rf "$folder"
+quitprogram
 echo "screenshots in $out"

@@ -8,54 +8,13 @@
 # the name entry and the TOP FIVE list; then the program is quit through its Quit question.
 # It plays in a copy of the program folder, so the build's Winners files keep no test entry.
 # Usage: you_guess.sh PROGRAM OUTPUT-FOLDER
-set -euo pipefail
+shots=you-guess
+source "$(dirname "$0")/common.sh"
 
-if [ "${1:-}" != --inside ]; then
-    mkdir -p "$2"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$@"
-fi
-program=$2
-out=$3
-rm -f "$out"/you-guess-*.png
-
-fail() {
-    echo "FAIL: $*" >&2
-    import -window root "$out/you-guess-failure.png" || true
-    exit 1
-}
-findwindow() {
-    timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1
-}
-title() {
-    xdotool getwindowname "$1"
-}
-waittitle() {
-    local end=$((SECONDS + $1))
-    while [ "$(title "$2")" != "$3" ]; do
-        [ $SECONDS -lt $end ] || fail "window title is \"$(title "$2")\", not \"$3\""
-        sleep 0.2
-    done
-}
-
-folder=$(mktemp -d)
+startcopy
 scratch=$folder/screen.png
-cp -p "$program" "$folder/"
-for d in Icon Music Pictures Video Winners; do
-    [ -d "$(dirname "$program")/$d" ] && cp -rp "$(dirname "$program")/$d" "$folder/"
-done
-"$folder/$(basename "$program")" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$folder"' EXIT
-
 # A click on the title window takes the player on without waiting for it.
-titlewindow=$(findwindow 10 '^Tint Cipher$') || true
-[ -n "$titlewindow" ] || fail "the title window did not appear"
-sleep 0.5
-xdotool mousemove --window "$titlewindow" 5 5 click 1
-main=$(findwindow 15 '^Tintcipher$') || true
-[ -n "$main" ] || fail "the main window did not appear"
-sleep 1
-xdotool windowfocus --sync "$main"
+skiptitle
 
 # --- Reading the window ------------------------------------------------------------------------
 shot() { import -window "$main" "$1"; }
@@ -389,17 +348,5 @@ xdotool key Return
 waittitle 10 "$main" "Tintcipher"
 
 # --- Quit ---------------------------------------------------------------------------------------
-xdotool key --clearmodifiers alt+g
-sleep 0.5
-xdotool key q
-question=$(findwindow 10 '^Quit Programme\?$') || true
-[ -n "$question" ] || fail "no quit question appeared"
-xdotool windowfocus --sync "$question"
-xdotool key Return
-for _ in $(seq 50); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 $pid 2>/dev/null && fail "the program did not end after the quit question"
-wait $pid || fail "the program ended with status $?"
+quitprogram
 echo "won at trial $won; screenshots in $out"
