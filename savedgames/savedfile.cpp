@@ -30,21 +30,6 @@ std::string Ofcolour(const char* what, int c) {
     return std::string(what) + " of colour " + std::to_string(c);
 }
 
-Gamesetting Settingof(const Savedgame& g) {
-    Gamesetting s;
-    s.Whoguess = g.Whoguess;
-    s.Ncolours = g.Ncolours;
-    s.Starttype = g.Starttype;
-    s.Starttrial = g.Starttrial;
-    s.Codelength = g.Codelength;
-    s.Fixedlength = g.Fixedlength;
-    s.Maxblanks = static_cast<int16_t>(g.Fixedlength ? 0 : g.Codelength - 3);
-    s.Hinttype = g.Hinttype;
-    s.Ordertype = g.Ordertype;
-    s.Maxrepeat = g.Maxrepeat;
-    return s;
-}
-
 // A code or guess the setting allows. The length is checked first: a code is held in a short
 // fixed buffer.
 bool Iscode(const std::string& x, const Gamesetting& s) {
@@ -181,6 +166,21 @@ std::string Checkerrorblock(const Savedgame& g, const Gamesetting& s, bool inpla
 }
 
 } // namespace
+
+Gamesetting Settingof(const Savedgame& g) {
+    Gamesetting s;
+    s.Whoguess = g.Whoguess;
+    s.Ncolours = g.Ncolours;
+    s.Starttype = g.Starttype;
+    s.Starttrial = g.Starttrial;
+    s.Codelength = g.Codelength;
+    s.Fixedlength = g.Fixedlength;
+    s.Maxblanks = static_cast<int16_t>(g.Fixedlength ? 0 : g.Codelength - 3);
+    s.Hinttype = g.Hinttype;
+    s.Ordertype = g.Ordertype;
+    s.Maxrepeat = g.Maxrepeat;
+    return s;
+}
 
 bool Answerstored(const Savedgame& g) {
     return g.Status == "Win" || g.Whoguess != 2 || g.Computermarks == -1;

@@ -15,6 +15,7 @@
 namespace tc {
 
 class Game;
+struct Gamesetting;
 
 constexpr int Savedrecordlength = 722;
 // The integers and string counts of the record, without the characters of the strings.
@@ -67,6 +68,9 @@ bool Answerstored(const Savedgame& g);
 bool Errorblockstored(const Savedgame& g);
 // True while the game is still being played ("Playing", "Continue Playing").
 bool Savedinplay(const Savedgame& g);
+
+// The game setting the record's fields 5 to 12 describe.
+Gamesetting Settingof(const Savedgame& g);
 
 // The same record with the fields its conditions leave out emptied, as the writer stores them
 // and the reader takes them.

@@ -400,18 +400,7 @@ int Showgame(const std::vector<std::string>& args) {
     }
     const Savedgame& g = *d.Game;
     static const char* const who[] = {"You guess", "Computer guesses", "Watch computer play"};
-    Gamesetting s;
-    s.Whoguess = g.Whoguess;
-    s.Ncolours = g.Ncolours;
-    s.Starttype = g.Starttype;
-    s.Starttrial = g.Starttrial;
-    s.Codelength = g.Codelength;
-    s.Fixedlength = g.Fixedlength;
-    s.Maxblanks = static_cast<int16_t>(g.Fixedlength ? 0 : g.Codelength - 3);
-    s.Hinttype = g.Hinttype;
-    s.Ordertype = g.Ordertype;
-    s.Maxrepeat = g.Maxrepeat;
-    const Settingdisplay text = Showsettingtexts(s, g.Status);
+    const Settingdisplay text = Showsettingtexts(Settingof(g), g.Status);
     std::cout << "Setting: " << who[std::clamp<int>(g.Whoguess, 1, 3) - 1] << '\n';
     std::stringstream titles(text.Title), contents(text.Content);
     for (std::string t, c; std::getline(titles, t) && std::getline(contents, c);)
