@@ -1,6 +1,7 @@
 // The end of a game in virtual time: the win message and its time, the last trials, the game
 // clock's warning and hour, and giving up with the End Game question.
 #include "play/game.h"
+#include "tests/play/gametesting.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -22,26 +23,10 @@ TEST(Converttime, SecondsAndMinutesInWords) {
     EXPECT_EQ(Converttime(3601), "60 minutes 1 second");
 }
 
-struct Endofgame : ::testing::Test {
-    Seededrandom rnd{1};
-    Norecords rec;
-    Timerhost host;
-    Virtualclock clock{host};
-    Game g{rnd, rec, &clock};
-    Fmmain& m = g.Main;
-    Settinglists& lists = g.Main.Lists;
-
+struct Endofgame : ::testing::Test, testkit::Virtualgame {
     Endofgame() {
-        g.Registertimers(host);
-        g.Form_Load();
-        clock.Sync();
         Act([&] { g.Menu_Click("Mnukey"); });
     }
-    template <class F> void Act(F handler) {
-        handler();
-        clock.Sync();
-    }
-    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
     // "You guess" with the menu's first setting: 10 colours, length 3, fixed order, no
     // repetition.
     void Start(const std::string& answer) {

@@ -2,6 +2,7 @@
 // playing itself to its win, and the start panels of "Computer guesses" with their time-outs.
 #include "play/game.h"
 #include "settings/settingtexts.h"
+#include "tests/play/gametesting.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -10,25 +11,7 @@
 namespace tc {
 namespace {
 
-struct Gamestart : ::testing::Test {
-    Seededrandom rnd{1};
-    Norecords rec;
-    Timerhost host;
-    Virtualclock clock{host};
-    Game g{rnd, rec, &clock};
-    Settinglists& lists = g.Main.Lists;
-    Fmmain& m = g.Main;
-
-    Gamestart() {
-        g.Registertimers(host);
-        g.Form_Load();
-        clock.Sync();
-    }
-    template <class F> void Act(F handler) {
-        handler();
-        clock.Sync();
-    }
-    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
+struct Gamestart : ::testing::Test, testkit::Virtualgame {
     void Choose(Combolist& list, const std::string& text) {
         ASSERT_TRUE(lists.Choose(list, text)) << text;
     }

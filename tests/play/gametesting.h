@@ -1,9 +1,12 @@
 #pragma once
 // Helpers shared by the game-level tests: a records keeper that keeps nothing, settings by their
-// parts, every valid code of a setting found by brute force, and the hint-agreement check.
+// parts, every valid code of a setting found by brute force, the hint-agreement check, and a
+// loaded game run in virtual time.
 #include "engine/codes.h"
 #include "play/autoplay.h"
 #include "play/game.h"
+#include "shell/timerhost.h"
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -75,6 +78,37 @@ inline std::string History(const Gamerecord& r, int upto) {
                std::to_string(r.Whites[u]) + ";";
     return out;
 }
+
+// A loaded game whose timers run in virtual time: `Act` runs a handler and then whatever timers
+// fall due, `Seconds` lets time pass.
+struct Virtualgame {
+    Seededrandom rnd{1};
+    Norecords rec;
+    Timerhost host;
+    Virtualclock clock{host};
+    Game g{rnd, rec, &clock};
+    Fmmain& m = g.Main;
+    Settinglists& lists = g.Main.Lists;
+
+    Virtualgame() {
+        g.Registertimers(host);
+        g.Form_Load();
+        clock.Sync();
+    }
+    template <class F> void Act(F handler) {
+        handler();
+        clock.Sync();
+    }
+    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
+    // Types the keys one by one into the input box; returns the ones it refused.
+    std::string Type(const std::string& keys) {
+        std::string refused;
+        for (char k : keys)
+            if (!g.Txtinput_KeyPress(k)) refused += k;
+        clock.Sync();
+        return refused;
+    }
+};
 
 // Records what the game reports, with a copy of the guesses at the moment of a detection.
 struct Eventlog : Gameobserver {

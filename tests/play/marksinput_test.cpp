@@ -3,6 +3,7 @@
 // the code.
 #include "play/game.h"
 #include "settings/settingtexts.h"
+#include "tests/play/gametesting.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -20,27 +21,10 @@ struct Rowlog : Gameobserver {
     std::vector<int> rows;
 };
 
-struct Marksinput : ::testing::Test {
-    Seededrandom rnd{1};
-    Norecords rec;
-    Timerhost host;
-    Virtualclock clock{host};
-    Game g{rnd, rec, &clock};
-    Fmmain& m = g.Main;
-    Settinglists& lists = g.Main.Lists;
+struct Marksinput : ::testing::Test, testkit::Virtualgame {
     Rowlog log;
 
-    Marksinput() {
-        g.Registertimers(host);
-        g.Form_Load();
-        clock.Sync();
-        g.Observer = &log;
-    }
-    template <class F> void Act(F handler) {
-        handler();
-        clock.Sync();
-    }
-    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
+    Marksinput() { g.Observer = &log; }
     void Keyboard() {
         Act([&] { g.Menu_Click("Mnukey"); });
     }
@@ -64,13 +48,6 @@ struct Marksinput : ::testing::Test {
         m.Optyesmark.Value = true;
         m.Optnomark.Value = false;
         Act([&] { g.Cmdokmark_Click(); });
-    }
-    std::string Type(const std::string& keys) {
-        std::string refused;
-        for (char k : keys)
-            if (!g.Txtinput_KeyPress(k)) refused += k;
-        clock.Sync();
-        return refused;
     }
     void Submit(const std::string& s) {
         ASSERT_TRUE(m.Frinput.Visible) << s;

@@ -12,26 +12,10 @@
 namespace tc {
 namespace {
 
-struct Playerguess : ::testing::Test {
-    Seededrandom rnd{1};
-    Norecords rec;
-    Timerhost host;
-    Virtualclock clock{host};
-    Game g{rnd, rec, &clock};
-    Fmmain& m = g.Main;
-    Settinglists& lists = g.Main.Lists;
-
+struct Playerguess : ::testing::Test, testkit::Virtualgame {
     Playerguess() {
-        g.Registertimers(host);
-        g.Form_Load();
-        clock.Sync();
         Act([&] { g.Menu_Click("Mnukey"); });
     }
-    template <class F> void Act(F handler) {
-        handler();
-        clock.Sync();
-    }
-    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
     // Opens the setting menu and picks "You guess" and then each choice in turn.
     void Menu(std::vector<std::pair<Combolist*, std::string>> choices = {}) {
         Act([&] { g.Mnuset_Click(); });
@@ -42,14 +26,6 @@ struct Playerguess : ::testing::Test {
         g.Plan.Answer = Str(answer);
         if (!errors.empty()) g.Plan.Errortrials = errors;
         Act([&] { g.Cmdstart_Click(); });
-    }
-    // Types the keys one by one; returns the ones the box refused.
-    std::string Type(const std::string& keys) {
-        std::string refused;
-        for (char k : keys)
-            if (!g.Txtinput_KeyPress(k)) refused += k;
-        clock.Sync();
-        return refused;
     }
     void Guess(const std::string& s) {
         ASSERT_TRUE(m.Frinput.Visible) << s;

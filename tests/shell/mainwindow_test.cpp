@@ -3,6 +3,7 @@
 // the display switch and the questions of the Game menu.
 #include "play/game.h"
 #include "settings/settingtexts.h"
+#include "tests/play/gametesting.h"
 
 #include <array>
 
@@ -18,25 +19,7 @@ const char* const Keys[13] = {"Icosetting", "Iconew",    "Icoload", "Icosave",  
                               "Icomusic",   "Icoani",    "Icodemo", "Icomouse", "Icokey",
                               "Icocolour",  "Iconumber", "Icoquit"};
 
-struct Mainwindow : ::testing::Test {
-    Seededrandom rnd{1};
-    Norecords rec;
-    Timerhost host;
-    Virtualclock clock{host};
-    Game g{rnd, rec, &clock};
-    Settinglists& lists = g.Main.Lists;
-
-    Mainwindow() {
-        g.Registertimers(host);
-        g.Form_Load();
-        clock.Sync();
-    }
-    // Runs a handler as the program does: the timers follow its changes at once.
-    template <class F> void Act(F handler) {
-        handler();
-        clock.Sync();
-    }
-    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
+struct Mainwindow : ::testing::Test, testkit::Virtualgame {
     void Choose(Combolist& list, const std::string& text) {
         ASSERT_TRUE(lists.Choose(list, text)) << text;
     }

@@ -2,7 +2,7 @@
 # Starts the program in Xvfb, opens the setting menu with Alt+G and Enter, picks "Watch computer
 # play", starts the game with Enter, waits for the win message, keeps screenshots, ends the game
 # and quits through the Game menu's Quit question.
-# Usage: watch_win.sh PROGRAM OUTPUT-FOLDER
+# Usage: watch_computer_play.sh PROGRAM OUTPUT-FOLDER
 shots=watch
 source "$(dirname "$0")/common.sh"
 
