@@ -71,6 +71,9 @@ void Game::Initialize() {
             else
                 Makecode("Guessstr", Rec, Setting, rnd_);
             Mark();
+            // The given rows are on the board, in grey, before the first guess of the game.
+            Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
+                       Rec.Currentstring);
             Processmark();
         }
     }

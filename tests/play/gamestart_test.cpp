@@ -88,6 +88,19 @@ TEST_F(Gamestart, EndingAYouGuessGameBeforeAnyGuessReturnsToIdle) {
     Expectidle();
 }
 
+TEST_F(Gamestart, YouGuessFromTheMiddleShowsTheGivenRowsInGrey) {
+    g.Plan.Starttrial = 4;
+    Start("You guess", "Middle");
+    EXPECT_EQ(g.Rec.Trial, 3);
+    int rows = 0;
+    for (const Drawop& op : m.Picrecord.Ops)
+        if (op.What == Drawop::Kind::Box && op.Box.Width == 280) {
+            EXPECT_EQ(op.Box.Outline, 0xC0C0C0u);
+            ++rows;
+        }
+    EXPECT_EQ(rows, 3 * 3); // three rows of the three-colour code
+}
+
 // ---- "Watch computer play" ----
 
 TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
