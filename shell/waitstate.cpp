@@ -49,7 +49,7 @@ bool Endmessage(const std::string& key) {
 
 } // namespace
 
-const Waitstate::Context* Waitstate::Find(const std::string& key, bool message) {
+std::span<const Waitstate::Context> Waitstate::Contexts(bool message) {
     using D = Default;
     // Panel contexts, set with `Setwait` without "+" or written straight. The help text of
     // "Frgetstring1" depends on the start trial: see `Helptext`.
@@ -134,14 +134,19 @@ const Waitstate::Context* Waitstate::Find(const std::string& key, bool message) 
          "want to delete the file.",
          D::Pressr2},
     };
-    if (message) {
-        for (const Context& c : messages)
-            if (key == c.Key) return &c;
-        return nullptr;
-    }
-    for (const Context& c : panels)
+    return message ? std::span<const Context>(messages) : std::span<const Context>(panels);
+}
+
+const Waitstate::Context* Waitstate::Find(const std::string& key, bool message) {
+    for (const Context& c : Contexts(message))
         if (key == c.Key) return &c;
     return nullptr;
+}
+
+std::vector<std::string> Waitstate::Contextkeys(bool message) {
+    std::vector<std::string> keys;
+    for (const Context& c : Contexts(message)) keys.push_back(c.Key);
+    return keys;
 }
 
 Waitstate::Waitstate(Shellactions& actions, Clock& clock, Fmmessage& message)

@@ -7,7 +7,9 @@
 #include "shell/messagebox.h"
 #include "shell/timer.h"
 #include "shell/timerhost.h"
+#include <span>
 #include <string>
+#include <vector>
 
 namespace tc {
 
@@ -82,6 +84,9 @@ public:
     void Showhelp();
     // The help text of a key as the status bar shows it, before padding.
     std::string Helptext(const std::string& key) const;
+    // The keys of every panel context, or of every message context: all the player may be
+    // asked to answer.
+    static std::vector<std::string> Contextkeys(bool message);
     // Removes a pushed message context.
     void Pop();
     // Closing a window that was pushed over a panel: the panel's wait starts again.
@@ -115,6 +120,7 @@ public:
 private:
     enum class Default;
     struct Context;
+    static std::span<const Context> Contexts(bool message);
     static const Context* Find(const std::string& key, bool message);
     void Takedefault(Default d);
     void Close() { message_.Visible = false; }

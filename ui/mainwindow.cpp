@@ -6,6 +6,7 @@
 #include "ui/filewindow.h"
 #include "ui/icons.h"
 #include "ui/inputs.h"
+#include "ui/manual.h"
 #include "ui/picturewidget.h"
 #include "ui/scenery.h"
 #include "ui/statwindows.h"
@@ -198,6 +199,11 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
         game_.About, folder_, [this] { act([this] { game_.Cmdokabout_Click(); }); }, this);
     instr_ = new Instrdialog(
         game_.Instr, folder_, [this] { act([this] { game_.Cmdokinstr_Click(); }); }, this);
+    // The manual's name in the instructions opens it; the instructions stay as they are.
+    manual_ = std::make_unique<Manualopener>(folder_);
+    new Manuallink(
+        game_.Instr.Picinstr, [this] { manual_->Open(); },
+        instr_->findChild<Picturewidget*>("Picinstr"));
     statbox_ = new Statdialog(
         game_.Statbox, [this] { act([this] { game_.Statbox_Close(); }); }, this);
     // A window of its own, not tied to the main window, which is hidden while it shows.

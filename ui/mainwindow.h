@@ -24,6 +24,7 @@ namespace tc::ui {
 class Messagedialog;
 class Aboutdialog;
 class Instrdialog;
+class Manualopener;
 class Statwindow;
 class Statdialog;
 class Filewindow;
@@ -47,6 +48,7 @@ public:
     Messagedialog* messagebox() const { return message_; }
     Aboutdialog* aboutbox() const { return about_; }
     Instrdialog* instructions() const { return instr_; }
+    Manualopener& manual() const { return *manual_; }
     Statwindow* statistics() const { return stat_.get(); }
     Statdialog* statbox() const { return statbox_; }
     Filewindow* filedialog() const { return files_; }
@@ -95,6 +97,7 @@ private:
     Statdialog* statbox_;
     Filewindow* files_;
     std::unique_ptr<Statwindow> stat_;
+    std::unique_ptr<Manualopener> manual_;
     QMenu* gamemenu_ = nullptr;
     std::vector<std::pair<const Control*, QPushButton*>> buttons_;
     bool closing_ = false;

@@ -5,6 +5,7 @@
 #include "ui/dialogs.h"
 #include "ui/inputs.h"
 #include "ui/mainwindow.h"
+#include "ui/manual.h"
 #include "ui/timerdriver.h"
 #include "windowfixture.h"
 #include <QAction>
@@ -18,7 +19,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <gtest/gtest.h>
 #include <memory>
@@ -248,6 +251,46 @@ TEST_F(Window, InstructionsCloseWithTheirCloseBoxAsWithOk) {
     EXPECT_FALSE(instr->isVisible());
     EXPECT_FALSE(game.Instr.Visible);
     EXPECT_EQ(game.Wait.Key(), "Picfore");
+}
+
+TEST_F(Window, TheManualsNameInTheInstructionsOpensItInABrowserOrInAWindowOfTheGame) {
+    QTemporaryDir folder;
+    QFile page(folder.filePath("Vbintro.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><head><title>Tintcipher manual</title></head><body>Roles</body></html>");
+    page.close();
+    tc::ui::Manualopener& manual = window->manual();
+    manual.Folders = {folder.path()};
+    QList<QUrl> asked;
+    bool browser = true;
+    manual.Browser = [&](const QUrl& url) { return asked << url, browser; };
+
+    action("Mnuinstr")->trigger();
+    auto* link = window->instructions()->findChild<QAbstractButton*>("Vbintro.html");
+    ASSERT_NE(link, nullptr);
+    ASSERT_TRUE(link->isVisible());
+    // The link lies over the painted name, on the last line of the text.
+    const QImage text = window->instructions()->findChild<QWidget*>("Picinstr")->grab().toImage();
+    int ink = 0;
+    for (int x = link->x(); x < link->x() + link->width(); ++x)
+        ink += qGray(text.pixel(x, link->y() + link->height() / 2)) < 100;
+    EXPECT_GT(ink, 4);
+
+    QTest::mouseClick(link, Qt::LeftButton);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0], QUrl::fromLocalFile(folder.filePath("Vbintro.html")));
+    EXPECT_EQ(manual.Window(), nullptr);
+
+    // No browser: the game's own window shows it, and the keyboard reaches the link too.
+    browser = false;
+    link->setFocus();
+    QTest::keyClick(link, Qt::Key_Space);
+    ASSERT_NE(manual.Window(), nullptr);
+    EXPECT_TRUE(manual.Window()->isVisible());
+    EXPECT_EQ(manual.Window()->windowTitle(), "Tintcipher manual");
+    EXPECT_EQ(manual.Window()->findChild<QTextBrowser*>()->toPlainText(), "Roles");
+    EXPECT_TRUE(game.Instr.Visible); // the instructions wait for their own OK
+    EXPECT_EQ(game.Wait.Key(), "Instruct+Picfore");
 }
 
 TEST_F(Window, TickMarksFollowTheModelEvenWhenClickedAgain) {

@@ -1,0 +1,121 @@
+#include "ui/manual.h"
+
+#include "ui/picturewidget.h"
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace tc::ui {
+
+namespace {
+
+const QString Manualname = "Vbintro.html";
+
+} // namespace
+
+Manualopener::Manualopener(const QString& programfolder)
+    : Folders{QCoreApplication::applicationDirPath(), programfolder},
+      Browser([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
+
+Manualopener::~Manualopener() = default;
+
+QString Manualopener::Path() const {
+    for (const QString& folder : Folders) {
+        const QString path = QDir(folder).absoluteFilePath(Manualname);
+        if (QFileInfo(path).isFile()) return path;
+    }
+    return {};
+}
+
+void Manualopener::Open() {
+    const QString path = Path();
+    if (!path.isEmpty() && Browser(QUrl::fromLocalFile(path))) return;
+    if (!window_) {
+        window_ = std::make_unique<QDialog>();
+        window_->setObjectName("Manual");
+        window_->resize(780, 640);
+        text_ = new QTextBrowser(window_.get());
+        text_->setObjectName("Manualtext");
+        text_->setOpenExternalLinks(true);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window_.get());
+        QObject::connect(buttons, &QDialogButtonBox::rejected, window_.get(), &QDialog::reject);
+        auto* layout = new QVBoxLayout(window_.get());
+        layout->addWidget(text_);
+        layout->addWidget(buttons);
+    }
+    if (path.isEmpty()) {
+        text_->setPlainText(Manualname + " is not in the programme's folder.");
+        window_->setWindowTitle(Manualname);
+    } else {
+        text_->setSource(QUrl::fromLocalFile(path));
+        window_->setWindowTitle(text_->documentTitle());
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+Manuallink::Manuallink(const Picture& picture, std::function<void()> open, QWidget* picturewidget)
+    : QAbstractButton(picturewidget), picture_(picture) {
+    setObjectName(Manualname);
+    setText(Manualname);
+    setAccessibleName(Manualname);
+    setAccessibleDescription("Opens the player's manual");
+    setToolTip("Open the player's manual");
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::clicked, this, [open] { open(); });
+    Place();
+}
+
+// Over the words as the picture paints them: its text at its place, in the widget's font with
+// the text's size and weight.
+void Manuallink::Place() {
+    for (const Drawop& op : picture_.Ops) {
+        const std::string& line = op.Text.Text;
+        const size_t at = line.find(Manualname.toStdString());
+        if (op.What != Drawop::Kind::Text || at == std::string::npos) continue;
+        QFont font = parentWidget()->font();
+        font.setPointSizeF(op.Text.Size);
+        font.setBold(op.Text.Bold);
+        font.setItalic(op.Text.Italic);
+        setFont(font);
+        const QFontMetricsF metrics(font, parentWidget());
+        const double left = op.Text.X / Twipsperpixel +
+                            metrics.horizontalAdvance(QString::fromStdString(line.substr(0, at)));
+        setGeometry(QRectF(left, op.Text.Y / Twipsperpixel, metrics.horizontalAdvance(Manualname),
+                           metrics.height() + 2)
+                        .toAlignedRect());
+        return;
+    }
+    hide();
+}
+
+void Manuallink::showEvent(QShowEvent* event) {
+    Place();
+    QAbstractButton::showEvent(event);
+}
+
+// The words are the picture's; the link adds the underline, and the focus frame when it has
+// the keyboard.
+void Manuallink::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const double baseline = QFontMetricsF(font(), this).ascent() + 1.5;
+    painter.setPen(QPen(underMouse() ? QColor(0x00, 0x00, 0xC0) : QColor(Qt::black), 1));
+    painter.drawLine(QPointF(0, baseline), QPointF(width(), baseline));
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+}
+
+} // namespace tc::ui
