@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace tc::ui {
@@ -18,6 +19,27 @@ namespace tc::ui {
 namespace {
 
 const QString Manualname = "Vbintro.html";
+
+// Pictures made for screens of twice the density, named "...@2x.png", are shown at the page's
+// size smoothly, rather than thinned out pixel by pixel.
+class Manualview : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        const QVariant data = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource || !name.path().endsWith("@2x.png")) return data;
+        QImage image = data.value<QImage>();
+        if (image.isNull()) image.loadFromData(data.toByteArray());
+        if (image.isNull()) return data;
+        const qreal ratio = devicePixelRatioF();
+        image =
+            image.scaled(image.size() * ratio / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+        return image;
+    }
+};
 
 } // namespace
 
@@ -42,7 +64,7 @@ void Manualopener::Open() {
         window_ = std::make_unique<QDialog>();
         window_->setObjectName("Manual");
         window_->resize(780, 640);
-        text_ = new QTextBrowser(window_.get());
+        text_ = new Manualview(window_.get());
         text_->setObjectName("Manualtext");
         text_->setOpenExternalLinks(true);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window_.get());
