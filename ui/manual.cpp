@@ -93,6 +93,7 @@ Manuallink::Manuallink(const Picture& picture, std::function<void()> open, QWidg
     setAccessibleDescription("Opens the player's manual");
     setToolTip("Open the player's manual");
     setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover); // the underline changes colour under the mouse
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this, [open] { open(); });
     Place();
