@@ -15,44 +15,65 @@ struct Spec {
     const char* Repeat;
     const char* Order;
     const char* Code;
-    std::vector<const char*> Given; // the rows the computer fills in before a middle start
+    std::vector<const char*> Given = {}; // the rows the computer fills in before a middle start
     std::vector<const char*> Guesses;
+    const char* Errors = "";  // the trials whose hints are wrong: "May contain error(s)"
+    size_t Claimafter = 0;    // the Error button is pressed after this many guesses
+    bool Stopatclaim = false; // the board as it was when the error was claimed
 };
 
-// Every example ends with the code found, so the answer frame shows it.
+// The examples end with the code found, so the answer frame shows it; or at a claim.
 const Spec Specs[] = {
-    {"random",
-     "6",
-     "4",
-     "No repetition",
-     "Random order",
-     "3025",
-     {},
-     {"0123", "4501", "3052", "3025"}},
-    {"fixed",
-     "6",
-     "4",
-     "Each colour at most 2 times",
-     "Fixed order",
-     "0235",
-     {},
-     {"0011", "0123", "1245", "0235"}},
-    {"blanks",
-     "7",
-     "Unspecified (3 - 5)",
-     "No repetition",
-     "Random order",
-     "2b04b",
-     {},
-     {"01234", "20b4b", "2b04b"}},
-    {"middle",
-     "6",
-     "4",
-     "No repetition",
-     "Random order",
-     "3025",
-     {"0145", "2310", "5432"},
-     {"3520", "3025"}},
+    {.Name = "random",
+     .Colours = "6",
+     .Length = "4",
+     .Repeat = "No repetition",
+     .Order = "Random order",
+     .Code = "3025",
+     .Guesses = {"0123", "4501", "3052", "3025"}},
+    {.Name = "fixed",
+     .Colours = "6",
+     .Length = "4",
+     .Repeat = "Each colour at most 2 times",
+     .Order = "Fixed order",
+     .Code = "0235",
+     .Guesses = {"0011", "0123", "1245", "0235"}},
+    {.Name = "blanks",
+     .Colours = "7",
+     .Length = "Unspecified (3 - 5)",
+     .Repeat = "No repetition",
+     .Order = "Random order",
+     .Code = "2b04b",
+     .Guesses = {"01234", "20b4b", "2b04b"}},
+    {.Name = "middle",
+     .Colours = "6",
+     .Length = "4",
+     .Repeat = "No repetition",
+     .Order = "Random order",
+     .Code = "3025",
+     .Given = {"0145", "2310", "5432"},
+     .Guesses = {"3520", "3025"}},
+    // The second hint is wrong, and the two first hints cannot both be true: a claim at once
+    // is right.
+    {.Name = "claim",
+     .Colours = "6",
+     .Length = "4",
+     .Repeat = "No repetition",
+     .Order = "Random order",
+     .Code = "3025",
+     .Guesses = {"0123", "4501"},
+     .Errors = "2",
+     .Claimafter = 2,
+     .Stopatclaim = true},
+    {.Name = "corrected",
+     .Colours = "6",
+     .Length = "4",
+     .Repeat = "No repetition",
+     .Order = "Random order",
+     .Code = "3025",
+     .Guesses = {"0123", "4501", "3052", "3025"},
+     .Errors = "2",
+     .Claimafter = 2},
 };
 
 const char* const Colournames[10] = {"red",  "orange",  "yellow", "green", "cyan",
@@ -78,7 +99,8 @@ std::string Count(int n, const std::string& what) {
 std::string Rowstext(const Game& g) {
     const bool numbers = g.Main.Displaymode == "Number";
     std::string out;
-    for (int t = 1; t <= g.Rec.Finaltrial; ++t) {
+    const int rows = g.Rec.Status == "Win" ? g.Rec.Finaltrial : g.Rec.Trial;
+    for (int t = 1; t <= rows; ++t) {
         out += "Trial " + std::to_string(t);
         if (t < g.Setting.Starttrial) out += " (filled in by the computer, in grey)";
         out += ": " + Positions(g.Rec.Guesses[t], numbers) + "; ";
@@ -86,6 +108,12 @@ std::string Rowstext(const Game& g) {
             out += Count(g.Rec.Blacks[t], "grey");
         else
             out += Count(g.Rec.Blacks[t], "black") + " and " + Count(g.Rec.Whites[t], "white");
+        // A wrong hint still standing, with what it should have been.
+        for (size_t i = 0; g.Rec.Errorpending && i < g.Rec.Trueblacks.size(); ++i)
+            if (g.Rec.Errortrials[i] - '0' == t)
+                out += ", a wrong hint: the true one is " +
+                       Count(g.Rec.Trueblacks[i] - '0', "black") + " and " +
+                       Count(g.Rec.Truewhites[i] - '0', "white");
         out += ". ";
     }
     out.pop_back();
@@ -116,25 +144,32 @@ Example Playexample(const std::string& name, const std::string& display) {
                               {&l.Cblength, spec->Length},
                               {&l.Cbrepeat, spec->Repeat},
                               {&l.Cborder, spec->Order},
-                              {&l.Cbhint, "No error"},
+                              {&l.Cbhint, *spec->Errors ? "May contain error(s)" : "No error"},
                               {&l.Cbstart, middle ? "Middle" : "Trial 1"}})
         if (!l.Choose(*list, text)) fail(std::string("the lists do not offer ") + text);
     g.Setinputmethod("Keyboard");
     g.Setdisplay(display);
     g.Plan.Answer = spec->Code;
+    g.Plan.Errortrials = spec->Errors;
     if (middle) {
         g.Plan.Starttrial = static_cast<int>(spec->Given.size()) + 1;
         for (const char* row : spec->Given) g.Plan.Rows.push_back(row);
     }
     g.Cmdstart_Click();
-    for (const char* guess : spec->Guesses) {
-        if (!g.Main.Frinput.Visible) fail("no guess is asked for before " + std::string(guess));
-        for (const char* k = guess; *k; ++k)
-            if (!g.Txtinput_KeyPress(*k)) fail("the input refuses " + std::string(guess));
+    for (size_t n = 0; n < spec->Guesses.size(); ++n) {
+        const std::string guess = spec->Guesses[n];
+        if (!g.Main.Frinput.Visible) fail("no guess is asked for before " + guess);
+        for (char k : guess)
+            if (!g.Txtinput_KeyPress(k)) fail("the input refuses " + guess);
         g.Cmdsubnum_Click();
         if (g.Main.Frshowresult.Visible) g.Cmdshowresult_Click();
+        if (n + 1 != spec->Claimafter) continue;
+        if (spec->Stopatclaim) break;
+        g.Cmderror_Click();
+        if (g.Message.Tag != "Continue Playing") fail("the claim is not found right");
+        g.Messagebutton("Cmdmid");
     }
-    if (g.Rec.Status != "Win") fail("the last guess does not find the code");
+    if (!spec->Stopatclaim && g.Rec.Status != "Win") fail("the last guess does not find the code");
 
     Example e;
     e.Name = name;
@@ -142,6 +177,8 @@ Example Playexample(const std::string& name, const std::string& display) {
     e.Board = g.Main.Picrecord;
     e.Code = g.Main.Picanswer;
     e.Boardtext = Rowstext(g);
+    // Only a game that ended shows its code.
+    if (!g.Main.Franswer.Visible) e.Code.Cls();
     e.Codetext = "The secret code: " + Positions(g.Rec.Answer, e.Display == "Number") + ".";
     return e;
 }

@@ -134,8 +134,9 @@ void Generate(const QString& source, const QString& folder) {
         const QString stem = "Manual/" + name + "-" + display;
         // Each picture in a block of its own, also for viewers that know no figure.
         out << indent + "<figure>";
-        out << indent + "  <div>" +
-                   Imgtag(folder, stem + "-code@2x.png", Render(e.Code), e.Codetext) + "</div>";
+        if (!e.Code.Ops.empty())
+            out << indent + "  <div>" +
+                       Imgtag(folder, stem + "-code@2x.png", Render(e.Code), e.Codetext) + "</div>";
         out << indent + "  <div>" +
                    Imgtag(folder, stem + "@2x.png", Render(Rowsonly(e.Board)), e.Boardtext) +
                    "</div>";
