@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStyleOptionFocusRect>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -45,7 +47,33 @@ protected:
 
 Manualopener::Manualopener(const QString& programfolder)
     : Folders{QCoreApplication::applicationDirPath(), programfolder},
-      Browser([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
+      Browser([this](const QUrl& url) { return Desktopopen(url); }) {}
+
+// Where the desktop is reached through xdg-open, its answer is awaited: it only says whether a
+// browser could show the page after it tried, and the desktop services take a started helper
+// for success.
+bool Manualopener::Desktopopen(const QUrl& url) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString helper = QStandardPaths::findExecutable("xdg-open");
+    if (!helper.isEmpty()) {
+        auto* run = new QProcess;
+        QObject::connect(run, &QProcess::finished, reports_.get(),
+                         [this, run](int code, QProcess::ExitStatus status) {
+                             run->deleteLater();
+                             if (status != QProcess::NormalExit || code != 0) Showwindow();
+                         });
+        QObject::connect(run, &QProcess::errorOccurred, reports_.get(),
+                         [this, run](QProcess::ProcessError error) {
+                             if (error != QProcess::FailedToStart) return;
+                             run->deleteLater();
+                             Showwindow();
+                         });
+        run->start(helper, {url.toString()});
+        return true;
+    }
+#endif
+    return QDesktopServices::openUrl(url);
+}
 
 Manualopener::~Manualopener() = default;
 
@@ -60,6 +88,11 @@ QString Manualopener::Path() const {
 void Manualopener::Open() {
     const QString path = Path();
     if (!path.isEmpty() && Browser(QUrl::fromLocalFile(path))) return;
+    Showwindow();
+}
+
+void Manualopener::Showwindow() {
+    const QString path = Path();
     if (!window_) {
         window_ = std::make_unique<QDialog>();
         window_->setObjectName("Manual");

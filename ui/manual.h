@@ -20,18 +20,26 @@ public:
     explicit Manualopener(const QString& programfolder);
     ~Manualopener();
 
-    QStringList Folders;                      // searched in order for Vbintro.html
-    std::function<bool(const QUrl&)> Browser; // the desktop's; false when it could not open
+    QStringList Folders; // searched in order for Vbintro.html
+    // Hands the manual to the desktop; false when it could not. A browser that fails after
+    // it was started calls `Showwindow` itself.
+    std::function<bool(const QUrl&)> Browser;
 
     // The manual's full path, or empty when no folder holds it.
     QString Path() const;
     void Open();
-    // The game's own window on the manual; null until it was needed.
+    // The game's own window on the manual.
+    void Showwindow();
+    // That window; null until it was needed.
     QDialog* Window() const { return window_.get(); }
 
 private:
+    bool Desktopopen(const QUrl& url);
+
     std::unique_ptr<QDialog> window_; // a window of its own, so a modal dialog does not block it
     QTextBrowser* text_ = nullptr;
+    // Ends the browsers' reports when the opener goes.
+    std::unique_ptr<QObject> reports_ = std::make_unique<QObject>();
 };
 
 // The manual's name where a picture's display list prints it, as a link over the painted words:

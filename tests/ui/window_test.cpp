@@ -291,6 +291,23 @@ TEST_F(Window, TheManualsNameInTheInstructionsOpensItInABrowserOrInAWindowOfTheG
     EXPECT_EQ(manual.Window()->findChild<QTextBrowser*>()->toPlainText(), "Roles");
     EXPECT_TRUE(game.Instr.Visible); // the instructions wait for their own OK
     EXPECT_EQ(game.Wait.Key(), "Instruct+Picfore");
+
+    // The desktop's helper started, but no browser could show the page: the game shows it.
+    QFile helper(folder.filePath("xdg-open"));
+    ASSERT_TRUE(helper.open(QIODevice::WriteOnly));
+    helper.write("#!/bin/sh\necho \"$1\" > \"$0.asked\"\nexit 4\n");
+    helper.close();
+    helper.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.path().toLocal8Bit());
+    tc::ui::Manualopener desktop(folder.path());
+    desktop.Open();
+    qputenv("PATH", path);
+    EXPECT_TRUE(waitfor([&] { return desktop.Window() && desktop.Window()->isVisible(); }, 5000));
+    QFile handed(folder.filePath("xdg-open.asked"));
+    ASSERT_TRUE(handed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QUrl(handed.readAll().trimmed()),
+              QUrl::fromLocalFile(folder.filePath("Vbintro.html")));
 }
 
 TEST_F(Window, TickMarksFollowTheModelEvenWhenClickedAgain) {
