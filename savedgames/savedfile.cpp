@@ -2,6 +2,7 @@
 
 #include "engine/codes.h"
 #include "play/game.h"
+#include "shell/filewrite.h"
 
 #include <algorithm>
 #include <fstream>
@@ -513,25 +514,8 @@ std::string Writesavedgame(const std::filesystem::path& path, const Savedgame& g
     std::error_code ec;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     if (!fs::is_directory(folder, ec)) return "the folder " + folder.string() + " does not exist";
-    fs::path temporary = path;
-    temporary += ".partial";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return "the file " + temporary.string() + " cannot be created";
-        out.write(reinterpret_cast<const char*>(record.Bytes.data()),
-                  static_cast<std::streamsize>(record.Bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return "the file " + path.string() + " cannot be written";
-        }
-    }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return "the file " + path.string() + " cannot be replaced: " + ec.message();
-    }
+    if (const std::error_code failed = Replacefile(path, record.Bytes))
+        return "the file " + path.string() + " cannot be written: " + failed.message();
     return "";
 }
 

@@ -1,9 +1,11 @@
 // The single-instance lock between real processes: copies started together, and a holder that is
 // killed. Processes are made with fork, so these run where POSIX is.
 #include "shell/platform.h"
+#include "shell/filewrite.h"
 #include "shell/title.h"
 
 #include "tests/records/recordtesting.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -35,6 +37,42 @@ TEST(Instancelock, OneHolderAtATimeAndAnUnopenableFileIsNotBusy) {
 
     EXPECT_FALSE(Instancelock::Acquire(folder.Path() / "no" / "such" / "lock", second));
     EXPECT_EQ(second, Outcome::Failed);
+}
+
+TEST(Replacefile, NeverThroughAPlantedNameAndNothingLeftBeside) {
+    Tempfolder folder;
+    const fs::path victim = folder.Path() / "victim", link = folder.Path() / "link",
+                   dangling = folder.Path() / "dangling", nothing = folder.Path() / "nothing";
+    testkit::Putbytes(victim, {'m', 'i', 'n', 'e'});
+    fs::create_symlink(victim, link);
+    fs::create_symlink(nothing, dangling);
+    std::error_code ec;
+    for (const fs::path& planted : {victim, link, dangling}) {
+        EXPECT_FALSE(Newfile::Create(planted, ec)) << planted;
+        EXPECT_EQ(ec, std::errc::file_exists) << planted;
+    }
+    EXPECT_FALSE(fs::exists(nothing));
+
+    // A file replaced whole, with the time asked for; the links planted are still links and
+    // their target is untouched; no temporary file is left, after a failure neither.
+    const fs::path file = folder.Path() / "file";
+    const auto time = fs::last_write_time(victim) - std::chrono::hours(30);
+    EXPECT_FALSE(Replacefile(file, std::vector<unsigned char>{1, 2, 3}, time));
+    EXPECT_FALSE(Replacefile(file, std::vector<unsigned char>{4, 5}));
+    EXPECT_EQ(testkit::Filebytes(file), (std::vector<unsigned char>{4, 5}));
+    EXPECT_FALSE(Replacefile(file, std::vector<unsigned char>{6}, time));
+    EXPECT_EQ(fs::last_write_time(file), time);
+    EXPECT_EQ(Replacefile(folder.Path() / "no" / "file", std::vector<unsigned char>{7}),
+              std::errc::no_such_file_or_directory);
+    fs::create_directories(folder.Path() / "taken" / "inside");
+    EXPECT_TRUE(Replacefile(folder.Path() / "taken", std::vector<unsigned char>{8}));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(testkit::Filebytes(victim), (std::vector<unsigned char>{'m', 'i', 'n', 'e'}));
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder.Path()))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"dangling", "file", "link", "taken", "victim"}));
 }
 
 #ifndef _WIN32
