@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -20,7 +21,8 @@ namespace tc {
 std::unique_ptr<Instancelock> Instancelock::Acquire(const std::filesystem::path& file,
                                                     Outcome& outcome) {
     outcome = Outcome::Failed;
-    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
+    // Reading is all a lock needs, so a file another user made stays usable.
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_READ,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
@@ -94,6 +96,16 @@ bool Syncfolder(const std::filesystem::path&, std::error_code& ec) {
     return true;
 }
 
+std::error_code Writeaccess(const std::filesystem::path& folder) {
+    // The system's access test does not see access lists, so a file is made and removed: one
+    // of a name the system draws, so that nobody else's file is ever touched.
+    wchar_t name[MAX_PATH];
+    if (!GetTempFileNameW(folder.c_str(), L"tc", 0, name))
+        return {static_cast<int>(GetLastError()), std::system_category()};
+    DeleteFileW(name);
+    return {};
+}
+
 std::filesystem::path Userdatafolder() {
     const wchar_t* base = _wgetenv(L"LOCALAPPDATA");
     if (!base || !*base) return {};
@@ -105,8 +117,19 @@ std::filesystem::path Userdatafolder() {
 std::unique_ptr<Instancelock> Instancelock::Acquire(const std::filesystem::path& file,
                                                     Outcome& outcome) {
     outcome = Outcome::Failed;
-    // Close-on-exec: a program started by the holder must not keep the lock alive after it.
-    const int fd = open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // Read-only, so a lock file left by another user of a shared folder serves as well; never
+    // through a link, and close-on-exec, so a program started by the holder does not keep the
+    // lock alive after it.
+    const int flags = O_RDONLY | O_NOFOLLOW | O_CLOEXEC;
+    int fd = open(file.c_str(), flags);
+    if (fd < 0 && errno == ENOENT) {
+        fd = open(file.c_str(), flags | O_CREAT | O_EXCL, 0644);
+        // Whatever the umask, the next user must be able to open it.
+        if (fd >= 0)
+            fchmod(fd, 0644);
+        else if (errno == EEXIST)
+            fd = open(file.c_str(), flags);
+    }
     if (fd < 0) return nullptr;
     // flock belongs to the open file, so a second open in the same process is refused too; the
     // kernel drops it when the last descriptor closes, also when the holder is killed.
@@ -182,6 +205,12 @@ bool Syncfolder(const std::filesystem::path& folder, std::error_code& ec) {
     if (!ok) ec.assign(errno, std::generic_category());
     close(fd);
     return ok;
+}
+
+std::error_code Writeaccess(const std::filesystem::path& folder) {
+    // Asks without writing: permissions, access lists and read-only mounts are all in the answer.
+    if (access(folder.c_str(), W_OK | X_OK) == 0) return {};
+    return {errno, std::generic_category()};
 }
 
 std::filesystem::path Userdatafolder() {

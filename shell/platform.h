@@ -15,7 +15,8 @@ public:
     // Busy: another holder has the lock. Failed: the file cannot be opened or created.
     enum class Outcome { Taken, Busy, Failed };
     // Takes the lock on `file` (created when missing) without waiting; nothing when it is not
-    // taken, and `outcome` says why.
+    // taken, and `outcome` says why. The lock needs only the right to read the file, and the
+    // file is made readable by all, so whoever may run the program may hold it in turn.
     static std::unique_ptr<Instancelock> Acquire(const std::filesystem::path& file,
                                                  Outcome& outcome);
     ~Instancelock();
@@ -58,6 +59,11 @@ private:
 // Returns once the names in `folder` (a rename just made) are on the disk. True where the system
 // keeps them without being asked.
 bool Syncfolder(const std::filesystem::path& folder, std::error_code& ec);
+
+// The file system's answer whether files may be made and removed in `folder`: no error when
+// they may, else the reason (permission denied, a read-only file system ...). Nothing is left
+// behind, and two programs asking at once never disturb each other.
+std::error_code Writeaccess(const std::filesystem::path& folder);
 
 // Where a program installed in a folder it may not write keeps its own copy of the data:
 // %LOCALAPPDATA%\Tintcipher on Windows, $XDG_DATA_HOME/tintcipher or ~/.local/share/tintcipher
