@@ -521,7 +521,11 @@ std::string Writesavedgame(const std::filesystem::path& path, const Savedgame& g
 
 Decoded Readsavedgame(const std::filesystem::path& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return {std::nullopt, "it is a folder"};
+    const std::filesystem::file_status st = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(st)) return {std::nullopt, "it is a folder"};
+    // A pipe or a device could keep the reader waiting for ever.
+    if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st))
+        return {std::nullopt, "it is not a regular file"};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {std::nullopt, "the file cannot be opened"};
     std::vector<uint8_t> bytes(Savedrecordlength);

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -110,6 +112,47 @@ TEST(Cli, UsageErrorsPlayNothing) {
         ASSERT_FALSE(r.err.empty()) << args;
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << args << "\n" << r.err;
     }
+}
+
+TEST(Cli, EveryUsageErrorIsOneLineOnStandardErrorNamingWhatIsAccepted) {
+    const std::string setting = "--colours 6 --length 4 --order random ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "a command is needed: play, simulate, show-game or records"},
+        {"frobnicate", "a command is one of play, simulate, show-game or records"},
+        {"simulate " + setting + "--repeat any --unspecified --unspecified",
+         "--unspecified given twice"},
+        {"simulate " + setting + "--repeat ANY", "--repeat takes none, any or a number 2..3"},
+        {"simulate " + setting + "--repeat any --threads 1000",
+         "--threads takes a number 1..256, not 1000"},
+        {"simulate " + setting + "--repeat any --threads 123456789012345678901234567890",
+         "--threads takes a number 1..256"},
+        {"simulate --colours 6x --length 4 --repeat any --order random",
+         "--colours takes a number 5..10, not '6x'"},
+        {"simulate --length 4 --repeat any --order random", "missing --colours (5..10)"},
+        {"simulate " + setting + "--repeat any --code 0255",
+         "the options here are --colours, --length, --repeat, --order, --colour-order, "
+         "--threads and --unspecified"},
+        {"show-game", "show-game takes one file"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Clirun r = Cli(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_NE(r.err.find(message), std::string::npos) << args << "\n" << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << args << "\n" << r.err;
+    }
+
+    // A pipe is refused at once; a file name's control characters are shown escaped.
+    const std::filesystem::path fifo =
+        std::filesystem::temp_directory_path() / ("tintcipher_fifo_" + std::to_string(getpid()));
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    Clirun r = Cli("show-game '" + fifo.string() + "'");
+    std::filesystem::remove(fifo);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "tintcipher-cli: " + fifo.string() + ": it is not a regular file\n");
+    r = Cli("show-game 'no\x1b[2J\nsuch\x7f'");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "tintcipher-cli: no\\x1B[2J\\x0Asuch\\x7F: the file cannot be opened\n");
 }
 
 TEST(Cli, SimulationDoesNotDependOnThreads) {
