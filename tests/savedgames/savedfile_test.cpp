@@ -2,6 +2,7 @@
 
 #include "engine/codes.h"
 #include "tests/play/gametesting.h"
+#include "tests/records/recordtesting.h"
 
 #include <gtest/gtest.h>
 
@@ -685,13 +686,12 @@ TEST_F(Savedfilefiles, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_NE(r.find("more than the 722"), std::string::npos) << r;
     EXPECT_EQ(Contents(p), old);
 
-    // A link planted where the temporary file once went: its target stays as it was.
-    fs::path planted = p;
-    planted += ".partial";
-    fs::create_symlink(dir / "victim", planted);
-    ASSERT_EQ(Writesavedgame(p, Youguessinplay()), "");
-    EXPECT_FALSE(fs::exists(dir / "victim"));
-    fs::remove(planted);
+    // The disk fills up while the record is written.
+    {
+        testkit::Fulldisk full(100);
+        EXPECT_NE(Writesavedgame(p, Playermarkinginplay()), "");
+    }
+    EXPECT_EQ(Contents(p), old);
 
     // The name to write is a folder: the move into place fails and nothing is left behind.
     fs::create_directories(dir / "folder.tc" / "inside");

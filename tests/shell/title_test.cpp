@@ -314,36 +314,25 @@ TEST(Startup, SecondCopyOfTheSameFolderIsRefusedUntilTheFirstEnds) {
 TEST(Programfolder, OnlyADeniedRightMovesTheRecordsAndThePlayerIsToldOnce) {
     Tempfolder exe, home;
     const fs::path user = home.Path() / "data" / "tintcipher";
-    EXPECT_FALSE(Writeaccess(exe.Path()));
     EXPECT_EQ(Programfolder(exe.Path(), user), exe.Path());
     // A full disk or a passing fault keeps the executable's folder and makes nothing elsewhere.
-    for (const std::errc fault : {std::errc::no_space_on_device, std::errc::io_error,
-                                  std::errc::too_many_files_open_in_system}) {
-        const Started s = Startup(exe.Path(), 1024, user,
-                                  [fault](const fs::path&) { return std::make_error_code(fault); });
-        EXPECT_EQ(s.Verdict, Startverdict::Run);
-        EXPECT_EQ(s.Folder, exe.Path());
-        EXPECT_TRUE(s.Notice.empty());
+    for (const std::errc fault : {std::errc::no_space_on_device, std::errc::io_error}) {
+        const auto failing = [fault](const fs::path&) { return std::make_error_code(fault); };
+        EXPECT_EQ(Startup(exe.Path(), 1024, user, failing).Folder, exe.Path());
     }
     EXPECT_FALSE(fs::exists(user));
-
     // Denied in the "Winners" folder alone is denied: the user's folder, said once.
     Makefile(exe.Path() / "Winners" / "Winners5");
     const auto denied = [&](const fs::path& f) {
         return f == exe.Path() / "Winners" ? std::make_error_code(std::errc::permission_denied)
                                            : std::error_code();
     };
-    for (int start = 0; start < 2; ++start) {
+    for (const size_t lines : {2u, 0u}) {
         const Started s = Startup(exe.Path(), 1024, user, denied);
-        EXPECT_EQ(s.Verdict, Startverdict::Run);
         EXPECT_EQ(s.Folder, user);
-        EXPECT_TRUE(fs::is_regular_file(user / "Winners" / "Winners5"));
-        EXPECT_EQ(s.Notice.size(), start == 0 ? 2u : 0u);
-        if (start == 0) {
-            EXPECT_EQ(s.Notice[1], "Your TOP FIVE lists, statistics and saved games are kept in " +
-                                       user.string() + ".");
-        }
+        EXPECT_EQ(s.Notice.size(), lines);
     }
+    EXPECT_TRUE(fs::is_regular_file(user / "Winners" / "Winners5"));
     EXPECT_EQ(Programfolder(exe.Path() / "not-there", user), user);
     // With no user folder known, the executable's folder is all there is.
     EXPECT_EQ(Programfolder(exe.Path(), {}, denied), exe.Path());
