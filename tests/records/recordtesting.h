@@ -77,24 +77,15 @@ inline void Putbytes(const std::filesystem::path& p, const std::vector<unsigned 
 #ifndef _WIN32
 // Writes that would make a file longer than `bytes` fail for the life of the object, as on a
 // disk that has just filled up; reading goes on as before.
-class Fulldisk {
-public:
-    explicit Fulldisk(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
+struct Fulldisk {
+    explicit Fulldisk(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the tests
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit{bytes, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~Fulldisk() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, handler_);
-    }
-    Fulldisk(const Fulldisk&) = delete;
-    Fulldisk& operator=(const Fulldisk&) = delete;
-
-private:
-    void (*handler_)(int);
-    rlimit old_{};
+    ~Fulldisk() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
 };
 
 // Switches the process to another time zone for the life of the object.

@@ -12,10 +12,6 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
-
 namespace tc {
 namespace {
 
@@ -651,11 +647,6 @@ TEST_F(Savedfilefiles, ReadingRefusesMissingEmptyAndForeignFiles) {
     Put(dir / "text.tc", std::vector<uint8_t>(722, ' '));
     EXPECT_FALSE(Readsavedgame(dir / "text.tc"));
     EXPECT_FALSE(Readsavedgame(dir));
-#ifndef _WIN32
-    // A pipe is refused at once instead of waiting for a writer.
-    ASSERT_EQ(mkfifo((dir / "pipe.tc").c_str(), 0600), 0);
-    EXPECT_EQ(Readsavedgame(dir / "pipe.tc").Reason, "it is not a regular file");
-#endif
 }
 
 TEST_F(Savedfilefiles, AMissingFolderIsReported) {

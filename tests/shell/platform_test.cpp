@@ -1,6 +1,5 @@
 // The single-instance lock between real processes: copies started together, a holder that is
-// killed, another user; and files made new, never through a link. Processes are made with fork,
-// so those tests run where POSIX is.
+// killed. Processes are made with fork, so these run where POSIX is.
 #include "shell/filewrite.h"
 #include "shell/platform.h"
 #include "shell/title.h"
