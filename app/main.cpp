@@ -37,6 +37,9 @@ int main(int argc, char** argv) {
                               Joined(started.Lines));
         return 1;
     }
+    if (!started.Notice.empty())
+        QMessageBox::information(nullptr, QString::fromStdString(started.Caption),
+                                 Joined(started.Notice));
     // Pictures, icons and the Winners files are looked up in the program folder.
     const QString folder = QString::fromStdString(started.Folder.string());
 

@@ -3,6 +3,7 @@
 #include "records/topfive.h"
 #include "play/game.h"
 #include "settings/settingtexts.h"
+#include <algorithm>
 
 namespace tc {
 
@@ -15,6 +16,13 @@ int Slotof(const Gamesetting& s) {
     } catch (const std::out_of_range&) {
         return -1;
     }
+}
+
+// The place chosen in the editor's list: the first when none is chosen, 0 for an index past the
+// list.
+int Editedplace(const Combolist& list) {
+    if (list.Listindex < 0) return 1;
+    return list.Listindex < Nplaces ? list.Listindex + 1 : 0;
 }
 
 } // namespace
@@ -150,8 +158,7 @@ void Game::Cmdcontinue_Click() {
 void Game::Cbedit_Click() {
     Readwinnersrecord();
     const int slot = Slotof(Setting) < 0 ? 0 : Slotof(Setting);
-    const int place = Main.Cbedit.Listindex >= 0 ? Main.Cbedit.Listindex + 1 : 1;
-    const int i = Entryindex(slot, place);
+    const int i = Entryindex(slot, std::max(Editedplace(Main.Cbedit), 1));
     Main.Txtpopulation.Caption = std::to_string(Winners.Population[slot]);
     Main.Txtaverage.Caption = Generalnumber(Winners.Average[slot]);
     Main.Txtplayer.Caption = Nametext(Winners.Player[i]);
@@ -161,9 +168,11 @@ void Game::Cbedit_Click() {
 
 bool Game::Cmdgo_Click() {
     if (!Designmode || !Main.Fredit.Visible) return false;
-    if (!Readwinnersrecord()) return false;
     const int slot = Slotof(Setting);
-    const int i = Entryindex(slot, Main.Cbedit.Listindex >= 0 ? Main.Cbedit.Listindex + 1 : 1);
+    const int place = Editedplace(Main.Cbedit);
+    // Only an entry that exists is stored: never one of another slot, nor past the record.
+    if (slot < 0 || place == 0 || !Readwinnersrecord()) return false;
+    const int i = Entryindex(slot, place);
     // A box that does not hold a number keeps the value the file has; the others are stored.
     bool refused = false;
     if (const auto p = Populationvalue(Main.Txtpopulation.Caption))

@@ -1,5 +1,6 @@
 #include "records/winners.h"
 
+#include "shell/filewrite.h"
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -244,41 +245,14 @@ Writeresult Writewinners(const fs::path& file, Winnersrecord& r, const Clock& cl
         return Writeresult::Toolarge;
     }
 
-    fs::path temp = file;
-    temp += ".tmp";
     std::error_code ec;
-    auto fail = [&] {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        r.Stamp = old;
-        return Writeresult::Failed;
-    };
-    if (file.has_parent_path()) {
-        fs::create_directories(file.parent_path(), ec);
-        if (ec) return fail();
-    }
-    // A temporary file left by an interrupted write is replaced, not written through, so a
-    // link in its place cannot redirect the record.
-    fs::remove(temp, ec);
-    if (ec) {
+    if (file.has_parent_path()) fs::create_directories(file.parent_path(), ec);
+    // The file's time is set before the rename, which keeps it and replaces the old file in one
+    // step.
+    if (ec || Replacefile(file, *bytes, Fromsystem(when))) {
         r.Stamp = old;
         return Writeresult::Failed;
     }
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return fail();
-        out.write(reinterpret_cast<const char*>(bytes->data()),
-                  static_cast<std::streamsize>(bytes->size()));
-        out.flush();
-        if (!out) return fail();
-        out.close();
-        if (!out) return fail();
-    }
-    fs::last_write_time(temp, Fromsystem(when), ec);
-    if (ec) return fail();
-    // The rename keeps the time just set and replaces the old file in one step.
-    fs::rename(temp, file, ec);
-    if (ec) return fail();
     return Writeresult::Written;
 }
 

@@ -75,6 +75,14 @@ bool Game::Settlepath() {
                          "Yes", "", "", "", "No", "Cmdr2", "Nofile", "No File Name", 60, true);
         return false;
     }
+    if (!Plainfilename(Files.Txtfiles.Caption)) {
+        // A bad file name: the name would lead out of the folder shown, or cannot be one.
+        Wait.Showmessage("Disk not ready! Please insert a disk in drive " +
+                             Driveletter(Files.Drvfiles.Text()) + ".",
+                         1, "X", "", "", "OK", "", "", "Cmdmid", "Notready", "Disk Not Ready", 60,
+                         true);
+        return false;
+    }
     Chosenpath = Savedgamepath(Files.Dirfiles, Files.Txtfiles.Caption).string();
     return true;
 }

@@ -29,4 +29,17 @@ std::filesystem::path Savedgamepath(const std::filesystem::path& folder, const s
     return folder / (ends ? name : name + ".tc");
 }
 
+bool Plainfilename(const std::string& name) {
+    if (name.empty() || name == "." || name == ".." ||
+        Savedgamepath({}, name).string().size() > Longestfilename)
+        return false;
+    for (const char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        // Both separators everywhere: a name must mean the same file on every system.
+        if (c < 0x20 || c == 0x7F || c == '/' || c == '\\') return false;
+    }
+    const std::filesystem::path p(name);
+    return !p.has_root_path() && p.filename() == p;
+}
+
 } // namespace tc

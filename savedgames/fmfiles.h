@@ -2,6 +2,7 @@
 // The file dialog `Fmfiles` for saved games as a plain model: its drive, folder and file lists,
 // the name box and the buttons. The lists are read from the file system by the game layer.
 #include "shell/controls.h"
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -43,5 +44,11 @@ struct Fmfiles {
 // The full path of a name typed in the dialog: ".tc" is added unless the name ends exactly in
 // ".tc" (so "GAME.TC" becomes "GAME.TC.tc").
 std::filesystem::path Savedgamepath(const std::filesystem::path& folder, const std::string& name);
+
+// The longest file name, in bytes, that the file systems the program runs on take.
+constexpr std::size_t Longestfilename = 255;
+// Whether a typed name is one plain file name in the folder shown, ".tc" added as `Savedgamepath`
+// adds it: no folder separator or drive, no control character, not "." or "..", not too long.
+bool Plainfilename(const std::string& name);
 
 } // namespace tc

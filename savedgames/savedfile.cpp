@@ -2,6 +2,7 @@
 
 #include "engine/codes.h"
 #include "play/game.h"
+#include "shell/filewrite.h"
 
 #include <algorithm>
 #include <fstream>
@@ -513,31 +514,18 @@ std::string Writesavedgame(const std::filesystem::path& path, const Savedgame& g
     std::error_code ec;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
     if (!fs::is_directory(folder, ec)) return "the folder " + folder.string() + " does not exist";
-    fs::path temporary = path;
-    temporary += ".partial";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return "the file " + temporary.string() + " cannot be created";
-        out.write(reinterpret_cast<const char*>(record.Bytes.data()),
-                  static_cast<std::streamsize>(record.Bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, ec);
-            return "the file " + path.string() + " cannot be written";
-        }
-    }
-    fs::rename(temporary, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return "the file " + path.string() + " cannot be replaced: " + ec.message();
-    }
+    if (const std::error_code failed = Replacefile(path, record.Bytes))
+        return "the file " + path.string() + " cannot be written: " + failed.message();
     return "";
 }
 
 Decoded Readsavedgame(const std::filesystem::path& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return {std::nullopt, "it is a folder"};
+    const std::filesystem::file_status st = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(st)) return {std::nullopt, "it is a folder"};
+    // A pipe or a device could keep the reader waiting for ever.
+    if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st))
+        return {std::nullopt, "it is not a regular file"};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {std::nullopt, "the file cannot be opened"};
     std::vector<uint8_t> bytes(Savedrecordlength);

@@ -1,9 +1,12 @@
 #pragma once
 // The few things the standard library cannot do portably: an exclusive lock on a file that the
-// operating system drops when its holder ends, however it ends, and the user's own data folder.
-// This is the only file of the game that calls the operating system directly.
+// operating system drops when its holder ends, however it ends; a file made new, never through a
+// link, and flushed to the disk; and the user's own data folder. This is the only file of the
+// game that calls the operating system directly.
+#include <cstddef>
 #include <filesystem>
 #include <memory>
+#include <system_error>
 
 namespace tc {
 
@@ -12,7 +15,8 @@ public:
     // Busy: another holder has the lock. Failed: the file cannot be opened or created.
     enum class Outcome { Taken, Busy, Failed };
     // Takes the lock on `file` (created when missing) without waiting; nothing when it is not
-    // taken, and `outcome` says why.
+    // taken, and `outcome` says why. The lock needs only the right to read the file, and the
+    // file is made readable by all, so whoever may run the program may hold it in turn.
     static std::unique_ptr<Instancelock> Acquire(const std::filesystem::path& file,
                                                  Outcome& outcome);
     ~Instancelock();
@@ -27,6 +31,39 @@ private:
     int fd_ = -1;
 #endif
 };
+
+// A file created for writing only when nothing of its name exists, not even a dangling link, so
+// a name planted beforehand can never redirect what is written.
+class Newfile {
+public:
+    static std::unique_ptr<Newfile> Create(const std::filesystem::path& file, std::error_code& ec);
+    ~Newfile();
+    Newfile(const Newfile&) = delete;
+    Newfile& operator=(const Newfile&) = delete;
+
+    // Each returns false with the reason in `ec`. Write writes all `size` bytes; Sync returns
+    // once they are on the disk.
+    bool Write(const unsigned char* data, std::size_t size, std::error_code& ec);
+    bool Sync(std::error_code& ec);
+    bool Close(std::error_code& ec);
+
+private:
+    Newfile() = default;
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
+    int fd_ = -1;
+#endif
+};
+
+// Returns once the names in `folder` (a rename just made) are on the disk. True where the system
+// keeps them without being asked.
+bool Syncfolder(const std::filesystem::path& folder, std::error_code& ec);
+
+// The file system's answer whether files may be made and removed in `folder`: no error when
+// they may, else the reason (permission denied, a read-only file system ...). Nothing is left
+// behind, and two programs asking at once never disturb each other.
+std::error_code Writeaccess(const std::filesystem::path& folder);
 
 // Where a program installed in a folder it may not write keeps its own copy of the data:
 // %LOCALAPPDATA%\Tintcipher on Windows, $XDG_DATA_HOME/tintcipher or ~/.local/share/tintcipher

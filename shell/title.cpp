@@ -1,8 +1,7 @@
 #include "shell/title.h"
 
 #include "records/winners.h"
-#include <fstream>
-#include <random>
+#include "shell/filewrite.h"
 #include <system_error>
 #include <utility>
 
@@ -12,20 +11,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool Canwrite(const fs::path& folder) {
-    std::error_code ec;
-    const fs::path probe = folder / ".tintcipher-probe";
-    {
-        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << 'x';
-        if (!out.flush()) {
-            out.close();
-            fs::remove(probe, ec);
-            return false;
-        }
-    }
-    return fs::remove(probe, ec) && !ec;
+// Failures that say the folder is not ours to write, as opposed to a full disk or a passing
+// fault, which must not move the records elsewhere.
+bool Denied(const std::error_code& ec) {
+    return ec == std::errc::permission_denied || ec == std::errc::operation_not_permitted ||
+           ec == std::errc::read_only_file_system;
 }
 
 // Copies a folder tree keeping every file's last-modified time.
@@ -44,46 +34,61 @@ void Copytree(const fs::path& from, const fs::path& to) {
 
 } // namespace
 
-bool Writablefolder(const fs::path& folder) {
+fs::path Programfolder(const fs::path& executablefolder, const fs::path& userfolder,
+                       const Folderprobe& probe) {
+    if (userfolder.empty()) return executablefolder;
     std::error_code ec;
-    if (!fs::is_directory(folder, ec) || !Canwrite(folder)) return false;
-    const fs::path winners = folder / "Winners";
-    return !fs::is_directory(winners, ec) || Canwrite(winners);
+    const fs::file_status st = fs::status(executablefolder, ec);
+    if (st.type() == fs::file_type::not_found || (fs::exists(st) && !fs::is_directory(st)))
+        return userfolder;
+    ec = probe(executablefolder);
+    const fs::path winners = executablefolder / "Winners";
+    std::error_code there;
+    if (!ec && fs::is_directory(winners, there)) ec = probe(winners);
+    return Denied(ec) ? userfolder : executablefolder;
 }
 
-fs::path Programfolder(const fs::path& executablefolder, const fs::path& userfolder) {
-    if (Writablefolder(executablefolder) || userfolder.empty()) return executablefolder;
-    return userfolder;
-}
-
-bool Seedfolder(const fs::path& installation, const fs::path& userfolder) {
+Seeding Seedfolder(const fs::path& installation, const fs::path& userfolder) {
     std::error_code ec;
-    if (fs::exists(userfolder, ec)) return fs::is_directory(userfolder, ec);
+    if (fs::exists(userfolder, ec))
+        return fs::is_directory(userfolder, ec) ? Seeding::There : Seeding::Failed;
     // A name of its own, so two first starts at once each build a whole copy; one rename wins.
-    std::random_device entropy;
-    const fs::path building =
-        userfolder.string() + ".new" + std::to_string(entropy()) + std::to_string(entropy());
+    const fs::path building = Unforeseenname(userfolder.parent_path(), ".new");
+    bool made = false;
     try {
         fs::create_directories(building);
         for (const fs::directory_entry& e : fs::directory_iterator(installation))
             if (e.is_directory()) Copytree(e.path(), building / e.path().filename());
         fs::create_directories(building / "Files");
         fs::rename(building, userfolder, ec);
+        made = !ec;
     } catch (const fs::filesystem_error&) {}
     fs::remove_all(building, ec);
-    return fs::is_directory(userfolder, ec);
+    if (!fs::is_directory(userfolder, ec)) return Seeding::Failed;
+    return made ? Seeding::Made : Seeding::There;
 }
 
-Started Startup(const fs::path& executablefolder, int screenwidth, const fs::path& userfolder) {
+Started Startup(const fs::path& executablefolder, int screenwidth, const fs::path& userfolder,
+                const Folderprobe& probe) {
     Started s;
     s.Caption = "Tintcipher";
-    s.Folder = Programfolder(executablefolder, userfolder);
+    s.Folder = Programfolder(executablefolder, userfolder, probe);
     const auto nofolder = [&s] {
         s.Verdict = Startverdict::Nofolder;
         s.Lines = {"The programme cannot write in its folder " + s.Folder.string() + "."};
+        s.Notice.clear();
         return std::move(s);
     };
-    if (s.Folder != executablefolder && !Seedfolder(executablefolder, s.Folder)) return nofolder();
+    if (s.Folder != executablefolder) {
+        const Seeding seeded = Seedfolder(executablefolder, s.Folder);
+        if (seeded == Seeding::Failed) return nofolder();
+        // Told once, on the start that made the folder.
+        if (seeded == Seeding::Made)
+            s.Notice = {"This programme cannot write in its own folder " +
+                            executablefolder.string() + ".",
+                        "Your TOP FIVE lists, statistics and saved games are kept in " +
+                            s.Folder.string() + "."};
+    }
     Instancelock::Outcome outcome;
     s.Lock = Instancelock::Acquire(s.Folder / Lockfilename, outcome);
     if (outcome == Instancelock::Outcome::Busy) {

@@ -9,8 +9,10 @@
 #include "shell/timer.h"
 #include "shell/timerhost.h"
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace tc {
@@ -18,22 +20,26 @@ namespace tc {
 constexpr int Minimumscreenwidth = 800; // pixels; the height is not tested
 inline constexpr char Lockfilename[] = "Tintcipher.lock";
 
-// Whether the program can create and remove files in the folder (and in its "Winners" folder,
-// when there is one).
-bool Writablefolder(const std::filesystem::path& folder);
+// Asks whether a folder may be written: no error when it may.
+using Folderprobe = std::function<std::error_code(const std::filesystem::path&)>;
 
-// The program folder, the one place that decides it: the executable's folder when the program
-// may write there (a build folder, an unpacked copy); otherwise, for an installed program, the
-// user's data folder. Seeding that folder is `Seedfolder`.
+// The program folder, the one place that decides it: the executable's folder (a build folder, an
+// unpacked copy), unless the system denies the right to write there or in its "Winners" folder,
+// as it does to an installed program: then the user's data folder. Any other failure of the
+// probe (a full disk, a passing fault) keeps the executable's folder, so the records never move
+// because of it. Seeding the user's folder is `Seedfolder`.
 std::filesystem::path Programfolder(const std::filesystem::path& executablefolder,
-                                    const std::filesystem::path& userfolder);
+                                    const std::filesystem::path& userfolder,
+                                    const Folderprobe& probe = Writeaccess);
 
 // On the first start of an installed program: copies the installation's data folders (every
 // folder beside the executable, with the Winners files) into `userfolder`, keeping the files'
 // last-modified times so the Winners stamps still agree, and adds the folder "Files". The copy
 // is made beside it and renamed into place, so a failed copy leaves no half-made folder. A
-// folder that exists already is left as it is. False when it could not be made.
-bool Seedfolder(const std::filesystem::path& installation, const std::filesystem::path& userfolder);
+// folder that exists already is left as it is.
+enum class Seeding { Made, There, Failed };
+Seeding Seedfolder(const std::filesystem::path& installation,
+                   const std::filesystem::path& userfolder);
 
 enum class Startverdict { Run, Secondcopy, Narrowdisplay, Nofolder };
 
@@ -41,7 +47,10 @@ struct Started {
     Startverdict Verdict = Startverdict::Run;
     std::string Caption;            // the refusal's message box title
     std::vector<std::string> Lines; // the refusal's lines; empty for Run
-    std::filesystem::path Folder;   // the program folder
+    // Lines the player is told once before the title: where the records are kept, when the
+    // program has just made its folder in the user's data folder.
+    std::vector<std::string> Notice;
+    std::filesystem::path Folder; // the program folder
     // Held for as long as the program runs: the next copy is refused while it is.
     std::unique_ptr<Instancelock> Lock;
 };
@@ -50,7 +59,8 @@ struct Started {
 // of one installation never share its Winners files; the operating system frees it when the
 // holder ends, so a crashed copy does not stop the next start.
 Started Startup(const std::filesystem::path& executablefolder, int screenwidth,
-                const std::filesystem::path& userfolder = Userdatafolder());
+                const std::filesystem::path& userfolder = Userdatafolder(),
+                const Folderprobe& probe = Writeaccess);
 
 // A system input box shown over the title: `Prompt` lines, answered by `Title::Inputbox_Close`.
 struct Inputbox {

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for the records tests: a clock the test sets, a scratch program folder, raw file
-// access, and a switch of the local time zone.
+// access, a disk that fills up, and a switch of the local time zone.
 #include "records/winners.h"
 #include "shell/clock.h"
 #include <cstdint>
@@ -14,6 +14,11 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 namespace tc::testkit {
 
@@ -70,6 +75,19 @@ inline void Putbytes(const std::filesystem::path& p, const std::vector<unsigned 
 }
 
 #ifndef _WIN32
+// Writes that would make a file longer than `bytes` fail for the life of the object, as on a
+// disk that has just filled up; reading goes on as before.
+struct Fulldisk {
+    explicit Fulldisk(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the tests
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~Fulldisk() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
+};
+
 // Switches the process to another time zone for the life of the object.
 class Timezone {
 public:

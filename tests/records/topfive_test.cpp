@@ -579,7 +579,7 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
     EXPECT_TRUE(m.Frmenu.Visible);
 }
 
-TEST_F(Topfivegame, EditorIsForDesignModeOnly) {
+TEST_F(Topfivegame, EditorIsForDesignModeOnlyAndStoresOnlyAnEntryThatExists) {
     const Winnersrecord before = Stored();
     Act([&] { g.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
@@ -587,6 +587,19 @@ TEST_F(Topfivegame, EditorIsForDesignModeOnly) {
     EXPECT_FALSE(m.Fredit.Visible);
     m.Txtpopulation.Caption = "5";
     m.Txtaverage.Caption = "5";
+    EXPECT_FALSE(g.Cmdgo_Click());
+    EXPECT_EQ(Stored(), before);
+
+    // In design mode GO stores only a place of the list, of a setting that has a slot.
+    g.Designmode = true;
+    Act([&] { g.Cmdcontinue_Click(); });
+    Act([&] { g.Cmdtop_Click(); });
+    ASSERT_TRUE(m.Fredit.Visible);
+    m.Txtpopulation.Caption = "5";
+    m.Cbedit.Listindex = Nplaces;
+    EXPECT_FALSE(g.Cmdgo_Click());
+    m.Cbedit.Listindex = 0;
+    g.Setting.Codelength = 9;
     EXPECT_FALSE(g.Cmdgo_Click());
     EXPECT_EQ(Stored(), before);
 }

@@ -4,6 +4,7 @@
 #include "tests/records/recordtesting.h"
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 
 namespace tc {
 namespace {
@@ -118,9 +119,7 @@ TEST_F(Winnersbookfixture, AFileThatCannotBeReadIsLeftForTheNextStartToReport) {
     // A file that cannot be written keeps its old contents; the fault is told.
     ASSERT_TRUE(Restorewinners(dir.Path(), clock));
     const auto good = Filebytes(File(8));
-    fs::path temp = File(8);
-    temp += ".tmp";
-    fs::create_directories(temp / "x");
+    testkit::Fulldisk full(1000);
     book.Addstatistic(Watchsetting(), 4);
     EXPECT_EQ(book.Lastfault(), Bookfault::Unwritable);
     EXPECT_EQ(Filebytes(File(8)), good);
@@ -202,13 +201,11 @@ TEST_F(Winnersbookfixture, BatchedGamesWaitForAFileThatCannotBeWritten) {
     Winnersbook book(dir.Path(), clock);
     book.Setbatching(true);
     book.Addstatistic(s, 4);
-    fs::path temp = File(8);
-    temp += ".tmp";
-    fs::create_directories(temp / "x");
+    auto full = std::make_unique<testkit::Fulldisk>(1000);
     EXPECT_FALSE(book.Flush());
     EXPECT_EQ(book.Lastfault(), Bookfault::Unwritable);
     EXPECT_TRUE(book.Pending());
-    fs::remove_all(temp);
+    full.reset();
     EXPECT_TRUE(book.Flush());
     EXPECT_EQ(Record(8).Population[slot], 1);
 

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <limits>
 
 namespace tc {
@@ -199,45 +200,44 @@ TEST_F(Winnerscheckfixture, AFailedWriteLeavesTheOldFileWhole) {
     clock.Advance(60'000);
     r.Player[3] = "Fay";
 
-    // The temporary file cannot be made: a folder with something in it stands in its place.
-    fs::path temp = File(5);
-    temp += ".tmp";
-    fs::create_directories(temp / "x");
-    EXPECT_EQ(Writewinners(File(5), r, clock), Writeresult::Failed);
-    EXPECT_EQ(Filebytes(File(5)), before);
-    EXPECT_EQ(fs::last_write_time(File(5)), time);
+    // The disk fills up while the record is written.
+    {
+        testkit::Fulldisk full(1000);
+        EXPECT_EQ(Writewinners(File(5), r, clock), Writeresult::Failed);
+    }
     EXPECT_EQ(r.Stamp, stamp); // the buffer still agrees with the file
-    fs::remove_all(temp);
 
     // A record too large for its length is refused before anything is written.
     for (int i = 0; i < 500; ++i) r.Player[i] = std::string(15, 'n');
     EXPECT_EQ(Writewinners(File(5), r, clock), Writeresult::Toolarge);
     EXPECT_EQ(Filebytes(File(5)), before);
-    EXPECT_FALSE(fs::exists(temp));
+    EXPECT_EQ(fs::last_write_time(File(5)), time);
 
     // The rename fails when a folder holds the record's name: the temporary file goes away.
     fs::remove(File(6));
     fs::create_directories(File(6) / "x");
     Winnersrecord s;
     EXPECT_EQ(Writewinners(File(6), s, clock), Writeresult::Failed);
-    fs::path temp6 = File(6);
-    temp6 += ".tmp";
-    EXPECT_FALSE(fs::exists(temp6));
+    EXPECT_EQ(std::distance(fs::directory_iterator(File(6).parent_path()), {}), 6);
 
     fs::remove_all(File(6));
     ASSERT_TRUE(Restorewinners(dir.Path(), clock));
     EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Fine);
 }
 
-TEST_F(Winnerscheckfixture, AStaleTemporaryFileIsReplaced) {
-    fs::path temp = File(7);
-    temp += ".tmp";
-    Putbytes(temp, std::vector<unsigned char>(50000, 0xEE));
+TEST_F(Winnerscheckfixture, AStaleTemporaryFileOrAPlantedLinkIsLeftAlone) {
+    fs::path temp = File(7), link = File(8);
+    Putbytes(temp += ".tmp", std::vector<unsigned char>(50000, 0xEE));
+    fs::create_symlink(File(5), link += ".tmp");
+    const auto victim = Filebytes(File(5));
     Winnersrecord r;
     r.Population[1] = 3;
     ASSERT_EQ(Writewinners(File(7), r, clock), Writeresult::Written);
-    EXPECT_FALSE(fs::exists(temp));
-    EXPECT_EQ(Readwinners(File(7)).Record, r);
+    ASSERT_EQ(Writewinners(File(8), r, clock), Writeresult::Written);
+    EXPECT_EQ(fs::file_size(temp), 50000u);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Filebytes(File(5)), victim);
+    EXPECT_EQ(Readwinners(File(8)).Record, r);
     EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Fine);
 }
 

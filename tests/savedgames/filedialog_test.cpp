@@ -255,6 +255,27 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
                                                 " does not exist!  Try again.");
 }
 
+TEST_F(Filedialog, ANameThatIsNotAPlainFileNameGetsTheBadNameMessage) {
+    p.Startyouguess("0123");
+    p.Play("4501");
+    p.Menu("Mnusaveas");
+    const std::string bad[] = {"/game",     "../game",    "sub/game", "a\\b",
+                               "tab\tname", "esc\x1b[2J", "..",       std::string(253, 'n')};
+    for (const std::string& name : bad) {
+        p.Save(name);
+        Expectmessage(g, "Notready", "Disk not ready! Please insert a disk in drive /.",
+                      "Disk Not Ready", "Cmdmid");
+        p.Press("Cmdmid");
+        EXPECT_TRUE(g.Files.Visible) << name;
+        EXPECT_EQ(g.Rec.Savedstate, "Unsaved") << name;
+    }
+    // The longest name that fits goes where every save goes: the folder shown.
+    p.Save(std::string(252, 'n'));
+    EXPECT_FALSE(g.Message.Visible);
+    EXPECT_EQ(Entries(Files()), std::vector<std::string>{std::string(252, 'n') + ".tc"});
+    EXPECT_EQ(Entries(dir.path), std::vector<std::string>{"Files"});
+}
+
 TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
     // Load mode: Yes returns to the dialog with a minute's wait.
     p.Menu("Mnuload");

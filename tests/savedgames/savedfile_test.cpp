@@ -2,6 +2,7 @@
 
 #include "engine/codes.h"
 #include "tests/play/gametesting.h"
+#include "tests/records/recordtesting.h"
 
 #include <gtest/gtest.h>
 
@@ -676,19 +677,18 @@ TEST_F(Savedfilefiles, AFailedWriteLeavesTheOldFileWhole) {
     EXPECT_NE(r.find("more than the 722"), std::string::npos) << r;
     EXPECT_EQ(Contents(p), old);
 
-    // The temporary file cannot be made: its name is taken by a folder.
-    fs::path blocker = p;
-    blocker += ".partial";
-    fs::create_directory(blocker);
-    EXPECT_NE(Writesavedgame(p, Playermarkinginplay()), "");
+    // The disk fills up while the record is written.
+    {
+        testkit::Fulldisk full(100);
+        EXPECT_NE(Writesavedgame(p, Playermarkinginplay()), "");
+    }
     EXPECT_EQ(Contents(p), old);
-    fs::remove(blocker);
 
     // The name to write is a folder: the move into place fails and nothing is left behind.
     fs::create_directories(dir / "folder.tc" / "inside");
     EXPECT_NE(Writesavedgame(dir / "folder.tc", Playermarkinginplay()), "");
     EXPECT_TRUE(fs::is_directory(dir / "folder.tc" / "inside"));
-    EXPECT_FALSE(fs::exists(dir / "folder.tc.partial"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
     fs::remove_all(dir / "folder.tc");
 
     // A folder that cannot be written.

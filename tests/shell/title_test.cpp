@@ -311,15 +311,31 @@ TEST(Startup, SecondCopyOfTheSameFolderIsRefusedUntilTheFirstEnds) {
     EXPECT_EQ(Startup(folder.Path(), 1024, {}).Verdict, Startverdict::Run);
 }
 
-TEST(Programfolder, TheExecutablesFolderWhenWritableElseTheUsersOwn) {
-    Tempfolder exe, user;
-    EXPECT_TRUE(Writablefolder(exe.Path()));
-    EXPECT_EQ(Programfolder(exe.Path(), user.Path() / "tc"), exe.Path());
-    const fs::path missing = exe.Path() / "not-there";
-    EXPECT_FALSE(Writablefolder(missing));
-    EXPECT_EQ(Programfolder(missing, user.Path() / "tc"), user.Path() / "tc");
+TEST(Programfolder, OnlyADeniedRightMovesTheRecordsAndThePlayerIsToldOnce) {
+    Tempfolder exe, home;
+    const fs::path user = home.Path() / "data" / "tintcipher";
+    EXPECT_EQ(Programfolder(exe.Path(), user), exe.Path());
+    // A full disk or a passing fault keeps the executable's folder and makes nothing elsewhere.
+    for (const std::errc fault : {std::errc::no_space_on_device, std::errc::io_error}) {
+        const auto failing = [fault](const fs::path&) { return std::make_error_code(fault); };
+        EXPECT_EQ(Startup(exe.Path(), 1024, user, failing).Folder, exe.Path());
+    }
+    EXPECT_FALSE(fs::exists(user));
+    // Denied in the "Winners" folder alone is denied: the user's folder, said once.
+    Makefile(exe.Path() / "Winners" / "Winners5");
+    const auto denied = [&](const fs::path& f) {
+        return f == exe.Path() / "Winners" ? std::make_error_code(std::errc::permission_denied)
+                                           : std::error_code();
+    };
+    for (const size_t lines : {2u, 0u}) {
+        const Started s = Startup(exe.Path(), 1024, user, denied);
+        EXPECT_EQ(s.Folder, user);
+        EXPECT_EQ(s.Notice.size(), lines);
+    }
+    EXPECT_TRUE(fs::is_regular_file(user / "Winners" / "Winners5"));
+    EXPECT_EQ(Programfolder(exe.Path() / "not-there", user), user);
     // With no user folder known, the executable's folder is all there is.
-    EXPECT_EQ(Programfolder(missing, {}), missing);
+    EXPECT_EQ(Programfolder(exe.Path(), {}, denied), exe.Path());
 }
 
 TEST(Programfolder, FirstStartSeedsTheUsersFolderWithMatchingStamps) {
@@ -338,7 +354,7 @@ TEST(Programfolder, FirstStartSeedsTheUsersFolderWithMatchingStamps) {
     Makefile(installation.Path() / "tintcipher", "program");
     const fs::path user = home.Path() / "data" / "tintcipher";
 
-    ASSERT_TRUE(Seedfolder(installation.Path(), user));
+    ASSERT_EQ(Seedfolder(installation.Path(), user), Seeding::Made);
     EXPECT_EQ(Checkwinners(user).Verdict, Winnersverdict::Fine);
     EXPECT_TRUE(fs::is_regular_file(user / "Icon" / "W95mbx01.ico"));
     EXPECT_TRUE(fs::is_directory(user / "Files"));
@@ -350,7 +366,7 @@ TEST(Programfolder, FirstStartSeedsTheUsersFolderWithMatchingStamps) {
 
     // A later start keeps the player's own folder as it is.
     fs::remove(Winnersfile(user, 5));
-    ASSERT_TRUE(Seedfolder(installation.Path(), user));
+    ASSERT_EQ(Seedfolder(installation.Path(), user), Seeding::There);
     EXPECT_EQ(Checkwinners(user).Verdict, Winnersverdict::Missing);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -108,6 +109,33 @@ TEST(Cli, UsageErrorsPlayNothing) {
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.out, "") << args;
         ASSERT_FALSE(r.err.empty()) << args;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << args << "\n" << r.err;
+    }
+}
+
+TEST(Cli, EveryUsageErrorIsOneLineOnStandardErrorNamingWhatIsAccepted) {
+    const std::string sim = "simulate --colours 6 --length 4 --order random --repeat ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "a command is needed: play, simulate, show-game or records"},
+        {"frobnicate", "a command is one of play, simulate, show-game or records"},
+        {sim + "any --unspecified --unspecified", "--unspecified given twice"},
+        {sim + "ANY", "--repeat takes none, any or a number 2..3"},
+        {sim + "any --threads 1000", "--threads takes a number 1..256, not 1000"},
+        {sim + "any --threads 123456789012345678901234567890", "--threads takes a number 1..256"},
+        {"simulate --colours 6x --length 4 --repeat any --order fixed",
+         "--colours takes a number 5..10, not '6x'"},
+        {"simulate --length 4 --repeat any --order random", "missing --colours (5..10)"},
+        {sim + "any --code 0255", "the options here are --colours, --length, --repeat, --order, "
+                                  "--colour-order, --threads and --unspecified"},
+        {"show-game", "show-game takes one file"},
+        {"show-game /dev/null", "/dev/null: it is not a regular file"},
+        {"show-game 'no\x1b[2J\nsuch\x7f'", "no\\x1B[2J\\x0Asuch\\x7F: the file cannot be opened"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Clirun r = Cli(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_NE(r.err.find(message), std::string::npos) << args << "\n" << r.err;
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << args << "\n" << r.err;
     }
 }

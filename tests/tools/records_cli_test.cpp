@@ -107,6 +107,17 @@ TEST_F(Recordscli, PrintsTheEntriesAndStatisticsOfTheSetting) {
     EXPECT_EQ(r.out, "1 - -\n2 - -\n3 - -\n4 - -\n5 - -\nAVERAGE 0\nPOPULATION 0\n");
 }
 
+TEST_F(Recordscli, ControlCharactersInNamesAndFolderNamesAreEscaped) {
+    Winnersrecord r = Readwinners(File(6)).Record;
+    Put(r, first, 4, "A\x1b[2J\nB\x9b", 50, 9);
+    ASSERT_EQ(Writewinners(File(6), r, clock), Writeresult::Written);
+    EXPECT_NE(Cli(setting + Folder()).out.find("\n4 50 9 A\\x1B[2J\\x0AB\\xC2\\x9B\n5 - -\n"),
+              std::string::npos);
+    const Clirun bad = Cli(setting + " --folder '" + dir.Path().string() + "/\x1b]0;x\x07'");
+    EXPECT_NE(bad.err.find(dir.Path().string() + "/\\x1B]0;x\\x07/Winners"), std::string::npos)
+        << bad.err;
+}
+
 TEST_F(Recordscli, FilesThatFailTheStartUpCheckGiveOneLineAndStatusTwo) {
     // Made with the program's own writer, so only what is done below spoils them.
     ASSERT_EQ(Cli(setting + Folder()).status, 0);

@@ -73,23 +73,69 @@ Options:
   --rows G1,G2,...     exactly S - 1 valid strings, different from each other and from the code
   --threads N          simulation threads (default: all cores)
 
-Exit status: 0 on success, 1 when the game ends in a program fault, 2 on a usage error or
-when the Winners files fail their check.
+Names and file names are printed with their control characters as \xHH.
+
+Exit status: 0 on success, 1 when the game ends in a program fault, 2 on a usage error (told on
+standard error) or when the Winners files fail their check.
 )HELP";
+
+const char* const Commands = "play, simulate, show-game or records";
 
 struct Usageerror : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Text from the command line or a file, safe to print: control characters (also those of
+// Unicode's C1 range) and bytes that are not UTF-8 become \xHH, so nothing printed can move the
+// cursor, forge a line or send a terminal an escape sequence.
+std::string Printable(const std::string& text) {
+    std::string out;
+    const auto hex = [&out](unsigned char c) {
+        static const char digits[] = "0123456789ABCDEF";
+        out += "\\x";
+        out += digits[c >> 4];
+        out += digits[c & 0xF];
+    };
+    for (size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const size_t len = c < 0x80                 ? 1
+                           : c >= 0xC2 && c <= 0xDF ? 2
+                           : c >= 0xE0 && c <= 0xEF ? 3
+                           : c >= 0xF0 && c <= 0xF4 ? 4
+                                                    : 0;
+        bool whole = len > 0 && i + len <= text.size();
+        for (size_t k = 1; whole && k < len; ++k)
+            whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+        const bool control = c < 0x20 || c == 0x7F ||
+                             (c == 0xC2 && whole && static_cast<unsigned char>(text[i + 1]) < 0xA0);
+        if (!whole || control) {
+            for (size_t k = 0; k < (whole ? len : 1); ++k)
+                hex(static_cast<unsigned char>(text[i + k]));
+            i += whole ? len : 1;
+            continue;
+        }
+        out.append(text, i, len);
+        i += len;
+    }
+    return out;
+}
+
 int Number(const std::string& text, const std::string& option, int low, int high) {
-    if (text.empty() || text.size() > 3 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        throw Usageerror(option + ": not a number: '" + text + "'");
-    const int v = std::stoi(text);
-    if (v < low || v > high)
-        throw Usageerror(option + ": " + text + " is outside " + std::to_string(low) + ".." +
-                         std::to_string(high));
-    return v;
+    const std::string range = std::to_string(low) + ".." + std::to_string(high);
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+        throw Usageerror(option + " takes a number " + range + ", not '" + text + "'");
+    // Any number of digits: a long one is simply too large.
+    const size_t digits = text.size() - std::min(text.find_first_not_of('0'), text.size());
+    if (digits > 4 || std::stoi(text) < low || std::stoi(text) > high)
+        throw Usageerror(option + " takes a number " + range + ", not " + text);
+    return std::stoi(text);
+}
+
+std::string Listed(const std::vector<std::string>& names) {
+    std::string out;
+    for (size_t i = 0; i < names.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return out;
 }
 
 struct Options {
@@ -119,19 +165,27 @@ Options Parse(const std::vector<std::string>& args, bool play) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--unspecified") {
+            if (unspecified) throw Usageerror("--unspecified given twice");
             unspecified = true;
             continue;
         }
         bool ok = false;
         for (const auto& k : known) ok = ok || k == a;
-        if (!ok) throw Usageerror("unknown option '" + a + "'");
+        if (!ok) {
+            std::vector<std::string> all = known;
+            all.push_back("--unspecified");
+            throw Usageerror("unknown option '" + a + "'; the options here are " + Listed(all));
+        }
         if (values.count(a)) throw Usageerror(a + " given twice");
         if (i + 1 >= args.size()) throw Usageerror(a + " needs a value");
         values[a] = args[++i];
     }
-    for (const char* need : {"--colours", "--length", "--repeat", "--order"})
-        if (!values.count(need)) throw Usageerror(std::string("missing ") + need);
-    if (play && !values.count("--code")) throw Usageerror("missing --code");
+    for (const auto& [need, accepted] :
+         {std::pair{"--colours", "5..10"}, std::pair{"--length", "3..8"},
+          std::pair{"--repeat", "none, any or 2..7"}, std::pair{"--order", "fixed or random"}})
+        if (!values.count(need))
+            throw Usageerror(std::string("missing ") + need + " (" + accepted + ")");
+    if (play && !values.count("--code")) throw Usageerror("missing --code (the secret code)");
 
     Options o;
     Gamesetting& s = o.setting;
@@ -150,15 +204,18 @@ Options Parse(const std::vector<std::string>& args, bool play) {
         s.Maxrepeat = 1;
     else if (repeat == "any")
         s.Maxrepeat = static_cast<int16_t>(length);
-    else
+    else if (!repeat.empty() && repeat.find_first_not_of("0123456789") == std::string::npos)
         s.Maxrepeat = static_cast<int16_t>(Number(repeat, "--repeat", 2, length - 1));
+    else
+        throw Usageerror("--repeat takes none, any or a number 2.." + std::to_string(length - 1) +
+                         ", not '" + repeat + "'");
     const std::string order = values["--order"];
     if (order == "fixed")
         s.Ordertype = 1;
     else if (order == "random")
         s.Ordertype = 2;
     else
-        throw Usageerror("--order must be fixed or random");
+        throw Usageerror("--order takes fixed or random, not '" + order + "'");
     s.Starttype = 1;
     s.Starttrial = 1;
     s.Hinttype = 1;
@@ -330,10 +387,10 @@ int Records(const std::vector<std::string>& args, const char* argv0) {
     std::optional<fs::path> folder;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--middle") {
-            middle = true;
-        } else if (a == "--hint-errors") {
-            errors = true;
+        if (a == "--middle" || a == "--hint-errors") {
+            bool& flag = a == "--middle" ? middle : errors;
+            if (flag) throw Usageerror(a + " given twice");
+            flag = true;
         } else if (a == "--unspecified") {
             settingargs.push_back(a);
         } else if (a == "--folder" || a == "--colours" || a == "--length" || a == "--repeat" ||
@@ -348,7 +405,10 @@ int Records(const std::vector<std::string>& args, const char* argv0) {
                 folder = fs::path(args[++i]);
             }
         } else {
-            throw Usageerror("unknown option '" + a + "'");
+            throw Usageerror("unknown option '" + a +
+                             "'; records takes --colours, --length, "
+                             "--unspecified, --repeat, --order, --middle, --hint-errors and "
+                             "--folder");
         }
     }
     Gamesetting s = Parse(settingargs, false).setting;
@@ -371,7 +431,7 @@ int Records(const std::vector<std::string>& args, const char* argv0) {
             where = Winnersfile(dir, check.Ncolours);
         const std::string line =
             fine ? Winnerslines(Winnersverdict::Unexpected).front() : check.Lines.front();
-        std::cerr << "tintcipher-cli: " << where.string() << ": " << line << '\n';
+        std::cerr << "tintcipher-cli: " << Printable(where.string()) << ": " << line << '\n';
         return 2;
     }
     const Winnersrecord& r = file.Record;
@@ -381,7 +441,7 @@ int Records(const std::vector<std::string>& args, const char* argv0) {
         std::cout << p << ' '
                   << (r.Duration[i] == Emptyduration ? "-" : std::to_string(r.Duration[i])) << ' '
                   << (Emptyentry(r, slot, p) ? "-" : std::to_string(r.Attempt[i]));
-        if (!r.Player[i].empty()) std::cout << ' ' << Nametext(r.Player[i]);
+        if (!r.Player[i].empty()) std::cout << ' ' << Printable(Nametext(r.Player[i]));
         std::cout << '\n';
     }
     std::cout << "AVERAGE " << Generalnumber(r.Average[slot]) << '\n';
@@ -395,7 +455,8 @@ int Showgame(const std::vector<std::string>& args) {
     if (args.size() != 1) throw Usageerror("show-game takes one file");
     const Decoded d = Readsavedgame(args[0]);
     if (!d.Game) {
-        std::cerr << "tintcipher-cli: " << args[0] << ": " << d.Reason << '\n';
+        std::cerr << "tintcipher-cli: " << Printable(args[0]) << ": " << Printable(d.Reason)
+                  << '\n';
         return 2;
     }
     const Savedgame& g = *d.Game;
@@ -420,11 +481,12 @@ int Showgame(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         std::cout << Helptext;
-        return args.empty() ? 2 : 0;
+        return 0;
     }
     try {
+        if (args.empty()) throw Usageerror(std::string("a command is needed: ") + Commands);
         const std::string command = args[0];
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         for (const auto& a : rest)
@@ -436,9 +498,9 @@ int main(int argc, char** argv) {
         if (command == "simulate") return Simulate(Parse(rest, false));
         if (command == "records") return Records(rest, argv[0]);
         if (command == "show-game") return Showgame(rest);
-        throw Usageerror("unknown command '" + command + "'");
+        throw Usageerror("unknown command '" + command + "'; a command is one of " + Commands);
     } catch (const Usageerror& e) {
-        std::cerr << "tintcipher-cli: " << e.what() << " (see --help)\n";
+        std::cerr << "tintcipher-cli: " << Printable(e.what()) << " (see --help)\n";
         return 2;
     }
 }
