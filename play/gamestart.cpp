@@ -71,6 +71,8 @@ void Game::Initialize() {
             else
                 Makecode("Guessstr", Rec, Setting, rnd_);
             Mark();
+            Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
+                       Rec.Currentstring);
             Processmark();
         }
     }
