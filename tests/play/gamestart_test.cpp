@@ -160,6 +160,13 @@ TEST_F(Gamestart, MiddleStartDrawsTheGivenRows) {
     }
 }
 
+// Without statistics (average 0) a middle start still starts at trial 2.
+TEST_F(Gamestart, MiddleStartWithoutStatisticsStartsAtTrialTwo) {
+    Start("You guess", "Middle");
+    EXPECT_EQ(g.Setting.Starttrial, 2);
+    EXPECT_EQ(g.Rec.Trial, 1);
+}
+
 // ---- "Computer guesses" ----
 
 TEST_F(Gamestart, ComputerGuessesFromTrialOneAsksAboutTheMarking) {
