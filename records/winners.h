@@ -84,7 +84,8 @@ enum class Filestatus { Ok, Missing, Malformed, Short, Unreadable };
 struct Loadedrecord {
     Filestatus Status = Filestatus::Unreadable;
     Winnersrecord Record;
-    double Filetime = 0; // the file's last-modified time as a local serial date
+    double Filetime = 0;      // the file's last-modified time as a local serial date
+    double Fileuniversal = 0; // the same in universal time
 };
 
 Loadedrecord Readwinners(const std::filesystem::path& file);
@@ -106,7 +107,8 @@ struct Winnerscheck {
 };
 
 // Checks the six files below the program folder: all present, each readable as a record, each
-// stamp within 0.0001 of a day of the file's last-modified time.
+// stamp within 0.0001 of a day of the file's last-modified time, read in the local zone or under
+// any other zone's offset.
 Winnerscheck Checkwinners(const std::filesystem::path& folder);
 
 // The lines of a verdict's message (for Missing, the password prompt).
