@@ -185,6 +185,8 @@ public:
     void Filfiles_Click(int index);
     void Filfiles_DblClick(int index);
     void Loadgame(const std::string& path);
+    // The win message left by saving or by leaving its save dialog: on as its End button goes.
+    void Leavewin();
     std::string Chosenpath; // the full path the dialog settled on
     std::string Deletepath; // the file the Delete question is about
 
