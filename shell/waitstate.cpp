@@ -153,6 +153,8 @@ void Waitstate::Register(Timerhost& host) {
 }
 
 void Waitstate::Setwait(int timeout, const std::string& key) {
+    const bool push = !key.empty() && key.back() == '+';
+    if (push) underneath_ = Tmrwait.Enabled ? Timeout : 0;
     if (timeout != 0) {
         Start = clock_.Now();
         Tmrwait.Enabled = true;
@@ -161,7 +163,7 @@ void Waitstate::Setwait(int timeout, const std::string& key) {
         Tmrwait.Enabled = false;
     }
     if (key == "Nochange") {
-    } else if (!key.empty() && key.back() == '+') {
+    } else if (push) {
         Tmrwait.Tag = key + Tmrwait.Tag;
     } else {
         Tmrwait.Tag = key;
@@ -206,13 +208,11 @@ void Waitstate::Closepushed() {
         Setwait(60, "Nochange");
 }
 
-// Back from a question over a panel: the panel's own wait runs again, unless nothing waits.
+// Back from a question over a panel: the panel's own wait, as it was when the question came,
+// runs again from its start, unless nothing waits.
 void Waitstate::Restartunderneath() {
     if (Key().empty()) return;
-    if (Key() == "Picfore")
-        Setwait(300, "Picfore");
-    else
-        Setwait(60, "Nochange");
+    Setwait(underneath_, "Nochange");
 }
 
 int Waitstate::Elapsedwait() const {
