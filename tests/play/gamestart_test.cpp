@@ -310,5 +310,28 @@ TEST_F(Gamestart, ReadyFromTheMiddleAsksForTheFirstRow) {
     EXPECT_EQ(g.Wait.Timeout, 300);
 }
 
+// Each help text names the wait that runs: the menu after BACK and the save dialog of an end
+// message wait one minute; the marks of a typed middle row give up after five, as the row did.
+TEST_F(Gamestart, HelpTextsPromiseTheTimeOutsTheWaitsHave) {
+    Act([&] { g.Mnuset_Click(); });
+    g.Stat.Visible = true; // the statistics list
+    Act([&] { g.Cmdback_Click(); });
+    EXPECT_NE(g.Wait.Banner.find("closed automatically in one minute."), std::string::npos);
+    g.Setwait(60, "Mnusave+");
+    EXPECT_NE(g.Wait.Banner.find("do so in one minute, it is"), std::string::npos);
+    Act([&] { g.Cmdcancel_Click(); });
+    g.Setinputmethod("Keyboard");
+    Start("Computer guesses", "Middle");
+    Act([&] { g.Cmdoktrial_Click(); });
+    Act([&] { g.Cmdokmark_Click(); });
+    Act([&] { g.Cmdready_Click(); });
+    Type("012");
+    Act([&] { g.Cmdsubnum_Click(); });
+    EXPECT_NE(g.Wait.Banner.find("do so in 5 minutes, it is assumed that you give up"),
+              std::string::npos);
+    Seconds(300);
+    Expectidle();
+}
+
 } // namespace
 } // namespace tc
