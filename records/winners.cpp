@@ -295,6 +295,35 @@ Writeresult Writewinners(const fs::path& file, Winnersrecord& r, const Clock& cl
     return Writeresult::Written;
 }
 
+std::string Winnersproblem(const fs::path& file, Filestatus read) {
+    const std::string name = "The file " + file.string();
+    switch (read) {
+    case Filestatus::Ok:
+        return {};
+    case Filestatus::Missing:
+        return name + " is missing.";
+    case Filestatus::Malformed:
+    case Filestatus::Short:
+        return name + " is damaged.";
+    case Filestatus::Unreadable:
+        break;
+    }
+    return name + " cannot be read.";
+}
+
+std::string Winnersproblem(const fs::path& file, Writeresult write) {
+    const std::string name = "The file " + file.string();
+    switch (write) {
+    case Writeresult::Written:
+        return {};
+    case Writeresult::Toolarge:
+        return name + " has no room for more names.";
+    case Writeresult::Failed:
+        break;
+    }
+    return name + " cannot be written; the disk may be full or write-protected.";
+}
+
 std::vector<std::string> Winnerslines(Winnersverdict v) {
     switch (v) {
     case Winnersverdict::Fine:

@@ -97,6 +97,11 @@ enum class Writeresult { Written, Toolarge, Failed };
 // over the old one. On failure the old file and `r.Stamp` are left as they were.
 Writeresult Writewinners(const std::filesystem::path& file, Winnersrecord& r, const Clock& clock);
 
+// What went wrong with a Winners file, in words for the player and naming the file; "" when
+// nothing did.
+std::string Winnersproblem(const std::filesystem::path& file, Filestatus read);
+std::string Winnersproblem(const std::filesystem::path& file, Writeresult write);
+
 // The start-up check's outcomes, in the order the check decides them.
 enum class Winnersverdict { Fine, Missing, Altered, Malformed, Unexpected };
 

@@ -121,7 +121,9 @@ TEST_F(Winnersbookfixture, AFileThatCannotBeReadIsLeftForTheNextStartToReport) {
     fs::path temp = File(8);
     temp += ".tmp";
     fs::create_directories(temp / "x");
-    book.Addstatistic(Watchsetting(), 4);
+    EXPECT_EQ(book.Addstatistic(Watchsetting(), 4),
+              "The file " + File(8).string() +
+                  " cannot be written; the disk may be full or write-protected.");
     EXPECT_EQ(book.Lastfault(), Bookfault::Unwritable);
     EXPECT_EQ(Filebytes(File(8)), good);
 }
