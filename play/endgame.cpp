@@ -54,8 +54,8 @@ void Game::Win() {
         Rec.Status = "Next Demo";
         return;
     }
-    Mediaout->Command("Mmcmain", "Open", "Music/Tada.wav");
-    Mediaout->Command("Mmcmain", "Play");
+    Mediaout->Command("Mmcmenu", "Open", "Music/Tada.wav");
+    Mediaout->Command("Mmcmenu", "Play");
     Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     if (timed) {
