@@ -549,9 +549,10 @@ bool Codebreaker::Offerguess(Outcome o) {
     const bool fresh = trial >= s_.Starttrial && r_.Claimtrial < trial;
     // The engine repeats a guess only when the answer it got for it cannot be true. With blanks
     // the repeat need not be of the last trial: the marks of a guess that holds every colour of
-    // the code but a blank too few look the same as those of the code itself.
+    // the code but a blank too few look the same as those of the code itself. The rows given
+    // before a middle start are on the board too.
     if (o == Outcome::Guess && fresh)
-        for (int u = Maximum(1, static_cast<int>(s_.Starttrial)); u < trial; ++u)
+        for (int u = 1; u < trial; ++u)
             if (r_.Guesses[u] == r_.Currentstring) {
                 Nosolution = true;
                 o = Outcome::Nosolution;

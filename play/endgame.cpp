@@ -27,8 +27,11 @@ void Game::Win() {
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
     Rec.Status = "Win";
     Showsetting();
+    // A statistics update that could not be stored is told with the win; the game goes on.
+    std::string problem;
     if (Setting.Whoguess == 3 && Setting.Hinttype == 1)
-        records_.Addstatistic(Setting, Rec.Attempts);
+        problem = records_.Addstatistic(Setting, Rec.Attempts);
+    if (!problem.empty()) problem = "\nThe computer's statistics could not be stored. " + problem;
     const int n = static_cast<int>(Rec.Trueblacks.size());
     const std::string attempts = std::to_string(Rec.Attempts);
     const std::string solved = "After correcting the " + Plural("error", n) + ", it is found that ";
@@ -40,9 +43,10 @@ void Game::Win() {
             return;
         }
         if (Observer) Observer->Won();
-        Demonote(Rec.Solvedunseen
-                     ? solved + "I" + at
-                     : "\nWin!  I have tried " + attempts + Plural(" time", Rec.Attempts) + ".",
+        Demonote((Rec.Solvedunseen
+                      ? solved + "I" + at
+                      : "\nWin!  I have tried " + attempts + Plural(" time", Rec.Attempts) + ".") +
+                     problem,
                  "Icon/W95mbx03.ico");
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
         Tmrdelay.Interval = Rec.Runkind == "Demo" ? 1000 : Speeddelay();
@@ -50,8 +54,8 @@ void Game::Win() {
         Rec.Status = "Next Demo";
         return;
     }
-    Mediaout->Command("Mmcmain", "Open", "Music/Tada.wav");
-    Mediaout->Command("Mmcmain", "Play");
+    Mediaout->Command("Mmcmenu", "Open", "Music/Tada.wav");
+    Mediaout->Command("Mmcmenu", "Play");
     Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     if (timed) {
@@ -80,7 +84,7 @@ void Game::Win() {
                          " and spent " + Rec.Timetext + ".";
     }
     if (Observer) Observer->Won();
-    Wait.Showmessage(text + "\nPlease choose one option below.", 3, "!", "", "Save File",
+    Wait.Showmessage(text + problem + "\nPlease choose one option below.", 3, "!", "", "Save File",
                      "Change Display", "End", "", "Cmdr3", "Win", "Win", 900, false);
 }
 

@@ -32,7 +32,8 @@ public:
     virtual ~Recordbook() = default;
     // Average attempts of the setting's slot taken with "Trial 1" and "No error"; 0 when unknown.
     virtual float Average(const Gamesetting& s) = 0;
-    virtual void Addstatistic(const Gamesetting& s, int attempts) = 0;
+    // "" when the game was stored; otherwise what went wrong, naming the file, for the player.
+    virtual std::string Addstatistic(const Gamesetting& s, int attempts) = 0;
     // While on, updates may wait in memory and be written now and then; off writes them.
     virtual void Setbatching(bool) {}
 };
@@ -41,7 +42,7 @@ public:
 class Norecords : public Recordbook {
 public:
     float Average(const Gamesetting&) override { return 0; }
-    void Addstatistic(const Gamesetting&, int) override {}
+    std::string Addstatistic(const Gamesetting&, int) override { return {}; }
 };
 
 // Things a client may want to follow: the command line prints a transcript from them.
@@ -185,6 +186,8 @@ public:
     void Filfiles_Click(int index);
     void Filfiles_DblClick(int index);
     void Loadgame(const std::string& path);
+    // The win message left by saving or by leaving its save dialog: on as its End button goes.
+    void Leavewin();
     std::string Chosenpath; // the full path the dialog settled on
     std::string Deletepath; // the file the Delete question is about
 
@@ -213,8 +216,9 @@ public:
     // Reads the setting's Winners record into `Winners`; an empty record and false when the
     // file cannot be read.
     bool Readwinnersrecord();
-    // Enters the won game under `name` and writes the file; false when nothing was written.
-    bool Updatewinners(const std::string& name);
+    // Enters the won game under `name` and writes the file; "" when it was written, otherwise
+    // what went wrong, naming the file.
+    std::string Updatewinners(const std::string& name);
     void Showwinners();
     void Cmdtop_Click();
     void Cbedit_Click();

@@ -93,7 +93,9 @@ void Game::Getstarttrial() {
     s.Hinttype = 1;
     const float a = records_.Average(s);
     const int t = static_cast<int>(a + rnd_.Rnd());
-    Setting.Starttrial = static_cast<int16_t>(Minimum(t, 9));
+    // A setting without statistics yet (average 0, or below 2) would start at trial 0 or 1:
+    // a middle start always has at least one given row.
+    Setting.Starttrial = static_cast<int16_t>(Maximum(Minimum(t, 9), 2));
 }
 
 void Game::Geterrortrial() {

@@ -30,9 +30,13 @@ void Resize(Combolist& list, int last) {
 void Game::Getresult() {
     Main.Mousepointer.clear();
     Main.Frgetresult.Visible = true;
-    Wait.Setkey("Frgetresult");
-    Wait.Showhelp();
     const bool row = Rec.Status != "Playing"; // a middle-start row the player typed
+    if (Rec.Status == "Preparation") {
+        Setwait(300, "Frgetresult2");
+    } else {
+        Wait.Setkey("Frgetresult");
+        Wait.Showhelp();
+    }
     Main.Lbltrials2.Caption = "Trial: " + std::to_string(Rec.Trial);
     Main.Lblmyguess.Caption = row ? "Your input is" : "My guess is";
     Rec.Inputblanks = static_cast<int16_t>(Countchar(Rec.Currentstring, 'b'));

@@ -83,21 +83,28 @@ void Game::Cmdokname_Click() {
     Main.Frgetname.Visible = false;
     Main.Txtname.Focused = false;
     Setwait(0, "");
-    Updatewinners(Recordname(Main.Txtname.Caption));
+    const std::string problem = Updatewinners(Recordname(Main.Txtname.Caption));
     Winnersfrommenu = false;
     Showwinners();
+    // The list shows what the file holds; the player learns why the entry is not among it.
+    if (!problem.empty())
+        Wait.Showmessage("Your entry in the TOP FIVE list could not be stored.\n" + problem, 1, "X",
+                         "", "", "OK", "", "", "Cmdmid", "Notexist", "Entry Not Stored", 60, true);
 }
 
-bool Game::Updatewinners(const std::string& name) {
+std::string Game::Updatewinners(const std::string& name) {
+    const std::filesystem::path file = Winnersfile(Programfolder, Setting.Ncolours);
     // A file that cannot be read is not replaced by one holding this entry alone: that would
     // pass the start-up check with the other entries lost.
-    if (!Readwinnersrecord()) return false;
     const int slot = Slotof(Setting);
+    Loadedrecord f;
+    if (slot >= 0) f = Readwinners(file);
+    if (f.Status != Filestatus::Ok) return Winnersproblem(file, f.Status);
+    Winners = std::move(f.Record);
     const int place = Winnersplace(Winners, slot, Rec.Winseconds, Rec.Attempts);
-    if (place == 0) return false;
+    if (place == 0) return {}; // the list filled up meanwhile: nothing to store
     Insertwinner(Winners, slot, place, Namebytes(name), Rec.Winseconds, Rec.Attempts);
-    return Writewinners(Winnersfile(Programfolder, Setting.Ncolours), Winners, clock_) ==
-           Writeresult::Written;
+    return Winnersproblem(file, Writewinners(file, Winners, clock_));
 }
 
 void Game::Showwinners() {

@@ -103,9 +103,20 @@ fs::file_time_type Fromsystem(std::chrono::system_clock::time_point t) {
 #endif
 }
 
-// Within the tolerance, written so that a stamp that is not a number never passes.
-bool Stampmatches(double stamp, double filetime) {
-    return std::fabs(filetime - stamp) <= Stamptolerance;
+// The stamp is the local time at which the file was written; the file's time is an instant.
+// Read in the zone of the writer, the two agree within the tolerance. Moving the computer to
+// another zone, changing its zone or shipping files written elsewhere changes only the offset
+// between them, and every zone's offset from universal time, summer time included, is a whole
+// number of quarter hours within 14 hours. So a stamp is accepted when it is the file's time
+// under some such offset. A file changed by another program takes the time of that change: it
+// still fails unless the change fell within seconds of a whole quarter hour from the last
+// write and within 14 hours of it. Written so that a stamp that is not a number never passes.
+bool Stampmatches(double stamp, double filetime, double fileuniversal) {
+    if (std::fabs(filetime - stamp) <= Stamptolerance) return true;
+    constexpr double Quarterhour = 1.0 / 96, Widestoffset = 14.0 / 24;
+    const double offset = stamp - fileuniversal;
+    if (!(std::fabs(offset) <= Widestoffset + Stamptolerance)) return false;
+    return std::fabs(offset - std::round(offset / Quarterhour) * Quarterhour) <= Stamptolerance;
 }
 
 Winnerscheck Verdict(Winnersverdict v, int n) {
@@ -218,7 +229,9 @@ Loadedrecord Readwinners(const fs::path& file) {
     bytes.resize(static_cast<size_t>(in.gcount()));
     Decodedrecord d = Decodewinners(bytes);
     out.Record = std::move(d.Record);
-    out.Filetime = Localdatetime(Tosystem(when)).Serial();
+    const auto instant = Tosystem(when);
+    out.Filetime = Localdatetime(instant).Serial();
+    out.Fileuniversal = std::chrono::duration<double, std::ratio<86400>>(instant - Dayzero).count();
     switch (d.Fault) {
     case Recordfault::None:
         out.Status = Filestatus::Ok;
@@ -254,6 +267,35 @@ Writeresult Writewinners(const fs::path& file, Winnersrecord& r, const Clock& cl
         return Writeresult::Failed;
     }
     return Writeresult::Written;
+}
+
+std::string Winnersproblem(const fs::path& file, Filestatus read) {
+    const std::string name = "The file " + file.string();
+    switch (read) {
+    case Filestatus::Ok:
+        return {};
+    case Filestatus::Missing:
+        return name + " is missing.";
+    case Filestatus::Malformed:
+    case Filestatus::Short:
+        return name + " is damaged.";
+    case Filestatus::Unreadable:
+        break;
+    }
+    return name + " cannot be read.";
+}
+
+std::string Winnersproblem(const fs::path& file, Writeresult write) {
+    const std::string name = "The file " + file.string();
+    switch (write) {
+    case Writeresult::Written:
+        return {};
+    case Writeresult::Toolarge:
+        return name + " has no room for more names.";
+    case Writeresult::Failed:
+        break;
+    }
+    return name + " cannot be written; the disk may be full or write-protected.";
 }
 
 std::vector<std::string> Winnerslines(Winnersverdict v) {
@@ -297,7 +339,7 @@ Winnerscheck Checkwinners(const fs::path& folder) {
             switch (f.Status) {
             case Filestatus::Ok:
             case Filestatus::Short:
-                if (!Stampmatches(f.Record.Stamp, f.Filetime)) {
+                if (!Stampmatches(f.Record.Stamp, f.Filetime, f.Fileuniversal)) {
                     if (altered == 0) altered = n;
                 } else if (f.Status == Filestatus::Short) {
                     // Cut short behind the program's back yet keeping its time: what is left

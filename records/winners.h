@@ -84,7 +84,8 @@ enum class Filestatus { Ok, Missing, Malformed, Short, Unreadable };
 struct Loadedrecord {
     Filestatus Status = Filestatus::Unreadable;
     Winnersrecord Record;
-    double Filetime = 0; // the file's last-modified time as a local serial date
+    double Filetime = 0;      // the file's last-modified time as a local serial date
+    double Fileuniversal = 0; // the same in universal time
 };
 
 Loadedrecord Readwinners(const std::filesystem::path& file);
@@ -96,6 +97,11 @@ enum class Writeresult { Written, Toolarge, Failed };
 // over the old one. On failure the old file and `r.Stamp` are left as they were.
 Writeresult Writewinners(const std::filesystem::path& file, Winnersrecord& r, const Clock& clock);
 
+// What went wrong with a Winners file, in words for the player and naming the file; "" when
+// nothing did.
+std::string Winnersproblem(const std::filesystem::path& file, Filestatus read);
+std::string Winnersproblem(const std::filesystem::path& file, Writeresult write);
+
 // The start-up check's outcomes, in the order the check decides them.
 enum class Winnersverdict { Fine, Missing, Altered, Malformed, Unexpected };
 
@@ -106,7 +112,8 @@ struct Winnerscheck {
 };
 
 // Checks the six files below the program folder: all present, each readable as a record, each
-// stamp within 0.0001 of a day of the file's last-modified time.
+// stamp within 0.0001 of a day of the file's last-modified time, read in the local zone or under
+// any other zone's offset.
 Winnerscheck Checkwinners(const std::filesystem::path& folder);
 
 // The lines of a verdict's message (for Missing, the password prompt).

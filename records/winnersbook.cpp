@@ -42,13 +42,16 @@ Winnersbook::~Winnersbook() {
 bool Winnersbook::Load(int n) {
     Loadedrecord f = Readwinners(Winnersfile(folder_, n));
     fault_ = Readfault(f.Status);
+    problem_ = Winnersproblem(Winnersfile(folder_, n), f.Status);
     if (f.Status != Filestatus::Ok) return false;
     cache_[n - Firstcolours] = std::move(f.Record);
     return true;
 }
 
 bool Winnersbook::Write(int n, Winnersrecord& r) {
-    switch (Writewinners(Winnersfile(folder_, n), r, clock_)) {
+    const Writeresult w = Writewinners(Winnersfile(folder_, n), r, clock_);
+    problem_ = Winnersproblem(Winnersfile(folder_, n), w);
+    switch (w) {
     case Writeresult::Written:
         fault_ = Bookfault::None;
         return true;
@@ -95,33 +98,34 @@ float Winnersbook::Average(const Gamesetting& s) {
     return a > Emptyattempt ? Emptyattempt : a;
 }
 
-void Winnersbook::Addstatistic(const Gamesetting& s, int attempts) {
+std::string Winnersbook::Addstatistic(const Gamesetting& s, int attempts) {
     int slot = 0;
     try {
         slot = Settingslot(s);
     } catch (const std::out_of_range&) {
         fault_ = Bookfault::Badsetting;
-        return;
+        return {};
     }
     const int n = s.Ncolours;
     if (!Hascolours(n)) {
         fault_ = Bookfault::Badsetting;
-        return;
+        return {};
     }
     if (!batching_) {
         Loadedrecord f = Readwinners(Winnersfile(folder_, n));
         fault_ = Readfault(f.Status);
+        problem_ = Winnersproblem(Winnersfile(folder_, n), f.Status);
         // A file that cannot be read is left as found, so that the next start reports it.
-        if (f.Status != Filestatus::Ok) return;
+        if (f.Status != Filestatus::Ok) return problem_;
         Addgame(f.Record, slot, attempts);
-        Write(n, f.Record);
-        return;
+        return Write(n, f.Record) ? std::string() : problem_;
     }
     std::optional<Winnersrecord>& held = cache_[n - Firstcolours];
-    if (!held && !Load(n)) return;
+    if (!held && !Load(n)) return problem_;
     Addgame(*held, slot, attempts);
     pending_[n - Firstcolours].emplace_back(slot, attempts);
-    if (clock_.Ticks() - lastwrite_ >= Batchinterval) Flush();
+    if (clock_.Ticks() - lastwrite_ >= Batchinterval && !Flush()) return problem_;
+    return {};
 }
 
 void Winnersbook::Setbatching(bool on) {
@@ -144,6 +148,7 @@ bool Winnersbook::Flush() {
         Loadedrecord f = Readwinners(Winnersfile(folder_, n));
         if (f.Status != Filestatus::Ok) {
             fault_ = Readfault(f.Status);
+            problem_ = Winnersproblem(Winnersfile(folder_, n), f.Status);
             games.clear();
             cache_[n - Firstcolours].reset();
             ok = false;

@@ -26,8 +26,9 @@ public:
     // is taken as 27 or as unknown.
     float Average(const Gamesetting& s) override;
     // Reads the file, adds the game and writes the file back with a new stamp (also when the
-    // population is past its cap). A file that cannot be read is left untouched.
-    void Addstatistic(const Gamesetting& s, int attempts) override;
+    // population is past its cap). A file that cannot be read is left untouched. While
+    // batching, a problem is told when the write that fails falls due.
+    std::string Addstatistic(const Gamesetting& s, int attempts) override;
 
     // While batching, games collect in memory and reach the files when a second of the clock's
     // ticks has passed since the last write, at `Flush`, when batching ends and at destruction.
@@ -38,6 +39,8 @@ public:
     // Writes the collected games; false when a file could not be read or written. Games of an
     // unwritable file are kept for the next attempt; those of an unreadable one are dropped.
     bool Flush();
+    // What went wrong in the last failed read or write, naming the file; "" after a success.
+    const std::string& Lastproblem() const { return problem_; }
     bool Pending() const;
 
     Bookfault Lastfault() const { return fault_; }
@@ -52,6 +55,7 @@ private:
     bool batching_ = false;
     int64_t lastwrite_ = 0;
     Bookfault fault_ = Bookfault::None;
+    std::string problem_;
     // Per number of colours 5..10, while batching: the record with the collected games applied,
     // and those games as (slot, attempts).
     std::array<std::optional<Winnersrecord>, 6> cache_;

@@ -120,10 +120,21 @@ void Game::Cancelfiles() {
     if (Rec.Inplay()) {
         Wait.Pop();
         if (!Wait.Key().empty()) Setwait(60, "Nochange");
+    } else if (Rec.Status == "Win") {
+        // Looking at the save dialog never costs a record.
+        Leavewin();
     } else {
         Finishgame();
         Wait.Showhelp();
     }
+}
+
+void Game::Leavewin() {
+    Closemedia();
+    if (Rec.Elapsed < 3600 && Rec.Trial < 27)
+        Offerrecord();
+    else
+        Finishgame();
 }
 
 void Game::Savegame() {
@@ -148,10 +159,7 @@ void Game::Savegame() {
         s == "Late Detection of Error" || s == "Gameover") {
         Finishgame();
     } else if (s == "Win") {
-        if (Setting.Whoguess == 1 && Rec.Elapsed < 3600 && Rec.Trial < 27)
-            Offerrecord();
-        else
-            Finishgame();
+        Leavewin();
     } else {
         Main.Caption = "Saved Game - " + Chosenpath;
         Setwait(0, "Nochange");

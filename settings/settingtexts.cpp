@@ -58,7 +58,7 @@ Statlines Showlisttexts(int c, int e, int o, int s, int h, int r, int32_t popula
                   (e < 9 ? std::to_string(e) : Unspecifieditem(length)) + "  " +
                   Itemof(Orderitems, o) + "  " + Itemof(Startitems, s) + "  " +
                   Itemof(Hintitems, h) + "  " + Repeattext(r, length);
-    lines.Line2 = std::to_string(population) + "     " + Generalnumber(average);
+    lines.Line2 = std::to_string(population) + "     " + Singletext(average);
     return lines;
 }
 
@@ -68,6 +68,14 @@ std::string Generalnumber(float value) {
     char buffer[64];
     // Fixed notation without a precision is the shortest text that round-trips.
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
+std::string Singletext(float value) {
+    if (!std::isfinite(value) || value == 0) return Generalnumber(value);
+    char buffer[64];
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
     return std::string(buffer, result.ptr);
 }
 

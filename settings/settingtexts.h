@@ -39,7 +39,10 @@ struct Statlines {
 Statlines Showlisttexts(int c, int e, int o, int s, int h, int r, int32_t population,
                         float average);
 
-// The shortest plain decimal text that reads back as the same float: 5.25, 0, 4.3333335.
+// The shortest plain decimal text that reads back as the same float: 5.25, 0, 4.3333335. The
+// editor shows it, so that storing a box unchanged keeps the number.
 std::string Generalnumber(float value);
+// The general form of a single-precision number, at most 7 significant digits: 5.25, 4.333333.
+std::string Singletext(float value);
 
 } // namespace tc

@@ -1,6 +1,6 @@
 #pragma once
-// The media devices as the game drives them: a device by name ("Mmcmain" the main window's wave
-// sound, "Mmcmusic" the music, "Mmctitle" the title video) takes the commands "Open" (with a
+// The media devices as the game drives them: a device by name ("Mmcmenu" the main window's wave
+// sound, "Mmctitle" the music, "Mmcavi" the title video) takes the commands "Open" (with a
 // file relative to the program folder), "Play", "Stop" and "Close". The program plays them; a
 // missing file or device leaves it silent.
 #include <string>

@@ -1,5 +1,5 @@
-// Background music and the main window's sounds. Devices (see shell/media.h): "Mmcmusic" plays
-// the MIDI piece, "Mmcmain" the wave sounds, "Mmctitle" the title video.
+// Background music and the main window's sounds. Devices (see shell/media.h): "Mmctitle" plays
+// the MIDI piece, "Mmcmenu" the wave sounds, "Mmcavi" the title video.
 #include "play/game.h"
 
 namespace tc {
@@ -11,8 +11,8 @@ constexpr int Musicseconds = 120; // the piece is started again after this long
 void Game::Musicon() {
     Musicstart = clock_.Ticks();
     Tmrmusic.Enabled = true;
-    Mediaout->Command("Mmcmusic", "Open", "Music/canyon.mid");
-    Mediaout->Command("Mmcmusic", "Play");
+    Mediaout->Command("Mmctitle", "Open", "Music/canyon.mid");
+    Mediaout->Command("Mmctitle", "Play");
     Tmrmusic.Tag = "On";
     Main.Tlbgame[5].Tooltip = "Switch off background music";
 }
@@ -23,7 +23,7 @@ void Game::Musicswitch() {
         return;
     }
     Tmrmusic.Enabled = false;
-    Mediaout->Command("Mmcmusic", "Close");
+    Mediaout->Command("Mmctitle", "Close");
     Main.Tlbgame[5].Tooltip = "Switch on background music";
     Tmrmusic.Tag = "Off";
 }
@@ -32,27 +32,27 @@ void Game::Tmrmusic_Timer() {
     // Measured on the tick clock: minutes and seconds of the time of day fall back at every full
     // hour, and the piece would then wait up to an hour for its restart.
     if (Wholeseconds(Musicstart, clock_.Ticks()) <= Musicseconds) return;
-    Mediaout->Command("Mmcmusic", "Close");
+    Mediaout->Command("Mmctitle", "Close");
     Tmrmusic.Enabled = false;
     Musicon();
 }
 
 void Game::Playreminder() {
-    Mediaout->Command("Mmcmain", "Open", "Music/Reminder.wav");
-    Mediaout->Command("Mmcmain", "Play");
+    Mediaout->Command("Mmcmenu", "Open", "Music/Reminder.wav");
+    Mediaout->Command("Mmcmenu", "Play");
 }
 
 void Game::Closereminder() {
-    Mediaout->Command("Mmcmain", "Close");
+    Mediaout->Command("Mmcmenu", "Close");
 }
 
 void Game::Closemedia() {
-    Mediaout->Command("Mmcmain", "Close");
+    Mediaout->Command("Mmcmenu", "Close");
 }
 
 void Game::Closeallmedia() {
-    Mediaout->Command("Mmcmain", "Close");
-    if (Tmrmusic.Tag == "On") Mediaout->Command("Mmcmusic", "Close");
+    Mediaout->Command("Mmcmenu", "Close");
+    if (Tmrmusic.Tag == "On") Mediaout->Command("Mmctitle", "Close");
 }
 
 } // namespace tc

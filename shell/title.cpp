@@ -137,8 +137,8 @@ void Title::Startshow() {
     std::error_code ec;
     Form.Picavi.Visible = fs::is_regular_file(folder_ / "Video" / "Fox.avi", ec);
     if (Form.Picavi.Visible) {
-        game_.Mediaout->Command("Mmctitle", "Open", "Video/Fox.avi");
-        game_.Mediaout->Command("Mmctitle", "Play");
+        game_.Mediaout->Command("Mmcavi", "Open", "Video/Fox.avi");
+        game_.Mediaout->Command("Mmcavi", "Play");
     }
     // The music keeps playing in the main window after the title has gone.
     game_.Musicon();
@@ -148,7 +148,7 @@ void Title::Startshow() {
 void Title::Leave() {
     if (left_ || !Form.Visible || Form.Input.Visible || Form.Box.Visible) return;
     left_ = true;
-    game_.Mediaout->Command("Mmctitle", "Stop");
+    game_.Mediaout->Command("Mmcavi", "Stop");
     Form.Tmrtitle.Enabled = false;
     Form.Visible = false;
     game_.Main.Visible = true;

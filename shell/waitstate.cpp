@@ -87,6 +87,12 @@ std::span<const Waitstate::Context> Waitstate::Contexts(bool message) {
          "Please tell me how many marks I have got.  This game will be ended automatically in "
          "one hour.",
          D::None},
+        // The marks of a row the player typed before a middle start: the game clock has not
+        // started yet, so this wait gives up like the typing of the row itself.
+        {"Frgetresult2",
+         "Please tell me the marks of your input.  If you do not do so in 5 minutes, it is "
+         "assumed that you give up this game.",
+         D::Finishgame},
         {"Frgetname",
          "Input your name.  Please notice if you do not input anything, your name will be "
          "assumed to be xxx.",
@@ -158,6 +164,8 @@ void Waitstate::Register(Timerhost& host) {
 }
 
 void Waitstate::Setwait(int timeout, const std::string& key) {
+    const bool push = !key.empty() && key.back() == '+';
+    if (push) underneath_ = Tmrwait.Enabled ? Timeout : 0;
     if (timeout != 0) {
         Start = clock_.Now();
         Tmrwait.Enabled = true;
@@ -166,7 +174,7 @@ void Waitstate::Setwait(int timeout, const std::string& key) {
         Tmrwait.Enabled = false;
     }
     if (key == "Nochange") {
-    } else if (!key.empty() && key.back() == '+') {
+    } else if (push) {
         Tmrwait.Tag = key + Tmrwait.Tag;
     } else {
         Tmrwait.Tag = key;
@@ -182,7 +190,14 @@ std::string Waitstate::Helptext(const std::string& key) const {
         return "Input your guess.  Please notice you are allowed to try at most " +
                std::to_string(28 - actions_.Starttrial()) + " times or 1 hour.";
     const Context* c = Find(name, message);
-    return c ? c->Help : "";
+    std::string text = c ? c->Help : "";
+    // A window come back to after a message waits one minute, not the five it first had; its
+    // text says what the wait now is.
+    static const std::string five = "in 5 minutes", one = "in one minute";
+    const size_t at = text.find(five);
+    if (at != std::string::npos && Tmrwait.Enabled && Timeout == 60)
+        text.replace(at, five.size(), one);
+    return text;
 }
 
 void Waitstate::Showhelp() {
@@ -211,13 +226,11 @@ void Waitstate::Closepushed() {
         Setwait(60, "Nochange");
 }
 
-// Back from a question over a panel: the panel's own wait runs again, unless nothing waits.
+// Back from a question over a panel: the panel's own wait, as it was when the question came,
+// runs again from its start, unless nothing waits.
 void Waitstate::Restartunderneath() {
     if (Key().empty()) return;
-    if (Key() == "Picfore")
-        Setwait(300, "Picfore");
-    else
-        Setwait(60, "Nochange");
+    Setwait(underneath_, "Nochange");
 }
 
 int Waitstate::Elapsedwait() const {

@@ -129,6 +129,7 @@ private:
 
     Shellactions& actions_;
     Clock& clock_;
+    int underneath_ = 0; // the time-out of the wait a message was pushed over; 0 for none
     Fmmessage& message_;
 };
 

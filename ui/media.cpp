@@ -106,9 +106,9 @@ void Mediadevices::Setvideoarea(QWidget* area) {
 }
 
 bool Mediadevices::Isopen(const std::string& device) const {
-    if (device == "Mmcmusic") return synth_ && synth_->player;
-    if (device == "Mmcmain") return waveopen_;
-    if (device == "Mmctitle") return videoopen_;
+    if (device == "Mmctitle") return synth_ && synth_->player;
+    if (device == "Mmcmenu") return waveopen_;
+    if (device == "Mmcavi") return videoopen_;
     return false;
 }
 
@@ -116,11 +116,11 @@ void Mediadevices::Command(const std::string& device, const std::string& command
                            const std::string& file) {
     const QString path =
         file.empty() ? QString() : QDir(folder_).filePath(QString::fromStdString(file));
-    if (device == "Mmcmusic")
+    if (device == "Mmctitle")
         Music(command, path);
-    else if (device == "Mmcmain")
+    else if (device == "Mmcmenu")
         Wave(command, path);
-    else if (device == "Mmctitle")
+    else if (device == "Mmcavi")
         Video(command, path);
 }
 

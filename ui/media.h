@@ -1,6 +1,6 @@
 #pragma once
-// The game's media devices played through the platform: "Mmcmusic" renders the MIDI piece with
-// FluidSynth and a General MIDI soundfont, "Mmcmain" plays wave sounds and "Mmctitle" the title
+// The game's media devices played through the platform: "Mmctitle" renders the MIDI piece with
+// FluidSynth and a General MIDI soundfont, "Mmcmenu" plays wave sounds and "Mmcavi" the title
 // video with Qt Multimedia. A missing file, soundfont or audio device leaves a device silent:
 // no message, no wait, and the game goes on.
 #include "shell/media.h"

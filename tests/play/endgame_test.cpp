@@ -99,6 +99,25 @@ TEST_F(Endofgame, WinMessageCountsTrialsAndTime) {
     EXPECT_EQ(m.Franswer.Caption, "Answer");
 }
 
+// A statistics update that could not be stored is told with the win, in the demo too.
+TEST(Statisticsupdate, AFailedWriteIsToldWithTheWin) {
+    struct Failingbook : Norecords {
+        std::string Addstatistic(const Gamesetting&, int) override { return "The file W is lost."; }
+    } book;
+    Seededrandom rnd(1);
+    for (bool demo : {false, true}) {
+        Game g(rnd, book);
+        g.Setting = testkit::Makesetting(6, 4, testkit::Any, testkit::Random);
+        g.Rec.Demomode = demo ? -1 : 0;
+        g.Initialize();
+        Autoplay(g);
+        const std::string& text = demo ? g.Main.Lbldemo.Caption : g.Message.Lblmessage.Caption;
+        EXPECT_NE(
+            text.find(".\nThe computer's statistics could not be stored. The file W is lost."),
+            std::string::npos);
+    }
+}
+
 TEST_F(Endofgame, WinAtTheFirstTrialIsOneTime) {
     Start("012");
     Guess("012");

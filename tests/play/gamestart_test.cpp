@@ -88,19 +88,6 @@ TEST_F(Gamestart, EndingAYouGuessGameBeforeAnyGuessReturnsToIdle) {
     Expectidle();
 }
 
-TEST_F(Gamestart, YouGuessFromTheMiddleShowsTheGivenRowsInGrey) {
-    g.Plan.Starttrial = 4;
-    Start("You guess", "Middle");
-    EXPECT_EQ(g.Rec.Trial, 3);
-    int rows = 0;
-    for (const Drawop& op : m.Picrecord.Ops)
-        if (op.What == Drawop::Kind::Box && op.Box.Width == 280) {
-            EXPECT_EQ(op.Box.Outline, 0xC0C0C0u);
-            ++rows;
-        }
-    EXPECT_EQ(rows, 3 * 3); // three rows of the three-colour code
-}
-
 // ---- "Watch computer play" ----
 
 TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
@@ -158,6 +145,26 @@ TEST_F(Gamestart, WatchComputerPlayShowsTheCodeFromTheStart) {
     EXPECT_TRUE(m.Franswer.Visible);
     EXPECT_EQ(m.Franswer.Caption, "Answer");
     EXPECT_FALSE(m.Picanswer.Ops.empty());
+}
+
+// The rows given before a middle start are on the board, greyed, from the start in both roles.
+TEST_F(Gamestart, MiddleStartDrawsTheGivenRows) {
+    for (const char* who : {"You guess", "Watch computer play"}) {
+        g.Plan.Starttrial = 4;
+        Start(who, "Middle");
+        int grey = 0;
+        for (const Drawop& op : m.Picrecord.Ops)
+            grey += op.Box.Width == 280 && op.Box.Outline == 0xC0C0C0;
+        EXPECT_EQ(grey, 3 * 3) << who; // three rows of three positions
+        Act([&] { g.Finishgame(); });
+    }
+}
+
+// Without statistics (average 0) a middle start still starts at trial 2.
+TEST_F(Gamestart, MiddleStartWithoutStatisticsStartsAtTrialTwo) {
+    Start("You guess", "Middle");
+    EXPECT_EQ(g.Setting.Starttrial, 2);
+    EXPECT_EQ(g.Rec.Trial, 1);
 }
 
 // ---- "Computer guesses" ----
@@ -301,6 +308,29 @@ TEST_F(Gamestart, ReadyFromTheMiddleAsksForTheFirstRow) {
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring2");
     EXPECT_EQ(g.Wait.Timeout, 300);
+}
+
+// Each help text names the wait that runs: the menu after BACK and the save dialog of an end
+// message wait one minute; the marks of a typed middle row give up after five, as the row did.
+TEST_F(Gamestart, HelpTextsPromiseTheTimeOutsTheWaitsHave) {
+    Act([&] { g.Mnuset_Click(); });
+    g.Stat.Visible = true; // the statistics list
+    Act([&] { g.Cmdback_Click(); });
+    EXPECT_NE(g.Wait.Banner.find("closed automatically in one minute."), std::string::npos);
+    g.Setwait(60, "Mnusave+");
+    EXPECT_NE(g.Wait.Banner.find("do so in one minute, it is"), std::string::npos);
+    Act([&] { g.Cmdcancel_Click(); });
+    g.Setinputmethod("Keyboard");
+    Start("Computer guesses", "Middle");
+    Act([&] { g.Cmdoktrial_Click(); });
+    Act([&] { g.Cmdokmark_Click(); });
+    Act([&] { g.Cmdready_Click(); });
+    Type("012");
+    Act([&] { g.Cmdsubnum_Click(); });
+    EXPECT_NE(g.Wait.Banner.find("do so in 5 minutes, it is assumed that you give up"),
+              std::string::npos);
+    Seconds(300);
+    Expectidle();
 }
 
 } // namespace

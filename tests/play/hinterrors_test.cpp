@@ -390,6 +390,21 @@ TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
                 << "trial " << t << " repeats trial " << u << History(g.Rec, g.Rec.Finaltrial);
 }
 
+// The rows given before a middle start are on the board too: 3456b, given as trial 2, was
+// offered again at trial 3.
+TEST(Repeatedguess, RowsGivenBeforeAMiddleStartCountToo) {
+    Seededrandom rnd(3);
+    Norecords records;
+    Game g(rnd, records);
+    g.Setting = Makesetting(7, 5, 1, Fixed, true);
+    g.Setting.Hinttype = g.Setting.Starttype = 2;
+    g.Plan = {Str("13456"), Str("2536041"), std::string("1"), 3, {Str("01234"), Str("3456b")}};
+    g.Initialize();
+    Autoplay(g);
+    for (int t = 3; t <= g.Rec.Finaltrial; ++t)
+        for (int u = 1; u < t; ++u) EXPECT_FALSE(g.Rec.Guesses[u] == g.Rec.Guesses[t]) << t;
+}
+
 TEST(Repeatedguess, PlayerMarkingWithBlanks) {
     // The player marks against 0345 but tells one correct colour less for trial 5.
     const Gamesetting s = Makesetting(6, 4, Any, Fixed, true);

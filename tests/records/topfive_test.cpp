@@ -447,6 +447,10 @@ TEST_F(Topfivegame, AFileThatCannotBeReadTakesNoEntryAndIsNotCreated) {
     EXPECT_FALSE(fs::exists(File()));
     ASSERT_TRUE(m.Picwinners.Visible);
     EXPECT_EQ(m.Lblname.Caption, " 1.  \n\n 2.  \n\n 3.  \n\n 4.  \n\n 5.  \n\n");
+    // The player is told why, over the list.
+    EXPECT_EQ(g.Message.Lblmessage.Caption,
+              "Your entry in the TOP FIVE list could not be stored.\nThe file " + File().string() +
+                  " is missing.");
 }
 
 TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToTheMenu) {

@@ -120,7 +120,9 @@ TEST_F(Winnersbookfixture, AFileThatCannotBeReadIsLeftForTheNextStartToReport) {
     ASSERT_TRUE(Restorewinners(dir.Path(), clock));
     const auto good = Filebytes(File(8));
     testkit::Fulldisk full(1000);
-    book.Addstatistic(Watchsetting(), 4);
+    EXPECT_EQ(book.Addstatistic(Watchsetting(), 4),
+              "The file " + File(8).string() +
+                  " cannot be written; the disk may be full or write-protected.");
     EXPECT_EQ(book.Lastfault(), Bookfault::Unwritable);
     EXPECT_EQ(Filebytes(File(8)), good);
 }

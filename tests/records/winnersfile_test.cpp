@@ -271,6 +271,28 @@ TEST(Winnersstamp, AgreesWithTheFileTimeAcrossSummerTime) {
         }
     }
 }
+
+// Files written in one zone pass in any other (their stamps lie a whole number of quarter hours
+// from universal time); a file changed since still fails there.
+TEST(Winnersstamp, FilesFromAnotherZonePassAndChangedOnesStillFail) {
+    if (!fs::exists("/usr/share/zoneinfo/Pacific/Chatham")) GTEST_SKIP() << "no time zone data";
+    Tempfolder dir;
+    {
+        testkit::Timezone zone("Europe/London");
+        Testclock clock(Datetime::Make(2024, 7, 15, 12)); // summer time
+        ASSERT_TRUE(Restorewinners(dir.Path(), clock));
+    }
+    for (const char* tz : {"Asia/Kolkata", "Pacific/Chatham", "Pacific/Kiritimati", "Etc/GMT+12"}) {
+        testkit::Timezone zone(tz);
+        EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Fine) << tz;
+    }
+    testkit::Timezone zone("Asia/Kolkata");
+    for (int seconds : {60, 16 * 3600}) {
+        Shifttime(Winnersfile(dir.Path(), 8), seconds);
+        EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Altered) << seconds;
+        Shifttime(Winnersfile(dir.Path(), 8), -seconds);
+    }
+}
 #endif
 
 } // namespace

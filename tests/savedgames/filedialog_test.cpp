@@ -665,6 +665,16 @@ TEST_F(Filedialog, ASaveFromTheEndMessageLeftAloneFinishesTheGameUnsaved) {
     p.Expectidle();
 }
 
+// Looking at the save dialog of a counted win never costs the record: Cancel goes on as End.
+TEST_F(Filedialog, CancellingTheSaveOfACountedWinStillOffersTheTopFive) {
+    p.Emptywinners(6);
+    p.Startyouguess("0123");
+    p.Guess("0123");
+    p.Press("Cmdl3");
+    p.Act([&] { g.Cmdcancelfiles_Click(); });
+    EXPECT_TRUE(p.m.Frgetname.Visible);
+}
+
 TEST_F(Filedialog, PlayerMarkingGameResumesOnTheMarksPanelAndPlaysOnAlike) {
     p.Startcomputerguesses();
     const Str code("1589");

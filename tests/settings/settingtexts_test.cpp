@@ -48,7 +48,7 @@ TEST(Settingtexts, StatisticsLines) {
     EXPECT_EQ(s.Line2, "0     0");
     s = Showlisttexts(7, 5, 1, 2, 1, 3, 42, 13.0f / 3);
     EXPECT_EQ(s.Line1, "7 colours   5  Fixed order  Middle  No error  Each colour at most 3 times");
-    EXPECT_EQ(s.Line2, "42     4.3333335");
+    EXPECT_EQ(s.Line2, "42     4.333333"); // seven digits, as a single-precision number has
     s = Showlisttexts(9, 5, 1, 1, 1, 5, 1, 1);
     EXPECT_EQ(s.Line1, "9 colours   5  Fixed order  Trial 1  No error  May be repeated any times");
 }

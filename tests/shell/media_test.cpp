@@ -31,10 +31,10 @@ public:
     std::vector<Sent> Log;
 };
 
-const Sent Musicopen{"Mmcmusic", "Open", "Music/canyon.mid"}, Musicplay{"Mmcmusic", "Play", ""},
-    Musicclose{"Mmcmusic", "Close", ""};
-const Sent Reminderopen{"Mmcmain", "Open", "Music/Reminder.wav"}, Soundplay{"Mmcmain", "Play", ""},
-    Soundclose{"Mmcmain", "Close", ""};
+const Sent Musicopen{"Mmctitle", "Open", "Music/canyon.mid"}, Musicplay{"Mmctitle", "Play", ""},
+    Musicclose{"Mmctitle", "Close", ""};
+const Sent Reminderopen{"Mmcmenu", "Open", "Music/Reminder.wav"}, Soundplay{"Mmcmenu", "Play", ""},
+    Soundclose{"Mmcmenu", "Close", ""};
 
 struct Mediabench : ::testing::Test {
     testkit::Tempfolder folder;
@@ -65,16 +65,16 @@ struct Mediabench : ::testing::Test {
 };
 
 TEST_F(Mediabench, TitlePlaysVideoAndMusicAndTheMusicStartsAgainEveryTwoMinutes) {
-    EXPECT_EQ(media.Take(), (std::vector<Sent>{{"Mmctitle", "Open", "Video/Fox.avi"},
-                                               {"Mmctitle", "Play", ""},
-                                               Musicopen,
-                                               Musicplay}));
+    EXPECT_EQ(
+        media.Take(),
+        (std::vector<Sent>{
+            {"Mmcavi", "Open", "Video/Fox.avi"}, {"Mmcavi", "Play", ""}, Musicopen, Musicplay}));
     EXPECT_EQ(g.Tmrmusic.Tag, "On");
     EXPECT_EQ(g.Tmrmusic.Interval, 500);
     EXPECT_EQ(g.Main.Tlbgame[5].Tooltip, "Switch off background music");
     EXPECT_FALSE(g.Tmrani.Enabled); // the clouds wait for the main window
     Seconds(5);
-    EXPECT_EQ(media.Take(), (std::vector<Sent>{{"Mmctitle", "Stop", ""}}));
+    EXPECT_EQ(media.Take(), (std::vector<Sent>{{"Mmcavi", "Stop", ""}}));
     EXPECT_TRUE(g.Main.Visible);
     EXPECT_TRUE(g.Tmrani.Enabled);
     EXPECT_EQ(g.Tmrani.Interval, 50);
@@ -161,7 +161,7 @@ TEST_F(Mediabench, AWinSoundsAndLeavingTheWinClosesTheSound) {
     for (char k : std::string("012")) ASSERT_TRUE(g.Txtinput_KeyPress(k));
     Act([&] { g.Cmdsubnum_Click(); });
     ASSERT_EQ(g.Message.Tag, "Win");
-    EXPECT_EQ(media.Take(), (std::vector<Sent>{{"Mmcmain", "Open", "Music/Tada.wav"}, Soundplay}));
+    EXPECT_EQ(media.Take(), (std::vector<Sent>{{"Mmcmenu", "Open", "Music/Tada.wav"}, Soundplay}));
     Act([&] { g.Messagebutton("Cmdr3"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
 }

@@ -88,10 +88,10 @@ TEST_F(Titlebench, FineFilesPlayVideoAndMusicThenFiveSecondsShowTheMainWindow) {
     EXPECT_TRUE(title.Form.Picavi.Visible);
     EXPECT_FALSE(title.Form.Input.Visible);
     EXPECT_FALSE(title.Form.Box.Visible);
-    const std::vector<Command> started = {{"Mmctitle", "Open", "Video/Fox.avi"},
-                                          {"Mmctitle", "Play", ""},
-                                          {"Mmcmusic", "Open", "Music/canyon.mid"},
-                                          {"Mmcmusic", "Play", ""}};
+    const std::vector<Command> started = {{"Mmcavi", "Open", "Video/Fox.avi"},
+                                          {"Mmcavi", "Play", ""},
+                                          {"Mmctitle", "Open", "Music/canyon.mid"},
+                                          {"Mmctitle", "Play", ""}};
     EXPECT_EQ(media.Sent, started);
 
     clock.advance(4999);
@@ -99,10 +99,10 @@ TEST_F(Titlebench, FineFilesPlayVideoAndMusicThenFiveSecondsShowTheMainWindow) {
     clock.advance(1);
     EXPECT_TRUE(Inmain());
     EXPECT_FALSE(title.Form.Tmrtitle.Enabled);
-    EXPECT_EQ(media.Sent.back(), (Command{"Mmctitle", "Stop", ""}));
+    EXPECT_EQ(media.Sent.back(), (Command{"Mmcavi", "Stop", ""}));
     // The music goes on in the main window; the idle help text scrolls in its status bar.
     for (const Command& c : media.Sent)
-        EXPECT_FALSE(c.Device == "Mmcmusic" && c.What != "Open" && c.What != "Play");
+        EXPECT_FALSE(c.Device == "Mmctitle" && c.What != "Open" && c.What != "Play");
     EXPECT_NE(game.Wait.Banner.find(game.Wait.Helptext("Picfore")), std::string::npos);
     EXPECT_FALSE(game.Designmode);
     EXPECT_FALSE(title.Ended);
@@ -111,7 +111,7 @@ TEST_F(Titlebench, FineFilesPlayVideoAndMusicThenFiveSecondsShowTheMainWindow) {
 TEST_F(Titlebench, WithoutTheVideoFileTheTitleHidesItsPictureAndStillChangesOver) {
     Open();
     EXPECT_FALSE(title.Form.Picavi.Visible);
-    for (const Command& c : media.Sent) EXPECT_NE(c.What == "Open" ? c.Device : "", "Mmctitle");
+    for (const Command& c : media.Sent) EXPECT_NE(c.What == "Open" ? c.Device : "", "Mmcavi");
     clock.advance(5000);
     EXPECT_TRUE(Inmain());
 }
@@ -122,7 +122,7 @@ TEST_F(Titlebench, AClickInTheFirstSecondLeavesAtOnceAndOnlyOnce) {
     clock.advance(300);
     Act([&] { title.Form_Click(); });
     EXPECT_TRUE(Inmain());
-    EXPECT_EQ(media.Sent.back(), (Command{"Mmctitle", "Stop", ""}));
+    EXPECT_EQ(media.Sent.back(), (Command{"Mmcavi", "Stop", ""}));
     const size_t sent = media.Sent.size();
     // A late tick or click does not show the window again nor stop the video twice.
     game.Main.Visible = false;

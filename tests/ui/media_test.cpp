@@ -58,9 +58,9 @@ TEST(Mediadevices, MissingFilesAndSoundfontLeaveEveryDeviceSilent) {
     Mediadevices media(dir.path(), {dir.filePath("Music/none.sf2")});
     QWidget area;
     media.Setvideoarea(&area);
-    const std::pair<const char*, const char*> devices[] = {{"Mmcmusic", "Music/canyon.mid"},
-                                                           {"Mmcmain", "Music/Reminder.wav"},
-                                                           {"Mmctitle", "Video/Fox.avi"}};
+    const std::pair<const char*, const char*> devices[] = {{"Mmctitle", "Music/canyon.mid"},
+                                                           {"Mmcmenu", "Music/Reminder.wav"},
+                                                           {"Mmcavi", "Video/Fox.avi"}};
     for (const auto& [device, file] : devices) {
         for (const char* c : {"Open", "Play", "Stop", "Play", "Close", "Close"}) {
             media.Command(device, c, c == std::string("Open") ? file : "");
@@ -75,22 +75,22 @@ TEST(Mediadevices, MissingFilesAndSoundfontLeaveEveryDeviceSilent) {
     ASSERT_TRUE(QDir(dir.path()).mkpath("Music"));
     Write(dir.filePath("Music/canyon.mid"), Onenote());
     for (int i = 0; i < 2; ++i) {
-        media.Command("Mmcmusic", "Open", "Music/canyon.mid");
-        media.Command("Mmcmusic", "Play");
-        EXPECT_FALSE(media.Isopen("Mmcmusic"));
+        media.Command("Mmctitle", "Open", "Music/canyon.mid");
+        media.Command("Mmctitle", "Play");
+        EXPECT_FALSE(media.Isopen("Mmctitle"));
     }
 
     // A wave file that is there opens, sound device or not, and closes.
     Write(dir.filePath("Music/Reminder.wav"), Silentwave());
-    media.Command("Mmcmain", "Open", "Music/Reminder.wav");
-    EXPECT_TRUE(media.Isopen("Mmcmain"));
-    media.Command("Mmcmain", "Play");
-    media.Command("Mmcmain", "Close");
-    EXPECT_FALSE(media.Isopen("Mmcmain"));
+    media.Command("Mmcmenu", "Open", "Music/Reminder.wav");
+    EXPECT_TRUE(media.Isopen("Mmcmenu"));
+    media.Command("Mmcmenu", "Play");
+    media.Command("Mmcmenu", "Close");
+    EXPECT_FALSE(media.Isopen("Mmcmenu"));
     // Opening a missing file after a good one leaves the device closed, not playing the old.
-    media.Command("Mmcmain", "Open", "Music/Reminder.wav");
-    media.Command("Mmcmain", "Open", "Music/Tada.wav");
-    EXPECT_FALSE(media.Isopen("Mmcmain"));
+    media.Command("Mmcmenu", "Open", "Music/Reminder.wav");
+    media.Command("Mmcmenu", "Open", "Music/Tada.wav");
+    EXPECT_FALSE(media.Isopen("Mmcmenu"));
 }
 
 TEST(Animationcopies, QPainterRasterOperationsAgreeWithThePixelModel) {

@@ -58,7 +58,10 @@ std::vector<Gamesetting> Sweepsettings() {
 class Collector : public Recordbook {
 public:
     float Average(const Gamesetting&) override { return 0; }
-    void Addstatistic(const Gamesetting&, int attempts) override { Attempts.push_back(attempts); }
+    std::string Addstatistic(const Gamesetting&, int attempts) override {
+        Attempts.push_back(attempts);
+        return {};
+    }
     std::vector<int> Attempts;
 };
 
