@@ -68,6 +68,7 @@ TEST(Manual, NamesEverythingTheProgrammeWaitsFor) {
         {"Frgetstring2", {"Input a string for me to guess"}},
         {"Frshowresult", {"Result"}},
         {"Frgetresult", {"How many correct colours have I got"}},
+        {"Frgetresult2", {"the marks of a given row you"}},
         {"Frgetname", {"Congratulation! You have entered the TOP FIVE list"}},
         {"Load", {"Load Game"}},
         {"Same", {"Inappropriate Input"}},
