@@ -34,7 +34,7 @@ public:
     // ticks has passed since the last write, at `Flush`, when batching ends and at destruction.
     // Each write reads the file afresh and replays the collected games on it, so a change that
     // another writer made meanwhile survives.
-    void Setbatching(bool on);
+    void Setbatching(bool on) override;
     bool Batching() const { return batching_; }
     // Writes the collected games; false when a file could not be read or written. Games of an
     // unwritable file are kept for the next attempt; those of an unreadable one are dropped.
