@@ -38,9 +38,50 @@ void Placeonscreen(QWidget* window, double fromleft, double fromtop) {
     window->move(at);
 }
 
+void Showontop(QDialog* dialog) {
+    dialog->open();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void Hidetoowner(QDialog* dialog) {
+    if (!dialog->isVisible()) return;
+    dialog->hide();
+    for (QWidget* w = dialog->parentWidget(); w; w = w->parentWidget())
+        if (w->isWindow() && w->isVisible()) {
+            w->raise();
+            w->activateWindow();
+            return;
+        }
+}
+
+QString Breakable(const QString& text) {
+    constexpr int Longword = 30, Stretch = 24;
+    const QChar Breakhere(0x200B); // zero width space
+    QString out;
+    int run = 0, sincebreak = 0;
+    for (QChar c : text) {
+        out += c;
+        if (c.isSpace()) {
+            run = sincebreak = 0;
+            continue;
+        }
+        ++run;
+        ++sincebreak;
+        if (run < Longword) continue;
+        // Within a long word: after a separator, else every so many characters.
+        if (c == '/' || c == '\\' || c == '.' || c == '-' || c == '_' || sincebreak >= Stretch) {
+            out += Breakhere;
+            sincebreak = 0;
+        }
+    }
+    return out;
+}
+
 Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,
-                             std::function<void(const std::string&)> press, QWidget* parent)
-    : QDialog(parent, Dialogflags), model_(model), folder_(folder) {
+                             std::function<void(const std::string&)> press,
+                             std::function<QWidget*()> owner, QWidget* parent)
+    : QDialog(parent, Dialogflags), model_(model), folder_(folder), owner_(std::move(owner)) {
     setObjectName("Fmmessage");
     setWindowModality(Qt::WindowModal);
     icon_ = new QLabel(this);
@@ -97,21 +138,37 @@ void Messagedialog::bind(Syncset& sync) {
     sync.add([this] { return model_.Caption; },
              [this](const std::string& c) { setWindowTitle(Qs(c)); });
     sync.add([this] { return model_.Icon; }, [this](const std::string& f) { seticon(f); });
-    Bindlabel(sync, model_.Lblmessage, text_);
+    text_->setTextFormat(Qt::PlainText);
+    sync.add([this] { return model_.Lblmessage.Caption; },
+             [this](const std::string& t) { text_->setText(Breakable(Qs(t))); });
+    Bindcontrol(sync, model_.Lblmessage, text_);
     const Control* models[5] = {&model_.Cmdl3, &model_.Cmdl2, &model_.Cmdmid, &model_.Cmdr2,
                                 &model_.Cmdr3};
     for (int i = 0; i < 5; ++i) Bindbutton(sync, *models[i], buttons_[i]);
     sync.add([this] { return model_.Visible; },
              [this](bool v) {
-                 if (!v) {
-                     hide();
-                     return;
-                 }
-                 Placeonscreen(this, 1.0 / 3, 1.0 / 3);
-                 open();
-                 for (QPushButton* b : buttons_)
-                     if (b->isDefault()) b->setFocus();
+                 if (v)
+                     showover();
+                 else
+                     Hidetoowner(this);
              });
+}
+
+void Messagedialog::showover() {
+    // Over the window the player sees, so that no dialog it blocks can cover it.
+    QWidget* over = owner_ ? owner_() : nullptr;
+    if (over && over != parentWidget()) setParent(over, windowFlags());
+    // However long the text, the message stays within the screen; the text wraps instead.
+    if (const QScreen* screen = this->screen()) {
+        const QMargins m = layout()->contentsMargins();
+        const int room = screen->availableGeometry().width() * 9 / 10 - m.left() - m.right() -
+                         icon_->width() - 16;
+        text_->setMaximumWidth(std::max(text_->minimumWidth(), room));
+    }
+    Placeonscreen(this, 1.0 / 3, 1.0 / 3);
+    Showontop(this);
+    for (QPushButton* b : buttons_)
+        if (b->isDefault()) b->setFocus();
 }
 
 Helpdialog::Helpdialog(const char* name, double fromleft, double fromtop, std::function<void()> ok,
@@ -128,11 +185,11 @@ void Helpdialog::bindwindow(Syncset& sync, const bool& visible, const std::strin
     sync.add([&visible] { return visible; },
              [this](bool v) {
                  if (!v) {
-                     hide();
+                     Hidetoowner(this);
                      return;
                  }
                  Placeonscreen(this, left_, top_);
-                 open();
+                 Showontop(this);
              });
 }
 

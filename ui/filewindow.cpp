@@ -259,8 +259,6 @@ void Filewindow::bind(Syncset& sync) {
         shownfolder_ = folder;
         shownfolders_ = f.Folders;
         fillfolders();
-        // A new folder hands the keyboard to the name box, as the game asks.
-        if (f.Txtfiles.Focused && isVisible()) name_->setFocus();
         return true;
     });
     sync.custom([this, &f] {
@@ -295,13 +293,14 @@ void Filewindow::bind(Syncset& sync) {
     sync.add([&f] { return f.Visible; },
              [this](bool v) {
                  if (!v) {
-                     hide();
+                     Hidetoowner(this);
                      return;
                  }
                  Placeonscreen(this, 1.0 / 4, 1.0 / 4);
-                 open();
-                 name_->setFocus();
+                 Showontop(this);
              });
+    // After the window's own step: a request made as the dialog opens finds it shown.
+    Bindfocus(sync, f.Txtfiles, name_);
 }
 
 } // namespace tc::ui

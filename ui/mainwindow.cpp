@@ -10,16 +10,19 @@
 #include "ui/scenery.h"
 #include "ui/statwindows.h"
 #include "ui/timerdriver.h"
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDrag>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -108,6 +111,41 @@ protected:
     }
 };
 
+// Return and Enter in an open drop-down list choose its item and Escape closes it, and nothing
+// else: taken here, before the window's shortcuts (the default button, the setting menu's
+// Cancel) could see them once the list has closed.
+class Listkeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape) return false;
+        // Marked as taken, the list chooses; the window's shortcut is not tried after it.
+        event->accept();
+        return false;
+    }
+};
+
+// The Escape presses the game sends: each closes the open pop-up (a menu or a list's drop-down)
+// or, with none, leaves the menu bar; a drag under way is called off.
+void Sendescapes(QMenuBar* bar) {
+    QDrag::cancel();
+    for (int i = 0; i < 2; ++i) {
+        QWidget* target = QApplication::activePopupWidget();
+        if (auto* list = target ? qobject_cast<QComboBox*>(target->parentWidget()) : nullptr) {
+            list->hidePopup();
+            continue;
+        }
+        if (!target && bar->hasFocus()) target = bar;
+        if (!target) return;
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(target, &escape);
+    }
+}
+
 const char* const Stylesheet = R"(
 QGroupBox {
     background: #fbfcfe;
@@ -193,7 +231,14 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
 
     message_ = new Messagedialog(
         game_.Message, folder_,
-        [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); }, this);
+        [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); },
+        [this]() -> QWidget* {
+            for (QWidget* w :
+                 std::initializer_list<QWidget*>{files_, about_, instr_, statbox_, stat_.get()})
+                if (w && w->isVisible()) return w;
+            return this;
+        },
+        this);
     about_ = new Aboutdialog(
         game_.About, folder_, [this] { act([this] { game_.Cmdokabout_Click(); }); }, this);
     instr_ = new Instrdialog(
@@ -218,6 +263,13 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, [this] { pressdefault(); });
     }
+    // Escape is the setting menu's Cancel.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (game_.Main.Frmenu.Visible && game_.Main.Cmdcancel.Enabled)
+            act([this] { game_.Cmdcancel_Click(); });
+    });
+    sync_.add([this] { return game_.Main.Escapekeys; }, [this](int) { Sendescapes(menuBar()); });
 
     // The window itself last, so it appears with its contents in place.
     Fmmain& m = game_.Main;
@@ -312,6 +364,7 @@ QComboBox* Mainwindow::combo(Combolist& model, const char* name, QWidget* parent
     c->setObjectName(name);
     c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Bindcombo(sync_, model, c);
+    c->view()->installEventFilter(new Listkeys(c));
     connect(c, &QComboBox::activated, this, [this, &model, chosen](int index) {
         if (index < 0 || index >= model.Listcount()) return;
         act([&] { chosen(index); });
@@ -608,10 +661,7 @@ QWidget* Mainwindow::buildsidepanels() {
                        const QSignalBlocker quiet(t);
                        t->setCursorPosition(caret);
                    });
-        sync_.add([&model] { return model.Focused; },
-                  [t](bool focused) {
-                      if (focused) t->setFocus();
-                  });
+        Bindfocus(sync_, model, t);
         return t;
     };
     auto keepchoice = [](Combolist& model) {

@@ -7,6 +7,7 @@
 #include "ui/mainwindow.h"
 #include "ui/timerdriver.h"
 #include "windowfixture.h"
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -327,6 +328,55 @@ TEST_F(Window, TypedKeysGoThroughTheGamesCheck) {
     QTest::keyClick(text, Qt::Key_Backspace);
     EXPECT_EQ(text->text(), "1");
     EXPECT_EQ(game.Main.Txtinput.Caption, "1");
+}
+
+// Keys reach the window as the platform delivers them: shortcuts first, then the pop-up or the
+// focused widget.
+void Press(QWidget* w, Qt::Key key) {
+    QTest::keyClick(w->window()->windowHandle(), key);
+}
+
+TEST_F(Window, EachPromptTakesTheKeyboardEveryTimeItShows) {
+    action("Mnukey")->trigger();
+    action("Mnuset")->trigger();
+    game.Plan.Answer = tc::Str("789");
+    QTest::mouseClick(button("Cmdstart"), Qt::LeftButton);
+    auto* text = find<QLineEdit>("Txtinput");
+    for (const char* guess : {"012", "345"}) {
+        EXPECT_EQ(QApplication::focusWidget(), text) << guess;
+        widget("Picrecord")->setFocus(); // the player clicked elsewhere meanwhile
+        QTest::keyClicks(text, guess);
+        QTest::mouseClick(button("Cmdsubnum"), Qt::LeftButton);
+        QTest::mouseClick(button("Cmdshowresult"), Qt::LeftButton);
+    }
+    EXPECT_EQ(QApplication::focusWidget(), text);
+    // The result's OK also closes a menu left open.
+    window->gamemenu()->popup(QPoint(40, 40));
+    ASSERT_TRUE(window->gamemenu()->isVisible());
+    QTest::keyClicks(text, "678");
+    button("Cmdsubnum")->click();
+    button("Cmdshowresult")->click();
+    EXPECT_FALSE(window->gamemenu()->isVisible());
+}
+
+TEST_F(Window, ReturnInAnOpenListOnlyChoosesAndEscapeCancelsTheMenu) {
+    action("Mnuset")->trigger();
+    QComboBox* who = combo("Cbwho");
+    Press(who, Qt::Key_Escape);
+    EXPECT_FALSE(game.Main.Frmenu.Visible);
+
+    action("Mnuset")->trigger();
+    who->showPopup();
+    Press(who->view(), Qt::Key_Down);
+    Press(who->view(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(game.Main.Frmenu.Visible) << "Return in the list started a game";
+    EXPECT_EQ(game.Main.Lists.Cbwho.Text(), "Computer guesses");
+    // Escape in an open list closes the list only.
+    who->showPopup();
+    Press(who->view(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(game.Main.Frmenu.Visible);
 }
 
 } // namespace
