@@ -18,6 +18,7 @@ namespace tc::ui {
 namespace {
 
 constexpr const char* Buttonnames[5] = {"Cmdl3", "Cmdl2", "Cmdmid", "Cmdr2", "Cmdr3"};
+constexpr int Messagewidth = 320; // the narrowest a message's text is set
 
 // A dialog with a title bar and no close box where the design gives none.
 constexpr Qt::WindowFlags Dialogflags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -36,23 +37,6 @@ void Placeonscreen(QWidget* window, double fromleft, double fromtop) {
     at.setX(std::min(at.x(), area.right() - window->width()));
     at.setY(std::min(at.y(), area.bottom() - window->height()));
     window->move(at);
-}
-
-void Showontop(QDialog* dialog) {
-    dialog->open();
-    dialog->raise();
-    dialog->activateWindow();
-}
-
-void Hidetoowner(QDialog* dialog) {
-    if (!dialog->isVisible()) return;
-    dialog->hide();
-    for (QWidget* w = dialog->parentWidget(); w; w = w->parentWidget())
-        if (w->isWindow() && w->isVisible()) {
-            w->raise();
-            w->activateWindow();
-            return;
-        }
 }
 
 QString Breakable(const QString& text) {
@@ -91,7 +75,6 @@ Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,
     text_ = new QLabel(this);
     text_->setObjectName("Lblmessage");
     text_->setWordWrap(true);
-    text_->setMinimumWidth(320);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* top = new QHBoxLayout;
@@ -140,7 +123,7 @@ void Messagedialog::bind(Syncset& sync) {
     sync.add([this] { return model_.Icon; }, [this](const std::string& f) { seticon(f); });
     text_->setTextFormat(Qt::PlainText);
     sync.add([this] { return model_.Lblmessage.Caption; },
-             [this](const std::string& t) { text_->setText(Breakable(Qs(t))); });
+             [this](const std::string& t) { settext(t); });
     Bindcontrol(sync, model_.Lblmessage, text_);
     const Control* models[5] = {&model_.Cmdl3, &model_.Cmdl2, &model_.Cmdmid, &model_.Cmdr2,
                                 &model_.Cmdr3};
@@ -150,23 +133,34 @@ void Messagedialog::bind(Syncset& sync) {
                  if (v)
                      showover();
                  else
-                     Hidetoowner(this);
+                     hide();
              });
+}
+
+void Messagedialog::settext(const std::string& text) {
+    text_->setText(Breakable(Qs(text)));
+    // The text as wide as its longest line, up to some eighty letters and never beyond the
+    // screen; longer lines wrap, and the text is as high as its wrapped lines.
+    const QFontMetrics fm(text_->font());
+    int widest = fm.averageCharWidth() * 80;
+    if (const QScreen* screen = this->screen()) {
+        const QMargins m = layout()->contentsMargins();
+        widest = std::min(widest, screen->availableGeometry().width() * 9 / 10 - m.left() -
+                                      m.right() - icon_->width() - 16);
+    }
+    int natural = 0;
+    for (const QString& line : text_->text().split('\n'))
+        natural = std::max(natural, fm.horizontalAdvance(line) + 2);
+    const int width = std::clamp(natural, std::min(Messagewidth, widest), widest);
+    text_->setFixedSize(width, text_->heightForWidth(width));
 }
 
 void Messagedialog::showover() {
     // Over the window the player sees, so that no dialog it blocks can cover it.
     QWidget* over = owner_ ? owner_() : nullptr;
     if (over && over != parentWidget()) setParent(over, windowFlags());
-    // However long the text, the message stays within the screen; the text wraps instead.
-    if (const QScreen* screen = this->screen()) {
-        const QMargins m = layout()->contentsMargins();
-        const int room = screen->availableGeometry().width() * 9 / 10 - m.left() - m.right() -
-                         icon_->width() - 16;
-        text_->setMaximumWidth(std::max(text_->minimumWidth(), room));
-    }
     Placeonscreen(this, 1.0 / 3, 1.0 / 3);
-    Showontop(this);
+    open();
     for (QPushButton* b : buttons_)
         if (b->isDefault()) b->setFocus();
 }
@@ -185,11 +179,11 @@ void Helpdialog::bindwindow(Syncset& sync, const bool& visible, const std::strin
     sync.add([&visible] { return visible; },
              [this](bool v) {
                  if (!v) {
-                     Hidetoowner(this);
+                     hide();
                      return;
                  }
                  Placeonscreen(this, left_, top_);
-                 Showontop(this);
+                 open();
              });
 }
 

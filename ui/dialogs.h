@@ -19,18 +19,13 @@ class Picturewidget;
 
 // Places a window at a fraction of the screen, from its top left corner.
 void Placeonscreen(QWidget* window, double fromleft, double fromtop);
-// Shows a modal window over its parent, on top and with the keyboard, with or without a window
-// manager to see to it.
-void Showontop(QDialog* dialog);
-// Hides a modal window; the nearest shown window under it gets the keyboard back.
-void Hidetoowner(QDialog* dialog);
 // Long unbroken words (file paths) get places to break, so a wrapped text fits its width.
 QString Breakable(const QString& text);
 
 class Messagedialog : public QDialog {
 public:
     // `press` receives the name of the clicked button ("Cmdl3" .. "Cmdr3").
-    // `owner` names the window the message is to sit over when it opens: the topmost one shown.
+    // `owner` names the window the message is to sit over when it opens.
     Messagedialog(const Fmmessage& model, const QString& folder,
                   std::function<void(const std::string&)> press, std::function<QWidget*()> owner,
                   QWidget* parent);
@@ -43,6 +38,7 @@ protected:
 
 private:
     void seticon(const std::string& file);
+    void settext(const std::string& text);
     void showover();
 
     const Fmmessage& model_;

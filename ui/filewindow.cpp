@@ -293,11 +293,11 @@ void Filewindow::bind(Syncset& sync) {
     sync.add([&f] { return f.Visible; },
              [this](bool v) {
                  if (!v) {
-                     Hidetoowner(this);
+                     hide();
                      return;
                  }
                  Placeonscreen(this, 1.0 / 4, 1.0 / 4);
-                 Showontop(this);
+                 open();
              });
     // After the window's own step: a request made as the dialog opens finds it shown.
     Bindfocus(sync, f.Txtfiles, name_);

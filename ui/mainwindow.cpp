@@ -232,13 +232,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     message_ = new Messagedialog(
         game_.Message, folder_,
         [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); },
-        [this]() -> QWidget* {
-            for (QWidget* w :
-                 std::initializer_list<QWidget*>{files_, about_, instr_, statbox_, stat_.get()})
-                if (w && w->isVisible()) return w;
-            return this;
-        },
-        this);
+        [this] { return topwindow(false); }, this);
     about_ = new Aboutdialog(
         game_.About, folder_, [this] { act([this] { game_.Cmdokabout_Click(); }); }, this);
     instr_ = new Instrdialog(
@@ -284,14 +278,15 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                   else
                       setCursor(Qt::WaitCursor);
               });
+    sync_.add([&m] { return m.Visible; }, [this](bool v) { setVisible(v); });
     // Shown windows take the keyboard, as the title did: activation is what brings design mode's
-    // buttons, so it must not wait for the window manager's whim.
-    sync_.add([&m] { return m.Visible; },
-              [this](bool v) {
-                  setVisible(v);
-                  if (!v) return;
-                  raise();
-                  activateWindow();
+    // buttons, so it must not wait for the window manager's whim. After every window has been
+    // shown or hidden, the one on top takes it: a message over a dialog over the main window.
+    sync_.add([this] { return topwindow(true); },
+              [](QWidget* top) {
+                  if (!top) return;
+                  top->raise();
+                  top->activateWindow();
               });
     after();
 }
@@ -324,6 +319,16 @@ void Mainwindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         act([this] { game_.Form_Activate(); });
+}
+
+QWidget* Mainwindow::topwindow(bool withmessage) const {
+    if (withmessage && game_.Message.Visible) return message_;
+    if (game_.Files.Visible) return files_;
+    if (game_.About.Visible) return about_;
+    if (game_.Instr.Visible) return instr_;
+    if (game_.Statbox.Visible) return statbox_;
+    if (game_.Stat.Visible) return stat_.get();
+    return game_.Main.Visible ? const_cast<Mainwindow*>(this) : nullptr;
 }
 
 void Mainwindow::pressdefault() {

@@ -246,11 +246,11 @@ void Statdialog::bind(Syncset& sync) {
     sync.add([this] { return model_.Visible; },
              [this](bool v) {
                  if (!v) {
-                     Hidetoowner(this);
+                     hide();
                      return;
                  }
                  Placeonscreen(this, 1.0 / 4, 1.0 / 4);
-                 Showontop(this);
+                 open();
                  ok_->setFocus();
              });
 }

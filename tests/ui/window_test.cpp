@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -224,6 +225,19 @@ TEST_F(Window, CloseBoxEndsTheProgramWithoutAQuestion) {
     window->close();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(game.Message.Visible);
+}
+
+TEST_F(Window, AMessageWithALongFileNameWrapsWithinTheScreen) {
+    const std::string path = "/" + std::string(300, 'x') + ".tc";
+    game.Wait.Showmessage("The file " + path + " does not exist!  Try again.", 1, "X", "", "", "OK",
+                          "", "", "Cmdmid", "Notexist", "File Not Exist", 60, false);
+    window->sync();
+    tc::ui::Messagedialog* box = window->messagebox();
+    ASSERT_TRUE(box->isVisible());
+    EXPECT_LE(box->width(), box->screen()->availableGeometry().width());
+    auto* text = box->findChild<QLabel*>("Lblmessage");
+    EXPECT_TRUE(box->rect().contains(text->geometry()));
+    EXPECT_GE(text->height(), 4 * text->fontMetrics().lineSpacing()); // wrapped, all of it shown
 }
 
 TEST_F(Window, AboutOpensAndOkClosesIt) {
