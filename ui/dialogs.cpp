@@ -23,22 +23,7 @@ constexpr int Messagewidth = 320; // the narrowest a message's text is set
 // A dialog with a title bar and no close box where the design gives none.
 constexpr Qt::WindowFlags Dialogflags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
-} // namespace
-
-void Placeonscreen(QWidget* window, double fromleft, double fromtop) {
-    const QScreen* screen =
-        window->parentWidget() ? window->parentWidget()->screen() : window->screen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    window->adjustSize();
-    QPoint at(area.left() + static_cast<int>(area.width() * fromleft),
-              area.top() + static_cast<int>(area.height() * fromtop));
-    // Keep the whole window on the screen, however long its text.
-    at.setX(std::min(at.x(), area.right() - window->width()));
-    at.setY(std::min(at.y(), area.bottom() - window->height()));
-    window->move(at);
-}
-
+// Long unbroken words (file paths) get places to break, so a wrapped text fits its width.
 QString Breakable(const QString& text) {
     constexpr int Longword = 30, Stretch = 24;
     const QChar Breakhere(0x200B); // zero width space
@@ -60,6 +45,22 @@ QString Breakable(const QString& text) {
         }
     }
     return out;
+}
+
+} // namespace
+
+void Placeonscreen(QWidget* window, double fromleft, double fromtop) {
+    const QScreen* screen =
+        window->parentWidget() ? window->parentWidget()->screen() : window->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    window->adjustSize();
+    QPoint at(area.left() + static_cast<int>(area.width() * fromleft),
+              area.top() + static_cast<int>(area.height() * fromtop));
+    // Keep the whole window on the screen, however long its text.
+    at.setX(std::min(at.x(), area.right() - window->width()));
+    at.setY(std::min(at.y(), area.bottom() - window->height()));
+    window->move(at);
 }
 
 Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,

@@ -19,8 +19,6 @@ class Picturewidget;
 
 // Places a window at a fraction of the screen, from its top left corner.
 void Placeonscreen(QWidget* window, double fromleft, double fromtop);
-// Long unbroken words (file paths) get places to break, so a wrapped text fits its width.
-QString Breakable(const QString& text);
 
 class Messagedialog : public QDialog {
 public:
