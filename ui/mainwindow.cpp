@@ -244,14 +244,15 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                                          [this] { act([this] { game_.Cmdback_Click(); }); });
     files_ = new Filewindow(
         game_, [this](const std::function<void()>& handler) { act(handler); }, this);
-    // Bound before the message box: when both open in one step, the message must come out on
-    // top, or the dialog would block the question asked about it.
+    // The other windows before the message box: when one opens with it, the message must come
+    // out on top, or the window would block the question asked about it; when one closes as it
+    // opens (the hour's end), its hiding must not hand the keyboard back after the message took it.
     files_->bind(sync_);
-    message_->bind(sync_);
     about_->bind(sync_);
     instr_->bind(sync_);
     statbox_->bind(sync_);
     stat_->bind(sync_);
+    message_->bind(sync_);
 
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);

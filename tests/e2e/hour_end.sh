@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The game's hour in Xvfb with the Save As dialog open, the program's clock 60 times as fast
-# (TINTCIPHER_TEST_CLOCKRATE). After one typed guess of "You guess": a question asked from the
-# dialog comes over it with the keyboard, which goes back to the dialog when answered; the
-# five-minute warning and then the game over each close the dialog and take the keyboard, so
-# plain key presses answer them.
+# The game's hour in Xvfb, the program's clock 60 times as fast (TINTCIPHER_TEST_CLOCKRATE).
+# After one typed guess of "You guess": a question asked from the Save As dialog comes over it
+# with the keyboard, which goes back to the dialog when answered; the five-minute warning closes
+# the instructions and the game over the Save As dialog, each taking the keyboard, so plain key
+# presses answer them.
 # Usage: hour_end.sh PROGRAM OUTPUT-FOLDER
 shots=hour-end
 source "$(dirname "$0")/common.sh"
@@ -34,16 +34,20 @@ waittitle 10 "$main" "New Game - Unsaved"
 xdotool type --delay 60 "01234567"
 keys Return Return
 
-# No name: the question, then Yes back to the dialog.
+# No name: the question, then Yes back to the dialog, whose Cancel (Escape) goes back to the game.
 saveas
 keys Return
 haskeyboard "No File Name"
 keys shift+Tab space
 haskeyboard "Save As"
+keys Escape
+haskeyboard "New Game - Unsaved"
 
+keys alt+h i
+haskeyboard "Brief Instructions"
 haskeyboard "Warning" 70 # at 55:00 of game time
 import -window root "$out/hour-end-warning.png"
-[ "$(count "Save As")" = 0 ] || fail "the warning left the Save As dialog open"
+[ "$(count "Brief Instructions")" = 0 ] || fail "the warning left the instructions open"
 keys Return
 waitcount 5 0 "Warning"
 
