@@ -22,6 +22,20 @@ QString Joined(const std::vector<std::string>& lines) {
     return out.join('\n');
 }
 
+// For the end-to-end tests only: with TINTCIPHER_TEST_CLOCKRATE=N in the environment the steady
+// clock runs N times as fast, so a game's hour passes in 3600/N seconds and its end can be seen in
+// a real window. The time of day, and with it every wait's time-out, stays the system's.
+class Testclock : public tc::Systemclock {
+public:
+    explicit Testclock(int rate) : rate_(rate), origin_(tc::Systemclock::Ticks()) {}
+    int64_t Ticks() const override {
+        return origin_ + (tc::Systemclock::Ticks() - origin_) * rate_;
+    }
+
+private:
+    int64_t rate_, origin_;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -43,7 +57,8 @@ int main(int argc, char** argv) {
     // Pictures, icons and the Winners files are looked up in the program folder.
     const QString folder = QString::fromStdString(started.Folder.string());
 
-    tc::Systemclock clock;
+    const int rate = qEnvironmentVariableIntValue("TINTCIPHER_TEST_CLOCKRATE");
+    Testclock clock(rate > 1 ? rate : 1);
     const tc::Datetime now = clock.Now();
     tc::Seededrandom rnd(static_cast<uint64_t>(now.Totalms()) ^
                          (static_cast<uint64_t>(clock.Ticks()) << 20));

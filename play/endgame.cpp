@@ -130,7 +130,7 @@ void Game::Tmrrec_Timer() {
     if (!warning && !over) return;
     // Nothing may hide the warning or the end of the game.
     if (Message.Visible && Message.Tag == "Same") Retypeafterwarning = true;
-    About.Visible = Instr.Visible = Message.Visible = false;
+    About.Visible = Instr.Visible = Message.Visible = Files.Visible = false;
     Setwait(0, "");
     if (warning) {
         Warned = true;

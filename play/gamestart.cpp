@@ -267,6 +267,7 @@ void Game::Cmdokmark_Click() {
 }
 
 void Game::Cmdready_Click() {
+    Main.Sendescapes();
     Setwait(0, "");
     for (Control* c : {&Main.Fraskcode, &Main.Frcolour, &Main.Frsetting, &Main.Frgetresult})
         c->Visible = false;

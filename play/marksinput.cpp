@@ -50,7 +50,8 @@ void Game::Getresult() {
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = true;
     } else {
         Main.Txtcorrect.Caption.clear();
-        Main.Txtcorrect.Visible = Main.Txtcorrect.Focused = true;
+        Main.Txtcorrect.Visible = true;
+        Main.Txtcorrect.Setfocus();
         Main.Cbcorrect.Visible = false;
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = false;
     }

@@ -59,7 +59,7 @@ void Game::Getstring() {
         Main.Frinput.Visible = true;
         Main.Txtinput.Caption.clear();
         Main.Txtinput.Caret = 0;
-        Main.Txtinput.Focused = true;
+        Main.Txtinput.Setfocus();
         Main.Frgetstring.Visible = false;
     }
     Main.Frcolour.Visible = Main.Frcolour.Enabled = true;
@@ -226,6 +226,7 @@ void Game::Showresult() {
 
 void Game::Cmdshowresult_Click() {
     if (!Main.Frshowresult.Visible) return; // a repeated time-out after the panel has gone
+    Main.Sendescapes();
     Setwait(0, "");
     Main.Frshowresult.Visible = false;
     Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,

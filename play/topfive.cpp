@@ -74,7 +74,7 @@ void Game::Offerrecord() {
     Main.Frgetname.Visible = true;
     Main.Txtname.Caption.clear();
     Main.Txtname.Caret = 0;
-    Main.Txtname.Focused = true;
+    Main.Txtname.Setfocus();
     Setwait(60, "Frgetname");
 }
 

@@ -38,7 +38,7 @@ void Game::Openfiles(const std::string& mode) {
     Resetdrive();
     Files.Txtfiles.Caption.clear();
     Files.Txtfiles.Caret = 0;
-    Files.Txtfiles.Focused = true;
+    Files.Txtfiles.Setfocus();
     Files.Visible = true;
 }
 
@@ -178,7 +178,7 @@ void Game::Deletefile() {
     const bool removed = std::filesystem::remove(Deletepath, ec);
     Files.Refresh();
     Files.Txtfiles.Caption.clear();
-    Files.Txtfiles.Focused = true;
+    Files.Txtfiles.Setfocus();
     if (!removed) {
         // The dialog stays open; the player learns why nothing was deleted.
         Wait.Showmessage("The file " + Deletepath + " could not be deleted." +
@@ -192,7 +192,7 @@ void Game::Dirfiles_Change(const std::filesystem::path& folder) {
     Files.Dirfiles = folder;
     Files.Refresh();
     Files.Txtfiles.Caption.clear();
-    Files.Txtfiles.Focused = true;
+    Files.Txtfiles.Setfocus();
 }
 
 void Game::Drvfiles_Change(int index) {

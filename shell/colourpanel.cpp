@@ -139,7 +139,7 @@ void Game::Setinputmethod(const std::string& method) {
         Main.Frinput.Visible = true;
         Main.Txtinput.Caption.clear();
         Main.Txtinput.Caret = 0;
-        Main.Txtinput.Focused = true;
+        Main.Txtinput.Setfocus();
         Main.Cmdsubnum.Enabled = Main.Cmdsubnum.Default = false;
     } else if (mouse && Main.Frinput.Visible) {
         Main.Frinput.Visible = false;
@@ -181,7 +181,7 @@ void Game::Setinputmethod(const std::string& method) {
         };
         tobox(Main.Cbcorrect, Main.Txtcorrect);
         if (Main.Frgetwrong.Visible) tobox(Main.Cbwrong, Main.Txtwrong);
-        Main.Txtcorrect.Focused = Main.Txtcorrect.Visible;
+        if (Main.Txtcorrect.Visible) Main.Txtcorrect.Setfocus();
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = false;
     }
 }

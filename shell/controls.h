@@ -70,7 +70,14 @@ struct Optionbutton : Control {
 // A text box; `Caption` holds its text.
 struct Textbox : Control {
     bool Focused = false;
-    int Caret = 0; // insertion point, 0..length of the text
+    int Caret = 0;        // insertion point, 0..length of the text
+    int Focusrequest = 0; // counts the requests, so each one moves the keyboard here again
+
+    // The box takes the keyboard now, even when it had it before and lost it since.
+    void Setfocus() {
+        Focused = true;
+        ++Focusrequest;
+    }
 };
 
 // A horizontal scroll bar.

@@ -11,6 +11,7 @@ void Game::Startdemo() {
         return;
     }
     if (!Rec.Demomode) {
+        Main.Sendescapes(); // no menu left open over the demo
         Setwait(0, "Demo");
         Menusaved = Main.Lists.Save();
         for (Menuitem* menu :

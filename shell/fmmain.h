@@ -19,6 +19,10 @@ struct Fmmain {
     std::string Displaymode = "Colour"; // or "Number"
     std::string Inputmethod = "Mouse";  // or "Keyboard"
     std::string Mousepointer;           // "" normal, else a cursor file of the program folder
+    // Escape presses sent to the window, two at a time: the binding closes whatever menu, list
+    // or drag they would cancel.
+    int Escapekeys = 0;
+    void Sendescapes() { Escapekeys += 2; }
 
     // Menu bar.
     Menuitem Mnugame, Mnuset, Mnunew, Mnuload, Mnusaving, Mnusave, Mnusaveas, Mnuend, Mnuquit;

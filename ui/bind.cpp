@@ -25,6 +25,15 @@ void Bindcontrol(Syncset& sync, const Control& model, QWidget* widget) {
              });
 }
 
+void Bindfocus(Syncset& sync, const Textbox& model, QWidget* widget) {
+    sync.custom([&model, widget, done = 0]() mutable {
+        if (model.Focusrequest == done || !widget->isVisible()) return false;
+        done = model.Focusrequest;
+        widget->setFocus();
+        return true;
+    });
+}
+
 void Bindlabel(Syncset& sync, const Control& model, QLabel* label) {
     label->setTextFormat(Qt::PlainText);
     sync.add([&model] { return model.Caption; },

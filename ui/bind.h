@@ -26,6 +26,8 @@ void Bindlabel(Syncset& sync, const Control& model, QLabel* label);
 void Bindbutton(Syncset& sync, const Control& model, QPushButton* button);
 // A frame's caption is its title.
 void Bindframe(Syncset& sync, const Control& model, QGroupBox* frame);
+// Each focus request of the box gives the widget the keyboard, once the widget shows.
+void Bindfocus(Syncset& sync, const Textbox& model, QWidget* widget);
 // Items and selection; the control's common properties.
 void Bindcombo(Syncset& sync, const Combolist& model, QComboBox* combo);
 

@@ -18,9 +18,34 @@ namespace tc::ui {
 namespace {
 
 constexpr const char* Buttonnames[5] = {"Cmdl3", "Cmdl2", "Cmdmid", "Cmdr2", "Cmdr3"};
+constexpr int Messagewidth = 320; // the narrowest a message's text is set
 
 // A dialog with a title bar and no close box where the design gives none.
 constexpr Qt::WindowFlags Dialogflags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+// Long unbroken words (file paths) get places to break, so a wrapped text fits its width.
+QString Breakable(const QString& text) {
+    constexpr int Longword = 30, Stretch = 24;
+    const QChar Breakhere(0x200B); // zero width space
+    QString out;
+    int run = 0, sincebreak = 0;
+    for (QChar c : text) {
+        out += c;
+        if (c.isSpace()) {
+            run = sincebreak = 0;
+            continue;
+        }
+        ++run;
+        ++sincebreak;
+        if (run < Longword) continue;
+        // Within a long word: after a separator, else every so many characters.
+        if (c == '/' || c == '\\' || c == '.' || c == '-' || c == '_' || sincebreak >= Stretch) {
+            out += Breakhere;
+            sincebreak = 0;
+        }
+    }
+    return out;
+}
 
 } // namespace
 
@@ -39,8 +64,9 @@ void Placeonscreen(QWidget* window, double fromleft, double fromtop) {
 }
 
 Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,
-                             std::function<void(const std::string&)> press, QWidget* parent)
-    : QDialog(parent, Dialogflags), model_(model), folder_(folder) {
+                             std::function<void(const std::string&)> press,
+                             std::function<QWidget*()> owner, QWidget* parent)
+    : QDialog(parent, Dialogflags), model_(model), folder_(folder), owner_(std::move(owner)) {
     setObjectName("Fmmessage");
     setWindowModality(Qt::WindowModal);
     icon_ = new QLabel(this);
@@ -50,7 +76,6 @@ Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,
     text_ = new QLabel(this);
     text_->setObjectName("Lblmessage");
     text_->setWordWrap(true);
-    text_->setMinimumWidth(320);
     text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* top = new QHBoxLayout;
@@ -97,21 +122,48 @@ void Messagedialog::bind(Syncset& sync) {
     sync.add([this] { return model_.Caption; },
              [this](const std::string& c) { setWindowTitle(Qs(c)); });
     sync.add([this] { return model_.Icon; }, [this](const std::string& f) { seticon(f); });
-    Bindlabel(sync, model_.Lblmessage, text_);
+    text_->setTextFormat(Qt::PlainText);
+    sync.add([this] { return model_.Lblmessage.Caption; },
+             [this](const std::string& t) { settext(t); });
+    Bindcontrol(sync, model_.Lblmessage, text_);
     const Control* models[5] = {&model_.Cmdl3, &model_.Cmdl2, &model_.Cmdmid, &model_.Cmdr2,
                                 &model_.Cmdr3};
     for (int i = 0; i < 5; ++i) Bindbutton(sync, *models[i], buttons_[i]);
     sync.add([this] { return model_.Visible; },
              [this](bool v) {
-                 if (!v) {
+                 if (v)
+                     showover();
+                 else
                      hide();
-                     return;
-                 }
-                 Placeonscreen(this, 1.0 / 3, 1.0 / 3);
-                 open();
-                 for (QPushButton* b : buttons_)
-                     if (b->isDefault()) b->setFocus();
              });
+}
+
+void Messagedialog::settext(const std::string& text) {
+    text_->setText(Breakable(Qs(text)));
+    // The text as wide as its longest line, up to some eighty letters and never beyond the
+    // screen; longer lines wrap, and the text is as high as its wrapped lines.
+    const QFontMetrics fm(text_->font());
+    int widest = fm.averageCharWidth() * 80;
+    if (const QScreen* screen = this->screen()) {
+        const QMargins m = layout()->contentsMargins();
+        widest = std::min(widest, screen->availableGeometry().width() * 9 / 10 - m.left() -
+                                      m.right() - icon_->width() - 16);
+    }
+    int natural = 0;
+    for (const QString& line : text_->text().split('\n'))
+        natural = std::max(natural, fm.horizontalAdvance(line) + 2);
+    const int width = std::clamp(natural, std::min(Messagewidth, widest), widest);
+    text_->setFixedSize(width, text_->heightForWidth(width));
+}
+
+void Messagedialog::showover() {
+    // Over the window the player sees, so that no dialog it blocks can cover it.
+    QWidget* over = owner_ ? owner_() : nullptr;
+    if (over && over != parentWidget()) setParent(over, windowFlags());
+    Placeonscreen(this, 1.0 / 3, 1.0 / 3);
+    open();
+    for (QPushButton* b : buttons_)
+        if (b->isDefault()) b->setFocus();
 }
 
 Helpdialog::Helpdialog(const char* name, double fromleft, double fromtop, std::function<void()> ok,

@@ -23,8 +23,10 @@ void Placeonscreen(QWidget* window, double fromleft, double fromtop);
 class Messagedialog : public QDialog {
 public:
     // `press` receives the name of the clicked button ("Cmdl3" .. "Cmdr3").
+    // `owner` names the window the message is to sit over when it opens.
     Messagedialog(const Fmmessage& model, const QString& folder,
-                  std::function<void(const std::string&)> press, QWidget* parent);
+                  std::function<void(const std::string&)> press, std::function<QWidget*()> owner,
+                  QWidget* parent);
     void bind(Syncset& sync);
     QPushButton* button(const std::string& name) const;
 
@@ -34,9 +36,12 @@ protected:
 
 private:
     void seticon(const std::string& file);
+    void settext(const std::string& text);
+    void showover();
 
     const Fmmessage& model_;
     QString folder_;
+    std::function<QWidget*()> owner_;
     QLabel* icon_;
     QLabel* text_;
     std::array<QPushButton*, 5> buttons_;

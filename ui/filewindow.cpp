@@ -259,8 +259,6 @@ void Filewindow::bind(Syncset& sync) {
         shownfolder_ = folder;
         shownfolders_ = f.Folders;
         fillfolders();
-        // A new folder hands the keyboard to the name box, as the game asks.
-        if (f.Txtfiles.Focused && isVisible()) name_->setFocus();
         return true;
     });
     sync.custom([this, &f] {
@@ -300,8 +298,9 @@ void Filewindow::bind(Syncset& sync) {
                  }
                  Placeonscreen(this, 1.0 / 4, 1.0 / 4);
                  open();
-                 name_->setFocus();
              });
+    // After the window's own step: a request made as the dialog opens finds it shown.
+    Bindfocus(sync, f.Txtfiles, name_);
 }
 
 } // namespace tc::ui

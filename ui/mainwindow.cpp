@@ -11,16 +11,19 @@
 #include "ui/scenery.h"
 #include "ui/statwindows.h"
 #include "ui/timerdriver.h"
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDrag>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -109,6 +112,41 @@ protected:
     }
 };
 
+// Return and Enter in an open drop-down list choose its item and Escape closes it, and nothing
+// else: taken here, before the window's shortcuts (the default button, the setting menu's
+// Cancel) could see them once the list has closed.
+class Listkeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Escape) return false;
+        // Marked as taken, the list chooses; the window's shortcut is not tried after it.
+        event->accept();
+        return false;
+    }
+};
+
+// The Escape presses the game sends: each closes the open pop-up (a menu or a list's drop-down)
+// or, with none, leaves the menu bar; a drag under way is called off.
+void Sendescapes(QMenuBar* bar) {
+    QDrag::cancel();
+    for (int i = 0; i < 2; ++i) {
+        QWidget* target = QApplication::activePopupWidget();
+        if (auto* list = target ? qobject_cast<QComboBox*>(target->parentWidget()) : nullptr) {
+            list->hidePopup();
+            continue;
+        }
+        if (!target && bar->hasFocus()) target = bar;
+        if (!target) return;
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(target, &escape);
+    }
+}
+
 const char* const Stylesheet = R"(
 QGroupBox {
     background: #fbfcfe;
@@ -194,7 +232,8 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
 
     message_ = new Messagedialog(
         game_.Message, folder_,
-        [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); }, this);
+        [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); },
+        [this] { return topwindow(false); }, this);
     about_ = new Aboutdialog(
         game_.About, folder_, [this] { act([this] { game_.Cmdokabout_Click(); }); }, this);
     instr_ = new Instrdialog(
@@ -211,19 +250,27 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                                          [this] { act([this] { game_.Cmdback_Click(); }); });
     files_ = new Filewindow(
         game_, [this](const std::function<void()>& handler) { act(handler); }, this);
-    // Bound before the message box: when both open in one step, the message must come out on
-    // top, or the dialog would block the question asked about it.
+    // The other windows before the message box: when one opens with it, the message must come
+    // out on top, or the window would block the question asked about it; when one closes as it
+    // opens (the hour's end), its hiding must not hand the keyboard back after the message took it.
     files_->bind(sync_);
-    message_->bind(sync_);
     about_->bind(sync_);
     instr_->bind(sync_);
     statbox_->bind(sync_);
     stat_->bind(sync_);
+    message_->bind(sync_);
 
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, [this] { pressdefault(); });
     }
+    // Escape is the setting menu's Cancel.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (game_.Main.Frmenu.Visible && game_.Main.Cmdcancel.Enabled)
+            act([this] { game_.Cmdcancel_Click(); });
+    });
+    sync_.add([this] { return game_.Main.Escapekeys; }, [this](int) { Sendescapes(menuBar()); });
 
     // The window itself last, so it appears with its contents in place.
     Fmmain& m = game_.Main;
@@ -238,14 +285,15 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                   else
                       setCursor(Qt::WaitCursor);
               });
+    sync_.add([&m] { return m.Visible; }, [this](bool v) { setVisible(v); });
     // Shown windows take the keyboard, as the title did: activation is what brings design mode's
-    // buttons, so it must not wait for the window manager's whim.
-    sync_.add([&m] { return m.Visible; },
-              [this](bool v) {
-                  setVisible(v);
-                  if (!v) return;
-                  raise();
-                  activateWindow();
+    // buttons, so it must not wait for the window manager's whim. After every window has been
+    // shown or hidden, the one on top takes it: a message over a dialog over the main window.
+    sync_.add([this] { return topwindow(true); },
+              [](QWidget* top) {
+                  if (!top) return;
+                  top->raise();
+                  top->activateWindow();
               });
     after();
 }
@@ -278,6 +326,16 @@ void Mainwindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         act([this] { game_.Form_Activate(); });
+}
+
+QWidget* Mainwindow::topwindow(bool withmessage) const {
+    if (withmessage && game_.Message.Visible) return message_;
+    if (game_.Files.Visible) return files_;
+    if (game_.About.Visible) return about_;
+    if (game_.Instr.Visible) return instr_;
+    if (game_.Statbox.Visible) return statbox_;
+    if (game_.Stat.Visible) return stat_.get();
+    return game_.Main.Visible ? const_cast<Mainwindow*>(this) : nullptr;
 }
 
 void Mainwindow::pressdefault() {
@@ -318,6 +376,7 @@ QComboBox* Mainwindow::combo(Combolist& model, const char* name, QWidget* parent
     c->setObjectName(name);
     c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Bindcombo(sync_, model, c);
+    c->view()->installEventFilter(new Listkeys(c));
     connect(c, &QComboBox::activated, this, [this, &model, chosen](int index) {
         if (index < 0 || index >= model.Listcount()) return;
         act([&] { chosen(index); });
@@ -614,10 +673,7 @@ QWidget* Mainwindow::buildsidepanels() {
                        const QSignalBlocker quiet(t);
                        t->setCursorPosition(caret);
                    });
-        sync_.add([&model] { return model.Focused; },
-                  [t](bool focused) {
-                      if (focused) t->setFocus();
-                  });
+        Bindfocus(sync_, model, t);
         return t;
     };
     auto keepchoice = [](Combolist& model) {

@@ -74,6 +74,8 @@ private:
     // The TOP FIVE list over the board with its editor, and the name panel of a new entry.
     QWidget* buildwinners();
     QWidget* buildnamepanel(QWidget* parent);
+    // The window the models put on top, the message box left out or not; null while none shows.
+    QWidget* topwindow(bool withmessage) const;
     // Clicks the default button of the visible panel.
     void pressdefault();
 

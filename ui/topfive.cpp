@@ -36,10 +36,7 @@ QLineEdit* Mainwindow::plaintext(Textbox& model, const char* name, QWidget* pare
                    const QSignalBlocker quiet(t);
                    t->setText(Qs(s));
                });
-    sync_.add([&model] { return model.Focused; },
-              [t](bool focused) {
-                  if (focused) t->setFocus();
-              });
+    Bindfocus(sync_, model, t);
     // The game reads the text when a button is pressed; typing only keeps the model in step.
     connect(t, &QLineEdit::textEdited, this, [&model, t](const QString& text) {
         model.Caption = text.toStdString();

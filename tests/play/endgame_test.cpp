@@ -244,6 +244,21 @@ TEST_F(Endofgame, OneHourGameWarnsAtFiftyFiveMinutesAndEndsAfterTheHour) {
     EXPECT_FALSE(g.Tmrrec.Enabled);
 }
 
+TEST_F(Endofgame, WarningAndHourCloseTheSaveAsDialog) {
+    Start("789");
+    Play("012");
+    for (int seconds : {3300, 301}) {
+        Act([&] { g.Menu_Click("Mnusaveas"); });
+        ASSERT_TRUE(g.Files.Visible);
+        Seconds(seconds); // to the warning, then past the hour
+        EXPECT_FALSE(g.Files.Visible) << seconds;
+        ASSERT_TRUE(g.Message.Visible) << seconds;
+        EXPECT_EQ(g.Wait.Key(), g.Message.Tag); // nothing of the dialog's wait is left
+        if (g.Message.Tag == "Warning") Act([&] { g.Messagebutton("Cmdmid"); });
+    }
+    Expectendmessage("Gameover1", "Gameover");
+}
+
 TEST_F(Endofgame, WarningOverTheResultPanelPressesItsOkWhenClosed) {
     Start("789");
     Seconds(3295);

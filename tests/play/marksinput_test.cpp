@@ -167,6 +167,7 @@ TEST_F(Marksinput, KeyboardBoxesTakeOneDigitWithinWhatTheOtherAllows) {
     EXPECT_EQ(m.Txtcorrect.Caption, "");
     EXPECT_EQ(m.Txtwrong.Caption, "");
     EXPECT_FALSE(m.Cmdgetresult.Enabled);
+    EXPECT_EQ(m.Txtcorrect.Focusrequest, 2); // the keyboard back in the box for each guess
 }
 
 TEST_F(Marksinput, RowWithABlankOffersEveryCountOfItsColours) {

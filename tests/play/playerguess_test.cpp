@@ -87,6 +87,13 @@ TEST_F(Playerguess, KeyboardRefusesColoursBeyondTheSettingAndRepeatsWithoutRepet
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_EQ(g.Rec.Currentstring, "5201");
     EXPECT_TRUE(m.Frshowresult.Visible);
+
+    // The result's OK closes any open list or drag; the box takes the keyboard again.
+    const int escapes = m.Escapekeys;
+    Act([&] { g.Cmdshowresult_Click(); });
+    EXPECT_EQ(m.Escapekeys, escapes + 2);
+    EXPECT_TRUE(m.Frinput.Visible);
+    EXPECT_EQ(m.Txtinput.Focusrequest, 2);
 }
 
 TEST_F(Playerguess, FixedOrderRefusesADescendingKeyWhereverItGoes) {

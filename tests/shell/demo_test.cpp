@@ -206,7 +206,8 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_EQ(r.g.Menusaved, before);
     r.Playuntil(2);
     r.clock.advance(1'000);
-    ASSERT_TRUE(r.g.Rec.Inplay()); // the third game is under way
+    ASSERT_TRUE(r.g.Rec.Inplay());     // the third game is under way
+    EXPECT_EQ(r.g.Main.Escapekeys, 2); // sent as the demo began, not for each game
 
     r.g.Picrecord_MouseDown(1);
     r.clock.Sync();

@@ -136,8 +136,9 @@ TEST_F(Files, SavingWritesTheTypedNameAsATcFileAndRetitlesTheMainWindow) {
     QTest::keyClick(dialog->name(), Qt::Key_Return);
     ASSERT_TRUE(window->messagebox()->isVisible());
     EXPECT_EQ(window->messagebox()->windowTitle(), "Overwrite File?");
-    // The question is over the dialog, not under it.
+    // The question is over the dialog, not under it, and any window manager keeps it there.
     EXPECT_EQ(QApplication::activeModalWidget(), window->messagebox());
+    EXPECT_EQ(window->messagebox()->parentWidget(), dialog);
     QTest::mouseClick(messagebutton("Cmdr2"), Qt::LeftButton); // No
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->name()->text(), "first.tc");

@@ -8,6 +8,7 @@
 #include "ui/manual.h"
 #include "ui/timerdriver.h"
 #include "windowfixture.h"
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -228,6 +230,17 @@ TEST_F(Window, CloseBoxEndsTheProgramWithoutAQuestion) {
     EXPECT_FALSE(game.Message.Visible);
 }
 
+TEST_F(Window, AMessageWithALongFileNameWrapsWithinTheScreen) {
+    game.Wait.Showmessage("The file /" + std::string(300, 'x') + ".tc does not exist!", 1, "X", "",
+                          "", "OK", "", "", "Cmdmid", "Notexist", "File Not Exist", 60, false);
+    window->sync();
+    QDialog* box = window->messagebox();
+    auto* text = box->findChild<QLabel*>("Lblmessage");
+    EXPECT_LE(box->width(), box->screen()->availableGeometry().width());
+    EXPECT_TRUE(box->rect().contains(text->geometry()));
+    EXPECT_GE(text->height(), 4 * text->fontMetrics().lineSpacing()); // wrapped, all of it shown
+}
+
 TEST_F(Window, AboutOpensAndOkClosesIt) {
     action("Mnuabout")->trigger();
     QDialog* about = window->aboutbox();
@@ -387,6 +400,42 @@ TEST_F(Window, TypedKeysGoThroughTheGamesCheck) {
     QTest::keyClick(text, Qt::Key_Backspace);
     EXPECT_EQ(text->text(), "1");
     EXPECT_EQ(game.Main.Txtinput.Caption, "1");
+}
+
+TEST_F(Window, EachPromptTakesTheKeyboardEveryTimeItShows) {
+    action("Mnukey")->trigger();
+    action("Mnuset")->trigger();
+    game.Plan.Answer = tc::Str("789");
+    button("Cmdstart")->click();
+    auto* text = find<QLineEdit>("Txtinput");
+    for (const char* guess : {"012", "345", "678"}) {
+        EXPECT_EQ(QApplication::focusWidget(), text) << guess;
+        widget("Picrecord")->setFocus();           // the player clicked elsewhere meanwhile
+        window->gamemenu()->popup(QPoint(40, 40)); // and left a menu open
+        QTest::keyClicks(text, guess);
+        button("Cmdsubnum")->click();
+        button("Cmdshowresult")->click(); // its OK closes the menu
+        EXPECT_FALSE(window->gamemenu()->isVisible());
+    }
+}
+
+TEST_F(Window, ReturnInAnOpenListOnlyChoosesAndEscapeCancelsTheMenu) {
+    // Keys as the platform delivers them: shortcuts first, then the pop-up or the focus.
+    auto press = [](QWidget* w, Qt::Key key) { QTest::keyClick(w->window()->windowHandle(), key); };
+    action("Mnuset")->trigger();
+    QComboBox* who = combo("Cbwho");
+    press(who, Qt::Key_Escape);
+    EXPECT_FALSE(game.Main.Frmenu.Visible);
+    action("Mnuset")->trigger();
+    who->showPopup();
+    press(who->view(), Qt::Key_Down);
+    press(who->view(), Qt::Key_Return);
+    EXPECT_TRUE(game.Main.Frmenu.Visible) << "Return in the list started a game";
+    EXPECT_EQ(game.Main.Lists.Cbwho.Text(), "Computer guesses");
+    who->showPopup();
+    press(who->view(), Qt::Key_Escape); // closes the list only
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(game.Main.Frmenu.Visible);
 }
 
 } // namespace
