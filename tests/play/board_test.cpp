@@ -7,8 +7,7 @@
 namespace tc {
 namespace {
 
-constexpr Rgb Black = 0x000000, White = 0xFFFFFF, Grey = 0xC0C0C0, Magenta = 0xFF00FF,
-              Blue = 0x0000FF;
+constexpr Rgb Black = 0x000000, White = 0xFFFFFF, Grey = Givenrowink, Blue = 0x0000FF;
 
 std::vector<Drawbox> Boxes(const Picture& p) {
     std::vector<Drawbox> out;
@@ -87,7 +86,7 @@ TEST_F(Board, HeadingIsRecordOrDemo) {
     EXPECT_EQ(t[0].Y, 10);
     EXPECT_EQ(t[0].Size, 12);
     EXPECT_TRUE(t[0].Bold);
-    EXPECT_EQ(t[0].Colour, Magenta);
+    EXPECT_EQ(t[0].Colour, Headingcolour);
 
     board.Cls();
     g.Wait.Setkey("Demo");
@@ -160,7 +159,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     for (int j = 1; j <= 3; ++j) {
         EXPECT_EQ(m[j - 1].X, markx(j));
         EXPECT_EQ(m[j - 1].Y, y0 + 100);
-        EXPECT_EQ(m[j - 1].Fill, Grey);
+        EXPECT_EQ(m[j - 1].Fill, Countfill);
         EXPECT_EQ(m[j - 1].Outline, Black);
         EXPECT_FALSE(m[j - 1].Dotted);
     }

@@ -1,0 +1,121 @@
+// The main window on the offscreen platform's 800 x 600 screen: every state fits with each
+// control whole, and the board grows with the window.
+#include "ui/dialogs.h"
+#include "ui/picturewidget.h"
+#include "ui/statwindows.h"
+#include "windowfixture.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace {
+
+class Layout : public Window {
+protected:
+    // The message box's default button, as Enter would press it.
+    void answer() {
+        ASSERT_TRUE(window->messagebox()->isVisible());
+        for (QPushButton* b : window->messagebox()->findChildren<QPushButton*>())
+            if (b->isVisible() && b->isDefault()) return QTest::mouseClick(b, Qt::LeftButton);
+        FAIL() << "no default button";
+    }
+    // Every visible control of `top` lies inside it and has at least the size it asks for.
+    void fits(const char* state, QWidget* top = nullptr) {
+        if (!top) top = window.get();
+        QApplication::processEvents();
+        QApplication::processEvents();
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->window() != top) continue;
+            const QString what = QString("%1: %2 %3 in %4").arg(state, w->metaObject()->className(),
+                                                          w->objectName(), w->parentWidget()->objectName());
+            const QRect at(w->mapTo(top, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(top->rect().contains(at)) << what.toStdString() << " lies outside: " << at.x() << "," << at.y() << " "
+                << at.width() << "x" << at.height();
+            const QSizePolicy policy = w->sizePolicy();
+            const QSize hint = w->hasHeightForWidth() ? w->minimumSizeHint() : w->sizeHint();
+            if (policy.horizontalPolicy() != QSizePolicy::Ignored && hint.width() > 0) {
+                EXPECT_GE(w->width(), hint.width()) << what.toStdString();
+            }
+            const int tall = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : hint.height();
+            if (policy.verticalPolicy() != QSizePolicy::Ignored && tall > 0) {
+                EXPECT_GE(w->height(), tall) << what.toStdString();
+            }
+        }
+    }
+};
+
+TEST_F(Layout, EveryStateFitsAnEightHundredBySixHundredScreen) {
+    // What an 800 x 600 screen leaves with a window frame and a desktop panel.
+    const QSize room(776, 528);
+    window->resize(room);
+    ASSERT_EQ(window->size(), room) << "the least size is " << window->minimumWidth() << " x "
+                                    << window->minimumHeight();
+    fits("idle");
+    action("Mnuset")->trigger();
+    fits("setting menu");
+    choose("Cbhint", "May contain error(s)");
+    choose("Cblength", "8");
+    choose("Cborder", "Random order");
+    QTest::mouseClick(button("Cmdstart"), Qt::LeftButton);
+    fits("input row");
+    for (int c = 0; c < 8; ++c) game.Lblcolour_DblClick(c);
+    window->after();
+    QTest::mouseClick(button("Cmdsubcol"), Qt::LeftButton);
+    fits("result");
+    QTest::mouseClick(button("Cmdshowresult"), Qt::LeftButton);
+    ASSERT_TRUE(button("Cmderror")->isVisible());
+    fits("input row with the Error button");
+    action("Mnunumber")->trigger();
+    action("Mnukey")->trigger();
+    fits("typed input in number display");
+    action("Mnuend")->trigger();
+    answer();
+    fits("answer");
+
+    action("Mnuset")->trigger();
+    choose("Cbhint", "No error");
+    choose("Cbwho", "Computer guesses");
+    choose("Cbstart", "Middle");
+    QTest::mouseClick(button("Cmdstart"), Qt::LeftButton);
+    fits("trial number");
+    QTest::mouseClick(button("Cmdoktrial"), Qt::LeftButton);
+    fits("who marks");
+    QTest::mouseClick(widget("Optnomark"), Qt::LeftButton);
+    QTest::mouseClick(button("Cmdokmark"), Qt::LeftButton);
+    fits("the code asked for");
+    QTest::mouseClick(button("Cmdready"), Qt::LeftButton);
+    fits("rows before the start");
+    action("Mnuend")->trigger();
+    answer();
+    action("Mnuset")->trigger();
+    choose("Cbstart", "Trial 1");
+    QTest::mouseClick(button("Cmdstart"), Qt::LeftButton);
+    QTest::mouseClick(widget("Optnomark"), Qt::LeftButton);
+    QTest::mouseClick(button("Cmdokmark"), Qt::LeftButton);
+    QTest::mouseClick(button("Cmdready"), Qt::LeftButton);
+    ASSERT_TRUE(waitfor([&] { return widget("Frgetresult")->isVisible(); }));
+    fits("marks by the keyboard");
+    action("Mnumouse")->trigger();
+    fits("marks from lists");
+    action("Mnuend")->trigger();
+    answer();
+
+    action("Mnudemo")->trigger();
+    ASSERT_TRUE(waitfor([&] { return widget("Picdemo")->isVisible(); }));
+    fits("demo");
+}
+
+} // namespace
+namespace {
+TEST_F(Layout, Dbg) {
+    window->resize(776, 528);
+    QApplication::processEvents();
+    qDebug() << "side" << widget("Sidecolumn")->geometry() << window->centralWidget()->geometry();
+    for (QWidget* c : widget("Sidecolumn")->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) qDebug() << "col" << c->geometry();
+    for (const char* n : {"Frsetting","Lbltime","Franswer","Frgetname","Frtrialno","Frmark","Fraskcode","Frgetstring","Frinput","Frcolour","Frerror","Frshowresult","Frgetresult","Picdemo","Frscroll","Progress","Frmenu"}) {
+        QWidget* w = window->findChild<QWidget*>(n);
+        if (w) qDebug() << n << w->minimumSizeHint() << w->sizeHint() << w->minimumWidth();
+    }
+}
+}
