@@ -262,6 +262,9 @@ public:
     void Sortinput();
     void Emptyinput(); // every box empty, every count 0, every colour available
     bool Colouravailable(int c) const;
+    // A drag may start from an available colour or a filled box of the open input row, and
+    // from nothing else: a drag that could land nowhere is not offered.
+    bool Candrag(Dragsource source) const;
     void Lblcolour_DblClick(int i);
     void Lblstring_DblClick(int k);
     void Lblcolour_DragDrop(int i, Dragsource source);

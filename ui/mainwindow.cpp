@@ -699,8 +699,19 @@ QWidget* Mainwindow::buildsidepanels() {
             p->setFixedSize(size);
             auto* l = new Celllabel(
                 {kind, index}, [this, doubleclicked, index] { act([&] { doubleclicked(index); }); },
-                [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); }, p);
+                [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); },
+                [this, kind, index] { return game_.Candrag({kind, index}); }, p);
             l->setObjectName(Qs(labelstem + std::to_string(i)));
+            // The digit reads on its colour, and on the washed-out face of a used-up colour.
+            p->Setcolourcell(kind == Dragsource::Kind::Colour);
+            sync_.custom([p, l] {
+                const QColor ink = QColor::fromRgb(Readableink(p->Showncolour()));
+                if (l->palette().color(QPalette::WindowText) == ink) return false;
+                QPalette palette = l->palette();
+                palette.setColor(QPalette::WindowText, ink);
+                l->setPalette(palette);
+                return true;
+            });
             l->setGeometry(0, 0, size.width(), size.height());
             QFont digits = l->font();
             digits.setBold(true);
@@ -977,6 +988,11 @@ QWidget* Mainwindow::buildsidepanels() {
               [progress](const std::string& c) { progress->setFormat(Qs(c)); });
     right->addWidget(progress);
 
+    // The hand over what the player takes colours from and puts them into, and over Error.
+    const QCursor hand = Loadcursor(QDir(folder_).filePath("Icon/H_point.cur"), Qt::PointingHandCursor);
+    for (QWidget* w : {static_cast<QWidget*>(colour), static_cast<QWidget*>(getstring),
+                       static_cast<QWidget*>(error)})
+        w->setCursor(hand);
     // The frames' insets come from the style sheet alone.
     for (QGroupBox* f : column->findChildren<QGroupBox*>())
         if (f->layout()) {

@@ -1,6 +1,8 @@
 #include "play/game.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -365,6 +367,57 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     EXPECT_EQ(g.Rec.Demomode, 0);
     EXPECT_EQ(g.Rec.Status, "");
     EXPECT_FALSE(g.Main.Picrecord.Visible);
+}
+
+} // namespace
+} // namespace tc
+
+namespace tc {
+namespace {
+
+// Everything the board, the result panel, the answer and the computer's guess draw stands out
+// from its picture: outlines and marks by 3:1, digits and headings by 4.5:1. The pegs keep
+// their own colours and stand out by their outlines.
+TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
+    g.Setting.Codelength = 5;
+    g.Setting.Fixedlength = 0;
+    g.Setting.Maxblanks = 2;
+    auto check = [](const Picture& p, const char* name) {
+        for (const Drawop& op : p.Ops) {
+            if (op.What == Drawop::Kind::Text) {
+                EXPECT_GE(Contrastratio(op.Text.Colour, p.Background), 4.5)
+                    << name << " text \"" << op.Text.Text << "\"";
+                continue;
+            }
+            const Drawbox& b = op.Box;
+            EXPECT_GE(Contrastratio(b.Outline, p.Background), 3.0) << name << " outline";
+            const bool peg = std::find(std::begin(Panelcolours), std::end(Panelcolours),
+                                       b.Fill) != std::end(Panelcolours);
+            if (b.Filled && !peg) {
+                EXPECT_GE(Contrastratio(b.Fill, p.Background), 3.0) << name;
+            }
+        }
+    };
+    for (const char* mode : {"Colour", "Number"})
+        for (int order : {1, 2}) {
+            SCOPED_TRACE(std::string(mode) + (order == 1 ? " fixed" : " random"));
+            g.Main.Displaymode = mode;
+            g.Setting.Ordertype = static_cast<int16_t>(order);
+            board.Cls();
+            // A given row and played rows, with every count of marks from 0 to 5.
+            for (int t = 1; t <= 6; ++t) g.Showrecord(t, 2, t - 1, 5 - (t - 1), "0b9b8");
+            check(board, "board");
+            g.Rec.Answer = Str("58b7b");
+            g.Rec.Currentstring = Str("5b8b9");
+            g.Showanswer("Answer");
+            g.Showguess();
+            check(g.Main.Picanswer, "answer");
+            check(g.Main.Picguess, "guess");
+            g.Rec.Currenthint = {1, 1};
+            g.Showresult();
+            check(g.Main.Piccorrect, "result");
+            check(g.Main.Picwrong, "result");
+        }
 }
 
 } // namespace

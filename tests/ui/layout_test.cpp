@@ -106,16 +106,29 @@ TEST_F(Layout, EveryStateFitsAnEightHundredBySixHundredScreen) {
     fits("demo");
 }
 
+// The digits of the colour panel and the input row read on every colour, used up or not.
+TEST_F(Layout, DigitsReadOnEveryColour) {
+    action("Mnuset")->trigger();
+    choose("Cbcolour", "10");
+    QTest::mouseClick(button("Cmdstart"), Qt::LeftButton);
+    auto legible = [this](const char* state) {
+        for (const char* stem : {"colour", "string"})
+            for (int i = 0; i < (stem[0] == 'c' ? 10 : 3); ++i) {
+                const QString n = QString::number(i);
+                auto* pic = find<tc::ui::Picturewidget>((QString("Pic") + stem + n).toUtf8().constData());
+                auto* digit = find<QLabel>((QString("Lbl") + stem + n).toUtf8().constData());
+                if (digit->text().isEmpty()) continue;
+                const QColor ink = digit->palette().color(QPalette::WindowText);
+                EXPECT_GE(tc::Contrastratio(ink.rgb() & 0xFFFFFF, pic->Showncolour()), 4.5)
+                    << state << " " << digit->objectName().toStdString();
+            }
+    };
+    legible("available");
+    for (int c : {5, 8, 9}) game.Lblcolour_DblClick(c);
+    window->after();
+    legible("used up");
+    EXPECT_NE(find<tc::ui::Picturewidget>("Piccolour5")->Showncolour(), tc::Panelcolours[5])
+        << "a used-up colour looks the same as an available one";
+}
+
 } // namespace
-namespace {
-TEST_F(Layout, Dbg) {
-    window->resize(776, 528);
-    QApplication::processEvents();
-    qDebug() << "side" << widget("Sidecolumn")->geometry() << window->centralWidget()->geometry();
-    for (QWidget* c : widget("Sidecolumn")->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) qDebug() << "col" << c->geometry();
-    for (const char* n : {"Frsetting","Lbltime","Franswer","Frgetname","Frtrialno","Frmark","Fraskcode","Frgetstring","Frinput","Frcolour","Frerror","Frshowresult","Frgetresult","Picdemo","Frscroll","Progress","Frmenu"}) {
-        QWidget* w = window->findChild<QWidget*>(n);
-        if (w) qDebug() << n << w->minimumSizeHint() << w->sizeHint() << w->minimumWidth();
-    }
-}
-}
