@@ -351,7 +351,6 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize room = screen.size() - QSize(24, 72);
     resize(QSize(1120, 820).boundedTo(room).expandedTo(minimumSizeHint()));
-    move(screen.center() - rect().center());
 
     // The window itself last, so it appears with its contents in place.
     Fmmain& m = game_.Main;
