@@ -18,9 +18,8 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +30,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -169,7 +169,8 @@ public:
     static constexpr int Boardleast = 110;
 
     QSize leastsize() const {
-        const int width = std::max(side ? side->leastwidth() : 0, menu ? menu->sizeHint().width() : 0);
+        const int width =
+            std::max(side ? side->leastwidth() : 0, menu ? menu->sizeHint().width() : 0);
         const int w = width + 2 * Margin;
         int h = Boardleast + 3 * Margin + (side ? side->needed(width, false) : 0);
         if (menu) h = std::max(h, menu->sizeHint().height() + 2 * Margin);
@@ -699,7 +700,10 @@ QWidget* Mainwindow::buildsidepanels() {
             auto* l = new Celllabel(
                 {kind, index}, [this, doubleclicked, index] { act([&] { doubleclicked(index); }); },
                 [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); },
-                [this, kind, index] { return game_.Candrag({kind, index}); }, p);
+                [this, kind, index] {
+                    return game_.Candrag({kind, index});
+                },
+                p);
             l->setObjectName(Qs(labelstem + std::to_string(i)));
             // The digit reads on its colour, and on the washed-out face of a used-up colour.
             p->Setcolourcell(kind == Dragsource::Kind::Colour);
@@ -781,9 +785,8 @@ QWidget* Mainwindow::buildsidepanels() {
     QLabel* time = label(m.Lbltime, "Lbltime", column);
     time->setFont(small);
     // As wide as the longest time it can show, so nothing moves as the seconds count.
-    time->setMinimumWidth(time->fontMetrics().horizontalAdvance(
-                              "Time spent:  59 minutes 59 seconds") +
-                          24);
+    time->setMinimumWidth(
+        time->fontMetrics().horizontalAdvance("Time spent:  59 minutes 59 seconds") + 24);
     time->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     left->addWidget(time);
 
@@ -987,8 +990,14 @@ QWidget* Mainwindow::buildsidepanels() {
               [progress](const std::string& c) { progress->setFormat(Qs(c)); });
     right->addWidget(progress);
 
+    // The marks are typed into boxes wide enough to show them whole.
+    for (const char* name : {"Txtcorrect", "Txtwrong"}) {
+        auto* marks = column->findChild<QLineEdit*>(name);
+        marks->setMinimumWidth(marks->fontMetrics().horizontalAdvance("000") + 24);
+    }
     // The hand over what the player takes colours from and puts them into, and over Error.
-    const QCursor hand = Loadcursor(QDir(folder_).filePath("Icon/H_point.cur"), Qt::PointingHandCursor);
+    const QCursor hand =
+        Loadcursor(QDir(folder_).filePath("Icon/H_point.cur"), Qt::PointingHandCursor);
     for (QWidget* w : {static_cast<QWidget*>(colour), static_cast<QWidget*>(getstring),
                        static_cast<QWidget*>(error)})
         w->setCursor(hand);

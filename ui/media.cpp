@@ -6,10 +6,10 @@
 #include <QMediaPlayer>
 #include <QSoundEffect>
 #include <QThread>
-#include <QVideoFrame>
-#include <QVideoSink>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QVideoFrame>
+#include <QVideoSink>
 #include <QVideoWidget>
 #include <fluidsynth.h>
 #include <memory>
@@ -155,9 +155,8 @@ void Mediadevices::Music(const std::string& command, const QString& path) {
         synth_ = std::make_unique<Synth>();
         Synth* synth = synth_.get();
         auto started = std::make_shared<bool>(false);
-        starting_ = QThread::create([synth, fonts = soundfonts_, started] {
-            *started = synth->Start(fonts);
-        });
+        starting_ = QThread::create(
+            [synth, fonts = soundfonts_, started] { *started = synth->Start(fonts); });
         connect(starting_, &QThread::finished, this, [this, started] {
             starting_->deleteLater();
             starting_ = nullptr;

@@ -33,8 +33,8 @@ Rgb Blend(Rgb a, Rgb b, double share) {
 Pictureview Fitview(const QSize& extent, const QSize& area, bool centred) {
     Pictureview view;
     if (extent.isEmpty() || area.isEmpty()) return view;
-    view.Scale = std::min(double(area.width()) / extent.width(),
-                          double(area.height()) / extent.height());
+    view.Scale =
+        std::min(double(area.width()) / extent.width(), double(area.height()) / extent.height());
     if (!centred) return view;
     view.Origin = QPointF((area.width() - extent.width() * view.Scale) / 2,
                           (area.height() - extent.height() * view.Scale) / 2);
@@ -43,7 +43,7 @@ Pictureview Fitview(const QSize& extent, const QSize& area, bool centred) {
 
 Rgb Readableink(Rgb background) {
     return Contrastratio(background, 0x000000) >= Contrastratio(background, 0xFFFFFF) ? 0x000000
-                                                                                       : 0xFFFFFF;
+                                                                                      : 0xFFFFFF;
 }
 
 void Paintpicture(QPainter& painter, const Picture& picture, const QString& folder,
@@ -105,10 +105,10 @@ void Paintpicture(QPainter& painter, const Picture& picture, const QString& fold
             }
             if (pixmap.isNull()) break;
             const double grow = view.Scale * Twipsperpixel;
-            painter.drawPixmap(QRectF(x(op.Box.X), y(op.Box.Y), pixmap.width() * grow,
-                                      pixmap.height() * grow)
-                                   .toRect(),
-                               pixmap);
+            painter.drawPixmap(
+                QRectF(x(op.Box.X), y(op.Box.Y), pixmap.width() * grow, pixmap.height() * grow)
+                    .toRect(),
+                pixmap);
             break;
         }
         }

@@ -391,8 +391,8 @@ TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
             }
             const Drawbox& b = op.Box;
             EXPECT_GE(Contrastratio(b.Outline, p.Background), 3.0) << name << " outline";
-            const bool peg = std::find(std::begin(Panelcolours), std::end(Panelcolours),
-                                       b.Fill) != std::end(Panelcolours);
+            const bool peg = std::find(std::begin(Panelcolours), std::end(Panelcolours), b.Fill) !=
+                             std::end(Panelcolours);
             if (b.Filled && !peg) {
                 EXPECT_GE(Contrastratio(b.Fill, p.Background), 3.0) << name;
             }

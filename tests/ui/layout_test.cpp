@@ -11,46 +11,12 @@
 
 namespace {
 
-class Layout : public Window {
-protected:
-    // The message box's default button, as Enter would press it.
-    void answer() {
-        ASSERT_TRUE(window->messagebox()->isVisible());
-        for (QPushButton* b : window->messagebox()->findChildren<QPushButton*>())
-            if (b->isVisible() && b->isDefault()) return QTest::mouseClick(b, Qt::LeftButton);
-        FAIL() << "no default button";
-    }
-    // Every visible control of `top` lies inside it and has at least the size it asks for.
-    void fits(const char* state, QWidget* top = nullptr) {
-        if (!top) top = window.get();
-        QApplication::processEvents();
-        QApplication::processEvents();
-        for (QWidget* w : top->findChildren<QWidget*>()) {
-            if (!w->isVisible() || w->window() != top) continue;
-            const QString what = QString("%1: %2 %3 in %4").arg(state, w->metaObject()->className(),
-                                                          w->objectName(), w->parentWidget()->objectName());
-            const QRect at(w->mapTo(top, QPoint(0, 0)), w->size());
-            EXPECT_TRUE(top->rect().contains(at)) << what.toStdString() << " lies outside: " << at.x() << "," << at.y() << " "
-                << at.width() << "x" << at.height();
-            const QSizePolicy policy = w->sizePolicy();
-            const QSize hint = w->hasHeightForWidth() ? w->minimumSizeHint() : w->sizeHint();
-            if (policy.horizontalPolicy() != QSizePolicy::Ignored && hint.width() > 0) {
-                EXPECT_GE(w->width(), hint.width()) << what.toStdString();
-            }
-            const int tall = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : hint.height();
-            if (policy.verticalPolicy() != QSizePolicy::Ignored && tall > 0) {
-                EXPECT_GE(w->height(), tall) << what.toStdString();
-            }
-        }
-    }
-};
+using Layout = Window;
 
 TEST_F(Layout, EveryStateFitsAnEightHundredBySixHundredScreen) {
-    // What an 800 x 600 screen leaves with a window frame and a desktop panel.
-    const QSize room(776, 528);
-    window->resize(room);
-    ASSERT_EQ(window->size(), room) << "the least size is " << window->minimumWidth() << " x "
-                                    << window->minimumHeight();
+    window->resize(Smallscreen);
+    ASSERT_EQ(window->size(), Smallscreen)
+        << "the least size is " << window->minimumWidth() << " x " << window->minimumHeight();
     fits("idle");
     action("Mnuset")->trigger();
     fits("setting menu");
@@ -115,7 +81,8 @@ TEST_F(Layout, DigitsReadOnEveryColour) {
         for (const char* stem : {"colour", "string"})
             for (int i = 0; i < (stem[0] == 'c' ? 10 : 3); ++i) {
                 const QString n = QString::number(i);
-                auto* pic = find<tc::ui::Picturewidget>((QString("Pic") + stem + n).toUtf8().constData());
+                auto* pic =
+                    find<tc::ui::Picturewidget>((QString("Pic") + stem + n).toUtf8().constData());
                 auto* digit = find<QLabel>((QString("Lbl") + stem + n).toUtf8().constData());
                 if (digit->text().isEmpty()) continue;
                 const QColor ink = digit->palette().color(QPalette::WindowText);

@@ -2,6 +2,7 @@
 // The main window over a fresh game, with helpers to drive it as a player would.
 #include "play/game.h"
 #include "shell/timerhost.h"
+#include "ui/dialogs.h"
 #include "ui/mainwindow.h"
 #include <QAction>
 #include <QApplication>
@@ -50,6 +51,42 @@ protected:
     // The timers run for real; the computer's steps take a millisecond each.
     bool waitfor(const std::function<bool()>& done, int ms = 20000) {
         return QTest::qWaitFor(done, ms);
+    }
+
+    // What an 800 x 600 screen leaves a window with its frame and a desktop panel.
+    static constexpr QSize Smallscreen{776, 528};
+
+    // The message box's default button, as Enter would press it.
+    void answer() {
+        ASSERT_TRUE(window->messagebox()->isVisible());
+        for (QPushButton* b : window->messagebox()->findChildren<QPushButton*>())
+            if (b->isVisible() && b->isDefault()) return QTest::mouseClick(b, Qt::LeftButton);
+        FAIL() << "no default button";
+    }
+    // Every visible control of `top` lies inside it and has at least the size it asks for.
+    void fits(const char* state, QWidget* top = nullptr) {
+        if (!top) top = window.get();
+        QApplication::processEvents();
+        QApplication::processEvents();
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->window() != top) continue;
+            const QString what = QString("%1: %2 %3 in %4")
+                                     .arg(state, w->metaObject()->className(), w->objectName(),
+                                          w->parentWidget()->objectName());
+            const QRect at(w->mapTo(top, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(top->rect().contains(at))
+                << what.toStdString() << " lies outside: " << at.x() << "," << at.y() << " "
+                << at.width() << "x" << at.height();
+            const QSizePolicy policy = w->sizePolicy();
+            const QSize hint = w->hasHeightForWidth() ? w->minimumSizeHint() : w->sizeHint();
+            if (policy.horizontalPolicy() != QSizePolicy::Ignored && hint.width() > 0) {
+                EXPECT_GE(w->width(), hint.width()) << what.toStdString();
+            }
+            const int tall = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : hint.height();
+            if (policy.verticalPolicy() != QSizePolicy::Ignored && tall > 0) {
+                EXPECT_GE(w->height(), tall) << what.toStdString();
+            }
+        }
     }
 
     tc::Seededrandom rnd{20240601};
