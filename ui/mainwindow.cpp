@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "settings/settingtexts.h"
 #include "ui/animation.h"
 #include "ui/bind.h"
 #include "ui/dialogs.h"
@@ -775,6 +776,14 @@ QWidget* Mainwindow::buildsidepanels() {
     QFont small = setcontent->font();
     small.setPointSizeF(small.pointSizeF() - 1);
     setcontent->setFont(small);
+    // As wide as the longest setting it can show, so a new game's setting does not need more
+    // room than the window keeps for it.
+    int widest = 0;
+    for (const std::string& text :
+         {std::string(Anyrepeat), std::string(Whoitems[2]), std::string(Hintitems[1]),
+          Unspecifieditem(8), std::string("Middle (Trial 27)")})
+        widest = std::max(widest, setcontent->fontMetrics().horizontalAdvance(Qs(text)));
+    setcontent->setMinimumWidth(widest);
     QFont bold = small;
     bold.setBold(true);
     settitle->setFont(bold);

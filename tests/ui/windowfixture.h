@@ -66,8 +66,8 @@ protected:
     // Every visible control of `top` lies inside it and has at least the size it asks for.
     void fits(const char* state, QWidget* top = nullptr) {
         if (!top) top = window.get();
-        QApplication::processEvents();
-        QApplication::processEvents();
+        // Layout requests go up one level per pass of the event loop.
+        for (int pass = 0; pass < 8; ++pass) QApplication::processEvents();
         for (QWidget* w : top->findChildren<QWidget*>()) {
             if (!w->isVisible() || w->window() != top) continue;
             const QString what = QString("%1: %2 %3 in %4")
