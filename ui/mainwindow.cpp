@@ -926,7 +926,8 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* getresultlayout = new QVBoxLayout(getresult);
     getresultlayout->addWidget(wrapped(m.Lblmyguess, "Lblmyguess", getresult));
     Picturewidget* guess = picture(m.Picguess, "Picguess", getresult);
-    guess->setFixedHeight(20);
+    // Room for a line of 16-point digits in number display.
+    guess->setFixedHeight(28);
     getresultlayout->addWidget(guess);
     auto* corrrow = new QHBoxLayout;
     corrrow->addWidget(wrapped(m.Lblgetcorr, "Lblgetcorr", getresult), 1);

@@ -68,6 +68,8 @@ protected:
         if (!top) top = window.get();
         // Layout requests go up one level per pass of the event loop.
         for (int pass = 0; pass < 8; ++pass) QApplication::processEvents();
+        if (const QString shots = qEnvironmentVariable("TINTCIPHER_UI_SHOTS"); !shots.isEmpty())
+            top->grab().save(QDir(shots).filePath(QString(state) + ".png"));
         for (QWidget* w : top->findChildren<QWidget*>()) {
             if (!w->isVisible() || w->window() != top) continue;
             const QString what = QString("%1: %2 %3 in %4")
