@@ -72,21 +72,16 @@ protected:
             top->grab().save(QDir(shots).filePath(QString(state) + ".png"));
         for (QWidget* w : top->findChildren<QWidget*>()) {
             if (!w->isVisible() || w->window() != top) continue;
-            const QString what = QString("%1: %2 %3 in %4")
-                                     .arg(state, w->metaObject()->className(), w->objectName(),
-                                          w->parentWidget()->objectName());
-            const QRect at(w->mapTo(top, QPoint(0, 0)), w->size());
-            EXPECT_TRUE(top->rect().contains(at))
-                << what.toStdString() << " lies outside: " << at.x() << "," << at.y() << " "
-                << at.width() << "x" << at.height();
+            const std::string what = state + (" " + w->objectName()).toStdString();
+            EXPECT_TRUE(top->rect().contains(QRect(w->mapTo(top, QPoint()), w->size()))) << what;
             const QSizePolicy policy = w->sizePolicy();
             const QSize hint = w->hasHeightForWidth() ? w->minimumSizeHint() : w->sizeHint();
             if (policy.horizontalPolicy() != QSizePolicy::Ignored && hint.width() > 0) {
-                EXPECT_GE(w->width(), hint.width()) << what.toStdString();
+                EXPECT_GE(w->width(), hint.width()) << what;
             }
             const int tall = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : hint.height();
             if (policy.verticalPolicy() != QSizePolicy::Ignored && tall > 0) {
-                EXPECT_GE(w->height(), tall) << what.toStdString();
+                EXPECT_GE(w->height(), tall) << what;
             }
         }
     }
