@@ -368,12 +368,6 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     EXPECT_FALSE(g.Main.Picrecord.Visible);
 }
 
-} // namespace
-} // namespace tc
-
-namespace tc {
-namespace {
-
 // Everything the board, the result panel, the answer and the computer's guess draw stands out
 // from its picture: outlines and marks by 3:1, digits and headings by 4.5:1. The pegs keep
 // their own colours and stand out by their outlines.

@@ -110,10 +110,6 @@ TEST_F(Colourpanel, DragsStartOnlyFromAvailableColoursAndFilledBoxes) {
     EXPECT_FALSE(g.Candrag(Box(4))) << "beyond the code length";
     g.Setinputmethod("Keyboard");
     EXPECT_FALSE(g.Candrag(Colour(3)));
-    g.Setinputmethod("Mouse");
-    EXPECT_TRUE(g.Candrag(Colour(3)));
-    g.Main.Frgetstring.Visible = false;
-    EXPECT_FALSE(g.Candrag(Colour(3))) << "the row is closed";
 }
 
 TEST_F(Colourpanel, DroppingAColourOntoABox) {
