@@ -5,8 +5,7 @@ namespace tc {
 
 namespace {
 
-constexpr Rgb Black = 0x000000, White = 0xFFFFFF, Lightgrey = 0xC0C0C0, Magenta = 0xFF00FF,
-              Blue = 0x0000FF;
+constexpr Rgb Black = 0x000000, White = 0xFFFFFF, Blue = 0x0000FF;
 
 // One position of a code: a digit in number display, else a box, dotted and empty for a blank.
 void Drawposition(Picture& pic, bool numbers, char ch, int x, int y, int size, Rgb ink,
@@ -57,11 +56,11 @@ void Game::Showrecord(int t, int start, int black, int white, const Codestring& 
     heading.Text = Wait.Key() == "Demo" ? "DEMO" : "RECORD";
     heading.Size = 12;
     heading.Bold = true;
-    heading.Colour = Magenta;
+    heading.Colour = Headingcolour;
     pic.Print(heading);
 
-    // Rows the computer filled in before a middle start are greyed.
-    const Rgb ink = t >= start ? Black : Lightgrey;
+    // Rows the computer filled in before a middle start are set apart.
+    const Rgb ink = t >= start ? Black : Givenrowink;
     const int x0 = (t - 1) % 3 * 3900;
     const int y0 = (t - 1) / 3 * 450 + 600;
     for (int i = 0; i < L && i < guess.size(); ++i)
@@ -79,7 +78,7 @@ void Game::Showrecord(int t, int start, int black, int white, const Codestring& 
         }
     };
     if (Setting.Fixedorder()) {
-        marks(black, y0 + 100, Lightgrey);
+        marks(black, y0 + 100, Countfill);
     } else {
         marks(black, y0, Black);
         marks(white, y0 + 200, White);

@@ -74,6 +74,14 @@ struct Dragsource {
 
 // The main window's background colour: an input box showing it is empty.
 constexpr Rgb Windowbackground = 0xC0C0C0;
+// The board and the result panel: a mid-tone on which the black and white marks, the rows' black
+// or white outlines and digits and the light count boxes all stand out.
+constexpr Rgb Boardbackground = 0x4F7F65;
+// Rows filled in by the computer before a middle start, set apart from the rows played.
+constexpr Rgb Givenrowink = 0xFFFFFF;
+// The count of correct colours in fixed order, on the board and in the result panel.
+constexpr Rgb Countfill = 0xE0E0E0;
+constexpr Rgb Headingcolour = 0xFFFFFF;
 // The colour panel's colours, by colour number.
 constexpr Rgb Panelcolours[10] = {0xFF0000, 0xFF8000, 0xFFFF00, 0x00FF00, 0x00FFFF,
                                   0x0000FF, 0xFF00FF, 0xFFC0FF, 0xC04000, 0x808080};
@@ -258,6 +266,9 @@ public:
     void Sortinput();
     void Emptyinput(); // every box empty, every count 0, every colour available
     bool Colouravailable(int c) const;
+    // A drag may start from an available colour or a filled box of the open input row, and
+    // from nothing else: a drag that could land nowhere is not offered.
+    bool Candrag(Dragsource source) const;
     void Lblcolour_DblClick(int i);
     void Lblstring_DblClick(int k);
     void Lblcolour_DragDrop(int i, Dragsource source);

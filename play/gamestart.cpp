@@ -150,7 +150,7 @@ void Game::Startgame() {
         demo.Text = "DEMO";
         demo.Size = 12;
         demo.Bold = true;
-        demo.Colour = 0xFF00FF;
+        demo.Colour = Headingcolour;
         Main.Picrecord.Print(demo);
     }
     Tmrdelay.Interval = Wait.Key() == "Demo" ? Speeddelay() : 1;

@@ -211,7 +211,7 @@ void Game::Showresult() {
         Main.Frwrong.Visible = false;
         Main.Lblcorrect.Caption =
             "You have got " + std::to_string(black) + " correct " + Plural("colour", black) + ".";
-        boxes(Main.Piccorrect, black, 0xC0C0C0);
+        boxes(Main.Piccorrect, black, Countfill);
     } else {
         Main.Frwrong.Visible = true;
         Main.Lblcorrect.Caption = "You have got " + std::to_string(black) + " correct " +

@@ -77,6 +77,13 @@ bool Game::Colouravailable(int c) const {
            Main.Piccolour[c].Borderstyle == 1;
 }
 
+bool Game::Candrag(Dragsource source) const {
+    if (!Rowopen(Main)) return false;
+    return source.What == Dragsource::Kind::Colour
+               ? Colouravailable(source.Index)
+               : Filledbox(Inputboxes, source.Index, Setting.Codelength);
+}
+
 void Game::Lblcolour_DblClick(int i) {
     if (!Rowopen(Main)) return;
     if (Colouravailable(i)) Fillcolour(i);

@@ -112,6 +112,7 @@ void Game::Form_Load() {
     m.Progress.Visible = false;
     Stat.Cmdback.Caption = "BACK";
 
+    for (Picture* p : {&m.Picrecord, &m.Piccorrect, &m.Picwrong}) p->Background = Boardbackground;
     for (int c = 0; c < 10; ++c) {
         m.Piccolour[c].Background = Panelcolours[c];
         m.Lblcolour[c].Caption = std::string(1, static_cast<char>('0' + c));

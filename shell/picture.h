@@ -2,6 +2,8 @@
 // A picture control as a display list of drawing commands in twips (1/1440 inch). The game draws
 // by appending commands; the binding paints the list, scaled to the screen.
 #include "shell/controls.h"
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,6 +11,22 @@
 namespace tc {
 
 using Rgb = uint32_t; // 0xRRGGBB
+
+// How light a colour looks, 0 for black to 1 for white (sRGB relative luminance).
+inline double Luminance(Rgb rgb) {
+    auto linear = [](unsigned v) {
+        const double c = v / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear((rgb >> 16) & 0xFF) + 0.7152 * linear((rgb >> 8) & 0xFF) +
+           0.0722 * linear(rgb & 0xFF);
+}
+
+// How well one colour stands out against another: 1 (not at all) to 21 (black on white).
+inline double Contrastratio(Rgb a, Rgb b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 struct Drawbox {
     int X = 0, Y = 0, Width = 0, Height = 0; // twips

@@ -89,8 +89,10 @@ void Cloudlayer::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, strip);
 }
 
-Birdlayer::Birdlayer(Animation& ani, const Picture& board, const QString& folder, QWidget* picture)
-    : QWidget(picture), ani_(ani), board_(board), folder_(folder), sheet_(Loadbirdsheet(folder)) {
+Birdlayer::Birdlayer(Animation& ani, const Picture& board, const QString& folder,
+                     Picturewidget* picture)
+    : QWidget(picture), ani_(ani), board_(board), picture_(picture), folder_(folder),
+      sheet_(Loadbirdsheet(folder)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     if (!sheet_.isNull()) {
         ani_.Frame = {sheet_.width() / 4, sheet_.height() / 2};
@@ -118,7 +120,7 @@ void Birdlayer::renderboard() {
     canvas_ = QImage(size(), QImage::Format_RGB32);
     QPainter p(&canvas_);
     p.fillRect(canvas_.rect(), QColor::fromRgb(board_.Background));
-    Paintpicture(p, board_, folder_);
+    Paintpicture(p, board_, folder_, nullptr, picture_->view());
     if (board_.Borderstyle == 1) {
         p.setPen(QColor(0x40, 0x40, 0x40));
         p.drawRect(canvas_.rect().adjusted(0, 0, -1, -1));

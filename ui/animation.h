@@ -35,11 +35,13 @@ private:
     int moves_ = -1;
 };
 
+class Picturewidget;
+
 // Over the board: the bird, drawn into a copy of the board's pixels with its saved pixels put
 // back before each move, as the game's copies say.
 class Birdlayer : public QWidget {
 public:
-    Birdlayer(Animation& ani, const Picture& board, const QString& folder, QWidget* picture);
+    Birdlayer(Animation& ani, const Picture& board, const QString& folder, Picturewidget* picture);
     bool refresh();
 
 protected:
@@ -53,6 +55,7 @@ private:
 
     Animation& ani_;
     const Picture& board_;
+    const Picturewidget* picture_;
     QString folder_;
     QImage sheet_, canvas_, reserve_;
     Birdpose shown_;

@@ -1,6 +1,7 @@
 #include "ui/icons.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -157,6 +158,19 @@ QIcon Messageicon(const std::string& file) {
     else
         return QIcon();
     return QApplication::style()->standardIcon(kind);
+}
+
+QCursor Loadcursor(const QString& path, Qt::CursorShape fallback) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QCursor(fallback);
+    // The first entry of the directory holds the hotspot, after a 6-byte header and 4 bytes.
+    const QByteArray head = file.read(14);
+    const QPixmap picture(path);
+    if (picture.isNull() || head.size() < 14) return QCursor(fallback);
+    auto le16 = [&head](int at) {
+        return static_cast<uint8_t>(head[at]) | static_cast<uint8_t>(head[at + 1]) << 8;
+    };
+    return QCursor(picture, le16(10), le16(12));
 }
 
 } // namespace tc::ui

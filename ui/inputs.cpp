@@ -31,9 +31,10 @@ bool Readdrag(const QByteArray& data, Dragsource& source) {
 }
 
 Celllabel::Celllabel(Dragsource source, std::function<void()> doubleclicked,
-                     std::function<void(Dragsource)> dropped, QWidget* parent)
+                     std::function<void(Dragsource)> dropped, std::function<bool()> draggable,
+                     QWidget* parent)
     : QLabel(parent), source_(source), doubleclicked_(std::move(doubleclicked)),
-      dropped_(std::move(dropped)) {
+      dropped_(std::move(dropped)), draggable_(std::move(draggable)) {
     setAcceptDrops(true);
     setAlignment(Qt::AlignCenter);
 }
@@ -46,7 +47,8 @@ void Celllabel::mousePressEvent(QMouseEvent* event) {
 void Celllabel::mouseMoveEvent(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton) ||
         (event->position().toPoint() - pressed_).manhattanLength() <
-            QApplication::startDragDistance())
+            QApplication::startDragDistance() ||
+        (draggable_ && !draggable_()))
         return QLabel::mouseMoveEvent(event);
     auto* mime = new QMimeData;
     mime->setData(Dragformat, Dragdata(source_));

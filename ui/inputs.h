@@ -12,8 +12,10 @@ namespace tc::ui {
 // A label over a colour box: a double click, a drag from it, a drop on it.
 class Celllabel : public QLabel {
 public:
+    // `draggable` says whether a drag may start from it now.
     Celllabel(Dragsource source, std::function<void()> doubleclicked,
-              std::function<void(Dragsource)> dropped, QWidget* parent);
+              std::function<void(Dragsource)> dropped, std::function<bool()> draggable,
+              QWidget* parent);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -27,6 +29,7 @@ private:
     Dragsource source_;
     std::function<void()> doubleclicked_;
     std::function<void(Dragsource)> dropped_;
+    std::function<bool()> draggable_;
     QPoint pressed_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "settings/settingtexts.h"
 #include "ui/animation.h"
 #include "ui/bind.h"
 #include "ui/dialogs.h"
@@ -22,6 +23,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,13 +35,17 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 #include <tuple>
+#include <vector>
 
 namespace tc::ui {
 
@@ -61,30 +67,141 @@ private:
     std::function<void()> clicked_;
 };
 
-// The window's client area. The idle picture fills it; the board spans the top, the panels sit
-// below it; the setting menu floats in the middle over all.
+// The panels below the board in two columns: the setting and the clock; the panels of the game
+// in play. Each column's width is fixed by the widest frame it can hold, so nothing shifts
+// sideways as panels come and go or captions change.
+class Sidepanels : public QWidget {
+public:
+    Sidepanels() {
+        for (auto& c : columns_) {
+            c.Widget = new QWidget(this);
+            c.Layout = new QVBoxLayout(c.Widget);
+            c.Layout->setContentsMargins(0, 0, 0, 0);
+            c.Layout->setSpacing(Spacing);
+        }
+    }
+    QVBoxLayout* column(int i) { return columns_[i].Layout; }
+    // Frames that show together in column `i`: the room kept below the board is the tallest such
+    // group, so the board does not jump as the panels of one game come and go.
+    void together(int i, std::vector<QWidget*> frames) {
+        columns_[i].Groups.push_back(std::move(frames));
+    }
+    void finish() {
+        for (auto& c : columns_) c.Layout->addStretch(1);
+    }
+
+    // The widths of the columns in `width` pixels.
+    std::array<int, 2> widths(int width) const {
+        std::array<int, 2> least{}, w{};
+        for (int i = 0; i < 2; ++i)
+            for (int k = 0; k < columns_[i].Layout->count(); ++k)
+                if (QWidget* f = columns_[i].Layout->itemAt(k)->widget())
+                    least[i] = std::max(least[i], Leastwidth(f));
+        // The setting as wide as it needs; the game's panels take the rest, up to a width at
+        // which their lines still read easily.
+        w[0] = least[0];
+        w[1] = std::max(least[1], std::min(width - w[0] - Gap, 520));
+        return w;
+    }
+    int leastwidth() const {
+        const auto w = widths(0);
+        return w[0] + w[1] + Gap;
+    }
+    // The height the panels take at `width`: the tallest group, or what they need `now` if more.
+    int needed(int width, bool now = true) const {
+        const auto w = widths(width);
+        int h = 0;
+        for (int i = 0; i < 2; ++i) {
+            if (now) h = std::max(h, Heightat(columns_[i].Widget, w[i]));
+            for (const auto& group : columns_[i].Groups) {
+                int sum = 0;
+                for (QWidget* f : group) sum += Heightat(f, w[i]) + Spacing;
+                h = std::max(h, sum - Spacing);
+            }
+        }
+        return h;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { place(); }
+    bool event(QEvent* event) override {
+        // A column's contents changed: the stage may have to make room.
+        if (event->type() == QEvent::LayoutRequest) {
+            place();
+            updateGeometry();
+        }
+        return QWidget::event(event);
+    }
+
+private:
+    static constexpr int Gap = 10, Spacing = 6;
+    struct Column {
+        QWidget* Widget = nullptr;
+        QVBoxLayout* Layout = nullptr;
+        std::vector<std::vector<QWidget*>> Groups;
+    };
+    static int Leastwidth(QWidget* w) {
+        return std::max(w->minimumSizeHint().width(), w->minimumWidth());
+    }
+    static int Heightat(QWidget* w, int width) {
+        const int h = w->hasHeightForWidth() ? w->heightForWidth(width) : w->sizeHint().height();
+        return std::max(h, w->minimumSizeHint().height());
+    }
+    void place() {
+        const auto w = widths(width());
+        int x = 0;
+        for (int i = 0; i < 2; ++i) {
+            columns_[i].Widget->setGeometry(x, 0, w[i], height());
+            x += w[i] + Gap;
+        }
+    }
+    std::array<Column, 2> columns_;
+};
+
+// The window's client area. The idle picture fills it; the board spans the top and takes what
+// the panels below it leave; the setting menu floats in the middle over all.
 class Stage : public QWidget {
 public:
     explicit Stage(QWidget* parent) : QWidget(parent) {}
     QWidget* fore = nullptr;
     QWidget* board = nullptr;
-    QWidget* side = nullptr;
+    Sidepanels* side = nullptr;
     QWidget* menu = nullptr;
-    QWidget* winners = nullptr; // over the board
+    QWidget* winners = nullptr; // over the board, and over the panels when it needs the room
+
+    static constexpr int Margin = 8;
+    // The least room the board is given: a third of its design size.
+    static constexpr int Boardleast = 110;
+
+    QSize leastsize() const {
+        const int width =
+            std::max(side ? side->leastwidth() : 0, menu ? menu->sizeHint().width() : 0);
+        const int w = width + 2 * Margin;
+        int h = Boardleast + 3 * Margin + (side ? side->needed(width, false) : 0);
+        if (menu) h = std::max(h, menu->sizeHint().height() + 2 * Margin);
+        return {w, h};
+    }
 
     void place() {
         const QRect r = rect();
         if (fore) fore->setGeometry(r);
-        const int margin = 12;
-        int top = margin;
+        const int width = r.width() - 2 * Margin;
+        int sideheight = 0;
+        if (side) {
+            sideheight = std::min(side->needed(width), r.height() - 3 * Margin - Boardleast);
+            side->setGeometry(Margin, r.height() - Margin - sideheight, width, sideheight);
+        }
         if (board) {
             // The board keeps its place while hidden, so the panels below do not jump.
-            const int height = board->minimumHeight();
-            board->setGeometry(margin, top, r.width() - 2 * margin, height);
-            if (winners) winners->setGeometry(board->geometry());
-            top += height + margin;
+            const int height = r.height() - 2 * Margin - (side ? sideheight + Margin : 0);
+            board->setGeometry(Margin, Margin, width, height);
+            if (winners) {
+                const int wanted = winners->hasHeightForWidth() ? winners->heightForWidth(width)
+                                                                : winners->sizeHint().height();
+                winners->setGeometry(Margin, Margin, width,
+                                     std::clamp(wanted, height, r.height() - 2 * Margin));
+            }
         }
-        if (side) side->setGeometry(margin, top, r.width() - 2 * margin, r.height() - top - margin);
         if (menu) {
             const QSize s = menu->sizeHint().boundedTo(r.size());
             menu->setGeometry(QRect(
@@ -95,6 +212,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent*) override { place(); }
+    bool event(QEvent* event) override {
+        // The panels, the list or the menu changed what they need.
+        if (event->type() == QEvent::LayoutRequest) place();
+        return QWidget::event(event);
+    }
     // The empty columns over the idle picture pass their presses up here: they belong to it.
     void mousePressEvent(QMouseEvent* event) override {
         if (!fore || !fore->isVisible()) return QWidget::mousePressEvent(event);
@@ -152,8 +274,16 @@ QGroupBox {
     background: #fbfcfe;
     border: 1px solid #a9bbd0;
     border-radius: 8px;
-    margin-top: 12px;
-    padding: 14px 10px 10px 10px;
+    padding: 5px 8px 5px 8px;
+}
+QGroupBox#Frsetting, QGroupBox#Frcolour, QGroupBox#Frshowresult, QGroupBox#Franswer {
+    margin-top: 9px;
+    padding-top: 9px;
+}
+QGroupBox#Frerror, QGroupBox#Frcorrect, QGroupBox#Frwrong, QGroupBox#Frgetwrong {
+    border: none;
+    background: transparent;
+    padding: 0;
 }
 QGroupBox::title {
     subcontrol-origin: margin;
@@ -176,7 +306,7 @@ QLabel#Lbltime {
     background: #fbfcfe;
     border: 1px solid #a9bbd0;
     border-radius: 6px;
-    padding: 6px 10px;
+    padding: 4px 8px;
 }
 QFrame#Picdemo {
     background: #fff8e1;
@@ -184,7 +314,7 @@ QFrame#Picdemo {
     border-radius: 8px;
 }
 QPushButton {
-    min-width: 84px;
+    min-width: 64px;
     padding: 4px 10px;
 }
 )";
@@ -201,8 +331,6 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     setObjectName("Fmmain");
     driver_ = new Timerdriver(
         host, [this] { after(); }, this);
-    resize(1024, 740);
-    setMinimumSize(830, 680);
 
     buildmenus();
     buildtoolbar();
@@ -221,7 +349,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     stage->fore = fore;
     stage->board = buildboard();
     stage->board->setParent(stage);
-    stage->side = buildsidepanels();
+    stage->side = static_cast<Sidepanels*>(buildsidepanels());
     stage->side->setParent(stage);
     stage->winners = buildwinners();
     stage->winners->setParent(stage);
@@ -229,6 +357,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     stage->menu->setParent(stage);
     stage->menu->raise();
     setCentralWidget(stage);
+    stage->setMinimumSize(stage->leastsize());
 
     message_ = new Messagedialog(
         game_.Message, folder_,
@@ -271,6 +400,12 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
             act([this] { game_.Cmdcancel_Click(); });
     });
     sync_.add([this] { return game_.Main.Escapekeys; }, [this](int) { Sendescapes(menuBar()); });
+
+    // As large as the screen leaves room for, with a frame and a desktop panel around it; the
+    // board grows with it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize room = screen.size() - QSize(24, 72);
+    resize(QSize(1120, 820).boundedTo(room).expandedTo(minimumSizeHint()));
 
     // The window itself last, so it appears with its contents in place.
     Fmmain& m = game_.Main;
@@ -586,13 +721,13 @@ QWidget* Mainwindow::buildboard() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     Picturewidget* upper = picture(m.Picupper, "Picupper", column);
-    upper->setFixedHeight(32);
+    upper->setFixedHeight(6);
     layout->addWidget(upper);
     Picturewidget* record = picture(m.Picrecord, "Picrecord", column);
-    // Three columns of 3900 twips and nine rows of 450 below a 600-twip heading.
-    record->setMinimumSize(790, 320);
-    record->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    column->setMinimumHeight(32 + 320);
+    // Three columns of 3900 twips and nine lines of 450 below a 600-twip heading, scaled to the
+    // room the window leaves.
+    record->Setextent(QSize(11700, 4650));
+    record->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     record->Setpress([this](int b, QPoint at) {
         act([&] { game_.Picrecord_MouseDown(b); });
         // The game leaves the right button's menu to the window.
@@ -606,20 +741,11 @@ QWidget* Mainwindow::buildboard() {
 
 QWidget* Mainwindow::buildsidepanels() {
     Fmmain& m = game_.Main;
-    auto* column = new QWidget;
+    auto* column = new Sidepanels;
     column->setObjectName("Sidecolumn");
-    // Three columns below the board: the setting and the clock; the player's input; the
-    // computer's questions and answers.
-    auto* layout = new QHBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(12);
-    auto* left = new QVBoxLayout;
-    auto* middle = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    for (QVBoxLayout* c : {left, middle, right}) {
-        c->setSpacing(8);
-        layout->addLayout(c, 1);
-    }
+    QVBoxLayout* left = column->column(0);
+    QVBoxLayout* middle = column->column(1);
+    QVBoxLayout* right = middle;
 
     auto wrapped = [this](const Control& model, const char* name, QWidget* parent) {
         QLabel* l = label(model, name, parent);
@@ -632,15 +758,29 @@ QWidget* Mainwindow::buildsidepanels() {
                         std::function<void(int)> doubleclicked,
                         std::function<void(int, Dragsource)> dropped) {
         auto* row = new QHBoxLayout;
-        row->setSpacing(5);
+        row->setSpacing(3);
         for (size_t i = 0; i < pictures.size(); ++i) {
             const int index = static_cast<int>(i);
             Picturewidget* p = picture(pictures[i], (picstem + std::to_string(i)).c_str(), parent);
             p->setFixedSize(size);
             auto* l = new Celllabel(
                 {kind, index}, [this, doubleclicked, index] { act([&] { doubleclicked(index); }); },
-                [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); }, p);
+                [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); },
+                [this, kind, index] {
+                    return game_.Candrag({kind, index});
+                },
+                p);
             l->setObjectName(Qs(labelstem + std::to_string(i)));
+            // The digit reads on its colour, and on the washed-out face of a used-up colour.
+            p->Setcolourcell(kind == Dragsource::Kind::Colour);
+            sync_.custom([p, l] {
+                const QColor ink = QColor::fromRgb(Readableink(p->Showncolour()));
+                if (l->palette().color(QPalette::WindowText) == ink) return false;
+                QPalette palette = l->palette();
+                palette.setColor(QPalette::WindowText, ink);
+                l->setPalette(palette);
+                return true;
+            });
             l->setGeometry(0, 0, size.width(), size.height());
             QFont digits = l->font();
             digits.setBold(true);
@@ -689,12 +829,24 @@ QWidget* Mainwindow::buildsidepanels() {
     // The setting beside the board.
     QGroupBox* setting = frame(m.Frsetting, "Frsetting", column);
     auto* settinglayout = new QHBoxLayout(setting);
-    settinglayout->setSpacing(12);
+    settinglayout->setSpacing(10);
     QLabel* settitle = label(m.Lblsettitle, "Lblsettitle", setting);
     QLabel* setcontent = label(m.Lblsetcontent, "Lblsetcontent", setting);
     settitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setcontent->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont bold = settitle->font();
+    // A point smaller than the rest: eight lines that must leave the board its room.
+    QFont small = setcontent->font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    setcontent->setFont(small);
+    // As wide as the longest setting it can show, so a new game's setting does not need more
+    // room than the window keeps for it.
+    int widest = 0;
+    for (const std::string& text :
+         {std::string(Anyrepeat), std::string(Whoitems[2]), std::string(Hintitems[1]),
+          Unspecifieditem(8), std::string("Middle (Trial 27)")})
+        widest = std::max(widest, setcontent->fontMetrics().horizontalAdvance(Qs(text)));
+    setcontent->setMinimumWidth(widest);
+    QFont bold = small;
     bold.setBold(true);
     settitle->setFont(bold);
     settinglayout->addWidget(settitle);
@@ -702,6 +854,11 @@ QWidget* Mainwindow::buildsidepanels() {
     left->addWidget(setting);
 
     QLabel* time = label(m.Lbltime, "Lbltime", column);
+    time->setFont(small);
+    // As wide as the longest time it can show, so nothing moves as the seconds count.
+    time->setMinimumWidth(
+        time->fontMetrics().horizontalAdvance("Time spent:  59 minutes 59 seconds") + 24);
+    time->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     left->addWidget(time);
 
     QGroupBox* answer = frame(m.Franswer, "Franswer", column);
@@ -760,14 +917,16 @@ QWidget* Mainwindow::buildsidepanels() {
     // Input of a string, by mouse and by keyboard. Their buttons come with the player's guessing.
     QGroupBox* getstring = frame(m.Frgetstring, "Frgetstring", column);
     auto* getstringlayout = new QVBoxLayout(getstring);
-    getstringlayout->addWidget(wrapped(m.Lblgetstring, "Lblgetstring", getstring));
+    auto* promptrow = new QHBoxLayout;
+    promptrow->addWidget(wrapped(m.Lblgetstring, "Lblgetstring", getstring), 1);
+    promptrow->addWidget(
+        button(m.Cmdsubcol, "Cmdsubcol", getstring, [this] { game_.Cmdsubcol_Click(); }), 0,
+        Qt::AlignBottom);
+    getstringlayout->addLayout(promptrow);
     getstringlayout->addLayout(cells(
-        m.Picstring, m.Lblstring, "Picstring", "Lblstring", getstring, QSize(30, 30),
+        m.Picstring, m.Lblstring, "Picstring", "Lblstring", getstring, QSize(26, 26),
         Dragsource::Kind::Box, [this](int k) { game_.Lblstring_DblClick(k); },
         [this](int k, Dragsource from) { game_.Lblstring_DragDrop(k, from); }));
-    getstringlayout->addWidget(
-        button(m.Cmdsubcol, "Cmdsubcol", getstring, [this] { game_.Cmdsubcol_Click(); }), 0,
-        Qt::AlignRight);
     middle->addWidget(getstring);
 
     QGroupBox* input = frame(m.Frinput, "Frinput", column);
@@ -783,7 +942,7 @@ QWidget* Mainwindow::buildsidepanels() {
     QGroupBox* colour = frame(m.Frcolour, "Frcolour", column);
     auto* colourlayout = new QVBoxLayout(colour);
     colourlayout->addLayout(cells(
-        m.Piccolour, m.Lblcolour, "Piccolour", "Lblcolour", colour, QSize(28, 28),
+        m.Piccolour, m.Lblcolour, "Piccolour", "Lblcolour", colour, QSize(26, 26),
         Dragsource::Kind::Colour, [this](int i) { game_.Lblcolour_DblClick(i); },
         [this](int i, Dragsource from) { game_.Lblcolour_DragDrop(i, from); }));
     middle->addWidget(colour);
@@ -792,6 +951,7 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* errorlayout = new QHBoxLayout(error);
     errorlayout->addWidget(
         button(m.Cmderror, "Cmderror", error, [this] { game_.Cmderror_Click(); }));
+    errorlayout->setContentsMargins(0, 0, 0, 0);
     errorlayout->addStretch();
     middle->addWidget(error);
 
@@ -805,17 +965,22 @@ QWidget* Mainwindow::buildsidepanels() {
           std::tuple{&m.Frwrong, "Frwrong", &m.Lblwrong, "Lblwrong", &m.Picwrong, "Picwrong"}}) {
         QGroupBox* f = frame(*box, boxname, showresult);
         auto* fl = new QVBoxLayout(f);
-        fl->addWidget(label(*caption, captionname, f));
+        fl->setContentsMargins(0, 0, 0, 0);
+        fl->addWidget(wrapped(*caption, captionname, f));
+        fl->addStretch(1);
         Picturewidget* p = picture(*pic, picname, f);
-        p->setFixedHeight(30);
+        // Eight marks of 300 twips, 350 apart, in the room the panel has.
+        p->Setextent(QSize(350 * 7 + 300, 300), false);
+        p->setFixedHeight(22);
         fl->addWidget(p);
-        resultrow->addWidget(f);
+        resultrow->addWidget(f, 1);
     }
     showresultlayout->addLayout(resultrow);
-    showresultlayout->addWidget(wrapped(m.Lbltrials, "Lbltrials", showresult));
-    showresultlayout->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult,
-                                       [this] { game_.Cmdshowresult_Click(); }),
-                                0, Qt::AlignRight);
+    auto* resultokrow = new QHBoxLayout;
+    resultokrow->addWidget(wrapped(m.Lbltrials, "Lbltrials", showresult), 1);
+    resultokrow->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult,
+                                  [this] { game_.Cmdshowresult_Click(); }));
+    showresultlayout->addLayout(resultokrow);
     right->addWidget(showresult);
 
     // The player's marks of the computer's guess.
@@ -823,24 +988,25 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* getresultlayout = new QVBoxLayout(getresult);
     getresultlayout->addWidget(wrapped(m.Lblmyguess, "Lblmyguess", getresult));
     Picturewidget* guess = picture(m.Picguess, "Picguess", getresult);
-    guess->setFixedHeight(36);
+    // Room for a line of 16-point digits in number display.
+    guess->setFixedHeight(28);
     getresultlayout->addWidget(guess);
-    getresultlayout->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult));
     auto* corrrow = new QHBoxLayout;
-    corrrow->addWidget(label(m.Lblgetcorr, "Lblgetcorr", getresult), 1);
+    corrrow->addWidget(wrapped(m.Lblgetcorr, "Lblgetcorr", getresult), 1);
     corrrow->addWidget(textbox(m.Txtcorrect, "Txtcorrect", getresult, &Game::Txtcorrect_KeyPress));
     corrrow->addWidget(
         combo(m.Cbcorrect, "Cbcorrect", getresult, choice(m.Cbcorrect, &Game::Cbcorrect_Click)));
     getresultlayout->addLayout(corrrow);
     QGroupBox* getwrong = frame(m.Frgetwrong, "Frgetwrong", getresult);
     auto* wrongrow = new QHBoxLayout(getwrong);
-    wrongrow->addWidget(label(m.Lblgetwrong, "Lblgetwrong", getwrong), 1);
+    wrongrow->setContentsMargins(0, 0, 0, 0);
+    wrongrow->addWidget(wrapped(m.Lblgetwrong, "Lblgetwrong", getwrong), 1);
     wrongrow->addWidget(textbox(m.Txtwrong, "Txtwrong", getwrong, &Game::Txtwrong_KeyPress));
     wrongrow->addWidget(
         combo(m.Cbwrong, "Cbwrong", getwrong, choice(m.Cbwrong, &Game::Cbwrong_Click)));
     getresultlayout->addWidget(getwrong);
     auto* getresultrow = new QHBoxLayout;
-    getresultrow->addStretch();
+    getresultrow->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult), 1);
     getresultrow->addWidget(
         button(m.Cmdwin, "Cmdwin", getresult, [this] { game_.Cmdwin_Click(); }));
     getresultrow->addWidget(
@@ -896,7 +1062,30 @@ QWidget* Mainwindow::buildsidepanels() {
               [progress](const std::string& c) { progress->setFormat(Qs(c)); });
     right->addWidget(progress);
 
-    for (QVBoxLayout* c : {left, middle, right}) c->addStretch(1);
+    // The marks are typed into boxes wide enough to show them whole.
+    for (const char* name : {"Txtcorrect", "Txtwrong"}) {
+        auto* marks = column->findChild<QLineEdit*>(name);
+        marks->setMinimumWidth(marks->fontMetrics().horizontalAdvance("000") + 24);
+    }
+    // The hand over what the player takes colours from and puts them into, and over Error.
+    const QCursor hand =
+        Loadcursor(QDir(folder_).filePath("Icon/H_point.cur"), Qt::PointingHandCursor);
+    for (QWidget* w : {static_cast<QWidget*>(colour), static_cast<QWidget*>(getstring),
+                       static_cast<QWidget*>(error)})
+        w->setCursor(hand);
+    // The frames' insets come from the style sheet alone.
+    for (QGroupBox* f : column->findChildren<QGroupBox*>())
+        if (f->layout()) {
+            f->layout()->setContentsMargins(0, 0, 0, 0);
+            f->layout()->setSpacing(5);
+        }
+    column->finish();
+    column->together(0, {setting, time});
+    column->together(1, {getstring, colour, error});
+    column->together(1, {input, colour, error});
+    column->together(1, {getresult});
+    column->together(1, {showresult});
+    column->together(1, {demo, scroll});
     return column;
 }
 

@@ -5,10 +5,15 @@
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QVideoFrame>
+#include <QVideoSink>
 #include <QVideoWidget>
 #include <fluidsynth.h>
+#include <memory>
+#include <utility>
 
 namespace tc::ui {
 
@@ -86,6 +91,10 @@ Mediadevices::Mediadevices(const QString& folder, QStringList soundfonts, QObjec
 }
 
 Mediadevices::~Mediadevices() {
+    if (starting_) {
+        starting_->wait();
+        delete starting_;
+    }
     if (video_) video_->stop();
     if (wave_) wave_->stop();
 }
@@ -103,10 +112,16 @@ void Mediadevices::Setvideoarea(QWidget* area) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(screen_);
     video_->setVideoOutput(screen_);
+    // The area's still picture shows until the video has a frame to show.
+    screen_->hide();
+    connect(screen_->videoSink(), &QVideoSink::videoFrameChanged, screen_,
+            [this](const QVideoFrame& frame) {
+                if (frame.isValid() && videoopen_) screen_->show();
+            });
 }
 
 bool Mediadevices::Isopen(const std::string& device) const {
-    if (device == "Mmctitle") return synth_ && synth_->player;
+    if (device == "Mmctitle") return synthready_ && synth_->player;
     if (device == "Mmcmenu") return waveopen_;
     if (device == "Mmcavi") return videoopen_;
     return false;
@@ -125,17 +140,36 @@ void Mediadevices::Command(const std::string& device, const std::string& command
 }
 
 void Mediadevices::Music(const std::string& command, const QString& path) {
-    if (command == "Open") {
-        if (synth_) synth_->Stopplayer();
-        if (!QFileInfo(path).isFile()) return;
-        if (!synth_) {
-            synth_ = std::make_unique<Synth>();
-            if (!synth_->Start(soundfonts_)) {
-                // Kept, half made, so that later pieces do not try again.
-                soundfonts_.clear();
-                return;
-            }
+    if (!synthready_) {
+        // Remembered until the synthesizer is there; it is started at the first piece.
+        if (command == "Open") {
+            pendingpiece_ = QFileInfo(path).isFile() ? path : QString();
+            pendingplay_ = false;
+        } else if (command == "Play") {
+            pendingplay_ = !pendingpiece_.isEmpty();
+        } else {
+            pendingplay_ = false;
+            if (command == "Close") pendingpiece_.clear();
         }
+        if (pendingpiece_.isEmpty() || synth_) return;
+        synth_ = std::make_unique<Synth>();
+        Synth* synth = synth_.get();
+        auto started = std::make_shared<bool>(false);
+        starting_ = QThread::create(
+            [synth, fonts = soundfonts_, started] { *started = synth->Start(fonts); });
+        connect(starting_, &QThread::finished, this, [this, started] {
+            starting_->deleteLater();
+            starting_ = nullptr;
+            Synthready(*started);
+        });
+        starting_->start();
+        return;
+    }
+    if (command == "Open") {
+        synth_->Stopplayer();
+        if (!QFileInfo(path).isFile()) return;
+        // A synthesizer that could not start is kept, half made, so that later pieces do not
+        // try again.
         if (!synth_->driver) return;
         synth_->player = new_fluid_player(synth_->synth);
         if (synth_->player &&
@@ -150,6 +184,15 @@ void Mediadevices::Music(const std::string& command, const QString& path) {
     } else if (command == "Close") {
         if (synth_) synth_->Stopplayer();
     }
+}
+
+void Mediadevices::Synthready(bool started) {
+    synthready_ = true;
+    if (!started) soundfonts_.clear();
+    const QString piece = std::exchange(pendingpiece_, QString());
+    if (piece.isEmpty()) return;
+    Music("Open", piece);
+    if (std::exchange(pendingplay_, false)) Music("Play", piece);
 }
 
 void Mediadevices::Wave(const std::string& command, const QString& path) {
@@ -172,6 +215,7 @@ void Mediadevices::Wave(const std::string& command, const QString& path) {
 void Mediadevices::Video(const std::string& command, const QString& path) {
     if (command == "Open") {
         videoopen_ = QFileInfo(path).isFile() && video_;
+        if (screen_) screen_->hide();
         if (video_) video_->setSource(videoopen_ ? QUrl::fromLocalFile(path) : QUrl());
     } else if (command == "Play") {
         if (videoopen_) video_->play();

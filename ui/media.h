@@ -10,6 +10,7 @@
 #include <memory>
 
 class QMediaPlayer;
+class QThread;
 class QAudioOutput;
 class QSoundEffect;
 class QVideoWidget;
@@ -38,10 +39,18 @@ private:
     void Music(const std::string& command, const QString& path);
     void Wave(const std::string& command, const QString& path);
     void Video(const std::string& command, const QString& path);
+    // The synthesizer has started, or failed to: the piece asked for meanwhile opens and plays.
+    void Synthready(bool started);
 
     QString folder_;
     QStringList soundfonts_;
     std::unique_ptr<Synth> synth_;
+    // Loading the soundfont and finding an audio device take a while: they run on a thread of
+    // their own, and what the game asks for meanwhile waits here.
+    QThread* starting_ = nullptr;
+    bool synthready_ = false;
+    QString pendingpiece_;
+    bool pendingplay_ = false;
     QSoundEffect* wave_ = nullptr;
     bool waveopen_ = false;
     QMediaPlayer* video_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace tc::ui {
@@ -16,42 +17,78 @@ QColor Colour(Rgb rgb) {
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// Whole device-independent pixels, so box edges land on pixel boundaries and stay sharp.
-int Pixels(int twips) {
-    return static_cast<int>(std::lround(twips / Twipsperpixel));
+// What a used-up colour is washed out towards: the colour panel's own background.
+constexpr Rgb Washbackground = 0xFBFCFE;
+
+Rgb Blend(Rgb a, Rgb b, double share) {
+    auto channel = [&](int shift) {
+        const double v = ((a >> shift) & 0xFF) * (1 - share) + ((b >> shift) & 0xFF) * share;
+        return static_cast<Rgb>(std::lround(v)) << shift;
+    };
+    return channel(16) | channel(8) | channel(0);
 }
 
 } // namespace
 
+Pictureview Fitview(const QSize& extent, const QSize& area, bool centred) {
+    Pictureview view;
+    if (extent.isEmpty() || area.isEmpty()) return view;
+    view.Scale =
+        std::min(double(area.width()) / extent.width(), double(area.height()) / extent.height());
+    if (!centred) return view;
+    view.Origin = QPointF((area.width() - extent.width() * view.Scale) / 2,
+                          (area.height() - extent.height() * view.Scale) / 2);
+    return view;
+}
+
+Rgb Readableink(Rgb background) {
+    return Contrastratio(background, 0x000000) >= Contrastratio(background, 0xFFFFFF) ? 0x000000
+                                                                                      : 0xFFFFFF;
+}
+
 void Paintpicture(QPainter& painter, const Picture& picture, const QString& folder,
-                  QHash<QString, QPixmap>* images) {
+                  QHash<QString, QPixmap>* images, const Pictureview& view) {
+    // Edges land on whole device pixels, so boxes stay sharp at any scale and pixel ratio.
+    const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    auto snap = [ratio](double v) { return std::round(v * ratio) / ratio; };
+    auto x = [&](int twips) { return snap(view.Origin.x() + twips * view.Scale); };
+    auto y = [&](int twips) { return snap(view.Origin.y() + twips * view.Scale); };
+    // One pixel at the design's size, thicker as the picture grows.
+    const double line = std::max(1.0, snap(view.Scale * Twipsperpixel));
+    painter.setRenderHint(QPainter::Antialiasing, false);
     for (const Drawop& op : picture.Ops) {
         switch (op.What) {
         case Drawop::Kind::Box: {
             const Drawbox& b = op.Box;
-            const QRect r(Pixels(b.X), Pixels(b.Y), Pixels(b.Width), Pixels(b.Height));
-            painter.setRenderHint(QPainter::Antialiasing, false);
+            const QRectF r(QPointF(x(b.X), y(b.Y)), QPointF(x(b.X + b.Width), y(b.Y + b.Height)));
             if (b.Filled) painter.fillRect(r, Colour(b.Fill));
-            QPen pen(Colour(b.Outline));
-            pen.setStyle(b.Dotted ? Qt::DotLine : Qt::SolidLine);
-            pen.setWidth(0);
-            painter.setPen(pen);
-            painter.setBrush(Qt::NoBrush);
-            // A one-pixel outline inside the box, as the box's own edge.
-            painter.drawRect(r.adjusted(0, 0, -1, -1));
+            if (b.Dotted) {
+                QPen pen(Colour(b.Outline), line, Qt::DotLine, Qt::FlatCap);
+                painter.setPen(pen);
+                painter.setBrush(Qt::NoBrush);
+                const double half = line / 2;
+                painter.drawRect(r.adjusted(half, half, -half, -half));
+            } else {
+                // The outline inside the box, as the box's own edge.
+                const QColor ink = Colour(b.Outline);
+                const double w = std::min(line, r.width() / 2), h = std::min(line, r.height() / 2);
+                painter.fillRect(QRectF(r.left(), r.top(), r.width(), h), ink);
+                painter.fillRect(QRectF(r.left(), r.bottom() - h, r.width(), h), ink);
+                painter.fillRect(QRectF(r.left(), r.top(), w, r.height()), ink);
+                painter.fillRect(QRectF(r.right() - w, r.top(), w, r.height()), ink);
+            }
             break;
         }
         case Drawop::Kind::Text: {
             const Drawtext& t = op.Text;
             QFont font = painter.font();
-            font.setPointSizeF(t.Size);
+            font.setPointSizeF(t.Size * view.Scale * Twipsperpixel);
             font.setBold(t.Bold);
             font.setItalic(t.Italic);
             painter.setFont(font);
             painter.setPen(Colour(t.Colour));
             painter.setRenderHint(QPainter::TextAntialiasing, true);
-            const QPointF at(t.X / Twipsperpixel, t.Y / Twipsperpixel);
-            painter.drawText(QRectF(at, QSizeF(100000, 100000)),
+            painter.drawText(QRectF(QPointF(x(t.X), y(t.Y)), QSizeF(100000, 100000)),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                              QString::fromStdString(t.Text));
             break;
@@ -66,7 +103,12 @@ void Paintpicture(QPainter& painter, const Picture& picture, const QString& fold
                 if (pixmap.isNull()) pixmap = Messageicon(op.Image).pixmap(32, 32);
                 if (images) images->insert(path, pixmap);
             }
-            if (!pixmap.isNull()) painter.drawPixmap(Pixels(op.Box.X), Pixels(op.Box.Y), pixmap);
+            if (pixmap.isNull()) break;
+            const double grow = view.Scale * Twipsperpixel;
+            painter.drawPixmap(
+                QRectF(x(op.Box.X), y(op.Box.Y), pixmap.width() * grow, pixmap.height() * grow)
+                    .toRect(),
+                pixmap);
             break;
         }
         }
@@ -76,6 +118,15 @@ void Paintpicture(QPainter& painter, const Picture& picture, const QString& fold
 Picturewidget::Picturewidget(const Picture& model, const QString& folder, QWidget* parent)
     : QWidget(parent), model_(model), folder_(folder) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+Rgb Picturewidget::Showncolour() const {
+    return cell_ && model_.Borderstyle == 0 ? Blend(model_.Background, Washbackground, 0.7)
+                                            : model_.Background;
+}
+
+Pictureview Picturewidget::view() const {
+    return extent_.isEmpty() ? Pictureview{} : Fitview(extent_, size(), centred_);
 }
 
 bool Picturewidget::refresh() {
@@ -91,19 +142,24 @@ bool Picturewidget::refresh() {
 
 void Picturewidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Colour(model_.Background));
+    painter.fillRect(rect(), Colour(Showncolour()));
     if (model_.Ops.empty() && empty_) {
         painter.save();
         empty_(painter, rect());
         painter.restore();
     } else {
-        Paintpicture(painter, model_, folder_, &images_);
+        Paintpicture(painter, model_, folder_, &images_, view());
     }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
     if (model_.Borderstyle == 1) {
-        painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(QColor(0x40, 0x40, 0x40));
-        painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else if (cell_) {
+        // Crossed out as well as pale: no colour left to take, seen at a glance.
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(QColor(0x70, 0x70, 0x70), 1.5));
+        painter.drawLine(QPointF(3, height() - 3), QPointF(width() - 3, 3));
     }
 }
 

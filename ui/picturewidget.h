@@ -1,10 +1,12 @@
 #pragma once
 // A picture control: paints the model's display list, measured in twips, at 15 twips to the
-// pixel of a 96-dpi screen. Qt's device-independent pixels keep it crisp on high-DPI screens.
+// pixel of a 96-dpi screen, or scaled to fit the widget when it is given the list's extent. Qt's
+// device-independent pixels keep it crisp on high-DPI screens.
 #include "shell/picture.h"
 #include <QHash>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointF>
 #include <QWidget>
 #include <functional>
 
@@ -12,9 +14,22 @@ namespace tc::ui {
 
 constexpr double Twipsperpixel = 15.0;
 
+// Where a display list lands: device-independent pixels per twip, and where twip 0,0 goes.
+struct Pictureview {
+    double Scale = 1.0 / Twipsperpixel;
+    QPointF Origin;
+};
+
+// The largest view of `extent` twips that fits in `area`, proportions kept, centred or at the
+// top left.
+Pictureview Fitview(const QSize& extent, const QSize& area, bool centred = true);
+
 // Paints the display list; image files are looked up below `folder` and skipped when missing.
 void Paintpicture(QPainter& painter, const Picture& picture, const QString& folder,
-                  QHash<QString, QPixmap>* images = nullptr);
+                  QHash<QString, QPixmap>* images = nullptr, const Pictureview& view = {});
+
+// Black or white, whichever reads better on `background`.
+Rgb Readableink(Rgb background);
 
 class Picturewidget : public QWidget {
 public:
@@ -25,6 +40,16 @@ public:
     void Setempty(Painter painter) { empty_ = std::move(painter); }
     // Mouse presses: 1 for the left button, 2 for the right, with where on the screen.
     void Setpress(std::function<void(int, QPoint)> press) { press_ = std::move(press); }
+    // Scales the display list to the widget, `extent` twips filling as much of it as they can.
+    void Setextent(const QSize& extent, bool centred = true) {
+        extent_ = extent;
+        centred_ = centred;
+    }
+    // A colour of the colour panel: without its border it is used up, and shown washed out.
+    void Setcolourcell(bool cell) { cell_ = cell; }
+    // The colour the box shows: its background, washed out when it is a used-up colour.
+    Rgb Showncolour() const;
+    Pictureview view() const;
     // Schedules a repaint when the display list or the background changed since the last paint.
     // Returns whether it did.
     bool refresh();
@@ -39,6 +64,9 @@ private:
     Painter empty_;
     std::function<void(int, QPoint)> press_;
     QHash<QString, QPixmap> images_;
+    QSize extent_;
+    bool centred_ = true;
+    bool cell_ = false;
     int revision_ = -1;
     Rgb background_ = 0;
     int border_ = -1;

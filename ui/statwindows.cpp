@@ -4,11 +4,13 @@
 #include "ui/dialogs.h"
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -35,7 +37,9 @@ Statwindow::Statwindow(const Fmstat& model, std::function<void()> back, QWidget*
     layout->setSpacing(10);
     layout->addWidget(list_, 1);
     layout->addWidget(back_, 0, Qt::AlignRight);
-    resize(720, 560);
+    // No taller than a small screen leaves room for.
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() - QSize(24, 72);
+    resize(QSize(720, 560).boundedTo(room));
 }
 
 void Statwindow::closeEvent(QCloseEvent* event) {

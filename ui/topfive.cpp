@@ -151,24 +151,25 @@ QWidget* Mainwindow::buildwinners() {
         game_.Main.Cbedit.Listindex = index;
         game_.Cbedit_Click();
     });
+    // One pair to a line, so the list beside it keeps its room on a small screen.
     form->addWidget(caption("Place"), 0, 0);
     form->addWidget(place, 0, 1);
-    form->addWidget(caption("Name"), 0, 2);
-    form->addWidget(plaintext(m.Txtplayer, "Txtplayer", edit, 15), 0, 3);
-    form->addWidget(caption("Seconds"), 1, 0);
-    form->addWidget(plaintext(m.Txtduration, "Txtduration", edit), 1, 1);
-    form->addWidget(caption("Attempts"), 1, 2);
-    form->addWidget(plaintext(m.Txtattempt, "Txtattempt", edit), 1, 3);
-    form->addWidget(caption("Population"), 2, 0);
-    form->addWidget(plaintext(m.Txtpopulation, "Txtpopulation", edit), 2, 1);
-    form->addWidget(caption("Average"), 2, 2);
-    form->addWidget(plaintext(m.Txtaverage, "Txtaverage", edit), 2, 3);
+    form->addWidget(caption("Name"), 1, 0);
+    form->addWidget(plaintext(m.Txtplayer, "Txtplayer", edit, 15), 1, 1);
+    form->addWidget(caption("Seconds"), 2, 0);
+    form->addWidget(plaintext(m.Txtduration, "Txtduration", edit), 2, 1);
+    form->addWidget(caption("Attempts"), 3, 0);
+    form->addWidget(plaintext(m.Txtattempt, "Txtattempt", edit), 3, 1);
+    form->addWidget(caption("Population"), 4, 0);
+    form->addWidget(plaintext(m.Txtpopulation, "Txtpopulation", edit), 4, 1);
+    form->addWidget(caption("Average"), 5, 0);
+    form->addWidget(plaintext(m.Txtaverage, "Txtaverage", edit), 5, 1);
     form->addWidget(button(m.Cmdgo, "Cmdgo", edit,
                            [this] {
                                // A box the game refused keeps its old value; say so.
                                if (!game_.Cmdgo_Click()) QApplication::beep();
                            }),
-                    3, 3, Qt::AlignRight);
+                    6, 1, Qt::AlignRight);
     right->addWidget(edit);
     right->addStretch();
     body->addLayout(right, 2);

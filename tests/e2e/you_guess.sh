@@ -58,7 +58,13 @@ waitpixel() {
 }
 
 colours=(FF0000 FF8000 FFFF00 00FF00 00FFFF 0000FF FF00FF FFC0FF C04000 808080)
-twips() { echo $(((2 * $1 + 15) / 30)); }
+# Twips to pixels on the board, which scales its 11700 x 4650 twips to fit its picture of
+# `boardw` x `boardh` pixels at `boardx`, `boardy`, centred: a point's x and y.
+onboard() {
+    awk -v t="$1" -v u="$2" -v w="$boardw" -v h="$boardh" -v x="$boardx" -v y="$boardy" 'BEGIN {
+        s = w / 11700; if (h / 4650 < s) s = h / 4650
+        printf "%d %d\n", x + (w - 11700 * s) / 2 + t * s, y + (h - 4650 * s) / 2 + u * s }'
+}
 
 # --- The setting menu -------------------------------------------------------------------------
 # The Game menu by its access key, then Game Setting. "Who guesses?" has the keyboard and already
@@ -120,8 +126,9 @@ findpanel() {
     cornery=$((y0 + 3))
 }
 findpanel 0
-# The border of an available colour's box, just left of its fill.
+# The border of an available colour's box, just left of its fill; a used-up colour has none.
 borderx() { echo $((x0 + $1 * (x1 - x0) - 1)); }
+border=404040
 
 doubleclick() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 120 1; }
 drag() {
@@ -167,14 +174,13 @@ nextguess() {
 readrow() {
     local t=$1 file=$2 guess=$3 col=$((($1 - 1) % 3)) line=$((($1 - 1) / 3)) i args=()
     local left=$((col * 3900)) top=$((line * 450 + 600))
+    # Into the middle of each box and mark.
     for i in 0 1 2; do
-        args+=($((boardx + $(twips $((left + 100 + i * 280))) + 9)) $((boardy + $(twips $top) + 9)))
+        args+=($(onboard $((left + 100 + i * 280 + 140)) $((top + 140))))
     done
     for i in 1 2 3 4; do
-        args+=($((boardx + $(twips $((left + 80 + 3 * 280 + 150 * i))) + 4))
-               $((boardy + $(twips $top) + 4)))
-        args+=($((boardx + $(twips $((left + 80 + 3 * 280 + 150 * i))) + 4))
-               $((boardy + $(twips $((top + 200))) + 4)))
+        args+=($(onboard $((left + 80 + 3 * 280 + 150 * i + 60)) $((top + 60))))
+        args+=($(onboard $((left + 80 + 3 * 280 + 150 * i + 60)) $((top + 260))))
     done
     local seen
     mapfile -t seen < <(pixels "$file" "${args[@]}")
@@ -230,13 +236,11 @@ play() {
     sleep 0.3
     shot "$out/you-guess-board-$t.png"
     if [ "$t" = 1 ]; then
-        # Trial 1 is the only row: its first box places the board.
-        local bw bh bx by
-        read -r bw bh bx by < <(boundingbox "$out/you-guess-board-1.png" \
-            "${colours[${guess:0:1}]}" "$paneltop")
-        [ "$bw" = 17 ] && [ "$bh" = 17 ] || fail "trial 1 is not on the board (${bw}x$bh)"
-        boardx=$((bx - 1 - $(twips 100)))
-        boardy=$((by - 1 - $(twips 600)))
+        # The board's colour, inside its one-pixel border, places it.
+        read -r boardw boardh boardx boardy < <(boundingbox "$out/you-guess-board-1.png" \
+            4F7F65 "$paneltop")
+        boardw=$((boardw + 2)) boardh=$((boardh + 2)) boardx=$((boardx - 1)) boardy=$((boardy - 1))
+        [ "$boardw" -gt 400 ] || fail "no board above the colour panel"
     fi
     local marks
     marks=$(readrow "$t" "$out/you-guess-board-$t.png" "$guess")
@@ -273,19 +277,19 @@ wrong=9
 doubleclick "${panelx[wrong]}" "$panely"
 waitpixel 5 "${boxx[2]}" "${boxy[2]}" "${colours[wrong]}" ||
     fail "double-clicked colour $wrong is not in the last box"
-waitpixel 5 "$(borderx $wrong)" "$panely" "${colours[wrong]}" ||
+waitpixel 5 "$(borderx $wrong)" "$panely" ! "$border" ||
     fail "a colour put into the row still shows the border of an available colour"
 doubleclick "$((boxx[2] - 3 + boxw / 2))" "$((boxy[2] - 3 + boxw / 2))"
 waitpixel 5 "${boxx[2]}" "${boxy[2]}" ! "${colours[wrong]}" ||
     fail "a double click on a filled box did not empty it"
-waitpixel 5 "$(borderx $wrong)" "$panely" ! "${colours[wrong]}" ||
+waitpixel 5 "$(borderx $wrong)" "$panely" "$border" ||
     fail "colour $wrong is not available again after its box was emptied"
 doubleclick "${panelx[${guess:2:1}]}" "$panely"
 locate "${guess:2:1}" 2
 import -window root "$out/you-guess-doubleclick.png"
 for k in 0 1 2; do
     c=${guess:k:1}
-    [ "$(pixels "$out/you-guess-doubleclick.png" "$(borderx "$c")" "$panely")" = "${colours[c]}" ] ||
+    [ "$(pixels "$out/you-guess-doubleclick.png" "$(borderx "$c")" "$panely")" != "$border" ] ||
         fail "used-up colour $c still shows a border"
 done
 play 1 "$guess"
@@ -314,7 +318,7 @@ if [ -z "$won" ]; then
     xdotool key k
     sleep 0.6
     # Below the board's nine lines of trials.
-    findpanel $((boardy + $(twips 4650)))
+    findpanel $((boardy + boardh))
 fi
 t=3
 while [ -z "$won" ]; do

@@ -1,5 +1,6 @@
 #include "play/game.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -7,8 +8,7 @@
 namespace tc {
 namespace {
 
-constexpr Rgb Black = 0x000000, White = 0xFFFFFF, Grey = 0xC0C0C0, Magenta = 0xFF00FF,
-              Blue = 0x0000FF;
+constexpr Rgb Black = 0x000000, White = 0xFFFFFF, Grey = Givenrowink, Blue = 0x0000FF;
 
 std::vector<Drawbox> Boxes(const Picture& p) {
     std::vector<Drawbox> out;
@@ -87,7 +87,7 @@ TEST_F(Board, HeadingIsRecordOrDemo) {
     EXPECT_EQ(t[0].Y, 10);
     EXPECT_EQ(t[0].Size, 12);
     EXPECT_TRUE(t[0].Bold);
-    EXPECT_EQ(t[0].Colour, Magenta);
+    EXPECT_EQ(t[0].Colour, Headingcolour);
 
     board.Cls();
     g.Wait.Setkey("Demo");
@@ -160,7 +160,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     for (int j = 1; j <= 3; ++j) {
         EXPECT_EQ(m[j - 1].X, markx(j));
         EXPECT_EQ(m[j - 1].Y, y0 + 100);
-        EXPECT_EQ(m[j - 1].Fill, Grey);
+        EXPECT_EQ(m[j - 1].Fill, Countfill);
         EXPECT_EQ(m[j - 1].Outline, Black);
         EXPECT_FALSE(m[j - 1].Dotted);
     }
@@ -366,6 +366,43 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     EXPECT_EQ(g.Rec.Demomode, 0);
     EXPECT_EQ(g.Rec.Status, "");
     EXPECT_FALSE(g.Main.Picrecord.Visible);
+}
+
+// Everything the board, the result panel, the answer and the computer's guess draw stands out
+// from its picture: outlines and marks by 3:1, digits and headings by 4.5:1. The pegs keep
+// their own colours and stand out by their outlines.
+TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
+    g.Setting.Codelength = 5;
+    g.Setting.Fixedlength = 0;
+    g.Setting.Maxblanks = 2;
+    auto check = [](const Picture& p) {
+        for (const Drawop& op : p.Ops) {
+            const Drawbox& b = op.Box;
+            const bool text = op.What == Drawop::Kind::Text;
+            EXPECT_GE(Contrastratio(text ? op.Text.Colour : b.Outline, p.Background),
+                      text ? 4.5 : 3.0);
+            if (!text && b.Filled && std::count(Panelcolours, Panelcolours + 10, b.Fill) == 0) {
+                EXPECT_GE(Contrastratio(b.Fill, p.Background), 3.0);
+            }
+        }
+    };
+    for (const char* mode : {"Colour", "Number"})
+        for (int16_t order : {1, 2}) {
+            SCOPED_TRACE(std::string(mode) + std::to_string(order));
+            g.Main.Displaymode = mode;
+            g.Setting.Ordertype = order;
+            board.Cls();
+            // A given row and played rows, with every count of marks from 0 to 5.
+            for (int t = 1; t <= 6; ++t) g.Showrecord(t, 2, t - 1, 6 - t, "0b9b8");
+            g.Rec.Answer = g.Rec.Currentstring = Str("58b7b");
+            g.Showanswer("Answer");
+            g.Showguess();
+            g.Rec.Currenthint = {1, 1};
+            g.Showresult();
+            for (Picture* p : {&board, &g.Main.Picanswer, &g.Main.Picguess, &g.Main.Piccorrect,
+                               &g.Main.Picwrong})
+                check(*p);
+        }
 }
 
 } // namespace

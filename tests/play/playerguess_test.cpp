@@ -261,7 +261,7 @@ TEST_F(Playerguess, ResultPanelInFixedOrderCountsColoursOnly) {
     EXPECT_FALSE(m.Frwrong.Visible);
     EXPECT_EQ(m.Lblcorrect.Caption, "You have got 3 correct colours.");
     ASSERT_EQ(m.Piccorrect.Ops.size(), 3u);
-    for (const Drawop& op : m.Piccorrect.Ops) EXPECT_EQ(op.Box.Fill, 0xC0C0C0u);
+    for (const Drawop& op : m.Piccorrect.Ops) EXPECT_EQ(op.Box.Fill, Countfill);
     EXPECT_TRUE(m.Picwrong.Ops.empty());
     Act([&] { g.Cmdshowresult_Click(); });
     EXPECT_EQ(g.Rec.Corrects[1], 3);

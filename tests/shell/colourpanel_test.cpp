@@ -99,6 +99,19 @@ TEST_F(Colourpanel, ColourIsUsedUpAtTheRepeatLimitAndFreedAgain) {
     EXPECT_EQ(g.Main.Piccolour[3].Borderstyle, 1);
 }
 
+TEST_F(Colourpanel, DragsStartOnlyFromAvailableColoursAndFilledBoxes) {
+    Open(Random, 1);
+    Put("2");
+    EXPECT_TRUE(g.Candrag(Colour(3)));
+    EXPECT_FALSE(g.Candrag(Colour(2))) << "used up";
+    EXPECT_FALSE(g.Candrag(Colour(8))) << "not in this setting";
+    EXPECT_TRUE(g.Candrag(Box(0)));
+    EXPECT_FALSE(g.Candrag(Box(1))) << "empty";
+    EXPECT_FALSE(g.Candrag(Box(4))) << "beyond the code length";
+    g.Setinputmethod("Keyboard");
+    EXPECT_FALSE(g.Candrag(Colour(3)));
+}
+
 TEST_F(Colourpanel, DroppingAColourOntoABox) {
     Open(Random, 2);
     Put("3");

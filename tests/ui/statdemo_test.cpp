@@ -62,6 +62,9 @@ TEST_F(Runs, SeeStatisticsShowsEveryLineInItsWindowAndBackReturns) {
     ASSERT_TRUE(stat->isVisible());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(stat->windowTitle(), "Statistics");
+    stat->resize(Smallscreen);
+    EXPECT_EQ(stat->size(), Smallscreen);
+    fits("statistics", stat);
     QListWidget* list = stat->list();
     ASSERT_EQ(static_cast<size_t>(list->count()), game.Stat.Lststat.Items.size());
     EXPECT_EQ(list->count(), 1424 * 3);

@@ -105,6 +105,8 @@ TEST_F(Topfive, TheEditorShowsAPlaceAndGoStoresIt) {
     action("Mnuset")->trigger();
     QTest::mouseClick(button("Cmdtop"), Qt::LeftButton);
     ASSERT_TRUE(widget("Fredit")->isVisible());
+    window->resize(Smallscreen);
+    fits("TOP FIVE editor");
     EXPECT_EQ(items("Cbedit"), (QStringList{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(combo("Cbedit")->currentText(), "1");
     EXPECT_EQ(box("Txtduration")->text(), "3600");

@@ -2,6 +2,7 @@
 // The main window over a fresh game, with helpers to drive it as a player would.
 #include "play/game.h"
 #include "shell/timerhost.h"
+#include "ui/dialogs.h"
 #include "ui/mainwindow.h"
 #include <QAction>
 #include <QApplication>
@@ -50,6 +51,39 @@ protected:
     // The timers run for real; the computer's steps take a millisecond each.
     bool waitfor(const std::function<bool()>& done, int ms = 20000) {
         return QTest::qWaitFor(done, ms);
+    }
+
+    // What an 800 x 600 screen leaves a window with its frame and a desktop panel.
+    static constexpr QSize Smallscreen{776, 528};
+
+    // The message box's default button, as Enter would press it.
+    void answer() {
+        ASSERT_TRUE(window->messagebox()->isVisible());
+        for (QPushButton* b : window->messagebox()->findChildren<QPushButton*>())
+            if (b->isVisible() && b->isDefault()) return QTest::mouseClick(b, Qt::LeftButton);
+        FAIL() << "no default button";
+    }
+    // Every visible control of `top` lies inside it and has at least the size it asks for.
+    void fits(const char* state, QWidget* top = nullptr) {
+        if (!top) top = window.get();
+        // Layout requests go up one level per pass of the event loop.
+        for (int pass = 0; pass < 8; ++pass) QApplication::processEvents();
+        if (const QString shots = qEnvironmentVariable("TINTCIPHER_UI_SHOTS"); !shots.isEmpty())
+            top->grab().save(QDir(shots).filePath(QString(state) + ".png"));
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->window() != top) continue;
+            const std::string what = state + (" " + w->objectName()).toStdString();
+            EXPECT_TRUE(top->rect().contains(QRect(w->mapTo(top, QPoint()), w->size()))) << what;
+            const QSizePolicy policy = w->sizePolicy();
+            const QSize hint = w->hasHeightForWidth() ? w->minimumSizeHint() : w->sizeHint();
+            if (policy.horizontalPolicy() != QSizePolicy::Ignored && hint.width() > 0) {
+                EXPECT_GE(w->width(), hint.width()) << what;
+            }
+            const int tall = w->hasHeightForWidth() ? w->heightForWidth(w->width()) : hint.height();
+            if (policy.verticalPolicy() != QSizePolicy::Ignored && tall > 0) {
+                EXPECT_GE(w->height(), tall) << what;
+            }
+        }
     }
 
     tc::Seededrandom rnd{20240601};
