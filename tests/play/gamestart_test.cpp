@@ -147,15 +147,16 @@ TEST_F(Gamestart, WatchComputerPlayShowsTheCodeFromTheStart) {
     EXPECT_FALSE(m.Picanswer.Ops.empty());
 }
 
-// The rows given before a middle start are on the board, greyed, from the start in both roles.
+// The rows given before a middle start are on the board, in their own ink, from the start in both
+// roles.
 TEST_F(Gamestart, MiddleStartDrawsTheGivenRows) {
     for (const char* who : {"You guess", "Watch computer play"}) {
         g.Plan.Starttrial = 4;
         Start(who, "Middle");
-        int grey = 0;
+        int given = 0;
         for (const Drawop& op : m.Picrecord.Ops)
-            grey += op.Box.Width == 280 && op.Box.Outline == 0xC0C0C0;
-        EXPECT_EQ(grey, 3 * 3) << who; // three rows of three positions
+            given += op.Box.Width == 280 && op.Box.Outline == Givenrowink;
+        EXPECT_EQ(given, 3 * 3) << who; // three rows of three positions
         Act([&] { g.Finishgame(); });
     }
 }
