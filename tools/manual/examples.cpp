@@ -102,10 +102,10 @@ std::string Rowstext(const Game& g) {
     const int rows = g.Rec.Status == "Win" ? g.Rec.Finaltrial : g.Rec.Trial;
     for (int t = 1; t <= rows; ++t) {
         out += "Trial " + std::to_string(t);
-        if (t < g.Setting.Starttrial) out += " (filled in by the computer, in grey)";
+        if (t < g.Setting.Starttrial) out += " (filled in by the computer, outlined in white)";
         out += ": " + Positions(g.Rec.Guesses[t], numbers) + "; ";
         if (g.Setting.Fixedorder())
-            out += Count(g.Rec.Blacks[t], "grey");
+            out += Count(g.Rec.Blacks[t], "light grey");
         else
             out += Count(g.Rec.Blacks[t], "black") + " and " + Count(g.Rec.Whites[t], "white");
         // A wrong hint still standing, with what it should have been.
