@@ -54,8 +54,9 @@ int main(int argc, char** argv) {
     if (!started.Notice.empty())
         QMessageBox::information(nullptr, QString::fromStdString(started.Caption),
                                  Joined(started.Notice));
-    // Pictures, icons and the Winners files are looked up in the program folder.
-    const QString folder = QString::fromStdString(started.Folder.string());
+    // Pictures, icons, sounds and the manual are read from the installation; the Winners files
+    // and saved games live in the program folder.
+    const QString folder = QString::fromStdString(started.Data.string());
 
     const int rate = qEnvironmentVariableIntValue("TINTCIPHER_TEST_CLOCKRATE");
     Testclock clock(rate > 1 ? rate : 1);
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     game.Form_Load();
     tc::Timerhost host;
     game.Registertimers(host);
-    tc::Title title(game, started.Folder, clock);
+    tc::Title title(game, started.Folder, clock, started.Data);
     // Before the window, so that its timer driver has a QTimer for the title's timer too.
     title.Registertimers(host);
 

@@ -60,6 +60,8 @@ void Game::Showrecord(int t, int start, int black, int white, const Codestring& 
     pic.Print(heading);
 
     // Rows the computer filled in before a middle start are set apart.
+    pic.Spoken[0] = heading.Text == "DEMO" ? "Demo" : "Record";
+    pic.Spoken[t] = Spokenrow(t, start, black, white, guess);
     const Rgb ink = t >= start ? Black : Givenrowink;
     const int x0 = (t - 1) % 3 * 3900;
     const int y0 = (t - 1) / 3 * 450 + 600;
@@ -92,11 +94,13 @@ void Game::Showanswer(const std::string& caption) {
     Main.Franswer.Caption = caption;
     Main.Picanswer.Cls();
     Drawcode(Main.Picanswer, Main.Displaymode == "Number", Rec.Answer, Setting.Codelength, 75);
+    Main.Picanswer.Spoken[0] = caption + ": " + Spokencode(Rec.Answer, Setting.Codelength);
 }
 
 void Game::Showguess() {
     Main.Picguess.Cls();
     Drawcode(Main.Picguess, Main.Displaymode == "Number", Rec.Currentstring, Setting.Codelength, 0);
+    Main.Picguess.Spoken[0] = Spokencode(Rec.Currentstring, Setting.Codelength);
 }
 
 void Game::Redraw() {
@@ -105,6 +109,8 @@ void Game::Redraw() {
         // Only the drawing changes with the display mode; the Error button keeps its place.
         Main.Picanswer.Cls();
         Drawcode(Main.Picanswer, Main.Displaymode == "Number", Rec.Answer, Setting.Codelength, 75);
+        Main.Picanswer.Spoken[0] =
+            Main.Franswer.Caption + ": " + Spokencode(Rec.Answer, Setting.Codelength);
     }
     if (Main.Picrecord.Visible) {
         Main.Picrecord.Cls();
@@ -117,6 +123,45 @@ void Game::Redraw() {
         for (int t = 1; t <= n; ++t)
             Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     }
+}
+
+std::string Game::Spokencode(const Codestring& code, int length) const {
+    const bool numbers = Main.Displaymode == "Number";
+    std::string out;
+    for (int i = 0; i < length && i < code.size(); ++i) {
+        const char ch = code[i];
+        if (i > 0) out += numbers ? " " : ", ";
+        if (ch < '0' || ch > '9')
+            out += "blank";
+        else if (numbers)
+            out += ch;
+        else
+            out += Colournames[ch - '0'];
+    }
+    return out;
+}
+
+std::string Game::Spokenrow(int t, int start, int black, int white, const Codestring& guess) const {
+    std::string out = "Trial " + std::to_string(t) + (t < start ? " (given): " : ": ") +
+                      Spokencode(guess, Setting.Codelength) + "; ";
+    if (Setting.Fixedorder()) return out + std::to_string(black) + " correct";
+    return out + std::to_string(black) + " black, " + std::to_string(white) + " white";
+}
+
+std::string Game::Spokencell(Dragsource source) const {
+    const int i = source.Index;
+    if (i < 0 || i >= 10) return {};
+    if (source.What == Dragsource::Kind::Colour) {
+        std::string name = Colournames[i];
+        name[0] = static_cast<char>(name[0] - 'a' + 'A');
+        if (Main.Displaymode == "Number") name = std::to_string(i) + ", " + name;
+        return Main.Piccolour[static_cast<size_t>(i)].Borderstyle == 0 ? name + ", used up" : name;
+    }
+    if (i >= 8) return {};
+    const int v = Inputboxes[static_cast<size_t>(i)];
+    const std::string box = "Box " + std::to_string(i + 1) + ": ";
+    if (v < 0 || v > 9) return box + "empty";
+    return box + (Main.Displaymode == "Number" ? std::to_string(v) : Colournames[v]);
 }
 
 void Game::Picrecord_MouseDown(int button) {

@@ -85,6 +85,8 @@ constexpr Rgb Headingcolour = 0xFFFFFF;
 // The colour panel's colours, by colour number.
 constexpr Rgb Panelcolours[10] = {0xFF0000, 0xFF8000, 0xFFFF00, 0x00FF00, 0x00FFFF,
                                   0x0000FF, 0xFF00FF, 0xFFC0FF, 0xC04000, 0x808080};
+inline constexpr const char* Colournames[10] = {"red",  "orange",  "yellow", "green", "cyan",
+                                                "blue", "magenta", "pink",   "brown", "grey"};
 
 // n seconds in words: "0 second", "59 seconds", "1 minute ", "2 minutes 5 seconds".
 std::string Converttime(int n);
@@ -258,6 +260,12 @@ public:
     // Draws the board, the guess and the answer again, after a change of display mode.
     void Redraw();
     void Picrecord_MouseDown(int button); // 1 left, 2 right
+    // In words, for a screen reader: a code ("red, green, blank" or "3 5 blank"), a board row
+    // ("Trial 2: red, green, blue; 1 black, 2 white"), a cell of the colour panel ("Red",
+    // "Red, used up") or of the input row ("Box 2: red", "Box 2: empty").
+    std::string Spokencode(const Codestring& code, int length) const;
+    std::string Spokenrow(int t, int start, int black, int white, const Codestring& guess) const;
+    std::string Spokencell(Dragsource source) const;
 
     // The colour panel and the input row (shell/colourpanel.cpp).
     std::array<int, 8> Inputboxes{};   // colour 0..9 per box, 99 for an empty box

@@ -246,6 +246,15 @@ Loadedrecord Readwinners(const fs::path& file) {
     return out;
 }
 
+bool Stampfiletime(const fs::path& file) {
+    const Loadedrecord f = Readwinners(file);
+    if (f.Status != Filestatus::Ok || !(std::fabs(f.Record.Stamp) < 1e7)) return false;
+    const auto ms = static_cast<int64_t>(std::llround(f.Record.Stamp * Msperday));
+    std::error_code ec;
+    fs::last_write_time(file, Fromsystem(Systemtime(Datetime::Fromtotalms(ms))), ec);
+    return !ec;
+}
+
 Writeresult Writewinners(const fs::path& file, Winnersrecord& r, const Clock& clock) {
     const double old = r.Stamp;
     // One instant serves both the stamp and the file's time, so the two agree exactly whatever

@@ -90,6 +90,10 @@ struct Loadedrecord {
 
 Loadedrecord Readwinners(const std::filesystem::path& file);
 
+// Gives a Winners file that reads whole the last-modified time its stamp names, as a copy made
+// by another program may not keep it. False when the file cannot be read or its time set.
+bool Stampfiletime(const std::filesystem::path& file);
+
 enum class Writeresult { Written, Toolarge, Failed };
 
 // Write with stamp: `Stamp` becomes the clock's present time, the record goes to a temporary

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -57,10 +58,19 @@ struct Picture : Control {
     Rgb Background = 0xC0C0C0;
     int Borderstyle = 1; // 1 a border, 0 none
     int Revision = 0;    // counts changes, so a binding repaints only what changed
+    // What the drawing shows, in words for a screen reader: one line per row, by row number.
+    std::map<int, std::string> Spoken;
 
     void Cls() {
         Ops.clear();
+        Spoken.clear();
         ++Revision;
+    }
+    // The spoken lines in row order, one to a line.
+    std::string Spokentext() const {
+        std::string out;
+        for (const auto& [row, line] : Spoken) out += (out.empty() ? "" : "\n") + line;
+        return out;
     }
     void Box(const Drawbox& b) {
         Ops.push_back({Drawop::Kind::Box, b, {}, {}});

@@ -18,17 +18,15 @@ bool Denied(const std::error_code& ec) {
            ec == std::errc::read_only_file_system;
 }
 
-// Copies a folder tree keeping every file's last-modified time.
-void Copytree(const fs::path& from, const fs::path& to) {
+// Copies a folder's files; the Winners files get the time their stamps name.
+void Copywinners(const fs::path& from, const fs::path& to) {
     fs::create_directories(to);
     for (const fs::directory_entry& e : fs::directory_iterator(from)) {
+        if (!e.is_regular_file()) continue;
         const fs::path target = to / e.path().filename();
-        if (e.is_directory()) {
-            Copytree(e.path(), target);
-        } else if (e.is_regular_file()) {
-            fs::copy_file(e.path(), target, fs::copy_options::overwrite_existing);
-            fs::last_write_time(target, fs::last_write_time(e.path()));
-        }
+        fs::copy_file(e.path(), target, fs::copy_options::overwrite_existing);
+        fs::last_write_time(target, fs::last_write_time(e.path()));
+        Stampfiletime(target);
     }
 }
 
@@ -48,6 +46,15 @@ fs::path Programfolder(const fs::path& executablefolder, const fs::path& userfol
     return Denied(ec) ? userfolder : executablefolder;
 }
 
+fs::path Datafolder(const fs::path& executablefolder) {
+    std::error_code ec;
+    if (fs::is_directory(executablefolder / "Winners", ec)) return executablefolder;
+    const fs::path shared = executablefolder.parent_path() / "share" / "tintcipher";
+    if (executablefolder.filename() == "bin" && fs::is_directory(shared / "Winners", ec))
+        return shared;
+    return executablefolder;
+}
+
 Seeding Seedfolder(const fs::path& installation, const fs::path& userfolder) {
     std::error_code ec;
     if (fs::exists(userfolder, ec))
@@ -57,8 +64,8 @@ Seeding Seedfolder(const fs::path& installation, const fs::path& userfolder) {
     bool made = false;
     try {
         fs::create_directories(building);
-        for (const fs::directory_entry& e : fs::directory_iterator(installation))
-            if (e.is_directory()) Copytree(e.path(), building / e.path().filename());
+        if (fs::is_directory(installation / "Winners"))
+            Copywinners(installation / "Winners", building / "Winners");
         fs::create_directories(building / "Files");
         fs::rename(building, userfolder, ec);
         made = !ec;
@@ -72,22 +79,27 @@ Started Startup(const fs::path& executablefolder, int screenwidth, const fs::pat
                 const Folderprobe& probe) {
     Started s;
     s.Caption = "Tintcipher";
-    s.Folder = Programfolder(executablefolder, userfolder, probe);
+    s.Data = Datafolder(executablefolder);
+    const bool shared = s.Data != executablefolder;
+    s.Folder =
+        shared && !userfolder.empty() ? userfolder : Programfolder(s.Data, userfolder, probe);
     const auto nofolder = [&s] {
         s.Verdict = Startverdict::Nofolder;
         s.Lines = {"The programme cannot write in its folder " + s.Folder.string() + "."};
         s.Notice.clear();
         return std::move(s);
     };
-    if (s.Folder != executablefolder) {
-        const Seeding seeded = Seedfolder(executablefolder, s.Folder);
+    if (s.Folder != s.Data) {
+        const Seeding seeded = Seedfolder(s.Data, s.Folder);
         if (seeded == Seeding::Failed) return nofolder();
         // Told once, on the start that made the folder.
-        if (seeded == Seeding::Made)
-            s.Notice = {"This programme cannot write in its own folder " +
-                            executablefolder.string() + ".",
-                        "Your TOP FIVE lists, statistics and saved games are kept in " +
-                            s.Folder.string() + "."};
+        if (seeded == Seeding::Made) {
+            if (!shared)
+                s.Notice = {"This programme cannot write in its own folder " + s.Data.string() +
+                            "."};
+            s.Notice.push_back("Your TOP FIVE lists, statistics and saved games are kept in " +
+                               s.Folder.string() + ".");
+        }
     }
     Instancelock::Outcome outcome;
     s.Lock = Instancelock::Acquire(s.Folder / Lockfilename, outcome);
@@ -108,8 +120,9 @@ Started Startup(const fs::path& executablefolder, int screenwidth, const fs::pat
     return s;
 }
 
-Title::Title(Game& game, fs::path folder, const Clock& clock)
-    : game_(game), folder_(std::move(folder)), clock_(clock) {
+Title::Title(Game& game, fs::path folder, const Clock& clock, fs::path data)
+    : game_(game), folder_(std::move(folder)), data_(data.empty() ? folder_ : std::move(data)),
+      clock_(clock) {
     game_.Designmode = false;
 }
 
@@ -135,7 +148,7 @@ void Title::Form_Load() {
 
 void Title::Startshow() {
     std::error_code ec;
-    Form.Picavi.Visible = fs::is_regular_file(folder_ / "Video" / "Fox.avi", ec);
+    Form.Picavi.Visible = fs::is_regular_file(data_ / "Video" / "Fox.avi", ec);
     if (Form.Picavi.Visible) {
         game_.Mediaout->Command("Mmcavi", "Open", "Video/Fox.avi");
         game_.Mediaout->Command("Mmcavi", "Play");

@@ -32,11 +32,16 @@ std::filesystem::path Programfolder(const std::filesystem::path& executablefolde
                                     const std::filesystem::path& userfolder,
                                     const Folderprobe& probe = Writeaccess);
 
-// On the first start of an installed program: copies the installation's data folders (every
-// folder beside the executable, with the Winners files) into `userfolder`, keeping the files'
-// last-modified times so the Winners stamps still agree, and adds the folder "Files". The copy
-// is made beside it and renamed into place, so a failed copy leaves no half-made folder. A
-// folder that exists already is left as it is.
+// Where the program's data lies: the executable's folder when it holds the Winners files (a
+// build folder, an unpacked copy), else "share/tintcipher" beside the executable's "bin" folder
+// when there is one (an installed package), else the executable's folder.
+std::filesystem::path Datafolder(const std::filesystem::path& executablefolder);
+
+// On the first start of an installed program: copies the installation's Winners files into
+// `userfolder`, each given the last-modified time its stamp names (a packaging tool may have
+// changed the times), and adds the folder "Files"; everything else is read from the
+// installation. The copy is made beside it and renamed into place, so a failed copy leaves no
+// half-made folder. A folder that exists already is left as it is.
 enum class Seeding { Made, There, Failed };
 Seeding Seedfolder(const std::filesystem::path& installation,
                    const std::filesystem::path& userfolder);
@@ -50,14 +55,17 @@ struct Started {
     // Lines the player is told once before the title: where the records are kept, when the
     // program has just made its folder in the user's data folder.
     std::vector<std::string> Notice;
-    std::filesystem::path Folder; // the program folder
+    std::filesystem::path Folder; // the program folder: Winners files and saved games
+    std::filesystem::path Data;   // pictures, sounds, video, the manual: see `Datafolder`
     // Held for as long as the program runs: the next copy is refused while it is.
     std::unique_ptr<Instancelock> Lock;
 };
 
 // The checks before anything is loaded. The lock file lies in the program folder, so two copies
 // of one installation never share its Winners files; the operating system frees it when the
-// holder ends, so a crashed copy does not stop the next start.
+// holder ends, so a crashed copy does not stop the next start. An installed package keeps every
+// user's records in the user's own folder, never in the shared installation, even for a user
+// who may write there.
 Started Startup(const std::filesystem::path& executablefolder, int screenwidth,
                 const std::filesystem::path& userfolder = Userdatafolder(),
                 const Folderprobe& probe = Writeaccess);
@@ -98,7 +106,9 @@ struct Fmtitle {
 
 class Title {
 public:
-    Title(Game& game, std::filesystem::path folder, const Clock& clock);
+    // `folder` holds the Winners files; `data` the video (the same folder when empty).
+    Title(Game& game, std::filesystem::path folder, const Clock& clock,
+          std::filesystem::path data = {});
     Title(const Title&) = delete;
     Title& operator=(const Title&) = delete;
 
@@ -127,7 +137,7 @@ private:
     void Refuse(std::vector<std::string> lines);
 
     Game& game_;
-    std::filesystem::path folder_;
+    std::filesystem::path folder_, data_;
     const Clock& clock_;
     Asking asking_ = Asking::Nothing;
     bool timerwason_ = false;

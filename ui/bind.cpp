@@ -14,7 +14,10 @@ void Bindcontrol(Syncset& sync, const Control& model, QWidget* widget) {
     sync.add([&model] { return model.Visible; }, [widget](bool v) { widget->setVisible(v); });
     sync.add([&model] { return model.Enabled; }, [widget](bool v) { widget->setEnabled(v); });
     sync.add([&model] { return model.Tooltip; },
-             [widget](const std::string& t) { widget->setToolTip(Qs(t)); });
+             [widget](const std::string& t) {
+                 widget->setToolTip(Qs(t));
+                 widget->setAccessibleDescription(Qs(t));
+             });
     sync.add([&model] { return model.Fontsize; },
              [widget, original = std::optional<QFont>()](int size) mutable {
                  // Size 0 brings back the font the widget was built with.

@@ -13,6 +13,7 @@
 #include "ui/statwindows.h"
 #include "ui/timerdriver.h"
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -524,7 +525,22 @@ Picturewidget* Mainwindow::picture(const Picture& model, const char* name, QWidg
     p->setObjectName(name);
     Bindcontrol(sync_, model, p);
     sync_.custom([p] { return p->refresh(); });
+    // What the picture shows, in words; a screen reader is told of each change.
+    sync_.add([&model] { return model.Spokentext(); },
+              [p](const std::string& text) {
+                  p->setAccessibleDescription(Qs(text));
+                  QAccessibleEvent changed(p, QAccessible::DescriptionChanged);
+                  QAccessible::updateAccessibility(&changed);
+              });
     return p;
+}
+
+void Mainwindow::speakas(QWidget* widget, std::function<std::string()> text) {
+    sync_.add(std::move(text), [widget](const std::string& t) {
+        widget->setAccessibleName(Qs(t));
+        QAccessibleEvent changed(widget, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    });
 }
 
 void Mainwindow::buildmenus() {
@@ -682,6 +698,7 @@ QWidget* Mainwindow::buildsettingmenu() {
             lists.Choose(list, list.Items[static_cast<size_t>(index)]);
         });
         c->setMinimumWidth(230);
+        caption->setBuddy(c);
         if (!first) first = c;
         grid->addWidget(caption, i, 0);
         grid->addWidget(c, i, 1);
@@ -724,6 +741,7 @@ QWidget* Mainwindow::buildboard() {
     upper->setFixedHeight(6);
     layout->addWidget(upper);
     Picturewidget* record = picture(m.Picrecord, "Picrecord", column);
+    record->setAccessibleName("Record");
     // Three columns of 3900 twips and nine lines of 450 below a 600-twip heading, scaled to the
     // room the window leaves.
     record->Setextent(QSize(11700, 4650));
@@ -786,6 +804,7 @@ QWidget* Mainwindow::buildsidepanels() {
             digits.setBold(true);
             l->setFont(digits);
             Bindlabel(sync_, labels[i], l);
+            speakas(l, [this, kind, index] { return game_.Spokencell({kind, index}); });
             row->addWidget(p);
         }
         row->addStretch();
@@ -864,6 +883,7 @@ QWidget* Mainwindow::buildsidepanels() {
     QGroupBox* answer = frame(m.Franswer, "Franswer", column);
     auto* answerlayout = new QVBoxLayout(answer);
     Picturewidget* picanswer = picture(m.Picanswer, "Picanswer", answer);
+    speakas(picanswer, [&m] { return m.Franswer.Caption; });
     picanswer->setFixedHeight(40);
     answerlayout->addWidget(picanswer);
     middle->addWidget(answer);
@@ -933,7 +953,9 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* inputlayout = new QVBoxLayout(input);
     inputlayout->addWidget(wrapped(m.Lblinput, "Lblinput", input));
     auto* inputrow = new QHBoxLayout;
-    inputrow->addWidget(textbox(m.Txtinput, "Txtinput", input, &Game::Txtinput_KeyPress), 1);
+    QWidget* txtinput = textbox(m.Txtinput, "Txtinput", input, &Game::Txtinput_KeyPress);
+    speakas(txtinput, [&m] { return m.Lblinput.Caption; });
+    inputrow->addWidget(txtinput, 1);
     inputrow->addWidget(
         button(m.Cmdsubnum, "Cmdsubnum", input, [this] { game_.Cmdsubnum_Click(); }));
     inputlayout->addLayout(inputrow);
@@ -969,6 +991,7 @@ QWidget* Mainwindow::buildsidepanels() {
         fl->addWidget(wrapped(*caption, captionname, f));
         fl->addStretch(1);
         Picturewidget* p = picture(*pic, picname, f);
+        speakas(p, [box = box] { return box->Caption; });
         // Eight marks of 300 twips, 350 apart, in the room the panel has.
         p->Setextent(QSize(350 * 7 + 300, 300), false);
         p->setFixedHeight(22);
@@ -988,22 +1011,32 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* getresultlayout = new QVBoxLayout(getresult);
     getresultlayout->addWidget(wrapped(m.Lblmyguess, "Lblmyguess", getresult));
     Picturewidget* guess = picture(m.Picguess, "Picguess", getresult);
+    speakas(guess, [&m] { return m.Lblmyguess.Caption; });
     // Room for a line of 16-point digits in number display.
     guess->setFixedHeight(28);
     getresultlayout->addWidget(guess);
     auto* corrrow = new QHBoxLayout;
     corrrow->addWidget(wrapped(m.Lblgetcorr, "Lblgetcorr", getresult), 1);
-    corrrow->addWidget(textbox(m.Txtcorrect, "Txtcorrect", getresult, &Game::Txtcorrect_KeyPress));
-    corrrow->addWidget(
-        combo(m.Cbcorrect, "Cbcorrect", getresult, choice(m.Cbcorrect, &Game::Cbcorrect_Click)));
+    QWidget* txtcorrect =
+        textbox(m.Txtcorrect, "Txtcorrect", getresult, &Game::Txtcorrect_KeyPress);
+    QWidget* cbcorrect =
+        combo(m.Cbcorrect, "Cbcorrect", getresult, choice(m.Cbcorrect, &Game::Cbcorrect_Click));
+    for (QWidget* w : {txtcorrect, cbcorrect}) {
+        speakas(w, [&m] { return m.Lblgetcorr.Caption; });
+        corrrow->addWidget(w);
+    }
     getresultlayout->addLayout(corrrow);
     QGroupBox* getwrong = frame(m.Frgetwrong, "Frgetwrong", getresult);
     auto* wrongrow = new QHBoxLayout(getwrong);
     wrongrow->setContentsMargins(0, 0, 0, 0);
     wrongrow->addWidget(wrapped(m.Lblgetwrong, "Lblgetwrong", getwrong), 1);
-    wrongrow->addWidget(textbox(m.Txtwrong, "Txtwrong", getwrong, &Game::Txtwrong_KeyPress));
-    wrongrow->addWidget(
-        combo(m.Cbwrong, "Cbwrong", getwrong, choice(m.Cbwrong, &Game::Cbwrong_Click)));
+    QWidget* txtwrong = textbox(m.Txtwrong, "Txtwrong", getwrong, &Game::Txtwrong_KeyPress);
+    QWidget* cbwrong =
+        combo(m.Cbwrong, "Cbwrong", getwrong, choice(m.Cbwrong, &Game::Cbwrong_Click));
+    for (QWidget* w : {txtwrong, cbwrong}) {
+        speakas(w, [&m] { return m.Lblgetwrong.Caption; });
+        wrongrow->addWidget(w);
+    }
     getresultlayout->addWidget(getwrong);
     auto* getresultrow = new QHBoxLayout;
     getresultrow->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult), 1);

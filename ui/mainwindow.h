@@ -86,6 +86,8 @@ private:
     QComboBox* combo(Combolist& model, const char* name, QWidget* parent,
                      std::function<void(int)> chosen);
     Picturewidget* picture(const Picture& model, const char* name, QWidget* parent);
+    // A screen reader names `widget` by `text`, followed as it changes.
+    void speakas(QWidget* widget, std::function<std::string()> text);
     // A text box the game takes as typed, up to `maxlength` characters (0: no limit).
     QLineEdit* plaintext(Textbox& model, const char* name, QWidget* parent, int maxlength = 0);
 

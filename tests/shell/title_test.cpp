@@ -338,27 +338,31 @@ TEST(Programfolder, OnlyADeniedRightMovesTheRecordsAndThePlayerIsToldOnce) {
     EXPECT_EQ(Programfolder(exe.Path(), {}, denied), exe.Path());
 }
 
-TEST(Programfolder, FirstStartSeedsTheUsersFolderWithMatchingStamps) {
-    Tempfolder installation, home;
+TEST(Programfolder, FirstStartOfAPackageSeedsTheUsersWinnersStampedAsTheirStampsSay) {
+    Tempfolder root, home;
+    const fs::path bin = root.Path() / "bin", shared = root.Path() / "share" / "tintcipher";
     Systemclock now;
-    ASSERT_TRUE(Restorewinners(installation.Path(), now));
-    // Backdate the installation, as a package would, so a copy made now would not match.
-    for (int n = Firstcolours; n <= Lastcolours; ++n) {
-        const fs::path f = Winnersfile(installation.Path(), n);
-        Loadedrecord l = Readwinners(f);
-        fs::last_write_time(f, fs::last_write_time(f) - std::chrono::hours(24 * 40));
-        testkit::Testclock past(Datetime::Make(2020, 1, 2, 3, 4, 5));
-        ASSERT_EQ(Writewinners(f, l.Record, past), Writeresult::Written);
-    }
-    Makefile(installation.Path() / "Icon" / "W95mbx01.ico", "icon");
-    Makefile(installation.Path() / "tintcipher", "program");
+    ASSERT_TRUE(Restorewinners(shared, now));
+    // A packaging tool gives the installation other times than the stamps.
+    for (int n = Firstcolours; n <= Lastcolours; ++n)
+        fs::last_write_time(Winnersfile(shared, n), fs::file_time_type{});
+    Makefile(shared / "Icon" / "W95mbx01.ico", "icon");
+    Makefile(bin / "tintcipher", "program");
     const fs::path user = home.Path() / "data" / "tintcipher";
 
-    ASSERT_EQ(Seedfolder(installation.Path(), user), Seeding::Made);
+    // Writable or not, the installation keeps nobody's records; the user is told where they are.
+    for (const size_t lines : {1u, 0u}) {
+        const Started s =
+            Startup(bin, 1024, user, [](const fs::path&) { return std::error_code(); });
+        EXPECT_EQ(s.Verdict, Startverdict::Run);
+        EXPECT_EQ(s.Data, shared);
+        EXPECT_EQ(s.Folder, user);
+        EXPECT_EQ(s.Notice.size(), lines);
+    }
     EXPECT_EQ(Checkwinners(user).Verdict, Winnersverdict::Fine);
-    EXPECT_TRUE(fs::is_regular_file(user / "Icon" / "W95mbx01.ico"));
+    EXPECT_FALSE(fs::exists(user / "Icon"));
     EXPECT_TRUE(fs::is_directory(user / "Files"));
-    EXPECT_FALSE(fs::exists(user / "tintcipher"));
+    EXPECT_FALSE(fs::exists(shared / Lockfilename));
     // Nothing of the copy's making is left beside it.
     size_t beside = 0;
     for (const auto& e : fs::directory_iterator(user.parent_path())) beside += e.path() != user;
@@ -366,7 +370,7 @@ TEST(Programfolder, FirstStartSeedsTheUsersFolderWithMatchingStamps) {
 
     // A later start keeps the player's own folder as it is.
     fs::remove(Winnersfile(user, 5));
-    ASSERT_EQ(Seedfolder(installation.Path(), user), Seeding::There);
+    ASSERT_EQ(Seedfolder(shared, user), Seeding::There);
     EXPECT_EQ(Checkwinners(user).Verdict, Winnersverdict::Missing);
 }
 

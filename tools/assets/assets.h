@@ -30,6 +30,9 @@ QImage Clouds(int width, int height);
 QImage Birdsheet(int framewidth, int frameheight); // black where transparent
 QImage Birdmask(const QImage& sheet);              // white where transparent, black on the bird
 QImage Logo(int width, int height);
+// The program's icon of `size` pixels square: the shapes of data/tintcipher.svg, drawn anew at
+// each size so that the small ones stay sharp.
+QImage Appicon(int size);
 
 // Icons and cursors: whole file contents.
 Bytes Messageicon(char kind); // 'X', '?', '!', 'i'
@@ -55,5 +58,8 @@ Bytes Titlevideo();
 bool Generateall(const QString& folder, std::string& error);
 // Reads every file back and verifies its format; prints one line per file.
 bool Checkall(const QString& folder);
+// The desktop icons, "<n>x<n>/apps/tintcipher.png" below a hicolor theme folder.
+inline constexpr int Appiconsizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+bool Writeicons(const QString& hicolor);
 
 } // namespace tc::assets

@@ -238,4 +238,29 @@ Bytes Handcursor() {
     return Icocontainer({{Drawhand(32), 11, 1}}, true);
 }
 
+QImage Appicon(int size) {
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 128.0, size / 128.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor("#2a63ad"));
+    p.drawRoundedRect(QRectF(6, 6, 116, 116), 18, 18);
+    p.setPen(QPen(QColor("#10284a"), 2));
+    const char* pegs[] = {"#e03e3e", "#f2b72b", "#3ba858"};
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(QColor(pegs[i]));
+        p.drawEllipse(QPointF(34 + 30 * i, 44), 13, 13);
+    }
+    p.setPen(QPen(QColor("#202020"), 1.5));
+    const char* marks[] = {"#151515", "#151515", "#f5f5f5", "#f5f5f5"};
+    for (int i = 0; i < 4; ++i) {
+        p.setOpacity(i == 3 ? 0.35 : 1.0);
+        p.setBrush(QColor(marks[i]));
+        p.drawRect(QRectF(27 + 22 * i, 80, 16, 16));
+    }
+    return img;
+}
+
 } // namespace tc::assets

@@ -68,6 +68,17 @@ bool Generateall(const QString& folder, std::string& error) {
     return true;
 }
 
+bool Writeicons(const QString& hicolor) {
+    std::string error;
+    for (const int size : Appiconsizes)
+        if (!Writefile(hicolor, QString("%1x%1/apps/tintcipher.png").arg(size), Png(Appicon(size)),
+                       error)) {
+            std::fprintf(stderr, "tintcipher-assets: %s\n", error.c_str());
+            return false;
+        }
+    return true;
+}
+
 // Qt's note about a missing runtime folder is noise in a build log; everything else is shown.
 void Quietmessages(QtMsgType, const QMessageLogContext&, const QString& text) {
     if (!text.startsWith("QStandardPaths:")) std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -82,11 +93,14 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() == 3 && args[1] == "--check") return tc::assets::Checkall(args[2]) ? 0 : 1;
+    if (args.size() == 3 && args[1] == "--icons") return tc::assets::Writeicons(args[2]) ? 0 : 1;
     if (args.size() != 2 || args[1].startsWith("-")) {
         std::fprintf(stderr, "Usage: tintcipher-assets PROGRAM-FOLDER\n"
                              "       tintcipher-assets --check PROGRAM-FOLDER\n"
+                             "       tintcipher-assets --icons HICOLOR-FOLDER\n"
                              "Writes (or checks) the pictures, icons, pointers, sounds, music and\n"
-                             "title video below the program folder.\n");
+                             "title video below the program folder; or the desktop icons in\n"
+                             "several sizes below a hicolor theme folder.\n");
         return 2;
     }
     std::string error;
