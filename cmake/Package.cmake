@@ -3,8 +3,23 @@
 # files. Each user's Winners files and saved games live in the user's data folder, copied from
 # share/tintcipher on the first start.
 include(GNUInstallDirs)
+# Manual pages go compressed, without a name or time in the header, as Debian ships them.
+find_program(GZIP gzip)
+set(TINTCIPHER_MANPAGES)
+foreach(page tintcipher.6 tintcipher-cli.6)
+  if(GZIP)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man/${page}.gz
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+      COMMAND ${GZIP} -9nc ${CMAKE_CURRENT_SOURCE_DIR}/data/${page} > ${CMAKE_BINARY_DIR}/man/${page}.gz
+      DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/${page})
+    list(APPEND TINTCIPHER_MANPAGES ${CMAKE_BINARY_DIR}/man/${page}.gz)
+  else()
+    list(APPEND TINTCIPHER_MANPAGES ${CMAKE_CURRENT_SOURCE_DIR}/data/${page})
+  endif()
+endforeach()
+add_custom_target(tintcipher_manpages ALL DEPENDS ${TINTCIPHER_MANPAGES})
 install(TARGETS tintcipher-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/tintcipher-cli.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${TINTCIPHER_MANPAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 if(TARGET tintcipher)
   install(TARGETS tintcipher RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(DIRECTORY ${CMAKE_BINARY_DIR}/app/Icon ${CMAKE_BINARY_DIR}/app/Music
@@ -13,7 +28,6 @@ if(TARGET tintcipher)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/tintcipher)
   install(FILES ${CMAKE_BINARY_DIR}/app/Vbintro.html
     DESTINATION ${CMAKE_INSTALL_DATADIR}/tintcipher)
-  install(FILES data/tintcipher.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
   install(FILES data/tintcipher.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES data/tintcipher.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(DIRECTORY ${CMAKE_BINARY_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
@@ -35,6 +49,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Debian ships programs without their debugging symbols.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/tintcipher")
 # The soundfont the music is played with; without it the game is silent, not broken.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm")

@@ -11,6 +11,7 @@ packages=(
   libfluidsynth-dev timgm6mb-soundfont
   xvfb xdotool imagemagick
   gstreamer1.0-plugins-good
+  dpkg-dev desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -698,6 +698,7 @@ QWidget* Mainwindow::buildsettingmenu() {
             lists.Choose(list, list.Items[static_cast<size_t>(index)]);
         });
         c->setMinimumWidth(230);
+        // A list's name on Linux is its value; its caption is told as its label.
         caption->setBuddy(c);
         if (!first) first = c;
         grid->addWidget(caption, i, 0);
@@ -1016,27 +1017,30 @@ QWidget* Mainwindow::buildsidepanels() {
     guess->setFixedHeight(28);
     getresultlayout->addWidget(guess);
     auto* corrrow = new QHBoxLayout;
-    corrrow->addWidget(wrapped(m.Lblgetcorr, "Lblgetcorr", getresult), 1);
+    // The marks are typed or picked from a list, each named by the caption before them.
+    QLabel* getcorr = wrapped(m.Lblgetcorr, "Lblgetcorr", getresult);
+    corrrow->addWidget(getcorr, 1);
     QWidget* txtcorrect =
         textbox(m.Txtcorrect, "Txtcorrect", getresult, &Game::Txtcorrect_KeyPress);
-    QWidget* cbcorrect =
+    speakas(txtcorrect, [&m] { return m.Lblgetcorr.Caption; });
+    corrrow->addWidget(txtcorrect);
+    QComboBox* cbcorrect =
         combo(m.Cbcorrect, "Cbcorrect", getresult, choice(m.Cbcorrect, &Game::Cbcorrect_Click));
-    for (QWidget* w : {txtcorrect, cbcorrect}) {
-        speakas(w, [&m] { return m.Lblgetcorr.Caption; });
-        corrrow->addWidget(w);
-    }
+    getcorr->setBuddy(cbcorrect);
+    corrrow->addWidget(cbcorrect);
     getresultlayout->addLayout(corrrow);
     QGroupBox* getwrong = frame(m.Frgetwrong, "Frgetwrong", getresult);
     auto* wrongrow = new QHBoxLayout(getwrong);
     wrongrow->setContentsMargins(0, 0, 0, 0);
-    wrongrow->addWidget(wrapped(m.Lblgetwrong, "Lblgetwrong", getwrong), 1);
+    QLabel* getwrongcaption = wrapped(m.Lblgetwrong, "Lblgetwrong", getwrong);
+    wrongrow->addWidget(getwrongcaption, 1);
     QWidget* txtwrong = textbox(m.Txtwrong, "Txtwrong", getwrong, &Game::Txtwrong_KeyPress);
-    QWidget* cbwrong =
+    speakas(txtwrong, [&m] { return m.Lblgetwrong.Caption; });
+    wrongrow->addWidget(txtwrong);
+    QComboBox* cbwrong =
         combo(m.Cbwrong, "Cbwrong", getwrong, choice(m.Cbwrong, &Game::Cbwrong_Click));
-    for (QWidget* w : {txtwrong, cbwrong}) {
-        speakas(w, [&m] { return m.Lblgetwrong.Caption; });
-        wrongrow->addWidget(w);
-    }
+    getwrongcaption->setBuddy(cbwrong);
+    wrongrow->addWidget(cbwrong);
     getresultlayout->addWidget(getwrong);
     auto* getresultrow = new QHBoxLayout;
     getresultrow->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult), 1);

@@ -9,6 +9,7 @@
 #include "ui/timerdriver.h"
 #include "windowfixture.h"
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -439,3 +440,35 @@ TEST_F(Window, ReturnInAnOpenListOnlyChoosesAndEscapeCancelsTheMenu) {
 }
 
 } // namespace
+
+TEST_F(Window, AScreenReaderHearsTheBoardsRowsTheColourPanelAndTheSettingLists) {
+    const auto spoken = [](QWidget* w, QAccessible::Text what) {
+        return QAccessible::queryAccessibleInterface(w)->text(what).toStdString();
+    };
+    action("Mnukey")->trigger();
+    action("Mnuset")->trigger();
+    const auto labels =
+        QAccessible::queryAccessibleInterface(widget("Cbwho"))->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels[0].first->text(QAccessible::Name).toStdString(),
+              game.Main.Lblgametype.Caption);
+    game.Plan.Answer = tc::Str("789");
+    button("Cmdstart")->click();
+    auto* text = find<QLineEdit>("Txtinput");
+    EXPECT_EQ(spoken(text, QAccessible::Name), game.Main.Lblinput.Caption);
+    for (const char* guess : {"012", "678"}) {
+        QTest::keyClicks(text, guess);
+        button("Cmdsubnum")->click();
+        button("Cmdshowresult")->click();
+    }
+    EXPECT_EQ(spoken(widget("Picrecord"), QAccessible::Description),
+              "Record\nTrial 1: red, orange, yellow; 0 correct\n"
+              "Trial 2: magenta, pink, brown; 2 correct");
+    EXPECT_EQ(spoken(widget("Lblcolour8"), QAccessible::Name), "Brown");
+    // In number display the digits are read, on the board as in the panel.
+    action("Mnunumber")->trigger();
+    EXPECT_NE(
+        spoken(widget("Picrecord"), QAccessible::Description).find("Trial 2: 6 7 8; 2 correct"),
+        std::string::npos);
+    EXPECT_EQ(spoken(widget("Lblcolour8"), QAccessible::Name), "8, Brown");
+}
