@@ -66,10 +66,16 @@ struct Picture : Control {
         Spoken.clear();
         ++Revision;
     }
-    // The spoken lines in row order, one to a line.
+    // The spoken lines in row order, one to a line; without any, the texts printed, in order.
     std::string Spokentext() const {
         std::string out;
-        for (const auto& [row, line] : Spoken) out += (out.empty() ? "" : "\n") + line;
+        const auto add = [&out](const std::string& line) {
+            out += (out.empty() ? "" : "\n") + line;
+        };
+        for (const auto& [row, line] : Spoken) add(line);
+        if (Spoken.empty())
+            for (const Drawop& op : Ops)
+                if (op.What == Drawop::Kind::Text && !op.Text.Text.empty()) add(op.Text.Text);
         return out;
     }
     void Box(const Drawbox& b) {

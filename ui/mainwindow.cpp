@@ -525,13 +525,6 @@ Picturewidget* Mainwindow::picture(const Picture& model, const char* name, QWidg
     p->setObjectName(name);
     Bindcontrol(sync_, model, p);
     sync_.custom([p] { return p->refresh(); });
-    // What the picture shows, in words; a screen reader is told of each change.
-    sync_.add([&model] { return model.Spokentext(); },
-              [p](const std::string& text) {
-                  p->setAccessibleDescription(Qs(text));
-                  QAccessibleEvent changed(p, QAccessible::DescriptionChanged);
-                  QAccessible::updateAccessibility(&changed);
-              });
     return p;
 }
 

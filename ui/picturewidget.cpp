@@ -2,6 +2,7 @@
 
 #include "ui/icons.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -137,6 +138,13 @@ bool Picturewidget::refresh() {
     background_ = model_.Background;
     border_ = model_.Borderstyle;
     update();
+    // What the picture shows, in words; a screen reader is told of each change.
+    const QString spoken = QString::fromStdString(model_.Spokentext());
+    if (spoken != accessibleDescription()) {
+        setAccessibleDescription(spoken);
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
     return true;
 }
 
