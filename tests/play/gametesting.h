@@ -39,6 +39,17 @@ inline std::string Describe(const Gamesetting& s) {
            (s.Fixedorder() ? ", fixed order" : ", random order");
 }
 
+// Names a parameterised case by its setting's parts, "c6_L4_rep2_random_unspecified" or
+// "c5_L3_anyrep_fixed", so that a failure says which setting it was.
+struct Settingname {
+    template <class Info> std::string operator()(const Info& info) const {
+        const auto& p = info.param;
+        return "c" + std::to_string(p.colours) + "_L" + std::to_string(p.length) + "_" +
+               (p.rep == Any ? std::string("anyrep") : "rep" + std::to_string(p.rep)) +
+               (p.order == Fixed ? "_fixed" : "_random") + (p.unspecified ? "_unspecified" : "");
+    }
+};
+
 // Every string of the setting's characters that obeys the setting, by brute force (independent
 // of the simulation's odometer).
 inline std::vector<Str> Allcodes(const Gamesetting& s) {
