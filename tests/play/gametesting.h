@@ -7,6 +7,7 @@
 #include "play/game.h"
 #include "shell/timerhost.h"
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,9 +45,14 @@ inline std::string Describe(const Gamesetting& s) {
 struct Settingname {
     template <class Info> std::string operator()(const Info& info) const {
         const auto& p = info.param;
-        return "c" + std::to_string(p.colours) + "_L" + std::to_string(p.length) + "_" +
-               (p.rep == Any ? std::string("anyrep") : "rep" + std::to_string(p.rep)) +
-               (p.order == Fixed ? "_fixed" : "_random") + (p.unspecified ? "_unspecified" : "");
+        std::ostringstream n;
+        n << 'c' << p.colours << "_L" << p.length << '_';
+        if (p.rep == Any)
+            n << "anyrep";
+        else
+            n << "rep" << p.rep;
+        n << (p.order == Fixed ? "_fixed" : "_random") << (p.unspecified ? "_unspecified" : "");
+        return n.str();
     }
 };
 
