@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <limits>
 #include <random>
 
 namespace tc {
@@ -15,7 +16,18 @@ public:
 class Seededrandom : public Randomsource {
 public:
     explicit Seededrandom(uint64_t seed) : gen_(seed) {}
-    double Rnd() override { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }
+    double Rnd() override { return Unitinterval(gen_()); }
+
+    // The draw from one 64-bit output x: x / 2^64, with x rounded to the nearest double first,
+    // and 1 taken back to the largest double below it. This is written out rather than left to
+    // std::uniform_real_distribution, whose mapping each standard library chooses itself; it is
+    // the one GCC's library uses, so the recorded plays keep their draws. The engine
+    // std::mt19937_64 is the same everywhere.
+    static double Unitinterval(uint64_t x) {
+        static_assert(std::numeric_limits<double>::is_iec559, "rounding to nearest double");
+        const double r = static_cast<double>(x) * 0x1p-64;
+        return r < 1.0 ? r : 0x1.fffffffffffffp-1;
+    }
 
 private:
     std::mt19937_64 gen_;

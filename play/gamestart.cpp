@@ -1,3 +1,4 @@
+#include "engine/warnings.h"
 #include "play/game.h"
 #include "settings/settingtexts.h"
 
@@ -105,7 +106,9 @@ void Game::Geterrortrial() {
     const float a = records_.Average(s);
     const int e = static_cast<int>(rnd_.Rnd() * a) + 1;
     if (e > 9) {
+        TC_FALSE_RESTRICT_BEGIN
         Rec.Errortrials = "9";
+        TC_FALSE_RESTRICT_END
         return;
     }
     Rec.Errortrials = std::to_string(e);
@@ -231,8 +234,10 @@ void Game::Cmdstart_Click() {
 }
 
 void Game::Cmdoktrial_Click() {
+    TC_FALSE_RESTRICT_BEGIN
     Setting.Starttrial =
         static_cast<int16_t>(Setting.Starttype == 1 ? 1 : std::stoi("0" + Main.Cbtrialno.Text()));
+    TC_FALSE_RESTRICT_END
     Main.Frtrialno.Visible = false;
     Main.Optnomark.Value = true;
     Main.Optyesmark.Value = false;

@@ -1,4 +1,5 @@
 #include "records/topfive.h"
+#include "engine/warnings.h"
 
 #include "play/game.h"
 #include "settings/settingtexts.h"
@@ -132,7 +133,9 @@ Winnerstexts Listtexts(const Winnersrecord& r, int slot) {
         t.Statistics = "\n                  No Data Available";
     for (int p = 1; p <= Nplaces; ++p) {
         const int i = Entryindex(slot, p);
+        TC_FALSE_RESTRICT_BEGIN
         t.Names += " " + std::to_string(p) + ".  " + Nametext(r.Player[i]) + "\n\n";
+        TC_FALSE_RESTRICT_END
         if (r.Duration[i] != Emptyduration) t.Times += Converttime(r.Duration[i]);
         t.Times += "\n\n";
         // A win in 27 attempts (a middle start at trial 0) is a real entry: only an entry

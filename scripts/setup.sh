@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs (only those missing) and builds it.
-# Usage: scripts/setup.sh [build-dir]
+# Usage: scripts/setup.sh [build-dir [cmake options...]]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
-  build-essential cmake ninja-build g++ clang clang-format
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev libgl-dev
-  libfluidsynth-dev timgm6mb-soundfont
-  xvfb xdotool imagemagick
-  gstreamer1.0-plugins-good
-  dpkg-dev desktop-file-utils appstream
+  build-essential cmake ninja-build g++
+  clang         # the fuzz targets (libFuzzer)
+  clang-format  # the format check
+  libgtest-dev  # the tests
+  # The window program; qt6-base-dev brings libgl-dev, which Qt's Gui CMake package needs.
+  qt6-base-dev qt6-multimedia-dev
+  libfluidsynth-dev timgm6mb-soundfont  # the music and its instruments
+  xvfb xdotool imagemagick              # the end-to-end tests
+  gstreamer1.0-plugins-good             # the title video: Motion-JPEG in AVI (avidemux, jpegdec)
+  dpkg-dev desktop-file-utils appstream    # the package's tests: dpkg-shlibdeps and the validators
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -26,5 +29,6 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 build=${1:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+shift $(($# > 0 ? 1 : 0))
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$build" -j "$(nproc)"

@@ -1,4 +1,5 @@
 #include "shell/title.h"
+#include "engine/warnings.h"
 
 #include "records/winners.h"
 #include "shell/filewrite.h"
@@ -195,7 +196,9 @@ void Title::Ask(Asking what, std::vector<std::string> prompt) {
 void Title::Refuse(std::vector<std::string> lines) {
     Form.Box.Visible = true;
     Form.Box.Caption = "Tintcipher";
+    TC_FALSE_RESTRICT_BEGIN
     Form.Box.Icon = "X";
+    TC_FALSE_RESTRICT_END
     Form.Box.Lines = std::move(lines);
 }
 

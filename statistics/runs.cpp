@@ -1,5 +1,6 @@
 // The computer's statistics in the program: the list of every setting's figures, the sweep that
 // plays ten games of each setting, and the exhaustive simulation of the current setting.
+#include "engine/warnings.h"
 #include "play/game.h"
 #include "records/winners.h"
 #include "settings/settingtexts.h"
@@ -210,7 +211,9 @@ void Game::Updateprogress(bool finished) {
 
 void Game::Statisticsmessagebox() {
     Statbox.Title = "Statistics";
+    TC_FALSE_RESTRICT_BEGIN
     Statbox.Icon = "i";
+    TC_FALSE_RESTRICT_END
     Statbox.Text = Statisticsmessage(Simtotals);
     Statbox.Histogram.assign(Simtotals.Histogram.begin(), Simtotals.Histogram.end());
     Statbox.Visible = true;

@@ -22,20 +22,46 @@ Str Lastcode(const Gamesetting& s) {
     return code;
 }
 
+Odometer::Odometer(const Gamesetting& s, const Str& start)
+    : fixed_(s.Fixedorder()), code_(start), alphabet_(Allowedchars(s)) {
+    for (int k = 0; k < alphabet_.size(); ++k)
+        limit_[k] = alphabet_[k] == 'b' ? s.Maxblanks : s.Maxrepeat;
+    for (; valid_ < code_.size(); ++valid_) {
+        const int k = index_[valid_] = alphabet_.find(code_[valid_]);
+        if (k < 0 || used_[k] >= limit_[k] || (fixed_ && valid_ > 0 && k < index_[valid_ - 1]))
+            break;
+        ++used_[k];
+    }
+}
+
 bool Odometer::Next() {
-    if (code_ == last_) return false;
+    // The next valid code in odometer order, found directly: keep the longest prefix that can
+    // still be completed, raise its last character as little as possible and complete it with
+    // the smallest characters left. Stepping through every string and testing it would cost the
+    // characters' count to the length's power per walk: 11^8 strings for 957 codes at worst.
     const Str& a = alphabet_;
-    do {
-        for (int p = code_.size() - 1; p >= 0; --p) {
-            const int k = a.find(code_[p]);
-            if (k + 1 < a.size()) {
-                code_[p] = a[k + 1];
-                break;
+    const int L = code_.size(), n = a.size();
+    for (int p = Minimum(valid_, L - 1); p >= 0 && !ended_; --p) {
+        if (p < valid_) --used_[index_[p]];
+        const int low = fixed_ && p > 0 ? index_[p - 1] : 0;
+        for (int k = Maximum(index_[p] + 1, low); k < n; ++k) {
+            if (used_[k] >= limit_[k]) continue;
+            int room = 0; // places the characters still usable after position p can fill
+            for (int j = fixed_ ? k : 0; j < n && room < L - p - 1; ++j)
+                room += limit_[j] - used_[j] - (j == k);
+            if (room < L - p - 1) continue;
+            for (int q = p, j = k; q < L; ++q, j = fixed_ ? j : 0) {
+                while (used_[j] >= limit_[j]) ++j;
+                code_[q] = a[j];
+                index_[q] = j;
+                ++used_[j];
             }
-            code_[p] = a[0];
+            valid_ = L;
+            return true;
         }
-    } while (!Checkstring(code_, a, setting_));
-    return true;
+    }
+    ended_ = true;
+    return false;
 }
 
 void Simulationtotals::Count(int attempts, int finaltrial) {

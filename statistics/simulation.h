@@ -12,19 +12,23 @@ class Game;
 
 Str Firstcode(const Gamesetting& s);
 Str Lastcode(const Gamesetting& s);
-// Walks the valid codes of a setting from the first to the last.
+// Walks the valid codes of a setting from the first to the last, stepping over no invalid string.
 class Odometer {
 public:
     explicit Odometer(const Gamesetting& s) : Odometer(s, Firstcode(s)) {}
-    Odometer(const Gamesetting& s, const Str& start)
-        : setting_(s), code_(start), last_(Lastcode(s)), alphabet_(Allowedchars(s)) {}
+    Odometer(const Gamesetting& s, const Str& start);
     const Str& Code() const { return code_; }
-    // Steps to the next valid code; false when the current one is the last.
+    // Steps to the next valid code after the current string; false when none follows.
     bool Next();
 
 private:
-    Gamesetting setting_;
-    Str code_, last_, alphabet_;
+    bool fixed_;
+    Str code_, alphabet_;
+    // Per character of the alphabet its limit and its copies in the valid prefix; per position
+    // the character's place in the alphabet.
+    int limit_[Str::Capacity] = {}, used_[Str::Capacity] = {}, index_[Str::Capacity] = {};
+    int valid_ = 0; // the length of the prefix of the code that breaks no rule
+    bool ended_ = false;
 };
 
 struct Simulationtotals {

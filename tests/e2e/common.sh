@@ -44,6 +44,25 @@ waitcount() {
     done
 }
 
+# How many windows of the program are visible; a popup menu is one of its own.
+windows() {
+    xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l
+}
+# Runs $@ (keys, a click), which opens or closes a popup menu, and waits up to 10 seconds for the
+# menu to show or go; a closed menu has given the keyboard back.
+popup() {
+    local before end=$((SECONDS + 10))
+    before=$(windows)
+    "$@"
+    while [ "$(windows)" = "$before" ]; do
+        [ $SECONDS -lt $end ] || fail "\"$*\" opened or closed no menu"
+        sleep 0.1
+    done
+}
+menukey() {
+    popup xdotool key --clearmodifiers "$@"
+}
+
 # Starts the program from a copy of its folder in `folder`, so the build's Winners files and
 # saved games keep nothing of the test; `pid` is the program's. The copy goes when the script
 # ends.
@@ -64,6 +83,7 @@ startcopy() {
 skiptitle() {
     titlewindow=$(findwindow 10 '^Tint Cipher$') || true
     [ -n "$titlewindow" ] || fail "the title window did not appear"
+    # A settle before the screenshot: the title's video leaves no still screen to wait for.
     sleep 0.5
     [ -z "${1:-}" ] || import -window root "$out/$shots-$1.png"
     xdotool mousemove --window "$titlewindow" 5 5 click 1
@@ -72,6 +92,8 @@ skiptitle() {
 waitmain() {
     main=$(findwindow 15 '^Tintcipher$') || true
     [ -n "$main" ] || fail "the main window did not appear"
+    # A settle while the window lays itself out; the idle picture's moving clouds leave no still
+    # screen to wait for.
     sleep 1
     xdotool windowfocus --sync "$main"
 }
@@ -80,8 +102,7 @@ waitmain() {
 # program must then exit with status 0.
 quitprogram() {
     xdotool windowfocus --sync "$main"
-    xdotool key --clearmodifiers alt+g
-    sleep 0.5
+    menukey alt+g
     xdotool key q
     quitbyquestion
 }

@@ -15,11 +15,10 @@ import -window root "$out/demo-title.png"
 waitmain
 
 # Multimedia by its access key, then Start Demo by its own.
-xdotool key --clearmodifiers alt+m
-sleep 0.5
+menukey alt+m
 xdotool key d
 waittitle 10 "$main" "Demo"
-sleep 2
+sleep 2 # the demo plays a while before its screenshot
 import -window root "$out/demo-running.png"
 
 # The board spans the window's top; a left click there ends the demo.
@@ -29,8 +28,8 @@ waittitle 10 "$main" "Tintcipher"
 import -window root "$out/demo-ended.png"
 
 # The right button on the idle picture pops up the Game menu; its Quit asks first, OK ends.
-xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT / 2)) click 3
-sleep 0.8
+popup xdotool mousemove --window "$main" $((WIDTH / 2)) $((HEIGHT / 2)) click 3
+sleep 0.3 # a settle before the screenshot: the menu paints itself once shown
 import -window root "$out/demo-popup-menu.png"
 xdotool key q
 quitbyquestion

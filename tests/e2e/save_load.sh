@@ -11,13 +11,9 @@ startcopy
 skiptitle
 
 # "Watch computer play" from the setting menu, two steps down the first list.
-xdotool key --clearmodifiers alt+g
-sleep 0.5
-xdotool key Return
-sleep 0.8
-xdotool key Down Down
-sleep 0.5
-xdotool key Return
+menukey alt+g
+menukey Return
+xdotool key Down Down Return
 win=$(findwindow 30 '^Win$') || true
 [ -n "$win" ] || fail "no win message appeared"
 
@@ -43,8 +39,7 @@ waittitle 10 "$main" "Tintcipher"
 
 # Load Game(&L) from the Game menu, the same name typed, Enter for Open.
 xdotool windowfocus --sync "$main"
-xdotool key --clearmodifiers alt+g
-sleep 0.5
+menukey alt+g
 xdotool key l
 dialog=$(findwindow 10 '^Open$') || true
 [ -n "$dialog" ] || fail "Load Game opened no Open dialog"

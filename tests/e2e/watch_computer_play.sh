@@ -11,13 +11,11 @@ waitmain
 import -window root "$out/watch-idle.png"
 
 # The Game menu by its access key, then its first item, Game Setting.
-xdotool key --clearmodifiers alt+g
-sleep 0.5
-xdotool key Return
-sleep 0.8
+menukey alt+g
+menukey Return
 # The menu gives the keyboard to "Who guesses?": two steps down is "Watch computer play".
 xdotool key Down Down
-sleep 0.5
+sleep 0.5 # a settle before the screenshot: the menu's new choice is drawn
 import -window root "$out/watch-setting-menu.png"
 xdotool key Return
 

@@ -181,6 +181,17 @@ std::vector<Gamesetting> Everykind() {
     return out;
 }
 
+// The draw's mapping is the program's own: the same numbers from the same seed everywhere.
+TEST(Seededrandom, MapsTheEnginesOutputOntoTheUnitInterval) {
+    EXPECT_EQ(Seededrandom::Unitinterval(0), 0.0);
+    EXPECT_EQ(Seededrandom::Unitinterval(uint64_t{1} << 63), 0.5);
+    EXPECT_EQ(Seededrandom::Unitinterval(3), 3 * 0x1p-64);
+    EXPECT_EQ(Seededrandom::Unitinterval(~uint64_t{0}), 0x1.fffffffffffffp-1); // never 1
+    Seededrandom rnd(5489);
+    std::mt19937_64 engine(5489);
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(rnd.Rnd(), Seededrandom::Unitinterval(engine()));
+}
+
 TEST(Makecode, StaysWithinTheSettingsLimits) {
     Seededrandom rnd(20240601);
     for (const Gamesetting& s : Everykind()) {

@@ -162,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Propertycase{6, 4, Any, Random, false}, Propertycase{6, 4, 1, Fixed, true},
                       Propertycase{6, 4, 1, Random, true}, Propertycase{6, 4, 2, Fixed, true},
                       Propertycase{6, 4, 2, Random, true}, Propertycase{6, 4, Any, Fixed, true},
-                      Propertycase{6, 4, Any, Random, true}, Propertycase{7, 5, 2, Random, true}));
+                      Propertycase{6, 4, Any, Random, true}, Propertycase{7, 5, 2, Random, true}),
+    Settingname());
 
 } // namespace
 } // namespace tc

@@ -7,6 +7,7 @@
 #include "play/game.h"
 #include "shell/timerhost.h"
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,22 @@ inline std::string Describe(const Gamesetting& s) {
            std::to_string(s.Codelength) + ", repeat " + std::to_string(s.Maxrepeat) +
            (s.Fixedorder() ? ", fixed order" : ", random order");
 }
+
+// Names a parameterised case by its setting's parts, "c6_L4_rep2_random_unspecified" or
+// "c5_L3_anyrep_fixed", so that a failure says which setting it was.
+struct Settingname {
+    template <class Info> std::string operator()(const Info& info) const {
+        const auto& p = info.param;
+        std::ostringstream n;
+        n << 'c' << p.colours << "_L" << p.length << '_';
+        if (p.rep == Any)
+            n << "anyrep";
+        else
+            n << "rep" << p.rep;
+        n << (p.order == Fixed ? "_fixed" : "_random") << (p.unspecified ? "_unspecified" : "");
+        return n.str();
+    }
+};
 
 // Every string of the setting's characters that obeys the setting, by brute force (independent
 // of the simulation's odometer).

@@ -141,7 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
     Smallsettings, Plannederrors,
     ::testing::Values(Smallsetting{5, 3, Any, Fixed, false}, Smallsetting{5, 3, Any, Random, false},
                       Smallsetting{5, 3, 1, Random, false}, Smallsetting{6, 4, 2, Fixed, false},
-                      Smallsetting{6, 4, 2, Random, false}, Smallsetting{6, 4, Any, Random, true}));
+                      Smallsetting{6, 4, 2, Random, false}, Smallsetting{6, 4, Any, Random, true}),
+    Settingname());
 
 TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
     Seededrandom rnd(3);
@@ -365,7 +366,8 @@ INSTANTIATE_TEST_SUITE_P(
     Smallsettings, Playermarkingverdict,
     ::testing::Values(Smallsetting{5, 3, Any, Fixed, false}, Smallsetting{5, 3, Any, Random, false},
                       Smallsetting{6, 4, 1, Fixed, false}, Smallsetting{6, 4, 2, Random, false},
-                      Smallsetting{6, 4, Any, Fixed, true}, Smallsetting{6, 4, Any, Random, true}));
+                      Smallsetting{6, 4, Any, Fixed, true}, Smallsetting{6, 4, Any, Random, true}),
+    Settingname());
 
 // With blanks, a guess answered with all its colours right but not won (030b against 0301) still
 // fits the colour counts; the search may offer it again some trials later, which must count as a

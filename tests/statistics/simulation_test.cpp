@@ -60,6 +60,12 @@ TEST(Simulationcodes, FirstAndLastCodes) {
     Expectsequence(Makesetting(6, 4, 2, Random), Allcodes(Makesetting(6, 4, 2, Random)).size(),
                    "0011", "5544");
     Expectsequence(Makesetting(6, 4, Any, Fixed), 126, "0000", "5555");
+    // From a string that breaks the rules, the next valid code after it; none after the last.
+    Odometer o(Makesetting(6, 4, 1, Random), Str("0021"));
+    ASSERT_TRUE(o.Next());
+    EXPECT_EQ(o.Code(), "0123");
+    Odometer end(Makesetting(6, 4, 1, Fixed), Str("2345"));
+    EXPECT_FALSE(end.Next());
 }
 
 TEST(Simulationcodes, UnspecifiedLengthPlaysOneBlankAtMost) {
@@ -76,6 +82,7 @@ TEST(Simulationcodes, UnspecifiedLengthPlaysOneBlankAtMost) {
     EXPECT_EQ(seq.back(), "b543");
     Expectsequence(s, 840, "0123", "b543");
     Expectsequence(Makesetting(6, 4, 1, Fixed, true), 15 + 20, "0123", "345b");
+    Expectsequence(Makesetting(8, 6, 1, Fixed, true), 28 + 56 + 70 + 56, "012345", "567bbb");
 }
 
 TEST(Statisticsmessage, ThreeLines) {

@@ -346,8 +346,10 @@ int Simulate(const Options& o) {
     std::vector<std::thread> pool;
     for (int w = 0; w < threads; ++w) pool.emplace_back(worker, w);
     if (Stderristerminal()) {
-        while (done < codes) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        for (int tick = 1; done < codes; ++tick) {
+            // Short naps, so a run of a few hundredths of a second is not held up by the line.
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (tick % 25 != 0 && done < codes) continue;
             const double secs =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             const double n = static_cast<double>(done.load());
