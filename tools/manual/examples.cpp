@@ -8,7 +8,7 @@ namespace tc::manual {
 
 namespace {
 
-struct Spec {
+struct Play {
     const char* Name;
     const char* Colours;
     const char* Length;
@@ -23,7 +23,7 @@ struct Spec {
 };
 
 // The examples end with the code found, so the answer frame shows it; or at a claim.
-const Spec Specs[] = {
+const Play Plays[] = {
     {.Name = "random",
      .Colours = "6",
      .Length = "4",
@@ -123,10 +123,10 @@ std::string Rowstext(const Game& g) {
 } // namespace
 
 Example Playexample(const std::string& name, const std::string& display) {
-    const Spec* spec = nullptr;
-    for (const Spec& s : Specs)
-        if (name == s.Name) spec = &s;
-    if (!spec) throw std::runtime_error("no example named " + name);
+    const Play* play = nullptr;
+    for (const Play& s : Plays)
+        if (name == s.Name) play = &s;
+    if (!play) throw std::runtime_error("no example named " + name);
     const auto fail = [&](const std::string& what) {
         throw std::runtime_error("example " + name + ": " + what);
     };
@@ -136,40 +136,40 @@ Example Playexample(const std::string& name, const std::string& display) {
     Game g(rnd, records);
     g.Form_Load();
     Settinglists& l = g.Main.Lists;
-    const bool middle = !spec->Given.empty();
+    const bool middle = !play->Given.empty();
     // Colours first: with ten colours on offer every length is, and the length offers the
     // repetitions.
     for (auto [list, text] : {std::pair<Combolist*, const char*>{&l.Cbwho, "You guess"},
-                              {&l.Cbcolour, spec->Colours},
-                              {&l.Cblength, spec->Length},
-                              {&l.Cbrepeat, spec->Repeat},
-                              {&l.Cborder, spec->Order},
-                              {&l.Cbhint, *spec->Errors ? "May contain error(s)" : "No error"},
+                              {&l.Cbcolour, play->Colours},
+                              {&l.Cblength, play->Length},
+                              {&l.Cbrepeat, play->Repeat},
+                              {&l.Cborder, play->Order},
+                              {&l.Cbhint, *play->Errors ? "May contain error(s)" : "No error"},
                               {&l.Cbstart, middle ? "Middle" : "Trial 1"}})
         if (!l.Choose(*list, text)) fail(std::string("the lists do not offer ") + text);
     g.Setinputmethod("Keyboard");
     g.Setdisplay(display);
-    g.Plan.Answer = spec->Code;
-    g.Plan.Errortrials = spec->Errors;
+    g.Plan.Answer = play->Code;
+    g.Plan.Errortrials = play->Errors;
     if (middle) {
-        g.Plan.Starttrial = static_cast<int>(spec->Given.size()) + 1;
-        for (const char* row : spec->Given) g.Plan.Rows.push_back(row);
+        g.Plan.Starttrial = static_cast<int>(play->Given.size()) + 1;
+        for (const char* row : play->Given) g.Plan.Rows.push_back(row);
     }
     g.Cmdstart_Click();
-    for (size_t n = 0; n < spec->Guesses.size(); ++n) {
-        const std::string guess = spec->Guesses[n];
+    for (size_t n = 0; n < play->Guesses.size(); ++n) {
+        const std::string guess = play->Guesses[n];
         if (!g.Main.Frinput.Visible) fail("no guess is asked for before " + guess);
         for (char k : guess)
             if (!g.Txtinput_KeyPress(k)) fail("the input refuses " + guess);
         g.Cmdsubnum_Click();
         if (g.Main.Frshowresult.Visible) g.Cmdshowresult_Click();
-        if (n + 1 != spec->Claimafter) continue;
-        if (spec->Stopatclaim) break;
+        if (n + 1 != play->Claimafter) continue;
+        if (play->Stopatclaim) break;
         g.Cmderror_Click();
         if (g.Message.Tag != "Continue Playing") fail("the claim is not found right");
         g.Messagebutton("Cmdmid");
     }
-    if (!spec->Stopatclaim && g.Rec.Status != "Win") fail("the last guess does not find the code");
+    if (!play->Stopatclaim && g.Rec.Status != "Win") fail("the last guess does not find the code");
 
     Example e;
     e.Name = name;
