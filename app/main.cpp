@@ -1,9 +1,9 @@
 // Tintcipher: wires the game to its Qt windows and runs the event loop.
 #include "play/game.h"
 #include "records/winnersbook.h"
-#include "shell/clock.h"
-#include "shell/timerhost.h"
 #include "shell/title.h"
+#include "system/clock.h"
+#include "system/timerhost.h"
 #include "ui/mainwindow.h"
 #include "ui/media.h"
 #include "ui/timerdriver.h"

@@ -1,5 +1,6 @@
 #include "bench/benchgames.h"
 #include "engine/codes.h"
+#include "play/autoplay.h"
 #include "statistics/simulation.h"
 #include <algorithm>
 #include <chrono>

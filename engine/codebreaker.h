@@ -5,8 +5,8 @@
 // new answer only repairs the assumption. In random order the guess is then arranged so that it
 // reproduces every earlier black count.
 #include "engine/codes.h"
-#include "play/gamerecord.h"
-#include "settings/gamesetting.h"
+#include "engine/gamerecord.h"
+#include "engine/gamesetting.h"
 #include <array>
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #pragma once
 // Code strings and marks: how a guess is marked, random codes, and the small string helpers.
+#include "engine/gamerecord.h"
+#include "engine/gamesetting.h"
 #include "engine/random.h"
 #include "engine/str.h"
-#include "play/gamerecord.h"
-#include "settings/gamesetting.h"
 #include <string_view>
 
 namespace tc {

@@ -23,4 +23,12 @@ void Autoplay(Game& g) {
     Runtimers(g);
 }
 
+bool Simulategame(Game& g, const Str& code) {
+    g.Rec.Answer = code;
+    g.Rec.Answerblanks = static_cast<int16_t>(Countchar(code, 'b'));
+    g.Initialize();
+    Autoplay(g);
+    return g.Rec.Status == "Next Demo";
+}
+
 } // namespace tc

@@ -3,17 +3,6 @@
 
 namespace tc {
 
-std::string Converttime(int n) {
-    if (n <= 59) return std::to_string(n) + (n > 1 ? " seconds" : " second");
-    const int m = n / 60, s = n % 60;
-    std::string text = std::to_string(m) + (m > 1 ? " minutes " : " minute ");
-    if (s > 1)
-        text += std::to_string(s) + " seconds";
-    else if (s == 1)
-        text += "1 second";
-    return text;
-}
-
 void Game::Calculatetime() {
     Rec.Elapsed = static_cast<int16_t>(
         Minimum(Rec.Carriedseconds + Wholeseconds(Rec.Starttime, clock_.Ticks()), 32767));

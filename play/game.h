@@ -5,45 +5,28 @@
 // shell/mainwindow.cpp for the menus, the setting menu and the Help windows.
 #include "engine/codebreaker.h"
 #include "engine/codes.h"
+#include "engine/gamerecord.h"
+#include "engine/gamesetting.h"
 #include "engine/random.h"
-#include "play/gamerecord.h"
+#include "records/recordbook.h"
 #include "records/winners.h"
 #include "savedgames/fmfiles.h"
-#include "settings/gamesetting.h"
-#include "shell/clock.h"
-#include "shell/fmmain.h"
-#include "shell/media.h"
-#include "shell/messagebox.h"
-#include "shell/timer.h"
-#include "shell/timerhost.h"
-#include "shell/waitstate.h"
+#include "savedgames/savedfile.h"
+#include "settings/settingtexts.h"
 #include "statistics/simulation.h"
+#include "system/clock.h"
+#include "system/media.h"
+#include "system/timer.h"
+#include "system/timerhost.h"
+#include "windows/fmmain.h"
+#include "windows/messagebox.h"
+#include "windows/waitstate.h"
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tc {
-
-// The records keeper as the game sees it: the computer's average attempts of a setting and the
-// statistics update after a counted win.
-class Recordbook {
-public:
-    virtual ~Recordbook() = default;
-    // Average attempts of the setting's slot taken with "Trial 1" and "No error"; 0 when unknown.
-    virtual float Average(const Gamesetting& s) = 0;
-    // "" when the game was stored; otherwise what went wrong, naming the file, for the player.
-    virtual std::string Addstatistic(const Gamesetting& s, int attempts) = 0;
-    // While on, updates may wait in memory and be written now and then; off writes them.
-    virtual void Setbatching(bool) {}
-};
-
-// A records keeper that knows nothing yet: averages 0, statistics dropped.
-class Norecords : public Recordbook {
-public:
-    float Average(const Gamesetting&) override { return 0; }
-    std::string Addstatistic(const Gamesetting&, int) override { return {}; }
-};
 
 // Things a client may want to follow: the command line prints a transcript from them.
 class Gameobserver {
@@ -87,9 +70,6 @@ constexpr Rgb Panelcolours[10] = {0xFF0000, 0xFF8000, 0xFFFF00, 0x00FF00, 0x00FF
                                   0x0000FF, 0xFF00FF, 0xFFC0FF, 0xC04000, 0x808080};
 inline constexpr const char* Colournames[10] = {"red",  "orange",  "yellow", "green", "cyan",
                                                 "blue", "magenta", "pink",   "brown", "grey"};
-
-// n seconds in words: "0 second", "59 seconds", "1 minute ", "2 minutes 5 seconds".
-std::string Converttime(int n);
 
 class Game : public Offerhost, public Shellactions {
 public:
@@ -370,5 +350,13 @@ private:
     Nomedia nomedia_;
     Clock& clock_;
 };
+
+// The game as a saved game holds it, and a saved game put into it.
+inline Savedgame Capture(const Game& g) {
+    return Capture(g.Setting, g.Rec, g.Engine, g.Main);
+}
+inline std::string Restore(Game& g, const Savedgame& saved) {
+    return Restore(g.Setting, g.Rec, g.Engine, g.Main, saved);
+}
 
 } // namespace tc

@@ -1,7 +1,7 @@
 #include "records/topfive.h"
 #include "engine/warnings.h"
 
-#include "play/game.h"
+#include "records/winners.h"
 #include "settings/settingtexts.h"
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "records/winners.h"
 
-#include "shell/filewrite.h"
+#include "system/filewrite.h"
 #include <algorithm>
 #include <bit>
 #include <cmath>

@@ -3,8 +3,8 @@
 // and the computer's statistics of every setting, with a stamp that must agree with the file's
 // last-modified time. Reading and writing go field by field, little-endian, so the bytes on disk
 // never depend on how a compiler lays out a struct.
-#include "settings/gamesetting.h"
-#include "shell/clock.h"
+#include "engine/gamesetting.h"
+#include "system/clock.h"
 #include <chrono>
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // The game's records keeper over the Winners files of a program folder: the computer's average
 // attempts of a setting, and the statistics update after each counted win.
-#include "play/game.h"
+#include "records/recordbook.h"
 #include "records/winners.h"
 #include <array>
 #include <filesystem>

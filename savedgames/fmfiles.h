@@ -1,7 +1,7 @@
 #pragma once
 // The file dialog `Fmfiles` for saved games as a plain model: its drive, folder and file lists,
 // the name box and the buttons. The lists are read from the file system by the game layer.
-#include "shell/controls.h"
+#include "windows/controls.h"
 #include <cstddef>
 #include <filesystem>
 #include <functional>

@@ -1,8 +1,10 @@
 #include "savedgames/savedfile.h"
 
+#include "engine/codebreaker.h"
 #include "engine/codes.h"
-#include "play/game.h"
-#include "shell/filewrite.h"
+#include "settings/settingtexts.h"
+#include "system/filewrite.h"
+#include "windows/fmmain.h"
 
 #include <algorithm>
 #include <fstream>
@@ -389,15 +391,13 @@ Decoded Decode(std::span<const uint8_t> bytes) {
 
 // ---- The game ----
 
-Savedgame Capture(const Game& game) {
-    const Gamesetting& s = game.Setting;
-    const Gamerecord& r = game.Rec;
-    const Codebreaker& e = game.Engine;
+Savedgame Capture(const Gamesetting& s, const Gamerecord& r, const Codebreaker& e,
+                  const Fmmain& main) {
     Savedgame g;
     g.Whoguess = s.Whoguess;
-    g.Inputmethod = game.Main.Inputmethod;
-    g.Displaymode = game.Main.Displaymode;
-    g.Computermarks = static_cast<int16_t>(game.Main.Optyesmark.Value ? -1 : 0);
+    g.Inputmethod = main.Inputmethod;
+    g.Displaymode = main.Displaymode;
+    g.Computermarks = static_cast<int16_t>(main.Optyesmark.Value ? -1 : 0);
     g.Ncolours = s.Ncolours;
     g.Starttype = s.Starttype;
     g.Starttrial = s.Starttrial;
@@ -435,18 +435,16 @@ Savedgame Capture(const Game& game) {
     return Normalise(g);
 }
 
-std::string Restore(Game& game, const Savedgame& saved) {
+std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
+                    const Savedgame& saved) {
     const Savedgame g = Normalise(saved);
-    if (std::string r = Check(g); !r.empty()) return r;
-    Gamesetting& s = game.Setting;
-    Gamerecord& r = game.Rec;
-    Codebreaker& e = game.Engine;
+    if (std::string reason = Check(g); !reason.empty()) return reason;
     s = Settingof(g);
-    game.Main.Inputmethod = g.Inputmethod;
-    game.Main.Displaymode = g.Displaymode;
+    main.Inputmethod = g.Inputmethod;
+    main.Displaymode = g.Displaymode;
     if (g.Whoguess == 2) {
-        game.Main.Optyesmark.Value = g.Computermarks == -1;
-        game.Main.Optnomark.Value = g.Computermarks != -1;
+        main.Optyesmark.Value = g.Computermarks == -1;
+        main.Optnomark.Value = g.Computermarks != -1;
     }
 
     r.Status = g.Status;

@@ -14,7 +14,10 @@
 
 namespace tc {
 
-class Game;
+class Codebreaker;
+struct Fmmain;
+struct Gamesetting;
+struct Gamerecord;
 struct Gamesetting;
 
 constexpr int Savedrecordlength = 722;
@@ -101,12 +104,14 @@ Decoded Decode(std::span<const uint8_t> bytes);
 
 // The game as it stands. The caller settles `Finaltrial` first (the save operations do) and
 // brings `Elapsed` up to date for a game in play.
-Savedgame Capture(const Game& game);
+Savedgame Capture(const Gamesetting& s, const Gamerecord& r, const Codebreaker& e,
+                  const Fmmain& main);
 // Puts a record into the game: the setting, the game record, the codebreaker's records and the
 // marking, input and display choices; the game becomes "Loaded". Drawing the board, the panels
 // and restarting the clock are the caller's. A record that Check refuses is refused here too,
 // with nothing changed; the reason is returned, "" when the record was applied.
-std::string Restore(Game& game, const Savedgame& g);
+std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
+                    const Savedgame& g);
 
 // Writes the whole record to a temporary file beside `path`, then moves it into place, so an
 // existing file is either replaced whole or left as it was. Returns why it failed, or "".

@@ -79,4 +79,15 @@ std::string Singletext(float value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string Converttime(int n) {
+    if (n <= 59) return std::to_string(n) + (n > 1 ? " seconds" : " second");
+    const int m = n / 60, s = n % 60;
+    std::string text = std::to_string(m) + (m > 1 ? " minutes " : " minute ");
+    if (s > 1)
+        text += std::to_string(s) + " seconds";
+    else if (s == 1)
+        text += "1 second";
+    return text;
+}
+
 } // namespace tc

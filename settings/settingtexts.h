@@ -1,6 +1,6 @@
 #pragma once
 // Fixed item texts of the setting lists and the texts that show a setting to the player.
-#include "settings/gamesetting.h"
+#include "engine/gamesetting.h"
 #include <array>
 #include <cstdint>
 #include <string>
@@ -44,5 +44,8 @@ Statlines Showlisttexts(int c, int e, int o, int s, int h, int r, int32_t popula
 std::string Generalnumber(float value);
 // The general form of a single-precision number, at most 7 significant digits: 5.25, 4.333333.
 std::string Singletext(float value);
+
+// n seconds in words: "0 second", "59 seconds", "1 minute ", "2 minutes 5 seconds".
+std::string Converttime(int n);
 
 } // namespace tc

@@ -2,7 +2,7 @@
 #include "engine/warnings.h"
 
 #include "records/winners.h"
-#include "shell/filewrite.h"
+#include "system/filewrite.h"
 #include <system_error>
 #include <utility>
 

@@ -3,11 +3,11 @@
 // display), the choice of the program folder, and the title window `Fmtitle` with the Winners
 // check, the video, the music, its timer and the hidden password prompt.
 #include "play/game.h"
-#include "shell/clock.h"
-#include "shell/controls.h"
-#include "shell/platform.h"
-#include "shell/timer.h"
-#include "shell/timerhost.h"
+#include "system/clock.h"
+#include "system/platform.h"
+#include "system/timer.h"
+#include "system/timerhost.h"
+#include "windows/controls.h"
 #include <filesystem>
 #include <functional>
 #include <memory>

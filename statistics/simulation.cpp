@@ -1,6 +1,4 @@
 #include "statistics/simulation.h"
-#include "play/autoplay.h"
-#include "play/game.h"
 #include <cstdio>
 
 namespace tc {
@@ -92,14 +90,6 @@ std::string Statisticsmessage(const Simulationtotals& t) {
            std::to_string(t.Population) + " = " + Generaldouble(average) +
            "\nMaximum number of attempts: " + std::to_string(t.Maxattempts) +
            "\nMaximum number of trials: " + std::to_string(t.Maxtrials);
-}
-
-bool Simulategame(Game& g, const Str& code) {
-    g.Rec.Answer = code;
-    g.Rec.Answerblanks = static_cast<int16_t>(Countchar(code, 'b'));
-    g.Initialize();
-    Autoplay(g);
-    return g.Rec.Status == "Next Demo";
 }
 
 } // namespace tc

@@ -8,8 +8,6 @@
 
 namespace tc {
 
-class Game;
-
 Str Firstcode(const Gamesetting& s);
 Str Lastcode(const Gamesetting& s);
 // Walks the valid codes of a setting from the first to the last, stepping over no invalid string.
@@ -46,9 +44,5 @@ struct Simulationtotals {
 std::string Statisticsmessage(const Simulationtotals& t);
 // A double in the shortest general form, up to 15 significant digits.
 std::string Generaldouble(double v);
-
-// Plays one simulated "Watch computer play" game of the game's setting against `code`; the game
-// must have `Runkind` "Simulate" and `Demomode` set. Returns false on a program fault.
-bool Simulategame(Game& g, const Str& code);
 
 } // namespace tc

@@ -1,8 +1,8 @@
 #pragma once
 // The clouds and the bird on screen: the game's raster copies carried out on images with
 // QPainter's raster operations, shown by two layers over the idle picture and the board.
-#include "shell/animation.h"
-#include "shell/picture.h"
+#include "windows/animation.h"
+#include "windows/picture.h"
 #include <QImage>
 #include <QWidget>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 // Bindings of the plain control models to their Qt widgets, added as steps of a Syncset.
-#include "shell/controls.h"
 #include "ui/syncset.h"
+#include "windows/controls.h"
 #include <QString>
 #include <string>
 

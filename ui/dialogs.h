@@ -2,9 +2,9 @@
 // The modal windows: the general message box and the two Help windows. Each is shown
 // window-modal with open(), never exec(): the game's models say when it is up, and the work
 // after it lives in the handler its button calls.
-#include "shell/fmmain.h"
-#include "shell/messagebox.h"
 #include "ui/syncset.h"
+#include "windows/fmmain.h"
+#include "windows/messagebox.h"
 #include <QDialog>
 #include <array>
 #include <functional>

@@ -3,7 +3,7 @@
 // to the game's handlers; after each handler and each timer tick `sync` brings the widgets in
 // step with the models.
 #include "play/game.h"
-#include "shell/timerhost.h"
+#include "system/timerhost.h"
 #include "ui/syncset.h"
 #include <QMainWindow>
 #include <functional>

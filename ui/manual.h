@@ -1,7 +1,7 @@
 #pragma once
 // The player's manual Vbintro.html: the name in the brief instructions opens it in the desktop's
 // browser, or in a window of the game when there is no browser or it cannot be started.
-#include "shell/picture.h"
+#include "windows/picture.h"
 #include <QAbstractButton>
 #include <QStringList>
 #include <QUrl>

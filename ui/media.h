@@ -3,7 +3,7 @@
 // FluidSynth and a General MIDI soundfont, "Mmcmenu" plays wave sounds and "Mmcavi" the title
 // video with Qt Multimedia. A missing file, soundfont or audio device leaves a device silent:
 // no message, no wait, and the game goes on.
-#include "shell/media.h"
+#include "system/media.h"
 #include <QObject>
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // A picture control: paints the model's display list, measured in twips, at 15 twips to the
 // pixel of a 96-dpi screen, or scaled to fit the widget when it is given the list's extent. Qt's
 // device-independent pixels keep it crisp on high-DPI screens.
-#include "shell/picture.h"
+#include "windows/picture.h"
 #include <QHash>
 #include <QPixmap>
 #include <QPoint>

@@ -1,8 +1,8 @@
 #pragma once
 // The statistics windows: `Fmstat` with its list of every setting's figures, and the message
 // that closes an exhaustive simulation, with a chart of how many games took how many attempts.
-#include "shell/fmmain.h"
 #include "ui/syncset.h"
+#include "windows/fmmain.h"
 #include <QDialog>
 #include <QWidget>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 // Drives the game's timers with one single-shot QTimer each. The host decides which run: after
 // every tick and every handler, `apply` takes in its start and stop orders.
-#include "shell/timerhost.h"
+#include "system/timerhost.h"
 #include <QObject>
 #include <QTimer>
 #include <functional>

@@ -5,6 +5,7 @@
 // and colour orders come from the seeded source, so the records hold for the standard library the
 // project builds with (its real distribution draws the same numbers on every machine).
 #include "engine/codes.h"
+#include "play/autoplay.h"
 #include "play/game.h"
 #include "statistics/simulation.h"
 #include "tests/play/gametesting.h"

@@ -5,7 +5,7 @@
 #include "engine/codes.h"
 #include "play/autoplay.h"
 #include "play/game.h"
-#include "shell/timerhost.h"
+#include "system/timerhost.h"
 #include <cstdint>
 #include <sstream>
 #include <string>

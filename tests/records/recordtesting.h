@@ -2,7 +2,7 @@
 // Helpers for the records tests: a clock the test sets, a scratch program folder, raw file
 // access, a disk that fills up, and a switch of the local time zone.
 #include "records/winners.h"
-#include "shell/clock.h"
+#include "system/clock.h"
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>

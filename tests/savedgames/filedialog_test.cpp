@@ -5,7 +5,7 @@
 #include "play/game.h"
 #include "records/winners.h"
 #include "savedgames/savedfile.h"
-#include "shell/animation.h"
+#include "windows/animation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "settings/settinglists.h"
+#include "windows/settinglists.h"
 
 #include <gtest/gtest.h>
 #include <map>

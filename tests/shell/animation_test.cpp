@@ -1,6 +1,6 @@
 // The clouds and the bird in virtual time, with the raster copies carried out on plain pixel
 // images the way the window carries them out on its own.
-#include "shell/animation.h"
+#include "windows/animation.h"
 
 #include "engine/random.h"
 #include "play/game.h"

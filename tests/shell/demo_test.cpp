@@ -2,7 +2,7 @@
 // each win, and how a press on the board ends it.
 #include "play/game.h"
 #include "settings/settingtexts.h"
-#include "shell/timerhost.h"
+#include "system/timerhost.h"
 
 #include <algorithm>
 #include <set>

@@ -1,8 +1,8 @@
 // The single-instance lock between real processes: copies started together, a holder that is
 // killed. Processes are made with fork, so these run where POSIX is.
-#include "shell/filewrite.h"
-#include "shell/platform.h"
 #include "shell/title.h"
+#include "system/filewrite.h"
+#include "system/platform.h"
 
 #include "tests/records/recordtesting.h"
 #include <gtest/gtest.h>

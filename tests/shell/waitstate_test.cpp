@@ -1,4 +1,4 @@
-#include "shell/waitstate.h"
+#include "windows/waitstate.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -4,8 +4,8 @@
 #include "records/winners.h"
 #include "records/winnersbook.h"
 #include "settings/settingtexts.h"
-#include "shell/timerhost.h"
 #include "statistics/simulation.h"
+#include "system/timerhost.h"
 #include "tests/play/gametesting.h"
 #include "tests/records/recordtesting.h"
 

@@ -1,3 +1,4 @@
+#include "play/autoplay.h"
 #include "statistics/simulation.h"
 #include "tests/play/gametesting.h"
 

@@ -2,8 +2,8 @@
 // main window, the Winners prompt and refusal, and the hidden prompt of design mode.
 #include "play/game.h"
 #include "records/winners.h"
-#include "shell/timerhost.h"
 #include "shell/title.h"
+#include "system/timerhost.h"
 #include "ui/mainwindow.h"
 #include "ui/timerdriver.h"
 #include "ui/titlewindow.h"

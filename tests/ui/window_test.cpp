@@ -1,7 +1,7 @@
 // The main window on the offscreen platform, driven as a player would: menus, toolbar buttons,
 // list choices, buttons, the Enter key, and real timers for the computer's play.
 #include "play/game.h"
-#include "shell/timerhost.h"
+#include "system/timerhost.h"
 #include "ui/dialogs.h"
 #include "ui/inputs.h"
 #include "ui/mainwindow.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The main window over a fresh game, with helpers to drive it as a player would.
 #include "play/game.h"
-#include "shell/timerhost.h"
+#include "system/timerhost.h"
 #include "ui/dialogs.h"
 #include "ui/mainwindow.h"
 #include <QAction>

@@ -2,12 +2,12 @@
 // prints its transcript, runs the exhaustive simulation of a setting, or prints a setting's
 // TOP FIVE list and computer statistics.
 #include "engine/codes.h"
+#include "engine/gamesetting.h"
 #include "play/autoplay.h"
 #include "play/game.h"
 #include "records/topfive.h"
 #include "records/winners.h"
 #include "savedgames/savedfile.h"
-#include "settings/gamesetting.h"
 #include "settings/settingtexts.h"
 #include "statistics/simulation.h"
 #include <algorithm>

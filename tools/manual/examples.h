@@ -2,7 +2,7 @@
 // The manual's example games: each is played as a player would play "You guess", through the
 // setting lists, the keyboard input and the game's own marking, and leaves its rows on the
 // board and its code in the answer frame, in one display mode.
-#include "shell/picture.h"
+#include "windows/picture.h"
 #include <string>
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include "play/autoplay.h"
 #include "play/game.h"
 #include "records/winners.h"
-#include "shell/clock.h"
+#include "system/clock.h"
 #include <algorithm>
 #include <atomic>
 #include <chrono>

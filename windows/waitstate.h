@@ -3,10 +3,10 @@
 // action; the key also chooses the help text that scrolls in the status bar. The key lives in
 // the tag of `Tmrwait`. A message context is pushed over a panel context as key + "+" + panel
 // key, and at most one is ever pushed.
-#include "shell/clock.h"
-#include "shell/messagebox.h"
-#include "shell/timer.h"
-#include "shell/timerhost.h"
+#include "system/clock.h"
+#include "system/timer.h"
+#include "system/timerhost.h"
+#include "windows/messagebox.h"
 #include <span>
 #include <string>
 #include <vector>

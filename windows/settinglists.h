@@ -2,8 +2,8 @@
 // The seven choice lists of the setting menu and the rules that keep them compatible: after any
 // selection each list offers only values that fit the choices of the others, so whatever the
 // player picks is a valid setting.
-#include "settings/gamesetting.h"
-#include "shell/controls.h"
+#include "engine/gamesetting.h"
+#include "windows/controls.h"
 #include <string>
 
 namespace tc {

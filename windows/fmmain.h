@@ -2,10 +2,10 @@
 // The main window `Fmmain` and the two small Help windows as plain models: every menu item,
 // toolbar button, panel and control under its design name. The game changes these; the binding
 // in ui/ shows them.
-#include "settings/settinglists.h"
-#include "shell/animation.h"
-#include "shell/controls.h"
-#include "shell/picture.h"
+#include "windows/animation.h"
+#include "windows/controls.h"
+#include "windows/picture.h"
+#include "windows/settinglists.h"
 #include <array>
 #include <string>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 // The general message box `Fmmessage`: up to five buttons whose work depends on the message's
 // context key.
-#include "shell/controls.h"
+#include "windows/controls.h"
 #include <string>
 
 namespace tc {

@@ -1,4 +1,4 @@
-#include "shell/clock.h"
+#include "system/clock.h"
 
 #include <ctime>
 

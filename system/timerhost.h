@@ -6,8 +6,8 @@
 // - a timer runs while it is enabled with an interval above 0;
 // - enabling it, or changing its interval, starts a fresh interval from that moment;
 // - after a tick, a timer still enabled waits a full interval from the tick.
-#include "shell/clock.h"
-#include "shell/timer.h"
+#include "system/clock.h"
+#include "system/timer.h"
 #include <functional>
 #include <optional>
 #include <string>

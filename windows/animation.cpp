@@ -1,7 +1,6 @@
-// The clouds and the bird: their state, their raster copies, and the game's switch and tick.
-#include "shell/animation.h"
+// The clouds and the bird: their moves and their raster copies.
+#include "windows/animation.h"
 
-#include "play/game.h"
 #include <algorithm>
 
 namespace tc {
@@ -62,60 +61,6 @@ std::vector<Blit> Birddraw(const Birdpose& p, Framesize f) {
             {Surface::Sheet, Surface::Board, column, f.Height, f.Width, f.Height, p.X, p.Y,
              Rasterop::And},
             {Surface::Sheet, Surface::Board, column, 0, f.Width, f.Height, p.X, p.Y, Rasterop::Or}};
-}
-
-bool Game::Timedgame() const {
-    return Setting.Whoguess == 1 || Playermarks();
-}
-
-void Game::Aniswitch() {
-    Toolbutton& button = Main.Tlbgame[6];
-    if (Tmrani.Tag != "On") {
-        button.Tooltip = "Switch off animation";
-        Tmrani.Tag = "On";
-        Tmrani.Enabled = true;
-        if (Main.Picrecord.Visible && Timedgame()) {
-            Main.Ani.Bird.X = -Main.Ani.Frame.Width;
-            ++Main.Ani.Moves;
-        }
-    } else {
-        button.Tooltip = "Switch on animation";
-        Tmrani.Tag = "Off";
-        Tmrani.Enabled = false;
-        Repaintstrip();
-    }
-}
-
-void Game::Tmrani_Timer() {
-    Animation& a = Main.Ani;
-    if (!(Main.Lbltime.Visible && Timedgame())) {
-        // A game that ended without taking the bird off (run out of trials or time) has it
-        // taken off here, so it never hangs over the final board.
-        Repaintstrip();
-        a.Offset = Nextoffset(a.Offset, a.Forewidth);
-        Background();
-        return;
-    }
-    a.Bird = Movebird(a.Bird, Rec.Trial, a.Boardwidth, a.Frame);
-    ++a.Moves;
-}
-
-void Game::Background() {
-    ++Main.Ani.Moves;
-}
-
-void Game::Repaintstrip() {
-    if (!Main.Ani.Bird.Drawn) return;
-    Main.Ani.Bird.Drawn = false;
-    ++Main.Ani.Moves;
-}
-
-void Game::Restartanimation() {
-    Animation& a = Main.Ani;
-    a.Bird = Birdpose{};
-    a.Bird.X = -a.Frame.Width;
-    a.Bird.Y = Birdy(Rec.Trial);
-    ++a.Moves;
 }
 
 } // namespace tc

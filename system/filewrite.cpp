@@ -1,6 +1,6 @@
-#include "shell/filewrite.h"
+#include "system/filewrite.h"
 
-#include "shell/platform.h"
+#include "system/platform.h"
 #include <cstdint>
 #include <memory>
 #include <random>

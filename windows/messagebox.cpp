@@ -1,4 +1,4 @@
-#include "shell/messagebox.h"
+#include "windows/messagebox.h"
 
 namespace tc {
 

@@ -1,4 +1,4 @@
-#include "shell/platform.h"
+#include "system/platform.h"
 
 #include <cstdlib>
 #include <string>

@@ -1,4 +1,4 @@
-#include "shell/timerhost.h"
+#include "system/timerhost.h"
 
 namespace tc {
 

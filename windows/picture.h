@@ -1,7 +1,7 @@
 #pragma once
 // A picture control as a display list of drawing commands in twips (1/1440 inch). The game draws
 // by appending commands; the binding paints the list, scaled to the screen.
-#include "shell/controls.h"
+#include "windows/controls.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
