@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     tc::Seededrandom rnd(static_cast<uint64_t>(now.Totalms()) ^
                          (static_cast<uint64_t>(clock.Ticks()) << 20));
     tc::Winnersbook records(started.Folder, clock);
-    tc::Game game(rnd, records, &clock);
+    tc::Game game(rnd, records, clock);
     game.Programfolder = started.Folder;
     tc::ui::Mediadevices media(folder, tc::ui::Soundfontplaces(folder));
     game.Mediaout = &media;

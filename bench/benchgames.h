@@ -40,6 +40,7 @@ struct Simgame {
     Simgame(const Gamesetting& s, uint64_t seed);
     tc::Seededrandom rnd;
     tc::Norecords records;
+    tc::Systemclock clock;
     std::unique_ptr<tc::Game> game;
 };
 

@@ -73,8 +73,9 @@ inline constexpr const char* Colournames[10] = {"red",  "orange",  "yellow", "gr
 
 class Game : public Offerhost, public Shellactions {
 public:
-    // Without a clock the game reads the system's.
-    Game(Randomsource& rnd, Recordbook& records, Clock* clock = nullptr);
+    // The clock is the program's (the system's) or a test's virtual one; nothing in the game
+    // reads the time but through it.
+    Game(Randomsource& rnd, Recordbook& records, Clock& clock);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -346,7 +347,6 @@ private:
     std::string shownstatus_;
     Randomsource& rnd_;
     Recordbook& records_;
-    Systemclock systemclock_;
     Nomedia nomedia_;
     Clock& clock_;
 };

@@ -4,9 +4,8 @@
 
 namespace tc {
 
-Game::Game(Randomsource& rnd, Recordbook& records, Clock* clock)
-    : Wait(*this, clock ? *clock : systemclock_, Message), rnd_(rnd), records_(records),
-      clock_(clock ? *clock : systemclock_) {
+Game::Game(Randomsource& rnd, Recordbook& records, Clock& clock)
+    : Wait(*this, clock, Message), rnd_(rnd), records_(records), clock_(clock) {
     Engine.Sethost(this);
 }
 

@@ -9,6 +9,7 @@
 #include "play/game.h"
 #include "statistics/simulation.h"
 #include "tests/play/gametesting.h"
+#include "tests/records/recordtesting.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -32,7 +33,8 @@ Playedgames Play(Gamesetting s, const std::string& errors, int starttrial, int g
     if (starttrial > 1) s.Starttype = 2;
     Seededrandom draws(seed), gamechance(seed + 1);
     Norecords records;
-    Game g(gamechance, records);
+    testkit::Testclock clock;
+    Game g(gamechance, records, clock);
     g.Setting = s;
     g.Rec.Runkind = "Simulate";
     g.Rec.Demomode = -1;

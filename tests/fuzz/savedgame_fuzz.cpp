@@ -112,7 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Seededrandom rnd(1);
     Norecords records;
-    Game game(rnd, records);
+    Systemclock clock;
+    Game game(rnd, records, clock);
     if (!Restore(game, *d.Game).empty()) Fail("an accepted record is refused by the game");
     Savedgame captured = Capture(game);
     // The capture counts one second for a player-marked game saved in its first second.

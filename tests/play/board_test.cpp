@@ -1,4 +1,5 @@
 #include "play/game.h"
+#include "tests/records/recordtesting.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ std::vector<Drawtext> Digits(const Picture& p) {
 
 class Board : public ::testing::Test {
 protected:
-    Board() : g(rnd, rec) {
+    Board() : g(rnd, rec, clock) {
         g.Form_Load();
         g.Setting.Ncolours = 8;
         g.Setting.Codelength = 4;
@@ -52,6 +53,7 @@ protected:
     }
     Seededrandom rnd{1};
     Norecords rec;
+    testkit::Testclock clock;
     Game g;
     Picture& board = g.Main.Picrecord;
 };

@@ -1,4 +1,5 @@
 #include "tests/play/gametesting.h"
+#include "tests/records/recordtesting.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -32,7 +33,8 @@ void Expectrows(const Game& g, const std::vector<Row>& rows) {
 TEST(Workedexample, FixedOrder) {
     Seededrandom rnd(1);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     g.Setting = Makesetting(6, 4, Any, Fixed);
     Eventlog log(g);
     g.Observer = &log;
@@ -62,7 +64,8 @@ TEST(Workedexample, FixedOrder) {
 TEST(Workedexample, RandomOrder) {
     Seededrandom rnd(1);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     g.Setting = Makesetting(6, 4, Any, Random);
     Playgame(g, "0255", "310542");
     Expectrows(g, {{"3310", 0, 1}, {"0005", 2, 0}, {"0042", 1, 1}, {"0255", 4, 0}});
@@ -73,7 +76,8 @@ TEST(Workedexample, RandomOrder) {
 TEST(Workedexample, MiddleStartWalksTheGivenRows) {
     Seededrandom rnd(1);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     g.Setting = Makesetting(6, 4, Any, Random);
     g.Setting.Starttype = 2;
     g.Plan.Answer = Str("0255");
@@ -138,7 +142,8 @@ TEST_P(Everycode, GuessesAgreeWithEveryEarlierHintAndWin) {
     const Gamesetting s = Makesetting(c.colours, c.length, c.rep, c.order, c.unspecified);
     Seededrandom rnd(11);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     g.Setting = s;
     // The natural order, its reverse and one drawn permutation.
     Str reverse;

@@ -2,6 +2,7 @@
 // clock's warning and hour, and giving up with the End Game question.
 #include "play/game.h"
 #include "tests/play/gametesting.h"
+#include "tests/records/recordtesting.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -106,7 +107,8 @@ TEST(Statisticsupdate, AFailedWriteIsToldWithTheWin) {
     } book;
     Seededrandom rnd(1);
     for (bool demo : {false, true}) {
-        Game g(rnd, book);
+        testkit::Testclock clock;
+        Game g(rnd, book, clock);
         g.Setting = testkit::Makesetting(6, 4, testkit::Any, testkit::Random);
         g.Rec.Demomode = demo ? -1 : 0;
         g.Initialize();

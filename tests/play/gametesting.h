@@ -103,7 +103,7 @@ struct Virtualgame {
     Norecords rec;
     Timerhost host;
     Virtualclock clock{host};
-    Game g{rnd, rec, &clock};
+    Game g{rnd, rec, clock};
     Fmmain& m = g.Main;
     Settinglists& lists = g.Main.Lists;
 

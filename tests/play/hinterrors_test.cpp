@@ -1,4 +1,5 @@
 #include "tests/play/gametesting.h"
+#include "tests/records/recordtesting.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -56,7 +57,8 @@ TEST_P(Plannederrors, DetectedCorrectedAndWon) {
     const std::vector<Str> codes = Allcodes(s);
     Seededrandom rnd(5);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     g.Setting = s;
     const Str order = Shufflecolours(s, rnd);
     int detections = 0, unseen = 0;
@@ -148,7 +150,8 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
     Seededrandom rnd(3);
     Norecords records;
     for (const char* plan : {"2", "12"}) {
-        Game g(rnd, records);
+        testkit::Testclock clock;
+        Game g(rnd, records, clock);
         g.Setting = Makesetting(6, 4, Any, Random);
         g.Setting.Hinttype = 2;
         g.Plan.Answer = Str("0255");
@@ -195,7 +198,8 @@ TEST(Plannederrors, FixedOrderErrorAtTheWinningTrial) {
     // The fixed-order example wins at trial 6; falsifying that hint hides the win.
     Seededrandom rnd(3);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     Eventlog log(g);
     g.Observer = &log;
     g.Setting = Makesetting(6, 4, Any, Fixed);
@@ -232,7 +236,8 @@ struct Spoiler : Eventlog {
 TEST(Inconsistenthints, WithNoErrorPendingTheProgrammeReportsABug) {
     Seededrandom rnd(3);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     g.Setting = Makesetting(6, 4, Any, Fixed);
     // Trial 1, 0133, truly scores 1; stored as 4 the only answer is the guess itself.
     Spoiler spoil(g, 1, 4);
@@ -255,7 +260,8 @@ TEST(Inconsistenthints, WithNoErrorPendingTheProgrammeReportsABug) {
 // ---- "Computer guesses" with the player marking ----
 
 struct Playermarking {
-    explicit Playermarking(const Gamesetting& s, const char* order) : g(rnd, records), log(g) {
+    explicit Playermarking(const Gamesetting& s, const char* order)
+        : g(rnd, records, clock), log(g) {
         g.Setting = s;
         g.Setting.Whoguess = 2;
         g.Main.Optnomark.Value = true;
@@ -274,6 +280,7 @@ struct Playermarking {
     }
     Seededrandom rnd{17};
     Norecords records;
+    testkit::Testclock clock;
     Game g;
     Eventlog log;
 };
@@ -375,7 +382,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
     Seededrandom rnd(3);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     Eventlog log(g);
     g.Observer = &log;
     g.Setting = Makesetting(6, 4, Any, Random, true);
@@ -397,7 +405,8 @@ TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
 TEST(Repeatedguess, RowsGivenBeforeAMiddleStartCountToo) {
     Seededrandom rnd(3);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     g.Setting = Makesetting(7, 5, 1, Fixed, true);
     g.Setting.Hinttype = g.Setting.Starttype = 2;
     g.Plan = {Str("13456"), Str("2536041"), std::string("1"), 3, {Str("01234"), Str("3456b")}};
@@ -429,7 +438,7 @@ TEST(Repeatedguess, PlayerMarkingWithBlanks) {
 // ---- "You guess": the player's claims ----
 
 struct Youguess {
-    explicit Youguess(const char* errors) : g(rnd, records), log(g) {
+    explicit Youguess(const char* errors) : g(rnd, records, clock), log(g) {
         g.Setting = Makesetting(6, 4, Any, Random, false, 1);
         g.Setting.Hinttype = 2;
         g.Observer = &log;
@@ -453,6 +462,7 @@ struct Youguess {
     }
     Seededrandom rnd{23};
     Norecords records;
+    testkit::Testclock clock;
     Game g;
     Eventlog log;
 };

@@ -199,7 +199,7 @@ struct Topfivegame : ::testing::Test {
     Norecords rec;
     Timerhost host;
     Virtualclock clock{host};
-    Game g{rnd, rec, &clock};
+    Game g{rnd, rec, clock};
     Fmmain& m = g.Main;
     Settinglists& lists = g.Main.Lists;
     // The menu's first setting: 10 colours, length 3, trial 1, no error, fixed order, no

@@ -79,7 +79,7 @@ struct Program {
     Norecords rec;
     Timerhost host;
     Virtualclock clock{host};
-    Game g{rnd, rec, &clock};
+    Game g{rnd, rec, clock};
     Fmmain& m = g.Main;
     Fmfiles& f = g.Files;
 

@@ -1,4 +1,5 @@
 #include "savedgames/savedfile.h"
+#include "tests/records/recordtesting.h"
 
 #include "engine/codes.h"
 #include "tests/play/gametesting.h"
@@ -280,7 +281,8 @@ TEST(Savedfileroundtrip, EveryRoleAndStatusComesBackThroughTheFileAndTheGame) {
 
         Seededrandom rnd(3);
         Norecords records;
-        Game game(rnd, records);
+        testkit::Testclock clock;
+        Game game(rnd, records, clock);
         ASSERT_EQ(Restore(game, *d.Game), "");
         EXPECT_EQ(game.Rec.Savedstate, "Loaded");
         EXPECT_EQ(game.Rec.Carriedseconds, g.Elapsed);
@@ -329,7 +331,7 @@ TEST(Savedfileroundtrip, SearchStateIsKeptOnlyWhenThePlayerMarks) {
 // A "Computer guesses" game with the player marking against `code`, driven through the game's
 // own procedures.
 struct Markedgame {
-    Markedgame(const Gamesetting& s, const char* order) : g(rnd, records) {
+    Markedgame(const Gamesetting& s, const char* order) : g(rnd, records, clock) {
         g.Setting = s;
         g.Setting.Whoguess = 2;
         g.Main.Optnomark.Value = true;
@@ -346,6 +348,7 @@ struct Markedgame {
     }
     Seededrandom rnd{17};
     Norecords records;
+    testkit::Testclock clock;
     Game g;
 };
 
@@ -370,7 +373,8 @@ TEST(Savedfileroundtrip, ARestoredSearchGoesOnExactlyAsTheOriginal) {
         ASSERT_TRUE(d) << d.Reason;
         Seededrandom rnd(99);
         Norecords records;
-        Game loaded(rnd, records);
+        testkit::Testclock clock;
+        Game loaded(rnd, records, clock);
         ASSERT_EQ(Restore(loaded, *d.Game), "");
         EXPECT_EQ(loaded.Rec.Currentstring, original.g.Rec.Currentstring);
         EXPECT_EQ(loaded.Rec.Inputblanks, Countchar(original.g.Rec.Currentstring, 'b'));
@@ -394,14 +398,15 @@ TEST(Savedfileroundtrip, ARestoredSearchGoesOnExactlyAsTheOriginal) {
 TEST(Savedfileroundtrip, AWatchedGameComesBackRowForRow) {
     Seededrandom rnd(5);
     Norecords records;
-    Game g(rnd, records);
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
     g.Setting = Makesetting(8, 5, Any, Random);
     Playgame(g, "12331", "45012367");
     ASSERT_EQ(g.Rec.Status, "Win");
     g.Rec.Elapsed = 0;
     const Decoded d = Decode(Encode(Capture(g)).Bytes);
     ASSERT_TRUE(d) << d.Reason;
-    Game loaded(rnd, records);
+    Game loaded(rnd, records, clock);
     ASSERT_EQ(Restore(loaded, *d.Game), "");
     EXPECT_EQ(loaded.Setting, g.Setting);
     EXPECT_EQ(loaded.Rec.Answer, "12331");
@@ -417,7 +422,8 @@ TEST(Savedfileroundtrip, AWatchedGameComesBackRowForRow) {
 TEST(Savedfilerestore, FillsWhatTheFileCannotHoldButTheGameNeeds) {
     Seededrandom rnd(1);
     Norecords records;
-    Game game(rnd, records);
+    testkit::Testclock clock;
+    Game game(rnd, records, clock);
     // The falsified hint of trial 2 hid the answer itself.
     Savedgame g = Youguessinplay();
     g.Guesses[2] = g.Answer;

@@ -58,7 +58,7 @@ struct Animated : ::testing::Test {
     Norecords rec;
     Timerhost host;
     Virtualclock clock{host};
-    Game g{rnd, rec, &clock};
+    Game g{rnd, rec, clock};
     Fmmain& m = g.Main;
     Animation& ani = g.Main.Ani;
     Boardpixels px{g.Main.Ani.Frame};

@@ -1,4 +1,5 @@
 #include "play/game.h"
+#include "tests/records/recordtesting.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -17,7 +18,7 @@ Dragsource Box(int k) {
 
 class Colourpanel : public ::testing::Test {
 protected:
-    Colourpanel() : g(rnd, rec) { g.Form_Load(); }
+    Colourpanel() : g(rnd, rec, clock) { g.Form_Load(); }
 
     // The input row open for a string of `length` in the given order, as the guess input opens
     // it.
@@ -59,6 +60,7 @@ protected:
 
     Seededrandom rnd{1};
     Norecords rec;
+    testkit::Testclock clock;
     Game g;
 };
 

@@ -71,7 +71,7 @@ struct Rig {
     Norecords records;
     Timerhost host;
     Virtualclock clock{host};
-    Game g{rnd, records, &clock};
+    Game g{rnd, records, clock};
     Demolog log{g, clock};
 };
 

@@ -42,7 +42,7 @@ struct Mediabench : ::testing::Test {
     Norecords rec;
     Timerhost host;
     Virtualclock clock{host, Datetime::Make(2024, 3, 1, 12, 59, 30)};
-    Game g{rnd, rec, &clock};
+    Game g{rnd, rec, clock};
     Recorder media;
     Title title{g, folder.Path(), clock};
 

@@ -66,7 +66,7 @@ protected:
     Virtualclock clock{host};
     Seededrandom rnd{7};
     Norecords records;
-    Game game{rnd, records, &clock};
+    Game game{rnd, records, clock};
     Mediarecorder media;
     Title title{game, folder.Path(), clock};
 };

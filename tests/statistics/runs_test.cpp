@@ -54,7 +54,7 @@ struct Rig {
     explicit Rig(const std::filesystem::path* folder = nullptr)
         : clock(host), book(folder ? std::unique_ptr<Recordbook>(new Winnersbook(*folder, clock))
                                    : std::unique_ptr<Recordbook>(new Norecords)),
-          g(rnd, *book, &clock) {
+          g(rnd, *book, clock) {
         if (folder) g.Programfolder = *folder;
         g.Registertimers(host);
         g.Form_Load();

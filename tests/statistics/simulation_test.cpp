@@ -1,6 +1,7 @@
 #include "play/autoplay.h"
 #include "statistics/simulation.h"
 #include "tests/play/gametesting.h"
+#include "tests/records/recordtesting.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -126,7 +127,8 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
          {Makesetting(5, 3, 1, Random), Makesetting(6, 4, Any, Fixed, true)}) {
         Seededrandom rnd(8);
         Norecords records;
-        Game sim(rnd, records), plain(rnd, records);
+        testkit::Testclock clock;
+        Game sim(rnd, records, clock), plain(rnd, records, clock);
         sim.Setting = plain.Setting = s;
         sim.Rec.Runkind = "Simulate";
         sim.Rec.Demomode = -1;

@@ -2,6 +2,7 @@
 // wait for, as the game itself holds them: a new choice or message without a word in the manual
 // fails here.
 #include "play/game.h"
+#include "tests/records/recordtesting.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -32,7 +33,8 @@ TEST(Manual, NamesEveryChoiceOfTheSettingMenu) {
     ASSERT_GT(manual.size(), 1000u);
     Seededrandom rnd{1};
     Norecords rec;
-    Game g(rnd, rec);
+    testkit::Testclock clock;
+    Game g(rnd, rec, clock);
     g.Form_Load();
     const Fmmain& m = g.Main;
     for (const Control* label :

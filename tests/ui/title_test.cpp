@@ -43,7 +43,7 @@ protected:
     tc::Systemclock clock;
     tc::Seededrandom rnd{7};
     tc::Norecords records;
-    tc::Game game{rnd, records};
+    tc::Game game{rnd, records, clock};
     tc::Timerhost host;
     std::unique_ptr<tc::Title> title;
     std::unique_ptr<tc::ui::Mainwindow> window;

@@ -88,7 +88,8 @@ protected:
 
     tc::Seededrandom rnd{20240601};
     tc::Norecords records;
-    tc::Game game{rnd, records};
+    tc::Systemclock clock;
+    tc::Game game{rnd, records, clock};
     tc::Timerhost host;
     std::unique_ptr<tc::ui::Mainwindow> window;
 };

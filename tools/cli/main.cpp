@@ -286,7 +286,8 @@ uint64_t Clockseed() {
 int Play(const Options& o) {
     Seededrandom rnd(Clockseed());
     Norecords records;
-    Game g(rnd, records);
+    Systemclock clock;
+    Game g(rnd, records, clock);
     g.Headless = true;
     g.Setting = o.setting;
     Transcript out(g);
@@ -323,7 +324,8 @@ int Simulate(const Options& o) {
     auto worker = [&](int w) {
         Seededrandom rnd(Clockseed() + static_cast<uint64_t>(w) * 7919);
         Norecords records;
-        Game g(rnd, records);
+        Systemclock clock;
+        Game g(rnd, records, clock);
         g.Setting = s;
         g.Rec.Runkind = "Simulate";
         g.Rec.Demomode = -1;

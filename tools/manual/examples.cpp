@@ -133,7 +133,8 @@ Example Playexample(const std::string& name, const std::string& display) {
 
     Seededrandom rnd{1};
     Norecords records;
-    Game g(rnd, records);
+    Systemclock clock;
+    Game g(rnd, records, clock);
     g.Form_Load();
     Settinglists& l = g.Main.Lists;
     const bool middle = !play->Given.empty();

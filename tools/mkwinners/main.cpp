@@ -69,7 +69,8 @@ public:
 bool Playsetting(const Gamesetting& s, size_t index, int games, std::vector<int>& attempts) {
     Seededrandom rnd(Seed + index * 0x9e3779b97f4a7c15ULL);
     Collector book;
-    Game g(rnd, book);
+    Systemclock clock;
+    Game g(rnd, book, clock);
     g.Headless = true;
     g.Setting = s;
     g.Rec.Runkind = "Initstat";
