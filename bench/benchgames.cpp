@@ -15,7 +15,7 @@ using Clock = std::chrono::steady_clock;
 
 Gamesetting Makesetting(int colours, int length, int maxrepeat, bool fixedorder, bool errors) {
     Gamesetting s;
-    s.Whoguess = 3;
+    s.Whoguess = Role::Watch;
     s.Ncolours = static_cast<int16_t>(colours);
     s.Codelength = static_cast<int16_t>(length);
     s.Fixedlength = 1;
@@ -68,7 +68,7 @@ Simgame::Simgame(const Gamesetting& s, uint64_t seed)
     : rnd(seed), game(std::make_unique<tc::Game>(rnd, records)) {
     // The same preparation as the command line's simulation.
     game->Setting = s;
-    game->Rec.Runkind = "Simulate";
+    game->Rec.Runkind = Run::Simulate;
     game->Rec.Demomode = -1;
     game->Wait.Setkey("Demo");
     game->Headless = true;

@@ -11,6 +11,8 @@
 namespace tcbench {
 
 using tc::Gamesetting;
+using tc::Role;
+using tc::Run;
 using tc::Str;
 
 // "Watch computer play" from trial 1 with a fixed length.

@@ -116,7 +116,7 @@ void Game::Redraw() {
         Main.Picrecord.Cls();
         int n = Rec.Finaltrial;
         if (Rec.Inplay())
-            n = Setting.Whoguess == 2 ? Rec.Trial - 1 : Rec.Trial;
+            n = Setting.Whoguess == Role::Computerguesses ? Rec.Trial - 1 : Rec.Trial;
         else if (Rec.Status == "Preparation")
             n = Rec.Trial - 1;
         n = Minimum(n, Trialslots - 1);

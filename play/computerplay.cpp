@@ -3,7 +3,7 @@
 namespace tc {
 
 void Game::Getguess() {
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         Getstring();
         return;
     }
@@ -57,12 +57,12 @@ void Game::Tmrdelay_Timer() {
         Main.Picdemo.Visible = false;
         Main.Picupper.Cls();
         Main.Picrecord.Cls();
-        if (Rec.Runkind == "Demo") {
+        if (Rec.Runkind == Run::Demo) {
             Tmrdelay.Interval = Speeddelay();
             Startdemo();
-        } else if (Rec.Runkind == "Initstat") {
+        } else if (Rec.Runkind == Run::Initstat) {
             Initstat();
-        } else if (Rec.Runkind == "Simulate") {
+        } else if (Rec.Runkind == Run::Simulate) {
             Simulate();
         }
     }

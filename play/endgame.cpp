@@ -21,7 +21,7 @@ void Game::Calculatetime() {
 }
 
 void Game::Win() {
-    const bool timed = Setting.Whoguess == 1 || Playermarks();
+    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
     Repaintstrip();
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
@@ -29,7 +29,7 @@ void Game::Win() {
     Showsetting();
     // A statistics update that could not be stored is told with the win; the game goes on.
     std::string problem;
-    if (Setting.Whoguess == 3 && Setting.Hinttype == 1)
+    if (Setting.Whoguess == Role::Watch && Setting.Hinttype == 1)
         problem = records_.Addstatistic(Setting, Rec.Attempts);
     if (!problem.empty()) problem = "\nThe computer's statistics could not be stored. " + problem;
     const int n = static_cast<int>(Rec.Trueblacks.size());
@@ -49,7 +49,7 @@ void Game::Win() {
                      problem,
                  "Icon/W95mbx03.ico");
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
-        Tmrdelay.Interval = Rec.Runkind == "Demo" ? 1000 : Speeddelay();
+        Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : Speeddelay();
         Tmrdelay.Enabled = true;
         Rec.Status = "Next Demo";
         return;
@@ -59,11 +59,11 @@ void Game::Win() {
     Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     if (timed) {
-        if (Setting.Whoguess == 2) Rec.Answer = Rec.Currentstring;
+        if (Setting.Whoguess == Role::Computerguesses) Rec.Answer = Rec.Currentstring;
         Showanswer("Answer");
     }
     std::string text;
-    if (Setting.Whoguess != 1) {
+    if (Setting.Whoguess != Role::Youguess) {
         if (Rec.Errorpending) {
             Reportbug("");
             return;
@@ -90,7 +90,7 @@ void Game::Win() {
 
 void Game::Gameover() {
     if (!Rec.Inplay()) return; // the clock and the last trial can both end a game
-    if (Setting.Whoguess == 2) --Rec.Trial;
+    if (Setting.Whoguess == Role::Computerguesses) --Rec.Trial;
     Rec.Finaltrial = Rec.Trial;
     Rec.Status = "Gameover";
     Showsetting();
@@ -101,7 +101,7 @@ void Game::Gameover() {
                        &Main.Frcolour, &Main.Lbltime, &Main.Frerror})
         c->Visible = false;
     std::string text;
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         if (Rec.Trial > 0) Showanswer("Answer");
         if (Rec.Trial >= 27) {
             Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial], Rec.Whites[Rec.Trial],
@@ -146,7 +146,7 @@ void Game::Tmrrec_Timer() {
 
 void Game::Tmrbuffer_Timer() {
     Tmrbuffer.Enabled = false;
-    if (Rec.Runkind == "Simulate" && Rec.Status.empty()) {
+    if (Rec.Runkind == Run::Simulate && Rec.Status.empty()) {
         Statisticsmessagebox();
     } else if (Rec.Status == "Win") {
         Win();

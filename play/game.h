@@ -317,11 +317,13 @@ public:
     // Offerhost.
     void Getresult() override;
     void Startdelay(int interval) override;
-    bool Playermarks() const override { return Setting.Whoguess == 2 && Main.Optnomark.Value; }
+    bool Playermarks() const override {
+        return Setting.Whoguess == Role::Computerguesses && Main.Optnomark.Value;
+    }
     int Demodelay() const override;
 
     // Shellactions: what the wait state needs to know and to set off.
-    int Whoguess() const override { return Setting.Whoguess; }
+    Role Whoguess() const override { return Setting.Whoguess; }
     int Trial() const override { return Rec.Trial; }
     int Starttrial() const override { return Setting.Starttrial; }
     int Elapsed() const override { return Rec.Elapsed; }
@@ -349,7 +351,7 @@ public:
 
 private:
     int Speeddelay() const;
-    void Beginrun(const std::string& kind);
+    void Beginrun(Run kind);
     void Openfiles(const std::string& mode);
     bool Settlepath();
     void Restartclock();

@@ -15,6 +15,9 @@ struct Hint {
     int16_t blanks = 0; // blank matches: only for the win test, never shown
 };
 
+// What a run of games the computer plays alone is for; None in every other game.
+enum class Run { None, Demo, Initstat, Simulate };
+
 constexpr int Trialslots = 28; // index 0..27; trials are numbered from 1
 
 struct Gamerecord {
@@ -49,7 +52,7 @@ struct Gamerecord {
     std::string Wintimetext;
     Codestring Colourorder;
     int16_t Demomode = 0;
-    std::string Runkind;
+    Run Runkind = Run::None;
     std::string Filepath;
 
     bool Inplay() const { return Status.find("Playing") != std::string::npos; }

@@ -20,7 +20,7 @@ void Game::Registertimers(Timerhost& host) {
 }
 
 void Game::Clearrec() {
-    if (Rec.Runkind != "Simulate") Rec.Answer.clear();
+    if (Rec.Runkind != Run::Simulate) Rec.Answer.clear();
     Rec.Trial = Rec.Finaltrial = Rec.Inputblanks = 0;
     Rec.Errorpending = Rec.Solvedunseen = Rec.Solvedtrial = 0;
     Rec.Claimtrial = Rec.Detecttrial = Rec.Checkmode = 0;
@@ -41,9 +41,9 @@ void Game::Initialize() {
     Main.Picfore.Visible = false;
     Main.Picupper.Visible = true;
     Main.Picrecord.Visible = true;
-    if (Setting.Whoguess != 1 || Setting.Hinttype == 2)
+    if (Setting.Whoguess != Role::Youguess || Setting.Hinttype == 2)
         Rec.Colourorder = Plan.Colourorder ? *Plan.Colourorder : Shufflecolours(Setting, rnd_);
-    if (Rec.Runkind != "Simulate" && Setting.Whoguess != 2) {
+    if (Rec.Runkind != Run::Simulate && Setting.Whoguess != Role::Computerguesses) {
         if (Plan.Answer) {
             Rec.Answer = *Plan.Answer;
             Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
@@ -60,7 +60,7 @@ void Game::Initialize() {
         Geterrortrial();
     if (Setting.Starttype == 1) {
         Setting.Starttrial = 1;
-    } else if (Setting.Whoguess != 2) {
+    } else if (Setting.Whoguess != Role::Computerguesses) {
         if (Plan.Starttrial)
             Setting.Starttrial = static_cast<int16_t>(*Plan.Starttrial);
         else
@@ -78,7 +78,8 @@ void Game::Initialize() {
             Processmark();
         }
     }
-    Rec.Trial = static_cast<int16_t>(Setting.Whoguess == 1 ? Setting.Starttrial - 1 : 0);
+    Rec.Trial =
+        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0);
     Rec.Savedstate = "Unsaved";
     Plan = Gameplan{};
     for (Menuitem* item :
@@ -129,7 +130,7 @@ int Game::Demodelay() const {
 
 void Game::Startgame() {
     Rec.Status = "Playing";
-    const bool timed = Setting.Whoguess == 1 || Playermarks();
+    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
     if (timed) {
         Main.Lbltime.Visible = true;
         Main.Lbltime.Caption = "Time spent:  0 second";
@@ -185,7 +186,7 @@ void Game::Processmark() {
 void Game::Finishgame() {
     Main.Caption = "Tintcipher";
     Rec.Status.clear();
-    if (Rec.Runkind != "Simulate") Rec.Runkind.clear();
+    if (Rec.Runkind != Run::Simulate) Rec.Runkind = Run::None;
     Main.Picfore.Visible = true;
     Tmrdelay.Enabled = false;
     Tmrrec.Enabled = false;
@@ -217,7 +218,7 @@ void Game::Cmdstart_Click() {
     Rec.Demomode = 0;
     Main.Frmenu.Visible = false;
     Setwait(0, "");
-    if (Setting.Whoguess != 2) {
+    if (Setting.Whoguess != Role::Computerguesses) {
         Initialize();
         Startgame();
         Getguess();

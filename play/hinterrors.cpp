@@ -64,7 +64,7 @@ void Game::Inconsistent() {
                          "Error Detected", "Error Detected", 900, false);
         return;
     }
-    if (Setting.Whoguess == 1)
+    if (Setting.Whoguess == Role::Youguess)
         text = "You are right!  In fact, there " +
                Errortext("is an error in Trial ", "are errors in Trials ") +
                ". Press the OK button. The " + Plural("error", n) +
@@ -100,7 +100,7 @@ void Game::Correction() {
         Tmrbuffer.Enabled = true;
         return;
     }
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         Rec.Trial = Rec.Claimtrial;
     } else {
         Engine.Clear();

@@ -21,7 +21,7 @@ void Game::Getstring() {
     std::string prompt, typed;
     int size = 12;
     Main.Frerror.Visible = false;
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         if (Setting.Hinttype == 2 && Rec.Trial > 0 && Rec.Status != "Continue Playing") {
             prompt = typed = "Input your guess, or press the Error button, if you think there is "
                              "an error.";
@@ -65,7 +65,7 @@ void Game::Getstring() {
     Main.Frcolour.Visible = Main.Frcolour.Enabled = true;
     for (Control* b : {&Main.Cmdsubcol, &Main.Cmdsubnum}) b->Enabled = b->Default = false;
     Rec.Inputblanks = static_cast<int16_t>(L);
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         // The game clock bounds the player's guessing, not a time-out.
         Wait.Setkey("Frgetstring1");
         Wait.Showhelp();
@@ -136,7 +136,7 @@ void Game::Submitguess() {
     if (Rec.Inplay()) Main.Mnuend.Enabled = Main.Mnuoption.Enabled = false;
     Settlb();
 
-    const bool computermarks = Setting.Whoguess == 2 && Main.Optyesmark.Value;
+    const bool computermarks = Setting.Whoguess == Role::Computerguesses && Main.Optyesmark.Value;
     const bool acceptable =
         !(computermarks && Rec.Trial <= Setting.Starttrial - 1 && Rec.Currentstring == Rec.Answer);
     const char* refusal = nullptr;
@@ -150,7 +150,7 @@ void Game::Submitguess() {
         return;
     }
 
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         Mark();
         if (Hintbreakscode()) {
             Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,

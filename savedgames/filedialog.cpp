@@ -54,13 +54,15 @@ void Game::Savefile() {
         Saveas();
         return;
     }
-    Rec.Finaltrial = static_cast<int16_t>(Setting.Whoguess == 1 ? Rec.Trial : Rec.Trial - 1);
+    Rec.Finaltrial =
+        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
     Chosenpath = Rec.Filepath;
     Savegame();
 }
 
 void Game::Saveas() {
-    Rec.Finaltrial = static_cast<int16_t>(Setting.Whoguess == 1 ? Rec.Trial : Rec.Trial - 1);
+    Rec.Finaltrial =
+        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
     Setwait(300, "Mnusave+");
     Openfiles("Save As");
 }
@@ -275,7 +277,7 @@ void Game::Loadgame(const std::string& path) {
     for (int t = 1; t <= Rec.Finaltrial; ++t)
         Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     if (Rec.Inplay()) {
-        if (Setting.Whoguess == 1) {
+        if (Setting.Whoguess == Role::Youguess) {
             Wait.Showmessage("Please notice that for a loaded game, you will not\nenter the Top "
                              "Five List even if you break the record.",
                              1, "i", "", "", "OK", "", "", "Cmdmid", "Notenter", "Loaded Game", 60,
@@ -287,7 +289,8 @@ void Game::Loadgame(const std::string& path) {
         return;
     }
     Showsetting();
-    const bool answer = Rec.Status == "Win" || Setting.Whoguess != 2 || Main.Optyesmark.Value;
+    const bool answer =
+        Rec.Status == "Win" || Setting.Whoguess != Role::Computerguesses || Main.Optyesmark.Value;
     if (Rec.Status == "Hint(s) Consistent")
         Showanswer("Possible Answer");
     else if (answer)

@@ -170,7 +170,7 @@ std::string Checkerrorblock(const Savedgame& g, const Gamesetting& s, bool inpla
 
 Gamesetting Settingof(const Savedgame& g) {
     Gamesetting s;
-    s.Whoguess = g.Whoguess;
+    s.Whoguess = static_cast<Role>(g.Whoguess);
     s.Ncolours = g.Ncolours;
     s.Starttype = g.Starttype;
     s.Starttrial = g.Starttrial;
@@ -394,7 +394,7 @@ Savedgame Capture(const Game& game) {
     const Gamerecord& r = game.Rec;
     const Codebreaker& e = game.Engine;
     Savedgame g;
-    g.Whoguess = s.Whoguess;
+    g.Whoguess = static_cast<int16_t>(s.Whoguess);
     g.Inputmethod = game.Main.Inputmethod;
     g.Displaymode = game.Main.Displaymode;
     g.Computermarks = static_cast<int16_t>(game.Main.Optyesmark.Value ? -1 : 0);

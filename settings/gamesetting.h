@@ -3,9 +3,12 @@
 
 namespace tc {
 
+// Who guesses; the numbers are the ones saved games hold.
+enum class Role : int16_t { Youguess = 1, Computerguesses = 2, Watch = 3 };
+
 // The current game setting; every subsystem reads it.
 struct Gamesetting {
-    int16_t Whoguess = 1;    // 1 "You guess", 2 "Computer guesses", 3 "Watch computer play"
+    Role Whoguess = Role::Youguess;
     int16_t Ncolours = 10;   // 5..10
     int16_t Starttype = 1;   // 1 "Trial 1", 2 "Middle"
     int16_t Starttrial = 1;  // 0..9

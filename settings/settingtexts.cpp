@@ -34,7 +34,7 @@ Settingdisplay Showsettingtexts(const Gamesetting& setting, const std::string& s
     Settingdisplay d;
     d.Title = "Who guesses?\nNumber of colours:\nStart from:\nLength of code:\n"
               "Hints contain error(s)?\nOrder type:\nColour repeated? \nGame status:";
-    d.Content = Itemof(Whoitems, setting.Whoguess) + "\n";
+    d.Content = Itemof(Whoitems, static_cast<int>(setting.Whoguess)) + "\n";
     d.Content += std::to_string(setting.Ncolours) + "\n";
     d.Content += setting.Starttype == 1
                      ? std::string(Startitems[0])

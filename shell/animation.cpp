@@ -65,7 +65,7 @@ std::vector<Blit> Birddraw(const Birdpose& p, Framesize f) {
 }
 
 bool Game::Timedgame() const {
-    return Setting.Whoguess == 1 || Playermarks();
+    return Setting.Whoguess == Role::Youguess || Playermarks();
 }
 
 void Game::Aniswitch() {

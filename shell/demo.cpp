@@ -19,7 +19,7 @@ void Game::Startdemo() {
             menu->Enabled = false;
         for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
         Main.Frmenu.Visible = false;
-        Setting.Whoguess = 3;
+        Setting.Whoguess = Role::Watch;
     }
     auto draw = [this](int n) { return static_cast<int>(n * rnd_.Rnd()); };
     Main.Displaymode = draw(2) == 0 ? "Colour" : "Number";
@@ -32,7 +32,7 @@ void Game::Startdemo() {
     Setting.Maxrepeat = static_cast<int16_t>(draw(Setting.Codelength) + 1);
     Setting.Hinttype = static_cast<int16_t>(draw(2) + 1);
     Rec.Demomode = -1;
-    Rec.Runkind = "Demo";
+    Rec.Runkind = Run::Demo;
     Main.Picrecord.Cls();
     Main.Frscroll.Visible = true;
     Initialize();

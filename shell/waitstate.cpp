@@ -351,7 +351,7 @@ void Waitstate::Cmdl2_Click() {
     if (key == "Mnuend") {
         Close();
         actions_.Stopplay();
-        if (actions_.Whoguess() != 1 || actions_.Trial() == 0) {
+        if (actions_.Whoguess() != Role::Youguess || actions_.Trial() == 0) {
             Setwait(0, "");
             actions_.Finishgame();
         } else {

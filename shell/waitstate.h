@@ -3,6 +3,7 @@
 // action; the key also chooses the help text that scrolls in the status bar. The key lives in
 // the tag of `Tmrwait`. A message context is pushed over a panel context as key + "+" + panel
 // key, and at most one is ever pushed.
+#include "settings/gamesetting.h"
 #include "shell/clock.h"
 #include "shell/messagebox.h"
 #include "shell/timer.h"
@@ -20,7 +21,7 @@ public:
     virtual ~Shellactions() = default;
 
     // What the wait state needs to know of the game.
-    virtual int Whoguess() const = 0;
+    virtual Role Whoguess() const = 0;
     virtual int Trial() const = 0;
     virtual int Starttrial() const = 0;
     virtual int Elapsed() const = 0;

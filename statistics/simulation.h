@@ -48,7 +48,7 @@ std::string Statisticsmessage(const Simulationtotals& t);
 std::string Generaldouble(double v);
 
 // Plays one simulated "Watch computer play" game of the game's setting against `code`; the game
-// must have `Runkind` "Simulate" and `Demomode` set. Returns false on a program fault.
+// must have `Runkind` `Run::Simulate` and `Demomode` set. Returns false on a program fault.
 bool Simulategame(Game& g, const Str& code);
 
 } // namespace tc

@@ -33,7 +33,7 @@ Playedgames Play(Gamesetting s, const std::string& errors, int starttrial, int g
     Norecords records;
     Game g(gamechance, records);
     g.Setting = s;
-    g.Rec.Runkind = "Simulate";
+    g.Rec.Runkind = Run::Simulate;
     g.Rec.Demomode = -1;
     g.Wait.Setkey("Demo");
     Playedgames out;

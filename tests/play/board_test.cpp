@@ -282,7 +282,7 @@ TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
         SCOPED_TRACE(c.status + " who " + std::to_string(c.who));
         g.Main.Displaymode = "Colour";
         g.Main.Picrecord.Cls();
-        g.Setting.Whoguess = static_cast<int16_t>(c.who);
+        g.Setting.Whoguess = static_cast<Role>(c.who);
         g.Rec.Status = c.status;
         g.Rec.Trial = static_cast<int16_t>(c.trial);
         g.Rec.Finaltrial = static_cast<int16_t>(c.finaltrial);

@@ -136,7 +136,7 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
     EXPECT_FALSE(m.Picrecord.Visible);
     Expectidle();
     // The menu still holds the watched setting.
-    EXPECT_EQ(g.Setting.Whoguess, 3);
+    EXPECT_EQ(g.Setting.Whoguess, Role::Watch);
     EXPECT_EQ(g.Setting.Ncolours, 8);
 }
 

@@ -21,7 +21,7 @@ constexpr int Fixed = 1, Random = 2;
 inline Gamesetting Makesetting(int colours, int length, int maxrepeat, int order,
                                bool unspecified = false, int who = 3) {
     Gamesetting s;
-    s.Whoguess = static_cast<int16_t>(who);
+    s.Whoguess = static_cast<Role>(who);
     s.Ncolours = static_cast<int16_t>(colours);
     s.Codelength = static_cast<int16_t>(length);
     s.Fixedlength = unspecified ? 0 : 1;

@@ -257,7 +257,7 @@ TEST(Inconsistenthints, WithNoErrorPendingTheProgrammeReportsABug) {
 struct Playermarking {
     explicit Playermarking(const Gamesetting& s, const char* order) : g(rnd, records), log(g) {
         g.Setting = s;
-        g.Setting.Whoguess = 2;
+        g.Setting.Whoguess = Role::Computerguesses;
         g.Main.Optnomark.Value = true;
         g.Observer = &log;
         g.Plan.Colourorder = Str(order);

@@ -415,7 +415,7 @@ TEST_F(Topfivegame, GamesThatNeverReachTheNamePanel) {
         SCOPED_TRACE(c.what);
         Act([&] { g.Finishgame(); });
         m.Frgetname.Visible = false;
-        g.Setting.Whoguess = c.who;
+        g.Setting.Whoguess = static_cast<Role>(c.who);
         g.Rec.Status = "Win";
         g.Rec.Savedstate = c.saved;
         g.Rec.Errorpending = c.errorpending;

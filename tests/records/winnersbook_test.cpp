@@ -18,7 +18,7 @@ using testkit::Testclock;
 // "Watch computer play", 8 colours, "Unspecified (3 - 5)", random order, at most 2 times.
 Gamesetting Watchsetting(int start = 1, int hint = 1) {
     Gamesetting s;
-    s.Whoguess = 3;
+    s.Whoguess = Role::Watch;
     s.Ncolours = 8;
     s.Codelength = 5;
     s.Fixedlength = 0;

@@ -331,7 +331,7 @@ TEST(Savedfileroundtrip, SearchStateIsKeptOnlyWhenThePlayerMarks) {
 struct Markedgame {
     Markedgame(const Gamesetting& s, const char* order) : g(rnd, records) {
         g.Setting = s;
-        g.Setting.Whoguess = 2;
+        g.Setting.Whoguess = Role::Computerguesses;
         g.Main.Optnomark.Value = true;
         g.Plan.Colourorder = Str(order);
         g.Initialize();

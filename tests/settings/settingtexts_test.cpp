@@ -16,7 +16,7 @@ TEST(Settingtexts, DisplayOfTheFirstSetting) {
 
 TEST(Settingtexts, DisplayOfOtherChoices) {
     Gamesetting g;
-    g.Whoguess = 3;
+    g.Whoguess = Role::Watch;
     g.Ncolours = 8;
     g.Starttype = 2;
     g.Starttrial = 4;
@@ -29,7 +29,7 @@ TEST(Settingtexts, DisplayOfOtherChoices) {
     EXPECT_EQ(Showsettingtexts(g, "Game over").Content,
               "Watch computer play\n8\nMiddle (Trial 4)\nUnspecified (3 - 6)\n"
               "May contain error(s)\nRandom order\nMay be repeated any times\nGame over");
-    g.Whoguess = 2;
+    g.Whoguess = Role::Computerguesses;
     g.Maxrepeat = 3;
     g.Fixedlength = 1;
     EXPECT_EQ(Showsettingtexts(g, "").Content,

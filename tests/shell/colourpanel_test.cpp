@@ -246,7 +246,7 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
 
 TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     // The player marks the computer's guess of a "3 - 5" game with two blanks.
-    g.Setting.Whoguess = 2;
+    g.Setting.Whoguess = Role::Computerguesses;
     g.Setting.Ncolours = 8;
     g.Setting.Codelength = 5;
     g.Setting.Fixedlength = 0;

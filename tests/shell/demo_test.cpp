@@ -94,9 +94,9 @@ TEST(Demostart, FiveIdleMinutesStartItNotOneSecondLess) {
     EXPECT_FALSE(r.g.Rec.Inplay());
     r.clock.advance(1'000);
     EXPECT_TRUE(r.Demoon());
-    EXPECT_EQ(r.g.Rec.Runkind, "Demo");
+    EXPECT_EQ(r.g.Rec.Runkind, Run::Demo);
     EXPECT_TRUE(r.g.Rec.Inplay());
-    EXPECT_EQ(r.g.Setting.Whoguess, 3);
+    EXPECT_EQ(r.g.Setting.Whoguess, Role::Watch);
     EXPECT_EQ(r.g.Main.Caption, "Demo");
     EXPECT_TRUE(r.g.Main.Frscroll.Visible);
     EXPECT_FALSE(r.g.Main.Picfore.Visible);
@@ -137,7 +137,7 @@ TEST(Demosettings, RandomSettingsKeepTheirLimits) {
     for (const Gamesetting& s : r.log.settings) {
         SCOPED_TRACE(std::to_string(s.Ncolours) + " colours, length " +
                      std::to_string(s.Codelength) + ", repeat " + std::to_string(s.Maxrepeat));
-        EXPECT_EQ(s.Whoguess, 3);
+        EXPECT_EQ(s.Whoguess, Role::Watch);
         EXPECT_GE(s.Ncolours, 5);
         EXPECT_LE(s.Ncolours, 10);
         EXPECT_GE(s.Codelength, 3);
@@ -214,7 +214,7 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_FALSE(r.g.Rec.Demomode);
     EXPECT_FALSE(r.g.Rec.Inplay());
     EXPECT_EQ(r.g.Main.Lists.Save(), before);
-    EXPECT_EQ(r.g.Setting.Whoguess, 1);
+    EXPECT_EQ(r.g.Setting.Whoguess, Role::Youguess);
     EXPECT_EQ(r.g.Setting.Ncolours, 7);
     EXPECT_EQ(r.g.Setting.Codelength, 5);
     EXPECT_EQ(r.g.Setting.Starttype, 2);

@@ -74,7 +74,7 @@ TEST_F(Mainwindow, LoadingEndsIdleWithMouseAndColour) {
               std::string::npos);
 
     Gamesetting start;
-    start.Whoguess = 1;
+    start.Whoguess = Role::Youguess;
     start.Ncolours = 10;
     start.Starttype = 1;
     start.Codelength = 3;
@@ -214,7 +214,7 @@ TEST_F(Mainwindow, CancelRestoresComputerGuessesAfterErrorsWereChosen) {
 
     Act([&] { g.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
-    EXPECT_EQ(g.Setting.Whoguess, 2);
+    EXPECT_EQ(g.Setting.Whoguess, Role::Computerguesses);
     EXPECT_EQ(g.Setting.Hinttype, 1);
 
     // Back to "You guess": the button is offered again on the next opening.

@@ -17,7 +17,7 @@ struct Fakewindow : Shellactions {
     int whoguess = 1, trial = 0, starttrial = 1, elapsed = 0;
     std::string display = "Colour";
 
-    int Whoguess() const override { return whoguess; }
+    Role Whoguess() const override { return static_cast<Role>(whoguess); }
     int Trial() const override { return trial; }
     int Starttrial() const override { return starttrial; }
     int Elapsed() const override { return elapsed; }

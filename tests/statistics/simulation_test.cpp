@@ -127,7 +127,7 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
         Norecords records;
         Game sim(rnd, records), plain(rnd, records);
         sim.Setting = plain.Setting = s;
-        sim.Rec.Runkind = "Simulate";
+        sim.Rec.Runkind = Run::Simulate;
         sim.Rec.Demomode = -1;
         sim.Wait.Setkey("Demo");
         const Str order = Shufflecolours(s, rnd);

@@ -189,7 +189,7 @@ Options Parse(const std::vector<std::string>& args, bool play) {
 
     Options o;
     Gamesetting& s = o.setting;
-    s.Whoguess = 3;
+    s.Whoguess = Role::Watch;
     s.Ncolours = static_cast<int16_t>(Number(values["--colours"], "--colours", 5, 10));
     const int length = Number(values["--length"], "--length", 3, 8);
     if (length > s.Ncolours - 2)
@@ -325,7 +325,7 @@ int Simulate(const Options& o) {
         Norecords records;
         Game g(rnd, records);
         g.Setting = s;
-        g.Rec.Runkind = "Simulate";
+        g.Rec.Runkind = Run::Simulate;
         g.Rec.Demomode = -1;
         g.Wait.Setkey("Demo");
         g.Headless = true;
@@ -414,7 +414,7 @@ int Records(const std::vector<std::string>& args, const char* argv0) {
         }
     }
     Gamesetting s = Parse(settingargs, false).setting;
-    s.Whoguess = 1;
+    s.Whoguess = Role::Youguess;
     s.Starttype = middle ? 2 : 1;
     s.Hinttype = errors ? 2 : 1;
     const fs::path dir = folder ? *folder : Defaultfolder(argv0);

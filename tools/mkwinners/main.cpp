@@ -39,7 +39,7 @@ std::vector<Gamesetting> Sweepsettings() {
                 for (int order = 1; order <= 2; ++order)
                     for (int r = 1; r <= l; ++r) {
                         Gamesetting s;
-                        s.Whoguess = 3;
+                        s.Whoguess = Role::Watch;
                         s.Ncolours = static_cast<int16_t>(c);
                         s.Starttype = 1;
                         s.Starttrial = 1;
@@ -72,7 +72,7 @@ bool Playsetting(const Gamesetting& s, size_t index, int games, std::vector<int>
     Game g(rnd, book);
     g.Headless = true;
     g.Setting = s;
-    g.Rec.Runkind = "Initstat";
+    g.Rec.Runkind = Run::Initstat;
     g.Rec.Demomode = -1;
     g.Wait.Setkey("Demo");
     for (int i = 0; i < games; ++i) {
