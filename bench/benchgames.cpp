@@ -77,7 +77,7 @@ Simgame::Simgame(const Gamesetting& s, uint64_t seed)
 namespace {
 
 bool Ended(const tc::Game& g) {
-    return g.Rec.Status == "Win" || g.Rec.Status == "Next Demo";
+    return g.Rec.Status == Gamestatus::Win || g.Rec.Status == Gamestatus::Nextdemo;
 }
 
 // Plays one game to its end as the self-play host does, timing each timer tick and button press
@@ -112,13 +112,13 @@ bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const St
             timed([&] { g.Messagebutton("Cmdmid"); });
         } else if (g.Tmrbuffer.Enabled) {
             timed([&] { g.Tmrbuffer_Timer(); });
-        } else if (g.Tmrdelay.Enabled && g.Rec.Status != "Next Demo") {
+        } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
             timed([&] { g.Tmrdelay_Timer(); });
         } else {
             break;
         }
     }
-    return g.Rec.Status == "Next Demo";
+    return g.Rec.Status == Gamestatus::Nextdemo;
 }
 
 // Keeps the `Keep` greatest steps by `key`.

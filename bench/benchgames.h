@@ -11,6 +11,7 @@
 namespace tcbench {
 
 using tc::Gamesetting;
+using tc::Gamestatus;
 using tc::Role;
 using tc::Run;
 using tc::Str;

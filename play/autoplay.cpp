@@ -9,7 +9,7 @@ void Runtimers(Game& g) {
             g.Messagebutton("Cmdmid");
         } else if (g.Tmrbuffer.Enabled) {
             g.Tmrbuffer_Timer();
-        } else if (g.Tmrdelay.Enabled && g.Rec.Status != "Next Demo") {
+        } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
             g.Tmrdelay_Timer();
         } else {
             return;

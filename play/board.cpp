@@ -117,7 +117,7 @@ void Game::Redraw() {
         int n = Rec.Finaltrial;
         if (Rec.Inplay())
             n = Setting.Whoguess == Role::Computerguesses ? Rec.Trial - 1 : Rec.Trial;
-        else if (Rec.Status == "Preparation")
+        else if (Rec.Status == Gamestatus::Preparation)
             n = Rec.Trial - 1;
         n = Minimum(n, Trialslots - 1);
         for (int t = 1; t <= n; ++t)

@@ -11,7 +11,7 @@ void Game::Getguess() {
         Main.Mousepointer = "Icon/Wait04.cur";
         Wait.Setkey("Thinking");
         Wait.Showhelp();
-    } else if (Rec.Status != "Continue Playing") {
+    } else if (Rec.Status != Gamestatus::Continueplaying) {
         Demonote("\nI am thinking. Please wait a while.", "Icon/W95mbx04.ico");
     }
     if (Rec.Trial > 0) Engine.Recordnew();
@@ -35,7 +35,7 @@ void Game::Demonote(const std::string& text, const std::string& icon) {
 
 void Game::Tmrdelay_Timer() {
     Tmrdelay.Enabled = false;
-    if (Rec.Status == "Error Detected") {
+    if (Rec.Status == Gamestatus::Errordetected) {
         Correction();
         return;
     }
@@ -53,7 +53,7 @@ void Game::Tmrdelay_Timer() {
         } else {
             Getguess();
         }
-    } else if (Rec.Status == "Next Demo") {
+    } else if (Rec.Status == Gamestatus::Nextdemo) {
         Main.Picdemo.Visible = false;
         Main.Picupper.Cls();
         Main.Picrecord.Cls();

@@ -25,7 +25,7 @@ void Game::Win() {
     Repaintstrip();
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
-    Rec.Status = "Win";
+    Rec.Status = Gamestatus::Win;
     Showsetting();
     // A statistics update that could not be stored is told with the win; the game goes on.
     std::string problem;
@@ -51,7 +51,7 @@ void Game::Win() {
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
         Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : Speeddelay();
         Tmrdelay.Enabled = true;
-        Rec.Status = "Next Demo";
+        Rec.Status = Gamestatus::Nextdemo;
         return;
     }
     Mediaout->Command("Mmcmenu", "Open", "Music/Tada.wav");
@@ -92,7 +92,7 @@ void Game::Gameover() {
     if (!Rec.Inplay()) return; // the clock and the last trial can both end a game
     if (Setting.Whoguess == Role::Computerguesses) --Rec.Trial;
     Rec.Finaltrial = Rec.Trial;
-    Rec.Status = "Gameover";
+    Rec.Status = Gamestatus::Gameover;
     Showsetting();
     Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
@@ -146,11 +146,11 @@ void Game::Tmrrec_Timer() {
 
 void Game::Tmrbuffer_Timer() {
     Tmrbuffer.Enabled = false;
-    if (Rec.Runkind == Run::Simulate && Rec.Status.empty()) {
+    if (Rec.Runkind == Run::Simulate && Rec.Status == Gamestatus::None) {
         Statisticsmessagebox();
-    } else if (Rec.Status == "Win") {
+    } else if (Rec.Status == Gamestatus::Win) {
         Win();
-    } else if (Rec.Status == "End Game") {
+    } else if (Rec.Status == Gamestatus::Endgame) {
         Wait.Showmessage("You may see the answer in the Answer Frame now.\nPlease choose one "
                          "option below.",
                          3, "i", "", "Save File", "Change Display", "End", "", "Cmdr3", "Franswer",

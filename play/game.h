@@ -365,7 +365,7 @@ private:
     std::string Errortext(const std::string& one, const std::string& two) const;
 
     Gamesetting shownsetting_;
-    std::string shownstatus_;
+    Gamestatus shownstatus_ = Gamestatus::None;
     Randomsource& rnd_;
     Recordbook& records_;
     Systemclock systemclock_;

@@ -51,7 +51,7 @@ void Game::Initialize() {
             Makecode("Answer", Rec, Setting, rnd_);
         }
     }
-    Rec.Status = "Preparation";
+    Rec.Status = Gamestatus::Preparation;
     if (Setting.Hinttype == 1)
         Rec.Errortrials.clear();
     else if (Plan.Errortrials)
@@ -129,7 +129,7 @@ int Game::Demodelay() const {
 }
 
 void Game::Startgame() {
-    Rec.Status = "Playing";
+    Rec.Status = Gamestatus::Playing;
     const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
     if (timed) {
         Main.Lbltime.Visible = true;
@@ -164,7 +164,7 @@ void Game::Showsetting() {
     // The computer's steps call this every tick; rebuild the texts only when they change.
     if (Headless) return;
     if (Main.Frsetting.Visible && Setting == shownsetting_ && Rec.Status == shownstatus_) return;
-    const Settingdisplay d = Showsettingtexts(Setting, Rec.Status);
+    const Settingdisplay d = Showsettingtexts(Setting, Statusname(Rec.Status));
     Main.Lblsettitle.Caption = d.Title;
     Main.Lblsetcontent.Caption = d.Content;
     Main.Frsetting.Visible = true;
@@ -185,7 +185,7 @@ void Game::Processmark() {
 
 void Game::Finishgame() {
     Main.Caption = "Tintcipher";
-    Rec.Status.clear();
+    Rec.Status = Gamestatus::None;
     if (Rec.Runkind != Run::Simulate) Rec.Runkind = Run::None;
     Main.Picfore.Visible = true;
     Tmrdelay.Enabled = false;

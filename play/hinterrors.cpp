@@ -21,7 +21,7 @@ void Game::Errorcase() {
     std::string text;
     if (d != 0) {
         Showanswer("Answer");
-        Rec.Status = "Late Detection of Error";
+        Rec.Status = Gamestatus::Latedetection;
         text = "Too late!  In fact, the " +
                Errortext("error occurred in Trial ", "errors occurred in Trials ") +
                ". You should have detected it in Trial " + std::to_string(d - 1) + ".";
@@ -29,19 +29,19 @@ void Game::Errorcase() {
         --Rec.Trial;
         Rec.Answer = Rec.Currentstring;
         Showanswer("Possible Answer");
-        Rec.Status = "Hint(s) Consistent";
+        Rec.Status = Gamestatus::Hintsconsistent;
         text = "Sorry!  The " + Plural("hint", Rec.Trial) + " I gave you " +
                Plural("is", Rec.Trial) +
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
     Showsetting();
     Wait.Showmessage(text + "\nChoose one option below.", 3, "X", "", "Save File", "Change Display",
-                     "End", "", "Cmdr3", "Wrong Detection", Rec.Status, 900, false);
+                     "End", "", "Cmdr3", "Wrong Detection", Statusname(Rec.Status), 900, false);
 }
 
 void Game::Inconsistent() {
     Repaintstrip();
-    Rec.Status = "Error Detected";
+    Rec.Status = Gamestatus::Errordetected;
     Showsetting();
     if (Observer) Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
@@ -78,7 +78,7 @@ void Game::Inconsistent() {
 }
 
 void Game::Correction() {
-    Rec.Status = "Continue Playing";
+    Rec.Status = Gamestatus::Continueplaying;
     const int n = static_cast<int>(Rec.Trueblacks.size());
     for (int i = 0; i < n; ++i) {
         const int t = Rec.Errortrial(i);
@@ -95,7 +95,7 @@ void Game::Correction() {
     Rec.Errorpending = 0;
     if (Observer) Observer->Corrected();
     if (Rec.Solvedunseen) {
-        Rec.Status = "Win";
+        Rec.Status = Gamestatus::Win;
         Rec.Trial = Rec.Claimtrial;
         Tmrbuffer.Enabled = true;
         return;

@@ -22,7 +22,7 @@ void Game::Getstring() {
     int size = 12;
     Main.Frerror.Visible = false;
     if (Setting.Whoguess == Role::Youguess) {
-        if (Setting.Hinttype == 2 && Rec.Trial > 0 && Rec.Status != "Continue Playing") {
+        if (Setting.Hinttype == 2 && Rec.Trial > 0 && Rec.Status != Gamestatus::Continueplaying) {
             prompt = typed = "Input your guess, or press the Error button, if you think there is "
                              "an error.";
             size = 11;

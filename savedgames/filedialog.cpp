@@ -123,7 +123,7 @@ void Game::Cancelfiles() {
     if (Rec.Inplay()) {
         Wait.Pop();
         if (!Wait.Key().empty()) Setwait(60, "Nochange");
-    } else if (Rec.Status == "Win") {
+    } else if (Rec.Status == Gamestatus::Win) {
         // Looking at the save dialog never costs a record.
         Leavewin();
     } else {
@@ -157,11 +157,12 @@ void Game::Savegame() {
     if (Rec.Savedstate == "Unsaved") Rec.Savedstate = "Saved";
     Rec.Filepath = Chosenpath;
     Wait.Pop();
-    const std::string& s = Rec.Status;
-    if (s == "Error Detected" || s == "End Game" || s == "Hint(s) Consistent" ||
-        s == "Late Detection of Error" || s == "Gameover") {
+    using enum Gamestatus;
+    const Gamestatus s = Rec.Status;
+    if (s == Errordetected || s == Endgame || s == Hintsconsistent || s == Latedetection ||
+        s == Gameover) {
         Finishgame();
-    } else if (s == "Win") {
+    } else if (s == Win) {
         Leavewin();
     } else {
         Main.Caption = "Saved Game - " + Chosenpath;
@@ -289,9 +290,9 @@ void Game::Loadgame(const std::string& path) {
         return;
     }
     Showsetting();
-    const bool answer =
-        Rec.Status == "Win" || Setting.Whoguess != Role::Computerguesses || Main.Optyesmark.Value;
-    if (Rec.Status == "Hint(s) Consistent")
+    const bool answer = Rec.Status == Gamestatus::Win ||
+                        Setting.Whoguess != Role::Computerguesses || Main.Optyesmark.Value;
+    if (Rec.Status == Gamestatus::Hintsconsistent)
         Showanswer("Possible Answer");
     else if (answer)
         Showanswer("Answer");

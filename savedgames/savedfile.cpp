@@ -406,7 +406,7 @@ Savedgame Capture(const Game& game) {
     g.Hinttype = s.Hinttype;
     g.Ordertype = s.Ordertype;
     g.Maxrepeat = s.Maxrepeat;
-    g.Status = r.Status;
+    g.Status = Statusname(r.Status);
     g.Trial = r.Trial;
     g.Finaltrial = r.Finaltrial;
     g.Answer = r.Answer.str();
@@ -449,7 +449,7 @@ std::string Restore(Game& game, const Savedgame& saved) {
         game.Main.Optnomark.Value = g.Computermarks != -1;
     }
 
-    r.Status = g.Status;
+    r.Status = Statusof(g.Status);
     r.Savedstate = "Loaded";
     r.Trial = g.Trial;
     r.Finaltrial = g.Finaltrial;

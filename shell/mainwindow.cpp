@@ -332,7 +332,7 @@ void Game::Stopplay() {
 }
 
 void Game::Showanswerlater() {
-    Rec.Status = "End Game";
+    Rec.Status = Gamestatus::Endgame;
     Showsetting();
     Showanswer("Answer");
     Rec.Elapsed = 3600;

@@ -99,7 +99,7 @@ bool Simulategame(Game& g, const Str& code) {
     g.Rec.Answerblanks = static_cast<int16_t>(Countchar(code, 'b'));
     g.Initialize();
     Autoplay(g);
-    return g.Rec.Status == "Next Demo";
+    return g.Rec.Status == Gamestatus::Nextdemo;
 }
 
 } // namespace tc

@@ -283,7 +283,7 @@ TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
         g.Main.Displaymode = "Colour";
         g.Main.Picrecord.Cls();
         g.Setting.Whoguess = static_cast<Role>(c.who);
-        g.Rec.Status = c.status;
+        g.Rec.Status = Statusof(c.status);
         g.Rec.Trial = static_cast<int16_t>(c.trial);
         g.Rec.Finaltrial = static_cast<int16_t>(c.finaltrial);
         Storerows(g, 27);
@@ -302,7 +302,7 @@ TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
 }
 
 TEST_F(Board, DisplayChangeLeavesHiddenPicturesAlone) {
-    g.Rec.Status = "Playing";
+    g.Rec.Status = Gamestatus::Playing;
     g.Rec.Trial = 3;
     g.Rec.Answer = "0123";
     g.Rec.Currentstring = "4567";
@@ -344,12 +344,12 @@ TEST_F(Board, DisplayChangeRedrawsTheGuessAndTheAnswerUnderItsHeading) {
 
 TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     // Outside the demo neither button changes the game.
-    g.Rec.Status = "Playing";
+    g.Rec.Status = Gamestatus::Playing;
     g.Main.Picrecord.Visible = true;
     g.Wait.Setkey("Frgetstring1");
     g.Picrecord_MouseDown(1);
     g.Picrecord_MouseDown(2);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
     EXPECT_TRUE(g.Main.Picrecord.Visible);
 
@@ -364,7 +364,7 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     EXPECT_NE(g.Wait.Key(), "Demo");
     EXPECT_FALSE(g.Main.Picdemo.Visible);
     EXPECT_EQ(g.Rec.Demomode, 0);
-    EXPECT_EQ(g.Rec.Status, "");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::None);
     EXPECT_FALSE(g.Main.Picrecord.Visible);
 }
 

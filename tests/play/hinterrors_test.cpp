@@ -14,7 +14,7 @@ void Rununtilmessage(Game& g) {
     while (!g.Message.Visible) {
         if (g.Tmrbuffer.Enabled)
             g.Tmrbuffer_Timer();
-        else if (g.Tmrdelay.Enabled && g.Rec.Status != "Next Demo")
+        else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo)
             g.Tmrdelay_Timer();
         else
             return;
@@ -74,7 +74,7 @@ TEST_P(Plannederrors, DetectedCorrectedAndWon) {
             const Gamerecord& r = g.Rec;
             const std::string where = Describe(s) + ", errors " + plan + ", code " + code.str();
             ASSERT_EQ(log.bugs, 0) << where << ": " << g.Message.Lblmessage.Caption;
-            ASSERT_EQ(r.Status, "Win") << where;
+            ASSERT_EQ(r.Status, Gamestatus::Win) << where;
             ASSERT_EQ(g.Message.Tag, "Win") << where;
             ASSERT_LE(r.Finaltrial, 27) << where;
             for (int t = 1; t <= r.Finaltrial; ++t)
@@ -160,7 +160,7 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
         Rununtilmessage(g);
         const int n = static_cast<int>(std::string(plan).size());
         ASSERT_TRUE(g.Message.Visible);
-        EXPECT_EQ(g.Rec.Status, "Error Detected");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::Errordetected);
         EXPECT_EQ(g.Message.Tag, "Continue Playing");
         EXPECT_EQ(g.Message.Caption, "Error Detected");
         EXPECT_EQ(g.Message.Lblmessage.Caption,
@@ -183,7 +183,7 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
         const int claim = g.Rec.Claimtrial;
         g.Messagebutton("Cmdmid");
         Runtimers(g);
-        EXPECT_EQ(g.Rec.Status, "Win");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
         EXPECT_EQ(g.Rec.Blacks[1], 0);
         EXPECT_EQ(g.Rec.Whites[1], 1);
         EXPECT_EQ(g.Rec.Guesses[g.Rec.Finaltrial], "0255");
@@ -210,7 +210,7 @@ TEST(Plannederrors, FixedOrderErrorAtTheWinningTrial) {
     EXPECT_EQ(g.Rec.Solvedunseen, -1);
     EXPECT_EQ(g.Rec.Solvedtrial, 6);
     EXPECT_EQ(g.Rec.Blacks[6], 4);
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "After correcting the error, it is found that I already got the correct answer at "
               "Trial 6.\nPlease choose one option below.");
@@ -279,7 +279,7 @@ struct Playermarking {
 };
 
 void Expectheymessage(const Game& g, int hints) {
-    EXPECT_EQ(g.Rec.Status, "Error Detected");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Errordetected);
     EXPECT_EQ(g.Message.Tag, "Error Detected");
     EXPECT_EQ(g.Message.Caption, "Error Detected");
     EXPECT_EQ(g.Rec.Finaltrial, hints);
@@ -385,7 +385,7 @@ TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
     g.Plan.Errortrials = std::string("1");
     g.Initialize();
     Autoplay(g);
-    ASSERT_EQ(g.Rec.Status, "Win");
+    ASSERT_EQ(g.Rec.Status, Gamestatus::Win);
     for (int t = 1; t <= g.Rec.Finaltrial; ++t)
         for (int u = 1; u < t; ++u)
             EXPECT_FALSE(g.Rec.Guesses[u] == g.Rec.Guesses[t])
@@ -463,7 +463,7 @@ TEST(Youguess, ClaimAgainstTrueHintsShowsAPossibleAnswer) {
     y.Guess("4432");
     y.Claim();
     EXPECT_EQ(y.g.Rec.Detecttrial, 0);
-    EXPECT_EQ(y.g.Rec.Status, "Hint(s) Consistent");
+    EXPECT_EQ(y.g.Rec.Status, Gamestatus::Hintsconsistent);
     EXPECT_EQ(y.g.Message.Tag, "Wrong Detection");
     EXPECT_EQ(y.g.Message.Lblmessage.Caption,
               "Sorry!  The hints I gave you are consistent. You may see a possible answer in the "
@@ -483,7 +483,7 @@ TEST(Youguess, RightAndLateClaims) {
         y.Guess("1230");
         y.Claim();
         EXPECT_EQ(y.g.Rec.Detecttrial, 3);
-        EXPECT_EQ(y.g.Rec.Status, "Error Detected");
+        EXPECT_EQ(y.g.Rec.Status, Gamestatus::Errordetected);
         EXPECT_EQ(y.g.Message.Tag, "Continue Playing");
         EXPECT_EQ(y.g.Message.Lblmessage.Caption,
                   "You are right!  In fact, there is an error in Trial 1. Press the OK button. The "
@@ -496,7 +496,7 @@ TEST(Youguess, RightAndLateClaims) {
         y.Guess("5555");
         y.Claim();
         EXPECT_EQ(y.g.Rec.Detecttrial, 3);
-        EXPECT_EQ(y.g.Rec.Status, "Late Detection of Error");
+        EXPECT_EQ(y.g.Rec.Status, Gamestatus::Latedetection);
         EXPECT_EQ(y.g.Rec.Finaltrial, 3);
         EXPECT_EQ(y.g.Message.Lblmessage.Caption,
                   "Too late!  In fact, the error occurred in Trial 1. You should have detected it "
@@ -512,7 +512,7 @@ TEST(Youguess, CorrectionOfARightClaimLetsThePlayerGoOn) {
     ASSERT_EQ(y.g.Message.Tag, "Continue Playing");
     y.g.Messagebutton("Cmdmid");
     EXPECT_EQ(y.g.Rec.Blacks[1], 0);
-    EXPECT_EQ(y.g.Rec.Status, "Continue Playing");
+    EXPECT_EQ(y.g.Rec.Status, Gamestatus::Continueplaying);
     // The player guesses trial 3 next; nothing else may happen in between.
     EXPECT_EQ(y.g.Rec.Trial, 2);
     EXPECT_FALSE(y.g.Message.Visible);

@@ -263,7 +263,7 @@ struct Topfivegame : ::testing::Test {
         EXPECT_FALSE(m.Frgetname.Visible);
         EXPECT_FALSE(m.Picwinners.Visible);
         EXPECT_TRUE(m.Picfore.Visible);
-        EXPECT_EQ(g.Rec.Status, "");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::None);
         EXPECT_EQ(g.Wait.Key(), "Picfore");
         EXPECT_EQ(g.Wait.Timeout, 300);
         EXPECT_TRUE(m.Mnuset.Enabled);
@@ -416,7 +416,7 @@ TEST_F(Topfivegame, GamesThatNeverReachTheNamePanel) {
         Act([&] { g.Finishgame(); });
         m.Frgetname.Visible = false;
         g.Setting.Whoguess = static_cast<Role>(c.who);
-        g.Rec.Status = "Win";
+        g.Rec.Status = Gamestatus::Win;
         g.Rec.Savedstate = c.saved;
         g.Rec.Errorpending = c.errorpending;
         g.Rec.Trial = g.Rec.Finaltrial = c.trial;

@@ -253,7 +253,7 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     g.Setting.Maxblanks = 2;
     g.Setting.Maxrepeat = 5;
     g.Setting.Ordertype = Random;
-    g.Rec.Status = "Playing";
+    g.Rec.Status = Gamestatus::Playing;
     g.Rec.Trial = 1;
     g.Rec.Currentstring = "01b2b";
     g.Getresult();

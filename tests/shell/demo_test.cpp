@@ -189,11 +189,11 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_EQ(r.g.Menusaved, before);
     r.Playuntil(1);
     // A second's pause on the win, then the next game at the speed bar's pace.
-    EXPECT_EQ(r.g.Rec.Status, "Next Demo");
+    EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
     EXPECT_TRUE(r.g.Tmrdelay.Enabled);
     EXPECT_EQ(r.g.Tmrdelay.Interval, 1000);
     r.clock.advance(999);
-    EXPECT_EQ(r.g.Rec.Status, "Next Demo");
+    EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
     EXPECT_TRUE(r.g.Main.Picdemo.Visible);
     // The lists change while the demo runs; the next game must not take them as the setting
     // to come back to.
@@ -356,9 +356,9 @@ TEST(Demospeed, StepsFollowTheSpeedBarAndPauseASecondOnAWin) {
     EXPECT_LT(*std::max_element(fast.begin(), fast.end()), 1000);
 
     // At full speed the win still pauses a second before the next game.
-    EXPECT_EQ(r.g.Rec.Status, "Next Demo");
+    EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
     r.clock.advance(999);
-    EXPECT_EQ(r.g.Rec.Status, "Next Demo");
+    EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
     r.clock.advance(1);
     EXPECT_TRUE(r.g.Rec.Inplay());
 }

@@ -46,7 +46,7 @@ struct Mainwindow : ::testing::Test, testkit::Virtualgame {
     void Expectidle() const {
         EXPECT_EQ(g.Main.Caption, "Tintcipher");
         EXPECT_TRUE(g.Main.Picfore.Visible);
-        EXPECT_EQ(g.Rec.Status, "");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::None);
         EXPECT_EQ(g.Wait.Key(), "Picfore");
         EXPECT_EQ(g.Wait.Timeout, 300);
         EXPECT_TRUE(g.Wait.Tmrwait.Enabled);

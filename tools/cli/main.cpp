@@ -299,7 +299,7 @@ int Play(const Options& o) {
     g.Initialize();
     Autoplay(g);
     if (out.bug) return 1;
-    if (g.Rec.Status != "Win") {
+    if (g.Rec.Status != Gamestatus::Win) {
         std::cout << "BUG\n";
         return 1;
     }
