@@ -84,8 +84,16 @@ void Game::Win() {
                          " and spent " + Rec.Timetext + ".";
     }
     if (Observer) Observer->Won();
-    Wait.Showmessage(text + problem + "\nPlease choose one option below.", 3, "!", "", "Save File",
-                     "Change Display", "End", "", "Cmdr3", "Win", "Win", 900, false);
+    Wait.Showmessage({.Text = text + problem + "\nPlease choose one option below.",
+                      .Kind = 3,
+                      .Icon = "!",
+                      .L3 = "Save File",
+                      .Mid = "Change Display",
+                      .R3 = "End",
+                      .Defaultbutton = "Cmdr3",
+                      .Key = "Win",
+                      .Caption = "Win",
+                      .Timeout = 900});
 }
 
 void Game::Gameover() {
@@ -114,11 +122,25 @@ void Game::Gameover() {
         text = "Time is up! You have already spent one hour.";
     }
     if (Rec.Trial > 0)
-        Wait.Showmessage(text + "\nPlease choose one option below.", 3, "!", "", "Save File",
-                         "Change Display", "End", "", "Cmdr3", "Gameover1", "Gameover", 900, false);
+        Wait.Showmessage({.Text = text + "\nPlease choose one option below.",
+                          .Kind = 3,
+                          .Icon = "!",
+                          .L3 = "Save File",
+                          .Mid = "Change Display",
+                          .R3 = "End",
+                          .Defaultbutton = "Cmdr3",
+                          .Key = "Gameover1",
+                          .Caption = "Gameover",
+                          .Timeout = 900});
     else
-        Wait.Showmessage(text, 1, "!", "", "", "OK", "", "", "Cmdmid", "Gameover0", "Gameover", 60,
-                         false);
+        Wait.Showmessage({.Text = text,
+                          .Kind = 1,
+                          .Icon = "!",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Gameover0",
+                          .Caption = "Gameover",
+                          .Timeout = 60});
 }
 
 void Game::Tmrrec_Timer() {
@@ -135,8 +157,14 @@ void Game::Tmrrec_Timer() {
     if (warning) {
         Warned = true;
         if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
-        Wait.Showmessage("Please notice this game is over in five minutes!", 1, "!", "", "", "OK",
-                         "", "", "Cmdmid", "Warning", "Warning", 60, false);
+        Wait.Showmessage({.Text = "Please notice this game is over in five minutes!",
+                          .Kind = 1,
+                          .Icon = "!",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Warning",
+                          .Caption = "Warning",
+                          .Timeout = 60});
         if (!over) return;
         Message.Visible = false;
     }
@@ -151,10 +179,18 @@ void Game::Tmrbuffer_Timer() {
     } else if (Rec.Status == Gamestatus::Win) {
         Win();
     } else if (Rec.Status == Gamestatus::Endgame) {
-        Wait.Showmessage("You may see the answer in the Answer Frame now.\nPlease choose one "
-                         "option below.",
-                         3, "i", "", "Save File", "Change Display", "End", "", "Cmdr3", "Franswer",
-                         "Show Answer", 900, false);
+        Wait.Showmessage({.Text =
+                              "You may see the answer in the Answer Frame now.\nPlease choose one "
+                              "option below.",
+                          .Kind = 3,
+                          .Icon = "i",
+                          .L3 = "Save File",
+                          .Mid = "Change Display",
+                          .R3 = "End",
+                          .Defaultbutton = "Cmdr3",
+                          .Key = "Franswer",
+                          .Caption = "Show Answer",
+                          .Timeout = 900});
     }
 }
 

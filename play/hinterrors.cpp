@@ -35,8 +35,16 @@ void Game::Errorcase() {
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
     Showsetting();
-    Wait.Showmessage(text + "\nChoose one option below.", 3, "X", "", "Save File", "Change Display",
-                     "End", "", "Cmdr3", "Wrong Detection", Statusname(Rec.Status), 900, false);
+    Wait.Showmessage({.Text = text + "\nChoose one option below.",
+                      .Kind = 3,
+                      .Icon = "X",
+                      .L3 = "Save File",
+                      .Mid = "Change Display",
+                      .R3 = "End",
+                      .Defaultbutton = "Cmdr3",
+                      .Key = "Wrong Detection",
+                      .Caption = Statusname(Rec.Status),
+                      .Timeout = 900});
 }
 
 void Game::Inconsistent() {
@@ -60,8 +68,16 @@ void Game::Inconsistent() {
         text = "Hey!  The " + Plural("hint", Rec.Finaltrial) + " you gave me " +
                Plural("is", Rec.Finaltrial) +
                " inconsistent!  I cannot continue. Please choose one option below.";
-        Wait.Showmessage(text, 3, "X", "", "Save File", "Change Display", "End", "", "Cmdr3",
-                         "Error Detected", "Error Detected", 900, false);
+        Wait.Showmessage({.Text = text,
+                          .Kind = 3,
+                          .Icon = "X",
+                          .L3 = "Save File",
+                          .Mid = "Change Display",
+                          .R3 = "End",
+                          .Defaultbutton = "Cmdr3",
+                          .Key = "Error Detected",
+                          .Caption = "Error Detected",
+                          .Timeout = 900});
         return;
     }
     if (Setting.Whoguess == Role::Youguess)
@@ -73,8 +89,14 @@ void Game::Inconsistent() {
         text = "I have detected an error in the " + Plural("hint", Rec.Trial) +
                ". Press the OK button. The " + Plural("error", n) +
                " will be corrected and I will continue guessing.";
-    Wait.Showmessage(text, 1, "i", "", "", "OK", "", "", "Cmdmid", "Continue Playing",
-                     "Error Detected", 60, false);
+    Wait.Showmessage({.Text = text,
+                      .Kind = 1,
+                      .Icon = "i",
+                      .Mid = "OK",
+                      .Defaultbutton = "Cmdmid",
+                      .Key = "Continue Playing",
+                      .Caption = "Error Detected",
+                      .Timeout = 60});
 }
 
 void Game::Correction() {

@@ -145,8 +145,14 @@ void Game::Submitguess() {
     else if (!Isnewstring(Rec, Setting))
         refusal = "Hey!  The string you input is the same as a previous one. Input again!";
     if (refusal) {
-        Wait.Showmessage(refusal, 1, "!", "", "", "OK", "", "", "Cmdmid", "Same",
-                         "Inappropriate Input", 900, false);
+        Wait.Showmessage({.Text = refusal,
+                          .Kind = 1,
+                          .Icon = "!",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Same",
+                          .Caption = "Inappropriate Input",
+                          .Timeout = 900});
         return;
     }
 
@@ -235,8 +241,14 @@ void Game::Cmdshowresult_Click() {
     Calculatetime();
     if (Rec.Trial == 26 && Rec.Elapsed < 3600) {
         Afterwarn = Afterwarning::Nextguess;
-        Wait.Showmessage("Please notice you only have one more chance to guess!", 1, "!", "", "",
-                         "OK", "", "", "Cmdmid", "Warning", "Warning", 60, false);
+        Wait.Showmessage({.Text = "Please notice you only have one more chance to guess!",
+                          .Kind = 1,
+                          .Icon = "!",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Warning",
+                          .Caption = "Warning",
+                          .Timeout = 60});
         return;
     }
     if (Rec.Trial < 27)

@@ -98,12 +98,9 @@ public:
     void Tmrwait_Timer();
     void Tmrbanner_Timer();
 
-    // The message box: text, `Messagebox`, `Setwait`, shown. `pushed` puts the message over the
+    // The message box: `Messagebox`, `Setwait`, shown. `Pushed` puts the message over the
     // current context.
-    void Showmessage(const std::string& text, int kind, const std::string& icon,
-                     const std::string& l2, const std::string& l3, const std::string& mid,
-                     const std::string& r3, const std::string& r2, const std::string& defaultbutton,
-                     const std::string& key, const std::string& caption, int timeout, bool pushed);
+    void Showmessage(const Messageargs& m);
     void Endgame();
     void Quitgame();
     void Reportbug(const std::string& guess);
