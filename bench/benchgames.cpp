@@ -21,10 +21,10 @@ Gamesetting Makesetting(int colours, int length, int maxrepeat, bool fixedorder,
     s.Fixedlength = 1;
     s.Maxblanks = 0;
     s.Maxrepeat = static_cast<int16_t>(maxrepeat);
-    s.Ordertype = fixedorder ? 1 : 2;
-    s.Starttype = 1;
+    s.Ordertype = fixedorder ? Orderkind::Fixed : Orderkind::Random;
+    s.Starttype = Startkind::Trialone;
     s.Starttrial = 1;
-    s.Hinttype = errors ? 2 : 1;
+    s.Hinttype = errors ? Hintkind::Errors : Hintkind::Noerror;
     return s;
 }
 

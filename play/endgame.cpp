@@ -29,7 +29,7 @@ void Game::Win() {
     Showsetting();
     // A statistics update that could not be stored is told with the win; the game goes on.
     std::string problem;
-    if (Setting.Whoguess == Role::Watch && Setting.Hinttype == 1)
+    if (Setting.Whoguess == Role::Watch && Setting.Hinttype == Hintkind::Noerror)
         problem = records_.Addstatistic(Setting, Rec.Attempts);
     if (!problem.empty()) problem = "\nThe computer's statistics could not be stored. " + problem;
     const int n = static_cast<int>(Rec.Trueblacks.size());

@@ -41,7 +41,7 @@ void Game::Initialize() {
     Main.Picfore.Visible = false;
     Main.Picupper.Visible = true;
     Main.Picrecord.Visible = true;
-    if (Setting.Whoguess != Role::Youguess || Setting.Hinttype == 2)
+    if (Setting.Whoguess != Role::Youguess || Setting.Hinttype == Hintkind::Errors)
         Rec.Colourorder = Plan.Colourorder ? *Plan.Colourorder : Shufflecolours(Setting, rnd_);
     if (Rec.Runkind != Run::Simulate && Setting.Whoguess != Role::Computerguesses) {
         if (Plan.Answer) {
@@ -52,13 +52,13 @@ void Game::Initialize() {
         }
     }
     Rec.Status = Gamestatus::Preparation;
-    if (Setting.Hinttype == 1)
+    if (Setting.Hinttype == Hintkind::Noerror)
         Rec.Errortrials.clear();
     else if (Plan.Errortrials)
         Rec.Errortrials = *Plan.Errortrials;
     else
         Geterrortrial();
-    if (Setting.Starttype == 1) {
+    if (Setting.Starttype == Startkind::Trialone) {
         Setting.Starttrial = 1;
     } else if (Setting.Whoguess != Role::Computerguesses) {
         if (Plan.Starttrial)
@@ -91,8 +91,8 @@ void Game::Initialize() {
 
 void Game::Getstarttrial() {
     Gamesetting s = Setting;
-    s.Starttype = 1;
-    s.Hinttype = 1;
+    s.Starttype = Startkind::Trialone;
+    s.Hinttype = Hintkind::Noerror;
     const float a = records_.Average(s);
     const int t = static_cast<int>(a + rnd_.Rnd());
     // A setting without statistics yet (average 0, or below 2) would start at trial 0 or 1:
@@ -102,8 +102,8 @@ void Game::Getstarttrial() {
 
 void Game::Geterrortrial() {
     Gamesetting s = Setting;
-    s.Starttype = 1;
-    s.Hinttype = 1;
+    s.Starttype = Startkind::Trialone;
+    s.Hinttype = Hintkind::Noerror;
     const float a = records_.Average(s);
     const int e = static_cast<int>(rnd_.Rnd() * a) + 1;
     if (e > 9) {
@@ -222,7 +222,7 @@ void Game::Cmdstart_Click() {
         Initialize();
         Startgame();
         Getguess();
-    } else if (Setting.Starttype == 1) {
+    } else if (Setting.Starttype == Startkind::Trialone) {
         Cmdoktrial_Click();
     } else {
         Main.Cbtrialno.Clear();
@@ -236,14 +236,14 @@ void Game::Cmdstart_Click() {
 
 void Game::Cmdoktrial_Click() {
     TC_FALSE_RESTRICT_BEGIN
-    Setting.Starttrial =
-        static_cast<int16_t>(Setting.Starttype == 1 ? 1 : std::stoi("0" + Main.Cbtrialno.Text()));
+    Setting.Starttrial = static_cast<int16_t>(
+        Setting.Starttype == Startkind::Trialone ? 1 : std::stoi("0" + Main.Cbtrialno.Text()));
     TC_FALSE_RESTRICT_END
     Main.Frtrialno.Visible = false;
     Main.Optnomark.Value = true;
     Main.Optyesmark.Value = false;
     Main.Cmdokmark.Default = true;
-    if (Setting.Hinttype == 2) {
+    if (Setting.Hinttype == Hintkind::Errors) {
         // Errors are the computer's own: it must mark.
         Main.Optyesmark.Value = true;
         Main.Optnomark.Value = false;
@@ -277,7 +277,7 @@ void Game::Cmdready_Click() {
     Setwait(0, "");
     for (Control* c : {&Main.Fraskcode, &Main.Frcolour, &Main.Frsetting, &Main.Frgetresult})
         c->Visible = false;
-    if (Setting.Starttype == 1) {
+    if (Setting.Starttype == Startkind::Trialone) {
         Startgame();
         Getguess();
     } else {

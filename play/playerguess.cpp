@@ -22,7 +22,8 @@ void Game::Getstring() {
     int size = 12;
     Main.Frerror.Visible = false;
     if (Setting.Whoguess == Role::Youguess) {
-        if (Setting.Hinttype == 2 && Rec.Trial > 0 && Rec.Status != Gamestatus::Continueplaying) {
+        if (Setting.Hinttype == Hintkind::Errors && Rec.Trial > 0 &&
+            Rec.Status != Gamestatus::Continueplaying) {
             prompt = typed = "Input your guess, or press the Error button, if you think there is "
                              "an error.";
             size = 11;
@@ -173,7 +174,7 @@ void Game::Submitguess() {
     if (Rec.Trial == 0) {
         Rec.Answer = Rec.Currentstring;
         Rec.Answerblanks = Rec.Inputblanks;
-        if (Setting.Starttype == 1) {
+        if (Setting.Starttype == Startkind::Trialone) {
             Startgame();
             Getguess();
         } else {

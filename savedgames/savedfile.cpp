@@ -172,13 +172,13 @@ Gamesetting Settingof(const Savedgame& g) {
     Gamesetting s;
     s.Whoguess = static_cast<Role>(g.Whoguess);
     s.Ncolours = g.Ncolours;
-    s.Starttype = g.Starttype;
+    s.Starttype = static_cast<Startkind>(g.Starttype);
     s.Starttrial = g.Starttrial;
     s.Codelength = g.Codelength;
     s.Fixedlength = g.Fixedlength;
     s.Maxblanks = static_cast<int16_t>(g.Fixedlength ? 0 : g.Codelength - 3);
-    s.Hinttype = g.Hinttype;
-    s.Ordertype = g.Ordertype;
+    s.Hinttype = static_cast<Hintkind>(g.Hinttype);
+    s.Ordertype = static_cast<Orderkind>(g.Ordertype);
     s.Maxrepeat = g.Maxrepeat;
     return s;
 }
@@ -399,12 +399,12 @@ Savedgame Capture(const Game& game) {
     g.Displaymode = game.Main.Displaymode;
     g.Computermarks = static_cast<int16_t>(game.Main.Optyesmark.Value ? -1 : 0);
     g.Ncolours = s.Ncolours;
-    g.Starttype = s.Starttype;
+    g.Starttype = static_cast<int16_t>(s.Starttype);
     g.Starttrial = s.Starttrial;
     g.Codelength = s.Codelength;
     g.Fixedlength = s.Fixedlength;
-    g.Hinttype = s.Hinttype;
-    g.Ordertype = s.Ordertype;
+    g.Hinttype = static_cast<int16_t>(s.Hinttype);
+    g.Ordertype = static_cast<int16_t>(s.Ordertype);
     g.Maxrepeat = s.Maxrepeat;
     g.Status = Statusname(r.Status);
     g.Trial = r.Trial;

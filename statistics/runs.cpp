@@ -17,9 +17,9 @@ int Slotof(int c, int e, int o, int s, int h, int rep) {
     g.Fixedlength = e < 9 ? 1 : 0;
     g.Codelength = static_cast<int16_t>(e < 9 ? e : e - 5);
     g.Maxblanks = static_cast<int16_t>(e < 9 ? 0 : g.Codelength - 3);
-    g.Ordertype = static_cast<int16_t>(o);
-    g.Starttype = static_cast<int16_t>(s);
-    g.Hinttype = static_cast<int16_t>(h);
+    g.Ordertype = static_cast<Orderkind>(o);
+    g.Starttype = static_cast<Startkind>(s);
+    g.Hinttype = static_cast<Hintkind>(h);
     g.Maxrepeat = static_cast<int16_t>(rep);
     return Settingslot(g);
 }
@@ -108,7 +108,7 @@ void Game::Initstat() {
     Gamesetting& s = Setting;
     const int L = s.Codelength;
     auto restart = [&s] {
-        s.Ordertype = 1;
+        s.Ordertype = Orderkind::Fixed;
         s.Maxrepeat = 1;
     };
     if (Initcount < 10) {
@@ -116,8 +116,8 @@ void Game::Initstat() {
     } else if (s.Maxrepeat < L) {
         ++s.Maxrepeat;
         Initcount = 1;
-    } else if (s.Ordertype == 1) {
-        s.Ordertype = 2;
+    } else if (s.Ordertype == Orderkind::Fixed) {
+        s.Ordertype = Orderkind::Random;
         s.Maxrepeat = 1;
         Initcount = 1;
     } else if (L < s.Ncolours - 2) {

@@ -47,7 +47,7 @@ protected:
         g.Setting.Ncolours = 8;
         g.Setting.Codelength = 4;
         g.Setting.Maxrepeat = 4;
-        g.Setting.Ordertype = 2;
+        g.Setting.Ordertype = Orderkind::Random;
         g.Setting.Starttrial = 1;
     }
     Seededrandom rnd{1};
@@ -153,7 +153,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     const int L = 4, x0 = 3900, y0 = 600; // trial 2
     auto markx = [&](int j) { return x0 + 80 + L * 280 + 150 * j; };
 
-    g.Setting.Ordertype = 1;
+    g.Setting.Ordertype = Orderkind::Fixed;
     g.Showrecord(2, 1, 3, 0, "0123");
     std::vector<Drawbox> m = Boxesofsize(board, 120);
     ASSERT_EQ(m.size(), 3u);
@@ -171,7 +171,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     EXPECT_TRUE(Boxesofsize(board, 120).empty());
 
     board.Cls();
-    g.Setting.Ordertype = 2;
+    g.Setting.Ordertype = Orderkind::Random;
     g.Showrecord(2, 1, 1, 2, "0123");
     m = Boxesofsize(board, 120);
     ASSERT_EQ(m.size(), 3u);
@@ -390,7 +390,7 @@ TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
         for (int16_t order : {1, 2}) {
             SCOPED_TRACE(std::string(mode) + std::to_string(order));
             g.Main.Displaymode = mode;
-            g.Setting.Ordertype = order;
+            g.Setting.Ordertype = static_cast<Orderkind>(order);
             board.Cls();
             // A given row and played rows, with every count of marks from 0 to 5.
             for (int t = 1; t <= 6; ++t) g.Showrecord(t, 2, t - 1, 6 - t, "0b9b8");

@@ -75,7 +75,7 @@ TEST(Workedexample, MiddleStartWalksTheGivenRows) {
     Norecords records;
     Game g(rnd, records);
     g.Setting = Makesetting(6, 4, Any, Random);
-    g.Setting.Starttype = 2;
+    g.Setting.Starttype = Startkind::Middle;
     g.Plan.Answer = Str("0255");
     g.Plan.Colourorder = Str("310542");
     g.Plan.Starttrial = 3;

@@ -27,10 +27,10 @@ inline Gamesetting Makesetting(int colours, int length, int maxrepeat, int order
     s.Fixedlength = unspecified ? 0 : 1;
     s.Maxblanks = static_cast<int16_t>(unspecified ? length - 3 : 0);
     s.Maxrepeat = static_cast<int16_t>(maxrepeat == Any ? length : maxrepeat);
-    s.Ordertype = static_cast<int16_t>(order);
-    s.Starttype = 1;
+    s.Ordertype = static_cast<Orderkind>(order);
+    s.Starttype = Startkind::Trialone;
     s.Starttrial = 1;
-    s.Hinttype = 1;
+    s.Hinttype = Hintkind::Noerror;
     return s;
 }
 

@@ -52,7 +52,7 @@ class Plannederrors : public ::testing::TestWithParam<Smallsetting> {};
 TEST_P(Plannederrors, DetectedCorrectedAndWon) {
     const Smallsetting c = GetParam();
     Gamesetting s = Makesetting(c.colours, c.length, c.rep, c.order, c.unspecified);
-    s.Hinttype = 2;
+    s.Hinttype = Hintkind::Errors;
     const std::vector<Str> codes = Allcodes(s);
     Seededrandom rnd(5);
     Norecords records;
@@ -150,7 +150,7 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
     for (const char* plan : {"2", "12"}) {
         Game g(rnd, records);
         g.Setting = Makesetting(6, 4, Any, Random);
-        g.Setting.Hinttype = 2;
+        g.Setting.Hinttype = Hintkind::Errors;
         g.Plan.Answer = Str("0255");
         g.Plan.Colourorder = Str("310542");
         g.Plan.Errortrials = std::string(plan);
@@ -199,7 +199,7 @@ TEST(Plannederrors, FixedOrderErrorAtTheWinningTrial) {
     Eventlog log(g);
     g.Observer = &log;
     g.Setting = Makesetting(6, 4, Any, Fixed);
-    g.Setting.Hinttype = 2;
+    g.Setting.Hinttype = Hintkind::Errors;
     g.Plan.Answer = Str("0255");
     g.Plan.Colourorder = Str("310542");
     g.Plan.Errortrials = std::string("6");
@@ -379,7 +379,7 @@ TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
     Eventlog log(g);
     g.Observer = &log;
     g.Setting = Makesetting(6, 4, Any, Random, true);
-    g.Setting.Hinttype = 2;
+    g.Setting.Hinttype = Hintkind::Errors;
     g.Plan.Answer = Str("0301");
     g.Plan.Colourorder = Str("401523");
     g.Plan.Errortrials = std::string("1");
@@ -399,7 +399,8 @@ TEST(Repeatedguess, RowsGivenBeforeAMiddleStartCountToo) {
     Norecords records;
     Game g(rnd, records);
     g.Setting = Makesetting(7, 5, 1, Fixed, true);
-    g.Setting.Hinttype = g.Setting.Starttype = 2;
+    g.Setting.Hinttype = Hintkind::Errors;
+    g.Setting.Starttype = Startkind::Middle;
     g.Plan = {Str("13456"), Str("2536041"), std::string("1"), 3, {Str("01234"), Str("3456b")}};
     g.Initialize();
     Autoplay(g);
@@ -431,7 +432,7 @@ TEST(Repeatedguess, PlayerMarkingWithBlanks) {
 struct Youguess {
     explicit Youguess(const char* errors) : g(rnd, records), log(g) {
         g.Setting = Makesetting(6, 4, Any, Random, false, 1);
-        g.Setting.Hinttype = 2;
+        g.Setting.Hinttype = Hintkind::Errors;
         g.Observer = &log;
         g.Plan.Answer = Str("4545");
         g.Plan.Colourorder = Str("310542");

@@ -458,7 +458,7 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
     Gamesetting chosen;
     chosen.Ncolours = 7;
     chosen.Codelength = 4;
-    chosen.Ordertype = 2;
+    chosen.Ordertype = Orderkind::Random;
     chosen.Maxrepeat = 2;
     const int s = Settingslot(chosen);
     Winnersrecord r = Listof({{50, 6}}, s);

@@ -23,11 +23,11 @@ Gamesetting Watchsetting(int start = 1, int hint = 1) {
     s.Codelength = 5;
     s.Fixedlength = 0;
     s.Maxblanks = 2;
-    s.Ordertype = 2;
+    s.Ordertype = Orderkind::Random;
     s.Maxrepeat = 2;
-    s.Starttype = static_cast<int16_t>(start);
+    s.Starttype = static_cast<Startkind>(start);
     s.Starttrial = 1;
-    s.Hinttype = static_cast<int16_t>(hint);
+    s.Hinttype = static_cast<Hintkind>(hint);
     return s;
 }
 

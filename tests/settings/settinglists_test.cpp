@@ -76,13 +76,13 @@ using Key = std::tuple<int, int, int, int, int, int, int, int, int, int>;
 Key Keyof(const Gamesetting& g) {
     return {static_cast<int>(g.Whoguess),
             g.Ncolours,
-            g.Starttype,
+            static_cast<int>(g.Starttype),
             g.Starttrial,
             g.Codelength,
             g.Fixedlength,
             g.Maxblanks,
-            g.Hinttype,
-            g.Ordertype,
+            static_cast<int>(g.Hinttype),
+            static_cast<int>(g.Ordertype),
             g.Maxrepeat};
 }
 
@@ -144,7 +144,7 @@ TEST(Settinglists, AllowsExactlyTheAnnouncedNumberOfSettings) {
         EXPECT_GE(g.Maxrepeat, 1);
         EXPECT_LE(g.Maxrepeat, g.Codelength);
         if (g.Whoguess == Role::Computerguesses) {
-            EXPECT_EQ(g.Hinttype, 1);
+            EXPECT_EQ(g.Hinttype, Hintkind::Noerror);
         }
     }
     EXPECT_EQ(perwho, (std::map<int, int>{{1, 1424}, {2, 712}, {3, 1424}}));
@@ -246,7 +246,7 @@ TEST(Settinglists, ErrorsAndComputerGuessingExcludeEachOther) {
     Gamesetting g;
     l.Updatesetting(g);
     EXPECT_EQ(g.Whoguess, Role::Watch); // read by text, not by position in the shortened list
-    EXPECT_EQ(g.Hinttype, 2);
+    EXPECT_EQ(g.Hinttype, Hintkind::Errors);
     ASSERT_TRUE(l.Choose(l.Cbwho, "You guess"));
     EXPECT_TRUE(l.Cmdtop.Enabled);
 }

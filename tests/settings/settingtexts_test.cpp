@@ -18,13 +18,13 @@ TEST(Settingtexts, DisplayOfOtherChoices) {
     Gamesetting g;
     g.Whoguess = Role::Watch;
     g.Ncolours = 8;
-    g.Starttype = 2;
+    g.Starttype = Startkind::Middle;
     g.Starttrial = 4;
     g.Codelength = 6;
     g.Fixedlength = 0;
     g.Maxblanks = 3;
-    g.Hinttype = 2;
-    g.Ordertype = 2;
+    g.Hinttype = Hintkind::Errors;
+    g.Ordertype = Orderkind::Random;
     g.Maxrepeat = 6;
     EXPECT_EQ(Showsettingtexts(g, "Game over").Content,
               "Watch computer play\n8\nMiddle (Trial 4)\nUnspecified (3 - 6)\n"

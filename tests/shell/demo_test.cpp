@@ -152,15 +152,15 @@ TEST(Demosettings, RandomSettingsKeepTheirLimits) {
         EXPECT_EQ(s.Maxblanks, s.Fixedlength ? 0 : s.Codelength - 3);
         EXPECT_GE(s.Maxrepeat, 1);
         EXPECT_LE(s.Maxrepeat, s.Codelength);
-        if (s.Starttype == 1) {
+        if (s.Starttype == Startkind::Trialone) {
             EXPECT_EQ(s.Starttrial, 1);
         }
         colours.insert(s.Ncolours);
         lengths.insert(s.Codelength);
         repeats.insert(s.Maxrepeat);
-        orders.insert(s.Ordertype);
-        starts.insert(s.Starttype);
-        hints.insert(s.Hinttype);
+        orders.insert(static_cast<int>(s.Ordertype));
+        starts.insert(static_cast<int>(s.Starttype));
+        hints.insert(static_cast<int>(s.Hinttype));
         unspecified |= s.Fixedlength == 0;
         anyrepeat |= s.Maxrepeat == s.Codelength;
     }
@@ -217,8 +217,8 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_EQ(r.g.Setting.Whoguess, Role::Youguess);
     EXPECT_EQ(r.g.Setting.Ncolours, 7);
     EXPECT_EQ(r.g.Setting.Codelength, 5);
-    EXPECT_EQ(r.g.Setting.Starttype, 2);
-    EXPECT_EQ(r.g.Setting.Ordertype, 2);
+    EXPECT_EQ(r.g.Setting.Starttype, Startkind::Middle);
+    EXPECT_EQ(r.g.Setting.Ordertype, Orderkind::Random);
     EXPECT_EQ(r.g.Setting.Maxrepeat, 2);
     EXPECT_EQ(r.g.Main.Displaymode, "Colour");
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");

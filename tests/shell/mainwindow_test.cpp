@@ -76,11 +76,11 @@ TEST_F(Mainwindow, LoadingEndsIdleWithMouseAndColour) {
     Gamesetting start;
     start.Whoguess = Role::Youguess;
     start.Ncolours = 10;
-    start.Starttype = 1;
+    start.Starttype = Startkind::Trialone;
     start.Codelength = 3;
     start.Fixedlength = 1;
-    start.Hinttype = 1;
-    start.Ordertype = 1;
+    start.Hinttype = Hintkind::Noerror;
+    start.Ordertype = Orderkind::Fixed;
     start.Maxrepeat = 1;
     EXPECT_EQ(g.Setting, start);
 }
@@ -215,7 +215,7 @@ TEST_F(Mainwindow, CancelRestoresComputerGuessesAfterErrorsWereChosen) {
     Act([&] { g.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     EXPECT_EQ(g.Setting.Whoguess, Role::Computerguesses);
-    EXPECT_EQ(g.Setting.Hinttype, 1);
+    EXPECT_EQ(g.Setting.Hinttype, Hintkind::Noerror);
 
     // Back to "You guess": the button is offered again on the next opening.
     Choose(lists.Cbwho, "You guess");

@@ -174,7 +174,7 @@ TEST(Simulationrun, FiveColoursNoRepetitionPlaysEveryCodeOnceInOdometerOrder) {
         for (const Gamesetting& s : r.log.settings) {
             EXPECT_EQ(s.Whoguess, Role::Watch);
             EXPECT_EQ(s.Starttrial, 1);
-            EXPECT_EQ(s.Hinttype, 1);
+            EXPECT_EQ(s.Hinttype, Hintkind::Noerror);
         }
         EXPECT_TRUE(r.g.Rec.Runkind == Run::None);
         EXPECT_EQ(r.g.Wait.Key(), "Picfore");
@@ -399,14 +399,14 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
     EXPECT_EQ(first.Ncolours, 5);
     EXPECT_EQ(first.Codelength, 3);
     EXPECT_EQ(first.Fixedlength, 1);
-    EXPECT_EQ(first.Ordertype, 1);
+    EXPECT_EQ(first.Ordertype, Orderkind::Fixed);
     EXPECT_EQ(first.Maxrepeat, 1);
     const Gamesetting& last = r.log.settings.back();
     EXPECT_EQ(last.Ncolours, 10);
     EXPECT_EQ(last.Fixedlength, 0);
     EXPECT_EQ(last.Codelength, 8);
     EXPECT_EQ(last.Maxblanks, 5);
-    EXPECT_EQ(last.Ordertype, 2);
+    EXPECT_EQ(last.Ordertype, Orderkind::Random);
     EXPECT_EQ(last.Maxrepeat, 8);
 
     // The player's setting is back, and the window idle with no sweep counter left.
@@ -414,7 +414,7 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
     EXPECT_EQ(r.g.Setting.Whoguess, Role::Youguess);
     EXPECT_EQ(r.g.Setting.Ncolours, 7);
     EXPECT_EQ(r.g.Setting.Codelength, 5);
-    EXPECT_EQ(r.g.Setting.Starttype, 2);
+    EXPECT_EQ(r.g.Setting.Starttype, Startkind::Middle);
     EXPECT_EQ(r.g.Setting.Maxrepeat, 2);
     EXPECT_EQ(r.g.Initcount, 0);
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
@@ -484,8 +484,8 @@ TEST(Statisticslist, EverySettingInNestingOrderThenBack) {
     ASSERT_TRUE(Restorewinners(folder.Path(), testkit::Testclock()));
     // One figure in a slot far from the first, to see it come out on its own line.
     Gamesetting s = testkit::Makesetting(7, 5, 2, testkit::Random, true);
-    s.Starttype = 2;
-    s.Hinttype = 2;
+    s.Starttype = Startkind::Middle;
+    s.Hinttype = Hintkind::Errors;
     {
         Loadedrecord file = Readwinners(Winnersfile(folder.Path(), 7));
         ASSERT_EQ(file.Status, Filestatus::Ok);

@@ -41,13 +41,13 @@ std::vector<Gamesetting> Sweepsettings() {
                         Gamesetting s;
                         s.Whoguess = Role::Watch;
                         s.Ncolours = static_cast<int16_t>(c);
-                        s.Starttype = 1;
+                        s.Starttype = Startkind::Trialone;
                         s.Starttrial = 1;
                         s.Codelength = static_cast<int16_t>(l);
                         s.Fixedlength = static_cast<int16_t>(fixed);
                         s.Maxblanks = static_cast<int16_t>(fixed ? 0 : l - 3);
-                        s.Hinttype = 1;
-                        s.Ordertype = static_cast<int16_t>(order);
+                        s.Hinttype = Hintkind::Noerror;
+                        s.Ordertype = static_cast<Orderkind>(order);
                         s.Maxrepeat = static_cast<int16_t>(r);
                         all.push_back(s);
                     }
