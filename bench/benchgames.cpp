@@ -16,16 +16,16 @@ using Clock = std::chrono::steady_clock;
 
 Gamesetting Makesetting(int colours, int length, int maxrepeat, bool fixedorder, bool errors) {
     Gamesetting s;
-    s.Whoguess = 3;
+    s.Whoguess = Role::Watch;
     s.Ncolours = static_cast<int16_t>(colours);
     s.Codelength = static_cast<int16_t>(length);
     s.Fixedlength = 1;
     s.Maxblanks = 0;
     s.Maxrepeat = static_cast<int16_t>(maxrepeat);
-    s.Ordertype = fixedorder ? 1 : 2;
-    s.Starttype = 1;
+    s.Ordertype = fixedorder ? Orderkind::Fixed : Orderkind::Random;
+    s.Starttype = Startkind::Trialone;
     s.Starttrial = 1;
-    s.Hinttype = errors ? 2 : 1;
+    s.Hinttype = errors ? Hintkind::Errors : Hintkind::Noerror;
     return s;
 }
 
@@ -69,7 +69,7 @@ Simgame::Simgame(const Gamesetting& s, uint64_t seed)
     : rnd(seed), game(std::make_unique<tc::Game>(rnd, records, clock)) {
     // The same preparation as the command line's simulation.
     game->Setting = s;
-    game->Rec.Runkind = "Simulate";
+    game->Rec.Runkind = Run::Simulate;
     game->Rec.Demomode = -1;
     game->Wait.Setkey("Demo");
     game->Headless = true;
@@ -78,7 +78,7 @@ Simgame::Simgame(const Gamesetting& s, uint64_t seed)
 namespace {
 
 bool Ended(const tc::Game& g) {
-    return g.Rec.Status == "Win" || g.Rec.Status == "Next Demo";
+    return g.Rec.Status == Gamestatus::Win || g.Rec.Status == Gamestatus::Nextdemo;
 }
 
 // Plays one game to its end as the self-play host does, timing each timer tick and button press
@@ -113,13 +113,13 @@ bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const St
             timed([&] { g.Messagebutton("Cmdmid"); });
         } else if (g.Tmrbuffer.Enabled) {
             timed([&] { g.Tmrbuffer_Timer(); });
-        } else if (g.Tmrdelay.Enabled && g.Rec.Status != "Next Demo") {
+        } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
             timed([&] { g.Tmrdelay_Timer(); });
         } else {
             break;
         }
     }
-    return g.Rec.Status == "Next Demo";
+    return g.Rec.Status == Gamestatus::Nextdemo;
 }
 
 // Keeps the `Keep` greatest steps by `key`.

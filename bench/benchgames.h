@@ -11,6 +11,12 @@
 namespace tcbench {
 
 using tc::Gamesetting;
+using tc::Gamestatus;
+using tc::Hintkind;
+using tc::Orderkind;
+using tc::Role;
+using tc::Run;
+using tc::Startkind;
 using tc::Str;
 
 // "Watch computer play" from trial 1 with a fixed length.

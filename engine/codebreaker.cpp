@@ -559,14 +559,14 @@ bool Codebreaker::Offerguess(Outcome o) {
                 break;
             }
     if (o == Outcome::Nosolution) {
-        if (s_.Whoguess == 1) {
+        if (s_.Whoguess == Role::Youguess) {
             if (!r_.Errortrials.empty() && trial >= r_.Errortrial(0) && r_.Errorpending) {
                 r_.Detecttrial = static_cast<int16_t>(trial);
                 host_->Errorcase();
             } else {
                 host_->Reportbug("");
             }
-        } else if (s_.Whoguess == 2 && host_->Playermarks()) {
+        } else if (s_.Whoguess == Role::Computerguesses && host_->Playermarks()) {
             host_->Inconsistent();
         } else if (!r_.Errorpending) {
             --r_.Trial;
@@ -585,11 +585,11 @@ bool Codebreaker::Offerguess(Outcome o) {
         host_->Reportbug(r_.Currentstring.str());
         return false;
     }
-    if (s_.Whoguess == 1) {
+    if (s_.Whoguess == Role::Youguess) {
         ++r_.Checkmode;
         if (r_.Checkmode <= r_.Claimtrial + 1) return true;
         host_->Errorcase();
-    } else if (s_.Whoguess == 2 && host_->Playermarks()) {
+    } else if (s_.Whoguess == Role::Computerguesses && host_->Playermarks()) {
         if (trial < s_.Starttrial)
             host_->Startdelay(1);
         else

@@ -90,7 +90,7 @@ bool Validcode(const Str& x, const Gamesetting& s) {
 }
 
 bool Isnewstring(const Gamerecord& r, const Gamesetting& s) {
-    const int last = s.Whoguess == 1 ? r.Trial : r.Trial - 1;
+    const int last = s.Whoguess == Role::Youguess ? r.Trial : r.Trial - 1;
     for (int t = 1; t <= last && t < Trialslots; ++t)
         if (r.Guesses[t] == r.Currentstring) return false;
     return true;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tc {
 
@@ -15,10 +16,45 @@ struct Hint {
     int16_t blanks = 0; // blank matches: only for the win test, never shown
 };
 
+// Where a game stands; None between games. Saved games and the setting panel hold the names.
+enum class Gamestatus {
+    None,
+    Preparation,
+    Playing,
+    Continueplaying,
+    Win,
+    Gameover,
+    Errordetected,
+    Endgame,
+    Hintsconsistent,
+    Latedetection,
+    Nextdemo,
+};
+
+// The name of each status, in the enum's order.
+inline constexpr std::array<std::string_view, 11> Statusnames{
+    "",         "Preparation",    "Playing",  "Continue Playing",   "Win",
+    "Gameover", "Error Detected", "End Game", "Hint(s) Consistent", "Late Detection of Error",
+    "Next Demo"};
+
+inline std::string Statusname(Gamestatus s) {
+    return std::string(Statusnames[static_cast<size_t>(s)]);
+}
+
+// The status of a name; None for a name that is none of them.
+inline Gamestatus Statusof(std::string_view name) {
+    for (size_t i = 0; i < Statusnames.size(); ++i)
+        if (Statusnames[i] == name) return static_cast<Gamestatus>(i);
+    return Gamestatus::None;
+}
+
+// What a run of games the computer plays alone is for; None in every other game.
+enum class Run { None, Demo, Initstat, Simulate };
+
 constexpr int Trialslots = 28; // index 0..27; trials are numbered from 1
 
 struct Gamerecord {
-    std::string Status;
+    Gamestatus Status = Gamestatus::None;
     std::string Savedstate = "Unsaved";
     int16_t Trial = 0;
     int16_t Finaltrial = 0;
@@ -49,10 +85,12 @@ struct Gamerecord {
     std::string Wintimetext;
     Codestring Colourorder;
     int16_t Demomode = 0;
-    std::string Runkind;
+    Run Runkind = Run::None;
     std::string Filepath;
 
-    bool Inplay() const { return Status.find("Playing") != std::string::npos; }
+    bool Inplay() const {
+        return Status == Gamestatus::Playing || Status == Gamestatus::Continueplaying;
+    }
     // The trials whose hints will be falsified, as numbers.
     int Errortrial(int i) const { return Errortrials[static_cast<size_t>(i)] - '0'; }
 };

@@ -4,7 +4,7 @@
 namespace tc {
 
 bool Game::Timedgame() const {
-    return Setting.Whoguess == 1 || Playermarks();
+    return Setting.Whoguess == Role::Youguess || Playermarks();
 }
 
 void Game::Aniswitch() {

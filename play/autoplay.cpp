@@ -9,7 +9,7 @@ void Runtimers(Game& g) {
             g.Messagebutton("Cmdmid");
         } else if (g.Tmrbuffer.Enabled) {
             g.Tmrbuffer_Timer();
-        } else if (g.Tmrdelay.Enabled && g.Rec.Status != "Next Demo") {
+        } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
             g.Tmrdelay_Timer();
         } else {
             return;
@@ -28,7 +28,7 @@ bool Simulategame(Game& g, const Str& code) {
     g.Rec.Answerblanks = static_cast<int16_t>(Countchar(code, 'b'));
     g.Initialize();
     Autoplay(g);
-    return g.Rec.Status == "Next Demo";
+    return g.Rec.Status == Gamestatus::Nextdemo;
 }
 
 } // namespace tc

@@ -11,7 +11,7 @@ void Autoplay(Game& g);
 // Fires armed timers until none is left or a message other than "Continue Playing" shows.
 void Runtimers(Game& g);
 // Plays one simulated "Watch computer play" game of the game's setting against `code`; the game
-// must have `Runkind` "Simulate" and `Demomode` set. Returns false on a program fault.
+// must have `Runkind` `Run::Simulate` and `Demomode` set. Returns false on a program fault.
 bool Simulategame(Game& g, const Str& code);
 
 } // namespace tc

@@ -116,8 +116,8 @@ void Game::Redraw() {
         Main.Picrecord.Cls();
         int n = Rec.Finaltrial;
         if (Rec.Inplay())
-            n = Setting.Whoguess == 2 ? Rec.Trial - 1 : Rec.Trial;
-        else if (Rec.Status == "Preparation")
+            n = Setting.Whoguess == Role::Computerguesses ? Rec.Trial - 1 : Rec.Trial;
+        else if (Rec.Status == Gamestatus::Preparation)
             n = Rec.Trial - 1;
         n = Minimum(n, Trialslots - 1);
         for (int t = 1; t <= n; ++t)

@@ -3,7 +3,7 @@
 namespace tc {
 
 void Game::Getguess() {
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         Getstring();
         return;
     }
@@ -11,7 +11,7 @@ void Game::Getguess() {
         Main.Mousepointer = "Icon/Wait04.cur";
         Wait.Setkey("Thinking");
         Wait.Showhelp();
-    } else if (Rec.Status != "Continue Playing") {
+    } else if (Rec.Status != Gamestatus::Continueplaying) {
         Demonote("\nI am thinking. Please wait a while.", "Icon/W95mbx04.ico");
     }
     if (Rec.Trial > 0) Engine.Recordnew();
@@ -35,7 +35,7 @@ void Game::Demonote(const std::string& text, const std::string& icon) {
 
 void Game::Tmrdelay_Timer() {
     Tmrdelay.Enabled = false;
-    if (Rec.Status == "Error Detected") {
+    if (Rec.Status == Gamestatus::Errordetected) {
         Correction();
         return;
     }
@@ -53,16 +53,16 @@ void Game::Tmrdelay_Timer() {
         } else {
             Getguess();
         }
-    } else if (Rec.Status == "Next Demo") {
+    } else if (Rec.Status == Gamestatus::Nextdemo) {
         Main.Picdemo.Visible = false;
         Main.Picupper.Cls();
         Main.Picrecord.Cls();
-        if (Rec.Runkind == "Demo") {
+        if (Rec.Runkind == Run::Demo) {
             Tmrdelay.Interval = Speeddelay();
             Startdemo();
-        } else if (Rec.Runkind == "Initstat") {
+        } else if (Rec.Runkind == Run::Initstat) {
             Initstat();
-        } else if (Rec.Runkind == "Simulate") {
+        } else if (Rec.Runkind == Run::Simulate) {
             Simulate();
         }
     }

@@ -10,15 +10,15 @@ void Game::Calculatetime() {
 }
 
 void Game::Win() {
-    const bool timed = Setting.Whoguess == 1 || Playermarks();
+    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
     Repaintstrip();
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
-    Rec.Status = "Win";
+    Rec.Status = Gamestatus::Win;
     Showsetting();
     // A statistics update that could not be stored is told with the win; the game goes on.
     std::string problem;
-    if (Setting.Whoguess == 3 && Setting.Hinttype == 1)
+    if (Setting.Whoguess == Role::Watch && Setting.Hinttype == Hintkind::Noerror)
         problem = records_.Addstatistic(Setting, Rec.Attempts);
     if (!problem.empty()) problem = "\nThe computer's statistics could not be stored. " + problem;
     const int n = static_cast<int>(Rec.Trueblacks.size());
@@ -38,9 +38,9 @@ void Game::Win() {
                      problem,
                  "Icon/W95mbx03.ico");
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
-        Tmrdelay.Interval = Rec.Runkind == "Demo" ? 1000 : Speeddelay();
+        Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : Speeddelay();
         Tmrdelay.Enabled = true;
-        Rec.Status = "Next Demo";
+        Rec.Status = Gamestatus::Nextdemo;
         return;
     }
     Mediaout->Command("Mmcmenu", "Open", "Music/Tada.wav");
@@ -48,11 +48,11 @@ void Game::Win() {
     Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     if (timed) {
-        if (Setting.Whoguess == 2) Rec.Answer = Rec.Currentstring;
+        if (Setting.Whoguess == Role::Computerguesses) Rec.Answer = Rec.Currentstring;
         Showanswer("Answer");
     }
     std::string text;
-    if (Setting.Whoguess != 1) {
+    if (Setting.Whoguess != Role::Youguess) {
         if (Rec.Errorpending) {
             Reportbug("");
             return;
@@ -73,15 +73,23 @@ void Game::Win() {
                          " and spent " + Rec.Timetext + ".";
     }
     if (Observer) Observer->Won();
-    Wait.Showmessage(text + problem + "\nPlease choose one option below.", 3, "!", "", "Save File",
-                     "Change Display", "End", "", "Cmdr3", "Win", "Win", 900, false);
+    Wait.Showmessage({.Text = text + problem + "\nPlease choose one option below.",
+                      .Kind = 3,
+                      .Icon = "!",
+                      .L3 = "Save File",
+                      .Mid = "Change Display",
+                      .R3 = "End",
+                      .Defaultbutton = "Cmdr3",
+                      .Key = "Win",
+                      .Caption = "Win",
+                      .Timeout = 900});
 }
 
 void Game::Gameover() {
     if (!Rec.Inplay()) return; // the clock and the last trial can both end a game
-    if (Setting.Whoguess == 2) --Rec.Trial;
+    if (Setting.Whoguess == Role::Computerguesses) --Rec.Trial;
     Rec.Finaltrial = Rec.Trial;
-    Rec.Status = "Gameover";
+    Rec.Status = Gamestatus::Gameover;
     Showsetting();
     Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
@@ -90,7 +98,7 @@ void Game::Gameover() {
                        &Main.Frcolour, &Main.Lbltime, &Main.Frerror})
         c->Visible = false;
     std::string text;
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         if (Rec.Trial > 0) Showanswer("Answer");
         if (Rec.Trial >= 27) {
             Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial], Rec.Whites[Rec.Trial],
@@ -103,11 +111,25 @@ void Game::Gameover() {
         text = "Time is up! You have already spent one hour.";
     }
     if (Rec.Trial > 0)
-        Wait.Showmessage(text + "\nPlease choose one option below.", 3, "!", "", "Save File",
-                         "Change Display", "End", "", "Cmdr3", "Gameover1", "Gameover", 900, false);
+        Wait.Showmessage({.Text = text + "\nPlease choose one option below.",
+                          .Kind = 3,
+                          .Icon = "!",
+                          .L3 = "Save File",
+                          .Mid = "Change Display",
+                          .R3 = "End",
+                          .Defaultbutton = "Cmdr3",
+                          .Key = "Gameover1",
+                          .Caption = "Gameover",
+                          .Timeout = 900});
     else
-        Wait.Showmessage(text, 1, "!", "", "", "OK", "", "", "Cmdmid", "Gameover0", "Gameover", 60,
-                         false);
+        Wait.Showmessage({.Text = text,
+                          .Kind = 1,
+                          .Icon = "!",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Gameover0",
+                          .Caption = "Gameover",
+                          .Timeout = 60});
 }
 
 void Game::Tmrrec_Timer() {
@@ -124,8 +146,14 @@ void Game::Tmrrec_Timer() {
     if (warning) {
         Warned = true;
         if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
-        Wait.Showmessage("Please notice this game is over in five minutes!", 1, "!", "", "", "OK",
-                         "", "", "Cmdmid", "Warning", "Warning", 60, false);
+        Wait.Showmessage({.Text = "Please notice this game is over in five minutes!",
+                          .Kind = 1,
+                          .Icon = "!",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Warning",
+                          .Caption = "Warning",
+                          .Timeout = 60});
         if (!over) return;
         Message.Visible = false;
     }
@@ -135,15 +163,23 @@ void Game::Tmrrec_Timer() {
 
 void Game::Tmrbuffer_Timer() {
     Tmrbuffer.Enabled = false;
-    if (Rec.Runkind == "Simulate" && Rec.Status.empty()) {
+    if (Rec.Runkind == Run::Simulate && Rec.Status == Gamestatus::None) {
         Statisticsmessagebox();
-    } else if (Rec.Status == "Win") {
+    } else if (Rec.Status == Gamestatus::Win) {
         Win();
-    } else if (Rec.Status == "End Game") {
-        Wait.Showmessage("You may see the answer in the Answer Frame now.\nPlease choose one "
-                         "option below.",
-                         3, "i", "", "Save File", "Change Display", "End", "", "Cmdr3", "Franswer",
-                         "Show Answer", 900, false);
+    } else if (Rec.Status == Gamestatus::Endgame) {
+        Wait.Showmessage({.Text =
+                              "You may see the answer in the Answer Frame now.\nPlease choose one "
+                              "option below.",
+                          .Kind = 3,
+                          .Icon = "i",
+                          .L3 = "Save File",
+                          .Mid = "Change Display",
+                          .R3 = "End",
+                          .Defaultbutton = "Cmdr3",
+                          .Key = "Franswer",
+                          .Caption = "Show Answer",
+                          .Timeout = 900});
     }
 }
 

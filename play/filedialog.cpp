@@ -54,13 +54,15 @@ void Game::Savefile() {
         Saveas();
         return;
     }
-    Rec.Finaltrial = static_cast<int16_t>(Setting.Whoguess == 1 ? Rec.Trial : Rec.Trial - 1);
+    Rec.Finaltrial =
+        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
     Chosenpath = Rec.Filepath;
     Savegame();
 }
 
 void Game::Saveas() {
-    Rec.Finaltrial = static_cast<int16_t>(Setting.Whoguess == 1 ? Rec.Trial : Rec.Trial - 1);
+    Rec.Finaltrial =
+        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
     Setwait(300, "Mnusave+");
     Openfiles("Save As");
 }
@@ -72,16 +74,31 @@ void Game::Opensavedialog() {
 bool Game::Settlepath() {
     if (Files.Txtfiles.Caption.empty()) {
         const std::string what = Files.Caption != "Open" ? "save the game?" : "load a game?";
-        Wait.Showmessage("You haven't specified a file name.\nDo you still want to " + what, 2, "?",
-                         "Yes", "", "", "", "No", "Cmdr2", "Nofile", "No File Name", 60, true);
+        Wait.Showmessage(
+            {.Text = "You haven't specified a file name.\nDo you still want to " + what,
+             .Kind = 2,
+             .Icon = "?",
+             .L2 = "Yes",
+             .R2 = "No",
+             .Defaultbutton = "Cmdr2",
+             .Key = "Nofile",
+             .Caption = "No File Name",
+             .Timeout = 60,
+             .Pushed = true});
         return false;
     }
     if (!Plainfilename(Files.Txtfiles.Caption)) {
         // A bad file name: the name would lead out of the folder shown, or cannot be one.
-        Wait.Showmessage("Disk not ready! Please insert a disk in drive " +
-                             Driveletter(Files.Drvfiles.Text()) + ".",
-                         1, "X", "", "", "OK", "", "", "Cmdmid", "Notready", "Disk Not Ready", 60,
-                         true);
+        Wait.Showmessage({.Text = "Disk not ready! Please insert a disk in drive " +
+                                  Driveletter(Files.Drvfiles.Text()) + ".",
+                          .Kind = 1,
+                          .Icon = "X",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Notready",
+                          .Caption = "Disk Not Ready",
+                          .Timeout = 60,
+                          .Pushed = true});
         return false;
     }
     Chosenpath = Savedgamepath(Files.Dirfiles, Files.Txtfiles.Caption).string();
@@ -92,8 +109,15 @@ void Game::Cmdopen_Click() {
     if (!Files.Visible || !Settlepath()) return;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(Chosenpath, ec)) {
-        Wait.Showmessage("The file " + Chosenpath + " does not exist!  Try again.", 1, "X", "", "",
-                         "OK", "", "", "Cmdmid", "Notexist", "File Not Exist", 60, true);
+        Wait.Showmessage({.Text = "The file " + Chosenpath + " does not exist!  Try again.",
+                          .Kind = 1,
+                          .Icon = "X",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Notexist",
+                          .Caption = "File Not Exist",
+                          .Timeout = 60,
+                          .Pushed = true});
         return;
     }
     Loadgame(Chosenpath);
@@ -103,8 +127,16 @@ void Game::Cmdsave_Click() {
     if (!Files.Visible || !Settlepath()) return;
     std::error_code ec;
     if (std::filesystem::exists(Chosenpath, ec)) {
-        Wait.Showmessage("The file " + Chosenpath + " already exits!  Overwrite?", 2, "?", "Yes",
-                         "", "", "", "No", "Cmdr2", "Overwrite", "Overwrite File?", 60, true);
+        Wait.Showmessage({.Text = "The file " + Chosenpath + " already exits!  Overwrite?",
+                          .Kind = 2,
+                          .Icon = "?",
+                          .L2 = "Yes",
+                          .R2 = "No",
+                          .Defaultbutton = "Cmdr2",
+                          .Key = "Overwrite",
+                          .Caption = "Overwrite File?",
+                          .Timeout = 60,
+                          .Pushed = true});
         return;
     }
     Savegame();
@@ -121,7 +153,7 @@ void Game::Cancelfiles() {
     if (Rec.Inplay()) {
         Wait.Pop();
         if (!Wait.Key().empty()) Setwait(60, "Nochange");
-    } else if (Rec.Status == "Win") {
+    } else if (Rec.Status == Gamestatus::Win) {
         // Looking at the save dialog never costs a record.
         Leavewin();
     } else {
@@ -147,19 +179,27 @@ void Game::Savegame() {
             Setwait(300, "Mnusave+");
             Openfiles("Save As");
         }
-        Wait.Showmessage("The game could not be saved as " + Chosenpath + ".\n" + reason, 1, "X",
-                         "", "", "OK", "", "", "Cmdmid", "Notexist", "Game Not Saved", 60, true);
+        Wait.Showmessage({.Text = "The game could not be saved as " + Chosenpath + ".\n" + reason,
+                          .Kind = 1,
+                          .Icon = "X",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Notexist",
+                          .Caption = "Game Not Saved",
+                          .Timeout = 60,
+                          .Pushed = true});
         return;
     }
     Files.Visible = false;
     if (Rec.Savedstate == "Unsaved") Rec.Savedstate = "Saved";
     Rec.Filepath = Chosenpath;
     Wait.Pop();
-    const std::string& s = Rec.Status;
-    if (s == "Error Detected" || s == "End Game" || s == "Hint(s) Consistent" ||
-        s == "Late Detection of Error" || s == "Gameover") {
+    using enum Gamestatus;
+    const Gamestatus s = Rec.Status;
+    if (s == Errordetected || s == Endgame || s == Hintsconsistent || s == Latedetection ||
+        s == Gameover) {
         Finishgame();
-    } else if (s == "Win") {
+    } else if (s == Win) {
         Leavewin();
     } else {
         Main.Caption = "Saved Game - " + Chosenpath;
@@ -170,8 +210,16 @@ void Game::Savegame() {
 void Game::Fmfiles_KeyUp(int keycode) {
     if (keycode != 46 || !Files.Visible || Files.Filfiles.Listindex < 0) return;
     Deletepath = (Files.Dirfiles / Files.Filfiles.Text()).string();
-    Wait.Showmessage("Are you sure you want to delete the file " + Deletepath + "?", 2, "?", "Yes",
-                     "", "", "", "No", "Cmdl2", "Delete", "Delete File?", 60, true);
+    Wait.Showmessage({.Text = "Are you sure you want to delete the file " + Deletepath + "?",
+                      .Kind = 2,
+                      .Icon = "?",
+                      .L2 = "Yes",
+                      .R2 = "No",
+                      .Defaultbutton = "Cmdl2",
+                      .Key = "Delete",
+                      .Caption = "Delete File?",
+                      .Timeout = 60,
+                      .Pushed = true});
 }
 
 void Game::Deletefile() {
@@ -183,10 +231,16 @@ void Game::Deletefile() {
     if (!removed) {
         // The dialog stays open; the player learns why nothing was deleted.
         TC_FALSE_RESTRICT_BEGIN
-        Wait.Showmessage("The file " + Deletepath + " could not be deleted." +
-                             (ec ? " " + ec.message() + "." : ""),
-                         1, "X", "", "", "OK", "", "", "Cmdmid", "Notexist", "File Not Deleted", 60,
-                         true);
+        Wait.Showmessage({.Text = "The file " + Deletepath + " could not be deleted." +
+                                  (ec ? " " + ec.message() + "." : ""),
+                          .Kind = 1,
+                          .Icon = "X",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Notexist",
+                          .Caption = "File Not Deleted",
+                          .Timeout = 60,
+                          .Pushed = true});
         TC_FALSE_RESTRICT_END
     }
 }
@@ -203,8 +257,15 @@ void Game::Drvfiles_Change(int index) {
     const std::string drive = Files.Drvfiles.Text();
     std::error_code ec;
     if (drive.empty() || !std::filesystem::is_directory(drive, ec)) {
-        Wait.Showmessage("Drive " + Driveletter(drive) + " not ready!  Try again.", 1, "X", "", "",
-                         "OK", "", "", "Cmdmid", "Notready", "Disk Not Ready", 60, true);
+        Wait.Showmessage({.Text = "Drive " + Driveletter(drive) + " not ready!  Try again.",
+                          .Kind = 1,
+                          .Icon = "X",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Notready",
+                          .Caption = "Disk Not Ready",
+                          .Timeout = 60,
+                          .Pushed = true});
         return;
     }
     Dirfiles_Change(drive);
@@ -248,9 +309,16 @@ void Game::Loadgame(const std::string& path) {
     }
     if (!reason.empty()) {
         // The current game stays as it was; the dialog stays open for another choice.
-        Wait.Showmessage("The file " + path + " is not a saved game of Tintcipher.\n" + reason, 1,
-                         "X", "", "", "OK", "", "", "Cmdmid", "Notexist", "Not A Saved Game", 60,
-                         true);
+        Wait.Showmessage(
+            {.Text = "The file " + path + " is not a saved game of Tintcipher.\n" + reason,
+             .Kind = 1,
+             .Icon = "X",
+             .Mid = "OK",
+             .Defaultbutton = "Cmdmid",
+             .Key = "Notexist",
+             .Caption = "Not A Saved Game",
+             .Timeout = 60,
+             .Pushed = true});
         return;
     }
     Files.Visible = false;
@@ -275,11 +343,17 @@ void Game::Loadgame(const std::string& path) {
     for (int t = 1; t <= Rec.Finaltrial; ++t)
         Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     if (Rec.Inplay()) {
-        if (Setting.Whoguess == 1) {
-            Wait.Showmessage("Please notice that for a loaded game, you will not\nenter the Top "
-                             "Five List even if you break the record.",
-                             1, "i", "", "", "OK", "", "", "Cmdmid", "Notenter", "Loaded Game", 60,
-                             false);
+        if (Setting.Whoguess == Role::Youguess) {
+            Wait.Showmessage(
+                {.Text = "Please notice that for a loaded game, you will not\nenter the Top "
+                         "Five List even if you break the record.",
+                 .Kind = 1,
+                 .Icon = "i",
+                 .Mid = "OK",
+                 .Defaultbutton = "Cmdmid",
+                 .Key = "Notenter",
+                 .Caption = "Loaded Game",
+                 .Timeout = 60});
         } else {
             Restartclock();
             Getresult();
@@ -287,15 +361,23 @@ void Game::Loadgame(const std::string& path) {
         return;
     }
     Showsetting();
-    const bool answer = Rec.Status == "Win" || Setting.Whoguess != 2 || Main.Optyesmark.Value;
-    if (Rec.Status == "Hint(s) Consistent")
+    const bool answer = Rec.Status == Gamestatus::Win ||
+                        Setting.Whoguess != Role::Computerguesses || Main.Optyesmark.Value;
+    if (Rec.Status == Gamestatus::Hintsconsistent)
         Showanswer("Possible Answer");
     else if (answer)
         Showanswer("Answer");
-    Wait.Showmessage("Here is the result of a previous game.\nPress the FINISH button after you "
-                     "have finished examining the result.",
-                     2, "i", "Change Display", "", "", "", "FINISH", "Cmdr2", "Notgame",
-                     "Result of Previous Game", 900, false);
+    Wait.Showmessage(
+        {.Text = "Here is the result of a previous game.\nPress the FINISH button after you "
+                 "have finished examining the result.",
+         .Kind = 2,
+         .Icon = "i",
+         .L2 = "Change Display",
+         .R2 = "FINISH",
+         .Defaultbutton = "Cmdr2",
+         .Key = "Notgame",
+         .Caption = "Result of Previous Game",
+         .Timeout = 900});
 }
 
 void Game::Restartclock() {

@@ -298,11 +298,13 @@ public:
     // Offerhost.
     void Getresult() override;
     void Startdelay(int interval) override;
-    bool Playermarks() const override { return Setting.Whoguess == 2 && Main.Optnomark.Value; }
+    bool Playermarks() const override {
+        return Setting.Whoguess == Role::Computerguesses && Main.Optnomark.Value;
+    }
     int Demodelay() const override;
 
     // Shellactions: what the wait state needs to know and to set off.
-    int Whoguess() const override { return Setting.Whoguess; }
+    Role Whoguess() const override { return Setting.Whoguess; }
     int Trial() const override { return Rec.Trial; }
     int Starttrial() const override { return Setting.Starttrial; }
     int Elapsed() const override { return Rec.Elapsed; }
@@ -330,7 +332,7 @@ public:
 
 private:
     int Speeddelay() const;
-    void Beginrun(const std::string& kind);
+    void Beginrun(Run kind);
     void Openfiles(const std::string& mode);
     bool Settlepath();
     void Restartclock();
@@ -344,7 +346,7 @@ private:
     std::string Errortext(const std::string& one, const std::string& two) const;
 
     Gamesetting shownsetting_;
-    std::string shownstatus_;
+    Gamestatus shownstatus_ = Gamestatus::None;
     Randomsource& rnd_;
     Recordbook& records_;
     Nomedia nomedia_;

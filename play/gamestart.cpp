@@ -19,7 +19,7 @@ void Game::Registertimers(Timerhost& host) {
 }
 
 void Game::Clearrec() {
-    if (Rec.Runkind != "Simulate") Rec.Answer.clear();
+    if (Rec.Runkind != Run::Simulate) Rec.Answer.clear();
     Rec.Trial = Rec.Finaltrial = Rec.Inputblanks = 0;
     Rec.Errorpending = Rec.Solvedunseen = Rec.Solvedtrial = 0;
     Rec.Claimtrial = Rec.Detecttrial = Rec.Checkmode = 0;
@@ -40,9 +40,9 @@ void Game::Initialize() {
     Main.Picfore.Visible = false;
     Main.Picupper.Visible = true;
     Main.Picrecord.Visible = true;
-    if (Setting.Whoguess != 1 || Setting.Hinttype == 2)
+    if (Setting.Whoguess != Role::Youguess || Setting.Hinttype == Hintkind::Errors)
         Rec.Colourorder = Plan.Colourorder ? *Plan.Colourorder : Shufflecolours(Setting, rnd_);
-    if (Rec.Runkind != "Simulate" && Setting.Whoguess != 2) {
+    if (Rec.Runkind != Run::Simulate && Setting.Whoguess != Role::Computerguesses) {
         if (Plan.Answer) {
             Rec.Answer = *Plan.Answer;
             Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
@@ -50,16 +50,16 @@ void Game::Initialize() {
             Makecode("Answer", Rec, Setting, rnd_);
         }
     }
-    Rec.Status = "Preparation";
-    if (Setting.Hinttype == 1)
+    Rec.Status = Gamestatus::Preparation;
+    if (Setting.Hinttype == Hintkind::Noerror)
         Rec.Errortrials.clear();
     else if (Plan.Errortrials)
         Rec.Errortrials = *Plan.Errortrials;
     else
         Geterrortrial();
-    if (Setting.Starttype == 1) {
+    if (Setting.Starttype == Startkind::Trialone) {
         Setting.Starttrial = 1;
-    } else if (Setting.Whoguess != 2) {
+    } else if (Setting.Whoguess != Role::Computerguesses) {
         if (Plan.Starttrial)
             Setting.Starttrial = static_cast<int16_t>(*Plan.Starttrial);
         else
@@ -77,7 +77,8 @@ void Game::Initialize() {
             Processmark();
         }
     }
-    Rec.Trial = static_cast<int16_t>(Setting.Whoguess == 1 ? Setting.Starttrial - 1 : 0);
+    Rec.Trial =
+        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0);
     Rec.Savedstate = "Unsaved";
     Plan = Gameplan{};
     for (Menuitem* item :
@@ -89,8 +90,8 @@ void Game::Initialize() {
 
 void Game::Getstarttrial() {
     Gamesetting s = Setting;
-    s.Starttype = 1;
-    s.Hinttype = 1;
+    s.Starttype = Startkind::Trialone;
+    s.Hinttype = Hintkind::Noerror;
     const float a = records_.Average(s);
     const int t = static_cast<int>(a + rnd_.Rnd());
     // A setting without statistics yet (average 0, or below 2) would start at trial 0 or 1:
@@ -100,8 +101,8 @@ void Game::Getstarttrial() {
 
 void Game::Geterrortrial() {
     Gamesetting s = Setting;
-    s.Starttype = 1;
-    s.Hinttype = 1;
+    s.Starttype = Startkind::Trialone;
+    s.Hinttype = Hintkind::Noerror;
     const float a = records_.Average(s);
     const int e = static_cast<int>(rnd_.Rnd() * a) + 1;
     if (e > 9) {
@@ -127,8 +128,8 @@ int Game::Demodelay() const {
 }
 
 void Game::Startgame() {
-    Rec.Status = "Playing";
-    const bool timed = Setting.Whoguess == 1 || Playermarks();
+    Rec.Status = Gamestatus::Playing;
+    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
     if (timed) {
         Main.Lbltime.Visible = true;
         Main.Lbltime.Caption = "Time spent:  0 second";
@@ -162,7 +163,7 @@ void Game::Showsetting() {
     // The computer's steps call this every tick; rebuild the texts only when they change.
     if (Headless) return;
     if (Main.Frsetting.Visible && Setting == shownsetting_ && Rec.Status == shownstatus_) return;
-    const Settingdisplay d = Showsettingtexts(Setting, Rec.Status);
+    const Settingdisplay d = Showsettingtexts(Setting, Statusname(Rec.Status));
     Main.Lblsettitle.Caption = d.Title;
     Main.Lblsetcontent.Caption = d.Content;
     Main.Frsetting.Visible = true;
@@ -183,8 +184,8 @@ void Game::Processmark() {
 
 void Game::Finishgame() {
     Main.Caption = "Tintcipher";
-    Rec.Status.clear();
-    if (Rec.Runkind != "Simulate") Rec.Runkind.clear();
+    Rec.Status = Gamestatus::None;
+    if (Rec.Runkind != Run::Simulate) Rec.Runkind = Run::None;
     Main.Picfore.Visible = true;
     Tmrdelay.Enabled = false;
     Tmrrec.Enabled = false;
@@ -216,11 +217,11 @@ void Game::Cmdstart_Click() {
     Rec.Demomode = 0;
     Main.Frmenu.Visible = false;
     Setwait(0, "");
-    if (Setting.Whoguess != 2) {
+    if (Setting.Whoguess != Role::Computerguesses) {
         Initialize();
         Startgame();
         Getguess();
-    } else if (Setting.Starttype == 1) {
+    } else if (Setting.Starttype == Startkind::Trialone) {
         Cmdoktrial_Click();
     } else {
         Main.Cbtrialno.Clear();
@@ -234,14 +235,14 @@ void Game::Cmdstart_Click() {
 
 void Game::Cmdoktrial_Click() {
     TC_FALSE_RESTRICT_BEGIN
-    Setting.Starttrial =
-        static_cast<int16_t>(Setting.Starttype == 1 ? 1 : std::stoi("0" + Main.Cbtrialno.Text()));
+    Setting.Starttrial = static_cast<int16_t>(
+        Setting.Starttype == Startkind::Trialone ? 1 : std::stoi("0" + Main.Cbtrialno.Text()));
     TC_FALSE_RESTRICT_END
     Main.Frtrialno.Visible = false;
     Main.Optnomark.Value = true;
     Main.Optyesmark.Value = false;
     Main.Cmdokmark.Default = true;
-    if (Setting.Hinttype == 2) {
+    if (Setting.Hinttype == Hintkind::Errors) {
         // Errors are the computer's own: it must mark.
         Main.Optyesmark.Value = true;
         Main.Optnomark.Value = false;
@@ -275,7 +276,7 @@ void Game::Cmdready_Click() {
     Setwait(0, "");
     for (Control* c : {&Main.Fraskcode, &Main.Frcolour, &Main.Frsetting, &Main.Frgetresult})
         c->Visible = false;
-    if (Setting.Starttype == 1) {
+    if (Setting.Starttype == Startkind::Trialone) {
         Startgame();
         Getguess();
     } else {

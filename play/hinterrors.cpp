@@ -21,7 +21,7 @@ void Game::Errorcase() {
     std::string text;
     if (d != 0) {
         Showanswer("Answer");
-        Rec.Status = "Late Detection of Error";
+        Rec.Status = Gamestatus::Latedetection;
         text = "Too late!  In fact, the " +
                Errortext("error occurred in Trial ", "errors occurred in Trials ") +
                ". You should have detected it in Trial " + std::to_string(d - 1) + ".";
@@ -29,19 +29,27 @@ void Game::Errorcase() {
         --Rec.Trial;
         Rec.Answer = Rec.Currentstring;
         Showanswer("Possible Answer");
-        Rec.Status = "Hint(s) Consistent";
+        Rec.Status = Gamestatus::Hintsconsistent;
         text = "Sorry!  The " + Plural("hint", Rec.Trial) + " I gave you " +
                Plural("is", Rec.Trial) +
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
     Showsetting();
-    Wait.Showmessage(text + "\nChoose one option below.", 3, "X", "", "Save File", "Change Display",
-                     "End", "", "Cmdr3", "Wrong Detection", Rec.Status, 900, false);
+    Wait.Showmessage({.Text = text + "\nChoose one option below.",
+                      .Kind = 3,
+                      .Icon = "X",
+                      .L3 = "Save File",
+                      .Mid = "Change Display",
+                      .R3 = "End",
+                      .Defaultbutton = "Cmdr3",
+                      .Key = "Wrong Detection",
+                      .Caption = Statusname(Rec.Status),
+                      .Timeout = 900});
 }
 
 void Game::Inconsistent() {
     Repaintstrip();
-    Rec.Status = "Error Detected";
+    Rec.Status = Gamestatus::Errordetected;
     Showsetting();
     if (Observer) Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
@@ -60,11 +68,19 @@ void Game::Inconsistent() {
         text = "Hey!  The " + Plural("hint", Rec.Finaltrial) + " you gave me " +
                Plural("is", Rec.Finaltrial) +
                " inconsistent!  I cannot continue. Please choose one option below.";
-        Wait.Showmessage(text, 3, "X", "", "Save File", "Change Display", "End", "", "Cmdr3",
-                         "Error Detected", "Error Detected", 900, false);
+        Wait.Showmessage({.Text = text,
+                          .Kind = 3,
+                          .Icon = "X",
+                          .L3 = "Save File",
+                          .Mid = "Change Display",
+                          .R3 = "End",
+                          .Defaultbutton = "Cmdr3",
+                          .Key = "Error Detected",
+                          .Caption = "Error Detected",
+                          .Timeout = 900});
         return;
     }
-    if (Setting.Whoguess == 1)
+    if (Setting.Whoguess == Role::Youguess)
         text = "You are right!  In fact, there " +
                Errortext("is an error in Trial ", "are errors in Trials ") +
                ". Press the OK button. The " + Plural("error", n) +
@@ -73,12 +89,18 @@ void Game::Inconsistent() {
         text = "I have detected an error in the " + Plural("hint", Rec.Trial) +
                ". Press the OK button. The " + Plural("error", n) +
                " will be corrected and I will continue guessing.";
-    Wait.Showmessage(text, 1, "i", "", "", "OK", "", "", "Cmdmid", "Continue Playing",
-                     "Error Detected", 60, false);
+    Wait.Showmessage({.Text = text,
+                      .Kind = 1,
+                      .Icon = "i",
+                      .Mid = "OK",
+                      .Defaultbutton = "Cmdmid",
+                      .Key = "Continue Playing",
+                      .Caption = "Error Detected",
+                      .Timeout = 60});
 }
 
 void Game::Correction() {
-    Rec.Status = "Continue Playing";
+    Rec.Status = Gamestatus::Continueplaying;
     const int n = static_cast<int>(Rec.Trueblacks.size());
     for (int i = 0; i < n; ++i) {
         const int t = Rec.Errortrial(i);
@@ -95,12 +117,12 @@ void Game::Correction() {
     Rec.Errorpending = 0;
     if (Observer) Observer->Corrected();
     if (Rec.Solvedunseen) {
-        Rec.Status = "Win";
+        Rec.Status = Gamestatus::Win;
         Rec.Trial = Rec.Claimtrial;
         Tmrbuffer.Enabled = true;
         return;
     }
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         Rec.Trial = Rec.Claimtrial;
     } else {
         Engine.Clear();

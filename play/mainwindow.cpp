@@ -211,12 +211,12 @@ void Game::Cmdcancel_Click() {
     Main.Lists.Restore(Menusaved);
     Main.Frmenu.Visible = false;
     Finishgame();
-    if (Rec.Runkind == "Simulate") {
+    if (Rec.Runkind == Run::Simulate) {
         // The statistics message reports the games counted; with none there is nothing to say.
         if (Simtotals.Population != 0)
             Tmrbuffer.Enabled = true;
         else
-            Rec.Runkind.clear();
+            Rec.Runkind = Run::None;
     }
 }
 
@@ -332,7 +332,7 @@ void Game::Stopplay() {
 }
 
 void Game::Showanswerlater() {
-    Rec.Status = "End Game";
+    Rec.Status = Gamestatus::Endgame;
     Showsetting();
     Showanswer("Answer");
     Rec.Elapsed = 3600;

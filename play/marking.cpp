@@ -7,14 +7,14 @@ bool Game::Hintbreakscode() const {
 }
 
 void Game::Mark() {
-    if (Rec.Inplay() && Setting.Whoguess == 1) ++Rec.Trial;
+    if (Rec.Inplay() && Setting.Whoguess == Role::Youguess) ++Rec.Trial;
     Rec.Currenthint = Markguess(Rec.Currentstring, Rec.Answer, Setting);
     for (char d : Rec.Errortrials)
         if (d - '0' == Rec.Trial) {
             Makeerror();
             break;
         }
-    if (!Hintbreakscode() && Rec.Inplay() && Setting.Whoguess == 1) Showresult();
+    if (!Hintbreakscode() && Rec.Inplay() && Setting.Whoguess == Role::Youguess) Showresult();
 }
 
 void Game::Makeerror() {

@@ -30,8 +30,8 @@ void Resize(Combolist& list, int last) {
 void Game::Getresult() {
     Main.Mousepointer.clear();
     Main.Frgetresult.Visible = true;
-    const bool row = Rec.Status != "Playing"; // a middle-start row the player typed
-    if (Rec.Status == "Preparation") {
+    const bool row = Rec.Status != Gamestatus::Playing; // a middle-start row the player typed
+    if (Rec.Status == Gamestatus::Preparation) {
         Setwait(300, "Frgetresult2");
     } else {
         Wait.Setkey("Frgetresult");
@@ -55,7 +55,7 @@ void Game::Getresult() {
         Main.Cbcorrect.Visible = false;
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = false;
     }
-    Main.Cmdwin.Visible = Rec.Status == "Playing";
+    Main.Cmdwin.Visible = Rec.Status == Gamestatus::Playing;
     const std::string win = "\nIf I have got the correct answer, please press WIN.";
     if (Setting.Fixedorder()) {
         Main.Lblgetcorr.Caption =
@@ -150,7 +150,7 @@ void Game::Cmdgetresult_Click() {
     Main.Frgetresult.Visible = false;
     Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
     Processmark();
-    if (Rec.Status != "Preparation") {
+    if (Rec.Status != Gamestatus::Preparation) {
         Getguess();
     } else if (Rec.Trial >= Setting.Starttrial - 1) {
         Rec.Trial = 0;

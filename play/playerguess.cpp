@@ -21,8 +21,9 @@ void Game::Getstring() {
     std::string prompt, typed;
     int size = 12;
     Main.Frerror.Visible = false;
-    if (Setting.Whoguess == 1) {
-        if (Setting.Hinttype == 2 && Rec.Trial > 0 && Rec.Status != "Continue Playing") {
+    if (Setting.Whoguess == Role::Youguess) {
+        if (Setting.Hinttype == Hintkind::Errors && Rec.Trial > 0 &&
+            Rec.Status != Gamestatus::Continueplaying) {
             prompt = typed = "Input your guess, or press the Error button, if you think there is "
                              "an error.";
             size = 11;
@@ -65,7 +66,7 @@ void Game::Getstring() {
     Main.Frcolour.Visible = Main.Frcolour.Enabled = true;
     for (Control* b : {&Main.Cmdsubcol, &Main.Cmdsubnum}) b->Enabled = b->Default = false;
     Rec.Inputblanks = static_cast<int16_t>(L);
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         // The game clock bounds the player's guessing, not a time-out.
         Wait.Setkey("Frgetstring1");
         Wait.Showhelp();
@@ -136,7 +137,7 @@ void Game::Submitguess() {
     if (Rec.Inplay()) Main.Mnuend.Enabled = Main.Mnuoption.Enabled = false;
     Settlb();
 
-    const bool computermarks = Setting.Whoguess == 2 && Main.Optyesmark.Value;
+    const bool computermarks = Setting.Whoguess == Role::Computerguesses && Main.Optyesmark.Value;
     const bool acceptable =
         !(computermarks && Rec.Trial <= Setting.Starttrial - 1 && Rec.Currentstring == Rec.Answer);
     const char* refusal = nullptr;
@@ -145,12 +146,18 @@ void Game::Submitguess() {
     else if (!Isnewstring(Rec, Setting))
         refusal = "Hey!  The string you input is the same as a previous one. Input again!";
     if (refusal) {
-        Wait.Showmessage(refusal, 1, "!", "", "", "OK", "", "", "Cmdmid", "Same",
-                         "Inappropriate Input", 900, false);
+        Wait.Showmessage({.Text = refusal,
+                          .Kind = 1,
+                          .Icon = "!",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Same",
+                          .Caption = "Inappropriate Input",
+                          .Timeout = 900});
         return;
     }
 
-    if (Setting.Whoguess == 1) {
+    if (Setting.Whoguess == Role::Youguess) {
         Mark();
         if (Hintbreakscode()) {
             Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
@@ -167,7 +174,7 @@ void Game::Submitguess() {
     if (Rec.Trial == 0) {
         Rec.Answer = Rec.Currentstring;
         Rec.Answerblanks = Rec.Inputblanks;
-        if (Setting.Starttype == 1) {
+        if (Setting.Starttype == Startkind::Trialone) {
             Startgame();
             Getguess();
         } else {
@@ -235,8 +242,14 @@ void Game::Cmdshowresult_Click() {
     Calculatetime();
     if (Rec.Trial == 26 && Rec.Elapsed < 3600) {
         Afterwarn = Afterwarning::Nextguess;
-        Wait.Showmessage("Please notice you only have one more chance to guess!", 1, "!", "", "",
-                         "OK", "", "", "Cmdmid", "Warning", "Warning", 60, false);
+        Wait.Showmessage({.Text = "Please notice you only have one more chance to guess!",
+                          .Kind = 1,
+                          .Icon = "!",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = "Warning",
+                          .Caption = "Warning",
+                          .Timeout = 60});
         return;
     }
     if (Rec.Trial < 27)

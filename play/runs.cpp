@@ -12,14 +12,14 @@ namespace {
 // The slot of a setting given as the statistics list walks them.
 int Slotof(int c, int e, int o, int s, int h, int rep) {
     Gamesetting g;
-    g.Whoguess = 3;
+    g.Whoguess = Role::Watch;
     g.Ncolours = static_cast<int16_t>(c);
     g.Fixedlength = e < 9 ? 1 : 0;
     g.Codelength = static_cast<int16_t>(e < 9 ? e : e - 5);
     g.Maxblanks = static_cast<int16_t>(e < 9 ? 0 : g.Codelength - 3);
-    g.Ordertype = static_cast<int16_t>(o);
-    g.Starttype = static_cast<int16_t>(s);
-    g.Hinttype = static_cast<int16_t>(h);
+    g.Ordertype = static_cast<Orderkind>(o);
+    g.Starttype = static_cast<Startkind>(s);
+    g.Hinttype = static_cast<Hintkind>(h);
     g.Maxrepeat = static_cast<int16_t>(rep);
     return Settingslot(g);
 }
@@ -27,7 +27,7 @@ int Slotof(int c, int e, int o, int s, int h, int rep) {
 } // namespace
 
 bool Game::Fastrun() const {
-    return (Rec.Runkind == "Simulate" || Rec.Runkind == "Initstat") && Tmrdelay.Interval <= 1;
+    return (Rec.Runkind == Run::Simulate || Rec.Runkind == Run::Initstat) && Tmrdelay.Interval <= 1;
 }
 
 void Game::Runtick() {
@@ -74,7 +74,7 @@ void Game::Cmdback_Click() {
     Main.Visible = true;
 }
 
-void Game::Beginrun(const std::string& kind) {
+void Game::Beginrun(Run kind) {
     Setwait(0, "Demo");
     Menusaved = Main.Lists.Save();
     for (Menuitem* menu : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
@@ -91,9 +91,9 @@ void Game::Beginrun(const std::string& kind) {
 }
 
 void Game::Cmdinitstat_Click() {
-    Beginrun("Initstat");
+    Beginrun(Run::Initstat);
     Setting = Gamesetting{};
-    Setting.Whoguess = 3;
+    Setting.Whoguess = Role::Watch;
     Setting.Ncolours = 5;
     Setting.Codelength = 3;
     Initcount = 1;
@@ -108,7 +108,7 @@ void Game::Initstat() {
     Gamesetting& s = Setting;
     const int L = s.Codelength;
     auto restart = [&s] {
-        s.Ordertype = 1;
+        s.Ordertype = Orderkind::Fixed;
         s.Maxrepeat = 1;
     };
     if (Initcount < 10) {
@@ -116,8 +116,8 @@ void Game::Initstat() {
     } else if (s.Maxrepeat < L) {
         ++s.Maxrepeat;
         Initcount = 1;
-    } else if (s.Ordertype == 1) {
-        s.Ordertype = 2;
+    } else if (s.Ordertype == Orderkind::Fixed) {
+        s.Ordertype = Orderkind::Random;
         s.Maxrepeat = 1;
         Initcount = 1;
     } else if (L < s.Ncolours - 2) {
@@ -150,9 +150,9 @@ void Game::Initstat() {
 }
 
 void Game::Cmdsimulate_Click() {
-    Beginrun("Simulate");
+    Beginrun(Run::Simulate);
     Main.Lists.Updatesetting(Setting);
-    Setting.Whoguess = 3;
+    Setting.Whoguess = Role::Watch;
     Simcodes.emplace(Setting);
     if (Simorder) Plan.Colourorder = Simorder;
     Simtotals = Simulationtotals{};
@@ -195,7 +195,7 @@ void Game::Endrun() {
 void Game::Updateprogress(bool finished) {
     Scrollbar& p = Main.Progress;
     p.Visible =
-        !finished && Rec.Demomode && (Rec.Runkind == "Simulate" || Rec.Runkind == "Initstat");
+        !finished && Rec.Demomode && (Rec.Runkind == Run::Simulate || Rec.Runkind == Run::Initstat);
     if (!p.Visible) return;
     const double seconds = static_cast<double>(clock_.Ticks() - Runstart) / 1000.0;
     const double rate = seconds > 0 ? Rungames / seconds : 0;
@@ -217,7 +217,7 @@ void Game::Statisticsmessagebox() {
     Statbox.Text = Statisticsmessage(Simtotals);
     Statbox.Histogram.assign(Simtotals.Histogram.begin(), Simtotals.Histogram.end());
     Statbox.Visible = true;
-    Rec.Runkind.clear();
+    Rec.Runkind = Run::None;
 }
 
 } // namespace tc

@@ -59,7 +59,7 @@ bool Game::Readwinnersrecord() {
 
 void Game::Offerrecord() {
     // The clock stopped at the win: `Winseconds` is the time the entry ranks and is kept by.
-    const bool qualifies = Rec.Savedstate != "Loaded" && Setting.Whoguess == 1 &&
+    const bool qualifies = Rec.Savedstate != "Loaded" && Setting.Whoguess == Role::Youguess &&
                            Rec.Errorpending == 0 && Rec.Elapsed < 3600 && Rec.Trial < 27;
     if (!qualifies || !Readwinnersrecord() ||
         Winnersplace(Winners, Slotof(Setting), Rec.Winseconds, Rec.Attempts) == 0) {
@@ -88,8 +88,16 @@ void Game::Cmdokname_Click() {
     Showwinners();
     // The list shows what the file holds; the player learns why the entry is not among it.
     if (!problem.empty())
-        Wait.Showmessage("Your entry in the TOP FIVE list could not be stored.\n" + problem, 1, "X",
-                         "", "", "OK", "", "", "Cmdmid", "Notexist", "Entry Not Stored", 60, true);
+        Wait.Showmessage(
+            {.Text = "Your entry in the TOP FIVE list could not be stored.\n" + problem,
+             .Kind = 1,
+             .Icon = "X",
+             .Mid = "OK",
+             .Defaultbutton = "Cmdmid",
+             .Key = "Notexist",
+             .Caption = "Entry Not Stored",
+             .Timeout = 60,
+             .Pushed = true});
 }
 
 std::string Game::Updatewinners(const std::string& name) {

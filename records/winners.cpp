@@ -130,11 +130,12 @@ int Settingslot(const Gamesetting& s) {
     const bool length = s.Codelength <= 8 && ((s.Fixedlength == 1 && s.Codelength >= 3) ||
                                               (s.Fixedlength == 0 && s.Codelength >= 4));
     const int e = s.Lengthkey();
-    if (!length || s.Ordertype < 1 || s.Ordertype > 2 || s.Starttype < 1 || s.Starttype > 2 ||
-        s.Hinttype < 1 || s.Hinttype > 2 || s.Maxrepeat < 1 || s.Maxrepeat > 8)
+    const int o = static_cast<int>(s.Ordertype), st = static_cast<int>(s.Starttype),
+              h = static_cast<int>(s.Hinttype);
+    if (!length || o < 1 || o > 2 || st < 1 || st > 2 || h < 1 || h > 2 || s.Maxrepeat < 1 ||
+        s.Maxrepeat > 8)
         throw std::out_of_range("setting has no Winners slot");
-    return (e - 3) + 11 * (s.Ordertype - 1) + 22 * (s.Starttype - 1) + 44 * (s.Hinttype - 1) +
-           88 * (s.Maxrepeat - 1);
+    return (e - 3) + 11 * (o - 1) + 22 * (st - 1) + 44 * (h - 1) + 88 * (s.Maxrepeat - 1);
 }
 
 Winnersrecord::Winnersrecord()

@@ -67,8 +67,8 @@ bool Winnersbook::Write(int n, Winnersrecord& r) {
 
 float Winnersbook::Average(const Gamesetting& s) {
     Gamesetting base = s;
-    base.Starttype = 1;
-    base.Hinttype = 1;
+    base.Starttype = Startkind::Trialone;
+    base.Hinttype = Hintkind::Noerror;
     int slot = 0;
     try {
         slot = Settingslot(base);

@@ -172,15 +172,15 @@ std::string Checkerrorblock(const Savedgame& g, const Gamesetting& s, bool inpla
 
 Gamesetting Settingof(const Savedgame& g) {
     Gamesetting s;
-    s.Whoguess = g.Whoguess;
+    s.Whoguess = static_cast<Role>(g.Whoguess);
     s.Ncolours = g.Ncolours;
-    s.Starttype = g.Starttype;
+    s.Starttype = static_cast<Startkind>(g.Starttype);
     s.Starttrial = g.Starttrial;
     s.Codelength = g.Codelength;
     s.Fixedlength = g.Fixedlength;
     s.Maxblanks = static_cast<int16_t>(g.Fixedlength ? 0 : g.Codelength - 3);
-    s.Hinttype = g.Hinttype;
-    s.Ordertype = g.Ordertype;
+    s.Hinttype = static_cast<Hintkind>(g.Hinttype);
+    s.Ordertype = static_cast<Orderkind>(g.Ordertype);
     s.Maxrepeat = g.Maxrepeat;
     return s;
 }
@@ -394,19 +394,19 @@ Decoded Decode(std::span<const uint8_t> bytes) {
 Savedgame Capture(const Gamesetting& s, const Gamerecord& r, const Codebreaker& e,
                   const Fmmain& main) {
     Savedgame g;
-    g.Whoguess = s.Whoguess;
+    g.Whoguess = static_cast<int16_t>(s.Whoguess);
     g.Inputmethod = main.Inputmethod;
     g.Displaymode = main.Displaymode;
     g.Computermarks = static_cast<int16_t>(main.Optyesmark.Value ? -1 : 0);
     g.Ncolours = s.Ncolours;
-    g.Starttype = s.Starttype;
+    g.Starttype = static_cast<int16_t>(s.Starttype);
     g.Starttrial = s.Starttrial;
     g.Codelength = s.Codelength;
     g.Fixedlength = s.Fixedlength;
-    g.Hinttype = s.Hinttype;
-    g.Ordertype = s.Ordertype;
+    g.Hinttype = static_cast<int16_t>(s.Hinttype);
+    g.Ordertype = static_cast<int16_t>(s.Ordertype);
     g.Maxrepeat = s.Maxrepeat;
-    g.Status = r.Status;
+    g.Status = Statusname(r.Status);
     g.Trial = r.Trial;
     g.Finaltrial = r.Finaltrial;
     g.Answer = r.Answer.str();
@@ -447,7 +447,7 @@ std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
         main.Optnomark.Value = g.Computermarks != -1;
     }
 
-    r.Status = g.Status;
+    r.Status = Statusof(g.Status);
     r.Savedstate = "Loaded";
     r.Trial = g.Trial;
     r.Finaltrial = g.Finaltrial;

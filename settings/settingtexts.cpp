@@ -34,17 +34,19 @@ Settingdisplay Showsettingtexts(const Gamesetting& setting, const std::string& s
     Settingdisplay d;
     d.Title = "Who guesses?\nNumber of colours:\nStart from:\nLength of code:\n"
               "Hints contain error(s)?\nOrder type:\nColour repeated? \nGame status:";
-    d.Content = Itemof(Whoitems, setting.Whoguess) + "\n";
+    d.Content = Itemof(Whoitems, static_cast<int>(setting.Whoguess)) + "\n";
     d.Content += std::to_string(setting.Ncolours) + "\n";
-    d.Content += setting.Starttype == 1
+    d.Content += setting.Starttype == Startkind::Trialone
                      ? std::string(Startitems[0])
                      : "Middle (Trial " + std::to_string(setting.Starttrial) + ")";
     d.Content += "\n";
     d.Content += setting.Fixedlength == 1 ? std::to_string(setting.Codelength)
                                           : Unspecifieditem(setting.Codelength);
     d.Content += "\n";
-    d.Content += std::string(setting.Hinttype == 1 ? Hintitems[0] : Hintitems[1]) + "\n";
-    d.Content += std::string(setting.Ordertype == 1 ? Orderitems[0] : Orderitems[1]) + "\n";
+    d.Content +=
+        std::string(setting.Hinttype == Hintkind::Noerror ? Hintitems[0] : Hintitems[1]) + "\n";
+    d.Content +=
+        std::string(setting.Ordertype == Orderkind::Fixed ? Orderitems[0] : Orderitems[1]) + "\n";
     d.Content += Repeattext(setting.Maxrepeat, setting.Codelength) + "\n";
     d.Content += status;
     return d;

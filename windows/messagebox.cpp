@@ -18,10 +18,9 @@ Control* Fmmessage::Button(const std::string& name) {
     return nullptr;
 }
 
-void Fmmessage::Messagebox(int kind, const std::string& icon, const std::string& l2,
-                           const std::string& l3, const std::string& mid, const std::string& r3,
-                           const std::string& r2, const std::string& defaultbutton,
-                           const std::string& key, const std::string& caption) {
+void Fmmessage::Messagebox(const Messageargs& m) {
+    Lblmessage.Caption = m.Text;
+    const int kind = m.Kind;
     if (kind >= 1 && kind <= 3) {
         Cmdl3.Visible = kind == 3;
         Cmdl2.Visible = kind == 2;
@@ -29,23 +28,23 @@ void Fmmessage::Messagebox(int kind, const std::string& icon, const std::string&
         Cmdr2.Visible = kind == 2;
         Cmdr3.Visible = kind == 3;
     }
-    if (icon == "X")
+    if (m.Icon == "X")
         Icon = "Icon/W95mbx01.ico";
-    else if (icon == "?")
+    else if (m.Icon == "?")
         Icon = "Icon/W95mbx02.ico";
-    else if (icon == "!")
+    else if (m.Icon == "!")
         Icon = "Icon/W95mbx03.ico";
-    else if (icon == "i")
+    else if (m.Icon == "i")
         Icon = "Icon/W95mbx04.ico";
-    Cmdl2.Caption = l2;
-    Cmdl3.Caption = l3;
-    Cmdmid.Caption = mid;
-    Cmdr3.Caption = r3;
-    Cmdr2.Caption = r2;
+    Cmdl2.Caption = m.L2;
+    Cmdl3.Caption = m.L3;
+    Cmdmid.Caption = m.Mid;
+    Cmdr3.Caption = m.R3;
+    Cmdr2.Caption = m.R2;
     for (Control* b : {&Cmdl3, &Cmdl2, &Cmdmid, &Cmdr2, &Cmdr3}) b->Default = false;
-    if (Control* b = Button(defaultbutton)) b->Default = true;
-    Tag = key;
-    Caption = caption;
+    if (Control* b = Button(m.Defaultbutton)) b->Default = true;
+    Tag = m.Key;
+    Caption = m.Caption;
 }
 
 } // namespace tc

@@ -9,6 +9,22 @@ namespace tc {
 // word for 1, else its plural ("is" -> "are", "has" -> "have", otherwise + "s"); 0 is plural.
 std::string Plural(const std::string& word, int n);
 
+// One message: its text, kind (1: mid; 2: l2 and r2; 3: l3, mid and r3), icon ("X", "?", "!",
+// "i"), the buttons' captions, the default button by its name ("Cmdmid", ...), the context key,
+// the window caption, the time-out in seconds (0: none) and whether it is pushed over the
+// current context. Every member has an initialiser, so a message names only what it uses.
+struct Messageargs {
+    std::string Text{};
+    int Kind = 1;
+    std::string Icon{};
+    std::string L2{}, L3{}, Mid{}, R3{}, R2{};
+    std::string Defaultbutton{};
+    std::string Key{};
+    std::string Caption{};
+    int Timeout = 0;
+    bool Pushed = false;
+};
+
 struct Fmmessage {
     bool Visible = false;
     std::string Caption;
@@ -17,13 +33,9 @@ struct Fmmessage {
     Control Lblmessage;
     Control Cmdl3, Cmdl2, Cmdmid, Cmdr2, Cmdr3;
 
-    // Sets kind (1: mid; 2: l2 and r2; 3: l3, mid and r3), icon ("X", "?", "!", "i"), the captions,
-    // the default button (by its name "Cmdmid", ...), the key and the window caption. The text is
-    // put into `Lblmessage` before.
-    void Messagebox(int kind, const std::string& icon, const std::string& l2, const std::string& l3,
-                    const std::string& mid, const std::string& r3, const std::string& r2,
-                    const std::string& defaultbutton, const std::string& key,
-                    const std::string& caption);
+    // Sets the text, the buttons for the kind, the icon, the captions, the default button, the
+    // key and the window caption; the time-out and pushing are the wait state's.
+    void Messagebox(const Messageargs& m);
     Control* Button(const std::string& name);
 };
 

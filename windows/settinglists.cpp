@@ -157,11 +157,13 @@ bool Settinglists::Choose(Combolist& list, const std::string& text) {
 
 void Settinglists::Updatesetting(Gamesetting& setting) const {
     const std::string who = Cbwho.Text();
-    setting.Whoguess = who == Whoitems[1] ? 2 : who == Whoitems[2] ? 3 : 1;
+    setting.Whoguess = who == Whoitems[1]   ? Role::Computerguesses
+                       : who == Whoitems[2] ? Role::Watch
+                                            : Role::Youguess;
     setting.Ncolours = static_cast<int16_t>(Number(Cbcolour.Text()));
-    setting.Starttype = static_cast<int16_t>(Cbstart.Listindex + 1);
-    setting.Hinttype = static_cast<int16_t>(Cbhint.Listindex + 1);
-    setting.Ordertype = static_cast<int16_t>(Cborder.Listindex + 1);
+    setting.Starttype = static_cast<Startkind>(Cbstart.Listindex + 1);
+    setting.Hinttype = static_cast<Hintkind>(Cbhint.Listindex + 1);
+    setting.Ordertype = static_cast<Orderkind>(Cborder.Listindex + 1);
     setting.Maxrepeat = static_cast<int16_t>(Cbrepeat.Listindex + 1);
     const std::string length = Cblength.Text();
     if (length.size() >= 2) {

@@ -297,35 +297,52 @@ void Waitstate::Takedefault(Default d) {
     }
 }
 
-void Waitstate::Showmessage(const std::string& text, int kind, const std::string& icon,
-                            const std::string& l2, const std::string& l3, const std::string& mid,
-                            const std::string& r3, const std::string& r2,
-                            const std::string& defaultbutton, const std::string& key,
-                            const std::string& caption, int timeout, bool pushed) {
-    message_.Lblmessage.Caption = text;
-    message_.Messagebox(kind, icon, l2, l3, mid, r3, r2, defaultbutton, key, caption);
-    Setwait(timeout, pushed ? key + "+" : key);
+void Waitstate::Showmessage(const Messageargs& m) {
+    message_.Messagebox(m);
+    Setwait(m.Timeout, m.Pushed ? m.Key + "+" : m.Key);
     message_.Visible = true;
 }
 
 void Waitstate::Endgame() {
     actions_.Keepfinaltrial();
-    Showmessage("Are you sure you want to end this game?", 2, "?", "OK", "", "", "", "Cancel",
-                "Cmdl2", "Mnuend", "End Game?", 60, true);
+    Showmessage({.Text = "Are you sure you want to end this game?",
+                 .Kind = 2,
+                 .Icon = "?",
+                 .L2 = "OK",
+                 .R2 = "Cancel",
+                 .Defaultbutton = "Cmdl2",
+                 .Key = "Mnuend",
+                 .Caption = "End Game?",
+                 .Timeout = 60,
+                 .Pushed = true});
 }
 
 void Waitstate::Quitgame() {
     actions_.Playreminder();
-    Showmessage("Are you sure you want to quit this programme?", 2, "?", "OK", "", "", "", "Cancel",
-                "Cmdl2", "Mnuquit", "Quit Programme?", 60, true);
+    Showmessage({.Text = "Are you sure you want to quit this programme?",
+                 .Kind = 2,
+                 .Icon = "?",
+                 .L2 = "OK",
+                 .R2 = "Cancel",
+                 .Defaultbutton = "Cmdl2",
+                 .Key = "Mnuquit",
+                 .Caption = "Quit Programme?",
+                 .Timeout = 60,
+                 .Pushed = true});
 }
 
 void Waitstate::Reportbug(const std::string& guess) {
     std::string text = "This programme has a bug.";
     if (!guess.empty()) text += " My next guess is " + guess + ".";
     text += " Please choose one option below.";
-    Showmessage(text, 2, "?", "Change Display", "", "", "", "FINISH", "Cmdl2", "Bug", "Bug", 0,
-                false);
+    Showmessage({.Text = text,
+                 .Kind = 2,
+                 .Icon = "?",
+                 .L2 = "Change Display",
+                 .R2 = "FINISH",
+                 .Defaultbutton = "Cmdl2",
+                 .Key = "Bug",
+                 .Caption = "Bug"});
 }
 
 void Waitstate::Switchdisplay() {
@@ -351,7 +368,7 @@ void Waitstate::Cmdl2_Click() {
     if (key == "Mnuend") {
         Close();
         actions_.Stopplay();
-        if (actions_.Whoguess() != 1 || actions_.Trial() == 0) {
+        if (actions_.Whoguess() != Role::Youguess || actions_.Trial() == 0) {
             Setwait(0, "");
             actions_.Finishgame();
         } else {

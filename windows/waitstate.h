@@ -3,6 +3,7 @@
 // action; the key also chooses the help text that scrolls in the status bar. The key lives in
 // the tag of `Tmrwait`. A message context is pushed over a panel context as key + "+" + panel
 // key, and at most one is ever pushed.
+#include "engine/gamesetting.h"
 #include "system/clock.h"
 #include "system/timer.h"
 #include "system/timerhost.h"
@@ -20,7 +21,7 @@ public:
     virtual ~Shellactions() = default;
 
     // What the wait state needs to know of the game.
-    virtual int Whoguess() const = 0;
+    virtual Role Whoguess() const = 0;
     virtual int Trial() const = 0;
     virtual int Starttrial() const = 0;
     virtual int Elapsed() const = 0;
@@ -97,12 +98,9 @@ public:
     void Tmrwait_Timer();
     void Tmrbanner_Timer();
 
-    // The message box: text, `Messagebox`, `Setwait`, shown. `pushed` puts the message over the
+    // The message box: `Messagebox`, `Setwait`, shown. `Pushed` puts the message over the
     // current context.
-    void Showmessage(const std::string& text, int kind, const std::string& icon,
-                     const std::string& l2, const std::string& l3, const std::string& mid,
-                     const std::string& r3, const std::string& r2, const std::string& defaultbutton,
-                     const std::string& key, const std::string& caption, int timeout, bool pushed);
+    void Showmessage(const Messageargs& m);
     void Endgame();
     void Quitgame();
     void Reportbug(const std::string& guess);

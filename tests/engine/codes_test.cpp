@@ -158,7 +158,7 @@ TEST(Isnewstring, LooksAtEarlierTrialsOnly) {
     EXPECT_TRUE(Isnewstring(r, s)); // the computer's trial counter already counts this guess
     r.Trial = 2;
     EXPECT_FALSE(Isnewstring(r, s));
-    s.Whoguess = 1; // "You guess": the counter holds the finished trials
+    s.Whoguess = Role::Youguess; // "You guess": the counter holds the finished trials
     r.Trial = 1;
     EXPECT_FALSE(Isnewstring(r, s));
     r.Currentstring = "0124";

@@ -29,14 +29,14 @@ struct Playedgames {
 // order and, when `errors` is not empty, the hints of those trials falsified.
 Playedgames Play(Gamesetting s, const std::string& errors, int starttrial, int games,
                  uint64_t seed) {
-    s.Hinttype = static_cast<int16_t>(errors.empty() ? 1 : 2);
-    if (starttrial > 1) s.Starttype = 2;
+    s.Hinttype = errors.empty() ? Hintkind::Noerror : Hintkind::Errors;
+    if (starttrial > 1) s.Starttype = Startkind::Middle;
     Seededrandom draws(seed), gamechance(seed + 1);
     Norecords records;
     testkit::Testclock clock;
     Game g(gamechance, records, clock);
     g.Setting = s;
-    g.Rec.Runkind = "Simulate";
+    g.Rec.Runkind = Run::Simulate;
     g.Rec.Demomode = -1;
     g.Wait.Setkey("Demo");
     Playedgames out;

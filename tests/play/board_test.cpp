@@ -48,7 +48,7 @@ protected:
         g.Setting.Ncolours = 8;
         g.Setting.Codelength = 4;
         g.Setting.Maxrepeat = 4;
-        g.Setting.Ordertype = 2;
+        g.Setting.Ordertype = Orderkind::Random;
         g.Setting.Starttrial = 1;
     }
     Seededrandom rnd{1};
@@ -155,7 +155,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     const int L = 4, x0 = 3900, y0 = 600; // trial 2
     auto markx = [&](int j) { return x0 + 80 + L * 280 + 150 * j; };
 
-    g.Setting.Ordertype = 1;
+    g.Setting.Ordertype = Orderkind::Fixed;
     g.Showrecord(2, 1, 3, 0, "0123");
     std::vector<Drawbox> m = Boxesofsize(board, 120);
     ASSERT_EQ(m.size(), 3u);
@@ -173,7 +173,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     EXPECT_TRUE(Boxesofsize(board, 120).empty());
 
     board.Cls();
-    g.Setting.Ordertype = 2;
+    g.Setting.Ordertype = Orderkind::Random;
     g.Showrecord(2, 1, 1, 2, "0123");
     m = Boxesofsize(board, 120);
     ASSERT_EQ(m.size(), 3u);
@@ -284,8 +284,8 @@ TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
         SCOPED_TRACE(c.status + " who " + std::to_string(c.who));
         g.Main.Displaymode = "Colour";
         g.Main.Picrecord.Cls();
-        g.Setting.Whoguess = static_cast<int16_t>(c.who);
-        g.Rec.Status = c.status;
+        g.Setting.Whoguess = static_cast<Role>(c.who);
+        g.Rec.Status = Statusof(c.status);
         g.Rec.Trial = static_cast<int16_t>(c.trial);
         g.Rec.Finaltrial = static_cast<int16_t>(c.finaltrial);
         Storerows(g, 27);
@@ -304,7 +304,7 @@ TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
 }
 
 TEST_F(Board, DisplayChangeLeavesHiddenPicturesAlone) {
-    g.Rec.Status = "Playing";
+    g.Rec.Status = Gamestatus::Playing;
     g.Rec.Trial = 3;
     g.Rec.Answer = "0123";
     g.Rec.Currentstring = "4567";
@@ -346,12 +346,12 @@ TEST_F(Board, DisplayChangeRedrawsTheGuessAndTheAnswerUnderItsHeading) {
 
 TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     // Outside the demo neither button changes the game.
-    g.Rec.Status = "Playing";
+    g.Rec.Status = Gamestatus::Playing;
     g.Main.Picrecord.Visible = true;
     g.Wait.Setkey("Frgetstring1");
     g.Picrecord_MouseDown(1);
     g.Picrecord_MouseDown(2);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
     EXPECT_TRUE(g.Main.Picrecord.Visible);
 
@@ -366,7 +366,7 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     EXPECT_NE(g.Wait.Key(), "Demo");
     EXPECT_FALSE(g.Main.Picdemo.Visible);
     EXPECT_EQ(g.Rec.Demomode, 0);
-    EXPECT_EQ(g.Rec.Status, "");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::None);
     EXPECT_FALSE(g.Main.Picrecord.Visible);
 }
 
@@ -392,7 +392,7 @@ TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
         for (int16_t order : {1, 2}) {
             SCOPED_TRACE(std::string(mode) + std::to_string(order));
             g.Main.Displaymode = mode;
-            g.Setting.Ordertype = order;
+            g.Setting.Ordertype = static_cast<Orderkind>(order);
             board.Cls();
             // A given row and played rows, with every count of marks from 0 to 5.
             for (int t = 1; t <= 6; ++t) g.Showrecord(t, 2, t - 1, 6 - t, "0b9b8");

@@ -45,7 +45,7 @@ TEST(Workedexample, FixedOrder) {
                    {"0445", 2, 0},
                    {"0555", 3, 0},
                    {"0255", 4, 0}});
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_EQ(g.Rec.Attempts, 6);
     EXPECT_EQ(g.Message.Tag, "Win");
     EXPECT_EQ(g.Message.Lblmessage.Caption,
@@ -69,7 +69,7 @@ TEST(Workedexample, RandomOrder) {
     g.Setting = Makesetting(6, 4, Any, Random);
     Playgame(g, "0255", "310542");
     Expectrows(g, {{"3310", 0, 1}, {"0005", 2, 0}, {"0042", 1, 1}, {"0255", 4, 0}});
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_EQ(g.Rec.Attempts, 4);
 }
 
@@ -79,7 +79,7 @@ TEST(Workedexample, MiddleStartWalksTheGivenRows) {
     testkit::Testclock clock;
     Game g(rnd, records, clock);
     g.Setting = Makesetting(6, 4, Any, Random);
-    g.Setting.Starttype = 2;
+    g.Setting.Starttype = Startkind::Middle;
     g.Plan.Answer = Str("0255");
     g.Plan.Colourorder = Str("310542");
     g.Plan.Starttrial = 3;
@@ -105,7 +105,7 @@ void Checkgame(const Game& g, const Str& code) {
     const Gamerecord& r = g.Rec;
     const std::string where =
         Describe(s) + ", order " + r.Colourorder.str() + ", code " + code.str();
-    ASSERT_EQ(r.Status, "Win") << where;
+    ASSERT_EQ(r.Status, Gamestatus::Win) << where;
     ASSERT_EQ(g.Message.Tag, "Win") << where;
     ASSERT_GE(r.Finaltrial, 1) << where;
     ASSERT_LE(r.Finaltrial, 27) << where;

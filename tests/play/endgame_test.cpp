@@ -59,7 +59,7 @@ struct Endofgame : ::testing::Test, testkit::Virtualgame {
     }
     void Expectidle() {
         EXPECT_FALSE(g.Message.Visible);
-        EXPECT_EQ(g.Rec.Status, "");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::None);
         EXPECT_TRUE(m.Picfore.Visible);
         EXPECT_EQ(g.Wait.Key(), "Picfore");
     }
@@ -86,7 +86,7 @@ TEST_F(Endofgame, WinMessageCountsTrialsAndTime) {
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Win!  You have tried 2 times and spent 1 minute 15 seconds.\nPlease choose one "
               "option below.");
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_EQ(g.Rec.Finaltrial, 2);
     EXPECT_EQ(g.Rec.Attempts, 2);
     EXPECT_EQ(g.Rec.Guesses[2], "012");
@@ -161,14 +161,14 @@ TEST_F(Endofgame, TrialTwentySixWarnsAndTrialTwentySevenEndsTheGame) {
     EXPECT_FALSE(g.Message.Visible);
     ASSERT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Rec.Trial, 26);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
 
     Play(guesses[26]);
     Expectendmessage("Gameover1", "Gameover");
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Gameover! You have already reached the last trial.\nPlease choose one option "
               "below.");
-    EXPECT_EQ(g.Rec.Status, "Gameover");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Gameover);
     EXPECT_EQ(g.Rec.Finaltrial, 27);
     EXPECT_EQ(g.Rec.Guesses[27], Str(guesses[26]));
     EXPECT_TRUE(m.Franswer.Visible);
@@ -232,12 +232,12 @@ TEST_F(Endofgame, OneHourGameWarnsAtFiftyFiveMinutesAndEndsAfterTheHour) {
     EXPECT_FALSE(g.Message.Visible); // 3600 s
     clock.advance(999);
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     clock.advance(1);
     Expectendmessage("Gameover1", "Gameover");
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Gameover! You have already spent one hour.\nPlease choose one option below.");
-    EXPECT_EQ(g.Rec.Status, "Gameover");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Gameover);
     EXPECT_EQ(g.Rec.Finaltrial, 1);
     EXPECT_EQ(g.Rec.Elapsed, 3601);
     EXPECT_TRUE(m.Franswer.Visible);
@@ -325,7 +325,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     // Cancel keeps the game.
     Act([&] { g.Messagebutton("Cmdr2"); });
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_TRUE(g.Tmrrec.Enabled);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
@@ -334,7 +334,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     ASSERT_TRUE(g.Message.Visible);
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "End Game");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Endgame);
     EXPECT_EQ(g.Rec.Elapsed, 3600);
     EXPECT_EQ(g.Rec.Finaltrial, 1);
     EXPECT_FALSE(g.Tmrrec.Enabled);
@@ -386,7 +386,7 @@ TEST_F(Endofgame, ComputerGuessesEndsAfterTheHourWithTheTrialsMarked) {
     Expectendmessage("Gameover1", "Gameover");
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Time is up! You have already spent one hour.\nPlease choose one option below.");
-    EXPECT_EQ(g.Rec.Status, "Gameover");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Gameover);
     EXPECT_EQ(g.Rec.Finaltrial, 3);
     EXPECT_FALSE(m.Frgetresult.Visible);
     EXPECT_FALSE(g.Tmrrec.Enabled);

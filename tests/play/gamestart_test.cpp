@@ -29,7 +29,7 @@ struct Gamestart : ::testing::Test, testkit::Virtualgame {
     }
     void Expectidle() const {
         EXPECT_EQ(m.Caption, "Tintcipher");
-        EXPECT_EQ(g.Rec.Status, "");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::None);
         EXPECT_TRUE(m.Picfore.Visible);
         EXPECT_EQ(g.Wait.Key(), "Picfore");
         EXPECT_EQ(g.Wait.Timeout, 300);
@@ -47,7 +47,7 @@ struct Gamestart : ::testing::Test, testkit::Virtualgame {
 TEST_F(Gamestart, YouGuessFromTrialOneWaitsForTheGuessWithTheClockRunning) {
     Start("You guess");
     EXPECT_FALSE(m.Frmenu.Visible);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(m.Caption, "New Game - Unsaved");
     EXPECT_EQ(g.Rec.Savedstate, "Unsaved");
     EXPECT_FALSE(m.Picfore.Visible);
@@ -99,7 +99,7 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
     Choose(lists.Cbrepeat, "Each colour at most 2 times");
     Act([&] { g.Cmdstart_Click(); });
 
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(m.Caption, "New Game - Unsaved");
     for (const Menuitem* menu : {&m.Mnugame, &m.Mnumedia, &m.Mnuoption, &m.Mnuhelp})
         EXPECT_FALSE(menu->Enabled) << menu->Caption;
@@ -119,12 +119,12 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
     Act([&] { g.Menu_Click("Mnuset"); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(m.Frmenu.Visible);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
 
     Seconds(60);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Win");
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_GE(g.Rec.Finaltrial, 1);
     EXPECT_EQ(g.Rec.Guesses[g.Rec.Finaltrial], g.Rec.Answer);
     EXPECT_EQ(g.Wait.Key(), "Win");
@@ -136,7 +136,7 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
     EXPECT_FALSE(m.Picrecord.Visible);
     Expectidle();
     // The menu still holds the watched setting.
-    EXPECT_EQ(g.Setting.Whoguess, 3);
+    EXPECT_EQ(g.Setting.Whoguess, Role::Watch);
     EXPECT_EQ(g.Setting.Ncolours, 8);
 }
 
@@ -182,7 +182,7 @@ TEST_F(Gamestart, ComputerGuessesFromTrialOneAsksAboutTheMarking) {
     EXPECT_EQ(g.Wait.Key(), "Frmark");
     EXPECT_EQ(g.Wait.Timeout, 300);
     EXPECT_EQ(g.Wait.Start, clock.Now());
-    EXPECT_EQ(g.Rec.Status, ""); // nothing prepared before the answer
+    EXPECT_EQ(g.Rec.Status, Gamestatus::None); // nothing prepared before the answer
 
     Seconds(299);
     EXPECT_TRUE(m.Frmark.Visible);
@@ -200,7 +200,7 @@ TEST_F(Gamestart, ComputerGuessesWithTheComputerMarkingAsksForTheCode) {
     Act([&] { g.Cmdokmark_Click(); });
     EXPECT_FALSE(m.Frmark.Visible);
     EXPECT_FALSE(m.Fraskcode.Visible);
-    EXPECT_EQ(g.Rec.Status, "Preparation");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Preparation);
     EXPECT_EQ(g.Rec.Trial, 0);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring2");
     EXPECT_EQ(g.Wait.Timeout, 300);
@@ -248,7 +248,7 @@ TEST_F(Gamestart, PlayerMarkingAsksForTheCodeOnPaperAndGivesUpAfterFiveMinutes) 
     EXPECT_TRUE(m.Cmdready.Default);
     EXPECT_EQ(m.Lblaskcode.Caption, "Now write down a secret code for me to guess. When you are "
                                     "ready, press the Ready button.");
-    EXPECT_EQ(g.Rec.Status, "Preparation");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Preparation);
     EXPECT_EQ(m.Caption, "New Game - Unsaved");
     EXPECT_EQ(g.Setting.Starttrial, 2); // the player's choice, not drawn
     EXPECT_EQ(g.Rec.Trial, 0);
@@ -287,7 +287,7 @@ TEST_F(Gamestart, ReadyFromTrialOneStartsTheClockAndAsksForMarks) {
     Act([&] { g.Cmdready_Click(); });
     EXPECT_FALSE(m.Fraskcode.Visible);
     EXPECT_FALSE(m.Frcolour.Visible);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_TRUE(m.Lbltime.Visible);
     EXPECT_EQ(m.Lbltime.Caption, "Time spent:  0 second");
     EXPECT_TRUE(g.Tmrrec.Enabled);
@@ -305,7 +305,7 @@ TEST_F(Gamestart, ReadyFromTheMiddleAsksForTheFirstRow) {
     Act([&] { g.Cmdokmark_Click(); });
     Act([&] { g.Cmdready_Click(); });
     EXPECT_FALSE(m.Fraskcode.Visible);
-    EXPECT_EQ(g.Rec.Status, "Preparation");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Preparation);
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring2");
     EXPECT_EQ(g.Wait.Timeout, 300);

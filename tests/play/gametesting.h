@@ -21,16 +21,16 @@ constexpr int Fixed = 1, Random = 2;
 inline Gamesetting Makesetting(int colours, int length, int maxrepeat, int order,
                                bool unspecified = false, int who = 3) {
     Gamesetting s;
-    s.Whoguess = static_cast<int16_t>(who);
+    s.Whoguess = static_cast<Role>(who);
     s.Ncolours = static_cast<int16_t>(colours);
     s.Codelength = static_cast<int16_t>(length);
     s.Fixedlength = unspecified ? 0 : 1;
     s.Maxblanks = static_cast<int16_t>(unspecified ? length - 3 : 0);
     s.Maxrepeat = static_cast<int16_t>(maxrepeat == Any ? length : maxrepeat);
-    s.Ordertype = static_cast<int16_t>(order);
-    s.Starttype = 1;
+    s.Ordertype = static_cast<Orderkind>(order);
+    s.Starttype = Startkind::Trialone;
     s.Starttrial = 1;
-    s.Hinttype = 1;
+    s.Hinttype = Hintkind::Noerror;
     return s;
 }
 

@@ -15,7 +15,7 @@ void Rununtilmessage(Game& g) {
     while (!g.Message.Visible) {
         if (g.Tmrbuffer.Enabled)
             g.Tmrbuffer_Timer();
-        else if (g.Tmrdelay.Enabled && g.Rec.Status != "Next Demo")
+        else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo)
             g.Tmrdelay_Timer();
         else
             return;
@@ -53,7 +53,7 @@ class Plannederrors : public ::testing::TestWithParam<Smallsetting> {};
 TEST_P(Plannederrors, DetectedCorrectedAndWon) {
     const Smallsetting c = GetParam();
     Gamesetting s = Makesetting(c.colours, c.length, c.rep, c.order, c.unspecified);
-    s.Hinttype = 2;
+    s.Hinttype = Hintkind::Errors;
     const std::vector<Str> codes = Allcodes(s);
     Seededrandom rnd(5);
     Norecords records;
@@ -76,7 +76,7 @@ TEST_P(Plannederrors, DetectedCorrectedAndWon) {
             const Gamerecord& r = g.Rec;
             const std::string where = Describe(s) + ", errors " + plan + ", code " + code.str();
             ASSERT_EQ(log.bugs, 0) << where << ": " << g.Message.Lblmessage.Caption;
-            ASSERT_EQ(r.Status, "Win") << where;
+            ASSERT_EQ(r.Status, Gamestatus::Win) << where;
             ASSERT_EQ(g.Message.Tag, "Win") << where;
             ASSERT_LE(r.Finaltrial, 27) << where;
             for (int t = 1; t <= r.Finaltrial; ++t)
@@ -153,7 +153,7 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
         testkit::Testclock clock;
         Game g(rnd, records, clock);
         g.Setting = Makesetting(6, 4, Any, Random);
-        g.Setting.Hinttype = 2;
+        g.Setting.Hinttype = Hintkind::Errors;
         g.Plan.Answer = Str("0255");
         g.Plan.Colourorder = Str("310542");
         g.Plan.Errortrials = std::string(plan);
@@ -163,7 +163,7 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
         Rununtilmessage(g);
         const int n = static_cast<int>(std::string(plan).size());
         ASSERT_TRUE(g.Message.Visible);
-        EXPECT_EQ(g.Rec.Status, "Error Detected");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::Errordetected);
         EXPECT_EQ(g.Message.Tag, "Continue Playing");
         EXPECT_EQ(g.Message.Caption, "Error Detected");
         EXPECT_EQ(g.Message.Lblmessage.Caption,
@@ -186,7 +186,7 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
         const int claim = g.Rec.Claimtrial;
         g.Messagebutton("Cmdmid");
         Runtimers(g);
-        EXPECT_EQ(g.Rec.Status, "Win");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
         EXPECT_EQ(g.Rec.Blacks[1], 0);
         EXPECT_EQ(g.Rec.Whites[1], 1);
         EXPECT_EQ(g.Rec.Guesses[g.Rec.Finaltrial], "0255");
@@ -203,7 +203,7 @@ TEST(Plannederrors, FixedOrderErrorAtTheWinningTrial) {
     Eventlog log(g);
     g.Observer = &log;
     g.Setting = Makesetting(6, 4, Any, Fixed);
-    g.Setting.Hinttype = 2;
+    g.Setting.Hinttype = Hintkind::Errors;
     g.Plan.Answer = Str("0255");
     g.Plan.Colourorder = Str("310542");
     g.Plan.Errortrials = std::string("6");
@@ -214,7 +214,7 @@ TEST(Plannederrors, FixedOrderErrorAtTheWinningTrial) {
     EXPECT_EQ(g.Rec.Solvedunseen, -1);
     EXPECT_EQ(g.Rec.Solvedtrial, 6);
     EXPECT_EQ(g.Rec.Blacks[6], 4);
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "After correcting the error, it is found that I already got the correct answer at "
               "Trial 6.\nPlease choose one option below.");
@@ -263,7 +263,7 @@ struct Playermarking {
     explicit Playermarking(const Gamesetting& s, const char* order)
         : g(rnd, records, clock), log(g) {
         g.Setting = s;
-        g.Setting.Whoguess = 2;
+        g.Setting.Whoguess = Role::Computerguesses;
         g.Main.Optnomark.Value = true;
         g.Observer = &log;
         g.Plan.Colourorder = Str(order);
@@ -286,7 +286,7 @@ struct Playermarking {
 };
 
 void Expectheymessage(const Game& g, int hints) {
-    EXPECT_EQ(g.Rec.Status, "Error Detected");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Errordetected);
     EXPECT_EQ(g.Message.Tag, "Error Detected");
     EXPECT_EQ(g.Message.Caption, "Error Detected");
     EXPECT_EQ(g.Rec.Finaltrial, hints);
@@ -387,13 +387,13 @@ TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
     Eventlog log(g);
     g.Observer = &log;
     g.Setting = Makesetting(6, 4, Any, Random, true);
-    g.Setting.Hinttype = 2;
+    g.Setting.Hinttype = Hintkind::Errors;
     g.Plan.Answer = Str("0301");
     g.Plan.Colourorder = Str("401523");
     g.Plan.Errortrials = std::string("1");
     g.Initialize();
     Autoplay(g);
-    ASSERT_EQ(g.Rec.Status, "Win");
+    ASSERT_EQ(g.Rec.Status, Gamestatus::Win);
     for (int t = 1; t <= g.Rec.Finaltrial; ++t)
         for (int u = 1; u < t; ++u)
             EXPECT_FALSE(g.Rec.Guesses[u] == g.Rec.Guesses[t])
@@ -408,7 +408,8 @@ TEST(Repeatedguess, RowsGivenBeforeAMiddleStartCountToo) {
     testkit::Testclock clock;
     Game g(rnd, records, clock);
     g.Setting = Makesetting(7, 5, 1, Fixed, true);
-    g.Setting.Hinttype = g.Setting.Starttype = 2;
+    g.Setting.Hinttype = Hintkind::Errors;
+    g.Setting.Starttype = Startkind::Middle;
     g.Plan = {Str("13456"), Str("2536041"), std::string("1"), 3, {Str("01234"), Str("3456b")}};
     g.Initialize();
     Autoplay(g);
@@ -440,7 +441,7 @@ TEST(Repeatedguess, PlayerMarkingWithBlanks) {
 struct Youguess {
     explicit Youguess(const char* errors) : g(rnd, records, clock), log(g) {
         g.Setting = Makesetting(6, 4, Any, Random, false, 1);
-        g.Setting.Hinttype = 2;
+        g.Setting.Hinttype = Hintkind::Errors;
         g.Observer = &log;
         g.Plan.Answer = Str("4545");
         g.Plan.Colourorder = Str("310542");
@@ -473,7 +474,7 @@ TEST(Youguess, ClaimAgainstTrueHintsShowsAPossibleAnswer) {
     y.Guess("4432");
     y.Claim();
     EXPECT_EQ(y.g.Rec.Detecttrial, 0);
-    EXPECT_EQ(y.g.Rec.Status, "Hint(s) Consistent");
+    EXPECT_EQ(y.g.Rec.Status, Gamestatus::Hintsconsistent);
     EXPECT_EQ(y.g.Message.Tag, "Wrong Detection");
     EXPECT_EQ(y.g.Message.Lblmessage.Caption,
               "Sorry!  The hints I gave you are consistent. You may see a possible answer in the "
@@ -493,7 +494,7 @@ TEST(Youguess, RightAndLateClaims) {
         y.Guess("1230");
         y.Claim();
         EXPECT_EQ(y.g.Rec.Detecttrial, 3);
-        EXPECT_EQ(y.g.Rec.Status, "Error Detected");
+        EXPECT_EQ(y.g.Rec.Status, Gamestatus::Errordetected);
         EXPECT_EQ(y.g.Message.Tag, "Continue Playing");
         EXPECT_EQ(y.g.Message.Lblmessage.Caption,
                   "You are right!  In fact, there is an error in Trial 1. Press the OK button. The "
@@ -506,7 +507,7 @@ TEST(Youguess, RightAndLateClaims) {
         y.Guess("5555");
         y.Claim();
         EXPECT_EQ(y.g.Rec.Detecttrial, 3);
-        EXPECT_EQ(y.g.Rec.Status, "Late Detection of Error");
+        EXPECT_EQ(y.g.Rec.Status, Gamestatus::Latedetection);
         EXPECT_EQ(y.g.Rec.Finaltrial, 3);
         EXPECT_EQ(y.g.Message.Lblmessage.Caption,
                   "Too late!  In fact, the error occurred in Trial 1. You should have detected it "
@@ -522,7 +523,7 @@ TEST(Youguess, CorrectionOfARightClaimLetsThePlayerGoOn) {
     ASSERT_EQ(y.g.Message.Tag, "Continue Playing");
     y.g.Messagebutton("Cmdmid");
     EXPECT_EQ(y.g.Rec.Blacks[1], 0);
-    EXPECT_EQ(y.g.Rec.Status, "Continue Playing");
+    EXPECT_EQ(y.g.Rec.Status, Gamestatus::Continueplaying);
     // The player guesses trial 3 next; nothing else may happen in between.
     EXPECT_EQ(y.g.Rec.Trial, 2);
     EXPECT_FALSE(y.g.Message.Visible);

@@ -209,7 +209,7 @@ TEST_F(Marksinput, RowWithABlankOffersEveryCountOfItsColours) {
     EXPECT_FALSE(m.Frgetresult.Visible);
     clock.advance(1);
     ASSERT_TRUE(m.Frgetresult.Visible);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(m.Lbltrials2.Caption, "Trial: 2");
     EXPECT_EQ(m.Lblmyguess.Caption, "My guess is");
     EXPECT_TRUE(m.Cmdwin.Visible);
@@ -228,7 +228,7 @@ TEST_F(Marksinput, WinForAWrongGuessIsBelievedAndTheGuessBecomesTheAnswer) {
               "Win!  I have tried 1 time.\nPlease choose one option below.");
     EXPECT_EQ(g.Message.Tag, "Win");
     EXPECT_EQ(g.Message.Caption, "Win");
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_EQ(g.Rec.Answer, guess);
     EXPECT_EQ(g.Rec.Finaltrial, 1);
     EXPECT_EQ(g.Rec.Blacks[1], 4);
@@ -262,7 +262,7 @@ TEST_F(Marksinput, MarksNoCodeFitsEndTheGame) {
     EXPECT_EQ(g.Message.Cmdr3.Caption, "End");
     EXPECT_TRUE(g.Message.Cmdr3.Default);
     EXPECT_EQ(g.Wait.Timeout, 900);
-    EXPECT_EQ(g.Rec.Status, "Error Detected");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Errordetected);
     EXPECT_EQ(g.Rec.Finaltrial, 1);
     EXPECT_FALSE(g.Tmrrec.Enabled);
     EXPECT_FALSE(m.Lbltime.Visible);
@@ -270,7 +270,7 @@ TEST_F(Marksinput, MarksNoCodeFitsEndTheGame) {
 
     Seconds(900);
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::None);
     EXPECT_EQ(g.Wait.Key(), "Picfore");
 }
 
@@ -313,14 +313,14 @@ TEST_F(Marksinput, TypedCodeIsPlayedToTheWinWithoutTheClock) {
     EXPECT_EQ(g.Wait.Timeout, 300);
     Submit("5240");
     EXPECT_EQ(g.Rec.Answer, "5240");
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_FALSE(g.Tmrrec.Enabled);
     EXPECT_FALSE(m.Lbltime.Visible);
     EXPECT_FALSE(m.Mnugame.Enabled);
 
     Seconds(1);
     ASSERT_TRUE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     const int last = g.Rec.Finaltrial;
     ASSERT_GT(last, 1);
     EXPECT_EQ(g.Rec.Guesses[last], "5240");
@@ -347,7 +347,7 @@ TEST_F(Marksinput, MiddleStartTakesTypedRowsThenGuessesFromTheStartTrial) {
     Act([&] { g.Cmdoktrial_Click(); });
     Computermarks();
     Submit("5240");
-    EXPECT_EQ(g.Rec.Status, "Preparation");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Preparation);
     ASSERT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_EQ(m.Lblinput.Caption,
@@ -376,11 +376,11 @@ TEST_F(Marksinput, MiddleStartTakesTypedRowsThenGuessesFromTheStartTrial) {
     Submit("0123");
     Submit("5432");
     EXPECT_EQ(log.rows, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
 
     Seconds(1);
     ASSERT_TRUE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     // The typed rows stay as typed, marked truly, and the computer's own trials begin at 4.
     EXPECT_EQ(g.Rec.Guesses[1], "4501");
     EXPECT_EQ(g.Rec.Guesses[2], "0123");

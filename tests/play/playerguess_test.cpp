@@ -308,7 +308,7 @@ struct Claims : Playerguess {
         Start(answer, errors);
     }
     void Expectlost(const std::string& status) {
-        EXPECT_EQ(g.Rec.Status, status);
+        EXPECT_EQ(Statusname(g.Rec.Status), status);
         EXPECT_EQ(g.Message.Caption, status);
         EXPECT_EQ(g.Message.Tag, "Wrong Detection");
         EXPECT_EQ(g.Wait.Key(), "Wrong Detection");
@@ -330,7 +330,7 @@ TEST_F(Claims, ErrorButtonIsOfferedOnlyOnceAHintWasGiven) {
     EXPECT_FALSE(m.Frerror.Visible);
     EXPECT_EQ(m.Lblinput.Caption, "Input your guess below. Use numbers to represent colours.");
     Claim(); // a hidden button does nothing
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_TRUE(m.Frinput.Visible);
     Play("345");
     EXPECT_TRUE(m.Frerror.Visible);
@@ -360,7 +360,7 @@ TEST_F(Claims, ClaimBeforeAnyErrorShowsAPossibleAnswer) {
 
     Act([&] { g.Messagebutton("Cmdr3"); });
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::None);
     EXPECT_EQ(g.Wait.Key(), "Picfore");
 }
 
@@ -380,12 +380,12 @@ TEST_F(Claims, RightClaimCorrectsTheHintAndTheGameGoesOn) {
     EXPECT_EQ(g.Message.Tag, "Continue Playing");
     EXPECT_EQ(g.Message.Cmdmid.Caption, "OK");
     EXPECT_EQ(g.Wait.Timeout, 60);
-    EXPECT_EQ(g.Rec.Status, "Error Detected");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Errordetected);
     EXPECT_EQ(g.Rec.Detecttrial, 4);
 
     Act([&] { g.Messagebutton("Cmdmid"); });
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "Continue Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Continueplaying);
     EXPECT_EQ(g.Rec.Blacks[3], 2);
     EXPECT_EQ(g.Rec.Corrects[3], 2);
     EXPECT_EQ(g.Rec.Errorpending, 0);
@@ -401,7 +401,7 @@ TEST_F(Claims, RightClaimCorrectsTheHintAndTheGameGoesOn) {
     EXPECT_FALSE(m.Frerror.Visible); // one correction a game
     Guess("012");
     ASSERT_TRUE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_EQ(g.Message.Lblmessage.Caption.rfind("Win!  You have tried 5 times and spent ", 0), 0u)
         << g.Message.Lblmessage.Caption;
 }
@@ -417,7 +417,7 @@ TEST_F(Claims, RightClaimPressesItsOwnOkAfterOneMinute) {
     EXPECT_TRUE(g.Message.Visible);
     Seconds(1);
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Status, "Continue Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Continueplaying);
     EXPECT_TRUE(m.Frinput.Visible);
 }
 
@@ -453,7 +453,7 @@ TEST_F(Claims, TwoErrorsAreNamedAndBothCorrected) {
               "You are right!  In fact, there are errors in Trials 3 and 6. Press the OK button. "
               "The errors will be corrected and you may continue guessing.");
     Act([&] { g.Messagebutton("Cmdmid"); });
-    EXPECT_EQ(g.Rec.Status, "Continue Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Continueplaying);
     EXPECT_EQ(g.Rec.Blacks[3], 2);
     EXPECT_EQ(g.Rec.Blacks[6], 2);
     EXPECT_EQ(g.Rec.Trial, 6);
@@ -496,7 +496,7 @@ TEST_F(Claims, ClaimRevealsAWinTheFalsifiedHintHid) {
     Play("345");
     Play("678");
     Play("012"); // the code, shown as 2 correct
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(g.Rec.Solvedunseen, -1);
     EXPECT_EQ(g.Rec.Solvedtrial, 3);
     Play("349"); // every code left holds 9, yet this scores 0: nothing fits any more
@@ -504,7 +504,7 @@ TEST_F(Claims, ClaimRevealsAWinTheFalsifiedHintHid) {
     ASSERT_TRUE(g.Message.Visible);
     ASSERT_EQ(g.Message.Tag, "Continue Playing");
     Act([&] { g.Messagebutton("Cmdmid"); });
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_FALSE(g.Message.Visible); // the win follows on the deferral timer
     clock.advance(1);
     ASSERT_TRUE(g.Message.Visible);
@@ -527,7 +527,7 @@ TEST_F(Claims, UnclaimedErrorMakesTheWinPureLuck) {
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Well!  You have got the correct answer by pure luck. Haven't you noticed the error "
               "in Trial 2?\nPlease choose one option below.");
-    EXPECT_EQ(g.Rec.Status, "Win");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_EQ(g.Rec.Winseconds, 0); // the time is not taken
 }
 

@@ -263,7 +263,7 @@ struct Topfivegame : ::testing::Test {
         EXPECT_FALSE(m.Frgetname.Visible);
         EXPECT_FALSE(m.Picwinners.Visible);
         EXPECT_TRUE(m.Picfore.Visible);
-        EXPECT_EQ(g.Rec.Status, "");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::None);
         EXPECT_EQ(g.Wait.Key(), "Picfore");
         EXPECT_EQ(g.Wait.Timeout, 300);
         EXPECT_TRUE(m.Mnuset.Enabled);
@@ -415,8 +415,8 @@ TEST_F(Topfivegame, GamesThatNeverReachTheNamePanel) {
         SCOPED_TRACE(c.what);
         Act([&] { g.Finishgame(); });
         m.Frgetname.Visible = false;
-        g.Setting.Whoguess = c.who;
-        g.Rec.Status = "Win";
+        g.Setting.Whoguess = static_cast<Role>(c.who);
+        g.Rec.Status = Gamestatus::Win;
         g.Rec.Savedstate = c.saved;
         g.Rec.Errorpending = c.errorpending;
         g.Rec.Trial = g.Rec.Finaltrial = c.trial;
@@ -458,7 +458,7 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
     Gamesetting chosen;
     chosen.Ncolours = 7;
     chosen.Codelength = 4;
-    chosen.Ordertype = 2;
+    chosen.Ordertype = Orderkind::Random;
     chosen.Maxrepeat = 2;
     const int s = Settingslot(chosen);
     Winnersrecord r = Listof({{50, 6}}, s);

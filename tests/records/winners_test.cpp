@@ -199,9 +199,9 @@ Gamesetting Slotsetting(int length, bool unspecified, int order, int start, int 
     Gamesetting s;
     s.Codelength = static_cast<int16_t>(length);
     s.Fixedlength = unspecified ? 0 : 1;
-    s.Ordertype = static_cast<int16_t>(order);
-    s.Starttype = static_cast<int16_t>(start);
-    s.Hinttype = static_cast<int16_t>(hint);
+    s.Ordertype = static_cast<Orderkind>(order);
+    s.Starttype = static_cast<Startkind>(start);
+    s.Hinttype = static_cast<Hintkind>(hint);
     s.Maxrepeat = static_cast<int16_t>(repeat);
     return s;
 }

@@ -18,16 +18,16 @@ using testkit::Testclock;
 // "Watch computer play", 8 colours, "Unspecified (3 - 5)", random order, at most 2 times.
 Gamesetting Watchsetting(int start = 1, int hint = 1) {
     Gamesetting s;
-    s.Whoguess = 3;
+    s.Whoguess = Role::Watch;
     s.Ncolours = 8;
     s.Codelength = 5;
     s.Fixedlength = 0;
     s.Maxblanks = 2;
-    s.Ordertype = 2;
+    s.Ordertype = Orderkind::Random;
     s.Maxrepeat = 2;
-    s.Starttype = static_cast<int16_t>(start);
+    s.Starttype = static_cast<Startkind>(start);
     s.Starttrial = 1;
-    s.Hinttype = static_cast<int16_t>(hint);
+    s.Hinttype = static_cast<Hintkind>(hint);
     return s;
 }
 

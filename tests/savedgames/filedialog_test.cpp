@@ -189,7 +189,7 @@ struct Program {
     void Expectidle() {
         EXPECT_FALSE(g.Message.Visible);
         EXPECT_FALSE(f.Visible);
-        EXPECT_EQ(g.Rec.Status, "");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::None);
         EXPECT_TRUE(m.Picfore.Visible);
         EXPECT_EQ(g.Wait.Key(), "Picfore");
     }
@@ -311,7 +311,7 @@ TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
     p.Seconds(1);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(g.Files.Visible);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_TRUE(p.m.Frinput.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
     EXPECT_EQ(g.Rec.Savedstate, "Unsaved");
@@ -347,7 +347,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     EXPECT_EQ(p.m.Caption, "Saved Game - " + file.string());
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
     EXPECT_TRUE(p.m.Frinput.Visible);
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     {
         const Decoded d = Readsavedgame(file);
         ASSERT_TRUE(d) << d.Reason;
@@ -411,7 +411,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     p.Seconds(1);
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
-    EXPECT_EQ(g.Rec.Status, "Playing");
+    EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
 }
 
 // ---- Loading ----
@@ -633,7 +633,7 @@ TEST_F(Filedialog, AGameOverSavedFromItsEndMessageFinishesAndLoadsFinished) {
     q.Load("over");
     ASSERT_TRUE(q.g.Message.Visible);
     EXPECT_EQ(q.g.Message.Tag, "Notgame");
-    EXPECT_EQ(q.g.Rec.Status, "Gameover");
+    EXPECT_EQ(q.g.Rec.Status, Gamestatus::Gameover);
     EXPECT_EQ(q.m.Franswer.Caption, "Answer");
     // Left alone, FINISH is pressed after 15 minutes.
     q.Seconds(899);
@@ -721,7 +721,7 @@ TEST_F(Filedialog, PlayerMarkingGameResumesOnTheMarksPanelAndPlaysOnAlike) {
     EXPECT_EQ(loaded, original);
     ASSERT_FALSE(loaded.empty());
     EXPECT_EQ(loaded.back(), code.str());
-    EXPECT_EQ(q.g.Rec.Status, "Win");
+    EXPECT_EQ(q.g.Rec.Status, Gamestatus::Win);
 }
 
 // ---- Files that are not saved games, and failed writes ----

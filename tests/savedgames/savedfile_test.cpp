@@ -333,7 +333,7 @@ TEST(Savedfileroundtrip, SearchStateIsKeptOnlyWhenThePlayerMarks) {
 struct Markedgame {
     Markedgame(const Gamesetting& s, const char* order) : g(rnd, records, clock) {
         g.Setting = s;
-        g.Setting.Whoguess = 2;
+        g.Setting.Whoguess = Role::Computerguesses;
         g.Main.Optnomark.Value = true;
         g.Plan.Colourorder = Str(order);
         g.Initialize();
@@ -402,7 +402,7 @@ TEST(Savedfileroundtrip, AWatchedGameComesBackRowForRow) {
     Game g(rnd, records, clock);
     g.Setting = Makesetting(8, 5, Any, Random);
     Playgame(g, "12331", "45012367");
-    ASSERT_EQ(g.Rec.Status, "Win");
+    ASSERT_EQ(g.Rec.Status, Gamestatus::Win);
     g.Rec.Elapsed = 0;
     const Decoded d = Decode(Encode(Capture(g)).Bytes);
     ASSERT_TRUE(d) << d.Reason;
@@ -586,7 +586,8 @@ TEST(Savedfilerefusal, RestoreChangesNothingWhenItRefuses) {
     m.Mark(Str("0255"));
     const Savedgame before = Capture(m.g);
     const Gamesetting setting = m.g.Setting;
-    const std::string status = m.g.Rec.Status, savedstate = m.g.Rec.Savedstate;
+    const Gamestatus status = m.g.Rec.Status;
+    const std::string savedstate = m.g.Rec.Savedstate;
     Savedgame bad = Youguessinplay();
     bad.Guesses[3] = "9999";
     EXPECT_NE(Restore(m.g, bad), "");

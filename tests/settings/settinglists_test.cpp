@@ -74,8 +74,16 @@ bool Samelists(const Settinglists& a, const Settinglists& b) {
 
 using Key = std::tuple<int, int, int, int, int, int, int, int, int, int>;
 Key Keyof(const Gamesetting& g) {
-    return {g.Whoguess,    g.Ncolours,  g.Starttype, g.Starttrial, g.Codelength,
-            g.Fixedlength, g.Maxblanks, g.Hinttype,  g.Ordertype,  g.Maxrepeat};
+    return {static_cast<int>(g.Whoguess),
+            g.Ncolours,
+            static_cast<int>(g.Starttype),
+            g.Starttrial,
+            g.Codelength,
+            g.Fixedlength,
+            g.Maxblanks,
+            static_cast<int>(g.Hinttype),
+            static_cast<int>(g.Ordertype),
+            g.Maxrepeat};
 }
 
 // Every setting the lists allow, reached by choosing each offered item in menu order, with the
@@ -127,16 +135,16 @@ TEST(Settinglists, AllowsExactlyTheAnnouncedNumberOfSettings) {
     for (const auto& [key, lists] : Allsettings()) {
         Gamesetting g;
         lists.Updatesetting(g);
-        ++perwho[g.Whoguess];
-        if (g.Whoguess == 1) ++percolours[g.Ncolours];
+        ++perwho[static_cast<int>(g.Whoguess)];
+        if (g.Whoguess == Role::Youguess) ++percolours[g.Ncolours];
         // Each setting is one the game can play.
         EXPECT_GE(g.Codelength, g.Fixedlength ? 3 : 4);
         EXPECT_LE(g.Codelength, g.Ncolours - 2);
         EXPECT_EQ(g.Maxblanks, g.Fixedlength ? 0 : g.Codelength - 3);
         EXPECT_GE(g.Maxrepeat, 1);
         EXPECT_LE(g.Maxrepeat, g.Codelength);
-        if (g.Whoguess == 2) {
-            EXPECT_EQ(g.Hinttype, 1);
+        if (g.Whoguess == Role::Computerguesses) {
+            EXPECT_EQ(g.Hinttype, Hintkind::Noerror);
         }
     }
     EXPECT_EQ(perwho, (std::map<int, int>{{1, 1424}, {2, 712}, {3, 1424}}));
@@ -237,8 +245,8 @@ TEST(Settinglists, ErrorsAndComputerGuessingExcludeEachOther) {
     ASSERT_TRUE(l.Choose(l.Cbhint, "May contain error(s)"));
     Gamesetting g;
     l.Updatesetting(g);
-    EXPECT_EQ(g.Whoguess, 3); // read by text, not by position in the shortened list
-    EXPECT_EQ(g.Hinttype, 2);
+    EXPECT_EQ(g.Whoguess, Role::Watch); // read by text, not by position in the shortened list
+    EXPECT_EQ(g.Hinttype, Hintkind::Errors);
     ASSERT_TRUE(l.Choose(l.Cbwho, "You guess"));
     EXPECT_TRUE(l.Cmdtop.Enabled);
 }

@@ -16,20 +16,20 @@ TEST(Settingtexts, DisplayOfTheFirstSetting) {
 
 TEST(Settingtexts, DisplayOfOtherChoices) {
     Gamesetting g;
-    g.Whoguess = 3;
+    g.Whoguess = Role::Watch;
     g.Ncolours = 8;
-    g.Starttype = 2;
+    g.Starttype = Startkind::Middle;
     g.Starttrial = 4;
     g.Codelength = 6;
     g.Fixedlength = 0;
     g.Maxblanks = 3;
-    g.Hinttype = 2;
-    g.Ordertype = 2;
+    g.Hinttype = Hintkind::Errors;
+    g.Ordertype = Orderkind::Random;
     g.Maxrepeat = 6;
     EXPECT_EQ(Showsettingtexts(g, "Game over").Content,
               "Watch computer play\n8\nMiddle (Trial 4)\nUnspecified (3 - 6)\n"
               "May contain error(s)\nRandom order\nMay be repeated any times\nGame over");
-    g.Whoguess = 2;
+    g.Whoguess = Role::Computerguesses;
     g.Maxrepeat = 3;
     g.Fixedlength = 1;
     EXPECT_EQ(Showsettingtexts(g, "").Content,

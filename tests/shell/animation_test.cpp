@@ -251,7 +251,7 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
     // A win: the final board shows without the bird, and the clouds move again.
     for (char k : std::string("789")) ASSERT_TRUE(g.Txtinput_KeyPress(k));
     Act([&] { g.Cmdsubnum_Click(); });
-    ASSERT_EQ(g.Rec.Status, "Win");
+    ASSERT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);
     const int offset = ani.Offset;

@@ -27,7 +27,7 @@ protected:
         g.Setting.Codelength = static_cast<int16_t>(length);
         g.Setting.Fixedlength = 1;
         g.Setting.Maxblanks = 0;
-        g.Setting.Ordertype = static_cast<int16_t>(order);
+        g.Setting.Ordertype = static_cast<Orderkind>(order);
         g.Setting.Maxrepeat = static_cast<int16_t>(maxrepeat);
         g.Main.Frgetstring.Visible = true;
         g.Main.Frcolour.Visible = true;
@@ -248,14 +248,14 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
 
 TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     // The player marks the computer's guess of a "3 - 5" game with two blanks.
-    g.Setting.Whoguess = 2;
+    g.Setting.Whoguess = Role::Computerguesses;
     g.Setting.Ncolours = 8;
     g.Setting.Codelength = 5;
     g.Setting.Fixedlength = 0;
     g.Setting.Maxblanks = 2;
     g.Setting.Maxrepeat = 5;
-    g.Setting.Ordertype = Random;
-    g.Rec.Status = "Playing";
+    g.Setting.Ordertype = Orderkind::Random;
+    g.Rec.Status = Gamestatus::Playing;
     g.Rec.Trial = 1;
     g.Rec.Currentstring = "01b2b";
     g.Getresult();
@@ -286,7 +286,7 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     EXPECT_TRUE(g.Main.Cmdgetresult.Enabled);
 
     // Fixed order has one count; the second pair stays out of sight.
-    g.Setting.Ordertype = Fixed;
+    g.Setting.Ordertype = Orderkind::Fixed;
     g.Setting.Fixedlength = 1;
     g.Setting.Maxblanks = 0;
     g.Setting.Codelength = 4;

@@ -94,9 +94,9 @@ TEST(Demostart, FiveIdleMinutesStartItNotOneSecondLess) {
     EXPECT_FALSE(r.g.Rec.Inplay());
     r.clock.advance(1'000);
     EXPECT_TRUE(r.Demoon());
-    EXPECT_EQ(r.g.Rec.Runkind, "Demo");
+    EXPECT_EQ(r.g.Rec.Runkind, Run::Demo);
     EXPECT_TRUE(r.g.Rec.Inplay());
-    EXPECT_EQ(r.g.Setting.Whoguess, 3);
+    EXPECT_EQ(r.g.Setting.Whoguess, Role::Watch);
     EXPECT_EQ(r.g.Main.Caption, "Demo");
     EXPECT_TRUE(r.g.Main.Frscroll.Visible);
     EXPECT_FALSE(r.g.Main.Picfore.Visible);
@@ -137,7 +137,7 @@ TEST(Demosettings, RandomSettingsKeepTheirLimits) {
     for (const Gamesetting& s : r.log.settings) {
         SCOPED_TRACE(std::to_string(s.Ncolours) + " colours, length " +
                      std::to_string(s.Codelength) + ", repeat " + std::to_string(s.Maxrepeat));
-        EXPECT_EQ(s.Whoguess, 3);
+        EXPECT_EQ(s.Whoguess, Role::Watch);
         EXPECT_GE(s.Ncolours, 5);
         EXPECT_LE(s.Ncolours, 10);
         EXPECT_GE(s.Codelength, 3);
@@ -152,15 +152,15 @@ TEST(Demosettings, RandomSettingsKeepTheirLimits) {
         EXPECT_EQ(s.Maxblanks, s.Fixedlength ? 0 : s.Codelength - 3);
         EXPECT_GE(s.Maxrepeat, 1);
         EXPECT_LE(s.Maxrepeat, s.Codelength);
-        if (s.Starttype == 1) {
+        if (s.Starttype == Startkind::Trialone) {
             EXPECT_EQ(s.Starttrial, 1);
         }
         colours.insert(s.Ncolours);
         lengths.insert(s.Codelength);
         repeats.insert(s.Maxrepeat);
-        orders.insert(s.Ordertype);
-        starts.insert(s.Starttype);
-        hints.insert(s.Hinttype);
+        orders.insert(static_cast<int>(s.Ordertype));
+        starts.insert(static_cast<int>(s.Starttype));
+        hints.insert(static_cast<int>(s.Hinttype));
         unspecified |= s.Fixedlength == 0;
         anyrepeat |= s.Maxrepeat == s.Codelength;
     }
@@ -189,11 +189,11 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_EQ(r.g.Menusaved, before);
     r.Playuntil(1);
     // A second's pause on the win, then the next game at the speed bar's pace.
-    EXPECT_EQ(r.g.Rec.Status, "Next Demo");
+    EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
     EXPECT_TRUE(r.g.Tmrdelay.Enabled);
     EXPECT_EQ(r.g.Tmrdelay.Interval, 1000);
     r.clock.advance(999);
-    EXPECT_EQ(r.g.Rec.Status, "Next Demo");
+    EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
     EXPECT_TRUE(r.g.Main.Picdemo.Visible);
     // The lists change while the demo runs; the next game must not take them as the setting
     // to come back to.
@@ -214,11 +214,11 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_FALSE(r.g.Rec.Demomode);
     EXPECT_FALSE(r.g.Rec.Inplay());
     EXPECT_EQ(r.g.Main.Lists.Save(), before);
-    EXPECT_EQ(r.g.Setting.Whoguess, 1);
+    EXPECT_EQ(r.g.Setting.Whoguess, Role::Youguess);
     EXPECT_EQ(r.g.Setting.Ncolours, 7);
     EXPECT_EQ(r.g.Setting.Codelength, 5);
-    EXPECT_EQ(r.g.Setting.Starttype, 2);
-    EXPECT_EQ(r.g.Setting.Ordertype, 2);
+    EXPECT_EQ(r.g.Setting.Starttype, Startkind::Middle);
+    EXPECT_EQ(r.g.Setting.Ordertype, Orderkind::Random);
     EXPECT_EQ(r.g.Setting.Maxrepeat, 2);
     EXPECT_EQ(r.g.Main.Displaymode, "Colour");
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
@@ -356,9 +356,9 @@ TEST(Demospeed, StepsFollowTheSpeedBarAndPauseASecondOnAWin) {
     EXPECT_LT(*std::max_element(fast.begin(), fast.end()), 1000);
 
     // At full speed the win still pauses a second before the next game.
-    EXPECT_EQ(r.g.Rec.Status, "Next Demo");
+    EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
     r.clock.advance(999);
-    EXPECT_EQ(r.g.Rec.Status, "Next Demo");
+    EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
     r.clock.advance(1);
     EXPECT_TRUE(r.g.Rec.Inplay());
 }

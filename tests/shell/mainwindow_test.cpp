@@ -46,7 +46,7 @@ struct Mainwindow : ::testing::Test, testkit::Virtualgame {
     void Expectidle() const {
         EXPECT_EQ(g.Main.Caption, "Tintcipher");
         EXPECT_TRUE(g.Main.Picfore.Visible);
-        EXPECT_EQ(g.Rec.Status, "");
+        EXPECT_EQ(g.Rec.Status, Gamestatus::None);
         EXPECT_EQ(g.Wait.Key(), "Picfore");
         EXPECT_EQ(g.Wait.Timeout, 300);
         EXPECT_TRUE(g.Wait.Tmrwait.Enabled);
@@ -74,13 +74,13 @@ TEST_F(Mainwindow, LoadingEndsIdleWithMouseAndColour) {
               std::string::npos);
 
     Gamesetting start;
-    start.Whoguess = 1;
+    start.Whoguess = Role::Youguess;
     start.Ncolours = 10;
-    start.Starttype = 1;
+    start.Starttype = Startkind::Trialone;
     start.Codelength = 3;
     start.Fixedlength = 1;
-    start.Hinttype = 1;
-    start.Ordertype = 1;
+    start.Hinttype = Hintkind::Noerror;
+    start.Ordertype = Orderkind::Fixed;
     start.Maxrepeat = 1;
     EXPECT_EQ(g.Setting, start);
 }
@@ -214,8 +214,8 @@ TEST_F(Mainwindow, CancelRestoresComputerGuessesAfterErrorsWereChosen) {
 
     Act([&] { g.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
-    EXPECT_EQ(g.Setting.Whoguess, 2);
-    EXPECT_EQ(g.Setting.Hinttype, 1);
+    EXPECT_EQ(g.Setting.Whoguess, Role::Computerguesses);
+    EXPECT_EQ(g.Setting.Hinttype, Hintkind::Noerror);
 
     // Back to "You guess": the button is offered again on the next opening.
     Choose(lists.Cbwho, "You guess");

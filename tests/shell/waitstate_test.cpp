@@ -17,7 +17,7 @@ struct Fakewindow : Shellactions {
     int whoguess = 1, trial = 0, starttrial = 1, elapsed = 0;
     std::string display = "Colour";
 
-    int Whoguess() const override { return whoguess; }
+    Role Whoguess() const override { return static_cast<Role>(whoguess); }
     int Trial() const override { return trial; }
     int Starttrial() const override { return starttrial; }
     int Elapsed() const override { return elapsed; }
@@ -77,15 +77,39 @@ struct Waitbench : ::testing::Test {
     void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
     // A one-button message as the game shows them.
     void Okmessage(const std::string& key, int timeout, bool pushed) {
-        wait.Showmessage("Text", 1, "i", "", "", "OK", "", "", "Cmdmid", key, "Caption", timeout,
-                         pushed);
+        wait.Showmessage({.Text = "Text",
+                          .Kind = 1,
+                          .Icon = "i",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = key,
+                          .Caption = "Caption",
+                          .Timeout = timeout,
+                          .Pushed = pushed});
     }
     void Endmessage(const std::string& key) {
-        wait.Showmessage("Text", 3, "!", "", "Save File", "Change Display", "End", "", "Cmdr3", key,
-                         key, 900, false);
+        wait.Showmessage({.Text = "Text",
+                          .Kind = 3,
+                          .Icon = "!",
+                          .L3 = "Save File",
+                          .Mid = "Change Display",
+                          .R3 = "End",
+                          .Defaultbutton = "Cmdr3",
+                          .Key = key,
+                          .Caption = key,
+                          .Timeout = 900});
     }
     void Question(const std::string& key, const std::string& def) {
-        wait.Showmessage("Sure?", 2, "?", "Yes", "", "", "", "No", def, key, "Question", 60, true);
+        wait.Showmessage({.Text = "Sure?",
+                          .Kind = 2,
+                          .Icon = "?",
+                          .L2 = "Yes",
+                          .R2 = "No",
+                          .Defaultbutton = def,
+                          .Key = key,
+                          .Caption = "Question",
+                          .Timeout = 60,
+                          .Pushed = true});
     }
 };
 
@@ -386,8 +410,15 @@ TEST_F(Waitbench, EndMessagesSaveSwitchDisplayAndEnd) {
     }
 
     window.log.clear();
-    wait.Showmessage("Result", 2, "i", "Change Display", "", "", "", "FINISH", "Cmdr2", "Notgame",
-                     "Result of Previous Game", 900, false);
+    wait.Showmessage({.Text = "Result",
+                      .Kind = 2,
+                      .Icon = "i",
+                      .L2 = "Change Display",
+                      .R2 = "FINISH",
+                      .Defaultbutton = "Cmdr2",
+                      .Key = "Notgame",
+                      .Caption = "Result of Previous Game",
+                      .Timeout = 900});
     wait.Cmdl2_Click();
     Seconds(900);
     EXPECT_EQ(window.log, (Log{"Setdisplay Number", "Cmdcancel_Click"}));

@@ -69,10 +69,10 @@ struct Rig {
     }
     // Lets virtual time run until the run is over and its message, if any, has shown.
     void Finish(int64_t step = 10, int64_t limit = 100'000'000) {
-        for (int64_t t = 0; t < limit && !g.Rec.Runkind.empty(); t += step) {
+        for (int64_t t = 0; t < limit && g.Rec.Runkind != Run::None; t += step) {
             clock.advance(step);
         }
-        ASSERT_TRUE(g.Rec.Runkind.empty()) << "the run did not end";
+        ASSERT_TRUE(g.Rec.Runkind == Run::None) << "the run did not end";
     }
 
     Seededrandom rnd{1};
@@ -172,11 +172,11 @@ TEST(Simulationrun, FiveColoursNoRepetitionPlaysEveryCodeOnceInOdometerOrder) {
         Expectmessage(r, 60);
         // Every game was the computer's alone, marked by itself, from trial 1.
         for (const Gamesetting& s : r.log.settings) {
-            EXPECT_EQ(s.Whoguess, 3);
+            EXPECT_EQ(s.Whoguess, Role::Watch);
             EXPECT_EQ(s.Starttrial, 1);
-            EXPECT_EQ(s.Hinttype, 1);
+            EXPECT_EQ(s.Hinttype, Hintkind::Noerror);
         }
-        EXPECT_TRUE(r.g.Rec.Runkind.empty());
+        EXPECT_TRUE(r.g.Rec.Runkind == Run::None);
         EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     }
     {
@@ -231,7 +231,7 @@ TEST(Simulationrun, CancelStillReportsTheGamesCounted) {
     r.log.attempts.resize(7);
     r.log.trials.resize(7);
     Expectmessage(r, 7);
-    EXPECT_TRUE(r.g.Rec.Runkind.empty());
+    EXPECT_TRUE(r.g.Rec.Runkind == Run::None);
     // No further game is played once the message is up.
     const size_t won = r.log.answers.size();
     r.clock.advance(60'000);
@@ -246,7 +246,7 @@ TEST(Simulationrun, CancelBeforeTheFirstGameEndsLeavesNoSimulationBehind) {
     r.clock.Sync();
     r.clock.advance(1000);
     EXPECT_FALSE(r.g.Statbox.Visible); // nothing was counted, so nothing to report
-    EXPECT_EQ(r.g.Rec.Runkind, "");
+    EXPECT_EQ(r.g.Rec.Runkind, Run::None);
     // The next games draw their own codes rather than replaying the simulation's first one.
     r.Choose({{&L::Cbwho, "You guess"}});
     std::set<std::string> answers;
@@ -372,7 +372,7 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
     r.g.Hsbspeed_Change(0);
     r.g.Cmdinitstat_Click();
     r.clock.Sync();
-    EXPECT_EQ(r.g.Rec.Runkind, "Initstat");
+    EXPECT_EQ(r.g.Rec.Runkind, Run::Initstat);
     EXPECT_EQ(r.g.Wait.Key(), "Demo");
     for (const Menuitem* m :
          {&r.g.Main.Mnugame, &r.g.Main.Mnumedia, &r.g.Main.Mnuoption, &r.g.Main.Mnuhelp})
@@ -399,22 +399,22 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
     EXPECT_EQ(first.Ncolours, 5);
     EXPECT_EQ(first.Codelength, 3);
     EXPECT_EQ(first.Fixedlength, 1);
-    EXPECT_EQ(first.Ordertype, 1);
+    EXPECT_EQ(first.Ordertype, Orderkind::Fixed);
     EXPECT_EQ(first.Maxrepeat, 1);
     const Gamesetting& last = r.log.settings.back();
     EXPECT_EQ(last.Ncolours, 10);
     EXPECT_EQ(last.Fixedlength, 0);
     EXPECT_EQ(last.Codelength, 8);
     EXPECT_EQ(last.Maxblanks, 5);
-    EXPECT_EQ(last.Ordertype, 2);
+    EXPECT_EQ(last.Ordertype, Orderkind::Random);
     EXPECT_EQ(last.Maxrepeat, 8);
 
     // The player's setting is back, and the window idle with no sweep counter left.
     EXPECT_EQ(r.g.Main.Lists.Save(), before);
-    EXPECT_EQ(r.g.Setting.Whoguess, 1);
+    EXPECT_EQ(r.g.Setting.Whoguess, Role::Youguess);
     EXPECT_EQ(r.g.Setting.Ncolours, 7);
     EXPECT_EQ(r.g.Setting.Codelength, 5);
-    EXPECT_EQ(r.g.Setting.Starttype, 2);
+    EXPECT_EQ(r.g.Setting.Starttype, Startkind::Middle);
     EXPECT_EQ(r.g.Setting.Maxrepeat, 2);
     EXPECT_EQ(r.g.Initcount, 0);
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
@@ -470,7 +470,7 @@ TEST(Sweeprun, ProgressCountsTheSweepsGames) {
     r.g.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_FALSE(r.g.Main.Progress.Visible);
-    EXPECT_TRUE(r.g.Rec.Runkind.empty());
+    EXPECT_TRUE(r.g.Rec.Runkind == Run::None);
     EXPECT_EQ(r.g.Initcount, 0);
     EXPECT_EQ(r.g.Setting.Ncolours, 10); // the menu's first setting
     const size_t won = r.log.settings.size();
@@ -484,8 +484,8 @@ TEST(Statisticslist, EverySettingInNestingOrderThenBack) {
     ASSERT_TRUE(Restorewinners(folder.Path(), testkit::Testclock()));
     // One figure in a slot far from the first, to see it come out on its own line.
     Gamesetting s = testkit::Makesetting(7, 5, 2, testkit::Random, true);
-    s.Starttype = 2;
-    s.Hinttype = 2;
+    s.Starttype = Startkind::Middle;
+    s.Hinttype = Hintkind::Errors;
     {
         Loadedrecord file = Readwinners(Winnersfile(folder.Path(), 7));
         ASSERT_EQ(file.Status, Filestatus::Ok);

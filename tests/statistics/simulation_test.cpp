@@ -130,7 +130,7 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
         testkit::Testclock clock;
         Game sim(rnd, records, clock), plain(rnd, records, clock);
         sim.Setting = plain.Setting = s;
-        sim.Rec.Runkind = "Simulate";
+        sim.Rec.Runkind = Run::Simulate;
         sim.Rec.Demomode = -1;
         sim.Wait.Setkey("Demo");
         const Str order = Shufflecolours(s, rnd);

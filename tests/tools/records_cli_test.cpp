@@ -60,8 +60,8 @@ protected:
         s.Codelength = 4;
         s.Maxrepeat = 4;
         first = Settingslot(s);
-        s.Starttype = 2;
-        s.Hinttype = 2;
+        s.Starttype = Startkind::Middle;
+        s.Hinttype = Hintkind::Errors;
         other = Settingslot(s);
         Winnersrecord r;
         Put(r, first, 1, "Ada", 30, 5);

@@ -228,7 +228,7 @@ TEST_F(Runs, ALeftPressOnTheBoardOutsideADemoDoesNothing) {
     choose("Cbwho", "Watch computer play");
     game.Main.Hsbspeed.Value = 100; // slow steps, so the game is still on
     QTest::mouseClick(button("Cmdstart"), Qt::LeftButton);
-    const std::string status = game.Rec.Status;
+    const tc::Gamestatus status = game.Rec.Status;
     QTest::mousePress(widget("Picrecord"), Qt::LeftButton);
     EXPECT_EQ(game.Rec.Status, status);
     EXPECT_TRUE(widget("Picrecord")->isVisible());

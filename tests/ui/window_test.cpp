@@ -232,8 +232,14 @@ TEST_F(Window, CloseBoxEndsTheProgramWithoutAQuestion) {
 }
 
 TEST_F(Window, AMessageWithALongFileNameWrapsWithinTheScreen) {
-    game.Wait.Showmessage("The file /" + std::string(300, 'x') + ".tc does not exist!", 1, "X", "",
-                          "", "OK", "", "", "Cmdmid", "Notexist", "File Not Exist", 60, false);
+    game.Wait.Showmessage({.Text = "The file /" + std::string(300, 'x') + ".tc does not exist!",
+                           .Kind = 1,
+                           .Icon = "X",
+                           .Mid = "OK",
+                           .Defaultbutton = "Cmdmid",
+                           .Key = "Notexist",
+                           .Caption = "File Not Exist",
+                           .Timeout = 60});
     window->sync();
     QDialog* box = window->messagebox();
     auto* text = box->findChild<QLabel*>("Lblmessage");

@@ -189,7 +189,7 @@ Options Parse(const std::vector<std::string>& args, bool play) {
 
     Options o;
     Gamesetting& s = o.setting;
-    s.Whoguess = 3;
+    s.Whoguess = Role::Watch;
     s.Ncolours = static_cast<int16_t>(Number(values["--colours"], "--colours", 5, 10));
     const int length = Number(values["--length"], "--length", 3, 8);
     if (length > s.Ncolours - 2)
@@ -211,14 +211,14 @@ Options Parse(const std::vector<std::string>& args, bool play) {
                          ", not '" + repeat + "'");
     const std::string order = values["--order"];
     if (order == "fixed")
-        s.Ordertype = 1;
+        s.Ordertype = Orderkind::Fixed;
     else if (order == "random")
-        s.Ordertype = 2;
+        s.Ordertype = Orderkind::Random;
     else
         throw Usageerror("--order takes fixed or random, not '" + order + "'");
-    s.Starttype = 1;
+    s.Starttype = Startkind::Trialone;
     s.Starttrial = 1;
-    s.Hinttype = 1;
+    s.Hinttype = Hintkind::Noerror;
 
     if (values.count("--colour-order")) {
         const std::string& p = values["--colour-order"];
@@ -240,13 +240,13 @@ Options Parse(const std::vector<std::string>& args, bool play) {
                         (e.size() == 1 || e[0] < e[1]);
         if (!ok) throw Usageerror("--errors takes one or two increasing trials 1..9");
         o.errors = e;
-        s.Hinttype = 2;
+        s.Hinttype = Hintkind::Errors;
     }
     if (values.count("--start") != values.count("--rows"))
         throw Usageerror("--start and --rows go together");
     if (values.count("--start")) {
         o.start = Number(values["--start"], "--start", 2, 9);
-        s.Starttype = 2;
+        s.Starttype = Startkind::Middle;
         std::stringstream in(values["--rows"]);
         for (std::string row; std::getline(in, row, ',');) {
             const Str r = Codearg(row, s, "row");
@@ -300,7 +300,7 @@ int Play(const Options& o) {
     g.Initialize();
     Autoplay(g);
     if (out.bug) return 1;
-    if (g.Rec.Status != "Win") {
+    if (g.Rec.Status != Gamestatus::Win) {
         std::cout << "BUG\n";
         return 1;
     }
@@ -327,7 +327,7 @@ int Simulate(const Options& o) {
         Systemclock clock;
         Game g(rnd, records, clock);
         g.Setting = s;
-        g.Rec.Runkind = "Simulate";
+        g.Rec.Runkind = Run::Simulate;
         g.Rec.Demomode = -1;
         g.Wait.Setkey("Demo");
         g.Headless = true;
@@ -416,9 +416,9 @@ int Records(const std::vector<std::string>& args, const char* argv0) {
         }
     }
     Gamesetting s = Parse(settingargs, false).setting;
-    s.Whoguess = 1;
-    s.Starttype = middle ? 2 : 1;
-    s.Hinttype = errors ? 2 : 1;
+    s.Whoguess = Role::Youguess;
+    s.Starttype = middle ? Startkind::Middle : Startkind::Trialone;
+    s.Hinttype = errors ? Hintkind::Errors : Hintkind::Noerror;
     const fs::path dir = folder ? *folder : Defaultfolder(argv0);
 
     // The same verdict as the program's start: a list is shown only from files that pass.

@@ -99,7 +99,7 @@ std::string Count(int n, const std::string& what) {
 std::string Rowstext(const Game& g) {
     const bool numbers = g.Main.Displaymode == "Number";
     std::string out;
-    const int rows = g.Rec.Status == "Win" ? g.Rec.Finaltrial : g.Rec.Trial;
+    const int rows = g.Rec.Status == Gamestatus::Win ? g.Rec.Finaltrial : g.Rec.Trial;
     for (int t = 1; t <= rows; ++t) {
         out += "Trial " + std::to_string(t);
         if (t < g.Setting.Starttrial) out += " (filled in by the computer, outlined in white)";
@@ -170,7 +170,8 @@ Example Playexample(const std::string& name, const std::string& display) {
         if (g.Message.Tag != "Continue Playing") fail("the claim is not found right");
         g.Messagebutton("Cmdmid");
     }
-    if (!play->Stopatclaim && g.Rec.Status != "Win") fail("the last guess does not find the code");
+    if (!play->Stopatclaim && g.Rec.Status != Gamestatus::Win)
+        fail("the last guess does not find the code");
 
     Example e;
     e.Name = name;

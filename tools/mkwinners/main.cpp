@@ -39,15 +39,15 @@ std::vector<Gamesetting> Sweepsettings() {
                 for (int order = 1; order <= 2; ++order)
                     for (int r = 1; r <= l; ++r) {
                         Gamesetting s;
-                        s.Whoguess = 3;
+                        s.Whoguess = Role::Watch;
                         s.Ncolours = static_cast<int16_t>(c);
-                        s.Starttype = 1;
+                        s.Starttype = Startkind::Trialone;
                         s.Starttrial = 1;
                         s.Codelength = static_cast<int16_t>(l);
                         s.Fixedlength = static_cast<int16_t>(fixed);
                         s.Maxblanks = static_cast<int16_t>(fixed ? 0 : l - 3);
-                        s.Hinttype = 1;
-                        s.Ordertype = static_cast<int16_t>(order);
+                        s.Hinttype = Hintkind::Noerror;
+                        s.Ordertype = static_cast<Orderkind>(order);
                         s.Maxrepeat = static_cast<int16_t>(r);
                         all.push_back(s);
                     }
@@ -73,7 +73,7 @@ bool Playsetting(const Gamesetting& s, size_t index, int games, std::vector<int>
     Game g(rnd, book, clock);
     g.Headless = true;
     g.Setting = s;
-    g.Rec.Runkind = "Initstat";
+    g.Rec.Runkind = Run::Initstat;
     g.Rec.Demomode = -1;
     g.Wait.Setkey("Demo");
     for (int i = 0; i < games; ++i) {
