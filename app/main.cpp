@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     game.Programfolder = started.Folder;
     tc::ui::Mediadevices media(folder, tc::ui::Soundfontplaces(folder));
     game.Mediaout = &media;
-    game.Form_Load();
+    game.Menu.Form_Load();
     tc::Timerhost host;
     game.Registertimers(host);
     tc::Title title(game, started.Folder, clock, started.Data);

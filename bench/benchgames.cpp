@@ -92,8 +92,8 @@ bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const St
     g.Rec.Answerblanks = static_cast<int16_t>(tc::Countchar(code, 'b'));
     if (!errors.empty()) g.Plan.Errortrials = errors;
     if (!colourorder.empty()) g.Plan.Colourorder = colourorder;
-    g.Initialize();
-    g.Startgame();
+    g.Start.Initialize();
+    g.Start.Startgame();
     int index = 0;
     auto timed = [&](auto&& call) {
         const uint64_t work = g.Engine.Steps;
@@ -106,15 +106,15 @@ bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const St
         onstep(index++, static_cast<uint32_t>(ns), static_cast<uint32_t>(g.Engine.Steps - work),
                trial);
     };
-    timed([&] { g.Getguess(); });
+    timed([&] { g.Computer.Getguess(); });
     for (;;) {
         if (g.Message.Visible) {
             if (g.Message.Tag != "Continue Playing") break;
             timed([&] { g.Messagebutton("Cmdmid"); });
         } else if (g.Tmrbuffer.Enabled) {
-            timed([&] { g.Tmrbuffer_Timer(); });
+            timed([&] { g.Ending.Tmrbuffer_Timer(); });
         } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
-            timed([&] { g.Tmrdelay_Timer(); });
+            timed([&] { g.Computer.Tmrdelay_Timer(); });
         } else {
             break;
         }

@@ -3,29 +3,29 @@
 
 namespace tc {
 
-bool Game::Timedgame() const {
-    return Setting.Whoguess == Role::Youguess || Playermarks();
+bool Animator::Timedgame() const {
+    return Setting.Whoguess == Role::Youguess || G.Playermarks();
 }
 
-void Game::Aniswitch() {
+void Animator::Aniswitch() {
     Toolbutton& button = Main.Tlbgame[6];
-    if (Tmrani.Tag != "On") {
+    if (G.Tmrani.Tag != "On") {
         button.Tooltip = "Switch off animation";
-        Tmrani.Tag = "On";
-        Tmrani.Enabled = true;
+        G.Tmrani.Tag = "On";
+        G.Tmrani.Enabled = true;
         if (Main.Picrecord.Visible && Timedgame()) {
             Main.Ani.Bird.X = -Main.Ani.Frame.Width;
             ++Main.Ani.Moves;
         }
     } else {
         button.Tooltip = "Switch on animation";
-        Tmrani.Tag = "Off";
-        Tmrani.Enabled = false;
+        G.Tmrani.Tag = "Off";
+        G.Tmrani.Enabled = false;
         Repaintstrip();
     }
 }
 
-void Game::Tmrani_Timer() {
+void Animator::Tmrani_Timer() {
     Animation& a = Main.Ani;
     if (!(Main.Lbltime.Visible && Timedgame())) {
         // A game that ended without taking the bird off (run out of trials or time) has it
@@ -39,17 +39,17 @@ void Game::Tmrani_Timer() {
     ++a.Moves;
 }
 
-void Game::Background() {
+void Animator::Background() {
     ++Main.Ani.Moves;
 }
 
-void Game::Repaintstrip() {
+void Animator::Repaintstrip() {
     if (!Main.Ani.Bird.Drawn) return;
     Main.Ani.Bird.Drawn = false;
     ++Main.Ani.Moves;
 }
 
-void Game::Restartanimation() {
+void Animator::Restartanimation() {
     Animation& a = Main.Ani;
     a.Bird = Birdpose{};
     a.Bird.X = -a.Frame.Width;

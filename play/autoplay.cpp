@@ -8,9 +8,9 @@ void Runtimers(Game& g) {
             if (g.Message.Tag != "Continue Playing") return;
             g.Messagebutton("Cmdmid");
         } else if (g.Tmrbuffer.Enabled) {
-            g.Tmrbuffer_Timer();
+            g.Ending.Tmrbuffer_Timer();
         } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
-            g.Tmrdelay_Timer();
+            g.Computer.Tmrdelay_Timer();
         } else {
             return;
         }
@@ -18,15 +18,15 @@ void Runtimers(Game& g) {
 }
 
 void Autoplay(Game& g) {
-    g.Startgame();
-    g.Getguess();
+    g.Start.Startgame();
+    g.Computer.Getguess();
     Runtimers(g);
 }
 
 bool Simulategame(Game& g, const Str& code) {
     g.Rec.Answer = code;
     g.Rec.Answerblanks = static_cast<int16_t>(Countchar(code, 'b'));
-    g.Initialize();
+    g.Start.Initialize();
     Autoplay(g);
     return g.Rec.Status == Gamestatus::Nextdemo;
 }

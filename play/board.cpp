@@ -44,8 +44,8 @@ void Drawcode(Picture& pic, bool numbers, const Codestring& code, int length, in
 
 } // namespace
 
-void Game::Showrecord(int t, int start, int black, int white, const Codestring& guess) {
-    if (Headless) return;
+void Boardview::Showrecord(int t, int start, int black, int white, const Codestring& guess) {
+    if (G.Headless) return;
     Picture& pic = Main.Picrecord;
     const bool numbers = Main.Displaymode == "Number";
     const int L = Setting.Codelength;
@@ -87,8 +87,8 @@ void Game::Showrecord(int t, int start, int black, int white, const Codestring& 
     }
 }
 
-void Game::Showanswer(const std::string& caption) {
-    if (Headless) return;
+void Boardview::Showanswer(const std::string& caption) {
+    if (G.Headless) return;
     Main.Frerror.Visible = false;
     Main.Franswer.Visible = true;
     Main.Franswer.Caption = caption;
@@ -97,13 +97,13 @@ void Game::Showanswer(const std::string& caption) {
     Main.Picanswer.Spoken[0] = caption + ": " + Spokencode(Rec.Answer, Setting.Codelength);
 }
 
-void Game::Showguess() {
+void Boardview::Showguess() {
     Main.Picguess.Cls();
     Drawcode(Main.Picguess, Main.Displaymode == "Number", Rec.Currentstring, Setting.Codelength, 0);
     Main.Picguess.Spoken[0] = Spokencode(Rec.Currentstring, Setting.Codelength);
 }
 
-void Game::Redraw() {
+void Boardview::Redraw() {
     if (Main.Frgetresult.Visible) Showguess();
     if (Main.Franswer.Visible) {
         // Only the drawing changes with the display mode; the Error button keeps its place.
@@ -125,7 +125,7 @@ void Game::Redraw() {
     }
 }
 
-std::string Game::Spokencode(const Codestring& code, int length) const {
+std::string Boardview::Spokencode(const Codestring& code, int length) const {
     const bool numbers = Main.Displaymode == "Number";
     std::string out;
     for (int i = 0; i < length && i < code.size(); ++i) {
@@ -141,14 +141,15 @@ std::string Game::Spokencode(const Codestring& code, int length) const {
     return out;
 }
 
-std::string Game::Spokenrow(int t, int start, int black, int white, const Codestring& guess) const {
+std::string Boardview::Spokenrow(int t, int start, int black, int white,
+                                 const Codestring& guess) const {
     std::string out = "Trial " + std::to_string(t) + (t < start ? " (given): " : ": ") +
                       Spokencode(guess, Setting.Codelength) + "; ";
     if (Setting.Fixedorder()) return out + std::to_string(black) + " correct";
     return out + std::to_string(black) + " black, " + std::to_string(white) + " white";
 }
 
-std::string Game::Spokencell(Dragsource source) const {
+std::string Boardview::Spokencell(Dragsource source) const {
     const int i = source.Index;
     if (i < 0 || i >= 10) return {};
     if (source.What == Dragsource::Kind::Colour) {
@@ -158,16 +159,16 @@ std::string Game::Spokencell(Dragsource source) const {
         return Main.Piccolour[static_cast<size_t>(i)].Borderstyle == 0 ? name + ", used up" : name;
     }
     if (i >= 8) return {};
-    const int v = Inputboxes[static_cast<size_t>(i)];
+    const int v = G.Panel.Inputboxes[static_cast<size_t>(i)];
     const std::string box = "Box " + std::to_string(i + 1) + ": ";
     if (v < 0 || v > 9) return box + "empty";
     return box + (Main.Displaymode == "Number" ? std::to_string(v) : Colournames[v]);
 }
 
-void Game::Picrecord_MouseDown(int button) {
+void Boardview::Picrecord_MouseDown(int button) {
     if (button == 1 && Wait.Key() == "Demo") {
         Wait.Setkey("");
-        Cmdcancel_Click();
+        G.Menu.Cmdcancel_Click();
     }
     // The right button's pop-up menu is the binding's: it shows the Game menu when
     // `Main.Mnugame` is enabled, and the game has nothing to change for it.

@@ -30,15 +30,15 @@ bool Filledbox(const std::array<int, 8>& boxes, int k, int length) {
 
 // Takes the colour out of box k: one fewer of it, so it is available again.
 void Takeout(Game& g, int k) {
-    const int c = g.Inputboxes[k];
-    if (--g.Colourcount[c] < g.Setting.Maxrepeat) g.Main.Piccolour[c].Borderstyle = 1;
-    Setbox(g.Main, g.Inputboxes, k, Emptybox);
-    if (g.Setting.Fixedorder()) g.Sortinput();
+    const int c = g.Panel.Inputboxes[k];
+    if (--g.Panel.Colourcount[c] < g.Setting.Maxrepeat) g.Main.Piccolour[c].Borderstyle = 1;
+    Setbox(g.Main, g.Panel.Inputboxes, k, Emptybox);
+    if (g.Setting.Fixedorder()) g.Panel.Sortinput();
 }
 
 } // namespace
 
-void Game::Fillcolour(int c) {
+void Colourinput::Fillcolour(int c) {
     if (c < 0 || c >= Setting.Ncolours) return;
     for (int i = 0; i < Setting.Codelength; ++i) {
         if (Main.Picstring[i].Background != Windowbackground) continue;
@@ -49,7 +49,7 @@ void Game::Fillcolour(int c) {
     if (Setting.Fixedorder()) Sortinput();
 }
 
-void Game::Sortinput() {
+void Colourinput::Sortinput() {
     const int L = Setting.Codelength;
     std::array<int, 8> sorted = Inputboxes;
     for (int pass = 1; pass < L; ++pass)
@@ -59,7 +59,7 @@ void Game::Sortinput() {
         if (sorted[i] != Inputboxes[i]) Setbox(Main, Inputboxes, i, sorted[i]);
 }
 
-void Game::Emptyinput() {
+void Colourinput::Emptyinput() {
     for (int i = 0; i < 8; ++i) Setbox(Main, Inputboxes, i, Emptybox);
     Colourcount.fill(0);
     for (int c = 0; c < 10; ++c) {
@@ -72,39 +72,39 @@ void Game::Emptyinput() {
     }
 }
 
-bool Game::Colouravailable(int c) const {
+bool Colourinput::Colouravailable(int c) const {
     return c >= 0 && c < Setting.Ncolours && Main.Inputmethod == "Mouse" &&
            Main.Piccolour[c].Borderstyle == 1;
 }
 
-bool Game::Candrag(Dragsource source) const {
+bool Colourinput::Candrag(Dragsource source) const {
     if (!Rowopen(Main)) return false;
     return source.What == Dragsource::Kind::Colour
                ? Colouravailable(source.Index)
                : Filledbox(Inputboxes, source.Index, Setting.Codelength);
 }
 
-void Game::Lblcolour_DblClick(int i) {
+void Colourinput::Lblcolour_DblClick(int i) {
     if (!Rowopen(Main)) return;
     if (Colouravailable(i)) Fillcolour(i);
-    Submitok();
+    G.Guess.Submitok();
 }
 
-void Game::Lblstring_DblClick(int k) {
+void Colourinput::Lblstring_DblClick(int k) {
     if (!Rowopen(Main) || !Filledbox(Inputboxes, k, Setting.Codelength)) return;
-    Takeout(*this, k);
-    Submitok();
+    Takeout(G, k);
+    G.Guess.Submitok();
 }
 
-void Game::Lblcolour_DragDrop(int, Dragsource source) {
+void Colourinput::Lblcolour_DragDrop(int, Dragsource source) {
     if (!Rowopen(Main) || source.What != Dragsource::Kind::Box ||
         !Filledbox(Inputboxes, source.Index, Setting.Codelength))
         return;
-    Takeout(*this, source.Index);
-    Submitok();
+    Takeout(G, source.Index);
+    G.Guess.Submitok();
 }
 
-void Game::Lblstring_DragDrop(int k, Dragsource source) {
+void Colourinput::Lblstring_DragDrop(int k, Dragsource source) {
     const int L = Setting.Codelength;
     if (!Rowopen(Main) || k < 0 || k >= L) return;
     if (source.What == Dragsource::Kind::Colour) {
@@ -128,10 +128,10 @@ void Game::Lblstring_DragDrop(int k, Dragsource source) {
         Setbox(Main, Inputboxes, k, Inputboxes[j]);
         Setbox(Main, Inputboxes, j, d);
     }
-    Submitok();
+    G.Guess.Submitok();
 }
 
-void Game::Setinputmethod(const std::string& method) {
+void Colourinput::Setinputmethod(const std::string& method) {
     if (method == Main.Inputmethod) return;
     const bool mouse = method == "Mouse";
     Main.Inputmethod = mouse ? "Mouse" : "Keyboard";
@@ -174,9 +174,9 @@ void Game::Setinputmethod(const std::string& method) {
             list.Listindex = 0;
             list.Visible = true;
         };
-        tolist(Main.Txtcorrect, Main.Cbcorrect, Largestblack(0));
+        tolist(Main.Txtcorrect, Main.Cbcorrect, G.Marks.Largestblack(0));
         // In fixed order the second pair sits in a hidden frame and stays as it is.
-        if (Main.Frgetwrong.Visible) tolist(Main.Txtwrong, Main.Cbwrong, Largestwhite(0));
+        if (Main.Frgetwrong.Visible) tolist(Main.Txtwrong, Main.Cbwrong, G.Marks.Largestwhite(0));
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = true;
     } else {
         auto tobox = [](Combolist& list, Textbox& box) {

@@ -2,9 +2,9 @@
 
 namespace tc {
 
-void Game::Getguess() {
+void Computerplay::Getguess() {
     if (Setting.Whoguess == Role::Youguess) {
-        Getstring();
+        G.Guess.Getstring();
         return;
     }
     if (Wait.Key() != "Demo") {
@@ -18,12 +18,12 @@ void Game::Getguess() {
     Engine.Nextguess();
 }
 
-void Game::Startdelay(int interval) {
-    Tmrdelay.Interval = interval;
-    Tmrdelay.Enabled = true;
+void Computerplay::Startdelay(int interval) {
+    G.Tmrdelay.Interval = interval;
+    G.Tmrdelay.Enabled = true;
 }
 
-void Game::Demonote(const std::string& text, const std::string& icon) {
+void Computerplay::Demonote(const std::string& text, const std::string& icon) {
     Main.Lbldemo.Caption = text;
     // Every step of a demo or simulation comes here: draw the logo only when it changes.
     if (Main.Piclogo.Ops.empty() || Main.Piclogo.Ops.front().Image != icon) {
@@ -33,21 +33,21 @@ void Game::Demonote(const std::string& text, const std::string& icon) {
     Main.Picdemo.Visible = true;
 }
 
-void Game::Tmrdelay_Timer() {
-    Tmrdelay.Enabled = false;
+void Computerplay::Tmrdelay_Timer() {
+    G.Tmrdelay.Enabled = false;
     if (Rec.Status == Gamestatus::Errordetected) {
-        Correction();
+        G.Errors.Correction();
         return;
     }
     if (Rec.Inplay()) {
         if (Rec.Trial >= Setting.Starttrial && Rec.Trial > Rec.Claimtrial) {
-            Showsetting();
-            Mark();
-            Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
-                       Rec.Currentstring);
-            Processmark();
-            if (Hintbreakscode())
-                Win();
+            G.Start.Showsetting();
+            G.Marker.Mark();
+            G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                               Rec.Currenthint.white, Rec.Currentstring);
+            G.Start.Processmark();
+            if (G.Marker.Hintbreakscode())
+                G.Ending.Win();
             else
                 Getguess();
         } else {
@@ -58,12 +58,12 @@ void Game::Tmrdelay_Timer() {
         Main.Picupper.Cls();
         Main.Picrecord.Cls();
         if (Rec.Runkind == Run::Demo) {
-            Tmrdelay.Interval = Speeddelay();
-            Startdemo();
+            G.Tmrdelay.Interval = G.Start.Speeddelay();
+            G.Demo.Startdemo();
         } else if (Rec.Runkind == Run::Initstat) {
-            Initstat();
+            G.Runs.Initstat();
         } else if (Rec.Runkind == Run::Simulate) {
-            Simulate();
+            G.Runs.Simulate();
         }
     }
 }

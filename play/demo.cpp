@@ -4,16 +4,16 @@
 
 namespace tc {
 
-void Game::Startdemo() {
+void Demorun::Startdemo() {
     if (!Main.Visible) {
         // The title still covers the main window: the idle wait starts again instead.
-        Setwait(300, "Picfore");
+        Wait.Setwait(300, "Picfore");
         return;
     }
     if (!Rec.Demomode) {
         Main.Sendescapes(); // no menu left open over the demo
-        Setwait(0, "Demo");
-        Menusaved = Main.Lists.Save();
+        Wait.Setwait(0, "Demo");
+        G.Menu.Menusaved = Main.Lists.Save();
         for (Menuitem* menu :
              {&Main.Mnugame, &Main.Mnuquit, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
             menu->Enabled = false;
@@ -35,14 +35,14 @@ void Game::Startdemo() {
     Rec.Runkind = Run::Demo;
     Main.Picrecord.Cls();
     Main.Frscroll.Visible = true;
-    Initialize();
-    Startgame();
-    Getguess();
+    G.Start.Initialize();
+    G.Start.Startgame();
+    G.Computer.Getguess();
 }
 
-void Game::Hsbspeed_Change(int value) {
+void Demorun::Hsbspeed_Change(int value) {
     Main.Hsbspeed.Value = Minimum(Maximum(value, Main.Hsbspeed.Min), Main.Hsbspeed.Max);
-    Tmrdelay.Interval = Speeddelay();
+    G.Tmrdelay.Interval = G.Start.Speeddelay();
 }
 
 } // namespace tc

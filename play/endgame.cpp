@@ -3,19 +3,19 @@
 
 namespace tc {
 
-void Game::Calculatetime() {
+void Gameending::Calculatetime() {
     Rec.Elapsed = static_cast<int16_t>(
         Minimum(Rec.Carriedseconds + Wholeseconds(Rec.Starttime, clock_.Ticks()), 32767));
     Rec.Timetext = Converttime(Rec.Elapsed);
 }
 
-void Game::Win() {
-    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
-    Repaintstrip();
+void Gameending::Win() {
+    const bool timed = Setting.Whoguess == Role::Youguess || G.Playermarks();
+    G.Anim.Repaintstrip();
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
     Rec.Status = Gamestatus::Win;
-    Showsetting();
+    G.Start.Showsetting();
     // A statistics update that could not be stored is told with the win; the game goes on.
     std::string problem;
     if (Setting.Whoguess == Role::Watch && Setting.Hinttype == Hintkind::Noerror)
@@ -31,25 +31,25 @@ void Game::Win() {
             Reportbug("");
             return;
         }
-        if (Observer) Observer->Won();
-        Demonote((Rec.Solvedunseen
-                      ? solved + "I" + at
-                      : "\nWin!  I have tried " + attempts + Plural(" time", Rec.Attempts) + ".") +
-                     problem,
-                 "Icon/W95mbx03.ico");
+        if (G.Observer) G.Observer->Won();
+        G.Computer.Demonote((Rec.Solvedunseen ? solved + "I" + at
+                                              : "\nWin!  I have tried " + attempts +
+                                                    Plural(" time", Rec.Attempts) + ".") +
+                                problem,
+                            "Icon/W95mbx03.ico");
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
-        Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : Speeddelay();
-        Tmrdelay.Enabled = true;
+        G.Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : G.Start.Speeddelay();
+        G.Tmrdelay.Enabled = true;
         Rec.Status = Gamestatus::Nextdemo;
         return;
     }
-    Mediaout->Command("Mmcmenu", "Open", "Music/Tada.wav");
-    Mediaout->Command("Mmcmenu", "Play");
-    Tmrrec.Enabled = false;
+    G.Mediaout->Command("Mmcmenu", "Open", "Music/Tada.wav");
+    G.Mediaout->Command("Mmcmenu", "Play");
+    G.Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     if (timed) {
         if (Setting.Whoguess == Role::Computerguesses) Rec.Answer = Rec.Currentstring;
-        Showanswer("Answer");
+        G.Board.Showanswer("Answer");
     }
     std::string text;
     if (Setting.Whoguess != Role::Youguess) {
@@ -62,7 +62,7 @@ void Game::Win() {
                    : "Win!  I have tried " + attempts + Plural(" time", Rec.Attempts) + ".";
     } else if (Rec.Errorpending) {
         text = "Well!  You have got the correct answer by pure luck. Haven't you noticed the " +
-               Errortext("error in Trial ", "errors in Trials ") + "?";
+               G.Errors.Errortext("error in Trial ", "errors in Trials ") + "?";
     } else {
         Calculatetime();
         Rec.Winseconds = Rec.Elapsed;
@@ -72,7 +72,7 @@ void Game::Win() {
                    : "Win!  You have tried " + attempts + Plural(" time", Rec.Attempts) +
                          " and spent " + Rec.Timetext + ".";
     }
-    if (Observer) Observer->Won();
+    if (G.Observer) G.Observer->Won();
     Wait.Showmessage({.Text = text + problem + "\nPlease choose one option below.",
                       .Kind = 3,
                       .Icon = "!",
@@ -85,24 +85,24 @@ void Game::Win() {
                       .Timeout = 900});
 }
 
-void Game::Gameover() {
+void Gameending::Gameover() {
     if (!Rec.Inplay()) return; // the clock and the last trial can both end a game
     if (Setting.Whoguess == Role::Computerguesses) --Rec.Trial;
     Rec.Finaltrial = Rec.Trial;
     Rec.Status = Gamestatus::Gameover;
-    Showsetting();
+    G.Start.Showsetting();
     Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
-    Tmrrec.Enabled = false;
+    G.Tmrrec.Enabled = false;
     for (Control* c : {&Main.Frshowresult, &Main.Frgetstring, &Main.Frinput, &Main.Frgetresult,
                        &Main.Frcolour, &Main.Lbltime, &Main.Frerror})
         c->Visible = false;
     std::string text;
     if (Setting.Whoguess == Role::Youguess) {
-        if (Rec.Trial > 0) Showanswer("Answer");
+        if (Rec.Trial > 0) G.Board.Showanswer("Answer");
         if (Rec.Trial >= 27) {
-            Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial], Rec.Whites[Rec.Trial],
-                       Rec.Guesses[Rec.Trial]);
+            G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial],
+                               Rec.Whites[Rec.Trial], Rec.Guesses[Rec.Trial]);
             text = "Gameover! You have already reached the last trial.";
         } else {
             text = "Gameover! You have already spent one hour.";
@@ -132,7 +132,7 @@ void Game::Gameover() {
                           .Timeout = 60});
 }
 
-void Game::Tmrrec_Timer() {
+void Gameending::Tmrrec_Timer() {
     if (!Rec.Inplay()) return;
     Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
@@ -140,9 +140,9 @@ void Game::Tmrrec_Timer() {
     const bool over = Rec.Elapsed > 3600;
     if (!warning && !over) return;
     // Nothing may hide the warning or the end of the game.
-    if (Message.Visible && Message.Tag == "Same") Retypeafterwarning = true;
-    About.Visible = Instr.Visible = Message.Visible = Files.Visible = false;
-    Setwait(0, "");
+    if (G.Message.Visible && G.Message.Tag == "Same") Retypeafterwarning = true;
+    G.About.Visible = G.Instr.Visible = G.Message.Visible = G.Files.Visible = false;
+    Wait.Setwait(0, "");
     if (warning) {
         Warned = true;
         if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
@@ -155,16 +155,16 @@ void Game::Tmrrec_Timer() {
                           .Caption = "Warning",
                           .Timeout = 60});
         if (!over) return;
-        Message.Visible = false;
+        G.Message.Visible = false;
     }
-    if (Main.Frshowresult.Visible) Cmdshowresult_Click();
+    if (Main.Frshowresult.Visible) G.Guess.Cmdshowresult_Click();
     Gameover();
 }
 
-void Game::Tmrbuffer_Timer() {
-    Tmrbuffer.Enabled = false;
+void Gameending::Tmrbuffer_Timer() {
+    G.Tmrbuffer.Enabled = false;
     if (Rec.Runkind == Run::Simulate && Rec.Status == Gamestatus::None) {
-        Statisticsmessagebox();
+        G.Runs.Statisticsmessagebox();
     } else if (Rec.Status == Gamestatus::Win) {
         Win();
     } else if (Rec.Status == Gamestatus::Endgame) {
@@ -183,8 +183,8 @@ void Game::Tmrbuffer_Timer() {
     }
 }
 
-void Game::Reportbug(const std::string& guess) {
-    if (Observer) Observer->Bug(guess);
+void Gameending::Reportbug(const std::string& guess) {
+    if (G.Observer) G.Observer->Bug(guess);
     Wait.Reportbug(guess);
 }
 

@@ -24,32 +24,32 @@ bool Holds(const std::string& drive, const std::string& folder) {
 
 } // namespace
 
-void Game::Openfiles(const std::string& mode) {
-    Files.Caption = mode;
-    Files.Cmdopen.Visible = Files.Cmdopen.Default = mode == "Open";
-    Files.Cmdsave.Visible = Files.Cmdsave.Default = mode != "Open";
+void Gamefiles::Openfiles(const std::string& mode) {
+    G.Files.Caption = mode;
+    G.Files.Cmdopen.Visible = G.Files.Cmdopen.Default = mode == "Open";
+    G.Files.Cmdsave.Visible = G.Files.Cmdsave.Default = mode != "Open";
     std::error_code ec;
-    const std::filesystem::path folder = Programfolder / "Files";
+    const std::filesystem::path folder = G.Programfolder / "Files";
     std::filesystem::create_directories(folder, ec);
-    Files.Dirfiles = folder;
+    G.Files.Dirfiles = folder;
     // Drives come and go while the program runs; the list shows those there now.
-    Files.Drvfiles.Items = Files.Drives ? Files.Drives() : std::vector<std::string>();
-    if (Files.Drvfiles.Items.empty())
-        Files.Drvfiles.Items = {std::filesystem::absolute(folder, ec).root_path().string()};
+    G.Files.Drvfiles.Items = G.Files.Drives ? G.Files.Drives() : std::vector<std::string>();
+    if (G.Files.Drvfiles.Items.empty())
+        G.Files.Drvfiles.Items = {std::filesystem::absolute(folder, ec).root_path().string()};
     Resetdrive();
-    Files.Txtfiles.Caption.clear();
-    Files.Txtfiles.Caret = 0;
-    Files.Txtfiles.Setfocus();
-    Files.Visible = true;
+    G.Files.Txtfiles.Caption.clear();
+    G.Files.Txtfiles.Caret = 0;
+    G.Files.Txtfiles.Setfocus();
+    G.Files.Visible = true;
 }
 
-void Game::Mnuload_Click() {
+void Gamefiles::Mnuload_Click() {
     Rec.Demomode = 0;
-    Setwait(300, "Load");
+    Wait.Setwait(300, "Load");
     Openfiles("Open");
 }
 
-void Game::Savefile() {
+void Gamefiles::Savefile() {
     if (Rec.Savedstate != "Saved" && Rec.Savedstate != "Loaded") {
         Saveas();
         return;
@@ -60,20 +60,20 @@ void Game::Savefile() {
     Savegame();
 }
 
-void Game::Saveas() {
+void Gamefiles::Saveas() {
     Rec.Finaltrial =
         static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
-    Setwait(300, "Mnusave+");
+    Wait.Setwait(300, "Mnusave+");
     Openfiles("Save As");
 }
 
-void Game::Opensavedialog() {
+void Gamefiles::Opensavedialog() {
     Openfiles("Save As");
 }
 
-bool Game::Settlepath() {
-    if (Files.Txtfiles.Caption.empty()) {
-        const std::string what = Files.Caption != "Open" ? "save the game?" : "load a game?";
+bool Gamefiles::Settlepath() {
+    if (G.Files.Txtfiles.Caption.empty()) {
+        const std::string what = G.Files.Caption != "Open" ? "save the game?" : "load a game?";
         Wait.Showmessage(
             {.Text = "You haven't specified a file name.\nDo you still want to " + what,
              .Kind = 2,
@@ -87,10 +87,10 @@ bool Game::Settlepath() {
              .Pushed = true});
         return false;
     }
-    if (!Plainfilename(Files.Txtfiles.Caption)) {
+    if (!Plainfilename(G.Files.Txtfiles.Caption)) {
         // A bad file name: the name would lead out of the folder shown, or cannot be one.
         Wait.Showmessage({.Text = "Disk not ready! Please insert a disk in drive " +
-                                  Driveletter(Files.Drvfiles.Text()) + ".",
+                                  Driveletter(G.Files.Drvfiles.Text()) + ".",
                           .Kind = 1,
                           .Icon = "X",
                           .Mid = "OK",
@@ -101,12 +101,12 @@ bool Game::Settlepath() {
                           .Pushed = true});
         return false;
     }
-    Chosenpath = Savedgamepath(Files.Dirfiles, Files.Txtfiles.Caption).string();
+    Chosenpath = Savedgamepath(G.Files.Dirfiles, G.Files.Txtfiles.Caption).string();
     return true;
 }
 
-void Game::Cmdopen_Click() {
-    if (!Files.Visible || !Settlepath()) return;
+void Gamefiles::Cmdopen_Click() {
+    if (!G.Files.Visible || !Settlepath()) return;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(Chosenpath, ec)) {
         Wait.Showmessage({.Text = "The file " + Chosenpath + " does not exist!  Try again.",
@@ -123,8 +123,8 @@ void Game::Cmdopen_Click() {
     Loadgame(Chosenpath);
 }
 
-void Game::Cmdsave_Click() {
-    if (!Files.Visible || !Settlepath()) return;
+void Gamefiles::Cmdsave_Click() {
+    if (!G.Files.Visible || !Settlepath()) return;
     std::error_code ec;
     if (std::filesystem::exists(Chosenpath, ec)) {
         Wait.Showmessage({.Text = "The file " + Chosenpath + " already exits!  Overwrite?",
@@ -142,41 +142,41 @@ void Game::Cmdsave_Click() {
     Savegame();
 }
 
-void Game::Cmdcancelfiles_Click() {
+void Gamefiles::Cmdcancelfiles_Click() {
     Cancelfiles();
 }
 
-void Game::Cancelfiles() {
-    if (!Files.Visible) return;
-    Files.Visible = false;
-    Setwait(0, "Nochange");
+void Gamefiles::Cancelfiles() {
+    if (!G.Files.Visible) return;
+    G.Files.Visible = false;
+    Wait.Setwait(0, "Nochange");
     if (Rec.Inplay()) {
         Wait.Pop();
-        if (!Wait.Key().empty()) Setwait(60, "Nochange");
+        if (!Wait.Key().empty()) Wait.Setwait(60, "Nochange");
     } else if (Rec.Status == Gamestatus::Win) {
         // Looking at the save dialog never costs a record.
         Leavewin();
     } else {
-        Finishgame();
+        G.Start.Finishgame();
         Wait.Showhelp();
     }
 }
 
-void Game::Leavewin() {
-    Closemedia();
+void Gamefiles::Leavewin() {
+    G.Music.Closemedia();
     if (Rec.Elapsed < 3600 && Rec.Trial < 27)
-        Offerrecord();
+        G.Top.Offerrecord();
     else
-        Finishgame();
+        G.Start.Finishgame();
 }
 
-void Game::Savegame() {
-    if (Rec.Inplay()) Calculatetime();
-    const std::string reason = Writesavedgame(Chosenpath, Capture(*this));
+void Gamefiles::Savegame() {
+    if (Rec.Inplay()) G.Ending.Calculatetime();
+    const std::string reason = Writesavedgame(Chosenpath, Capture(G));
     if (!reason.empty()) {
         // Nothing was written and nothing changes; the player may choose another name.
-        if (!Files.Visible) {
-            Setwait(300, "Mnusave+");
+        if (!G.Files.Visible) {
+            Wait.Setwait(300, "Mnusave+");
             Openfiles("Save As");
         }
         Wait.Showmessage({.Text = "The game could not be saved as " + Chosenpath + ".\n" + reason,
@@ -190,7 +190,7 @@ void Game::Savegame() {
                           .Pushed = true});
         return;
     }
-    Files.Visible = false;
+    G.Files.Visible = false;
     if (Rec.Savedstate == "Unsaved") Rec.Savedstate = "Saved";
     Rec.Filepath = Chosenpath;
     Wait.Pop();
@@ -198,18 +198,18 @@ void Game::Savegame() {
     const Gamestatus s = Rec.Status;
     if (s == Errordetected || s == Endgame || s == Hintsconsistent || s == Latedetection ||
         s == Gameover) {
-        Finishgame();
+        G.Start.Finishgame();
     } else if (s == Win) {
         Leavewin();
     } else {
         Main.Caption = "Saved Game - " + Chosenpath;
-        Setwait(0, "Nochange");
+        Wait.Setwait(0, "Nochange");
     }
 }
 
-void Game::Fmfiles_KeyUp(int keycode) {
-    if (keycode != 46 || !Files.Visible || Files.Filfiles.Listindex < 0) return;
-    Deletepath = (Files.Dirfiles / Files.Filfiles.Text()).string();
+void Gamefiles::Fmfiles_KeyUp(int keycode) {
+    if (keycode != 46 || !G.Files.Visible || G.Files.Filfiles.Listindex < 0) return;
+    Deletepath = (G.Files.Dirfiles / G.Files.Filfiles.Text()).string();
     Wait.Showmessage({.Text = "Are you sure you want to delete the file " + Deletepath + "?",
                       .Kind = 2,
                       .Icon = "?",
@@ -222,12 +222,12 @@ void Game::Fmfiles_KeyUp(int keycode) {
                       .Pushed = true});
 }
 
-void Game::Deletefile() {
+void Gamefiles::Deletefile() {
     std::error_code ec;
     const bool removed = std::filesystem::remove(Deletepath, ec);
-    Files.Refresh();
-    Files.Txtfiles.Caption.clear();
-    Files.Txtfiles.Setfocus();
+    G.Files.Refresh();
+    G.Files.Txtfiles.Caption.clear();
+    G.Files.Txtfiles.Setfocus();
     if (!removed) {
         // The dialog stays open; the player learns why nothing was deleted.
         TC_FALSE_RESTRICT_BEGIN
@@ -245,16 +245,16 @@ void Game::Deletefile() {
     }
 }
 
-void Game::Dirfiles_Change(const std::filesystem::path& folder) {
-    Files.Dirfiles = folder;
-    Files.Refresh();
-    Files.Txtfiles.Caption.clear();
-    Files.Txtfiles.Setfocus();
+void Gamefiles::Dirfiles_Change(const std::filesystem::path& folder) {
+    G.Files.Dirfiles = folder;
+    G.Files.Refresh();
+    G.Files.Txtfiles.Caption.clear();
+    G.Files.Txtfiles.Setfocus();
 }
 
-void Game::Drvfiles_Change(int index) {
-    Files.Drvfiles.Listindex = index;
-    const std::string drive = Files.Drvfiles.Text();
+void Gamefiles::Drvfiles_Change(int index) {
+    G.Files.Drvfiles.Listindex = index;
+    const std::string drive = G.Files.Drvfiles.Text();
     std::error_code ec;
     if (drive.empty() || !std::filesystem::is_directory(drive, ec)) {
         Wait.Showmessage({.Text = "Drive " + Driveletter(drive) + " not ready!  Try again.",
@@ -271,41 +271,41 @@ void Game::Drvfiles_Change(int index) {
     Dirfiles_Change(drive);
 }
 
-void Game::Resetdrive() {
+void Gamefiles::Resetdrive() {
     // Back to the drive that holds the program, the one that surely can be read.
-    const std::string folder = Programfolder.string();
+    const std::string folder = G.Programfolder.string();
     int best = -1;
     size_t length = 0;
-    for (int i = 0; i < Files.Drvfiles.Listcount(); ++i) {
-        const std::string& d = Files.Drvfiles.Items[static_cast<size_t>(i)];
+    for (int i = 0; i < G.Files.Drvfiles.Listcount(); ++i) {
+        const std::string& d = G.Files.Drvfiles.Items[static_cast<size_t>(i)];
         if (Holds(d, folder) && d.size() >= length) {
             best = i;
             length = d.size();
         }
     }
-    Files.Drvfiles.Listindex = best;
-    Files.Refresh();
+    G.Files.Drvfiles.Listindex = best;
+    G.Files.Refresh();
 }
 
-void Game::Filfiles_Click(int index) {
-    Files.Filfiles.Listindex = index;
-    Files.Txtfiles.Caption = Files.Filfiles.Text();
+void Gamefiles::Filfiles_Click(int index) {
+    G.Files.Filfiles.Listindex = index;
+    G.Files.Txtfiles.Caption = G.Files.Filfiles.Text();
 }
 
-void Game::Filfiles_DblClick(int index) {
+void Gamefiles::Filfiles_DblClick(int index) {
     Filfiles_Click(index);
-    if (Files.Caption != "Open")
+    if (G.Files.Caption != "Open")
         Cmdsave_Click();
     else
         Cmdopen_Click();
 }
 
-void Game::Loadgame(const std::string& path) {
+void Gamefiles::Loadgame(const std::string& path) {
     const Decoded d = Readsavedgame(path);
     std::string reason = d.Reason;
     if (d.Game) {
-        Menusaved = Main.Lists.Save();
-        reason = Restore(*this, *d.Game);
+        G.Menu.Menusaved = Main.Lists.Save();
+        reason = Restore(G, *d.Game);
     }
     if (!reason.empty()) {
         // The current game stays as it was; the dialog stays open for another choice.
@@ -321,8 +321,8 @@ void Game::Loadgame(const std::string& path) {
              .Pushed = true});
         return;
     }
-    Files.Visible = false;
-    Warned = Rec.Carriedseconds >= 3300;
+    G.Files.Visible = false;
+    G.Ending.Warned = Rec.Carriedseconds >= 3300;
     Main.Mnumouse.Checked = Main.Inputmethod == "Mouse";
     Main.Mnukey.Checked = !Main.Mnumouse.Checked;
     Main.Mnucolour.Checked = Main.Displaymode == "Colour";
@@ -335,13 +335,13 @@ void Game::Loadgame(const std::string& path) {
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
         item->Enabled = false;
     Main.Mnuend.Enabled = true;
-    Settlb();
+    G.Menu.Settlb();
     Main.Frmenu.Visible = false;
     Main.Picfore.Visible = false;
     Main.Picupper.Visible = Main.Picrecord.Visible = true;
     Main.Picrecord.Cls();
     for (int t = 1; t <= Rec.Finaltrial; ++t)
-        Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
+        G.Board.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     if (Rec.Inplay()) {
         if (Setting.Whoguess == Role::Youguess) {
             Wait.Showmessage(
@@ -356,17 +356,17 @@ void Game::Loadgame(const std::string& path) {
                  .Timeout = 60});
         } else {
             Restartclock();
-            Getresult();
+            G.Marks.Getresult();
         }
         return;
     }
-    Showsetting();
+    G.Start.Showsetting();
     const bool answer = Rec.Status == Gamestatus::Win ||
                         Setting.Whoguess != Role::Computerguesses || Main.Optyesmark.Value;
     if (Rec.Status == Gamestatus::Hintsconsistent)
-        Showanswer("Possible Answer");
+        G.Board.Showanswer("Possible Answer");
     else if (answer)
-        Showanswer("Answer");
+        G.Board.Showanswer("Answer");
     Wait.Showmessage(
         {.Text = "Here is the result of a previous game.\nPress the FINISH button after you "
                  "have finished examining the result.",
@@ -380,19 +380,19 @@ void Game::Loadgame(const std::string& path) {
          .Timeout = 900});
 }
 
-void Game::Restartclock() {
+void Gamefiles::Restartclock() {
     Rec.Starttime = clock_.Ticks();
-    Calculatetime();
+    G.Ending.Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
     Main.Lbltime.Visible = true;
-    Tmrrec.Enabled = true;
+    G.Tmrrec.Enabled = true;
     // The bird starts over in the band of the trial the game goes on from.
-    Restartanimation();
+    G.Anim.Restartanimation();
 }
 
-void Game::Resumeloadedgame() {
+void Gamefiles::Resumeloadedgame() {
     Restartclock();
-    Getguess();
+    G.Computer.Getguess();
 }
 
 } // namespace tc

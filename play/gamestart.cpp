@@ -4,21 +4,7 @@
 
 namespace tc {
 
-Game::Game(Randomsource& rnd, Recordbook& records, Clock& clock)
-    : Wait(*this, clock, Message), rnd_(rnd), records_(records), clock_(clock) {
-    Engine.Sethost(this);
-}
-
-void Game::Registertimers(Timerhost& host) {
-    Wait.Register(host);
-    host.Add("Tmrdelay", Tmrdelay, [this] { Runtick(); });
-    host.Add("Tmrbuffer", Tmrbuffer, [this] { Tmrbuffer_Timer(); });
-    host.Add("Tmrrec", Tmrrec, [this] { Tmrrec_Timer(); });
-    host.Add("Tmrani", Tmrani, [this] { Tmrani_Timer(); });
-    host.Add("Tmrmusic", Tmrmusic, [this] { Tmrmusic_Timer(); });
-}
-
-void Game::Clearrec() {
+void Gamestarter::Clearrec() {
     if (Rec.Runkind != Run::Simulate) Rec.Answer.clear();
     Rec.Trial = Rec.Finaltrial = Rec.Inputblanks = 0;
     Rec.Errorpending = Rec.Solvedunseen = Rec.Solvedtrial = 0;
@@ -34,17 +20,17 @@ void Game::Clearrec() {
     Engine.Clear();
 }
 
-void Game::Initialize() {
+void Gamestarter::Initialize() {
     Clearrec();
     Main.Caption = Rec.Demomode ? "Demo" : "New Game - Unsaved";
     Main.Picfore.Visible = false;
     Main.Picupper.Visible = true;
     Main.Picrecord.Visible = true;
     if (Setting.Whoguess != Role::Youguess || Setting.Hinttype == Hintkind::Errors)
-        Rec.Colourorder = Plan.Colourorder ? *Plan.Colourorder : Shufflecolours(Setting, rnd_);
+        Rec.Colourorder = G.Plan.Colourorder ? *G.Plan.Colourorder : Shufflecolours(Setting, rnd_);
     if (Rec.Runkind != Run::Simulate && Setting.Whoguess != Role::Computerguesses) {
-        if (Plan.Answer) {
-            Rec.Answer = *Plan.Answer;
+        if (G.Plan.Answer) {
+            Rec.Answer = *G.Plan.Answer;
             Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
         } else {
             Makecode("Answer", Rec, Setting, rnd_);
@@ -53,42 +39,42 @@ void Game::Initialize() {
     Rec.Status = Gamestatus::Preparation;
     if (Setting.Hinttype == Hintkind::Noerror)
         Rec.Errortrials.clear();
-    else if (Plan.Errortrials)
-        Rec.Errortrials = *Plan.Errortrials;
+    else if (G.Plan.Errortrials)
+        Rec.Errortrials = *G.Plan.Errortrials;
     else
         Geterrortrial();
     if (Setting.Starttype == Startkind::Trialone) {
         Setting.Starttrial = 1;
     } else if (Setting.Whoguess != Role::Computerguesses) {
-        if (Plan.Starttrial)
-            Setting.Starttrial = static_cast<int16_t>(*Plan.Starttrial);
+        if (G.Plan.Starttrial)
+            Setting.Starttrial = static_cast<int16_t>(*G.Plan.Starttrial);
         else
             Getstarttrial();
         for (Rec.Trial = 1; Rec.Trial <= Setting.Starttrial - 1; ++Rec.Trial) {
             const size_t given = static_cast<size_t>(Rec.Trial - 1);
-            if (given < Plan.Rows.size())
-                Rec.Currentstring = Plan.Rows[given];
+            if (given < G.Plan.Rows.size())
+                Rec.Currentstring = G.Plan.Rows[given];
             else
                 Makecode("Guessstr", Rec, Setting, rnd_);
-            Mark();
+            G.Marker.Mark();
             // The given rows are on the board, in grey, before the first guess of the game.
-            Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
-                       Rec.Currentstring);
+            G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                               Rec.Currenthint.white, Rec.Currentstring);
             Processmark();
         }
     }
     Rec.Trial =
         static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0);
     Rec.Savedstate = "Unsaved";
-    Plan = Gameplan{};
+    G.Plan = Gameplan{};
     for (Menuitem* item :
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
         item->Enabled = false;
     Main.Mnuend.Enabled = true;
-    Settlb();
+    G.Menu.Settlb();
 }
 
-void Game::Getstarttrial() {
+void Gamestarter::Getstarttrial() {
     Gamesetting s = Setting;
     s.Starttype = Startkind::Trialone;
     s.Hinttype = Hintkind::Noerror;
@@ -99,7 +85,7 @@ void Game::Getstarttrial() {
     Setting.Starttrial = static_cast<int16_t>(Maximum(Minimum(t, 9), 2));
 }
 
-void Game::Geterrortrial() {
+void Gamestarter::Geterrortrial() {
     Gamesetting s = Setting;
     s.Starttype = Startkind::Trialone;
     s.Hinttype = Hintkind::Noerror;
@@ -119,25 +105,25 @@ void Game::Geterrortrial() {
     }
 }
 
-int Game::Speeddelay() const {
+int Gamestarter::Speeddelay() const {
     return static_cast<int>(static_cast<double>(Main.Hsbspeed.Value) / Main.Hsbspeed.Max * 999 + 1);
 }
 
-int Game::Demodelay() const {
+int Gamestarter::Demodelay() const {
     return Wait.Key() == "Demo" ? Speeddelay() : 0;
 }
 
-void Game::Startgame() {
+void Gamestarter::Startgame() {
     Rec.Status = Gamestatus::Playing;
-    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
+    const bool timed = Setting.Whoguess == Role::Youguess || G.Playermarks();
     if (timed) {
         Main.Lbltime.Visible = true;
         Main.Lbltime.Caption = "Time spent:  0 second";
         Rec.Starttime = clock_.Ticks();
         Rec.Carriedseconds = 0;
-        Warned = false;
-        Tmrrec.Enabled = true;
-        Restartanimation();
+        G.Ending.Warned = false;
+        G.Tmrrec.Enabled = true;
+        G.Anim.Restartanimation();
         return;
     }
     // The computer plays both sides: no menu until the game is over.
@@ -145,7 +131,7 @@ void Game::Startgame() {
         menu->Enabled = false;
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
     Showsetting();
-    Showanswer("Answer");
+    G.Board.Showanswer("Answer");
     if (Wait.Key() == "Demo") {
         Drawtext demo;
         demo.X = 5000;
@@ -156,22 +142,24 @@ void Game::Startgame() {
         demo.Colour = Headingcolour;
         Main.Picrecord.Print(demo);
     }
-    Tmrdelay.Interval = Wait.Key() == "Demo" ? Speeddelay() : 1;
+    G.Tmrdelay.Interval = Wait.Key() == "Demo" ? Speeddelay() : 1;
 }
 
-void Game::Showsetting() {
+void Gamestarter::Showsetting() {
     // The computer's steps call this every tick; rebuild the texts only when they change.
-    if (Headless) return;
-    if (Main.Frsetting.Visible && Setting == shownsetting_ && Rec.Status == shownstatus_) return;
+    if (G.Headless) return;
+    if (Main.Frsetting.Visible && Setting == G.Board.shownsetting_ &&
+        Rec.Status == G.Board.shownstatus_)
+        return;
     const Settingdisplay d = Showsettingtexts(Setting, Statusname(Rec.Status));
     Main.Lblsettitle.Caption = d.Title;
     Main.Lblsetcontent.Caption = d.Content;
     Main.Frsetting.Visible = true;
-    shownsetting_ = Setting;
-    shownstatus_ = Rec.Status;
+    G.Board.shownsetting_ = Setting;
+    G.Board.shownstatus_ = Rec.Status;
 }
 
-void Game::Processmark() {
+void Gamestarter::Processmark() {
     const int t = Rec.Trial;
     Rec.Guesses[t] = Rec.Currentstring;
     Rec.Blacks[t] = Rec.Currenthint.black;
@@ -179,19 +167,19 @@ void Game::Processmark() {
     Rec.Corrects[t] =
         static_cast<int16_t>(Setting.Fixedorder() ? Rec.Currenthint.black
                                                   : Rec.Currenthint.black + Rec.Currenthint.white);
-    if (Observer) Observer->Processed(t);
+    if (G.Observer) G.Observer->Processed(t);
 }
 
-void Game::Finishgame() {
+void Gamestarter::Finishgame() {
     Main.Caption = "Tintcipher";
     Rec.Status = Gamestatus::None;
     if (Rec.Runkind != Run::Simulate) Rec.Runkind = Run::None;
     Main.Picfore.Visible = true;
-    Tmrdelay.Enabled = false;
-    Tmrrec.Enabled = false;
+    G.Tmrdelay.Enabled = false;
+    G.Tmrrec.Enabled = false;
     Main.Mousepointer.clear();
     Rec.Carriedseconds = 0;
-    Setwait(300, "Picfore");
+    Wait.Setwait(300, "Picfore");
     for (Control* c : {&Main.Frgetstring, &Main.Frinput, &Main.Frcolour, &Main.Frsetting,
                        &Main.Franswer, &Main.Frerror, &Main.Fraskcode, &Main.Frshowresult,
                        &Main.Frgetresult, &Main.Frscroll, &Main.Lbltime})
@@ -208,19 +196,19 @@ void Game::Finishgame() {
         item->Enabled = true;
     Main.Mnusaving.Enabled = false;
     Main.Mnuend.Enabled = false;
-    Settlb();
+    G.Menu.Settlb();
     Main.Lists.Updatesetting(Setting);
 }
 
-void Game::Cmdstart_Click() {
+void Gamestarter::Cmdstart_Click() {
     Main.Lists.Updatesetting(Setting);
     Rec.Demomode = 0;
     Main.Frmenu.Visible = false;
-    Setwait(0, "");
+    Wait.Setwait(0, "");
     if (Setting.Whoguess != Role::Computerguesses) {
         Initialize();
         Startgame();
-        Getguess();
+        G.Computer.Getguess();
     } else if (Setting.Starttype == Startkind::Trialone) {
         Cmdoktrial_Click();
     } else {
@@ -229,11 +217,11 @@ void Game::Cmdstart_Click() {
         Main.Cbtrialno.Listindex = 0;
         Main.Cmdoktrial.Default = true;
         Main.Frtrialno.Visible = true;
-        Setwait(300, "Frtrialno");
+        Wait.Setwait(300, "Frtrialno");
     }
 }
 
-void Game::Cmdoktrial_Click() {
+void Gamestarter::Cmdoktrial_Click() {
     TC_FALSE_RESTRICT_BEGIN
     Setting.Starttrial = static_cast<int16_t>(
         Setting.Starttype == Startkind::Trialone ? 1 : std::stoi("0" + Main.Cbtrialno.Text()));
@@ -250,15 +238,15 @@ void Game::Cmdoktrial_Click() {
         return;
     }
     Main.Frmark.Visible = true;
-    Setwait(300, "Frmark");
+    Wait.Setwait(300, "Frmark");
 }
 
-void Game::Cmdokmark_Click() {
-    Setwait(0, "");
+void Gamestarter::Cmdokmark_Click() {
+    Wait.Setwait(0, "");
     Initialize();
     Main.Frmark.Visible = false;
     if (Main.Optyesmark.Value) {
-        Getstring();
+        G.Guess.Getstring();
         return;
     }
     // The player sees the game's colours while writing the code down.
@@ -268,20 +256,20 @@ void Game::Cmdokmark_Click() {
     Showsetting();
     Main.Cmdready.Default = true;
     Main.Fraskcode.Visible = true;
-    Setwait(300, "Fraskcode");
+    Wait.Setwait(300, "Fraskcode");
 }
 
-void Game::Cmdready_Click() {
+void Gamestarter::Cmdready_Click() {
     Main.Sendescapes();
-    Setwait(0, "");
+    Wait.Setwait(0, "");
     for (Control* c : {&Main.Fraskcode, &Main.Frcolour, &Main.Frsetting, &Main.Frgetresult})
         c->Visible = false;
     if (Setting.Starttype == Startkind::Trialone) {
         Startgame();
-        Getguess();
+        G.Computer.Getguess();
     } else {
         Rec.Trial = 1;
-        Getstring();
+        G.Guess.Getstring();
     }
 }
 

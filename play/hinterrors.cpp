@@ -2,25 +2,25 @@
 
 namespace tc {
 
-std::string Game::Errortext(const std::string& one, const std::string& two) const {
+std::string Hinterrors::Errortext(const std::string& one, const std::string& two) const {
     const std::string first(1, Rec.Errortrials.front());
     if (Rec.Trueblacks.size() <= 1) return one + first;
     return two + first + " and " + std::string(1, Rec.Errortrials.back());
 }
 
-void Game::Errorcase() {
+void Hinterrors::Errorcase() {
     const int c = Rec.Claimtrial, d = Rec.Detecttrial, s = Setting.Starttrial;
     if (c == d - 1 || (c == s - 1 && 1 <= d && d < s)) {
         Inconsistent();
         return;
     }
-    Repaintstrip();
+    G.Anim.Repaintstrip();
     Rec.Finaltrial = static_cast<int16_t>(c);
-    Tmrrec.Enabled = false;
+    G.Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     std::string text;
     if (d != 0) {
-        Showanswer("Answer");
+        G.Board.Showanswer("Answer");
         Rec.Status = Gamestatus::Latedetection;
         text = "Too late!  In fact, the " +
                Errortext("error occurred in Trial ", "errors occurred in Trials ") +
@@ -28,13 +28,13 @@ void Game::Errorcase() {
     } else {
         --Rec.Trial;
         Rec.Answer = Rec.Currentstring;
-        Showanswer("Possible Answer");
+        G.Board.Showanswer("Possible Answer");
         Rec.Status = Gamestatus::Hintsconsistent;
         text = "Sorry!  The " + Plural("hint", Rec.Trial) + " I gave you " +
                Plural("is", Rec.Trial) +
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
-    Showsetting();
+    G.Start.Showsetting();
     Wait.Showmessage({.Text = text + "\nChoose one option below.",
                       .Kind = 3,
                       .Icon = "X",
@@ -47,22 +47,22 @@ void Game::Errorcase() {
                       .Timeout = 900});
 }
 
-void Game::Inconsistent() {
-    Repaintstrip();
+void Hinterrors::Inconsistent() {
+    G.Anim.Repaintstrip();
     Rec.Status = Gamestatus::Errordetected;
-    Showsetting();
-    if (Observer) Observer->Detected();
+    G.Start.Showsetting();
+    if (G.Observer) G.Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
     if (Wait.Key() == "Demo") {
-        Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".",
-                 "Icon/W95mbx01.ico");
-        Tmrdelay.Interval = Speeddelay();
-        Tmrdelay.Enabled = true;
+        G.Computer.Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".",
+                            "Icon/W95mbx01.ico");
+        G.Tmrdelay.Interval = G.Start.Speeddelay();
+        G.Tmrdelay.Enabled = true;
         return;
     }
     std::string text;
-    if (Playermarks()) {
-        Tmrrec.Enabled = false;
+    if (G.Playermarks()) {
+        G.Tmrrec.Enabled = false;
         Main.Lbltime.Visible = false;
         Rec.Finaltrial = static_cast<int16_t>(Maximum(Setting.Starttrial - 1, Rec.Trial - 1));
         text = "Hey!  The " + Plural("hint", Rec.Finaltrial) + " you gave me " +
@@ -99,7 +99,7 @@ void Game::Inconsistent() {
                       .Timeout = 60});
 }
 
-void Game::Correction() {
+void Hinterrors::Correction() {
     Rec.Status = Gamestatus::Continueplaying;
     const int n = static_cast<int>(Rec.Trueblacks.size());
     for (int i = 0; i < n; ++i) {
@@ -112,14 +112,14 @@ void Game::Correction() {
     // The board shows the true hints from now on.
     Main.Picrecord.Cls();
     for (int t = 1; t <= Rec.Claimtrial; ++t)
-        Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
+        G.Board.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     Rec.Errortrials.clear();
     Rec.Errorpending = 0;
-    if (Observer) Observer->Corrected();
+    if (G.Observer) G.Observer->Corrected();
     if (Rec.Solvedunseen) {
         Rec.Status = Gamestatus::Win;
         Rec.Trial = Rec.Claimtrial;
-        Tmrbuffer.Enabled = true;
+        G.Tmrbuffer.Enabled = true;
         return;
     }
     if (Setting.Whoguess == Role::Youguess) {
@@ -130,10 +130,10 @@ void Game::Correction() {
         Rec.Trial = 0;
     }
     if (Wait.Key() == "Demo")
-        Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
-                     " been corrected and I continue guessing.",
-                 "Icon/W95mbx04.ico");
-    Getguess();
+        G.Computer.Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
+                                " been corrected and I continue guessing.",
+                            "Icon/W95mbx04.ico");
+    G.Computer.Getguess();
 }
 
 } // namespace tc

@@ -67,7 +67,7 @@ const char* const Instructions[] = {
 
 } // namespace
 
-void Game::Form_Load() {
+void Menus::Form_Load() {
     Fmmain& m = Main;
     auto caption = [](Control& c, const char* text) { c.Caption = text; };
     caption(m.Mnugame, "Game(&G)");
@@ -110,7 +110,7 @@ void Game::Form_Load() {
     for (Control* c : {&m.Cmdstat, &m.Cmdinitstat, &m.Cmdsimulate}) c->Visible = false;
     // Shown only while a statistics run counts.
     m.Progress.Visible = false;
-    Stat.Cmdback.Caption = "BACK";
+    G.Stat.Cmdback.Caption = "BACK";
 
     for (Picture* p : {&m.Picrecord, &m.Piccorrect, &m.Picwrong}) p->Background = Boardbackground;
     for (int c = 0; c < 10; ++c) {
@@ -138,15 +138,15 @@ void Game::Form_Load() {
     m.Hsbspeed.Min = 0;
     m.Hsbspeed.Max = 100;
 
-    About.Lblabout.Caption =
+    G.About.Lblabout.Caption =
         "Tintcipher\nA game of code-breaking for one player and the computer.\n\n"
         "Free software: you may copy, share and change it.";
-    About.Cmdokabout.Caption = "OK";
-    About.Cmdokabout.Default = true;
-    Instr.Lbltitle.Caption = "Brief Instructions";
-    Instr.Cmdokinstr.Caption = "OK";
-    Instr.Cmdokinstr.Default = true;
-    Instr.Picinstr.Cls();
+    G.About.Cmdokabout.Caption = "OK";
+    G.About.Cmdokabout.Default = true;
+    G.Instr.Lbltitle.Caption = "Brief Instructions";
+    G.Instr.Cmdokinstr.Caption = "OK";
+    G.Instr.Cmdokinstr.Default = true;
+    G.Instr.Picinstr.Cls();
     const int linesize = 240; // twips a line of 10-point text takes
     int y = 0;
     for (size_t i = 0; i < std::size(Instructions); ++i, y += linesize) {
@@ -155,15 +155,15 @@ void Game::Form_Load() {
         t.Text = Instructions[i];
         t.Italic = i == 1 || i == 10;
         t.Bold = i >= std::size(Instructions) - 2;
-        Instr.Picinstr.Print(t);
+        G.Instr.Picinstr.Print(t);
     }
-    Loadtopfive();
+    G.Top.Loadtopfive();
 
     // Only the idle picture shows until a game or a panel is asked for.
     for (Control* c : {&m.Frmenu, &m.Frtrialno, &m.Frmark, &m.Fraskcode, &m.Picdemo,
                        &m.Frshowresult, &m.Frgetresult, &m.Franswer, &m.Frerror})
         c->Visible = false;
-    Instr.Picinstr.Background = 0xFFFFFF;
+    G.Instr.Picinstr.Background = 0xFFFFFF;
     m.Inputmethod = "Mouse";
     m.Mnumouse.Checked = true;
     m.Mnukey.Checked = false;
@@ -176,17 +176,17 @@ void Game::Form_Load() {
         m.Tlbgame[i].Tooltip = Toolbar[i].Tooltip;
     }
     // Animation is on from the start; its timer runs once the title has gone.
-    Tmrani.Tag = "On";
+    G.Tmrani.Tag = "On";
     Main.Ani.Offset = 0;
-    Background();
-    Finishgame();
+    G.Anim.Background();
+    G.Start.Finishgame();
 }
 
-void Game::Settlb() {
+void Menus::Settlb() {
     for (int i = 0; i < 13; ++i) Main.Tlbgame[i].Enabled = (Main.*Enabledby[i]).Enabled;
 }
 
-void Game::Mnuset_Click() {
+void Menus::Mnuset_Click() {
     Menusaved = Main.Lists.Save();
     Main.Cmdstart.Default = true;
     Main.Frmenu.Visible = true;
@@ -194,41 +194,41 @@ void Game::Mnuset_Click() {
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnuend, &Main.Mnudemo})
         item->Enabled = false;
     Settlb();
-    Setwait(300, "Frmenu");
+    Wait.Setwait(300, "Frmenu");
     Main.Lists.Cmdtop.Enabled = Main.Lists.Cbwho.Text() == "You guess";
 }
 
-void Game::Cmdcancel_Click() {
-    Tmrdelay.Enabled = false;
-    Setwait(0, "");
+void Menus::Cmdcancel_Click() {
+    G.Tmrdelay.Enabled = false;
+    Wait.Setwait(0, "");
     Main.Picdemo.Visible = false;
     Main.Frscroll.Visible = false;
     Rec.Demomode = 0;
-    Initcount = 0;
+    G.Runs.Initcount = 0;
     records_.Setbatching(false);
     Main.Progress.Visible = false;
     Main.Displaymode = Main.Mnucolour.Checked ? "Colour" : "Number";
     Main.Lists.Restore(Menusaved);
     Main.Frmenu.Visible = false;
-    Finishgame();
+    G.Start.Finishgame();
     if (Rec.Runkind == Run::Simulate) {
         // The statistics message reports the games counted; with none there is nothing to say.
-        if (Simtotals.Population != 0)
-            Tmrbuffer.Enabled = true;
+        if (G.Runs.Simtotals.Population != 0)
+            G.Tmrbuffer.Enabled = true;
         else
             Rec.Runkind = Run::None;
     }
 }
 
-void Game::Setdisplay(const std::string& mode) {
+void Menus::Setdisplay(const std::string& mode) {
     if (mode == Main.Displaymode) return;
     Main.Displaymode = mode;
     Main.Mnucolour.Checked = mode == "Colour";
     Main.Mnunumber.Checked = mode != "Colour";
-    Redraw();
+    G.Board.Redraw();
 }
 
-void Game::Menu_Click(const std::string& item) {
+void Menus::Menu_Click(const std::string& item) {
     Fmmain& m = Main;
     auto enabled = [&](const Menuitem& i, const Menuitem& menu) {
         return i.Enabled && menu.Enabled;
@@ -237,41 +237,41 @@ void Game::Menu_Click(const std::string& item) {
         Mnuset_Click();
     } else if (item == "Mnunew" && enabled(m.Mnunew, m.Mnugame)) {
         Rec.Demomode = 0;
-        Cmdstart_Click();
+        G.Start.Cmdstart_Click();
     } else if (item == "Mnuload" && enabled(m.Mnuload, m.Mnugame)) {
-        Mnuload_Click();
+        G.Dialog.Mnuload_Click();
     } else if (item == "Mnusave" && enabled(m.Mnusaving, m.Mnugame)) {
-        Savefile();
+        G.Dialog.Savefile();
     } else if (item == "Mnusaveas" && enabled(m.Mnusaving, m.Mnugame)) {
-        Saveas();
+        G.Dialog.Saveas();
     } else if (item == "Mnuend" && enabled(m.Mnuend, m.Mnugame)) {
         Wait.Endgame();
     } else if (item == "Mnuquit" && enabled(m.Mnuquit, m.Mnugame)) {
         Wait.Quitgame();
     } else if (item == "Mnumusic" && enabled(m.Mnumusic, m.Mnumedia)) {
-        Musicswitch();
+        G.Music.Musicswitch();
     } else if (item == "Mnuani" && enabled(m.Mnuani, m.Mnumedia)) {
-        Aniswitch();
+        G.Anim.Aniswitch();
     } else if (item == "Mnudemo" && enabled(m.Mnudemo, m.Mnumedia)) {
-        Startdemo();
+        G.Demo.Startdemo();
     } else if (item == "Mnumouse" && enabled(m.Mnumouse, m.Mnuoption)) {
-        Setinputmethod("Mouse");
+        G.Panel.Setinputmethod("Mouse");
     } else if (item == "Mnukey" && enabled(m.Mnukey, m.Mnuoption)) {
-        Setinputmethod("Keyboard");
+        G.Panel.Setinputmethod("Keyboard");
     } else if (item == "Mnucolour" && enabled(m.Mnucolour, m.Mnuoption)) {
         Setdisplay("Colour");
     } else if (item == "Mnunumber" && enabled(m.Mnunumber, m.Mnuoption)) {
         Setdisplay("Number");
     } else if (item == "Mnuinstr" && enabled(m.Mnuinstr, m.Mnuhelp)) {
-        Setwait(300, "Instruct+");
-        Instr.Visible = true;
+        Wait.Setwait(300, "Instruct+");
+        G.Instr.Visible = true;
     } else if (item == "Mnuabout" && enabled(m.Mnuabout, m.Mnuhelp)) {
-        Setwait(60, "Fmabout+");
-        About.Visible = true;
+        Wait.Setwait(60, "Fmabout+");
+        G.About.Visible = true;
     }
 }
 
-void Game::Tlbgame_ButtonClick(const std::string& key) {
+void Menus::Tlbgame_ButtonClick(const std::string& key) {
     for (int i = 0; i < 13; ++i)
         if (key == Toolbar[i].Key && Main.Tlbgame[i].Enabled) {
             static const char* const items[13] = {
@@ -281,69 +281,69 @@ void Game::Tlbgame_ButtonClick(const std::string& key) {
         }
 }
 
-void Game::Form_Activate() {
-    if (!Designmode) return;
+void Menus::Form_Activate() {
+    if (!G.Designmode) return;
     for (Control* c : {&Main.Cmdstat, &Main.Cmdinitstat, &Main.Cmdsimulate}) c->Visible = true;
 }
 
-void Game::Stbmenu_Click() {
-    if (!Designmode || Wait.Key() != "Demo" || Statbox.Visible) return;
-    Tmrdelay.Enabled = false;
-    Demopaused = true;
-    Statbox.Title = "Tintcipher";
-    Statbox.Icon.clear();
-    Statbox.Text = "PAUSE";
-    Statbox.Histogram.clear();
-    Statbox.Visible = true;
+void Menus::Stbmenu_Click() {
+    if (!G.Designmode || Wait.Key() != "Demo" || G.Statbox.Visible) return;
+    G.Tmrdelay.Enabled = false;
+    G.Demopaused = true;
+    G.Statbox.Title = "Tintcipher";
+    G.Statbox.Icon.clear();
+    G.Statbox.Text = "PAUSE";
+    G.Statbox.Histogram.clear();
+    G.Statbox.Visible = true;
 }
 
-void Game::Statbox_Close() {
-    if (!Statbox.Visible) return;
-    Statbox.Visible = false;
-    if (Demopaused) {
-        Demopaused = false;
-        Tmrdelay.Enabled = true;
+void Menus::Statbox_Close() {
+    if (!G.Statbox.Visible) return;
+    G.Statbox.Visible = false;
+    if (G.Demopaused) {
+        G.Demopaused = false;
+        G.Tmrdelay.Enabled = true;
     }
 }
 
-void Game::Cmdokabout_Click() {
-    if (!About.Visible) return;
-    About.Visible = false;
+void Menus::Cmdokabout_Click() {
+    if (!G.About.Visible) return;
+    G.About.Visible = false;
     Wait.Closepushed();
 }
 
-void Game::Cmdokinstr_Click() {
-    if (!Instr.Visible) return;
-    Instr.Visible = false;
+void Menus::Cmdokinstr_Click() {
+    if (!G.Instr.Visible) return;
+    G.Instr.Visible = false;
     Wait.Closepushed();
 }
 
-void Game::Quitprogramme() {
-    Closeallmedia();
-    Quitrequested = true;
+void Menus::Quitprogramme() {
+    G.Music.Closeallmedia();
+    G.Quitrequested = true;
 }
 
-void Game::Stopplay() {
-    Tmrrec.Enabled = false;
-    Repaintstrip();
+void Menus::Stopplay() {
+    G.Tmrrec.Enabled = false;
+    G.Anim.Repaintstrip();
     for (Control* c : {&Main.Lbltime, &Main.Frgetstring, &Main.Frinput, &Main.Frcolour,
                        &Main.Frerror, &Main.Frgetresult})
         c->Visible = false;
 }
 
-void Game::Showanswerlater() {
+void Menus::Showanswerlater() {
     Rec.Status = Gamestatus::Endgame;
-    Showsetting();
-    Showanswer("Answer");
+    G.Start.Showsetting();
+    G.Board.Showanswer("Answer");
     Rec.Elapsed = 3600;
-    Tmrbuffer.Enabled = true;
+    G.Tmrbuffer.Enabled = true;
 }
 
-void Game::Keepfinaltrial() {
+void Menus::Keepfinaltrial() {
     Rec.Finaltrial = Rec.Trial;
 }
 
-void Game::Hidestartpanels() {
+void Menus::Hidestartpanels() {
     Main.Frmark.Visible = false;
     Main.Frtrialno.Visible = false;
 }

@@ -2,11 +2,11 @@
 
 namespace tc {
 
-bool Game::Hintbreakscode() const {
+bool Marking::Hintbreakscode() const {
     return Breakscode(Rec.Currenthint, Setting, Rec.Answerblanks);
 }
 
-void Game::Mark() {
+void Marking::Mark() {
     if (Rec.Inplay() && Setting.Whoguess == Role::Youguess) ++Rec.Trial;
     Rec.Currenthint = Markguess(Rec.Currentstring, Rec.Answer, Setting);
     for (char d : Rec.Errortrials)
@@ -14,10 +14,11 @@ void Game::Mark() {
             Makeerror();
             break;
         }
-    if (!Hintbreakscode() && Rec.Inplay() && Setting.Whoguess == Role::Youguess) Showresult();
+    if (!Hintbreakscode() && Rec.Inplay() && Setting.Whoguess == Role::Youguess)
+        G.Guess.Showresult();
 }
 
-void Game::Makeerror() {
+void Marking::Makeerror() {
     Hint& h = Rec.Currenthint;
     if (Hintbreakscode()) {
         Rec.Solvedunseen = -1;

@@ -27,12 +27,12 @@ void Resize(Combolist& list, int last) {
 
 } // namespace
 
-void Game::Getresult() {
+void Markentry::Getresult() {
     Main.Mousepointer.clear();
     Main.Frgetresult.Visible = true;
     const bool row = Rec.Status != Gamestatus::Playing; // a middle-start row the player typed
     if (Rec.Status == Gamestatus::Preparation) {
-        Setwait(300, "Frgetresult2");
+        Wait.Setwait(300, "Frgetresult2");
     } else {
         Wait.Setkey("Frgetresult");
         Wait.Showhelp();
@@ -41,7 +41,7 @@ void Game::Getresult() {
     Main.Lblmyguess.Caption = row ? "Your input is" : "My guess is";
     Rec.Inputblanks = static_cast<int16_t>(Countchar(Rec.Currentstring, 'b'));
     const int n = Setting.Codelength - Rec.Inputblanks;
-    Showguess();
+    G.Board.Showguess();
     const bool mouse = Main.Inputmethod == "Mouse";
     if (mouse) {
         Fillnumbers(Main.Cbcorrect, Rec.Inputblanks > 0 ? n : n - 1);
@@ -81,11 +81,11 @@ void Game::Getresult() {
     }
     if (Rec.Trial >= Setting.Starttrial) {
         Main.Mnusaving.Enabled = true;
-        Settlb();
+        G.Menu.Settlb();
     }
 }
 
-int Game::Largestblack(int white) const {
+int Markentry::Largestblack(int white) const {
     const int L = Setting.Codelength, n = L - Rec.Inputblanks;
     // L - 1 blacks and one white cannot both be true.
     int b = white == 1 && Rec.Inputblanks == 0 ? L - 2 : n - white;
@@ -93,22 +93,22 @@ int Game::Largestblack(int white) const {
     return b;
 }
 
-int Game::Largestwhite(int black) const {
+int Markentry::Largestwhite(int black) const {
     const int L = Setting.Codelength, n = L - Rec.Inputblanks;
     return black == L - 1 ? 0 : n - black;
 }
 
-void Game::Resultok() {
+void Markentry::Resultok() {
     const bool ready = !Main.Txtcorrect.Caption.empty() &&
                        (Setting.Fixedorder() || !Main.Txtwrong.Caption.empty());
     Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = ready;
 }
 
-void Game::Cbcorrect_Click() {
+void Markentry::Cbcorrect_Click() {
     if (!Setting.Fixedorder()) Resize(Main.Cbwrong, Largestwhite(Valueof(Main.Cbcorrect)));
 }
 
-void Game::Cbwrong_Click() {
+void Markentry::Cbwrong_Click() {
     Resize(Main.Cbcorrect, Largestblack(Valueof(Main.Cbwrong)));
 }
 
@@ -127,19 +127,19 @@ bool Markkey(Textbox& box, char key, int largest) {
 
 } // namespace
 
-bool Game::Txtcorrect_KeyPress(char key) {
+bool Markentry::Txtcorrect_KeyPress(char key) {
     const bool accepted = Markkey(Main.Txtcorrect, key, Largestblack(Valueof(Main.Txtwrong)));
     Resultok();
     return accepted;
 }
 
-bool Game::Txtwrong_KeyPress(char key) {
+bool Markentry::Txtwrong_KeyPress(char key) {
     const bool accepted = Markkey(Main.Txtwrong, key, Largestwhite(Valueof(Main.Txtcorrect)));
     Resultok();
     return accepted;
 }
 
-void Game::Cmdgetresult_Click() {
+void Markentry::Cmdgetresult_Click() {
     if (!Main.Frgetresult.Visible || !Main.Cmdgetresult.Enabled) return;
     const bool mouse = Main.Inputmethod == "Mouse";
     Hint h;
@@ -148,27 +148,27 @@ void Game::Cmdgetresult_Click() {
         h.white = static_cast<int16_t>(mouse ? Valueof(Main.Cbwrong) : Valueof(Main.Txtwrong));
     Rec.Currenthint = h;
     Main.Frgetresult.Visible = false;
-    Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
-    Processmark();
+    G.Board.Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
+    G.Start.Processmark();
     if (Rec.Status != Gamestatus::Preparation) {
-        Getguess();
+        G.Computer.Getguess();
     } else if (Rec.Trial >= Setting.Starttrial - 1) {
         Rec.Trial = 0;
-        Startgame();
-        Getguess();
+        G.Start.Startgame();
+        G.Computer.Getguess();
     } else {
         ++Rec.Trial;
-        Getstring();
+        G.Guess.Getstring();
     }
 }
 
-void Game::Cmdwin_Click() {
+void Markentry::Cmdwin_Click() {
     if (!Main.Frgetresult.Visible || !Main.Cmdwin.Visible) return;
     Rec.Currenthint = {static_cast<int16_t>(Setting.Codelength - Rec.Inputblanks), 0, 0};
     Main.Frgetresult.Visible = false;
-    Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, 0, Rec.Currentstring);
-    Processmark();
-    Win();
+    G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, 0, Rec.Currentstring);
+    G.Start.Processmark();
+    G.Ending.Win();
 }
 
 } // namespace tc

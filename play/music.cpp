@@ -1,4 +1,4 @@
-// Background music and the main window's sounds. Devices (see shell/media.h): "Mmctitle" plays
+// Background music and the main window's sounds. Devices (see system/media.h): "Mmctitle" plays
 // the MIDI piece, "Mmcmenu" the wave sounds, "Mmcavi" the title video.
 #include "play/game.h"
 
@@ -8,51 +8,51 @@ namespace {
 constexpr int Musicseconds = 120; // the piece is started again after this long
 }
 
-void Game::Musicon() {
+void Musicplayer::Musicon() {
     Musicstart = clock_.Ticks();
-    Tmrmusic.Enabled = true;
-    Mediaout->Command("Mmctitle", "Open", "Music/canyon.mid");
-    Mediaout->Command("Mmctitle", "Play");
-    Tmrmusic.Tag = "On";
+    G.Tmrmusic.Enabled = true;
+    G.Mediaout->Command("Mmctitle", "Open", "Music/canyon.mid");
+    G.Mediaout->Command("Mmctitle", "Play");
+    G.Tmrmusic.Tag = "On";
     Main.Tlbgame[5].Tooltip = "Switch off background music";
 }
 
-void Game::Musicswitch() {
-    if (Tmrmusic.Tag != "On") {
+void Musicplayer::Musicswitch() {
+    if (G.Tmrmusic.Tag != "On") {
         Musicon();
         return;
     }
-    Tmrmusic.Enabled = false;
-    Mediaout->Command("Mmctitle", "Close");
+    G.Tmrmusic.Enabled = false;
+    G.Mediaout->Command("Mmctitle", "Close");
     Main.Tlbgame[5].Tooltip = "Switch on background music";
-    Tmrmusic.Tag = "Off";
+    G.Tmrmusic.Tag = "Off";
 }
 
-void Game::Tmrmusic_Timer() {
+void Musicplayer::Tmrmusic_Timer() {
     // Measured on the tick clock: minutes and seconds of the time of day fall back at every full
     // hour, and the piece would then wait up to an hour for its restart.
     if (Wholeseconds(Musicstart, clock_.Ticks()) <= Musicseconds) return;
-    Mediaout->Command("Mmctitle", "Close");
-    Tmrmusic.Enabled = false;
+    G.Mediaout->Command("Mmctitle", "Close");
+    G.Tmrmusic.Enabled = false;
     Musicon();
 }
 
-void Game::Playreminder() {
-    Mediaout->Command("Mmcmenu", "Open", "Music/Reminder.wav");
-    Mediaout->Command("Mmcmenu", "Play");
+void Musicplayer::Playreminder() {
+    G.Mediaout->Command("Mmcmenu", "Open", "Music/Reminder.wav");
+    G.Mediaout->Command("Mmcmenu", "Play");
 }
 
-void Game::Closereminder() {
-    Mediaout->Command("Mmcmenu", "Close");
+void Musicplayer::Closereminder() {
+    G.Mediaout->Command("Mmcmenu", "Close");
 }
 
-void Game::Closemedia() {
-    Mediaout->Command("Mmcmenu", "Close");
+void Musicplayer::Closemedia() {
+    G.Mediaout->Command("Mmcmenu", "Close");
 }
 
-void Game::Closeallmedia() {
-    Mediaout->Command("Mmcmenu", "Close");
-    if (Tmrmusic.Tag == "On") Mediaout->Command("Mmctitle", "Close");
+void Musicplayer::Closeallmedia() {
+    G.Mediaout->Command("Mmcmenu", "Close");
+    if (G.Tmrmusic.Tag == "On") G.Mediaout->Command("Mmctitle", "Close");
 }
 
 } // namespace tc

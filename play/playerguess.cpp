@@ -4,11 +4,11 @@
 
 namespace tc {
 
-void Game::Getstring() {
-    Showsetting();
+void Guessentry::Getstring() {
+    G.Start.Showsetting();
     if (Rec.Inplay() && Rec.Trial > 0) {
         Main.Mnusaving.Enabled = Main.Mnuend.Enabled = Main.Mnuoption.Enabled = true;
-        Settlb();
+        G.Menu.Settlb();
     }
     for (int c = 0; c < 10; ++c) {
         const bool shown = c < Setting.Ncolours;
@@ -54,7 +54,7 @@ void Game::Getstring() {
     if (Main.Inputmethod == "Mouse") {
         Main.Frgetstring.Visible = true;
         Main.Frinput.Visible = false;
-        Emptyinput();
+        G.Panel.Emptyinput();
         for (int i = 0; i < 8; ++i) Main.Picstring[i].Visible = Main.Lblstring[i].Visible = i < L;
     } else {
         Main.Frinput.Visible = true;
@@ -71,18 +71,18 @@ void Game::Getstring() {
         Wait.Setkey("Frgetstring1");
         Wait.Showhelp();
     } else {
-        Setwait(300, "Frgetstring2");
+        Wait.Setwait(300, "Frgetstring2");
     }
 }
 
-void Game::Submitok() {
+void Guessentry::Submitok() {
     int empty = 0;
-    for (int i = 0; i < Setting.Codelength; ++i) empty += Inputboxes[i] == 99;
+    for (int i = 0; i < Setting.Codelength; ++i) empty += G.Panel.Inputboxes[i] == 99;
     Rec.Inputblanks = static_cast<int16_t>(empty);
     Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
 }
 
-bool Game::Txtinput_KeyPress(char key) {
+bool Guessentry::Txtinput_KeyPress(char key) {
     Textbox& box = Main.Txtinput;
     std::string& text = box.Caption;
     box.Caret = Minimum(Maximum(box.Caret, 0), static_cast<int>(text.size()));
@@ -113,29 +113,30 @@ bool Game::Txtinput_KeyPress(char key) {
     return accepted;
 }
 
-void Game::Cmdsubnum_Click() {
+void Guessentry::Cmdsubnum_Click() {
     if (!Main.Frinput.Visible || !Main.Cmdsubnum.Enabled) return;
     Rec.Currentstring = Str(Main.Txtinput.Caption);
     Rec.Inputblanks = static_cast<int16_t>(Countchar(Main.Txtinput.Caption, 'b'));
     Submitguess();
 }
 
-void Game::Cmdsubcol_Click() {
+void Guessentry::Cmdsubcol_Click() {
     if (!Main.Frgetstring.Visible || !Main.Cmdsubcol.Enabled) return;
     Str s;
     for (int i = 0; i < Setting.Codelength; ++i)
-        s.push_back(Inputboxes[i] == 99 ? 'b' : static_cast<char>('0' + Inputboxes[i]));
+        s.push_back(G.Panel.Inputboxes[i] == 99 ? 'b'
+                                                : static_cast<char>('0' + G.Panel.Inputboxes[i]));
     Rec.Currentstring = s;
     Submitguess();
 }
 
-void Game::Submitguess() {
+void Guessentry::Submitguess() {
     for (Control* c :
          {&Main.Frsetting, &Main.Frgetstring, &Main.Frinput, &Main.Frcolour, &Main.Frerror})
         c->Visible = false;
     Main.Mnusaving.Enabled = false;
     if (Rec.Inplay()) Main.Mnuend.Enabled = Main.Mnuoption.Enabled = false;
-    Settlb();
+    G.Menu.Settlb();
 
     const bool computermarks = Setting.Whoguess == Role::Computerguesses && Main.Optyesmark.Value;
     const bool acceptable =
@@ -158,46 +159,46 @@ void Game::Submitguess() {
     }
 
     if (Setting.Whoguess == Role::Youguess) {
-        Mark();
-        if (Hintbreakscode()) {
-            Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
-                       Rec.Currentstring);
-            Processmark();
-            Win();
+        G.Marker.Mark();
+        if (G.Marker.Hintbreakscode()) {
+            G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                               Rec.Currenthint.white, Rec.Currentstring);
+            G.Start.Processmark();
+            G.Ending.Win();
         }
         return;
     }
     if (!computermarks) {
-        Getresult();
+        G.Marks.Getresult();
         return;
     }
     if (Rec.Trial == 0) {
         Rec.Answer = Rec.Currentstring;
         Rec.Answerblanks = Rec.Inputblanks;
         if (Setting.Starttype == Startkind::Trialone) {
-            Startgame();
-            Getguess();
+            G.Start.Startgame();
+            G.Computer.Getguess();
         } else {
             Rec.Trial = 1;
             Getstring();
         }
         return;
     }
-    Mark();
-    Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
-               Rec.Currentstring);
-    Processmark();
+    G.Marker.Mark();
+    G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
+                       Rec.Currentstring);
+    G.Start.Processmark();
     if (Rec.Trial >= Setting.Starttrial - 1) {
         Rec.Trial = 0;
-        Startgame();
-        Getguess();
+        G.Start.Startgame();
+        G.Computer.Getguess();
     } else {
         ++Rec.Trial;
         Getstring();
     }
 }
 
-void Game::Showresult() {
+void Guessentry::Showresult() {
     Main.Cmdshowresult.Default = true;
     Main.Frshowresult.Visible = true;
     Main.Lbltrials.Caption = "Trial: " + std::to_string(Rec.Trial);
@@ -228,20 +229,20 @@ void Game::Showresult() {
         boxes(Main.Piccorrect, black, 0x000000);
         boxes(Main.Picwrong, white, 0xFFFFFF);
     }
-    Setwait(60, "Frshowresult");
+    Wait.Setwait(60, "Frshowresult");
 }
 
-void Game::Cmdshowresult_Click() {
+void Guessentry::Cmdshowresult_Click() {
     if (!Main.Frshowresult.Visible) return; // a repeated time-out after the panel has gone
     Main.Sendescapes();
-    Setwait(0, "");
+    Wait.Setwait(0, "");
     Main.Frshowresult.Visible = false;
-    Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
-               Rec.Currentstring);
-    Processmark();
-    Calculatetime();
+    G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
+                       Rec.Currentstring);
+    G.Start.Processmark();
+    G.Ending.Calculatetime();
     if (Rec.Trial == 26 && Rec.Elapsed < 3600) {
-        Afterwarn = Afterwarning::Nextguess;
+        G.Ending.Afterwarn = Gameending::Afterwarning::Nextguess;
         Wait.Showmessage({.Text = "Please notice you only have one more chance to guess!",
                           .Kind = 1,
                           .Icon = "!",
@@ -253,12 +254,12 @@ void Game::Cmdshowresult_Click() {
         return;
     }
     if (Rec.Trial < 27)
-        Getguess();
+        G.Computer.Getguess();
     else
-        Gameover();
+        G.Ending.Gameover();
 }
 
-void Game::Cmderror_Click() {
+void Guessentry::Cmderror_Click() {
     if (!Main.Frerror.Visible) return;
     for (Control* c : {&Main.Frerror, &Main.Frgetstring, &Main.Frinput, &Main.Frcolour,
                        &Main.Frshowresult, &Main.Frgetresult})
@@ -271,24 +272,24 @@ void Game::Cmderror_Click() {
     Engine.Nextguess();
 }
 
-void Game::Messageclosed(const std::string& key) {
+void Guessentry::Messageclosed(const std::string& key) {
     if (key == "Same") {
         Getstring();
     } else if (key == "Warning") {
-        const Afterwarning next = Afterwarn;
-        Afterwarn = Afterwarning::Nothing;
-        const bool retype = Retypeafterwarning;
-        Retypeafterwarning = false;
-        if (next == Afterwarning::Nextguess) {
-            Getguess();
-        } else if (next == Afterwarning::Showresultok) {
+        const Gameending::Afterwarning next = G.Ending.Afterwarn;
+        G.Ending.Afterwarn = Gameending::Afterwarning::Nothing;
+        const bool retype = G.Ending.Retypeafterwarning;
+        G.Ending.Retypeafterwarning = false;
+        if (next == Gameending::Afterwarning::Nextguess) {
+            G.Computer.Getguess();
+        } else if (next == Gameending::Afterwarning::Showresultok) {
             if (Main.Frshowresult.Visible) {
                 Cmdshowresult_Click();
             } else if (retype) {
                 Getstring();
             } else {
                 // Back to what the clock's warning interrupted.
-                Setwait(0, "Nochange");
+                Wait.Setwait(0, "Nochange");
                 Wait.Setkey(Main.Frgetresult.Visible ? "Frgetresult" : "Frgetstring1");
                 Wait.Showhelp();
             }

@@ -26,27 +26,28 @@ int Slotof(int c, int e, int o, int s, int h, int rep) {
 
 } // namespace
 
-bool Game::Fastrun() const {
-    return (Rec.Runkind == Run::Simulate || Rec.Runkind == Run::Initstat) && Tmrdelay.Interval <= 1;
+bool Statisticsruns::Fastrun() const {
+    return (Rec.Runkind == Run::Simulate || Rec.Runkind == Run::Initstat) &&
+           G.Tmrdelay.Interval <= 1;
 }
 
-void Game::Runtick() {
+void Statisticsruns::Runtick() {
     // A statistics run at full speed plays many steps in one tick, but never so long that the
     // window stops answering.
     const int64_t start = clock_.Ticks();
     do {
-        Tmrdelay_Timer();
-    } while (Fastrun() && Tmrdelay.Enabled && clock_.Ticks() - start < 20);
+        G.Computer.Tmrdelay_Timer();
+    } while (Fastrun() && G.Tmrdelay.Enabled && clock_.Ticks() - start < 20);
     Updateprogress(false);
 }
 
-void Game::Cmdstat_Click() {
-    Setwait(0, "");
+void Statisticsruns::Cmdstat_Click() {
+    Wait.Setwait(0, "");
     Main.Visible = false;
-    Stat.Lststat.Items.clear();
-    Stat.Lststat.Visible = true;
+    G.Stat.Lststat.Items.clear();
+    G.Stat.Lststat.Visible = true;
     for (int c = 5; c <= 10; ++c) {
-        const Loadedrecord file = Readwinners(Winnersfile(Programfolder, c));
+        const Loadedrecord file = Readwinners(Winnersfile(G.Programfolder, c));
         const Winnersrecord& r = file.Record;
         for (int e = 3; e <= 13; ++e)
             for (int o = 1; o <= 2; ++o)
@@ -58,25 +59,25 @@ void Game::Cmdstat_Click() {
                             const int slot = Slotof(c, e, o, s, h, rep);
                             const Statlines l = Showlisttexts(c, e, o, s, h, rep,
                                                               r.Population[slot], r.Average[slot]);
-                            Stat.Lststat.Items.push_back(l.Line1);
-                            Stat.Lststat.Items.push_back(l.Line2);
-                            Stat.Lststat.Items.push_back("");
+                            G.Stat.Lststat.Items.push_back(l.Line1);
+                            G.Stat.Lststat.Items.push_back(l.Line2);
+                            G.Stat.Lststat.Items.push_back("");
                         }
                     }
     }
-    Stat.Visible = true;
+    G.Stat.Visible = true;
 }
 
-void Game::Cmdback_Click() {
-    if (!Stat.Visible) return;
-    Setwait(60, "Frmenu");
-    Stat.Visible = false;
+void Statisticsruns::Cmdback_Click() {
+    if (!G.Stat.Visible) return;
+    Wait.Setwait(60, "Frmenu");
+    G.Stat.Visible = false;
     Main.Visible = true;
 }
 
-void Game::Beginrun(Run kind) {
-    Setwait(0, "Demo");
-    Menusaved = Main.Lists.Save();
+void Statisticsruns::Beginrun(Run kind) {
+    Wait.Setwait(0, "Demo");
+    G.Menu.Menusaved = Main.Lists.Save();
     for (Menuitem* menu : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
         menu->Enabled = false;
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
@@ -90,7 +91,7 @@ void Game::Beginrun(Run kind) {
     records_.Setbatching(true);
 }
 
-void Game::Cmdinitstat_Click() {
+void Statisticsruns::Cmdinitstat_Click() {
     Beginrun(Run::Initstat);
     Setting = Gamesetting{};
     Setting.Whoguess = Role::Watch;
@@ -98,12 +99,12 @@ void Game::Cmdinitstat_Click() {
     Setting.Codelength = 3;
     Initcount = 1;
     Runtotal = 3560;
-    Initialize();
-    Startgame();
-    Getguess();
+    G.Start.Initialize();
+    G.Start.Startgame();
+    G.Computer.Getguess();
 }
 
-void Game::Initstat() {
+void Statisticsruns::Initstat() {
     ++Rungames;
     Gamesetting& s = Setting;
     const int L = s.Codelength;
@@ -144,17 +145,17 @@ void Game::Initstat() {
     }
     Main.Picrecord.Cls();
     Main.Frscroll.Visible = true;
-    Initialize();
-    Startgame();
-    Getguess();
+    G.Start.Initialize();
+    G.Start.Startgame();
+    G.Computer.Getguess();
 }
 
-void Game::Cmdsimulate_Click() {
+void Statisticsruns::Cmdsimulate_Click() {
     Beginrun(Run::Simulate);
     Main.Lists.Updatesetting(Setting);
     Setting.Whoguess = Role::Watch;
     Simcodes.emplace(Setting);
-    if (Simorder) Plan.Colourorder = Simorder;
+    if (Simorder) G.Plan.Colourorder = Simorder;
     Simtotals = Simulationtotals{};
     Runtotal = 0;
     for (Odometer o(Setting);; ++Runtotal)
@@ -164,12 +165,12 @@ void Game::Cmdsimulate_Click() {
         }
     Rec.Answer = Simcodes->Code();
     Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
-    Initialize();
-    Startgame();
-    Getguess();
+    G.Start.Initialize();
+    G.Start.Startgame();
+    G.Computer.Getguess();
 }
 
-void Game::Simulate() {
+void Statisticsruns::Simulate() {
     ++Rungames;
     Simtotals.Count(Rec.Attempts, Rec.Trial);
     if (!Simcodes->Next()) {
@@ -180,19 +181,19 @@ void Game::Simulate() {
     Main.Frscroll.Visible = true;
     Rec.Answer = Simcodes->Code();
     Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
-    if (Simorder) Plan.Colourorder = Simorder;
-    Initialize();
-    Startgame();
-    Getguess();
+    if (Simorder) G.Plan.Colourorder = Simorder;
+    G.Start.Initialize();
+    G.Start.Startgame();
+    G.Computer.Getguess();
 }
 
-void Game::Endrun() {
+void Statisticsruns::Endrun() {
     records_.Setbatching(false);
     Updateprogress(true);
-    Cmdcancel_Click();
+    G.Menu.Cmdcancel_Click();
 }
 
-void Game::Updateprogress(bool finished) {
+void Statisticsruns::Updateprogress(bool finished) {
     Scrollbar& p = Main.Progress;
     p.Visible =
         !finished && Rec.Demomode && (Rec.Runkind == Run::Simulate || Rec.Runkind == Run::Initstat);
@@ -209,14 +210,14 @@ void Game::Updateprogress(bool finished) {
     }
 }
 
-void Game::Statisticsmessagebox() {
-    Statbox.Title = "Statistics";
+void Statisticsruns::Statisticsmessagebox() {
+    G.Statbox.Title = "Statistics";
     TC_FALSE_RESTRICT_BEGIN
-    Statbox.Icon = "i";
+    G.Statbox.Icon = "i";
     TC_FALSE_RESTRICT_END
-    Statbox.Text = Statisticsmessage(Simtotals);
-    Statbox.Histogram.assign(Simtotals.Histogram.begin(), Simtotals.Histogram.end());
-    Statbox.Visible = true;
+    G.Statbox.Text = Statisticsmessage(Simtotals);
+    G.Statbox.Histogram.assign(Simtotals.Histogram.begin(), Simtotals.Histogram.end());
+    G.Statbox.Visible = true;
     Rec.Runkind = Run::None;
 }
 

@@ -27,7 +27,7 @@ int Editedplace(const Combolist& list) {
 
 } // namespace
 
-void Game::Loadtopfive() {
+void Topfivelist::Loadtopfive() {
     Fmmain& m = Main;
     m.Lblgetname.Caption =
         "Congratulation! You have entered the TOP FIVE list, please input your name.";
@@ -44,10 +44,10 @@ void Game::Loadtopfive() {
     m.Frgetname.Visible = m.Picwinners.Visible = m.Fredit.Visible = false;
 }
 
-bool Game::Readwinnersrecord() {
+bool Topfivelist::Readwinnersrecord() {
     const int slot = Slotof(Setting);
     Loadedrecord f;
-    if (slot >= 0) f = Readwinners(Winnersfile(Programfolder, Setting.Ncolours));
+    if (slot >= 0) f = Readwinners(Winnersfile(G.Programfolder, Setting.Ncolours));
     if (f.Status != Filestatus::Ok) {
         // Never show another file's entries as this setting's.
         Winners = Winnersrecord{};
@@ -57,32 +57,32 @@ bool Game::Readwinnersrecord() {
     return true;
 }
 
-void Game::Offerrecord() {
+void Topfivelist::Offerrecord() {
     // The clock stopped at the win: `Winseconds` is the time the entry ranks and is kept by.
     const bool qualifies = Rec.Savedstate != "Loaded" && Setting.Whoguess == Role::Youguess &&
                            Rec.Errorpending == 0 && Rec.Elapsed < 3600 && Rec.Trial < 27;
     if (!qualifies || !Readwinnersrecord() ||
         Winnersplace(Winners, Slotof(Setting), Rec.Winseconds, Rec.Attempts) == 0) {
-        Finishgame();
+        G.Start.Finishgame();
         return;
     }
     Main.Picrecord.Cls();
     Main.Franswer.Visible = false;
     Main.Mnuend.Enabled = false;
-    Settlb();
+    G.Menu.Settlb();
     Main.Cmdokname.Default = true;
     Main.Frgetname.Visible = true;
     Main.Txtname.Caption.clear();
     Main.Txtname.Caret = 0;
     Main.Txtname.Setfocus();
-    Setwait(60, "Frgetname");
+    Wait.Setwait(60, "Frgetname");
 }
 
-void Game::Cmdokname_Click() {
+void Topfivelist::Cmdokname_Click() {
     if (!Main.Frgetname.Visible) return;
     Main.Frgetname.Visible = false;
     Main.Txtname.Focused = false;
-    Setwait(0, "");
+    Wait.Setwait(0, "");
     const std::string problem = Updatewinners(Recordname(Main.Txtname.Caption));
     Winnersfrommenu = false;
     Showwinners();
@@ -100,8 +100,8 @@ void Game::Cmdokname_Click() {
              .Pushed = true});
 }
 
-std::string Game::Updatewinners(const std::string& name) {
-    const std::filesystem::path file = Winnersfile(Programfolder, Setting.Ncolours);
+std::string Topfivelist::Updatewinners(const std::string& name) {
+    const std::filesystem::path file = Winnersfile(G.Programfolder, Setting.Ncolours);
     // A file that cannot be read is not replaced by one holding this entry alone: that would
     // pass the start-up check with the other entries lost.
     const int slot = Slotof(Setting);
@@ -115,7 +115,7 @@ std::string Game::Updatewinners(const std::string& name) {
     return Winnersproblem(file, Writewinners(file, Winners, clock_));
 }
 
-void Game::Showwinners() {
+void Topfivelist::Showwinners() {
     const Settinglists& l = Main.Lists;
     Main.Lblhead.Caption = "No. of Colours: " + std::to_string(Setting.Ncolours) + "     " +
                            l.Cbstart.Text() + "     Length: " + l.Cblength.Text() + "     " +
@@ -130,7 +130,7 @@ void Game::Showwinners() {
     Main.Lblattempt.Caption = t.Attempts;
     Main.Picwinners.Visible = true;
     Main.Cmdcontinue.Default = true;
-    if (Designmode) {
+    if (G.Designmode) {
         Main.Fredit.Visible = true;
         Main.Cbedit.Clear();
         for (int p = 1; p <= Nplaces; ++p) Main.Cbedit.Additem(std::to_string(p));
@@ -138,13 +138,13 @@ void Game::Showwinners() {
         Cbedit_Click();
     } else {
         Main.Fredit.Visible = false;
-        Setwait(60, "Picwinners");
+        Wait.Setwait(60, "Picwinners");
     }
 }
 
-void Game::Cmdtop_Click() {
+void Topfivelist::Cmdtop_Click() {
     if (!Main.Frmenu.Visible || !Main.Lists.Cmdtop.Enabled) return;
-    Setwait(0, "");
+    Wait.Setwait(0, "");
     Main.Lists.Updatesetting(Setting);
     Main.Frmenu.Visible = false;
     Main.Picfore.Visible = false;
@@ -154,23 +154,23 @@ void Game::Cmdtop_Click() {
     Showwinners();
 }
 
-void Game::Cmdcontinue_Click() {
+void Topfivelist::Cmdcontinue_Click() {
     if (!Main.Picwinners.Visible) return;
     Main.Picwinners.Visible = false;
     Main.Fredit.Visible = false;
     Main.Picfore.Visible = true;
-    Setwait(0, "");
+    Wait.Setwait(0, "");
     if (!Winnersfrommenu) {
-        Finishgame();
+        G.Start.Finishgame();
         return;
     }
     Winnersfrommenu = false;
     Main.Cmdstart.Default = true;
     Main.Frmenu.Visible = true;
-    Setwait(300, "Frmenu");
+    Wait.Setwait(300, "Frmenu");
 }
 
-void Game::Cbedit_Click() {
+void Topfivelist::Cbedit_Click() {
     Readwinnersrecord();
     const int slot = Slotof(Setting) < 0 ? 0 : Slotof(Setting);
     const int i = Entryindex(slot, std::max(Editedplace(Main.Cbedit), 1));
@@ -181,8 +181,8 @@ void Game::Cbedit_Click() {
     Main.Txtattempt.Caption = std::to_string(Winners.Attempt[i]);
 }
 
-bool Game::Cmdgo_Click() {
-    if (!Designmode || !Main.Fredit.Visible) return false;
+bool Topfivelist::Cmdgo_Click() {
+    if (!G.Designmode || !Main.Fredit.Visible) return false;
     const int slot = Slotof(Setting);
     const int place = Editedplace(Main.Cbedit);
     // Only an entry that exists is stored: never one of another slot, nor past the record.
@@ -201,7 +201,7 @@ bool Game::Cmdgo_Click() {
     Winners.Player[i] = Namebytes(Firstcharacters(Main.Txtplayer.Caption, Namelength));
     Winners.Duration[i] = Leadingnumber(Main.Txtduration.Caption);
     Winners.Attempt[i] = Leadingnumber(Main.Txtattempt.Caption);
-    const bool written = Writewinners(Winnersfile(Programfolder, Setting.Ncolours), Winners,
+    const bool written = Writewinners(Winnersfile(G.Programfolder, Setting.Ncolours), Winners,
                                       clock_) == Writeresult::Written;
     Showwinners();
     return written && !refused;

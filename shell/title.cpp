@@ -155,7 +155,7 @@ void Title::Startshow() {
         game_.Mediaout->Command("Mmcavi", "Play");
     }
     // The music keeps playing in the main window after the title has gone.
-    game_.Musicon();
+    game_.Music.Musicon();
     Form.Tmrtitle.Enabled = true;
 }
 

@@ -96,7 +96,7 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
     drives_->setMinimumWidth(240);
     connect(drives_, &QComboBox::activated, this, [this](int index) {
         if (index < 0 || index >= game_.Files.Drvfiles.Listcount()) return;
-        act_([this, index] { game_.Drvfiles_Change(index); });
+        act_([this, index] { game_.Dialog.Drvfiles_Change(index); });
     });
 
     path_ = new Pathlabel(this);
@@ -119,17 +119,18 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
     // entering the list makes a row current without choosing it, and picks nothing.
     connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = files_->row(item);
-        if (row >= 0) act_([this, row] { game_.Filfiles_Click(row); });
+        if (row >= 0) act_([this, row] { game_.Dialog.Filfiles_Click(row); });
     });
     connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
         const auto chosen = files_->selectedItems();
         if (chosen.size() != 1) return;
         const int row = files_->row(chosen.front());
-        if (row != game_.Files.Filfiles.Listindex) act_([this, row] { game_.Filfiles_Click(row); });
+        if (row != game_.Files.Filfiles.Listindex)
+            act_([this, row] { game_.Dialog.Filfiles_Click(row); });
     });
     connect(files_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int row = files_->row(item);
-        if (row >= 0) act_([this, row] { game_.Filfiles_DblClick(row); });
+        if (row >= 0) act_([this, row] { game_.Dialog.Filfiles_DblClick(row); });
     });
 
     name_ = new QLineEdit(this);
@@ -146,9 +147,9 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
             act_([&f, index] { f.Cbfiles.Listindex = index; });
     });
 
-    open_ = pushbutton("Cmdopen", [this] { game_.Cmdopen_Click(); });
-    save_ = pushbutton("Cmdsave", [this] { game_.Cmdsave_Click(); });
-    cancel_ = pushbutton("Cmdcancel", [this] { game_.Cmdcancelfiles_Click(); });
+    open_ = pushbutton("Cmdopen", [this] { game_.Dialog.Cmdopen_Click(); });
+    save_ = pushbutton("Cmdsave", [this] { game_.Dialog.Cmdsave_Click(); });
+    cancel_ = pushbutton("Cmdcancel", [this] { game_.Dialog.Cmdcancelfiles_Click(); });
 
     auto* look = new QHBoxLayout;
     look->setSpacing(10);
@@ -199,14 +200,14 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
 }
 
 void Filewindow::reject() {
-    act_([this] { game_.Cmdcancelfiles_Click(); });
+    act_([this] { game_.Dialog.Cmdcancelfiles_Click(); });
 }
 
 bool Filewindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == files_ && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) {
-            act_([this] { game_.Fmfiles_KeyUp(Deletekey); });
+            act_([this] { game_.Dialog.Fmfiles_KeyUp(Deletekey); });
             return true;
         }
     }
@@ -216,7 +217,7 @@ bool Filewindow::eventFilter(QObject* watched, QEvent* event) {
 void Filewindow::folderdoubleclicked(QListWidgetItem* item) {
     if (!item) return;
     const std::filesystem::path folder = item->data(Qt::UserRole).toString().toStdString();
-    act_([this, folder] { game_.Dirfiles_Change(folder); });
+    act_([this, folder] { game_.Dialog.Dirfiles_Change(folder); });
 }
 
 void Filewindow::fillfolders() {

@@ -365,19 +365,19 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
         [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); },
         [this] { return topwindow(false); }, this);
     about_ = new Aboutdialog(
-        game_.About, folder_, [this] { act([this] { game_.Cmdokabout_Click(); }); }, this);
+        game_.About, folder_, [this] { act([this] { game_.Menu.Cmdokabout_Click(); }); }, this);
     instr_ = new Instrdialog(
-        game_.Instr, folder_, [this] { act([this] { game_.Cmdokinstr_Click(); }); }, this);
+        game_.Instr, folder_, [this] { act([this] { game_.Menu.Cmdokinstr_Click(); }); }, this);
     // The manual's name in the instructions opens it; the instructions stay as they are.
     manual_ = std::make_unique<Manualopener>(folder_);
     new Manuallink(
         game_.Instr.Picinstr, [this] { manual_->Open(); },
         instr_->findChild<Picturewidget*>("Picinstr"));
     statbox_ = new Statdialog(
-        game_.Statbox, [this] { act([this] { game_.Statbox_Close(); }); }, this);
+        game_.Statbox, [this] { act([this] { game_.Menu.Statbox_Close(); }); }, this);
     // A window of its own, not tied to the main window, which is hidden while it shows.
     stat_ = std::make_unique<Statwindow>(game_.Stat,
-                                         [this] { act([this] { game_.Cmdback_Click(); }); });
+                                         [this] { act([this] { game_.Runs.Cmdback_Click(); }); });
     files_ = new Filewindow(
         game_, [this](const std::function<void()>& handler) { act(handler); }, this);
     // The other windows before the message box: when one opens with it, the message must come
@@ -398,7 +398,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] {
         if (game_.Main.Frmenu.Visible && game_.Main.Cmdcancel.Enabled)
-            act([this] { game_.Cmdcancel_Click(); });
+            act([this] { game_.Menu.Cmdcancel_Click(); });
     });
     sync_.add([this] { return game_.Main.Escapekeys; }, [this](int) { Sendescapes(menuBar()); });
 
@@ -461,7 +461,7 @@ void Mainwindow::closeEvent(QCloseEvent* event) {
 void Mainwindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        act([this] { game_.Form_Activate(); });
+        act([this] { game_.Menu.Form_Activate(); });
 }
 
 QWidget* Mainwindow::topwindow(bool withmessage) const {
@@ -544,7 +544,7 @@ void Mainwindow::buildmenus() {
         a->setObjectName(name);
         const std::string item = name;
         connect(a, &QAction::triggered, this,
-                [this, item] { act([&] { game_.Menu_Click(item); }); });
+                [this, item] { act([&] { game_.Menu.Menu_Click(item); }); });
         sync_.add([&model] { return model.Caption; },
                   [a](const std::string& c) { a->setText(Qs(c)); });
         sync_.add([&model] { return model.Enabled; }, [a](bool v) { a->setEnabled(v); });
@@ -612,8 +612,9 @@ void Mainwindow::buildtoolbar() {
         QAction* a = bar->addAction(QString());
         // Groups: the game, multimedia, the options, and quitting.
         if (i == 4 || i == 7 || i == 11) bar->addSeparator();
-        connect(a, &QAction::triggered, this,
-                [this, i] { act([&] { game_.Tlbgame_ButtonClick(game_.Main.Tlbgame[i].Key); }); });
+        connect(a, &QAction::triggered, this, [this, i] {
+            act([&] { game_.Menu.Tlbgame_ButtonClick(game_.Main.Tlbgame[i].Key); });
+        });
         sync_.add([&model] { return model.Key; },
                   [a](const std::string& key) {
                       a->setObjectName(Qs(key));
@@ -633,7 +634,7 @@ void Mainwindow::buildstatusbar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("Stbmenu");
     bar->setSizeGripEnabled(false);
-    auto* panel = new Clicklabel([this] { act([this] { game_.Stbmenu_Click(); }); }, bar);
+    auto* panel = new Clicklabel([this] { act([this] { game_.Menu.Stbmenu_Click(); }); }, bar);
     panel->setObjectName("Stbmenu1");
     panel->setTextFormat(Qt::PlainText);
     // Fixed-width letters, so the text slides evenly as it scrolls.
@@ -701,18 +702,19 @@ QWidget* Mainwindow::buildsettingmenu() {
 
     auto* row = new QHBoxLayout;
     row->addStretch();
-    row->addWidget(button(m.Cmdstart, "Cmdstart", panel, [this] { game_.Cmdstart_Click(); }));
-    row->addWidget(button(m.Cmdcancel, "Cmdcancel", panel, [this] { game_.Cmdcancel_Click(); }));
-    row->addWidget(button(lists.Cmdtop, "Cmdtop", panel, [this] { game_.Cmdtop_Click(); }));
+    row->addWidget(button(m.Cmdstart, "Cmdstart", panel, [this] { game_.Start.Cmdstart_Click(); }));
+    row->addWidget(
+        button(m.Cmdcancel, "Cmdcancel", panel, [this] { game_.Menu.Cmdcancel_Click(); }));
+    row->addWidget(button(lists.Cmdtop, "Cmdtop", panel, [this] { game_.Top.Cmdtop_Click(); }));
     row->addStretch();
     layout->addLayout(row);
     auto* statrow = new QHBoxLayout;
     statrow->addStretch();
-    statrow->addWidget(button(m.Cmdstat, "Cmdstat", panel, [this] { game_.Cmdstat_Click(); }));
+    statrow->addWidget(button(m.Cmdstat, "Cmdstat", panel, [this] { game_.Runs.Cmdstat_Click(); }));
     statrow->addWidget(
-        button(m.Cmdinitstat, "Cmdinitstat", panel, [this] { game_.Cmdinitstat_Click(); }));
+        button(m.Cmdinitstat, "Cmdinitstat", panel, [this] { game_.Runs.Cmdinitstat_Click(); }));
     statrow->addWidget(
-        button(m.Cmdsimulate, "Cmdsimulate", panel, [this] { game_.Cmdsimulate_Click(); }));
+        button(m.Cmdsimulate, "Cmdsimulate", panel, [this] { game_.Runs.Cmdsimulate_Click(); }));
     statrow->addStretch();
     layout->addLayout(statrow);
 
@@ -741,7 +743,7 @@ QWidget* Mainwindow::buildboard() {
     record->Setextent(QSize(11700, 4650));
     record->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     record->Setpress([this](int b, QPoint at) {
-        act([&] { game_.Picrecord_MouseDown(b); });
+        act([&] { game_.Board.Picrecord_MouseDown(b); });
         // The game leaves the right button's menu to the window.
         if (b == 2 && game_.Main.Mnugame.Enabled) gamemenu_->popup(at);
     });
@@ -779,7 +781,7 @@ QWidget* Mainwindow::buildsidepanels() {
                 {kind, index}, [this, doubleclicked, index] { act([&] { doubleclicked(index); }); },
                 [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); },
                 [this, kind, index] {
-                    return game_.Candrag({kind, index});
+                    return game_.Panel.Candrag({kind, index});
                 },
                 p);
             l->setObjectName(Qs(labelstem + std::to_string(i)));
@@ -798,19 +800,19 @@ QWidget* Mainwindow::buildsidepanels() {
             digits.setBold(true);
             l->setFont(digits);
             Bindlabel(sync_, labels[i], l);
-            speakas(l, [this, kind, index] { return game_.Spokencell({kind, index}); });
+            speakas(l, [this, kind, index] { return game_.Board.Spokencell({kind, index}); });
             row->addWidget(p);
         }
         row->addStretch();
         return row;
     };
     auto textbox = [this](Textbox& model, const char* name, QWidget* parent,
-                          bool (Game::*keypress)(char)) {
+                          std::function<bool(char)> keypress) {
         auto* t = new Keytextbox(
             model,
             [this, keypress](char key) {
                 bool taken = false;
-                act([&] { taken = (game_.*keypress)(key); });
+                act([&] { taken = keypress(key); });
                 return taken;
             },
             parent);
@@ -832,10 +834,10 @@ QWidget* Mainwindow::buildsidepanels() {
     auto keepchoice = [](Combolist& model) {
         return [&model](int index) { model.Listindex = index; };
     };
-    auto choice = [this](Combolist& model, void (Game::*clicked)()) {
-        return [this, &model, clicked](int index) {
+    auto choice = [](Combolist& model, std::function<void()> clicked) {
+        return [&model, clicked](int index) {
             model.Listindex = index;
-            (game_.*clicked)();
+            clicked();
         };
     };
 
@@ -891,7 +893,7 @@ QWidget* Mainwindow::buildsidepanels() {
     trialnorow->addWidget(combo(m.Cbtrialno, "Cbtrialno", trialno, keepchoice(m.Cbtrialno)));
     trialnorow->addStretch();
     trialnorow->addWidget(
-        button(m.Cmdoktrial, "Cmdoktrial", trialno, [this] { game_.Cmdoktrial_Click(); }));
+        button(m.Cmdoktrial, "Cmdoktrial", trialno, [this] { game_.Start.Cmdoktrial_Click(); }));
     trialnolayout->addLayout(trialnorow);
     right->addWidget(trialno);
 
@@ -899,7 +901,8 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* marklayout = new QVBoxLayout(mark);
     marklayout->addWidget(wrapped(m.Lblmark, "Lblmark", mark));
     auto* markrow = new QHBoxLayout;
-    auto option = [this, mark](Optionbutton& model, void (Game::*clicked)(), const char* name) {
+    auto option = [this, mark](Optionbutton& model, std::function<void()> clicked,
+                               const char* name) {
         auto* r = new QRadioButton(mark);
         r->setObjectName(name);
         // The model keeps the pair exclusive; Qt's own exclusivity could not show "neither".
@@ -909,14 +912,16 @@ QWidget* Mainwindow::buildsidepanels() {
         Bindcontrol(sync_, model, r);
         sync_.live([&model] { return model.Value; }, [r] { return r->isChecked(); },
                    [r](bool v) { r->setChecked(v); });
-        connect(r, &QRadioButton::clicked, this,
-                [this, clicked] { act([&] { (game_.*clicked)(); }); });
+        connect(r, &QRadioButton::clicked, this, [this, clicked] { act(clicked); });
         return r;
     };
-    markrow->addWidget(option(m.Optyesmark, &Game::Optyesmark_Click, "Optyesmark"));
-    markrow->addWidget(option(m.Optnomark, &Game::Optnomark_Click, "Optnomark"));
+    markrow->addWidget(option(
+        m.Optyesmark, [this] { game_.Menu.Optyesmark_Click(); }, "Optyesmark"));
+    markrow->addWidget(option(
+        m.Optnomark, [this] { game_.Menu.Optnomark_Click(); }, "Optnomark"));
     markrow->addStretch();
-    markrow->addWidget(button(m.Cmdokmark, "Cmdokmark", mark, [this] { game_.Cmdokmark_Click(); }));
+    markrow->addWidget(
+        button(m.Cmdokmark, "Cmdokmark", mark, [this] { game_.Start.Cmdokmark_Click(); }));
     marklayout->addLayout(markrow);
     right->addWidget(mark);
 
@@ -924,7 +929,7 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* askcodelayout = new QVBoxLayout(askcode);
     askcodelayout->addWidget(wrapped(m.Lblaskcode, "Lblaskcode", askcode));
     askcodelayout->addWidget(
-        button(m.Cmdready, "Cmdready", askcode, [this] { game_.Cmdready_Click(); }), 0,
+        button(m.Cmdready, "Cmdready", askcode, [this] { game_.Start.Cmdready_Click(); }), 0,
         Qt::AlignRight);
     right->addWidget(askcode);
 
@@ -934,24 +939,25 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* promptrow = new QHBoxLayout;
     promptrow->addWidget(wrapped(m.Lblgetstring, "Lblgetstring", getstring), 1);
     promptrow->addWidget(
-        button(m.Cmdsubcol, "Cmdsubcol", getstring, [this] { game_.Cmdsubcol_Click(); }), 0,
+        button(m.Cmdsubcol, "Cmdsubcol", getstring, [this] { game_.Guess.Cmdsubcol_Click(); }), 0,
         Qt::AlignBottom);
     getstringlayout->addLayout(promptrow);
     getstringlayout->addLayout(cells(
         m.Picstring, m.Lblstring, "Picstring", "Lblstring", getstring, QSize(26, 26),
-        Dragsource::Kind::Box, [this](int k) { game_.Lblstring_DblClick(k); },
-        [this](int k, Dragsource from) { game_.Lblstring_DragDrop(k, from); }));
+        Dragsource::Kind::Box, [this](int k) { game_.Panel.Lblstring_DblClick(k); },
+        [this](int k, Dragsource from) { game_.Panel.Lblstring_DragDrop(k, from); }));
     middle->addWidget(getstring);
 
     QGroupBox* input = frame(m.Frinput, "Frinput", column);
     auto* inputlayout = new QVBoxLayout(input);
     inputlayout->addWidget(wrapped(m.Lblinput, "Lblinput", input));
     auto* inputrow = new QHBoxLayout;
-    QWidget* txtinput = textbox(m.Txtinput, "Txtinput", input, &Game::Txtinput_KeyPress);
+    QWidget* txtinput = textbox(m.Txtinput, "Txtinput", input,
+                                [this](char k) { return game_.Guess.Txtinput_KeyPress(k); });
     speakas(txtinput, [&m] { return m.Lblinput.Caption; });
     inputrow->addWidget(txtinput, 1);
     inputrow->addWidget(
-        button(m.Cmdsubnum, "Cmdsubnum", input, [this] { game_.Cmdsubnum_Click(); }));
+        button(m.Cmdsubnum, "Cmdsubnum", input, [this] { game_.Guess.Cmdsubnum_Click(); }));
     inputlayout->addLayout(inputrow);
     middle->addWidget(input);
 
@@ -959,14 +965,14 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* colourlayout = new QVBoxLayout(colour);
     colourlayout->addLayout(cells(
         m.Piccolour, m.Lblcolour, "Piccolour", "Lblcolour", colour, QSize(26, 26),
-        Dragsource::Kind::Colour, [this](int i) { game_.Lblcolour_DblClick(i); },
-        [this](int i, Dragsource from) { game_.Lblcolour_DragDrop(i, from); }));
+        Dragsource::Kind::Colour, [this](int i) { game_.Panel.Lblcolour_DblClick(i); },
+        [this](int i, Dragsource from) { game_.Panel.Lblcolour_DragDrop(i, from); }));
     middle->addWidget(colour);
 
     QGroupBox* error = frame(m.Frerror, "Frerror", column);
     auto* errorlayout = new QHBoxLayout(error);
     errorlayout->addWidget(
-        button(m.Cmderror, "Cmderror", error, [this] { game_.Cmderror_Click(); }));
+        button(m.Cmderror, "Cmderror", error, [this] { game_.Guess.Cmderror_Click(); }));
     errorlayout->setContentsMargins(0, 0, 0, 0);
     errorlayout->addStretch();
     middle->addWidget(error);
@@ -996,7 +1002,7 @@ QWidget* Mainwindow::buildsidepanels() {
     auto* resultokrow = new QHBoxLayout;
     resultokrow->addWidget(wrapped(m.Lbltrials, "Lbltrials", showresult), 1);
     resultokrow->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult,
-                                  [this] { game_.Cmdshowresult_Click(); }));
+                                  [this] { game_.Guess.Cmdshowresult_Click(); }));
     showresultlayout->addLayout(resultokrow);
     right->addWidget(showresult);
 
@@ -1013,12 +1019,12 @@ QWidget* Mainwindow::buildsidepanels() {
     // The marks are typed or picked from a list, each named by the caption before them.
     QLabel* getcorr = wrapped(m.Lblgetcorr, "Lblgetcorr", getresult);
     corrrow->addWidget(getcorr, 1);
-    QWidget* txtcorrect =
-        textbox(m.Txtcorrect, "Txtcorrect", getresult, &Game::Txtcorrect_KeyPress);
+    QWidget* txtcorrect = textbox(m.Txtcorrect, "Txtcorrect", getresult,
+                                  [this](char k) { return game_.Marks.Txtcorrect_KeyPress(k); });
     speakas(txtcorrect, [&m] { return m.Lblgetcorr.Caption; });
     corrrow->addWidget(txtcorrect);
-    QComboBox* cbcorrect =
-        combo(m.Cbcorrect, "Cbcorrect", getresult, choice(m.Cbcorrect, &Game::Cbcorrect_Click));
+    QComboBox* cbcorrect = combo(m.Cbcorrect, "Cbcorrect", getresult,
+                                 choice(m.Cbcorrect, [this] { game_.Marks.Cbcorrect_Click(); }));
     getcorr->setBuddy(cbcorrect);
     corrrow->addWidget(cbcorrect);
     getresultlayout->addLayout(corrrow);
@@ -1027,20 +1033,21 @@ QWidget* Mainwindow::buildsidepanels() {
     wrongrow->setContentsMargins(0, 0, 0, 0);
     QLabel* getwrongcaption = wrapped(m.Lblgetwrong, "Lblgetwrong", getwrong);
     wrongrow->addWidget(getwrongcaption, 1);
-    QWidget* txtwrong = textbox(m.Txtwrong, "Txtwrong", getwrong, &Game::Txtwrong_KeyPress);
+    QWidget* txtwrong = textbox(m.Txtwrong, "Txtwrong", getwrong,
+                                [this](char k) { return game_.Marks.Txtwrong_KeyPress(k); });
     speakas(txtwrong, [&m] { return m.Lblgetwrong.Caption; });
     wrongrow->addWidget(txtwrong);
-    QComboBox* cbwrong =
-        combo(m.Cbwrong, "Cbwrong", getwrong, choice(m.Cbwrong, &Game::Cbwrong_Click));
+    QComboBox* cbwrong = combo(m.Cbwrong, "Cbwrong", getwrong,
+                               choice(m.Cbwrong, [this] { game_.Marks.Cbwrong_Click(); }));
     getwrongcaption->setBuddy(cbwrong);
     wrongrow->addWidget(cbwrong);
     getresultlayout->addWidget(getwrong);
     auto* getresultrow = new QHBoxLayout;
     getresultrow->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult), 1);
     getresultrow->addWidget(
-        button(m.Cmdwin, "Cmdwin", getresult, [this] { game_.Cmdwin_Click(); }));
-    getresultrow->addWidget(
-        button(m.Cmdgetresult, "Cmdgetresult", getresult, [this] { game_.Cmdgetresult_Click(); }));
+        button(m.Cmdwin, "Cmdwin", getresult, [this] { game_.Marks.Cmdwin_Click(); }));
+    getresultrow->addWidget(button(m.Cmdgetresult, "Cmdgetresult", getresult,
+                                   [this] { game_.Marks.Cmdgetresult_Click(); }));
     getresultlayout->addLayout(getresultrow);
     right->addWidget(getresult);
 
@@ -1072,7 +1079,7 @@ QWidget* Mainwindow::buildsidepanels() {
                    speed->setValue(v);
                });
     connect(speed, &QScrollBar::valueChanged, this,
-            [this](int v) { act([&] { game_.Hsbspeed_Change(v); }); });
+            [this](int v) { act([&] { game_.Demo.Hsbspeed_Change(v); }); });
     scrolllayout->addWidget(speed);
     right->addWidget(scroll);
 

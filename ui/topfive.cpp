@@ -58,7 +58,8 @@ QWidget* Mainwindow::buildnamepanel(QWidget* parent) {
     layout->addWidget(rule);
     auto* row = new QHBoxLayout;
     row->addWidget(plaintext(m.Txtname, "Txtname", panel, 15), 1);
-    row->addWidget(button(m.Cmdokname, "Cmdokname", panel, [this] { game_.Cmdokname_Click(); }));
+    row->addWidget(
+        button(m.Cmdokname, "Cmdokname", panel, [this] { game_.Top.Cmdokname_Click(); }));
     layout->addLayout(row);
     return panel;
 }
@@ -120,8 +121,8 @@ QWidget* Mainwindow::buildwinners() {
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(1, 1);
     grid->addWidget(
-        button(m.Cmdcontinue, "Cmdcontinue", record, [this] { game_.Cmdcontinue_Click(); }), 2, 2,
-        Qt::AlignRight);
+        button(m.Cmdcontinue, "Cmdcontinue", record, [this] { game_.Top.Cmdcontinue_Click(); }), 2,
+        2, Qt::AlignRight);
     body->addWidget(record, 3);
 
     auto* right = new QVBoxLayout;
@@ -149,7 +150,7 @@ QWidget* Mainwindow::buildwinners() {
     };
     QComboBox* place = combo(m.Cbedit, "Cbedit", edit, [this](int index) {
         game_.Main.Cbedit.Listindex = index;
-        game_.Cbedit_Click();
+        game_.Top.Cbedit_Click();
     });
     // One pair to a line, so the list beside it keeps its room on a small screen.
     form->addWidget(caption("Place"), 0, 0);
@@ -167,7 +168,7 @@ QWidget* Mainwindow::buildwinners() {
     form->addWidget(button(m.Cmdgo, "Cmdgo", edit,
                            [this] {
                                // A box the game refused keeps its old value; say so.
-                               if (!game_.Cmdgo_Click()) QApplication::beep();
+                               if (!game_.Top.Cmdgo_Click()) QApplication::beep();
                            }),
                     6, 1, Qt::AlignRight);
     right->addWidget(edit);

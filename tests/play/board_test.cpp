@@ -44,7 +44,7 @@ std::vector<Drawtext> Digits(const Picture& p) {
 class Board : public ::testing::Test {
 protected:
     Board() : g(rnd, rec, clock) {
-        g.Form_Load();
+        g.Menu.Form_Load();
         g.Setting.Ncolours = 8;
         g.Setting.Codelength = 4;
         g.Setting.Maxrepeat = 4;
@@ -66,7 +66,7 @@ TEST_F(Board, TrialsLieThreeToALineNineLines) {
                    Case{27, 7800, 4200}}) {
         SCOPED_TRACE(c.trial);
         board.Cls();
-        g.Showrecord(c.trial, 1, 0, 0, "0123");
+        g.Board.Showrecord(c.trial, 1, 0, 0, "0123");
         const std::vector<Drawbox> pos = Boxesofsize(board, 280);
         ASSERT_EQ(pos.size(), 4u);
         for (int i = 0; i < 4; ++i) {
@@ -81,7 +81,7 @@ TEST_F(Board, TrialsLieThreeToALineNineLines) {
 }
 
 TEST_F(Board, HeadingIsRecordOrDemo) {
-    g.Showrecord(1, 1, 0, 0, "0123");
+    g.Board.Showrecord(1, 1, 0, 0, "0123");
     std::vector<Drawtext> t = Texts(board);
     ASSERT_EQ(t.size(), 1u);
     EXPECT_EQ(t[0].Text, "RECORD");
@@ -93,7 +93,7 @@ TEST_F(Board, HeadingIsRecordOrDemo) {
 
     board.Cls();
     g.Wait.Setkey("Demo");
-    g.Showrecord(1, 1, 0, 0, "0123");
+    g.Board.Showrecord(1, 1, 0, 0, "0123");
     t = Texts(board);
     ASSERT_EQ(t.size(), 1u);
     EXPECT_EQ(t[0].Text, "DEMO");
@@ -101,7 +101,7 @@ TEST_F(Board, HeadingIsRecordOrDemo) {
 
 TEST_F(Board, RowsBeforeTheStartTrialAreGrey) {
     g.Setting.Starttrial = 4;
-    for (int t = 1; t <= 5; ++t) g.Showrecord(t, 4, 1, 1, "0123");
+    for (int t = 1; t <= 5; ++t) g.Board.Showrecord(t, 4, 1, 1, "0123");
     for (const Drawbox& b : Boxes(board)) {
         const bool before = b.Y < 1050; // trials 1 to 3 fill the first line
         EXPECT_EQ(b.Outline, before ? Grey : Black) << "box at " << b.X << "," << b.Y;
@@ -109,8 +109,8 @@ TEST_F(Board, RowsBeforeTheStartTrialAreGrey) {
 
     board.Cls();
     g.Main.Displaymode = "Number";
-    g.Showrecord(3, 4, 0, 0, "0123");
-    g.Showrecord(4, 4, 0, 0, "4567");
+    g.Board.Showrecord(3, 4, 0, 0, "0123");
+    g.Board.Showrecord(4, 4, 0, 0, "4567");
     const std::vector<Drawtext> d = Digits(board);
     ASSERT_EQ(d.size(), 8u);
     for (int i = 0; i < 8; ++i) {
@@ -123,7 +123,7 @@ TEST_F(Board, BlanksAreDottedEmptyBoxesOrTheLetterB) {
     g.Setting.Codelength = 5;
     g.Setting.Fixedlength = 0;
     g.Setting.Maxblanks = 2;
-    g.Showrecord(5, 1, 0, 0, "0b1b2");
+    g.Board.Showrecord(5, 1, 0, 0, "0b1b2");
     const std::vector<Drawbox> pos = Boxesofsize(board, 280);
     ASSERT_EQ(pos.size(), 5u);
     for (int i : {1, 3}) {
@@ -138,7 +138,7 @@ TEST_F(Board, BlanksAreDottedEmptyBoxesOrTheLetterB) {
 
     board.Cls();
     g.Main.Displaymode = "Number";
-    g.Showrecord(5, 1, 0, 0, "0b1b2");
+    g.Board.Showrecord(5, 1, 0, 0, "0b1b2");
     EXPECT_TRUE(Boxesofsize(board, 280).empty());
     const std::vector<Drawtext> d = Digits(board);
     ASSERT_EQ(d.size(), 5u);
@@ -156,7 +156,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     auto markx = [&](int j) { return x0 + 80 + L * 280 + 150 * j; };
 
     g.Setting.Ordertype = Orderkind::Fixed;
-    g.Showrecord(2, 1, 3, 0, "0123");
+    g.Board.Showrecord(2, 1, 3, 0, "0123");
     std::vector<Drawbox> m = Boxesofsize(board, 120);
     ASSERT_EQ(m.size(), 3u);
     for (int j = 1; j <= 3; ++j) {
@@ -169,12 +169,12 @@ TEST_F(Board, MarksFollowTheOrderType) {
 
     // In fixed order white holds nothing to show, even when the caller passes a count.
     board.Cls();
-    g.Showrecord(2, 1, 0, 2, "0123");
+    g.Board.Showrecord(2, 1, 0, 2, "0123");
     EXPECT_TRUE(Boxesofsize(board, 120).empty());
 
     board.Cls();
     g.Setting.Ordertype = Orderkind::Random;
-    g.Showrecord(2, 1, 1, 2, "0123");
+    g.Board.Showrecord(2, 1, 1, 2, "0123");
     m = Boxesofsize(board, 120);
     ASSERT_EQ(m.size(), 3u);
     EXPECT_EQ(m[0].X, markx(1));
@@ -189,7 +189,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     // Marks are drawn in number display too.
     board.Cls();
     g.Main.Displaymode = "Number";
-    g.Showrecord(2, 1, 1, 2, "0123");
+    g.Board.Showrecord(2, 1, 1, 2, "0123");
     EXPECT_EQ(Boxesofsize(board, 120).size(), 3u);
 }
 
@@ -200,7 +200,7 @@ TEST_F(Board, AnswerInBothDisplayModes) {
     g.Main.Franswer.Visible = false;
     g.Main.Picanswer.Print(Drawtext{0, 0, "old", 10, false, false, 0});
 
-    g.Showanswer("Answer");
+    g.Board.Showanswer("Answer");
     EXPECT_FALSE(g.Main.Frerror.Visible);
     EXPECT_TRUE(g.Main.Franswer.Visible);
     EXPECT_EQ(g.Main.Franswer.Caption, "Answer");
@@ -221,7 +221,7 @@ TEST_F(Board, AnswerInBothDisplayModes) {
     EXPECT_EQ(b[1].Fill, Panelcolours[0]);
 
     g.Main.Displaymode = "Number";
-    g.Showanswer("Possible Answer");
+    g.Board.Showanswer("Possible Answer");
     EXPECT_EQ(g.Main.Franswer.Caption, "Possible Answer");
     EXPECT_TRUE(Boxes(g.Main.Picanswer).empty());
     const std::vector<Drawtext> d = Digits(g.Main.Picanswer);
@@ -239,7 +239,7 @@ TEST_F(Board, AnswerInBothDisplayModes) {
 TEST_F(Board, ComputersGuessOnTheTopLine) {
     g.Rec.Currentstring = "5203";
     g.Main.Picguess.Print(Drawtext{0, 0, "old", 10, false, false, 0});
-    g.Showguess();
+    g.Board.Showguess();
     const std::vector<Drawbox> b = Boxes(g.Main.Picguess);
     ASSERT_EQ(b.size(), 4u);
     EXPECT_TRUE(Texts(g.Main.Picguess).empty());
@@ -251,7 +251,7 @@ TEST_F(Board, ComputersGuessOnTheTopLine) {
     }
 
     g.Main.Displaymode = "Number";
-    g.Showguess();
+    g.Board.Showguess();
     const std::vector<Drawtext> d = Digits(g.Main.Picguess);
     ASSERT_EQ(d.size(), 4u);
     EXPECT_TRUE(Boxes(g.Main.Picguess).empty());
@@ -289,7 +289,7 @@ TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
         g.Rec.Trial = static_cast<int16_t>(c.trial);
         g.Rec.Finaltrial = static_cast<int16_t>(c.finaltrial);
         Storerows(g, 27);
-        g.Setdisplay("Number");
+        g.Menu.Setdisplay("Number");
         const std::vector<Drawtext> d = Digits(board);
         EXPECT_EQ(static_cast<int>(d.size()), 4 * c.rows);
         for (const Drawtext& t : Texts(board)) EXPECT_NE(t.Text, "stale");
@@ -312,7 +312,7 @@ TEST_F(Board, DisplayChangeLeavesHiddenPicturesAlone) {
     g.Main.Picrecord.Visible = false;
     g.Main.Franswer.Visible = false;
     g.Main.Frgetresult.Visible = false;
-    g.Setdisplay("Number");
+    g.Menu.Setdisplay("Number");
     ASSERT_EQ(Texts(board).size(), 1u);
     EXPECT_EQ(Texts(board)[0].Text, "stale");
     EXPECT_TRUE(g.Main.Picanswer.Ops.empty());
@@ -322,13 +322,13 @@ TEST_F(Board, DisplayChangeLeavesHiddenPicturesAlone) {
 TEST_F(Board, DisplayChangeRedrawsTheGuessAndTheAnswerUnderItsHeading) {
     g.Rec.Answer = "0123";
     g.Rec.Currentstring = "4567";
-    g.Showanswer("Possible Answer");
+    g.Board.Showanswer("Possible Answer");
     g.Main.Frgetresult.Visible = true;
-    g.Showguess();
+    g.Board.Showguess();
     // The Error button may stand beside a possible answer; redrawing leaves it there.
     g.Main.Frerror.Visible = true;
 
-    g.Setdisplay("Number");
+    g.Menu.Setdisplay("Number");
     EXPECT_EQ(g.Main.Franswer.Caption, "Possible Answer");
     EXPECT_TRUE(g.Main.Frerror.Visible);
     EXPECT_TRUE(Boxes(g.Main.Picanswer).empty());
@@ -338,7 +338,7 @@ TEST_F(Board, DisplayChangeRedrawsTheGuessAndTheAnswerUnderItsHeading) {
     ASSERT_EQ(Digits(g.Main.Picguess).size(), 4u);
     EXPECT_EQ(Digits(g.Main.Picguess)[0].Text, "4");
 
-    g.Setdisplay("Colour");
+    g.Menu.Setdisplay("Colour");
     EXPECT_EQ(Boxes(g.Main.Picanswer).size(), 4u);
     EXPECT_TRUE(Texts(g.Main.Picanswer).empty());
     EXPECT_EQ(Boxes(g.Main.Picguess).size(), 4u);
@@ -349,8 +349,8 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     g.Rec.Status = Gamestatus::Playing;
     g.Main.Picrecord.Visible = true;
     g.Wait.Setkey("Frgetstring1");
-    g.Picrecord_MouseDown(1);
-    g.Picrecord_MouseDown(2);
+    g.Board.Picrecord_MouseDown(1);
+    g.Board.Picrecord_MouseDown(2);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
     EXPECT_TRUE(g.Main.Picrecord.Visible);
@@ -358,11 +358,11 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     g.Wait.Setkey("Demo");
     g.Rec.Demomode = -1;
     g.Main.Picdemo.Visible = true;
-    g.Picrecord_MouseDown(2);
+    g.Board.Picrecord_MouseDown(2);
     EXPECT_EQ(g.Wait.Key(), "Demo");
     EXPECT_TRUE(g.Main.Picdemo.Visible);
 
-    g.Picrecord_MouseDown(1);
+    g.Board.Picrecord_MouseDown(1);
     EXPECT_NE(g.Wait.Key(), "Demo");
     EXPECT_FALSE(g.Main.Picdemo.Visible);
     EXPECT_EQ(g.Rec.Demomode, 0);
@@ -395,12 +395,12 @@ TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
             g.Setting.Ordertype = static_cast<Orderkind>(order);
             board.Cls();
             // A given row and played rows, with every count of marks from 0 to 5.
-            for (int t = 1; t <= 6; ++t) g.Showrecord(t, 2, t - 1, 6 - t, "0b9b8");
+            for (int t = 1; t <= 6; ++t) g.Board.Showrecord(t, 2, t - 1, 6 - t, "0b9b8");
             g.Rec.Answer = g.Rec.Currentstring = Str("58b7b");
-            g.Showanswer("Answer");
-            g.Showguess();
+            g.Board.Showanswer("Answer");
+            g.Board.Showguess();
             g.Rec.Currenthint = {1, 1};
-            g.Showresult();
+            g.Guess.Showresult();
             for (Picture* p : {&board, &g.Main.Picanswer, &g.Main.Picguess, &g.Main.Piccorrect,
                                &g.Main.Picwrong})
                 check(*p);

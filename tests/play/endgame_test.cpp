@@ -26,25 +26,25 @@ TEST(Converttime, SecondsAndMinutesInWords) {
 
 struct Endofgame : ::testing::Test, testkit::Virtualgame {
     Endofgame() {
-        Act([&] { g.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click("Mnukey"); });
     }
     // "You guess" with the menu's first setting: 10 colours, length 3, fixed order, no
     // repetition.
     void Start(const std::string& answer) {
-        Act([&] { g.Mnuset_Click(); });
+        Act([&] { g.Menu.Mnuset_Click(); });
         ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
         g.Plan.Answer = Str(answer);
-        Act([&] { g.Cmdstart_Click(); });
+        Act([&] { g.Start.Cmdstart_Click(); });
     }
     void Guess(const std::string& s) {
         ASSERT_TRUE(m.Frinput.Visible) << s;
-        for (char k : s) ASSERT_TRUE(g.Txtinput_KeyPress(k)) << s;
-        Act([&] { g.Cmdsubnum_Click(); });
+        for (char k : s) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k)) << s;
+        Act([&] { g.Guess.Cmdsubnum_Click(); });
     }
     void Play(const std::string& s) {
         Guess(s);
         ASSERT_TRUE(m.Frshowresult.Visible) << s;
-        Act([&] { g.Cmdshowresult_Click(); });
+        Act([&] { g.Guess.Cmdshowresult_Click(); });
     }
     void Expectendmessage(const std::string& key, const std::string& caption) {
         ASSERT_TRUE(g.Message.Visible);
@@ -111,7 +111,7 @@ TEST(Statisticsupdate, AFailedWriteIsToldWithTheWin) {
         Game g(rnd, book, clock);
         g.Setting = testkit::Makesetting(6, 4, testkit::Any, testkit::Random);
         g.Rec.Demomode = demo ? -1 : 0;
-        g.Initialize();
+        g.Start.Initialize();
         Autoplay(g);
         const std::string& text = demo ? g.Main.Lbldemo.Caption : g.Message.Lblmessage.Caption;
         EXPECT_NE(
@@ -250,7 +250,7 @@ TEST_F(Endofgame, WarningAndHourCloseTheSaveAsDialog) {
     Start("789");
     Play("012");
     for (int seconds : {3300, 301}) {
-        Act([&] { g.Menu_Click("Mnusaveas"); });
+        Act([&] { g.Menu.Menu_Click("Mnusaveas"); });
         ASSERT_TRUE(g.Files.Visible);
         Seconds(seconds); // to the warning, then past the hour
         EXPECT_FALSE(g.Files.Visible) << seconds;
@@ -316,7 +316,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     Start("789");
     Play("012");
     Seconds(30);
-    Act([&] { g.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click("Mnuend"); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Are you sure you want to end this game?");
     EXPECT_EQ(g.Message.Caption, "End Game?");
@@ -330,7 +330,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     EXPECT_TRUE(g.Tmrrec.Enabled);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
 
-    Act([&] { g.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click("Mnuend"); });
     ASSERT_TRUE(g.Message.Visible);
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_FALSE(g.Message.Visible);
@@ -354,22 +354,22 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
 // ---- "Computer guesses" with the player marking ----
 
 TEST_F(Endofgame, ComputerGuessesEndsAfterTheHourWithTheTrialsMarked) {
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "Computer guesses"));
     ASSERT_TRUE(lists.Choose(lists.Cblength, "4"));
     ASSERT_TRUE(lists.Choose(lists.Cborder, "Random order"));
-    Act([&] { g.Cmdstart_Click(); });
-    Act([&] { g.Cmdokmark_Click(); });
-    Act([&] { g.Cmdready_Click(); });
+    Act([&] { g.Start.Cmdstart_Click(); });
+    Act([&] { g.Start.Cmdokmark_Click(); });
+    Act([&] { g.Start.Cmdready_Click(); });
     const Str code = "9876";
     for (int t = 1; t <= 3; ++t) {
         ASSERT_TRUE(m.Frgetresult.Visible);
         ASSERT_EQ(g.Rec.Trial, t);
         const Hint h = Markguess(g.Rec.Currentstring, code, g.Setting);
         ASSERT_LT(h.black, 4);
-        ASSERT_TRUE(g.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
-        ASSERT_TRUE(g.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
-        Act([&] { g.Cmdgetresult_Click(); });
+        ASSERT_TRUE(g.Marks.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
+        ASSERT_TRUE(g.Marks.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
+        Act([&] { g.Marks.Cmdgetresult_Click(); });
         Seconds(10);
     }
     ASSERT_TRUE(m.Frgetresult.Visible);

@@ -109,7 +109,7 @@ struct Virtualgame {
 
     Virtualgame() {
         g.Registertimers(host);
-        g.Form_Load();
+        g.Menu.Form_Load();
         clock.Sync();
     }
     template <class F> void Act(F handler) {
@@ -121,7 +121,7 @@ struct Virtualgame {
     std::string Type(const std::string& keys) {
         std::string refused;
         for (char k : keys)
-            if (!g.Txtinput_KeyPress(k)) refused += k;
+            if (!g.Guess.Txtinput_KeyPress(k)) refused += k;
         clock.Sync();
         return refused;
     }
@@ -163,7 +163,7 @@ inline void Playgame(Game& g, const Str& code, const Str& order) {
     g.Plan = Gameplan{};
     g.Plan.Answer = code;
     g.Plan.Colourorder = order;
-    g.Initialize();
+    g.Start.Initialize();
     Autoplay(g);
 }
 

@@ -14,9 +14,9 @@ using namespace testkit;
 void Rununtilmessage(Game& g) {
     while (!g.Message.Visible) {
         if (g.Tmrbuffer.Enabled)
-            g.Tmrbuffer_Timer();
+            g.Ending.Tmrbuffer_Timer();
         else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo)
-            g.Tmrdelay_Timer();
+            g.Computer.Tmrdelay_Timer();
         else
             return;
     }
@@ -71,7 +71,7 @@ TEST_P(Plannederrors, DetectedCorrectedAndWon) {
             g.Plan.Answer = code;
             g.Plan.Colourorder = order;
             g.Plan.Errortrials = std::string(plan);
-            g.Initialize();
+            g.Start.Initialize();
             Autoplay(g);
             const Gamerecord& r = g.Rec;
             const std::string where = Describe(s) + ", errors " + plan + ", code " + code.str();
@@ -157,9 +157,9 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
         g.Plan.Answer = Str("0255");
         g.Plan.Colourorder = Str("310542");
         g.Plan.Errortrials = std::string(plan);
-        g.Initialize();
-        g.Startgame();
-        g.Getguess();
+        g.Start.Initialize();
+        g.Start.Startgame();
+        g.Computer.Getguess();
         Rununtilmessage(g);
         const int n = static_cast<int>(std::string(plan).size());
         ASSERT_TRUE(g.Message.Visible);
@@ -207,7 +207,7 @@ TEST(Plannederrors, FixedOrderErrorAtTheWinningTrial) {
     g.Plan.Answer = Str("0255");
     g.Plan.Colourorder = Str("310542");
     g.Plan.Errortrials = std::string("6");
-    g.Initialize();
+    g.Start.Initialize();
     Autoplay(g);
     EXPECT_EQ(log.detected, 1);
     EXPECT_EQ(log.corrected, 1);
@@ -244,7 +244,7 @@ TEST(Inconsistenthints, WithNoErrorPendingTheProgrammeReportsABug) {
     g.Observer = &spoil;
     g.Plan.Answer = Str("0255");
     g.Plan.Colourorder = Str("310542");
-    g.Initialize();
+    g.Start.Initialize();
     Autoplay(g);
     EXPECT_EQ(spoil.bugs, 1);
     EXPECT_EQ(spoil.bugguess, "");
@@ -267,16 +267,16 @@ struct Playermarking {
         g.Main.Optnomark.Value = true;
         g.Observer = &log;
         g.Plan.Colourorder = Str(order);
-        g.Initialize();
-        g.Startgame();
-        g.Getguess();
+        g.Start.Initialize();
+        g.Start.Startgame();
+        g.Computer.Getguess();
     }
     // True while the computer waits for marks.
     bool Waiting() const { return g.Wait.Key() == "Frgetresult" && !g.Message.Visible; }
     void Answer(int black, int white) {
         g.Rec.Currenthint = Hint{static_cast<int16_t>(black), static_cast<int16_t>(white), 0};
-        g.Processmark();
-        g.Getguess();
+        g.Start.Processmark();
+        g.Computer.Getguess();
     }
     Seededrandom rnd{17};
     Norecords records;
@@ -391,7 +391,7 @@ TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
     g.Plan.Answer = Str("0301");
     g.Plan.Colourorder = Str("401523");
     g.Plan.Errortrials = std::string("1");
-    g.Initialize();
+    g.Start.Initialize();
     Autoplay(g);
     ASSERT_EQ(g.Rec.Status, Gamestatus::Win);
     for (int t = 1; t <= g.Rec.Finaltrial; ++t)
@@ -411,7 +411,7 @@ TEST(Repeatedguess, RowsGivenBeforeAMiddleStartCountToo) {
     g.Setting.Hinttype = Hintkind::Errors;
     g.Setting.Starttype = Startkind::Middle;
     g.Plan = {Str("13456"), Str("2536041"), std::string("1"), 3, {Str("01234"), Str("3456b")}};
-    g.Initialize();
+    g.Start.Initialize();
     Autoplay(g);
     for (int t = 3; t <= g.Rec.Finaltrial; ++t)
         for (int u = 1; u < t; ++u) EXPECT_FALSE(g.Rec.Guesses[u] == g.Rec.Guesses[t]) << t;
@@ -446,13 +446,13 @@ struct Youguess {
         g.Plan.Answer = Str("4545");
         g.Plan.Colourorder = Str("310542");
         g.Plan.Errortrials = std::string(errors);
-        g.Initialize();
-        g.Startgame();
+        g.Start.Initialize();
+        g.Start.Startgame();
     }
     void Guess(const char* s) {
         g.Rec.Currentstring = Str(s);
-        g.Mark();
-        g.Processmark();
+        g.Marker.Mark();
+        g.Start.Processmark();
     }
     // The Error button: the engine walks the finished trials again.
     void Claim() {

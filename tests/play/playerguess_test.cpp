@@ -14,32 +14,32 @@ namespace {
 
 struct Playerguess : ::testing::Test, testkit::Virtualgame {
     Playerguess() {
-        Act([&] { g.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click("Mnukey"); });
     }
     // Opens the setting menu and picks "You guess" and then each choice in turn.
     void Menu(std::vector<std::pair<Combolist*, std::string>> choices = {}) {
-        Act([&] { g.Mnuset_Click(); });
+        Act([&] { g.Menu.Mnuset_Click(); });
         ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
         for (auto& [list, text] : choices) ASSERT_TRUE(lists.Choose(*list, text)) << text;
     }
     void Start(const std::string& answer, const std::string& errors = "") {
         g.Plan.Answer = Str(answer);
         if (!errors.empty()) g.Plan.Errortrials = errors;
-        Act([&] { g.Cmdstart_Click(); });
+        Act([&] { g.Start.Cmdstart_Click(); });
     }
     void Guess(const std::string& s) {
         ASSERT_TRUE(m.Frinput.Visible) << s;
         ASSERT_EQ(Type(s), "") << s;
-        Act([&] { g.Cmdsubnum_Click(); });
+        Act([&] { g.Guess.Cmdsubnum_Click(); });
     }
     // A guess that does not break the code, and the result panel's OK.
     void Play(const std::string& s) {
         Guess(s);
         ASSERT_TRUE(m.Frshowresult.Visible) << s;
-        Act([&] { g.Cmdshowresult_Click(); });
+        Act([&] { g.Guess.Cmdshowresult_Click(); });
     }
     void Claim() {
-        Act([&] { g.Cmderror_Click(); });
+        Act([&] { g.Guess.Cmderror_Click(); });
     }
 };
 
@@ -64,7 +64,7 @@ TEST_F(Playerguess, KeyboardRefusesColoursBeyondTheSettingAndRepeatsWithoutRepet
     EXPECT_EQ(m.Txtinput.Caption, "501");
     EXPECT_FALSE(m.Cmdsubnum.Enabled);
     // Submit cannot be pressed early.
-    Act([&] { g.Cmdsubnum_Click(); });
+    Act([&] { g.Guess.Cmdsubnum_Click(); });
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Rec.Trial, 0);
 
@@ -83,14 +83,14 @@ TEST_F(Playerguess, KeyboardRefusesColoursBeyondTheSettingAndRepeatsWithoutRepet
     EXPECT_EQ(m.Txtinput.Caption, "5201");
     EXPECT_EQ(m.Txtinput.Caret, 2);
     EXPECT_TRUE(m.Cmdsubnum.Enabled);
-    Act([&] { g.Cmdsubnum_Click(); });
+    Act([&] { g.Guess.Cmdsubnum_Click(); });
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_EQ(g.Rec.Currentstring, "5201");
     EXPECT_TRUE(m.Frshowresult.Visible);
 
     // The result's OK closes any open list or drag; the box takes the keyboard again.
     const int escapes = m.Escapekeys;
-    Act([&] { g.Cmdshowresult_Click(); });
+    Act([&] { g.Guess.Cmdshowresult_Click(); });
     EXPECT_EQ(m.Escapekeys, escapes + 2);
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(m.Txtinput.Focusrequest, 2);
@@ -129,7 +129,7 @@ TEST_F(Playerguess, UnspecifiedLengthTakesCapitalBAsABlankUpToTheLimit) {
     EXPECT_EQ(Type("B"), "B");
     EXPECT_EQ(Type("2"), "");
     EXPECT_TRUE(m.Cmdsubnum.Enabled);
-    Act([&] { g.Cmdsubnum_Click(); });
+    Act([&] { g.Guess.Cmdsubnum_Click(); });
     EXPECT_EQ(g.Rec.Currentstring, "0b1b2");
     EXPECT_EQ(g.Rec.Inputblanks, 2);
     EXPECT_TRUE(m.Frshowresult.Visible);
@@ -144,7 +144,7 @@ TEST_F(Playerguess, UnspecifiedLengthPromptTellsHowToTypeABlank) {
 }
 
 TEST_F(Playerguess, MouseRowOfUnspecifiedLengthMayLeaveBoxesEmpty) {
-    Act([&] { g.Menu_Click("Mnumouse"); });
+    Act([&] { g.Menu.Menu_Click("Mnumouse"); });
     Menu({{&lists.Cblength, Unspecifieditem(5)}, {&lists.Cborder, "Random order"}});
     Start("012bb");
     ASSERT_TRUE(m.Frgetstring.Visible);
@@ -152,14 +152,14 @@ TEST_F(Playerguess, MouseRowOfUnspecifiedLengthMayLeaveBoxesEmpty) {
     EXPECT_EQ(m.Lblgetstring.Caption,
               "Input your guess by dragging or double-clicking the colours.");
     for (int i = 0; i < 8; ++i) EXPECT_EQ(m.Picstring[i].Visible, i < 5) << "box " << i;
-    Act([&] { g.Lblcolour_DblClick(3); });
-    Act([&] { g.Lblcolour_DblClick(1); });
+    Act([&] { g.Panel.Lblcolour_DblClick(3); });
+    Act([&] { g.Panel.Lblcolour_DblClick(1); });
     EXPECT_FALSE(m.Cmdsubcol.Enabled); // three empty boxes
-    Act([&] { g.Lblcolour_DblClick(7); });
+    Act([&] { g.Panel.Lblcolour_DblClick(7); });
     EXPECT_TRUE(m.Cmdsubcol.Enabled);
     EXPECT_TRUE(m.Cmdsubcol.Default);
     EXPECT_EQ(g.Rec.Inputblanks, 2);
-    Act([&] { g.Cmdsubcol_Click(); });
+    Act([&] { g.Guess.Cmdsubcol_Click(); });
     EXPECT_EQ(g.Rec.Currentstring, "317bb");
     EXPECT_EQ(g.Rec.Trial, 1);
 }
@@ -234,7 +234,7 @@ TEST_F(Playerguess, ResultPanelInRandomOrderCountsBothKindsWithPlurals) {
     EXPECT_EQ(g.Wait.Timeout, 60);
     // The hint is stored only when the panel goes.
     EXPECT_TRUE(g.Rec.Guesses[1].empty());
-    Act([&] { g.Cmdshowresult_Click(); });
+    Act([&] { g.Guess.Cmdshowresult_Click(); });
     EXPECT_EQ(g.Rec.Guesses[1], "0132");
     EXPECT_EQ(g.Rec.Blacks[1], 2);
     EXPECT_EQ(g.Rec.Whites[1], 2);
@@ -245,7 +245,7 @@ TEST_F(Playerguess, ResultPanelInRandomOrderCountsBothKindsWithPlurals) {
     EXPECT_EQ(m.Lblwrong.Caption, "You have got 0 correct colours in wrong position.");
     EXPECT_EQ(m.Piccorrect.Ops.size(), 1u);
     EXPECT_TRUE(m.Picwrong.Ops.empty());
-    Act([&] { g.Cmdshowresult_Click(); });
+    Act([&] { g.Guess.Cmdshowresult_Click(); });
     Guess("4561");
     EXPECT_EQ(m.Lbltrials.Caption, "Trial: 3");
     EXPECT_EQ(m.Lblcorrect.Caption, "You have got 0 correct colours in correct position.");
@@ -263,12 +263,12 @@ TEST_F(Playerguess, ResultPanelInFixedOrderCountsColoursOnly) {
     ASSERT_EQ(m.Piccorrect.Ops.size(), 3u);
     for (const Drawop& op : m.Piccorrect.Ops) EXPECT_EQ(op.Box.Fill, Countfill);
     EXPECT_TRUE(m.Picwrong.Ops.empty());
-    Act([&] { g.Cmdshowresult_Click(); });
+    Act([&] { g.Guess.Cmdshowresult_Click(); });
     EXPECT_EQ(g.Rec.Corrects[1], 3);
     Guess("4567");
     EXPECT_EQ(m.Lblcorrect.Caption, "You have got 0 correct colours.");
     EXPECT_TRUE(m.Piccorrect.Ops.empty());
-    Act([&] { g.Cmdshowresult_Click(); });
+    Act([&] { g.Guess.Cmdshowresult_Click(); });
     Guess("0456");
     EXPECT_EQ(m.Lblcorrect.Caption, "You have got 1 correct colour.");
 }

@@ -212,9 +212,9 @@ struct Topfivegame : ::testing::Test {
         g.Programfolder = dir.Path();
         EXPECT_TRUE(Restorewinners(dir.Path(), clock));
         g.Registertimers(host);
-        g.Form_Load();
+        g.Menu.Form_Load();
         clock.Sync();
-        Act([&] { g.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click("Mnukey"); });
     }
     template <class F> void Act(F handler) {
         handler();
@@ -230,14 +230,14 @@ struct Topfivegame : ::testing::Test {
     void Store(Winnersrecord r) { ASSERT_EQ(Writewinners(File(), r, clock), Writeresult::Written); }
     // Plays a "You guess" game won in `attempts` attempts after `seconds`, and presses End.
     void Win(int attempts, int seconds, const std::string& answer = "789") {
-        Act([&] { g.Mnuset_Click(); });
+        Act([&] { g.Menu.Mnuset_Click(); });
         ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
         g.Plan.Answer = Str(answer);
-        Act([&] { g.Cmdstart_Click(); });
+        Act([&] { g.Start.Cmdstart_Click(); });
         for (const std::string& s : Wrongguesses(attempts - 1, answer)) {
             Type(s);
             ASSERT_TRUE(m.Frshowresult.Visible) << s;
-            Act([&] { g.Cmdshowresult_Click(); });
+            Act([&] { g.Guess.Cmdshowresult_Click(); });
         }
         Seconds(seconds);
         Type(answer);
@@ -247,13 +247,13 @@ struct Topfivegame : ::testing::Test {
     }
     void Type(const std::string& s) {
         ASSERT_TRUE(m.Frinput.Visible) << s;
-        for (char k : s) ASSERT_TRUE(g.Txtinput_KeyPress(k)) << s;
-        Act([&] { g.Cmdsubnum_Click(); });
+        for (char k : s) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k)) << s;
+        Act([&] { g.Guess.Cmdsubnum_Click(); });
     }
     void Name(const std::string& name) {
         ASSERT_TRUE(m.Frgetname.Visible);
         m.Txtname.Caption = name;
-        Act([&] { g.Cmdokname_Click(); });
+        Act([&] { g.Top.Cmdokname_Click(); });
     }
     std::tuple<std::string, int, int> Entry(const Winnersrecord& r, int place) const {
         const int i = Entryindex(slot, place);
@@ -317,7 +317,7 @@ TEST_F(Topfivegame, FirstWinTakesPlaceOneThenTheListThenIdle) {
     EXPECT_EQ(g.Wait.Key(), "Picwinners");
     EXPECT_EQ(g.Wait.Timeout, 60);
 
-    Act([&] { g.Cmdcontinue_Click(); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
     Expectidle();
     EXPECT_FALSE(m.Frmenu.Visible);
 }
@@ -326,7 +326,7 @@ TEST_F(Topfivegame, TiesGoAfterFewerAttemptsAndBeforeEqualEntries) {
     Store(Listof({{30, 5}, {30, 6}}, slot));
     Win(7, 30);
     Name("Seven");
-    Act([&] { g.Cmdcontinue_Click(); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
     Winnersrecord r = Stored();
     EXPECT_EQ(Entry(r, 1), E("P1", 30, 5));
     EXPECT_EQ(Entry(r, 2), E("P2", 30, 6));
@@ -334,7 +334,7 @@ TEST_F(Topfivegame, TiesGoAfterFewerAttemptsAndBeforeEqualEntries) {
 
     Win(5, 30);
     Name("Five");
-    Act([&] { g.Cmdcontinue_Click(); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
     r = Stored();
     EXPECT_EQ(Entry(r, 1), E("Five", 30, 5));
     EXPECT_EQ(Entry(r, 2), E("P1", 30, 5));
@@ -376,10 +376,10 @@ TEST_F(Topfivegame, NamePanelLeftAloneStoresXxxAndTheListClosesItself) {
 TEST_F(Topfivegame, NamesAreStoredAsTypedAndCutTo15Characters) {
     Win(2, 10);
     Name(" Bo ");
-    Act([&] { g.Cmdcontinue_Click(); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
     Win(2, 9);
     Name("Bartholomew Jones");
-    Act([&] { g.Cmdcontinue_Click(); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
     Win(2, 8);
     Name("Zo\xC3\xAB");
     const Winnersrecord r = Stored();
@@ -413,7 +413,7 @@ TEST_F(Topfivegame, GamesThatNeverReachTheNamePanel) {
     };
     for (const Wonstate& c : cases) {
         SCOPED_TRACE(c.what);
-        Act([&] { g.Finishgame(); });
+        Act([&] { g.Start.Finishgame(); });
         m.Frgetname.Visible = false;
         g.Setting.Whoguess = static_cast<Role>(c.who);
         g.Rec.Status = Gamestatus::Win;
@@ -423,7 +423,7 @@ TEST_F(Topfivegame, GamesThatNeverReachTheNamePanel) {
         g.Rec.Attempts = c.trial;
         g.Rec.Elapsed = g.Rec.Winseconds = c.elapsed;
         const Winnersrecord before = Stored();
-        Act([&] { g.Offerrecord(); });
+        Act([&] { g.Top.Offerrecord(); });
         EXPECT_EQ(m.Frgetname.Visible, c.enters);
         if (!c.enters) {
             Expectidle();
@@ -469,16 +469,16 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
     // A game played first: its trial count stays in the record afterwards.
     Win(2, 10);
     Name("Ada");
-    Act([&] { g.Cmdcontinue_Click(); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
     ASSERT_NE(g.Rec.Trial, 0);
 
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
     ASSERT_TRUE(lists.Choose(lists.Cbcolour, "7"));
     ASSERT_TRUE(lists.Choose(lists.Cblength, "4"));
     ASSERT_TRUE(lists.Choose(lists.Cborder, "Random order"));
     ASSERT_TRUE(lists.Choose(lists.Cbrepeat, "Each colour at most 2 times"));
-    Act([&] { g.Cmdtop_Click(); });
+    Act([&] { g.Top.Cmdtop_Click(); });
     EXPECT_EQ(g.Setting.Ncolours, 7);
     EXPECT_FALSE(m.Frmenu.Visible);
     EXPECT_FALSE(m.Picfore.Visible);
@@ -491,7 +491,7 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
     EXPECT_EQ(m.Lbldata.Caption, "Population Size:   12\nAverage No. of Attempts:   5.3");
     EXPECT_EQ(g.Wait.Key(), "Picwinners");
 
-    Act([&] { g.Cmdcontinue_Click(); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
     EXPECT_FALSE(m.Picwinners.Visible);
     EXPECT_TRUE(m.Frmenu.Visible);
     EXPECT_TRUE(m.Cmdstart.Default);
@@ -501,7 +501,7 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
     EXPECT_EQ(lists.Cbcolour.Text(), "7");
 
     // The list's time-out presses Continue, back to the menu as well.
-    Act([&] { g.Cmdtop_Click(); });
+    Act([&] { g.Top.Cmdtop_Click(); });
     Seconds(60);
     EXPECT_FALSE(m.Picwinners.Visible);
     EXPECT_TRUE(m.Frmenu.Visible);
@@ -509,10 +509,10 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
 }
 
 TEST_F(Topfivegame, TheListButtonDoesNothingForTheComputersGames) {
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "Computer guesses"));
     EXPECT_FALSE(lists.Cmdtop.Enabled);
-    Act([&] { g.Cmdtop_Click(); });
+    Act([&] { g.Top.Cmdtop_Click(); });
     EXPECT_FALSE(m.Picwinners.Visible);
     EXPECT_TRUE(m.Frmenu.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frmenu");
@@ -524,9 +524,9 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
     r.Average[slot] = 5.25f;
     Store(r);
     g.Designmode = true;
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
-    Act([&] { g.Cmdtop_Click(); });
+    Act([&] { g.Top.Cmdtop_Click(); });
     ASSERT_TRUE(m.Fredit.Visible);
     EXPECT_EQ(m.Cbedit.Items, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(m.Cbedit.Text(), "1");
@@ -539,7 +539,7 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
     EXPECT_EQ(g.Wait.Key(), "");
 
     m.Cbedit.Listindex = 1;
-    Act([&] { g.Cbedit_Click(); });
+    Act([&] { g.Top.Cbedit_Click(); });
     EXPECT_EQ(m.Txtplayer.Caption, "P2");
     EXPECT_EQ(m.Txtduration.Caption, "40");
 
@@ -549,7 +549,7 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
     m.Txtpopulation.Caption = "lots";
     m.Txtaverage.Caption = "4.5";
     bool stored = true;
-    Act([&] { stored = g.Cmdgo_Click(); });
+    Act([&] { stored = g.Top.Cmdgo_Click(); });
     EXPECT_FALSE(stored); // the population was refused
     r = Stored();
     EXPECT_EQ(Entry(r, 2), E("Zo\xEB the designe", 45, 0));
@@ -565,7 +565,7 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
 
     m.Txtpopulation.Caption = "20";
     m.Txtaverage.Caption = "five";
-    Act([&] { stored = g.Cmdgo_Click(); });
+    Act([&] { stored = g.Top.Cmdgo_Click(); });
     EXPECT_FALSE(stored);
     r = Stored();
     EXPECT_EQ(r.Population[slot], 20);
@@ -573,38 +573,38 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
     EXPECT_EQ(Entry(r, 1), E("P1", 30, 5)); // place 1 written back as it was shown
 
     m.Txtaverage.Caption = "6.125";
-    Act([&] { stored = g.Cmdgo_Click(); });
+    Act([&] { stored = g.Top.Cmdgo_Click(); });
     EXPECT_TRUE(stored);
     EXPECT_EQ(Stored().Average[slot], 6.125f);
     EXPECT_EQ(m.Lbldata.Caption, "Population Size:   20\nAverage No. of Attempts:   6.1");
 
-    Act([&] { g.Cmdcontinue_Click(); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
     EXPECT_FALSE(m.Fredit.Visible);
     EXPECT_TRUE(m.Frmenu.Visible);
 }
 
 TEST_F(Topfivegame, EditorIsForDesignModeOnlyAndStoresOnlyAnEntryThatExists) {
     const Winnersrecord before = Stored();
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
-    Act([&] { g.Cmdtop_Click(); });
+    Act([&] { g.Top.Cmdtop_Click(); });
     EXPECT_FALSE(m.Fredit.Visible);
     m.Txtpopulation.Caption = "5";
     m.Txtaverage.Caption = "5";
-    EXPECT_FALSE(g.Cmdgo_Click());
+    EXPECT_FALSE(g.Top.Cmdgo_Click());
     EXPECT_EQ(Stored(), before);
 
     // In design mode GO stores only a place of the list, of a setting that has a slot.
     g.Designmode = true;
-    Act([&] { g.Cmdcontinue_Click(); });
-    Act([&] { g.Cmdtop_Click(); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Top.Cmdtop_Click(); });
     ASSERT_TRUE(m.Fredit.Visible);
     m.Txtpopulation.Caption = "5";
     m.Cbedit.Listindex = Nplaces;
-    EXPECT_FALSE(g.Cmdgo_Click());
+    EXPECT_FALSE(g.Top.Cmdgo_Click());
     m.Cbedit.Listindex = 0;
     g.Setting.Codelength = 9;
-    EXPECT_FALSE(g.Cmdgo_Click());
+    EXPECT_FALSE(g.Top.Cmdgo_Click());
     EXPECT_EQ(Stored(), before);
 }
 

@@ -85,7 +85,7 @@ struct Program {
 
     explicit Program(const fs::path& folder) {
         g.Registertimers(host);
-        g.Form_Load();
+        g.Menu.Form_Load();
         g.Programfolder = folder;
         clock.Sync();
     }
@@ -95,18 +95,18 @@ struct Program {
     }
     void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
     void Menu(const std::string& item) {
-        Act([&] { g.Menu_Click(item); });
+        Act([&] { g.Menu.Menu_Click(item); });
     }
     void Press(const std::string& button) {
         Act([&] { g.Messagebutton(button); });
     }
     void Save(const std::string& name) {
         f.Txtfiles.Caption = name;
-        Act([&] { g.Cmdsave_Click(); });
+        Act([&] { g.Dialog.Cmdsave_Click(); });
     }
     void Open(const std::string& name) {
         f.Txtfiles.Caption = name;
-        Act([&] { g.Cmdopen_Click(); });
+        Act([&] { g.Dialog.Cmdopen_Click(); });
     }
     void Load(const std::string& name) {
         Menu("Mnuload");
@@ -116,41 +116,41 @@ struct Program {
     // "You guess" typed on the keyboard: 6 colours, length 4, random order, no repetition.
     void Startyouguess(const std::string& answer) {
         Menu("Mnukey");
-        Act([&] { g.Mnuset_Click(); });
+        Act([&] { g.Menu.Mnuset_Click(); });
         Settinglists& l = m.Lists;
         ASSERT_TRUE(l.Choose(l.Cbwho, "You guess"));
         ASSERT_TRUE(l.Choose(l.Cbcolour, "6"));
         ASSERT_TRUE(l.Choose(l.Cblength, "4"));
         ASSERT_TRUE(l.Choose(l.Cborder, "Random order"));
         g.Plan.Answer = Str(answer);
-        Act([&] { g.Cmdstart_Click(); });
+        Act([&] { g.Start.Cmdstart_Click(); });
         ASSERT_TRUE(m.Frinput.Visible);
     }
     void Guess(const std::string& s) {
         ASSERT_TRUE(m.Frinput.Visible) << s;
-        for (char k : s) ASSERT_TRUE(g.Txtinput_KeyPress(k)) << s;
-        Act([&] { g.Cmdsubnum_Click(); });
+        for (char k : s) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k)) << s;
+        Act([&] { g.Guess.Cmdsubnum_Click(); });
     }
     // A guess that is not the code, and the result panel's OK.
     void Play(const std::string& s) {
         Guess(s);
         ASSERT_TRUE(m.Frshowresult.Visible) << s;
-        Act([&] { g.Cmdshowresult_Click(); });
+        Act([&] { g.Guess.Cmdshowresult_Click(); });
     }
     // "Computer guesses" with the player marking on the keyboard: 10 colours, length 4, fixed
     // order, no repetition.
     void Startcomputerguesses() {
         Menu("Mnukey");
-        Act([&] { g.Mnuset_Click(); });
+        Act([&] { g.Menu.Mnuset_Click(); });
         Settinglists& l = m.Lists;
         ASSERT_TRUE(l.Choose(l.Cbwho, "Computer guesses"));
         ASSERT_TRUE(l.Choose(l.Cbcolour, "10"));
         ASSERT_TRUE(l.Choose(l.Cblength, "4"));
-        Act([&] { g.Cmdstart_Click(); });
+        Act([&] { g.Start.Cmdstart_Click(); });
         ASSERT_TRUE(m.Frmark.Visible);
-        Act([&] { g.Cmdokmark_Click(); }); // "No" is preselected: the player marks
+        Act([&] { g.Start.Cmdokmark_Click(); }); // "No" is preselected: the player marks
         ASSERT_TRUE(m.Fraskcode.Visible);
-        Act([&] { g.Cmdready_Click(); });
+        Act([&] { g.Start.Cmdready_Click(); });
         clock.advance(10);
         ASSERT_TRUE(m.Frgetresult.Visible);
     }
@@ -158,11 +158,11 @@ struct Program {
     void Mark(const Str& code) {
         const Hint h = Markguess(g.Rec.Currentstring, code, g.Setting);
         ASSERT_LT(h.black, g.Setting.Codelength);
-        ASSERT_TRUE(g.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
+        ASSERT_TRUE(g.Marks.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
         if (!g.Setting.Fixedorder()) {
-            ASSERT_TRUE(g.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
+            ASSERT_TRUE(g.Marks.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
         }
-        Act([&] { g.Cmdgetresult_Click(); });
+        Act([&] { g.Marks.Cmdgetresult_Click(); });
         clock.advance(10);
     }
     // Marks every guess until the computer names the code; the guesses it made.
@@ -171,7 +171,7 @@ struct Program {
         while (m.Frgetresult.Visible && guesses.size() < 27) {
             guesses.push_back(g.Rec.Currentstring.str());
             if (g.Rec.Currentstring == code) {
-                Act([&] { g.Cmdwin_Click(); });
+                Act([&] { g.Marks.Cmdwin_Click(); });
                 break;
             }
             Mark(code);
@@ -247,7 +247,7 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
     p.Press("Cmdr3");
     p.Menu("Mnuload");
     const fs::path root = dir.path.root_path();
-    p.Act([&] { g.Dirfiles_Change(root); });
+    p.Act([&] { g.Dialog.Dirfiles_Change(root); });
     p.Open("no-such-saved-game");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "The file " +
@@ -671,7 +671,7 @@ TEST_F(Filedialog, CancellingTheSaveOfACountedWinStillOffersTheTopFive) {
     p.Startyouguess("0123");
     p.Guess("0123");
     p.Press("Cmdl3");
-    p.Act([&] { g.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
     EXPECT_TRUE(p.m.Frgetname.Visible);
 }
 
@@ -779,7 +779,7 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
         EXPECT_TRUE(g.Files.Visible);
         EXPECT_EQ(g.Files.Txtfiles.Caption, name);
         EXPECT_EQ(g.Wait.Key(), "Load");
-        p.Act([&] { g.Cmdcancelfiles_Click(); });
+        p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
         p.Expectidle();
     }
 }
@@ -805,7 +805,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     p.Press("Cmdmid");
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
-    p.Act([&] { g.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
 
     // The file's place is a folder: overwriting it fails whole and leaves nothing beside it.
@@ -879,27 +879,27 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     p.Menu("Mnusaveas");
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"b.tc"}));
     EXPECT_EQ(g.Files.Folders, (std::vector<std::string>{"sub"}));
-    p.Act([&] { g.Filfiles_DblClick(0); });
+    p.Act([&] { g.Dialog.Filfiles_DblClick(0); });
     EXPECT_EQ(g.Files.Txtfiles.Caption, "b.tc");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Overwrite");
     p.Press("Cmdr2");
 
     // Another folder lists its own files and empties the name.
-    p.Act([&] { g.Dirfiles_Change(Files() / "sub"); });
+    p.Act([&] { g.Dialog.Dirfiles_Change(Files() / "sub"); });
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"inner.tc"}));
     EXPECT_EQ(g.Files.Txtfiles.Caption, "");
     EXPECT_TRUE(g.Files.Txtfiles.Focused);
-    p.Act([&] { g.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
 
     // In load mode a double click is Open.
     p.Guess("0123");
     p.Press("Cmdr3");
     p.Expectidle();
     p.Menu("Mnuload");
-    p.Act([&] { g.Filfiles_Click(0); });
+    p.Act([&] { g.Dialog.Filfiles_Click(0); });
     EXPECT_EQ(g.Files.Txtfiles.Caption, "b.tc");
-    p.Act([&] { g.Filfiles_DblClick(0); });
+    p.Act([&] { g.Dialog.Filfiles_DblClick(0); });
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_EQ(g.Rec.Savedstate, "Loaded");
     EXPECT_EQ(g.Message.Tag, "Notenter");
@@ -912,13 +912,13 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     ASSERT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"a.tc", "b.tc", "c.tc"}));
 
     // Nothing selected: nothing happens.
-    p.Act([&] { g.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
     EXPECT_FALSE(g.Message.Visible);
 
-    p.Act([&] { g.Filfiles_Click(1); });
-    p.Act([&] { g.Fmfiles_KeyUp(13); }); // only the Delete key deletes
+    p.Act([&] { g.Dialog.Filfiles_Click(1); });
+    p.Act([&] { g.Dialog.Fmfiles_KeyUp(13); }); // only the Delete key deletes
     EXPECT_FALSE(g.Message.Visible);
-    p.Act([&] { g.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
     Expectmessage(g, "Delete", "Are you sure you want to delete the file " + Pathof("b.tc") + "?",
                   "Delete File?", "Cmdl2");
     EXPECT_EQ(g.Message.Cmdl2.Caption, "Yes");
@@ -936,12 +936,12 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     EXPECT_EQ(g.Wait.Timeout, 60);
 
     // No keeps it too.
-    p.Act([&] { g.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
     p.Press("Cmdr2");
     EXPECT_TRUE(fs::exists(Files() / "b.tc"));
 
     // Yes deletes it and refreshes the list; nothing stays selected.
-    p.Act([&] { g.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
     p.Press("Cmdl2");
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(fs::exists(Files() / "b.tc"));
@@ -951,13 +951,13 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Load");
     EXPECT_EQ(g.Wait.Timeout, 60);
-    p.Act([&] { g.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
     EXPECT_FALSE(g.Message.Visible);
 
     // A file gone meanwhile: the dialog stays open and says so.
-    p.Act([&] { g.Filfiles_Click(0); });
+    p.Act([&] { g.Dialog.Filfiles_Click(0); });
     fs::remove(Files() / "a.tc");
-    p.Act([&] { g.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
     p.Press("Cmdl2");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("a.tc")), std::string::npos);
@@ -972,7 +972,7 @@ TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
     p.Menu("Mnuload");
     g.Files.Drvfiles.Items = {root, (dir.path / "no-such-drive").string()};
     g.Files.Drvfiles.Listindex = 0;
-    p.Act([&] { g.Drvfiles_Change(1); });
+    p.Act([&] { g.Dialog.Drvfiles_Change(1); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Notready");
     EXPECT_EQ(g.Message.Caption, "Disk Not Ready");
@@ -987,7 +987,7 @@ TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
     EXPECT_EQ(g.Wait.Timeout, 60);
 
     // A readable drive shows its folder.
-    p.Act([&] { g.Drvfiles_Change(0); });
+    p.Act([&] { g.Dialog.Drvfiles_Change(0); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Files.Dirfiles, fs::path(root));
 }
@@ -997,7 +997,7 @@ TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) 
     p.Menu("Mnuload");
     EXPECT_EQ(g.Files.Drvfiles.Items, std::vector<std::string>{dir.path.root_path().string()});
     EXPECT_EQ(g.Files.Drvfiles.Listindex, 0);
-    p.Act([&] { g.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
 
     // A drive whose name runs on into the folder's name does not hold the folder.
     const std::string folder = dir.path.string();
@@ -1009,8 +1009,8 @@ TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) 
     EXPECT_EQ(g.Files.Drvfiles.Items, drives);
     EXPECT_EQ(g.Files.Drvfiles.Text(), parent);
     EXPECT_EQ(g.Files.Dirfiles, Files());
-    p.Act([&] { g.Drvfiles_Change(0); });
-    p.Act([&] { g.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Dialog.Drvfiles_Change(0); });
+    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
 
     // A drive that came meanwhile is offered; the choice is the program's drive again.
     drives.push_back(folder);

@@ -336,15 +336,15 @@ struct Markedgame {
         g.Setting.Whoguess = Role::Computerguesses;
         g.Main.Optnomark.Value = true;
         g.Plan.Colourorder = Str(order);
-        g.Initialize();
-        g.Startgame();
-        g.Getguess();
+        g.Start.Initialize();
+        g.Start.Startgame();
+        g.Computer.Getguess();
     }
     void Mark(const Str& code) {
         const Hint h = Markguess(g.Rec.Currentstring, code, g.Setting);
         g.Rec.Currenthint = h;
-        g.Processmark();
-        g.Getguess();
+        g.Start.Processmark();
+        g.Computer.Getguess();
     }
     Seededrandom rnd{17};
     Norecords records;
@@ -387,8 +387,8 @@ TEST(Savedfileroundtrip, ARestoredSearchGoesOnExactlyAsTheOriginal) {
             original.Mark(Str(u.code));
             const Hint h = Markguess(guess, Str(u.code), loaded.Setting);
             loaded.Rec.Currenthint = h;
-            loaded.Processmark();
-            loaded.Getguess();
+            loaded.Start.Processmark();
+            loaded.Computer.Getguess();
             EXPECT_EQ(loaded.Rec.Status, original.g.Rec.Status);
         }
         EXPECT_EQ(loaded.Rec.Currentstring, Str(u.code));

@@ -66,11 +66,11 @@ struct Animated : ::testing::Test {
 
     Animated() {
         g.Registertimers(host);
-        g.Form_Load();
+        g.Menu.Form_Load();
         // As the title does when it gives way to the main window.
         g.Tmrani.Enabled = true;
         clock.Sync();
-        Act([&] { g.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click("Mnukey"); });
     }
     template <class F> void Act(F handler) {
         handler();
@@ -85,17 +85,17 @@ struct Animated : ::testing::Test {
         }
     }
     void Start() {
-        Act([&] { g.Mnuset_Click(); });
+        Act([&] { g.Menu.Mnuset_Click(); });
         ASSERT_TRUE(m.Lists.Choose(m.Lists.Cbwho, "You guess"));
         g.Plan.Answer = Str("789");
-        Act([&] { g.Cmdstart_Click(); });
+        Act([&] { g.Start.Cmdstart_Click(); });
     }
     void Play(const std::string& s) {
         ASSERT_TRUE(m.Frinput.Visible) << s;
-        for (char k : s) ASSERT_TRUE(g.Txtinput_KeyPress(k)) << s;
-        Act([&] { g.Cmdsubnum_Click(); });
+        for (char k : s) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k)) << s;
+        Act([&] { g.Guess.Cmdsubnum_Click(); });
         ASSERT_TRUE(m.Frshowresult.Visible) << s;
-        Act([&] { g.Cmdshowresult_Click(); });
+        Act([&] { g.Guess.Cmdshowresult_Click(); });
     }
     // Plays wrong guesses until trial `t` is the one being played.
     void Playto(int t) {
@@ -223,7 +223,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
     Expectbirdover(ani.Bird);
     const Birdpose at = ani.Bird;
 
-    Act([&] { g.Menu_Click("Mnuani"); });
+    Act([&] { g.Menu.Menu_Click("Mnuani"); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch on animation");
     EXPECT_EQ(g.Tmrani.Tag, "Off");
     EXPECT_FALSE(g.Tmrani.Enabled);
@@ -233,7 +233,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
     EXPECT_EQ(ani.Bird.X, at.X); // nothing moves while off
     EXPECT_EQ(px.Board, clean);
 
-    Act([&] { g.Tlbgame_ButtonClick("Icoani"); });
+    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoani"); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch off animation");
     EXPECT_EQ(g.Tmrani.Tag, "On");
     EXPECT_TRUE(g.Tmrani.Enabled);
@@ -249,8 +249,8 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
     Ticks(10);
     ASSERT_TRUE(ani.Bird.Drawn);
     // A win: the final board shows without the bird, and the clouds move again.
-    for (char k : std::string("789")) ASSERT_TRUE(g.Txtinput_KeyPress(k));
-    Act([&] { g.Cmdsubnum_Click(); });
+    for (char k : std::string("789")) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k));
+    Act([&] { g.Guess.Cmdsubnum_Click(); });
     ASSERT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);
@@ -264,7 +264,7 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
     Start();
     Ticks(5);
     ASSERT_TRUE(ani.Bird.Drawn);
-    Act([&] { g.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click("Mnuend"); });
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);

@@ -18,7 +18,7 @@ Dragsource Box(int k) {
 
 class Colourpanel : public ::testing::Test {
 protected:
-    Colourpanel() : g(rnd, rec, clock) { g.Form_Load(); }
+    Colourpanel() : g(rnd, rec, clock) { g.Menu.Form_Load(); }
 
     // The input row open for a string of `length` in the given order, as the guess input opens
     // it.
@@ -32,7 +32,7 @@ protected:
         g.Main.Frgetstring.Visible = true;
         g.Main.Frcolour.Visible = true;
         g.Main.Frinput.Visible = false;
-        g.Emptyinput();
+        g.Panel.Emptyinput();
     }
 
     // The row as the player sees it: a digit per filled box, "." per empty one. Each box's
@@ -40,7 +40,7 @@ protected:
     std::string Row() {
         std::string out;
         for (int i = 0; i < g.Setting.Codelength; ++i) {
-            const int v = g.Inputboxes[i];
+            const int v = g.Panel.Inputboxes[i];
             if (v == 99) {
                 EXPECT_EQ(g.Main.Picstring[i].Background, Windowbackground) << "box " << i;
                 EXPECT_EQ(g.Main.Lblstring[i].Caption, "") << "box " << i;
@@ -55,7 +55,7 @@ protected:
     }
 
     void Put(const std::string& colours) {
-        for (char c : colours) g.Lblcolour_DblClick(c - '0');
+        for (char c : colours) g.Panel.Lblcolour_DblClick(c - '0');
     }
 
     Seededrandom rnd{1};
@@ -69,137 +69,137 @@ TEST_F(Colourpanel, ColourIsUsedUpAtTheRepeatLimitAndFreedAgain) {
     Put("2");
     EXPECT_EQ(Row(), "2...");
     EXPECT_EQ(g.Main.Piccolour[2].Borderstyle, 0);
-    EXPECT_FALSE(g.Colouravailable(2));
+    EXPECT_FALSE(g.Panel.Colouravailable(2));
     Put("2"); // a used-up colour cannot be taken again
     EXPECT_EQ(Row(), "2...");
-    EXPECT_EQ(g.Colourcount[2], 1);
-    g.Lblstring_DragDrop(1, Colour(2));
+    EXPECT_EQ(g.Panel.Colourcount[2], 1);
+    g.Panel.Lblstring_DragDrop(1, Colour(2));
     EXPECT_EQ(Row(), "2...");
 
-    g.Lblstring_DblClick(0);
+    g.Panel.Lblstring_DblClick(0);
     EXPECT_EQ(Row(), "....");
-    EXPECT_EQ(g.Colourcount[2], 0);
-    EXPECT_TRUE(g.Colouravailable(2));
+    EXPECT_EQ(g.Panel.Colourcount[2], 0);
+    EXPECT_TRUE(g.Panel.Colouravailable(2));
     EXPECT_EQ(g.Main.Piccolour[2].Borderstyle, 1);
 
     // Dragging the box back onto the panel frees it the same way.
-    g.Lblstring_DragDrop(3, Colour(2));
+    g.Panel.Lblstring_DragDrop(3, Colour(2));
     EXPECT_EQ(Row(), "...2");
-    EXPECT_FALSE(g.Colouravailable(2));
-    g.Lblcolour_DragDrop(5, Box(3));
+    EXPECT_FALSE(g.Panel.Colouravailable(2));
+    g.Panel.Lblcolour_DragDrop(5, Box(3));
     EXPECT_EQ(Row(), "....");
-    EXPECT_TRUE(g.Colouravailable(2));
+    EXPECT_TRUE(g.Panel.Colouravailable(2));
 
     // Two of a colour under "at most 2 times".
     Open(Random, 2);
     Put("3");
-    EXPECT_TRUE(g.Colouravailable(3));
+    EXPECT_TRUE(g.Panel.Colouravailable(3));
     Put("3");
     EXPECT_EQ(Row(), "33..");
     EXPECT_EQ(g.Main.Piccolour[3].Borderstyle, 0);
-    g.Lblstring_DblClick(1);
+    g.Panel.Lblstring_DblClick(1);
     EXPECT_EQ(g.Main.Piccolour[3].Borderstyle, 1);
 }
 
 TEST_F(Colourpanel, DragsStartOnlyFromAvailableColoursAndFilledBoxes) {
     Open(Random, 1);
     Put("2");
-    EXPECT_TRUE(g.Candrag(Colour(3)));
-    EXPECT_FALSE(g.Candrag(Colour(2))) << "used up";
-    EXPECT_FALSE(g.Candrag(Colour(8))) << "not in this setting";
-    EXPECT_TRUE(g.Candrag(Box(0)));
-    EXPECT_FALSE(g.Candrag(Box(1))) << "empty";
-    EXPECT_FALSE(g.Candrag(Box(4))) << "beyond the code length";
-    g.Setinputmethod("Keyboard");
-    EXPECT_FALSE(g.Candrag(Colour(3)));
+    EXPECT_TRUE(g.Panel.Candrag(Colour(3)));
+    EXPECT_FALSE(g.Panel.Candrag(Colour(2))) << "used up";
+    EXPECT_FALSE(g.Panel.Candrag(Colour(8))) << "not in this setting";
+    EXPECT_TRUE(g.Panel.Candrag(Box(0)));
+    EXPECT_FALSE(g.Panel.Candrag(Box(1))) << "empty";
+    EXPECT_FALSE(g.Panel.Candrag(Box(4))) << "beyond the code length";
+    g.Panel.Setinputmethod("Keyboard");
+    EXPECT_FALSE(g.Panel.Candrag(Colour(3)));
 }
 
 TEST_F(Colourpanel, DroppingAColourOntoABox) {
     Open(Random, 2);
     Put("3");
-    g.Lblstring_DragDrop(0, Colour(3)); // the same colour onto itself
+    g.Panel.Lblstring_DragDrop(0, Colour(3)); // the same colour onto itself
     EXPECT_EQ(Row(), "3...");
-    EXPECT_EQ(g.Colourcount[3], 1);
-    EXPECT_TRUE(g.Colouravailable(3));
+    EXPECT_EQ(g.Panel.Colourcount[3], 1);
+    EXPECT_TRUE(g.Panel.Colouravailable(3));
 
     // Another colour replaces it: one more of the new colour, one fewer of the old.
     Open(Random, 1);
     Put("3");
-    g.Lblstring_DragDrop(0, Colour(4));
+    g.Panel.Lblstring_DragDrop(0, Colour(4));
     EXPECT_EQ(Row(), "4...");
-    EXPECT_EQ(g.Colourcount[3], 0);
-    EXPECT_EQ(g.Colourcount[4], 1);
-    EXPECT_TRUE(g.Colouravailable(3));
-    EXPECT_FALSE(g.Colouravailable(4));
+    EXPECT_EQ(g.Panel.Colourcount[3], 0);
+    EXPECT_EQ(g.Panel.Colourcount[4], 1);
+    EXPECT_TRUE(g.Panel.Colouravailable(3));
+    EXPECT_FALSE(g.Panel.Colouravailable(4));
 
     // A colour beyond the setting's number of colours is not on the panel.
-    g.Lblstring_DragDrop(1, Colour(8));
+    g.Panel.Lblstring_DragDrop(1, Colour(8));
     EXPECT_EQ(Row(), "4...");
 }
 
 TEST_F(Colourpanel, BoxesMoveAndSwapInRandomOrder) {
     Open(Random, 1);
     Put("12");
-    g.Lblstring_DragDrop(1, Box(0));
+    g.Panel.Lblstring_DragDrop(1, Box(0));
     EXPECT_EQ(Row(), "21..");
-    g.Lblstring_DragDrop(3, Box(0));
+    g.Panel.Lblstring_DragDrop(3, Box(0));
     EXPECT_EQ(Row(), ".1.2");
-    g.Lblstring_DragDrop(1, Box(2)); // an empty box cannot be dragged
+    g.Panel.Lblstring_DragDrop(1, Box(2)); // an empty box cannot be dragged
     EXPECT_EQ(Row(), ".1.2");
-    EXPECT_EQ(g.Colourcount[1], 1);
-    EXPECT_EQ(g.Colourcount[2], 1);
-    EXPECT_FALSE(g.Colouravailable(1));
-    EXPECT_FALSE(g.Colouravailable(2));
+    EXPECT_EQ(g.Panel.Colourcount[1], 1);
+    EXPECT_EQ(g.Panel.Colourcount[2], 1);
+    EXPECT_FALSE(g.Panel.Colouravailable(1));
+    EXPECT_FALSE(g.Panel.Colouravailable(2));
 }
 
 TEST_F(Colourpanel, FixedOrderKeepsTheRowSorted) {
     Open(Fixed, 2);
     Put("52");
     EXPECT_EQ(Row(), "25..");
-    g.Lblstring_DragDrop(3, Colour(0)); // the target box does not matter
+    g.Panel.Lblstring_DragDrop(3, Colour(0)); // the target box does not matter
     EXPECT_EQ(Row(), "025.");
-    g.Lblstring_DragDrop(3, Box(0)); // boxes are not moved by hand
-    g.Lblstring_DragDrop(1, Box(2));
+    g.Panel.Lblstring_DragDrop(3, Box(0)); // boxes are not moved by hand
+    g.Panel.Lblstring_DragDrop(1, Box(2));
     EXPECT_EQ(Row(), "025.");
 
     Put("4");
     EXPECT_EQ(Row(), "0245");
-    g.Lblstring_DblClick(1);
+    g.Panel.Lblstring_DblClick(1);
     EXPECT_EQ(Row(), "045.");
-    EXPECT_EQ(g.Colourcount[2], 0);
-    g.Lblcolour_DragDrop(0, Box(0));
+    EXPECT_EQ(g.Panel.Colourcount[2], 0);
+    g.Panel.Lblcolour_DragDrop(0, Box(0));
     EXPECT_EQ(Row(), "45..");
 }
 
 TEST_F(Colourpanel, AFullRowTakesNoMore) {
     Open(Random, 3, 3);
     Put("210");
-    g.Fillcolour(3);
-    g.Lblcolour_DblClick(4);
+    g.Panel.Fillcolour(3);
+    g.Panel.Lblcolour_DblClick(4);
     EXPECT_EQ(Row(), "210");
-    EXPECT_EQ(g.Colourcount[3], 0);
-    EXPECT_EQ(g.Colourcount[4], 0);
-    EXPECT_TRUE(g.Colouravailable(3));
+    EXPECT_EQ(g.Panel.Colourcount[3], 0);
+    EXPECT_EQ(g.Panel.Colourcount[4], 0);
+    EXPECT_TRUE(g.Panel.Colouravailable(3));
 
     Open(Fixed, 3, 3);
     Put("210");
     EXPECT_EQ(Row(), "012");
-    g.Fillcolour(3);
+    g.Panel.Fillcolour(3);
     EXPECT_EQ(Row(), "012");
-    EXPECT_EQ(g.Colourcount[3], 0);
+    EXPECT_EQ(g.Panel.Colourcount[3], 0);
 }
 
 TEST_F(Colourpanel, EveryChangeOffersSubmitWhenTheRowIsComplete) {
     Open(Random, 1, 3);
     Put("01");
     EXPECT_FALSE(g.Main.Cmdsubcol.Enabled);
-    g.Lblstring_DragDrop(2, Colour(5));
+    g.Panel.Lblstring_DragDrop(2, Colour(5));
     EXPECT_TRUE(g.Main.Cmdsubcol.Enabled);
-    g.Lblcolour_DragDrop(0, Box(2));
+    g.Panel.Lblcolour_DragDrop(0, Box(2));
     EXPECT_FALSE(g.Main.Cmdsubcol.Enabled);
     Put("4");
     EXPECT_TRUE(g.Main.Cmdsubcol.Enabled);
-    g.Lblstring_DblClick(0);
+    g.Panel.Lblstring_DblClick(0);
     EXPECT_FALSE(g.Main.Cmdsubcol.Enabled);
 }
 
@@ -207,7 +207,7 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
     Open(Random, 1);
     Put("12");
     g.Main.Cmdsubcol.Enabled = g.Main.Cmdsubcol.Default = true;
-    g.Setinputmethod("Keyboard");
+    g.Panel.Setinputmethod("Keyboard");
     EXPECT_TRUE(g.Main.Mnukey.Checked);
     EXPECT_FALSE(g.Main.Mnumouse.Checked);
     EXPECT_EQ(g.Main.Inputmethod, "Keyboard");
@@ -218,19 +218,19 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
     EXPECT_FALSE(g.Main.Cmdsubnum.Enabled);
     EXPECT_FALSE(g.Main.Cmdsubnum.Default);
     EXPECT_FALSE(g.Main.Cmdsubcol.Default);
-    EXPECT_EQ(g.Colourcount[1], 0);
-    EXPECT_EQ(g.Colourcount[2], 0);
+    EXPECT_EQ(g.Panel.Colourcount[1], 0);
+    EXPECT_EQ(g.Panel.Colourcount[2], 0);
     // The panel no longer feeds the hidden row.
-    EXPECT_FALSE(g.Colouravailable(3));
-    g.Lblcolour_DblClick(3);
-    EXPECT_EQ(g.Colourcount[3], 0);
+    EXPECT_FALSE(g.Panel.Colouravailable(3));
+    g.Panel.Lblcolour_DblClick(3);
+    EXPECT_EQ(g.Panel.Colourcount[3], 0);
 
-    EXPECT_TRUE(g.Txtinput_KeyPress('3'));
-    EXPECT_TRUE(g.Txtinput_KeyPress('4'));
-    g.Setinputmethod("Keyboard"); // choosing the method in use changes nothing
+    EXPECT_TRUE(g.Guess.Txtinput_KeyPress('3'));
+    EXPECT_TRUE(g.Guess.Txtinput_KeyPress('4'));
+    g.Panel.Setinputmethod("Keyboard"); // choosing the method in use changes nothing
     EXPECT_EQ(g.Main.Txtinput.Caption, "34");
 
-    g.Setinputmethod("Mouse");
+    g.Panel.Setinputmethod("Mouse");
     EXPECT_TRUE(g.Main.Mnumouse.Checked);
     EXPECT_FALSE(g.Main.Mnukey.Checked);
     EXPECT_FALSE(g.Main.Frinput.Visible);
@@ -242,7 +242,7 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
     for (int i = 0; i < 8; ++i) EXPECT_EQ(g.Main.Picstring[i].Visible, i < 4);
 
     Put("5");
-    g.Setinputmethod("Mouse");
+    g.Panel.Setinputmethod("Mouse");
     EXPECT_EQ(Row(), "5...");
 }
 
@@ -258,10 +258,10 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     g.Rec.Status = Gamestatus::Playing;
     g.Rec.Trial = 1;
     g.Rec.Currentstring = "01b2b";
-    g.Getresult();
+    g.Marks.Getresult();
     ASSERT_TRUE(g.Main.Cbcorrect.Visible);
 
-    g.Setinputmethod("Keyboard");
+    g.Panel.Setinputmethod("Keyboard");
     for (const Combolist* list : {&g.Main.Cbcorrect, &g.Main.Cbwrong}) EXPECT_FALSE(list->Visible);
     for (const Textbox* box : {&g.Main.Txtcorrect, &g.Main.Txtwrong}) {
         EXPECT_TRUE(box->Visible);
@@ -270,8 +270,8 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     EXPECT_FALSE(g.Main.Cmdgetresult.Enabled);
     EXPECT_FALSE(g.Main.Cmdgetresult.Default);
 
-    EXPECT_TRUE(g.Txtcorrect_KeyPress('1'));
-    g.Setinputmethod("Mouse");
+    EXPECT_TRUE(g.Marks.Txtcorrect_KeyPress('1'));
+    g.Panel.Setinputmethod("Mouse");
     for (const Textbox* box : {&g.Main.Txtcorrect, &g.Main.Txtwrong}) {
         EXPECT_FALSE(box->Visible);
         EXPECT_EQ(box->Caption, "");
@@ -291,11 +291,11 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     g.Setting.Maxblanks = 0;
     g.Setting.Codelength = 4;
     g.Rec.Currentstring = "0123";
-    g.Getresult();
-    g.Setinputmethod("Keyboard");
+    g.Marks.Getresult();
+    g.Panel.Setinputmethod("Keyboard");
     EXPECT_TRUE(g.Main.Txtcorrect.Visible);
     EXPECT_FALSE(g.Main.Txtwrong.Visible);
-    g.Setinputmethod("Mouse");
+    g.Panel.Setinputmethod("Mouse");
     // All four right is the WIN button's, so the list stops at 3.
     EXPECT_EQ(g.Main.Cbcorrect.Items, upto3);
     EXPECT_FALSE(g.Main.Txtwrong.Visible);

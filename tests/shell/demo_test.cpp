@@ -41,7 +41,7 @@ struct Demolog : Gameobserver {
 struct Rig {
     Rig() {
         g.Registertimers(host);
-        g.Form_Load();
+        g.Menu.Form_Load();
         g.Main.Visible = true; // as the title leaves it
         clock.Sync();
         g.Observer = &log;
@@ -113,13 +113,13 @@ TEST(Demostart, FiveIdleMinutesStartItNotOneSecondLess) {
 TEST(Demostart, MenuAndToolbarStartIt) {
     {
         Rig r;
-        r.g.Menu_Click("Mnudemo");
+        r.g.Menu.Menu_Click("Mnudemo");
         EXPECT_TRUE(r.Demoon());
         EXPECT_TRUE(r.g.Rec.Inplay());
     }
     {
         Rig r;
-        r.g.Tlbgame_ButtonClick("Icodemo");
+        r.g.Menu.Tlbgame_ButtonClick("Icodemo");
         EXPECT_TRUE(r.Demoon());
         Expectmenusshut(r.g, true);
     }
@@ -127,8 +127,8 @@ TEST(Demostart, MenuAndToolbarStartIt) {
 
 TEST(Demosettings, RandomSettingsKeepTheirLimits) {
     Rig r;
-    r.g.Menu_Click("Mnudemo");
-    r.g.Hsbspeed_Change(0);
+    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
     r.Playuntil(300);
     std::set<int> colours, lengths, repeats, orders, starts, hints;
@@ -183,10 +183,10 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     Rig r;
     r.Playersetting();
     const Savedchoices before = r.g.Main.Lists.Save();
-    r.g.Menu_Click("Mnudemo");
-    r.g.Hsbspeed_Change(0);
+    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
-    EXPECT_EQ(r.g.Menusaved, before);
+    EXPECT_EQ(r.g.Menu.Menusaved, before);
     r.Playuntil(1);
     // A second's pause on the win, then the next game at the speed bar's pace.
     EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
@@ -203,13 +203,13 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_TRUE(r.Demoon());
     EXPECT_EQ(r.g.Rec.Trial, r.g.Setting.Starttrial); // a fresh game at its first guess
     EXPECT_EQ(r.g.Tmrdelay.Interval, 1);
-    EXPECT_EQ(r.g.Menusaved, before);
+    EXPECT_EQ(r.g.Menu.Menusaved, before);
     r.Playuntil(2);
     r.clock.advance(1'000);
     ASSERT_TRUE(r.g.Rec.Inplay());     // the third game is under way
     EXPECT_EQ(r.g.Main.Escapekeys, 2); // sent as the demo began, not for each game
 
-    r.g.Picrecord_MouseDown(1);
+    r.g.Board.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_FALSE(r.g.Rec.Demomode);
     EXPECT_FALSE(r.g.Rec.Inplay());
@@ -242,7 +242,7 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     // No demo: a left press neither ends nor restarts the idle wait.
     r.clock.advance(200'000);
     const Datetime idlesince = r.g.Wait.Start;
-    r.g.Picrecord_MouseDown(1);
+    r.g.Board.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     EXPECT_EQ(r.g.Wait.Start, idlesince);
@@ -250,9 +250,9 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     ASSERT_TRUE(r.Demoon());
 
     // A right press during the demo leaves it running.
-    r.g.Hsbspeed_Change(0);
+    r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
-    r.g.Picrecord_MouseDown(2);
+    r.g.Board.Picrecord_MouseDown(2);
     r.clock.Sync();
     EXPECT_TRUE(r.Demoon());
     r.Playuntil(2);
@@ -262,10 +262,10 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     Rig plain;
     Settinglists& l = plain.g.Main.Lists;
     ASSERT_TRUE(l.Choose(l.Cbwho, "Watch computer play"));
-    plain.g.Cmdstart_Click();
+    plain.g.Start.Cmdstart_Click();
     plain.clock.Sync();
     ASSERT_TRUE(plain.g.Rec.Inplay());
-    plain.g.Picrecord_MouseDown(1);
+    plain.g.Board.Picrecord_MouseDown(1);
     plain.clock.Sync();
     EXPECT_TRUE(plain.g.Rec.Inplay());
     EXPECT_FALSE(plain.g.Rec.Demomode);
@@ -273,17 +273,17 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
 
 TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
     Rig r;
-    r.g.Menu_Click("Mnudemo");
-    r.g.Hsbspeed_Change(0);
+    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
     ASSERT_TRUE(r.Demoon());
     // Without design mode a status-bar click does nothing.
-    r.g.Stbmenu_Click();
+    r.g.Menu.Stbmenu_Click();
     EXPECT_FALSE(r.g.Statbox.Visible);
     EXPECT_TRUE(r.g.Tmrdelay.Enabled);
 
     r.g.Designmode = true;
-    r.g.Stbmenu_Click();
+    r.g.Menu.Stbmenu_Click();
     EXPECT_TRUE(r.g.Statbox.Visible);
     EXPECT_EQ(r.g.Statbox.Text, "PAUSE");
     EXPECT_TRUE(r.g.Statbox.Icon.empty());
@@ -293,7 +293,7 @@ TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
     EXPECT_EQ(r.log.rows.size(), rows) << "the paused demo went on";
     EXPECT_TRUE(r.Demoon());
 
-    r.g.Statbox_Close();
+    r.g.Menu.Statbox_Close();
     EXPECT_FALSE(r.g.Statbox.Visible);
     r.Playuntil(1);
     EXPECT_GT(r.log.rows.size(), rows);
@@ -302,11 +302,11 @@ TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
 TEST(Demopause, StatusBarOutsideTheDemoAndAStatisticsMessageLeaveTheTimerAlone) {
     Rig r;
     r.g.Designmode = true;
-    r.g.Stbmenu_Click(); // idle: no demo to pause
+    r.g.Menu.Stbmenu_Click(); // idle: no demo to pause
     EXPECT_FALSE(r.g.Statbox.Visible);
     // Closing an ordinary statistics message must not start the step timer.
     r.g.Statbox.Visible = true;
-    r.g.Statbox_Close();
+    r.g.Menu.Statbox_Close();
     EXPECT_FALSE(r.g.Statbox.Visible);
     EXPECT_FALSE(r.g.Tmrdelay.Enabled);
 }
@@ -317,7 +317,7 @@ TEST(Demospeed, SpeedBarSetsTheStepInterval) {
     const std::pair<int, int> cases[] = {
         {0, 1}, {max, 1000}, {max / 2, 500}, {-5, 1}, {max + 50, 1000}};
     for (auto [value, interval] : cases) {
-        r.g.Hsbspeed_Change(value);
+        r.g.Demo.Hsbspeed_Change(value);
         EXPECT_EQ(r.g.Tmrdelay.Interval, interval) << value;
         EXPECT_GE(r.g.Main.Hsbspeed.Value, r.g.Main.Hsbspeed.Min);
         EXPECT_LE(r.g.Main.Hsbspeed.Value, max);
@@ -337,7 +337,7 @@ std::vector<int64_t> Rowgaps(const std::vector<Step>& rows, size_t from) {
 
 TEST(Demospeed, StepsFollowTheSpeedBarAndPauseASecondOnAWin) {
     Rig r;
-    r.g.Menu_Click("Mnudemo");
+    r.g.Menu.Menu_Click("Mnudemo");
     // The idle screen leaves the bar at its maximum: a step a second.
     EXPECT_EQ(r.g.Main.Hsbspeed.Value, r.g.Main.Hsbspeed.Max);
     r.clock.advance(30'000);
@@ -345,7 +345,7 @@ TEST(Demospeed, StepsFollowTheSpeedBarAndPauseASecondOnAWin) {
     ASSERT_FALSE(slow.empty());
     EXPECT_EQ(*std::min_element(slow.begin(), slow.end()), 1000);
 
-    r.g.Hsbspeed_Change(0);
+    r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
     const size_t from = r.log.rows.size();
     const size_t wins = r.log.settings.size();

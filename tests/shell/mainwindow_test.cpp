@@ -90,11 +90,11 @@ TEST_F(Mainwindow, StatisticsButtonsShowOnActivationOnlyInDesignMode) {
     EXPECT_EQ(g.Stat.Cmdback.Caption, "BACK");
     const std::array<const Control*, 3> buttons{&g.Main.Cmdstat, &g.Main.Cmdinitstat,
                                                 &g.Main.Cmdsimulate};
-    g.Form_Activate();
+    g.Menu.Form_Activate();
     for (const Control* c : buttons) EXPECT_FALSE(c->Visible) << c->Caption;
     g.Designmode = true;
     for (const Control* c : buttons) EXPECT_FALSE(c->Visible) << "before the window is activated";
-    g.Form_Activate();
+    g.Menu.Form_Activate();
     for (const Control* c : buttons) EXPECT_TRUE(c->Visible) << c->Caption;
 }
 
@@ -109,7 +109,7 @@ TEST_F(Mainwindow, ToolbarHasItsThirteenKeysInOrderAndFollowsTheMenus) {
     g.Main.Mnumedia.Enabled = false;
     g.Main.Mnuoption.Enabled = false;
     g.Main.Mnuquit.Enabled = false;
-    g.Settlb();
+    g.Menu.Settlb();
     EXPECT_EQ(Toolbar(), "1111000100000");
 }
 
@@ -139,7 +139,7 @@ TEST_F(Mainwindow, NoGamePanelShowsOnTheIdleScreen) {
 
 TEST_F(Mainwindow, OpeningTheMenuShutsTheGameItemsAndWaitsFiveMinutes) {
     Seconds(7);
-    Act([&] { g.Tlbgame_ButtonClick("Icosetting"); });
+    Act([&] { g.Menu.Tlbgame_ButtonClick("Icosetting"); });
     EXPECT_TRUE(g.Main.Frmenu.Visible);
     EXPECT_TRUE(g.Main.Cmdstart.Default);
     for (const Menuitem* m : {&g.Main.Mnuset, &g.Main.Mnunew, &g.Main.Mnuload, &g.Main.Mnusaving,
@@ -158,12 +158,12 @@ TEST_F(Mainwindow, OpeningTheMenuShutsTheGameItemsAndWaitsFiveMinutes) {
 
 TEST_F(Mainwindow, AnOpenMenuCannotBeOpenedAgainOverItsOwnChoices) {
     const auto before = Menustate();
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     Choose(lists.Cbcolour, "7");
     // Both ways in are shut: a second opening would save the changed choices.
-    Act([&] { g.Menu_Click("Mnuset"); });
-    Act([&] { g.Tlbgame_ButtonClick("Icosetting"); });
-    Act([&] { g.Cmdcancel_Click(); });
+    Act([&] { g.Menu.Menu_Click("Mnuset"); });
+    Act([&] { g.Menu.Tlbgame_ButtonClick("Icosetting"); });
+    Act([&] { g.Menu.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
 }
 
@@ -172,14 +172,14 @@ TEST_F(Mainwindow, CancelRestoresLongUnspecifiedAnyRepeatAfterShortFewColours) {
     Choose(lists.Cblength, "Unspecified (3 - 8)");
     Choose(lists.Cbrepeat, "May be repeated any times");
     const auto before = Menustate();
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     Choose(lists.Cblength, "3");
     Choose(lists.Cbcolour, "5");
     Choose(lists.Cbrepeat, "Each colour at most 2 times");
     ASSERT_NE(Menustate(), before);
 
     Seconds(3);
-    Act([&] { g.Cmdcancel_Click(); });
+    Act([&] { g.Menu.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     Expectidle();
     EXPECT_EQ(g.Wait.Start, clock.Now()); // a fresh idle wait
@@ -191,12 +191,12 @@ TEST_F(Mainwindow, CancelRestoresLongUnspecifiedAnyRepeatAfterShortFewColours) {
 TEST_F(Mainwindow, CancelRestoresFiveColoursAfterALongLengthRemovedThem) {
     Choose(lists.Cbcolour, "5");
     const auto before = Menustate();
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     Choose(lists.Cbcolour, "10");
     Choose(lists.Cblength, "5");
     ASSERT_EQ(lists.Cbcolour.Items.front(), "7");
 
-    Act([&] { g.Cmdcancel_Click(); });
+    Act([&] { g.Menu.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     EXPECT_EQ(g.Setting.Ncolours, 5);
     EXPECT_EQ(g.Setting.Codelength, 3);
@@ -206,27 +206,27 @@ TEST_F(Mainwindow, CancelRestoresComputerGuessesAfterErrorsWereChosen) {
     Choose(lists.Cbwho, "Computer guesses");
     ASSERT_EQ(lists.Cbhint.Listcount(), 1);
     const auto before = Menustate();
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     EXPECT_FALSE(lists.Cmdtop.Enabled); // only the player's own games have a TOP FIVE list
     Choose(lists.Cbwho, "You guess");
     Choose(lists.Cbhint, "May contain error(s)");
     ASSERT_EQ(lists.Cbwho.Listcount(), 2);
 
-    Act([&] { g.Cmdcancel_Click(); });
+    Act([&] { g.Menu.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     EXPECT_EQ(g.Setting.Whoguess, Role::Computerguesses);
     EXPECT_EQ(g.Setting.Hinttype, Hintkind::Noerror);
 
     // Back to "You guess": the button is offered again on the next opening.
     Choose(lists.Cbwho, "You guess");
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     EXPECT_TRUE(lists.Cmdtop.Enabled);
 }
 
 TEST_F(Mainwindow, AnUntouchedMenuCancelsItselfAfterFiveMinutes) {
     Seconds(20);
     const auto before = Menustate();
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     Choose(lists.Cbcolour, "6");
     Seconds(299);
     EXPECT_TRUE(g.Main.Frmenu.Visible);
@@ -240,24 +240,24 @@ TEST_F(Mainwindow, AnUntouchedMenuCancelsItselfAfterFiveMinutes) {
 // ---- About box and instructions ----
 
 TEST_F(Mainwindow, AboutOverTheIdleScreenGivesBackAFreshFiveMinutes) {
-    Act([&] { g.Menu_Click("Mnuabout"); });
+    Act([&] { g.Menu.Menu_Click("Mnuabout"); });
     EXPECT_TRUE(g.About.Visible);
     EXPECT_EQ(g.Wait.Key(), "Fmabout+Picfore");
     EXPECT_EQ(g.Wait.Timeout, 60);
     Seconds(30);
-    Act([&] { g.Cmdokabout_Click(); });
+    Act([&] { g.Menu.Cmdokabout_Click(); });
     EXPECT_FALSE(g.About.Visible);
     Expectidle();
     EXPECT_EQ(g.Wait.Start, clock.Now());
 }
 
 TEST_F(Mainwindow, AboutOverTheMenuLeavesTheMenuOneMinute) {
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     Seconds(10);
-    Act([&] { g.Menu_Click("Mnuabout"); });
+    Act([&] { g.Menu.Menu_Click("Mnuabout"); });
     EXPECT_EQ(g.Wait.Key(), "Fmabout+Frmenu");
     Seconds(10);
-    Act([&] { g.Cmdokabout_Click(); });
+    Act([&] { g.Menu.Cmdokabout_Click(); });
     EXPECT_FALSE(g.About.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frmenu");
     EXPECT_EQ(g.Wait.Timeout, 60);
@@ -270,8 +270,8 @@ TEST_F(Mainwindow, AboutOverTheMenuLeavesTheMenuOneMinute) {
 }
 
 TEST_F(Mainwindow, AboutLeftOpenClosesAfterAMinuteThenTheMenuAfterAnother) {
-    Act([&] { g.Mnuset_Click(); });
-    Act([&] { g.Menu_Click("Mnuabout"); });
+    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menu.Menu_Click("Mnuabout"); });
     Seconds(59);
     EXPECT_TRUE(g.About.Visible);
     Seconds(1);
@@ -284,7 +284,7 @@ TEST_F(Mainwindow, AboutLeftOpenClosesAfterAMinuteThenTheMenuAfterAnother) {
 }
 
 TEST_F(Mainwindow, InstructionsCloseThemselvesAfterFiveMinutes) {
-    Act([&] { g.Menu_Click("Mnuinstr"); });
+    Act([&] { g.Menu.Menu_Click("Mnuinstr"); });
     EXPECT_TRUE(g.Instr.Visible);
     EXPECT_EQ(g.Wait.Key(), "Instruct+Picfore");
     EXPECT_EQ(g.Wait.Timeout, 300);
@@ -297,16 +297,16 @@ TEST_F(Mainwindow, InstructionsCloseThemselvesAfterFiveMinutes) {
 }
 
 TEST_F(Mainwindow, InstructionsOverTheMenuGoBackToItByOk) {
-    Act([&] { g.Mnuset_Click(); });
-    Act([&] { g.Menu_Click("Mnuinstr"); });
+    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menu.Menu_Click("Mnuinstr"); });
     EXPECT_EQ(g.Wait.Key(), "Instruct+Frmenu");
-    Act([&] { g.Cmdokinstr_Click(); });
+    Act([&] { g.Menu.Cmdokinstr_Click(); });
     EXPECT_FALSE(g.Instr.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frmenu");
     EXPECT_EQ(g.Wait.Timeout, 60);
     EXPECT_TRUE(g.Main.Frmenu.Visible);
     // A second OK of a closed window must not pop the menu's context.
-    Act([&] { g.Cmdokinstr_Click(); });
+    Act([&] { g.Menu.Cmdokinstr_Click(); });
     EXPECT_EQ(g.Wait.Key(), "Frmenu");
 }
 
@@ -335,16 +335,16 @@ TEST_F(Mainwindow, InstructionTextLineByLine) {
 // ---- Display mode ----
 
 TEST_F(Mainwindow, DisplayTicksFollowTheMode) {
-    Act([&] { g.Tlbgame_ButtonClick("Iconumber"); });
+    Act([&] { g.Menu.Tlbgame_ButtonClick("Iconumber"); });
     EXPECT_EQ(g.Main.Displaymode, "Number");
     EXPECT_FALSE(g.Main.Mnucolour.Checked);
     EXPECT_TRUE(g.Main.Mnunumber.Checked);
-    Act([&] { g.Menu_Click("Mnunumber"); });
+    Act([&] { g.Menu.Menu_Click("Mnunumber"); });
     EXPECT_EQ(g.Main.Displaymode, "Number");
     EXPECT_TRUE(g.Main.Mnunumber.Checked);
     EXPECT_FALSE(g.Main.Mnucolour.Checked);
 
-    Act([&] { g.Menu_Click("Mnucolour"); });
+    Act([&] { g.Menu.Menu_Click("Mnucolour"); });
     EXPECT_EQ(g.Main.Displaymode, "Colour");
     EXPECT_TRUE(g.Main.Mnucolour.Checked);
     EXPECT_FALSE(g.Main.Mnunumber.Checked);
@@ -354,29 +354,29 @@ TEST_F(Mainwindow, DisplayTicksFollowTheMode) {
 }
 
 TEST_F(Mainwindow, ChoosingTheCurrentDisplayRedrawsNothing) {
-    Act([&] { g.Menu_Click("Mnunew"); }); // a "You guess" game puts the board up
+    Act([&] { g.Menu.Menu_Click("Mnunew"); }); // a "You guess" game puts the board up
     ASSERT_TRUE(g.Main.Picrecord.Visible);
     const int board = g.Main.Picrecord.Revision;
-    g.Setdisplay("Colour");
+    g.Menu.Setdisplay("Colour");
     EXPECT_EQ(g.Main.Picrecord.Revision, board);
     EXPECT_TRUE(g.Main.Mnucolour.Checked);
     EXPECT_FALSE(g.Main.Mnunumber.Checked);
-    g.Setdisplay("Number"); // a real switch does redraw the board
+    g.Menu.Setdisplay("Number"); // a real switch does redraw the board
     EXPECT_NE(g.Main.Picrecord.Revision, board);
 }
 
 TEST_F(Mainwindow, CancelTakesTheDisplayFromTheTickedItem) {
-    Act([&] { g.Menu_Click("Mnunumber"); });
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Menu_Click("Mnunumber"); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     g.Main.Displaymode = "Colour"; // as a finished game's "Change Display" may leave it
-    Act([&] { g.Cmdcancel_Click(); });
+    Act([&] { g.Menu.Cmdcancel_Click(); });
     EXPECT_EQ(g.Main.Displaymode, "Number");
 }
 
 // ---- Quit question ----
 
 TEST_F(Mainwindow, QuitQuestionCancelGivesTheIdleScreenBack) {
-    Act([&] { g.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
     EXPECT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Are you sure you want to quit this programme?");
     EXPECT_EQ(g.Message.Caption, "Quit Programme?");
@@ -392,8 +392,8 @@ TEST_F(Mainwindow, QuitQuestionCancelGivesTheIdleScreenBack) {
 }
 
 TEST_F(Mainwindow, QuitQuestionOverTheMenuAnswersCancelAfterAMinute) {
-    Act([&] { g.Mnuset_Click(); });
-    Act([&] { g.Tlbgame_ButtonClick("Icoquit"); });
+    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoquit"); });
     EXPECT_EQ(g.Wait.Key(), "Mnuquit+Frmenu");
     Seconds(60);
     EXPECT_FALSE(g.Message.Visible);
@@ -404,14 +404,14 @@ TEST_F(Mainwindow, QuitQuestionOverTheMenuAnswersCancelAfterAMinute) {
 }
 
 TEST_F(Mainwindow, QuitQuestionOkEndsTheProgramme) {
-    Act([&] { g.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_TRUE(g.Quitrequested);
 }
 
 TEST_F(Mainwindow, EndGameIsRefusedWithoutAGame) {
-    Act([&] { g.Menu_Click("Mnuend"); });
-    Act([&] { g.Tlbgame_ButtonClick("Icoend"); });
+    Act([&] { g.Menu.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoend"); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Wait.Key(), "Picfore");
 }

@@ -52,7 +52,7 @@ struct Mediabench : ::testing::Test {
         std::filesystem::create_directories(folder.Path() / "Video");
         std::ofstream(folder.Path() / "Video" / "Fox.avi") << "x";
         g.Mediaout = &media;
-        g.Form_Load();
+        g.Menu.Form_Load();
         g.Registertimers(host);
         title.Registertimers(host);
         Act([&] { title.Form_Load(); });
@@ -98,7 +98,7 @@ TEST_F(Mediabench, TitlePlaysVideoAndMusicAndTheMusicStartsAgainEveryTwoMinutes)
 TEST_F(Mediabench, MusicSwitchesOffAndOnFromMenuAndToolbar) {
     Seconds(5);
     media.Take();
-    Act([&] { g.Menu_Click("Mnumusic"); });
+    Act([&] { g.Menu.Menu_Click("Mnumusic"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Musicclose}));
     EXPECT_EQ(g.Tmrmusic.Tag, "Off");
     EXPECT_FALSE(g.Tmrmusic.Enabled);
@@ -107,7 +107,7 @@ TEST_F(Mediabench, MusicSwitchesOffAndOnFromMenuAndToolbar) {
     Seconds(200);
     EXPECT_TRUE(media.Take().empty());
 
-    Act([&] { g.Tlbgame_ButtonClick("Icomusic"); });
+    Act([&] { g.Menu.Tlbgame_ButtonClick("Icomusic"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Musicopen, Musicplay}));
     EXPECT_EQ(g.Main.Tlbgame[5].Tooltip, "Switch off background music");
     // The two minutes count from the new start.
@@ -121,12 +121,12 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     Seconds(5);
     media.Take();
     // Cancel.
-    Act([&] { g.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay}));
     Act([&] { g.Messagebutton("Cmdr2"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
     // Left alone for a minute: Cancel.
-    Act([&] { g.Tlbgame_ButtonClick("Icoquit"); });
+    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoquit"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay}));
     Seconds(59);
     EXPECT_TRUE(media.Take().empty());
@@ -134,7 +134,7 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
     // OK with the music on: both devices close.
-    Act([&] { g.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
     media.Take();
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_TRUE(g.Quitrequested);
@@ -143,23 +143,23 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
 
 TEST_F(Mediabench, QuitWithTheMusicOffClosesOnlyTheSound) {
     Seconds(5);
-    Act([&] { g.Menu_Click("Mnumusic"); });
+    Act([&] { g.Menu.Menu_Click("Mnumusic"); });
     media.Take();
-    Act([&] { g.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay, Soundclose}));
 }
 
 TEST_F(Mediabench, AWinSoundsAndLeavingTheWinClosesTheSound) {
     Seconds(5);
-    Act([&] { g.Menu_Click("Mnukey"); });
-    Act([&] { g.Mnuset_Click(); });
+    Act([&] { g.Menu.Menu_Click("Mnukey"); });
+    Act([&] { g.Menu.Mnuset_Click(); });
     ASSERT_TRUE(g.Main.Lists.Choose(g.Main.Lists.Cbwho, "You guess"));
     g.Plan.Answer = Str("012");
-    Act([&] { g.Cmdstart_Click(); });
+    Act([&] { g.Start.Cmdstart_Click(); });
     media.Take();
-    for (char k : std::string("012")) ASSERT_TRUE(g.Txtinput_KeyPress(k));
-    Act([&] { g.Cmdsubnum_Click(); });
+    for (char k : std::string("012")) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k));
+    Act([&] { g.Guess.Cmdsubnum_Click(); });
     ASSERT_EQ(g.Message.Tag, "Win");
     EXPECT_EQ(media.Take(), (std::vector<Sent>{{"Mmcmenu", "Open", "Music/Tada.wav"}, Soundplay}));
     Act([&] { g.Messagebutton("Cmdr3"); });

@@ -57,7 +57,7 @@ struct Rig {
           g(rnd, *book, clock) {
         if (folder) g.Programfolder = *folder;
         g.Registertimers(host);
-        g.Form_Load();
+        g.Menu.Form_Load();
         g.Main.Visible = true; // as the title leaves it
         clock.Sync();
         g.Observer = &log;
@@ -88,14 +88,14 @@ using L = Settinglists;
 // Opens the setting menu, chooses a "Watch computer play" setting and starts the simulation.
 void Startsimulation(Rig& r, const char* colours, const char* length, const char* order,
                      const char* repeat, int speed = 0) {
-    r.g.Mnuset_Click();
+    r.g.Menu.Mnuset_Click();
     r.Choose({{&L::Cbwho, "Watch computer play"},
               {&L::Cbcolour, colours},
               {&L::Cblength, length},
               {&L::Cborder, order},
               {&L::Cbrepeat, repeat}});
-    r.g.Hsbspeed_Change(speed);
-    r.g.Cmdsimulate_Click();
+    r.g.Demo.Hsbspeed_Change(speed);
+    r.g.Runs.Cmdsimulate_Click();
     r.clock.Sync();
 }
 
@@ -221,10 +221,10 @@ TEST(Simulationrun, CancelStillReportsTheGamesCounted) {
     // A step every 10 ms, so the run can be stopped between games.
     Startsimulation(r, "5", "3", "Random order", "No repetition", 1);
     ASSERT_EQ(r.g.Tmrdelay.Interval, 10);
-    for (int t = 0; t < 600'000 && r.g.Simtotals.Population < 7; t += 10) r.clock.advance(10);
-    ASSERT_EQ(r.g.Simtotals.Population, 7);
+    for (int t = 0; t < 600'000 && r.g.Runs.Simtotals.Population < 7; t += 10) r.clock.advance(10);
+    ASSERT_EQ(r.g.Runs.Simtotals.Population, 7);
     // The board press is what stops a run while its menus are shut.
-    r.g.Picrecord_MouseDown(1);
+    r.g.Board.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     r.clock.advance(10);
@@ -242,7 +242,7 @@ TEST(Simulationrun, CancelStillReportsTheGamesCounted) {
 TEST(Simulationrun, CancelBeforeTheFirstGameEndsLeavesNoSimulationBehind) {
     Rig r;
     Startsimulation(r, "5", "3", "Random order", "No repetition", 1);
-    r.g.Picrecord_MouseDown(1);
+    r.g.Board.Picrecord_MouseDown(1);
     r.clock.Sync();
     r.clock.advance(1000);
     EXPECT_FALSE(r.g.Statbox.Visible); // nothing was counted, so nothing to report
@@ -251,9 +251,9 @@ TEST(Simulationrun, CancelBeforeTheFirstGameEndsLeavesNoSimulationBehind) {
     r.Choose({{&L::Cbwho, "You guess"}});
     std::set<std::string> answers;
     for (int i = 0; i < 4; ++i) {
-        r.g.Cmdstart_Click();
+        r.g.Start.Cmdstart_Click();
         answers.insert(r.g.Rec.Answer.str());
-        r.g.Finishgame();
+        r.g.Start.Finishgame();
     }
     EXPECT_GT(answers.size(), 1u) << *answers.begin();
 }
@@ -274,7 +274,7 @@ TEST(Simulationrun, SameFiguresAsTheCommandLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cli);
         Rig r;
-        r.g.Simorder = Str(c.colourorder);
+        r.g.Runs.Simorder = Str(c.colourorder);
         Startsimulation(r, c.colours, c.length, c.order, c.repeat);
         r.Finish();
         ASSERT_TRUE(r.g.Statbox.Visible);
@@ -305,8 +305,8 @@ TEST(Simulationrun, ProgressShowsGamesDoneAndRate) {
     Rig r;
     Startsimulation(r, "5", "3", "Random order", "No repetition", 1);
     const Scrollbar& p = r.g.Main.Progress;
-    for (int t = 0; t < 600'000 && r.g.Simtotals.Population < 20; t += 10) r.clock.advance(10);
-    ASSERT_EQ(r.g.Simtotals.Population, 20);
+    for (int t = 0; t < 600'000 && r.g.Runs.Simtotals.Population < 20; t += 10) r.clock.advance(10);
+    ASSERT_EQ(r.g.Runs.Simtotals.Population, 20);
     EXPECT_TRUE(p.Visible);
     EXPECT_EQ(p.Value, 20);
     EXPECT_EQ(p.Max, 60);
@@ -361,7 +361,7 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
     ASSERT_TRUE(Restorewinners(folder.Path(), testkit::Testclock()));
     Rig r(&folder.Path());
     // A setting of the player's own, to come back after the sweep.
-    r.g.Mnuset_Click();
+    r.g.Menu.Mnuset_Click();
     r.Choose({{&L::Cbwho, "You guess"},
               {&L::Cbcolour, "7"},
               {&L::Cblength, "5"},
@@ -369,8 +369,8 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
               {&L::Cborder, "Random order"},
               {&L::Cbrepeat, "Each colour at most 2 times"}});
     const Savedchoices before = r.g.Main.Lists.Save();
-    r.g.Hsbspeed_Change(0);
-    r.g.Cmdinitstat_Click();
+    r.g.Demo.Hsbspeed_Change(0);
+    r.g.Runs.Cmdinitstat_Click();
     r.clock.Sync();
     EXPECT_EQ(r.g.Rec.Runkind, Run::Initstat);
     EXPECT_EQ(r.g.Wait.Key(), "Demo");
@@ -416,7 +416,7 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
     EXPECT_EQ(r.g.Setting.Codelength, 5);
     EXPECT_EQ(r.g.Setting.Starttype, Startkind::Middle);
     EXPECT_EQ(r.g.Setting.Maxrepeat, 2);
-    EXPECT_EQ(r.g.Initcount, 0);
+    EXPECT_EQ(r.g.Runs.Initcount, 0);
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     EXPECT_FALSE(r.g.Rec.Demomode);
     EXPECT_FALSE(r.g.Main.Progress.Visible);
@@ -450,8 +450,8 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
 
 TEST(Sweeprun, ProgressCountsTheSweepsGames) {
     Rig r;
-    r.g.Hsbspeed_Change(1);
-    r.g.Cmdinitstat_Click();
+    r.g.Demo.Hsbspeed_Change(1);
+    r.g.Runs.Cmdinitstat_Click();
     r.clock.Sync();
     for (int t = 0; t < 600'000 && r.log.settings.size() < 12; t += 10) r.clock.advance(10);
     ASSERT_GE(r.log.settings.size(), 12u);
@@ -467,11 +467,11 @@ TEST(Sweeprun, ProgressCountsTheSweepsGames) {
               0u)
         << r.g.Main.Progress.Caption;
     // A board press stops it; the setting menu's choices come back and the bar goes.
-    r.g.Picrecord_MouseDown(1);
+    r.g.Board.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_FALSE(r.g.Main.Progress.Visible);
     EXPECT_TRUE(r.g.Rec.Runkind == Run::None);
-    EXPECT_EQ(r.g.Initcount, 0);
+    EXPECT_EQ(r.g.Runs.Initcount, 0);
     EXPECT_EQ(r.g.Setting.Ncolours, 10); // the menu's first setting
     const size_t won = r.log.settings.size();
     r.clock.advance(60'000);
@@ -496,8 +496,8 @@ TEST(Statisticslist, EverySettingInNestingOrderThenBack) {
                   Writeresult::Written);
     }
     Rig r(&folder.Path());
-    r.g.Mnuset_Click();
-    r.g.Cmdstat_Click();
+    r.g.Menu.Mnuset_Click();
+    r.g.Runs.Cmdstat_Click();
     r.clock.Sync();
     const std::vector<std::string>& lines = r.g.Stat.Lststat.Items;
     EXPECT_TRUE(r.g.Stat.Visible);
@@ -537,7 +537,7 @@ TEST(Statisticslist, EverySettingInNestingOrderThenBack) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "0     0"), 1423);
 
     // BACK: the setting menu waits a minute, then closes as its Cancel does.
-    r.g.Cmdback_Click();
+    r.g.Runs.Cmdback_Click();
     r.clock.Sync();
     EXPECT_FALSE(r.g.Stat.Visible);
     EXPECT_TRUE(r.g.Main.Visible);

@@ -22,7 +22,7 @@ TEST_F(Layout, EveryStateFitsAnEightHundredBySixHundredScreen) {
     choose("Cborder", "Random order");
     click({"Cmdstart"});
     fits("input row");
-    for (int c = 0; c < 8; ++c) game.Lblcolour_DblClick(c);
+    for (int c = 0; c < 8; ++c) game.Panel.Lblcolour_DblClick(c);
     window->after();
     click({"Cmdsubcol"});
     fits("result");
@@ -68,7 +68,7 @@ TEST_F(Layout, DigitsReadOnEveryColour) {
         }
     };
     legible("available");
-    for (int c : {5, 8}) game.Lblcolour_DblClick(c);
+    for (int c : {5, 8}) game.Panel.Lblcolour_DblClick(c);
     window->after();
     legible("used up");
     EXPECT_NE(find<tc::ui::Picturewidget>("Piccolour5")->Showncolour(), tc::Panelcolours[5]);

@@ -135,7 +135,7 @@ Example Playexample(const std::string& name, const std::string& display) {
     Norecords records;
     Systemclock clock;
     Game g(rnd, records, clock);
-    g.Form_Load();
+    g.Menu.Form_Load();
     Settinglists& l = g.Main.Lists;
     const bool middle = !play->Given.empty();
     // Colours first: with ten colours on offer every length is, and the length offers the
@@ -148,25 +148,25 @@ Example Playexample(const std::string& name, const std::string& display) {
                               {&l.Cbhint, *play->Errors ? "May contain error(s)" : "No error"},
                               {&l.Cbstart, middle ? "Middle" : "Trial 1"}})
         if (!l.Choose(*list, text)) fail(std::string("the lists do not offer ") + text);
-    g.Setinputmethod("Keyboard");
-    g.Setdisplay(display);
+    g.Panel.Setinputmethod("Keyboard");
+    g.Menu.Setdisplay(display);
     g.Plan.Answer = play->Code;
     g.Plan.Errortrials = play->Errors;
     if (middle) {
         g.Plan.Starttrial = static_cast<int>(play->Given.size()) + 1;
         for (const char* row : play->Given) g.Plan.Rows.push_back(row);
     }
-    g.Cmdstart_Click();
+    g.Start.Cmdstart_Click();
     for (size_t n = 0; n < play->Guesses.size(); ++n) {
         const std::string guess = play->Guesses[n];
         if (!g.Main.Frinput.Visible) fail("no guess is asked for before " + guess);
         for (char k : guess)
-            if (!g.Txtinput_KeyPress(k)) fail("the input refuses " + guess);
-        g.Cmdsubnum_Click();
-        if (g.Main.Frshowresult.Visible) g.Cmdshowresult_Click();
+            if (!g.Guess.Txtinput_KeyPress(k)) fail("the input refuses " + guess);
+        g.Guess.Cmdsubnum_Click();
+        if (g.Main.Frshowresult.Visible) g.Guess.Cmdshowresult_Click();
         if (n + 1 != play->Claimafter) continue;
         if (play->Stopatclaim) break;
-        g.Cmderror_Click();
+        g.Guess.Cmderror_Click();
         if (g.Message.Tag != "Continue Playing") fail("the claim is not found right");
         g.Messagebutton("Cmdmid");
     }

@@ -78,7 +78,7 @@ bool Playsetting(const Gamesetting& s, size_t index, int games, std::vector<int>
     g.Wait.Setkey("Demo");
     for (int i = 0; i < games; ++i) {
         const size_t before = book.Attempts.size();
-        g.Initialize();
+        g.Start.Initialize();
         Autoplay(g);
         if (book.Attempts.size() != before + 1) return false;
     }

@@ -1,0 +1,25 @@
+#pragma once
+// The animation's switch and tick: the clouds of the idle picture and the bird over the board of a
+// timed game.
+#include "play/gamepart.h"
+
+namespace tc {
+
+class Animator : public Gamepart {
+public:
+    using Gamepart::Gamepart;
+
+    void Aniswitch();
+    void Tmrani_Timer();
+    void Background();
+    // Takes the bird off the board, its saved pixels back in place.
+    void Repaintstrip();
+    // The bird starts again at the left edge of a freshly shown board.
+    void Restartanimation();
+
+private:
+    // The player is on the clock: "You guess", or "Computer guesses" with the player marking.
+    bool Timedgame() const;
+};
+
+} // namespace tc

@@ -1,0 +1,27 @@
+#pragma once
+// The colour panel and the input row: a guess or a code put together by double clicks and drags.
+#include "play/gamepart.h"
+
+namespace tc {
+
+class Colourinput : public Gamepart {
+public:
+    using Gamepart::Gamepart;
+
+    void Fillcolour(int c);
+    void Sortinput();
+    void Emptyinput(); // every box empty, every count 0, every colour available
+    bool Colouravailable(int c) const;
+    // A drag may start from an available colour or a filled box of the open input row, and
+    // from nothing else: a drag that could land nowhere is not offered.
+    bool Candrag(Dragsource source) const;
+    void Lblcolour_DblClick(int i);
+    void Lblstring_DblClick(int k);
+    void Lblcolour_DragDrop(int i, Dragsource source);
+    void Lblstring_DragDrop(int k, Dragsource source);
+    void Setinputmethod(const std::string& method); // "Mouse" or "Keyboard"
+    std::array<int, 8> Inputboxes{};                // colour 0..9 per box, 99 for an empty box
+    std::array<int, 10> Colourcount{};              // boxes holding each colour
+};
+
+} // namespace tc

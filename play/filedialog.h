@@ -1,0 +1,41 @@
+#pragma once
+// Saving and loading games through the Open/Save dialog.
+#include "play/gamepart.h"
+#include <filesystem>
+
+namespace tc {
+
+class Gamefiles : public Gamepart {
+public:
+    using Gamepart::Gamepart;
+
+    void Mnuload_Click();
+    void Savefile();
+    void Saveas();
+    void Cmdopen_Click();
+    void Cmdsave_Click();
+    void Cmdcancelfiles_Click();
+    void Fmfiles_KeyUp(int keycode); // 46: Delete
+    void Dirfiles_Change(const std::filesystem::path& folder);
+    void Drvfiles_Change(int index);
+    void Filfiles_Click(int index);
+    void Filfiles_DblClick(int index);
+    void Cancelfiles();
+    void Savegame();
+    void Deletefile();
+    void Opensavedialog();
+    void Resetdrive();
+    void Resumeloadedgame();
+
+private:
+    void Loadgame(const std::string& path);
+    // The win message left by saving or by leaving its save dialog: on as its End button goes.
+    void Leavewin();
+    void Openfiles(const std::string& mode);
+    bool Settlepath();
+    void Restartclock();
+    std::string Chosenpath; // the full path the dialog settled on
+    std::string Deletepath; // the file the Delete question is about
+};
+
+} // namespace tc

@@ -1,0 +1,86 @@
+#pragma once
+// What the game's subsystems share: the types the clients see (observer, plan, drag source, the
+// board's colours) and `Gamepart`, the base through which each subsystem reaches the state it
+// works on.
+#include "engine/codebreaker.h"
+#include "engine/codes.h"
+#include "engine/gamerecord.h"
+#include "engine/gamesetting.h"
+#include "engine/random.h"
+#include "records/recordbook.h"
+#include "system/clock.h"
+#include "windows/fmmain.h"
+#include "windows/waitstate.h"
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tc {
+
+class Game;
+
+// Things a client may want to follow: the command line prints a transcript from them.
+class Gameobserver {
+public:
+    virtual ~Gameobserver() = default;
+    virtual void Processed(int /*trial*/) {} // a row was stored
+    virtual void Detected() {}               // the computer found its hints inconsistent
+    virtual void Corrected() {}
+    virtual void Won() {}
+    virtual void Bug(const std::string& /*guess*/) {}
+};
+
+// What the next `Initialize` takes as given instead of drawing it: for the command line, tests
+// and the simulation.
+struct Gameplan {
+    std::optional<Codestring> Answer;
+    std::optional<Codestring> Colourorder;
+    std::optional<std::string> Errortrials;
+    std::optional<int> Starttrial;
+    std::vector<Codestring> Rows; // the rows before a middle start
+};
+
+// What is being dragged: a colour of the colour panel, or a filled box of the input row.
+struct Dragsource {
+    enum class Kind { Colour, Box } What = Kind::Colour;
+    int Index = 0;
+};
+
+// The main window's background colour: an input box showing it is empty.
+constexpr Rgb Windowbackground = 0xC0C0C0;
+// The board and the result panel: a mid-tone on which the black and white marks, the rows' black
+// or white outlines and digits and the light count boxes all stand out.
+constexpr Rgb Boardbackground = 0x4F7F65;
+// Rows filled in by the computer before a middle start, set apart from the rows played.
+constexpr Rgb Givenrowink = 0xFFFFFF;
+// The count of correct colours in fixed order, on the board and in the result panel.
+constexpr Rgb Countfill = 0xE0E0E0;
+constexpr Rgb Headingcolour = 0xFFFFFF;
+// The colour panel's colours, by colour number.
+constexpr Rgb Panelcolours[10] = {0xFF0000, 0xFF8000, 0xFFFF00, 0x00FF00, 0x00FFFF,
+                                  0x0000FF, 0xFF00FF, 0xFFC0FF, 0xC04000, 0x808080};
+inline constexpr const char* Colournames[10] = {"red",  "orange",  "yellow", "green", "cyan",
+                                                "blue", "magenta", "pink",   "brown", "grey"};
+
+// A subsystem of the game: a group of the design's procedures on one topic. Most of them read and
+// change the setting, the game record, the codebreaker, the main window and the wait state; those
+// are at hand by name, and the rest of the program is reached through `G`, the aggregate.
+class Gamepart {
+public:
+    explicit Gamepart(Game& g);
+    Gamepart(const Gamepart&) = delete;
+    Gamepart& operator=(const Gamepart&) = delete;
+
+protected:
+    Game& G;
+    Gamesetting& Setting;
+    Gamerecord& Rec;
+    Codebreaker& Engine;
+    Fmmain& Main;
+    Waitstate& Wait;
+    Randomsource& rnd_;
+    Recordbook& records_;
+    Clock& clock_;
+};
+
+} // namespace tc

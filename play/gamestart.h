@@ -1,0 +1,30 @@
+#pragma once
+// A new game: the record cleared, the answer, the start trial and the errors drawn, the first
+// panels shown, and the rows of a middle start.
+#include "play/gamepart.h"
+
+namespace tc {
+
+class Gamestarter : public Gamepart {
+public:
+    using Gamepart::Gamepart;
+
+    void Initialize();
+    void Startgame();
+    void Processmark();
+    void Finishgame();
+    void Cmdstart_Click();
+    void Cmdoktrial_Click();
+    void Cmdokmark_Click();
+    void Cmdready_Click();
+    void Showsetting();
+    int Demodelay() const;
+    int Speeddelay() const;
+
+private:
+    void Clearrec();
+    void Getstarttrial();
+    void Geterrortrial();
+};
+
+} // namespace tc

@@ -1,0 +1,34 @@
+#pragma once
+// The main window: its start, its menus and toolbar, the setting menu and the Help windows.
+#include "play/gamepart.h"
+#include "windows/settinglists.h"
+
+namespace tc {
+
+class Menus : public Gamepart {
+public:
+    using Gamepart::Gamepart;
+
+    void Form_Load();
+    void Mnuset_Click();
+    void Cmdcancel_Click();
+    void Settlb();
+    void Setdisplay(const std::string& mode);
+    void Menu_Click(const std::string& item); // a menu item by its name ("Mnunew", ...)
+    void Tlbgame_ButtonClick(const std::string& key);
+    void Form_Activate(); // the main window activated
+    void Stbmenu_Click();
+    void Statbox_Close();
+    void Cmdokabout_Click();
+    void Cmdokinstr_Click();
+    void Optyesmark_Click() { Main.Optyesmark.Value = !(Main.Optnomark.Value = false); }
+    void Optnomark_Click() { Main.Optnomark.Value = !(Main.Optyesmark.Value = false); }
+    void Hidestartpanels();
+    void Stopplay();
+    void Showanswerlater();
+    void Quitprogramme();
+    void Keepfinaltrial();
+    Savedchoices Menusaved; // the setting menu's choices when it was opened
+};
+
+} // namespace tc

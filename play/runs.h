@@ -1,0 +1,39 @@
+#pragma once
+// The computer's statistics runs: the sweep that initialises every setting, the simulation of
+// one setting, and the statistics window.
+#include "engine/codes.h"
+#include "play/gamepart.h"
+#include "statistics/simulation.h"
+#include <optional>
+
+namespace tc {
+
+class Statisticsruns : public Gamepart {
+public:
+    using Gamepart::Gamepart;
+
+    void Cmdstat_Click();
+    void Cmdback_Click();
+    void Cmdinitstat_Click();
+    void Initstat();
+    void Cmdsimulate_Click();
+    void Simulate();
+    // The step timer's tick: one computer step, or many within a short time while a
+    // statistics run goes at full speed.
+    void Runtick();
+    void Statisticsmessagebox();
+    int Initcount = 0;                  // games of the sweep's current setting
+    Simulationtotals Simtotals;         // the simulation's figures so far
+    std::optional<Codestring> Simorder; // a fixed colour order for every simulated game
+
+private:
+    bool Fastrun() const;
+    void Beginrun(Run kind);
+    void Endrun();
+    void Updateprogress(bool finished);
+    std::optional<Odometer> Simcodes;
+    int64_t Runstart = 0;
+    long long Rungames = 0, Runtotal = 0;
+};
+
+} // namespace tc
