@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <set>
+#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -129,13 +130,20 @@ int main(int argc, char** argv) {
     if (shown) {
         std::printf("%.1f", Ms(start, mapped));
         if (next) {
-            const std::string click =
-                "xdotool mousemove --window " + std::to_string(shown) + " 5 5 click 1";
+            // Not waited for: the watcher must read the server's events while it clicks.
+            const std::string window = std::to_string(shown);
+            const char* click[] = {"xdotool", "mousemove", "--window",  window.c_str(),
+                                   "5",       "5",         "mousedown", "1",
+                                   "mouseup", "1",         nullptr};
             const Steady::time_point clicked = Steady::now();
-            if (std::system(click.c_str()) == 0 && watch.Await(next)) {
+            pid_t clicker = 0;
+            if (posix_spawnp(&clicker, click[0], nullptr, nullptr, const_cast<char**>(click),
+                             environ) == 0 &&
+                watch.Await(next)) {
                 std::printf(" %.1f", Ms(clicked, Steady::now()));
                 status = 0;
             }
+            if (clicker) waitpid(clicker, nullptr, 0);
         } else {
             status = 0;
         }
