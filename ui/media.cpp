@@ -99,16 +99,50 @@ Mediadevices::~Mediadevices() {
     if (wave_) wave_->stop();
 }
 
-void Mediadevices::Setvideoarea(QWidget* area) {
-    if (!area) return;
-    if (!video_) {
-        video_ = new QMediaPlayer(this);
-        videoaudio_ = new QAudioOutput(this);
-        video_->setAudioOutput(videoaudio_);
+void Mediadevices::Pending::Take(const std::string& command, const QString& path) {
+    if (command == "Open") {
+        File = QFileInfo(path).isFile() ? path : QString();
+        Play = false;
+    } else if (command == "Play") {
+        Play = !File.isEmpty();
+    } else {
+        Play = false;
+        if (command == "Close") File.clear();
     }
-    screen_ = new QVideoWidget(area);
+}
+
+void Mediadevices::Replay(Pending& pending,
+                          void (Mediadevices::*device)(const std::string&, const QString&)) {
+    const QString file = std::exchange(pending.File, QString());
+    if (file.isEmpty()) return;
+    (this->*device)("Open", file);
+    if (std::exchange(pending.Play, false)) (this->*device)("Play", file);
+}
+
+void Mediadevices::Hold() {
+    held_ = true;
+}
+
+void Mediadevices::Release() {
+    if (!std::exchange(held_, false)) return;
+    if (!synth_ && !pendingmusic_.File.isEmpty()) Startsynth();
+    if (area_) Replay(pendingvideo_, &Mediadevices::Video);
+}
+
+void Mediadevices::Setvideoarea(QWidget* area) {
+    if (!area || area_) return;
+    area_ = area;
+    if (!held_) Replay(pendingvideo_, &Mediadevices::Video);
+}
+
+void Mediadevices::Makeplayer() {
+    if (video_) return;
+    video_ = new QMediaPlayer(this);
+    videoaudio_ = new QAudioOutput(this);
+    video_->setAudioOutput(videoaudio_);
+    screen_ = new QVideoWidget(area_);
     screen_->setObjectName("Videoscreen");
-    auto* layout = area->layout() ? area->layout() : new QVBoxLayout(area);
+    auto* layout = area_->layout() ? area_->layout() : new QVBoxLayout(area_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(screen_);
     video_->setVideoOutput(screen_);
@@ -142,27 +176,8 @@ void Mediadevices::Command(const std::string& device, const std::string& command
 void Mediadevices::Music(const std::string& command, const QString& path) {
     if (!synthready_) {
         // Remembered until the synthesizer is there; it is started at the first piece.
-        if (command == "Open") {
-            pendingpiece_ = QFileInfo(path).isFile() ? path : QString();
-            pendingplay_ = false;
-        } else if (command == "Play") {
-            pendingplay_ = !pendingpiece_.isEmpty();
-        } else {
-            pendingplay_ = false;
-            if (command == "Close") pendingpiece_.clear();
-        }
-        if (pendingpiece_.isEmpty() || synth_) return;
-        synth_ = std::make_unique<Synth>();
-        Synth* synth = synth_.get();
-        auto started = std::make_shared<bool>(false);
-        starting_ = QThread::create(
-            [synth, fonts = soundfonts_, started] { *started = synth->Start(fonts); });
-        connect(starting_, &QThread::finished, this, [this, started] {
-            starting_->deleteLater();
-            starting_ = nullptr;
-            Synthready(*started);
-        });
-        starting_->start();
+        pendingmusic_.Take(command, path);
+        if (!pendingmusic_.File.isEmpty() && !synth_ && !held_) Startsynth();
         return;
     }
     if (command == "Open") {
@@ -186,13 +201,24 @@ void Mediadevices::Music(const std::string& command, const QString& path) {
     }
 }
 
+void Mediadevices::Startsynth() {
+    synth_ = std::make_unique<Synth>();
+    Synth* synth = synth_.get();
+    auto started = std::make_shared<bool>(false);
+    starting_ =
+        QThread::create([synth, fonts = soundfonts_, started] { *started = synth->Start(fonts); });
+    connect(starting_, &QThread::finished, this, [this, started] {
+        starting_->deleteLater();
+        starting_ = nullptr;
+        Synthready(*started);
+    });
+    starting_->start();
+}
+
 void Mediadevices::Synthready(bool started) {
     synthready_ = true;
     if (!started) soundfonts_.clear();
-    const QString piece = std::exchange(pendingpiece_, QString());
-    if (piece.isEmpty()) return;
-    Music("Open", piece);
-    if (std::exchange(pendingplay_, false)) Music("Play", piece);
+    Replay(pendingmusic_, &Mediadevices::Music);
 }
 
 void Mediadevices::Wave(const std::string& command, const QString& path) {
@@ -213,14 +239,21 @@ void Mediadevices::Wave(const std::string& command, const QString& path) {
 }
 
 void Mediadevices::Video(const std::string& command, const QString& path) {
+    if (held_ || !area_) {
+        pendingvideo_.Take(command, path);
+        return;
+    }
     if (command == "Open") {
-        videoopen_ = QFileInfo(path).isFile() && video_;
+        videoopen_ = QFileInfo(path).isFile();
+        if (videoopen_) Makeplayer();
         if (screen_) screen_->hide();
         if (video_) video_->setSource(videoopen_ ? QUrl::fromLocalFile(path) : QUrl());
     } else if (command == "Play") {
         if (videoopen_) video_->play();
     } else if (command == "Stop") {
-        if (video_) video_->stop();
+        // Paused, not stopped: a stop waits up to a second for a video still starting, and the
+        // title is left at once on a click. The video is not played again.
+        if (video_) video_->pause();
     } else if (command == "Close") {
         if (video_) {
             video_->stop();
