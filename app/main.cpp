@@ -43,7 +43,8 @@ private:
 // QT_LOGGING_RULES=tintcipher.startup.debug=true (bench/startup.sh prints them).
 Q_LOGGING_CATEGORY(Startuplog, "tintcipher.startup", QtWarningMsg)
 
-// Runs `then` once, as soon as the event loop is free after `window`'s first paint.
+// Runs `then` once, as soon as the event loop is free after `window`'s first paint; or a moment
+// after it was shown, should no paint come (a window the desktop keeps covered).
 class Afterfirstpaint : public QObject {
 public:
     Afterfirstpaint(QWidget* window, std::function<void()> then)
@@ -52,15 +53,21 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && then_) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, std::exchange(then_, nullptr));
-        }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            QTimer::singleShot(300, this, [this] { run(); });
+        else if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { run(); });
         return false;
     }
 
 private:
+    void run() {
+        if (!then_) return;
+        parent()->removeEventFilter(this);
+        std::exchange(then_, nullptr)();
+    }
+
     std::function<void()> then_;
 };
 
