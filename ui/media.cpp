@@ -120,14 +120,13 @@ struct Mediadevices::Synth {
         return false;
     }
     // Only after a start that made a driver.
-    bool Openpiece(const QString& path) {
+    void Openpiece(const QString& path) {
         const Fluidsynth& f = Fluid();
         player = f.new_fluid_player(synth);
         if (player && f.fluid_player_add(player, QFile::encodeName(path).constData()) != FLUID_OK) {
             f.delete_fluid_player(player);
             player = nullptr;
         }
-        return player;
     }
     void Play(bool on) {
         if (player) (on ? Fluid().fluid_player_play : Fluid().fluid_player_stop)(player);
