@@ -9,10 +9,13 @@
 #include "ui/timerdriver.h"
 #include "ui/titlewindow.h"
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -36,11 +39,49 @@ private:
     int64_t rate_, origin_;
 };
 
+// Where the start-up's time goes, for the maintainers: shown with
+// QT_LOGGING_RULES=tintcipher.startup.debug=true (bench/startup.sh prints them).
+Q_LOGGING_CATEGORY(Startuplog, "tintcipher.startup", QtWarningMsg)
+
+// Runs `then` once, as soon as the event loop is free after `window`'s first paint; or a moment
+// after it was shown, should no paint come (a window the desktop keeps covered).
+class Afterfirstpaint : public QObject {
+public:
+    Afterfirstpaint(QWidget* window, std::function<void()> then)
+        : QObject(window), then_(std::move(then)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            QTimer::singleShot(300, this, [this] { run(); });
+        else if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { run(); });
+        return false;
+    }
+
+private:
+    void run() {
+        if (!then_) return;
+        parent()->removeEventFilter(this);
+        std::exchange(then_, nullptr)();
+    }
+
+    std::function<void()> then_;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
+    QElapsedTimer since;
+    since.start();
+    const auto phase = [&since](const char* what) {
+        qCDebug(Startuplog, "%6.1f ms  %s", static_cast<double>(since.nsecsElapsed()) / 1e6, what);
+    };
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tintcipher");
+    phase("Qt started");
     if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
 
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -67,6 +108,7 @@ int main(int argc, char** argv) {
     tc::Game game(rnd, records, clock);
     game.Programfolder = started.Folder;
     tc::ui::Mediadevices media(folder, tc::ui::Soundfontplaces(folder));
+    media.Hold();
     game.Mediaout = &media;
     game.Menu.Form_Load();
     tc::Timerhost host;
@@ -75,17 +117,38 @@ int main(int argc, char** argv) {
     // Before the window, so that its timer driver has a QTimer for the title's timer too.
     title.Registertimers(host);
 
-    tc::ui::Mainwindow window(game, host, folder);
-    QObject::connect(&window, &tc::ui::Mainwindow::closed, &app, &QCoreApplication::quit,
-                     Qt::QueuedConnection);
-    tc::ui::Titlewindow titlescreen(title, [&] {
-        window.after();
+    // The title needs little of what the program has: the main window, with the driver of every
+    // timer, and the video player are made after its first paint, so that it shows at once. The
+    // title's timer waits in the host until the driver takes it up; a click before that builds
+    // the main window at once.
+    std::unique_ptr<tc::ui::Mainwindow> window;
+    std::unique_ptr<tc::ui::Titlewindow> titlescreen;
+    const auto mainwindow = [&]() -> tc::ui::Mainwindow& {
+        if (window) return *window;
+        window = std::make_unique<tc::ui::Mainwindow>(game, host, folder);
+        QObject::connect(window.get(), &tc::ui::Mainwindow::closed, &app, &QCoreApplication::quit,
+                         Qt::QueuedConnection);
+        // The title's timer ticks in the main window's driver: the title follows each tick.
+        if (QTimer* t = window->timers().timer("Tmrtitle"))
+            QObject::connect(t, &QTimer::timeout, titlescreen.get(), [&] { titlescreen->sync(); });
+        phase("main window built");
+        return *window;
+    };
+    titlescreen = std::make_unique<tc::ui::Titlewindow>(title, [&] {
+        if (window || game.Main.Visible) mainwindow().after();
         if (title.Ended) QTimer::singleShot(0, &app, [&app] { app.exit(1); });
     });
-    media.Setvideoarea(titlescreen.findChild<QWidget*>("Picavi"));
-    // The title's timer ticks in the main window's driver: the title follows each tick.
-    if (QTimer* t = window.timers().timer("Tmrtitle"))
-        QObject::connect(t, &QTimer::timeout, &titlescreen, [&] { titlescreen.sync(); });
-    titlescreen.act([&] { title.Form_Load(); });
+    new Afterfirstpaint(titlescreen.get(), [&] {
+        phase("title shown");
+        mainwindow();
+        // A second turn, so that a click waiting meanwhile goes first.
+        QTimer::singleShot(0, titlescreen.get(), [&] {
+            media.Release();
+            phase("media devices made");
+        });
+    });
+    media.Setvideoarea(titlescreen->findChild<QWidget*>("Picavi"));
+    phase("title built");
+    titlescreen->act([&] { title.Form_Load(); });
     return app.exec();
 }

@@ -49,6 +49,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded when the music starts, so dpkg-shlibdeps cannot find it in the program.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3 (>= 2.0.5)")
 # Debian ships programs without their debugging symbols.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/tintcipher")

@@ -3,6 +3,7 @@
 #include <QAudioOutput>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMediaPlayer>
 #include <QSoundEffect>
 #include <QThread>
@@ -23,6 +24,67 @@ QStringList Soundfontplaces(const QString& folder) {
             "/usr/share/soundfonts/default.sf2"};
 }
 
+namespace {
+
+// The FluidSynth functions the music uses. The library is loaded at the first piece of music, on
+// the synthesizer's own thread: it brings some thirty libraries with it (sound servers, SDL,
+// JACK ...), and loading them at the program's start kept the title window waiting.
+#define TC_FLUIDSYNTH(F)                                                                           \
+    F(new_fluid_settings)                                                                          \
+    F(new_fluid_synth)                                                                             \
+    F(fluid_synth_sfload)                                                                          \
+    F(fluid_settings_setstr)                                                                       \
+    F(new_fluid_audio_driver)                                                                      \
+    F(new_fluid_player)                                                                            \
+    F(fluid_player_add)                                                                            \
+    F(fluid_player_play)                                                                           \
+    F(fluid_player_stop)                                                                           \
+    F(delete_fluid_player)                                                                         \
+    F(fluid_synth_all_notes_off)                                                                   \
+    F(fluid_synth_system_reset)                                                                    \
+    F(delete_fluid_audio_driver)                                                                   \
+    F(delete_fluid_synth)                                                                          \
+    F(delete_fluid_settings)                                                                       \
+    F(fluid_set_log_function)
+
+struct Fluidsynth {
+#define TC_POINTER(name) decltype(&::name) name = nullptr;
+    TC_FLUIDSYNTH(TC_POINTER)
+#undef TC_POINTER
+    bool Loaded = false;
+};
+
+// Loaded once, by the first thread that asks; not Loaded when the library or a function is missing.
+const Fluidsynth& Fluid() {
+    static const Fluidsynth api = [] {
+        Fluidsynth f;
+        QLibrary lib;
+        // The Unix name with its major version, then the names of the Windows builds.
+        for (const auto& [name, version] :
+             {std::pair("fluidsynth", 3), std::pair("libfluidsynth-3", -1),
+              std::pair("fluidsynth", -1)}) {
+            lib.setFileNameAndVersion(name, version);
+            if (lib.load()) break;
+        }
+        if (!lib.isLoaded()) return f;
+        bool all = true;
+#define TC_RESOLVE(name)                                                                           \
+    f.name = reinterpret_cast<decltype(f.name)>(lib.resolve(#name));                               \
+    all = all && f.name;
+        TC_FLUIDSYNTH(TC_RESOLVE)
+#undef TC_RESOLVE
+        if (!all) return Fluidsynth{};
+        // The game reports nothing: FluidSynth's messages would only reach a console.
+        for (int level = 0; level < LAST_LOG_LEVEL; ++level)
+            f.fluid_set_log_function(level, nullptr, nullptr);
+        f.Loaded = true;
+        return f;
+    }();
+    return api;
+}
+
+} // namespace
+
 // FluidSynth's synthesizer with its audio driver, made at the first piece of music; a failed
 // start is not tried again, so the game stays silent without retrying on every restart.
 struct Mediadevices::Synth {
@@ -32,14 +94,16 @@ struct Mediadevices::Synth {
     fluid_player_t* player = nullptr;
 
     bool Start(const QStringList& soundfonts) {
-        settings = new_fluid_settings();
+        const Fluidsynth& f = Fluid();
+        if (!f.Loaded) return false;
+        settings = f.new_fluid_settings();
         if (!settings) return false;
-        synth = new_fluid_synth(settings);
+        synth = f.new_fluid_synth(settings);
         if (!synth) return false;
         bool loaded = false;
         for (const QString& sf : soundfonts) {
             if (!QFileInfo(sf).isFile()) continue;
-            if (fluid_synth_sfload(synth, QFile::encodeName(sf).constData(), 1) != FLUID_FAILED) {
+            if (f.fluid_synth_sfload(synth, QFile::encodeName(sf).constData(), 1) != FLUID_FAILED) {
                 loaded = true;
                 break;
             }
@@ -49,46 +113,46 @@ struct Mediadevices::Synth {
         // server of its own.
         for (const char* name : {"pipewire", "pulseaudio", "alsa", "sdl2", "oss", "coreaudio",
                                  "dsound", "wasapi", "waveout"}) {
-            if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
-            driver = new_fluid_audio_driver(settings, synth);
+            if (f.fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK) continue;
+            driver = f.new_fluid_audio_driver(settings, synth);
             if (driver) return true;
         }
         return false;
     }
+    // Only after a start that made a driver.
+    void Openpiece(const QString& path) {
+        const Fluidsynth& f = Fluid();
+        player = f.new_fluid_player(synth);
+        if (player && f.fluid_player_add(player, QFile::encodeName(path).constData()) != FLUID_OK) {
+            f.delete_fluid_player(player);
+            player = nullptr;
+        }
+    }
+    void Play(bool on) {
+        if (player) (on ? Fluid().fluid_player_play : Fluid().fluid_player_stop)(player);
+    }
     void Stopplayer() {
         if (!player) return;
-        fluid_player_stop(player);
-        delete_fluid_player(player);
+        const Fluidsynth& f = Fluid();
+        f.fluid_player_stop(player);
+        f.delete_fluid_player(player);
         player = nullptr;
-        fluid_synth_all_notes_off(synth, -1);
-        fluid_synth_system_reset(synth);
+        f.fluid_synth_all_notes_off(synth, -1);
+        f.fluid_synth_system_reset(synth);
     }
     ~Synth() {
         Stopplayer();
-        if (driver) delete_fluid_audio_driver(driver);
-        if (synth) delete_fluid_synth(synth);
-        if (settings) delete_fluid_settings(settings);
+        // Something was made only with the library there.
+        if (!settings) return;
+        const Fluidsynth& f = Fluid();
+        if (driver) f.delete_fluid_audio_driver(driver);
+        if (synth) f.delete_fluid_synth(synth);
+        f.delete_fluid_settings(settings);
     }
 };
 
-namespace {
-
-// The game reports nothing: FluidSynth's messages would only reach a console.
-void Quietfluidsynth() {
-    static const bool quiet = [] {
-        for (int level = 0; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, nullptr, nullptr);
-        return true;
-    }();
-    (void)quiet;
-}
-
-} // namespace
-
 Mediadevices::Mediadevices(const QString& folder, QStringList soundfonts, QObject* parent)
-    : QObject(parent), folder_(folder), soundfonts_(std::move(soundfonts)) {
-    Quietfluidsynth();
-}
+    : QObject(parent), folder_(folder), soundfonts_(std::move(soundfonts)) {}
 
 Mediadevices::~Mediadevices() {
     if (starting_) {
@@ -99,16 +163,50 @@ Mediadevices::~Mediadevices() {
     if (wave_) wave_->stop();
 }
 
-void Mediadevices::Setvideoarea(QWidget* area) {
-    if (!area) return;
-    if (!video_) {
-        video_ = new QMediaPlayer(this);
-        videoaudio_ = new QAudioOutput(this);
-        video_->setAudioOutput(videoaudio_);
+void Mediadevices::Pending::Take(const std::string& command, const QString& path) {
+    if (command == "Open") {
+        File = QFileInfo(path).isFile() ? path : QString();
+        Play = false;
+    } else if (command == "Play") {
+        Play = !File.isEmpty();
+    } else {
+        Play = false;
+        if (command == "Close") File.clear();
     }
-    screen_ = new QVideoWidget(area);
+}
+
+void Mediadevices::Replay(Pending& pending,
+                          void (Mediadevices::*device)(const std::string&, const QString&)) {
+    const QString file = std::exchange(pending.File, QString());
+    if (file.isEmpty()) return;
+    (this->*device)("Open", file);
+    if (std::exchange(pending.Play, false)) (this->*device)("Play", file);
+}
+
+void Mediadevices::Hold() {
+    held_ = true;
+}
+
+void Mediadevices::Release() {
+    if (!std::exchange(held_, false)) return;
+    if (!synth_ && !pendingmusic_.File.isEmpty()) Startsynth();
+    if (area_) Replay(pendingvideo_, &Mediadevices::Video);
+}
+
+void Mediadevices::Setvideoarea(QWidget* area) {
+    if (!area || area_) return;
+    area_ = area;
+    if (!held_) Replay(pendingvideo_, &Mediadevices::Video);
+}
+
+void Mediadevices::Makeplayer() {
+    if (video_) return;
+    video_ = new QMediaPlayer(this);
+    videoaudio_ = new QAudioOutput(this);
+    video_->setAudioOutput(videoaudio_);
+    screen_ = new QVideoWidget(area_);
     screen_->setObjectName("Videoscreen");
-    auto* layout = area->layout() ? area->layout() : new QVBoxLayout(area);
+    auto* layout = area_->layout() ? area_->layout() : new QVBoxLayout(area_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(screen_);
     video_->setVideoOutput(screen_);
@@ -142,27 +240,8 @@ void Mediadevices::Command(const std::string& device, const std::string& command
 void Mediadevices::Music(const std::string& command, const QString& path) {
     if (!synthready_) {
         // Remembered until the synthesizer is there; it is started at the first piece.
-        if (command == "Open") {
-            pendingpiece_ = QFileInfo(path).isFile() ? path : QString();
-            pendingplay_ = false;
-        } else if (command == "Play") {
-            pendingplay_ = !pendingpiece_.isEmpty();
-        } else {
-            pendingplay_ = false;
-            if (command == "Close") pendingpiece_.clear();
-        }
-        if (pendingpiece_.isEmpty() || synth_) return;
-        synth_ = std::make_unique<Synth>();
-        Synth* synth = synth_.get();
-        auto started = std::make_shared<bool>(false);
-        starting_ = QThread::create(
-            [synth, fonts = soundfonts_, started] { *started = synth->Start(fonts); });
-        connect(starting_, &QThread::finished, this, [this, started] {
-            starting_->deleteLater();
-            starting_ = nullptr;
-            Synthready(*started);
-        });
-        starting_->start();
+        pendingmusic_.Take(command, path);
+        if (!pendingmusic_.File.isEmpty() && !synth_ && !held_) Startsynth();
         return;
     }
     if (command == "Open") {
@@ -170,29 +249,34 @@ void Mediadevices::Music(const std::string& command, const QString& path) {
         if (!QFileInfo(path).isFile()) return;
         // A synthesizer that could not start is kept, half made, so that later pieces do not
         // try again.
-        if (!synth_->driver) return;
-        synth_->player = new_fluid_player(synth_->synth);
-        if (synth_->player &&
-            fluid_player_add(synth_->player, QFile::encodeName(path).constData()) != FLUID_OK) {
-            delete_fluid_player(synth_->player);
-            synth_->player = nullptr;
-        }
+        if (synth_->driver) synth_->Openpiece(path);
     } else if (command == "Play") {
-        if (synth_ && synth_->player) fluid_player_play(synth_->player);
+        synth_->Play(true);
     } else if (command == "Stop") {
-        if (synth_ && synth_->player) fluid_player_stop(synth_->player);
+        synth_->Play(false);
     } else if (command == "Close") {
         if (synth_) synth_->Stopplayer();
     }
 }
 
+void Mediadevices::Startsynth() {
+    synth_ = std::make_unique<Synth>();
+    Synth* synth = synth_.get();
+    auto started = std::make_shared<bool>(false);
+    starting_ =
+        QThread::create([synth, fonts = soundfonts_, started] { *started = synth->Start(fonts); });
+    connect(starting_, &QThread::finished, this, [this, started] {
+        starting_->deleteLater();
+        starting_ = nullptr;
+        Synthready(*started);
+    });
+    starting_->start();
+}
+
 void Mediadevices::Synthready(bool started) {
     synthready_ = true;
     if (!started) soundfonts_.clear();
-    const QString piece = std::exchange(pendingpiece_, QString());
-    if (piece.isEmpty()) return;
-    Music("Open", piece);
-    if (std::exchange(pendingplay_, false)) Music("Play", piece);
+    Replay(pendingmusic_, &Mediadevices::Music);
 }
 
 void Mediadevices::Wave(const std::string& command, const QString& path) {
@@ -213,14 +297,21 @@ void Mediadevices::Wave(const std::string& command, const QString& path) {
 }
 
 void Mediadevices::Video(const std::string& command, const QString& path) {
+    if (held_ || !area_) {
+        pendingvideo_.Take(command, path);
+        return;
+    }
     if (command == "Open") {
-        videoopen_ = QFileInfo(path).isFile() && video_;
+        videoopen_ = QFileInfo(path).isFile();
+        if (videoopen_) Makeplayer();
         if (screen_) screen_->hide();
         if (video_) video_->setSource(videoopen_ ? QUrl::fromLocalFile(path) : QUrl());
     } else if (command == "Play") {
         if (videoopen_) video_->play();
     } else if (command == "Stop") {
-        if (video_) video_->stop();
+        // Paused, not stopped: a stop waits up to a second for a video still starting, and the
+        // title is left at once on a click. The video is not played again.
+        if (video_) video_->pause();
     } else if (command == "Close") {
         if (video_) {
             video_->stop();

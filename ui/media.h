@@ -29,16 +29,31 @@ public:
 
     void Command(const std::string& device, const std::string& command,
                  const std::string& file = "") override;
-    // The title window's video area: the video plays inside it.
+    // The title window's video area: the video plays inside it, in a player made at the first
+    // video that is there. What the game asked of the video before is done now.
     void Setvideoarea(QWidget* area);
+    // Until `Release`, neither the synthesizer nor the video player is made: what the game asks
+    // of them is remembered and done then, so that a window shows without waiting for them.
+    void Hold();
+    void Release();
     // Whether the device holds a file it can play.
     bool Isopen(const std::string& device) const;
 
 private:
     struct Synth;
+    // A device's last Open and whether Play followed it, kept while the device cannot take them.
+    struct Pending {
+        QString File; // empty: nothing to open
+        bool Play = false;
+        void Take(const std::string& command, const QString& path);
+    };
+    // Opens and plays what `pending` kept on `device`, and forgets it.
+    void Replay(Pending& pending, void (Mediadevices::*device)(const std::string&, const QString&));
+    void Startsynth();
     void Music(const std::string& command, const QString& path);
     void Wave(const std::string& command, const QString& path);
     void Video(const std::string& command, const QString& path);
+    void Makeplayer();
     // The synthesizer has started, or failed to: the piece asked for meanwhile opens and plays.
     void Synthready(bool started);
 
@@ -49,14 +64,16 @@ private:
     // their own, and what the game asks for meanwhile waits here.
     QThread* starting_ = nullptr;
     bool synthready_ = false;
-    QString pendingpiece_;
-    bool pendingplay_ = false;
+    bool held_ = false;
+    Pending pendingmusic_;
     QSoundEffect* wave_ = nullptr;
     bool waveopen_ = false;
     QMediaPlayer* video_ = nullptr;
     QAudioOutput* videoaudio_ = nullptr;
     QVideoWidget* screen_ = nullptr;
     bool videoopen_ = false;
+    QWidget* area_ = nullptr;
+    Pending pendingvideo_;
 };
 
 } // namespace tc::ui

@@ -100,11 +100,6 @@ Titlewindow::Titlewindow(Title& title, std::function<void()> after, QWidget* par
             result == QDialog::Accepted ? input_->textValue().toStdString() : std::string();
         act([&] { title_.Inputbox_Close(answer); });
     });
-    box_ = new QMessageBox(this);
-    box_->setObjectName("Systemmessage");
-    box_->setWindowModality(Qt::ApplicationModal);
-    box_->setStandardButtons(QMessageBox::Ok);
-    connect(box_, &QDialog::finished, this, [this] { act([this] { title_.Messagebox_Close(); }); });
 
     sync_.add([&f] { return f.Caption; }, [this](const std::string& c) { setWindowTitle(Qs(c)); });
     Bindlabel(sync_, f.Lbltint, tint);
@@ -118,12 +113,10 @@ Titlewindow::Titlewindow(Title& title, std::function<void()> after, QWidget* par
                   input_->setWindowTitle(Qs(p.first));
                   input_->setLabelText(Joined(p.second));
               });
+    // The box is made when it is first shown, and then takes the model's text itself.
     sync_.add([&f] { return std::tuple(f.Box.Caption, f.Box.Icon, f.Box.Lines); },
-              [this](const std::tuple<std::string, std::string, std::vector<std::string>>& b) {
-                  box_->setWindowTitle(Qs(std::get<0>(b)));
-                  box_->setIcon(std::get<1>(b) == "X" ? QMessageBox::Critical
-                                                      : QMessageBox::Information);
-                  box_->setText(Joined(std::get<2>(b)));
+              [this](const auto&) {
+                  if (box_) fillbox();
               });
     // The window before its boxes, so a box opened with it shows above it.
     sync_.add([&f] { return f.Visible; },
@@ -141,7 +134,7 @@ Titlewindow::Titlewindow(Title& title, std::function<void()> after, QWidget* par
     // Compared with what shows, so a box closed by its own buttons opens again if still asked.
     sync_.live([&f] { return f.Input.Visible; }, [this] { return input_->isVisible(); },
                [this](bool v) { showinput(v); });
-    sync_.live([&f] { return f.Box.Visible; }, [this] { return box_->isVisible(); },
+    sync_.live([&f] { return f.Box.Visible; }, [this] { return box_ && box_->isVisible(); },
                [this](bool v) { showbox(v); });
 }
 
@@ -156,10 +149,28 @@ void Titlewindow::showinput(bool visible) {
 
 void Titlewindow::showbox(bool visible) {
     if (!visible) {
-        box_->hide();
+        if (box_) box_->hide();
         return;
     }
+    if (!box_) {
+        // Made at its first showing: a message box takes a while to build, and the title
+        // rarely needs one.
+        box_ = new QMessageBox(this);
+        box_->setObjectName("Systemmessage");
+        box_->setWindowModality(Qt::ApplicationModal);
+        box_->setStandardButtons(QMessageBox::Ok);
+        connect(box_, &QDialog::finished, this,
+                [this] { act([this] { title_.Messagebox_Close(); }); });
+        fillbox();
+    }
     box_->open();
+}
+
+void Titlewindow::fillbox() {
+    const Systemmessage& b = title_.Form.Box;
+    box_->setWindowTitle(Qs(b.Caption));
+    box_->setIcon(b.Icon == "X" ? QMessageBox::Critical : QMessageBox::Information);
+    box_->setText(Joined(b.Lines));
 }
 
 void Titlewindow::act(const std::function<void()>& handler) {

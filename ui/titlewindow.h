@@ -25,6 +25,7 @@ public:
     int sync();
 
     QInputDialog* inputbox() const { return input_; }
+    // Null until a message has been shown.
     QMessageBox* messagebox() const { return box_; }
 
 protected:
@@ -35,6 +36,7 @@ protected:
 private:
     void showinput(bool visible);
     void showbox(bool visible);
+    void fillbox();
 
     Title& title_;
     std::function<void()> after_;
@@ -42,7 +44,7 @@ private:
     QWidget* avi_;
     QLabel* design_;
     QInputDialog* input_;
-    QMessageBox* box_;
+    QMessageBox* box_ = nullptr;
 };
 
 } // namespace tc::ui

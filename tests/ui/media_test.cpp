@@ -93,6 +93,29 @@ TEST(Mediadevices, MissingFilesAndSoundfontLeaveEveryDeviceSilent) {
     EXPECT_FALSE(media.Isopen("Mmcmenu"));
 }
 
+TEST(Mediadevices, HeldDevicesMakeNothingUntilReleasedThenDoWhatWasAsked) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid() && QDir(dir.path()).mkpath("Video"));
+    Write(dir.filePath("Video/Fox.avi"), "frames");
+    QWidget area, other;
+    Mediadevices media(dir.path(), {}), closed(dir.path(), {});
+    for (auto [m, a] : {std::pair(&media, &area), std::pair(&closed, &other)}) {
+        m->Hold();
+        m->Setvideoarea(a);
+        m->Command("Mmcavi", "Open", "Video/Fox.avi");
+        m->Command("Mmcavi", "Play");
+        EXPECT_FALSE(m->Isopen("Mmcavi"));
+    }
+    closed.Command("Mmcavi", "Close");
+    EXPECT_EQ(area.findChild<QWidget*>("Videoscreen"), nullptr) << "a player made while held";
+    media.Release();
+    closed.Release();
+    EXPECT_TRUE(media.Isopen("Mmcavi"));
+    EXPECT_NE(area.findChild<QWidget*>("Videoscreen"), nullptr);
+    EXPECT_FALSE(closed.Isopen("Mmcavi"));
+    EXPECT_EQ(other.findChild<QWidget*>("Videoscreen"), nullptr);
+}
+
 TEST(Animationcopies, QPainterRasterOperationsAgreeWithThePixelModel) {
     // Board, reserve and sheet with every kind of pixel value the copies meet.
     const Framesize f{8, 6};
