@@ -106,16 +106,17 @@ borderx() { echo $((x0 + $1 * (x1 - x0) - 1)); }
 border=404040
 
 doubleclick() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 120 1; }
+# The drag's picture of the colour is a window of the program's own: the first quarter of the
+# way, beyond the least distance of a drag, starts it when it shows; the release drops the colour
+# when it goes.
 drag() {
     local fx=$1 fy=$2 tx=$3 ty=$4 i
     xdotool mousemove "$fx" "$fy" mousedown 1
-    sleep 0.2
-    for i in 1 2 3 4 5 6 7 8; do
+    popup xdotool mousemove $((fx + (tx - fx) / 4)) $((fy + (ty - fy) / 4))
+    for i in 3 4 5 6 7 8; do
         xdotool mousemove $((fx + (tx - fx) * i / 8)) $((fy + (ty - fy) * i / 8))
-        sleep 0.05
     done
-    sleep 0.2
-    xdotool mouseup 1
+    popup xdotool mouseup 1
 }
 
 # --- Marks and the next guess -----------------------------------------------------------------
