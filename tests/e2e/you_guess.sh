@@ -327,7 +327,8 @@ import -window root "$out/you-guess-win.png"
 xdotool windowfocus --sync "$win"
 xdotool key Return
 # The name entry clears the board: trial 1's first box turns the board's colour.
-poll 5 pixelis $(onboard 240 740) 4F7F65 || fail "the game ended without the name entry"
+read -r x y < <(onboard 240 740)
+poll 5 pixelis "$x" "$y" 4F7F65 || fail "the game ended without the name entry"
 [ "$(title "$main")" = "New Game - Unsaved" ] || fail "the game ended without the name entry"
 import -window root "$out/you-guess-name.png"
 xdotool windowfocus --sync "$main"
