@@ -16,7 +16,7 @@ fail() {
     import -window root "$out/$shots-failure.png" || true
     exit 1
 }
-# Runs $2 onwards every fifth of a second until it succeeds, for up to $1 seconds; returns 1 if
+# Runs $2 onwards every tenth of a second until it succeeds, for up to $1 seconds; returns 1 if
 # it never did.
 poll() {
     local end=$((SECONDS + $1))
@@ -110,21 +110,20 @@ shows() {
 drawn() {
     [ "$(capture "$1" | convert miff:- -format %k info:)" -gt 16 ]
 }
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
 # Waits up to $1 seconds for part $2 (WxH+X+Y) of the main window to differ from image $3 and
 # then hold still: the redraw after some key presses is done.
 waitredraw() {
-    local end=$((SECONDS + $1)) now=$3.now.png last=$3.last.png
-    import -window "$main" -crop "$2" +repage "$last"
-    while true; do
-        sleep 0.2
-        import -window "$main" -crop "$2" +repage "$now"
-        if ! same "$3" "$now" && same "$last" "$now"; then break; fi
-        [ $SECONDS -lt $end ] || fail "no redraw in $2 of the main window"
-        mv "$now" "$last"
-    done
-    rm -f "$now" "$last"
+    import -window "$main" -crop "$2" +repage "$3.last.png"
+    poll "$1" redrawn "$2" "$3" || fail "no redraw in $2 of the main window"
+    rm -f "$3.last.png" "$3.now.png"
 }
-same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
+redrawn() {
+    import -window "$main" -crop "$1" +repage "$2.now.png"
+    ! same "$2" "$2.now.png" && same "$2.last.png" "$2.now.png" && return
+    mv "$2.now.png" "$2.last.png"
+    return 1
+}
 
 # Starts the program from a copy of its folder in `folder`, so the build's Winners files and
 # saved games keep nothing of the test; `pid` is the program's. The copy goes when the script

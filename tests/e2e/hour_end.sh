@@ -13,12 +13,10 @@ haskeyboard() {
     local id
     id=$(findwindow "${2:-15}" "^$1\$") || true
     [ -n "$id" ] || fail "no window \"$1\" appeared"
-    for _ in $(seq 25); do
-        [ "$(xdotool getwindowfocus)" = "$id" ] && return 0
-        sleep 0.2
-    done
-    fail "\"$1\" is shown but \"$(title "$(xdotool getwindowfocus)")\" has the keyboard"
+    poll 5 focused "$id" ||
+        fail "\"$1\" is shown but \"$(title "$(xdotool getwindowfocus)")\" has the keyboard"
 }
+focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
 saveas() {
     menukey alt+g
     menukey s

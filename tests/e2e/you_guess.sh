@@ -184,11 +184,11 @@ readrow() {
 }
 
 # Whether the win message shows, or the result panel does, its marks' bars in the board's colour
-# below the board; the picture of the window is kept as $1.
+# below the board; the picture of the window is kept in `scratch`.
 winorresult() {
     [ "$(count Win)" != 0 ] && return
-    shot "$1"
-    [ "$(colourcount "$1" 4F7F65 "10000x10000+0+$((boardy + boardh))")" -ge 1000 ]
+    shot "$scratch"
+    [ "$(colourcount "$scratch" 4F7F65 "10000x10000+0+$((boardy + boardh))")" -ge 1000 ]
 }
 
 # Submits with Enter (the Submit button is the default); prints "win" or the result panel's
@@ -199,12 +199,12 @@ submit() {
     # Submitting hides the colour panel, for the result and for the win alike.
     poll 10 pixelis "${cornerx[0]}" "$cornery" ! "${colours[0]}" ||
         fail "trial $t: the guess was not taken"
-    poll 10 winorresult "$out/you-guess-result-$t.png" ||
-        fail "trial $t: neither the win message nor the result panel came"
+    poll 10 winorresult || fail "trial $t: neither the win message nor the result panel came"
     if [ "$(count Win)" != 0 ]; then
         echo win
         return
     fi
+    cp "$scratch" "$out/you-guess-result-$t.png"
     echo "$(squares "$out/you-guess-result-$t.png" 000000) $(squares "$out/you-guess-result-$t.png" FFFFFF)"
 }
 
@@ -215,7 +215,8 @@ play() {
     result=$(submit "$t")
     if [ "$result" = win ]; then
         won=$t
-        # The message over the board shows black in this capture of the main window alone.
+        # The message over the board shows black in this capture of the main window alone. A row
+        # never drawn is told by readrow.
         poll 10 rowdrawn "$t" "$guess" "$out/you-guess-board-$t.png" || true
         [ "$(readrow "$t" "$out/you-guess-board-$t.png" "$guess")" = "3 0" ] ||
             fail "the winning trial $t is not drawn with three black marks"
