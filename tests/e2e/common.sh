@@ -16,6 +16,16 @@ fail() {
     import -window root "$out/$shots-failure.png" || true
     exit 1
 }
+# Runs $2 onwards every tenth of a second until it succeeds, for up to $1 seconds; returns 1 if
+# it never did.
+poll() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.1
+    done
+}
 # Waits up to $1 seconds for a visible window whose title matches $2; prints its id.
 findwindow() {
     timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1
@@ -23,25 +33,19 @@ findwindow() {
 title() {
     xdotool getwindowname "$1"
 }
+titled() { [ "$(title "$1")" = "$2" ]; }
 # Waits up to $1 seconds for window $2 to be titled $3.
 waittitle() {
-    local end=$((SECONDS + $1))
-    while [ "$(title "$2")" != "$3" ]; do
-        [ $SECONDS -lt $end ] || fail "window title is \"$(title "$2")\", not \"$3\""
-        sleep 0.2
-    done
+    poll "$1" titled "$2" "$3" || fail "window title is \"$(title "$2")\", not \"$3\""
 }
 # How many visible windows are titled exactly $1.
 count() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
 }
+counted() { [ "$(count "$2")" = "$1" ]; }
 # Waits up to $1 seconds for $2 visible windows titled $3.
 waitcount() {
-    local end=$((SECONDS + $1))
-    while [ "$(count "$3")" != "$2" ]; do
-        [ $SECONDS -lt $end ] || fail "$(count "$3") windows titled \"$3\", not $2"
-        sleep 0.2
-    done
+    poll "$1" counted "$2" "$3" || fail "$(count "$3") windows titled \"$3\", not $2"
 }
 
 # How many windows of the program are visible; a popup menu is one of its own.
@@ -51,16 +55,74 @@ windows() {
 # Runs $@ (keys, a click), which opens or closes a popup menu, and waits up to 10 seconds for the
 # menu to show or go; a closed menu has given the keyboard back.
 popup() {
-    local before end=$((SECONDS + 10))
+    local before
     before=$(windows)
     "$@"
-    while [ "$(windows)" = "$before" ]; do
-        [ $SECONDS -lt $end ] || fail "\"$*\" opened or closed no menu"
-        sleep 0.1
-    done
+    poll 10 notwindows "$before" || fail "\"$*\" opened or closed no menu"
 }
+notwindows() { [ "$(windows)" != "$1" ]; }
 menukey() {
     popup xdotool key --clearmodifiers "$@"
+}
+# The Game menu's Game Setting, waited for until the setting menu, framed in its own blue, shows.
+settingmenu() {
+    menukey alt+g
+    menukey Return
+    poll 10 shows 2F6FB0 2000 || fail "Game Setting showed no setting menu"
+}
+
+# --- Pictures of the windows ---------------------------------------------------------------------
+# The main window's picture, into file $1.
+shot() { import -window "$main" "$1"; }
+# Window $1's picture, 8 bits a channel, to standard output.
+capture() { import -window "$1" -depth 8 miff:-; }
+# The colours of the pixels at the given x y pairs of image $1, as hex, one per line.
+pixels() {
+    local file=$1 format=""
+    shift
+    while [ $# -gt 1 ]; do
+        format+="%[hex:p{$1,$2}]\n"
+        shift 2
+    done
+    convert "$file" -format "$format" info:
+}
+# Whether the main window's pixel at $1 $2 is (or, after "!", is not) colour $3.
+pixelis() {
+    local now
+    now=$(capture "$main" | pixels miff:- "$1" "$2")
+    if [ "$3" = "!" ]; then [ "$now" != "$4" ]; else [ "$now" = "$3" ]; fi
+}
+# How many pixels of image $1 are of colour $2 (hex), within $4 percent (0 unless given), in its
+# part $3 (WxH+X+Y; all of it unless given).
+colourcount() {
+    convert "$1" -crop "${3:-100000x100000+0+0}" +repage -alpha off -fuzz "${4:-0}%" \
+        -fill "#010203" -opaque "#$2" -fuzz 0 -fill black +opaque "#010203" -fill white \
+        -opaque "#010203" -format "%[fx:round(mean*w*h)]" info:
+}
+# Whether the main window holds at least $2 pixels of colour $1, and at most $3 when given.
+shows() {
+    local n
+    n=$(capture "$main" | colourcount miff:- "$1")
+    [ "$n" -ge "$2" ] && [ "$n" -le "${3:-$n}" ]
+}
+# Whether window $1 has been drawn: an unpainted one shows a colour or two, text and pictures
+# many.
+drawn() {
+    [ "$(capture "$1" | convert miff:- -format %k info:)" -gt 16 ]
+}
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
+# Waits up to $1 seconds for part $2 (WxH+X+Y) of the main window to differ from image $3 and
+# then hold still: the redraw after some key presses is done.
+waitredraw() {
+    import -window "$main" -crop "$2" +repage "$3.last.png"
+    poll "$1" redrawn "$2" "$3" || fail "no redraw in $2 of the main window"
+    rm -f "$3.last.png" "$3.now.png"
+}
+redrawn() {
+    import -window "$main" -crop "$1" +repage "$2.now.png"
+    ! same "$2" "$2.now.png" && same "$2.last.png" "$2.now.png" && return
+    mv "$2.now.png" "$2.last.png"
+    return 1
 }
 
 # Starts the program from a copy of its folder in `folder`, so the build's Winners files and
@@ -83,18 +145,18 @@ startcopy() {
 skiptitle() {
     titlewindow=$(findwindow 10 '^Tint Cipher$') || true
     [ -n "$titlewindow" ] || fail "the title window did not appear"
-    # A settle before the screenshot: the title's video leaves no still screen to wait for.
-    sleep 0.5
-    [ -z "${1:-}" ] || import -window root "$out/$shots-$1.png"
+    if [ -n "${1:-}" ]; then
+        # A settle before the screenshot: the title's video leaves no still screen to wait for.
+        sleep 0.5
+        import -window root "$out/$shots-$1.png"
+    fi
     xdotool mousemove --window "$titlewindow" 5 5 click 1
     waitmain
 }
 waitmain() {
     main=$(findwindow 15 '^Tintcipher$') || true
     [ -n "$main" ] || fail "the main window did not appear"
-    # A settle while the window lays itself out; the idle picture's moving clouds leave no still
-    # screen to wait for.
-    sleep 1
+    poll 10 drawn "$main" || fail "the main window was not drawn"
     xdotool windowfocus --sync "$main"
 }
 
@@ -106,16 +168,13 @@ quitprogram() {
     xdotool key q
     quitbyquestion
 }
+ended() { ! kill -0 $pid 2>/dev/null; }
 quitbyquestion() {
     local question
     question=$(findwindow 10 '^Quit Programme\?$') || true
     [ -n "$question" ] || fail "no quit question appeared"
     xdotool windowfocus --sync "$question"
     xdotool key Return
-    for _ in $(seq 50); do
-        kill -0 $pid 2>/dev/null || break
-        sleep 0.2
-    done
-    kill -0 $pid 2>/dev/null && fail "the program did not end after the quit question"
+    poll 10 ended || fail "the program did not end after the quit question"
     wait $pid || fail "the program ended with status $?"
 }

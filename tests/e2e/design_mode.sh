@@ -12,46 +12,50 @@ scratch=$folder
 
 titlewindow=$(findwindow 10 '^Tint Cipher$') || true
 [ -n "$titlewindow" ] || fail "the title window did not appear"
-sleep 0.5
+poll 10 drawn "$titlewindow" || fail "the title window was not drawn"
 # The credit line lies across the middle of the window, 90 pixels above its bottom edge.
 eval "$(xdotool getwindowgeometry --shell "$titlewindow")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 39))
 xdotool keydown ctrl keydown alt click 3 keyup alt keyup ctrl
-sleep 1
+# The password box takes the program's name, and so does the main window after it.
+box=$(findwindow 10 '^Tintcipher$') || true
+[ -n "$box" ] || fail "no password was asked for"
+xdotool windowfocus --sync "$box"
 xdotool type --delay 50 305817
 xdotool key Return
-main=$(findwindow 10 '^Tintcipher$') || true
-[ -n "$main" ] || fail "the password did not open the main window"
+# Whether the one window of the program's name is another than the password box: `main`.
+mainonly() {
+    main=$(xdotool search --onlyvisible --name '^Tintcipher$' 2>/dev/null) &&
+        [ "$(wc -l <<<"$main")" = 1 ] && [ "$main" != "$box" ]
+}
+poll 10 mainonly || fail "the password did not open the main window"
 [ "$(count 'Tint Cipher')" = 0 ] || fail "the title window stayed"
-sleep 0.5
+xdotool windowfocus --sync "$main"
 
 # The demo from the Multimedia menu.
-xdotool key --clearmodifiers alt+m
-sleep 0.5
+menukey alt+m
 xdotool key d
 waittitle 10 "$main" "Demo"
-sleep 1
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove --window "$main" 200 $((HEIGHT - 10)) click 1
 # The main window is titled "Demo"; the message takes the program's name.
 waitcount 5 1 Tintcipher
-sleep 0.5
+box=$(findwindow 5 '^Tintcipher$')
+poll 5 drawn "$box" || fail "the PAUSE message was not drawn"
 import -window root "$out/design-pause.png"
 # The board (below the toolbar, above the panels) stands still while paused and moves after.
 board() { import -window "$main" -crop 1000x340+12+70 +repage "$1"; }
-changed() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" != 0 ]; }
 board "$scratch/paused1.png"
+# A fixed time, not a wait: the board must stay unchanged for longer than the demo's steps of at
+# most a second.
 sleep 2.5
 board "$scratch/paused2.png"
-changed "$scratch/paused1.png" "$scratch/paused2.png" && fail "the demo went on behind PAUSE"
+same "$scratch/paused1.png" "$scratch/paused2.png" || fail "the demo went on behind PAUSE"
 xdotool key Return
 waitcount 5 0 Tintcipher
 [ "$(title "$main")" = Demo ] || fail "the demo did not go on after the pause"
-end=$((SECONDS + 10))
-until board "$scratch/resumed.png" && changed "$scratch/paused2.png" "$scratch/resumed.png"; do
-    [ $SECONDS -lt $end ] || fail "the demo stood still after the pause"
-    sleep 0.5
-done
+moved() { board "$scratch/resumed.png" && ! same "$scratch/paused2.png" "$scratch/resumed.png"; }
+poll 10 moved || fail "the demo stood still after the pause"
 
 # A left click on the board ends the demo.
 xdotool mousemove --window "$main" $((WIDTH / 2)) 150 click 1
@@ -59,19 +63,14 @@ waittitle 10 "$main" "Tintcipher"
 
 # The setting menu with its statistics buttons: See Statistics comes after the seven lists and
 # Start Game, Cancel and TOP FIVE List.
-xdotool key --clearmodifiers alt+g
-sleep 0.5
-xdotool key Return
-sleep 0.8
+settingmenu
 import -window root "$out/design-setting-menu.png"
-xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
-sleep 0.3
-xdotool key space
+xdotool key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
 stat=$(findwindow 10 '^Statistics$') || true
 [ -n "$stat" ] || fail "See Statistics showed no statistics window"
-sleep 0.5
+poll 5 drawn "$stat" || fail "the statistics window was not drawn"
 import -window root "$out/design-statistics.png"
-[ "$(count Tintcipher)" = 0 ] || fail "the main window stayed over the statistics"
+poll 5 counted 0 Tintcipher || fail "the main window stayed over the statistics"
 # BACK sits in the window's bottom right corner.
 eval "$(xdotool getwindowgeometry --shell "$stat")"
 xdotool mousemove --window "$stat" $((WIDTH - 60)) $((HEIGHT - 24)) click 1

@@ -13,15 +13,14 @@ haskeyboard() {
     local id
     id=$(findwindow "${2:-15}" "^$1\$") || true
     [ -n "$id" ] || fail "no window \"$1\" appeared"
-    for _ in $(seq 25); do
-        [ "$(xdotool getwindowfocus)" = "$id" ] && return 0
-        sleep 0.2
-    done
-    fail "\"$1\" is shown but \"$(title "$(xdotool getwindowfocus)")\" has the keyboard"
+    poll 5 focused "$id" ||
+        fail "\"$1\" is shown but \"$(title "$(xdotool getwindowfocus)")\" has the keyboard"
 }
-keys() { xdotool key --clearmodifiers --delay 500 "$@"; }
+focused() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
 saveas() {
-    keys alt+g s a
+    menukey alt+g
+    menukey s
+    xdotool key a
     haskeyboard "Save As"
 }
 
@@ -29,32 +28,41 @@ export TINTCIPHER_TEST_CLOCKRATE=60
 startcopy
 skiptitle
 # Keyboard input; "You guess" as the setting menu stands; a guess typed, sent and its result taken.
-keys alt+o i k alt+g Return Return
+menukey alt+o
+menukey i
+popup xdotool key k
+settingmenu
+xdotool key Return
 waittitle 10 "$main" "New Game - Unsaved"
 xdotool type --delay 60 "01234567"
-keys Return Return
+# The result hides the colour panel, with its red, and the first row on the board; OK brings them.
+xdotool key Return
+poll 10 shows FF0000 0 0 || fail "the guess was not taken"
+xdotool key Return
+poll 10 shows FF0000 1 || fail "no input after the result's OK"
 
 # No name: the question, then Yes back to the dialog, whose Cancel (Escape) goes back to the game.
 saveas
-keys Return
+xdotool key Return
 haskeyboard "No File Name"
-keys shift+Tab space
+xdotool key shift+Tab space
 haskeyboard "Save As"
-keys Escape
+xdotool key Escape
 haskeyboard "New Game - Unsaved"
 
-keys alt+h i
+menukey alt+h
+xdotool key i
 haskeyboard "Brief Instructions"
 haskeyboard "Warning" 70 # at 55:00 of game time
 import -window root "$out/hour-end-warning.png"
 [ "$(count "Brief Instructions")" = 0 ] || fail "the warning left the instructions open"
-keys Return
+xdotool key Return
 waitcount 5 0 "Warning"
 
 saveas
 haskeyboard "Gameover"
 import -window root "$out/hour-end-gameover.png"
 [ "$(count "Save As")" = 0 ] || fail "the game over left the Save As dialog open"
-keys Return # End, the default button
+xdotool key Return # End, the default button
 waittitle 10 "$main" "Tintcipher"
 quitprogram

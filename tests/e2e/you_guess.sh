@@ -17,18 +17,6 @@ scratch=$folder/screen.png
 skiptitle
 
 # --- Reading the window ------------------------------------------------------------------------
-shot() { import -window "$main" "$1"; }
-# The colours of the pixels at the given x y pairs of an image, as hex, one per line.
-pixels() {
-    local file=$1 format=""
-    shift
-    while [ $# -gt 1 ]; do
-        format+="%[hex:p{$1,$2}]\n"
-        shift 2
-    done
-    convert "$file" -format "$format" info:
-}
-pixel() { shot "$scratch" && pixels "$scratch" "$1" "$2"; }
 # Bounding box "W H X Y" of the pixels of exactly colour $2 in image $1 above row $3.
 boundingbox() {
     convert "$1" -crop "10000x$3+0+0" +repage -fill "#123457" +opaque "#$2" -fill white \
@@ -43,19 +31,6 @@ squares() {
         -define connected-components:verbose=true -connected-components 8 null: |
         grep -c 'srgb(255,255,255)\|gray(255)' || true
 }
-# Waits up to $1 seconds for the pixel at $2 $3 to be (or, with "!", not to be) colour $4/$5.
-waitpixel() {
-    local end=$((SECONDS + $1)) x=$2 y=$3 not=""
-    [ "$4" = "!" ] && not=1 && shift
-    while true; do
-        local now
-        now=$(pixel "$x" "$y")
-        if [ -z "$not" ] && [ "$now" = "$4" ]; then return 0; fi
-        if [ -n "$not" ] && [ "$now" != "$4" ]; then return 0; fi
-        [ $SECONDS -lt $end ] || return 1
-        sleep 0.2
-    done
-}
 
 colours=(FF0000 FF8000 FFFF00 00FF00 00FFFF 0000FF FF00FF FFC0FF C04000 808080)
 # Twips to pixels on the board, which scales its 11700 x 4650 twips to fit its picture of
@@ -69,36 +44,31 @@ onboard() {
 # --- The setting menu -------------------------------------------------------------------------
 # The Game menu by its access key, then Game Setting. "Who guesses?" has the keyboard and already
 # shows "You guess"; five lists further down, "Order Type" goes to "Random order".
-xdotool key --clearmodifiers alt+g
-sleep 0.5
-xdotool key Return
-sleep 0.8
-xdotool key Tab Tab Tab Tab Tab
-sleep 0.3
-xdotool key Down
-sleep 0.5
+settingmenu
+# The menu's frame, whose picture changes when "Random order" is drawn.
+shot "$scratch"
+frame=$(boundingbox "$scratch" 2F6FB0 10000 | awk '{ print $1 "x" $2 "+" $3 "+" $4 }')
+import -window "$main" -crop "$frame" +repage "$scratch"
+xdotool key Tab Tab Tab Tab Tab Down
+waitredraw 10 "$frame" "$scratch"
 import -window root "$out/you-guess-menu.png"
 xdotool key Return
 waittitle 10 "$main" "New Game - Unsaved"
 # The bird crosses the board in timed games. Switched off, it must leave no trace: it would cover
 # the marks being read.
-# Pixels of the bird's blue below the toolbar, whose display icon has some of it.
-birdpixels() {
-    convert "$1" -crop "10000x10000+0+60" +repage -alpha off -fuzz 6% -fill "#010203" -opaque "#2C417B" -fuzz 0 -fill black \
-        +opaque "#010203" -fill white -opaque "#010203" -format "%[fx:round(mean*w*h)]" info:
+# Whether the main window shows at least $1 and at most $2 pixels of the bird's blue below the
+# toolbar, whose display icon has some of it; the picture stays in `scratch`.
+bird() {
+    local n
+    shot "$scratch"
+    n=$(colourcount "$scratch" 2C417B 10000x10000+0+60 6)
+    [ "$n" -ge "$1" ] && [ "$n" -le "$2" ]
 }
-end=$((SECONDS + 5))
-until shot "$scratch" && [ "$(birdpixels "$scratch")" -ge 20 ]; do
-    [ $SECONDS -lt $end ] || fail "no bird flies over the board"
-    sleep 0.2
-done
+poll 5 bird 20 100000 || fail "no bird flies over the board"
 cp "$scratch" "$out/you-guess-bird.png"
-xdotool key --clearmodifiers alt+m
-sleep 0.5
-xdotool key a
-sleep 0.8
-shot "$scratch"
-[ "$(birdpixels "$scratch")" -eq 0 ] || fail "the bird stayed on the board after animation was switched off"
+menukey alt+m
+popup xdotool key a
+poll 5 bird 0 0 || fail "the bird stayed on the board after animation was switched off"
 
 # --- Where things are -------------------------------------------------------------------------
 # The colour panel, from its red and orange boxes below row $1; it moves when the input method
@@ -126,21 +96,27 @@ findpanel() {
     cornery=$((y0 + 3))
 }
 findpanel 0
+# The board's colour, inside its one-pixel border, places it.
+shot "$scratch"
+read -r boardw boardh boardx boardy < <(boundingbox "$scratch" 4F7F65 "$paneltop")
+boardw=$((boardw + 2)) boardh=$((boardh + 2)) boardx=$((boardx - 1)) boardy=$((boardy - 1))
+[ "$boardw" -gt 400 ] || fail "no board above the colour panel"
 # The border of an available colour's box, just left of its fill; a used-up colour has none.
 borderx() { echo $((x0 + $1 * (x1 - x0) - 1)); }
 border=404040
 
 doubleclick() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 120 1; }
+# The drag's picture of the colour is a window of the program's own: the first quarter of the
+# way, beyond the least distance of a drag, starts it when it shows; the release drops the colour
+# when it goes.
 drag() {
     local fx=$1 fy=$2 tx=$3 ty=$4 i
     xdotool mousemove "$fx" "$fy" mousedown 1
-    sleep 0.2
-    for i in 1 2 3 4 5 6 7 8; do
+    popup xdotool mousemove $((fx + (tx - fx) / 4)) $((fy + (ty - fy) / 4))
+    for i in 3 4 5 6 7 8; do
         xdotool mousemove $((fx + (tx - fx) * i / 8)) $((fy + (ty - fy) * i / 8))
-        sleep 0.05
     done
-    sleep 0.2
-    xdotool mouseup 1
+    popup xdotool mouseup 1
 }
 
 # --- Marks and the next guess -----------------------------------------------------------------
@@ -169,12 +145,11 @@ nextguess() {
         }'
 }
 
-# Trial $1's row on the board in image $2: checks the three colours of guess $3, prints the
-# black and white marks drawn after them.
-readrow() {
-    local t=$1 file=$2 guess=$3 col=$((($1 - 1) % 3)) line=$((($1 - 1) / 3)) i args=()
+# The colours of trial $1's row on the board in image $2: the middle of each of its three boxes,
+# then of its black and white marks, one pair after another.
+rowcolours() {
+    local col=$((($1 - 1) % 3)) line=$((($1 - 1) / 3)) i args=()
     local left=$((col * 3900)) top=$((line * 450 + 600))
-    # Into the middle of each box and mark.
     for i in 0 1 2; do
         args+=($(onboard $((left + 100 + i * 280 + 140)) $((top + 140))))
     done
@@ -182,8 +157,20 @@ readrow() {
         args+=($(onboard $((left + 80 + 3 * 280 + 150 * i + 60)) $((top + 60))))
         args+=($(onboard $((left + 80 + 3 * 280 + 150 * i + 60)) $((top + 260))))
     done
+    pixels "$2" "${args[@]}"
+}
+# Whether trial $1's row shows the colours of guess $2 in a new picture of the window, kept as $3.
+rowdrawn() {
     local seen
-    mapfile -t seen < <(pixels "$file" "${args[@]}")
+    shot "$3"
+    mapfile -t seen < <(rowcolours "$1" "$3")
+    [ "${seen[*]:0:3}" = "${colours[${2:0:1}]} ${colours[${2:1:1}]} ${colours[${2:2:1}]}" ]
+}
+# Trial $1's row on the board in image $2: checks the three colours of guess $3, prints the
+# black and white marks drawn after them.
+readrow() {
+    local t=$1 file=$2 guess=$3 i seen
+    mapfile -t seen < <(rowcolours "$t" "$file")
     for i in 0 1 2; do
         [ "${seen[i]}" = "${colours[${guess:i:1}]}" ] ||
             fail "trial $t, position $((i + 1)) on the board is ${seen[i]}, not colour ${guess:i:1}"
@@ -196,21 +183,28 @@ readrow() {
     echo "$black $white"
 }
 
+# Whether the win message shows, or the result panel does, its marks' bars in the board's colour
+# below the board; the picture of the window is kept in `scratch`.
+winorresult() {
+    [ "$(count Win)" != 0 ] && return
+    shot "$scratch"
+    [ "$(colourcount "$scratch" 4F7F65 "10000x10000+0+$((boardy + boardh))")" -ge 1000 ]
+}
+
 # Submits with Enter (the Submit button is the default); prints "win" or the result panel's
 # marks "black white", keeping a screenshot of the panel.
 submit() {
     local t=$1
     xdotool key Return
     # Submitting hides the colour panel, for the result and for the win alike.
-    waitpixel 10 "${cornerx[0]}" "$cornery" ! "${colours[0]}" ||
+    poll 10 pixelis "${cornerx[0]}" "$cornery" ! "${colours[0]}" ||
         fail "trial $t: the guess was not taken"
-    sleep 0.3
-    if [ -n "$(xdotool search --onlyvisible --name '^Win$')" ] ||
-        { sleep 0.3 && [ -n "$(xdotool search --onlyvisible --name '^Win$')" ]; }; then
+    poll 10 winorresult || fail "trial $t: neither the win message nor the result panel came"
+    if [ "$(count Win)" != 0 ]; then
         echo win
         return
     fi
-    shot "$out/you-guess-result-$t.png"
+    cp "$scratch" "$out/you-guess-result-$t.png"
     echo "$(squares "$out/you-guess-result-$t.png" 000000) $(squares "$out/you-guess-result-$t.png" FFFFFF)"
 }
 
@@ -221,9 +215,9 @@ play() {
     result=$(submit "$t")
     if [ "$result" = win ]; then
         won=$t
-        sleep 0.5
-        # The message over the board shows black in this capture of the main window alone.
-        shot "$out/you-guess-board-$t.png"
+        # The message over the board shows black in this capture of the main window alone. A row
+        # never drawn is told by readrow.
+        poll 10 rowdrawn "$t" "$guess" "$out/you-guess-board-$t.png" || true
         [ "$(readrow "$t" "$out/you-guess-board-$t.png" "$guess")" = "3 0" ] ||
             fail "the winning trial $t is not drawn with three black marks"
         return
@@ -231,17 +225,9 @@ play() {
     [ "$result" != "3 0" ] || fail "trial $t: three black marks but no win"
     # OK is the default button; the row is drawn and the next guess is asked for.
     xdotool key Return
-    waitpixel 10 "${cornerx[0]}" "$cornery" "${colours[0]}" ||
+    poll 10 pixelis "${cornerx[0]}" "$cornery" "${colours[0]}" ||
         fail "trial $t: no input after the result's OK"
-    sleep 0.3
-    shot "$out/you-guess-board-$t.png"
-    if [ "$t" = 1 ]; then
-        # The board's colour, inside its one-pixel border, places it.
-        read -r boardw boardh boardx boardy < <(boundingbox "$out/you-guess-board-1.png" \
-            4F7F65 "$paneltop")
-        boardw=$((boardw + 2)) boardh=$((boardh + 2)) boardx=$((boardx - 1)) boardy=$((boardy - 1))
-        [ "$boardw" -gt 400 ] || fail "no board above the colour panel"
-    fi
+    poll 10 rowdrawn "$t" "$guess" "$out/you-guess-board-$t.png" || true
     local marks
     marks=$(readrow "$t" "$out/you-guess-board-$t.png" "$guess")
     [ "$marks" = "$result" ] ||
@@ -275,14 +261,14 @@ boxy[2]=${boxy[1]}
 # A wrong colour into the last box, and out again with a double click on the box.
 wrong=9
 doubleclick "${panelx[wrong]}" "$panely"
-waitpixel 5 "${boxx[2]}" "${boxy[2]}" "${colours[wrong]}" ||
+poll 5 pixelis "${boxx[2]}" "${boxy[2]}" "${colours[wrong]}" ||
     fail "double-clicked colour $wrong is not in the last box"
-waitpixel 5 "$(borderx $wrong)" "$panely" ! "$border" ||
+poll 5 pixelis "$(borderx $wrong)" "$panely" ! "$border" ||
     fail "a colour put into the row still shows the border of an available colour"
 doubleclick "$((boxx[2] - 3 + boxw / 2))" "$((boxy[2] - 3 + boxw / 2))"
-waitpixel 5 "${boxx[2]}" "${boxy[2]}" ! "${colours[wrong]}" ||
+poll 5 pixelis "${boxx[2]}" "${boxy[2]}" ! "${colours[wrong]}" ||
     fail "a double click on a filled box did not empty it"
-waitpixel 5 "$(borderx $wrong)" "$panely" "$border" ||
+poll 5 pixelis "$(borderx $wrong)" "$panely" "$border" ||
     fail "colour $wrong is not available again after its box was emptied"
 doubleclick "${panelx[${guess:2:1}]}" "$panely"
 locate "${guess:2:1}" 2
@@ -302,7 +288,7 @@ if [ -z "$won" ]; then
     for k in 2 1 0; do
         c=${guess:k:1}
         drag "${panelx[c]}" "$panely" "$((boxx[k] + 6))" "$((boxy[k] + 6))"
-        waitpixel 5 "${boxx[k]}" "${boxy[k]}" "${colours[c]}" ||
+        poll 5 pixelis "${boxx[k]}" "${boxy[k]}" "${colours[c]}" ||
             fail "colour $c dragged onto box $k did not land there"
     done
     import -window root "$out/you-guess-drag.png"
@@ -311,13 +297,12 @@ fi
 
 # --- Trial 3 on: typed, after switching to the keyboard (Options, Input Method, Keyboard) ------
 if [ -z "$won" ]; then
-    xdotool key --clearmodifiers alt+o
-    sleep 0.4
-    xdotool key i
-    sleep 0.4
-    xdotool key k
-    sleep 0.6
-    # Below the board's nine lines of trials.
+    menukey alt+o
+    menukey i
+    popup xdotool key k
+    # The colour panel leaves its place, to below the board's nine lines of trials.
+    poll 5 pixelis "${cornerx[0]}" "$cornery" ! "${colours[0]}" ||
+        fail "the colour panel stayed where it was for the mouse"
     findpanel $((boardy + boardh))
 fi
 t=3
@@ -327,8 +312,11 @@ while [ -z "$won" ]; do
     [ -n "$guess" ] || fail "no code agrees with the marks shown: $history"
     # A letter and a second copy of a colour are refused; the digits then make the guess.
     xdotool type --delay 60 "x${guess:0:1}${guess:0:1}${guess:1:2}"
-    sleep 0.1
-    [ $t = 3 ] && import -window root "$out/you-guess-keyboard.png"
+    if [ $t = 3 ]; then
+        # A settle before the screenshot: the typed digits are text, which nothing here reads.
+        sleep 0.2
+        import -window root "$out/you-guess-keyboard.png"
+    fi
     play $t "$guess"
     t=$((t + 1))
 done
@@ -339,15 +327,18 @@ win=$(findwindow 5 '^Win$') || true
 import -window root "$out/you-guess-win.png"
 xdotool windowfocus --sync "$win"
 xdotool key Return
-sleep 1
+# The name entry clears the board: trial 1's first box turns the board's colour.
+read -r x y < <(onboard 240 740)
+poll 5 pixelis "$x" "$y" 4F7F65 || fail "the game ended without the name entry"
 [ "$(title "$main")" = "New Game - Unsaved" ] || fail "the game ended without the name entry"
 import -window root "$out/you-guess-name.png"
 xdotool windowfocus --sync "$main"
 xdotool type --delay 60 "Tester$$"
 xdotool key Return
-sleep 1
+# The TOP FIVE list covers the board in grey.
+poll 5 shows C0C0C0 20000 || fail "no TOP FIVE list after the name"
 import -window root "$out/you-guess-topfive.png"
-grep -qa "Tester$$" "$folder/Winners/Winners10" || fail "the name is not in the Winners file"
+poll 5 grep -qa "Tester$$" "$folder/Winners/Winners10" || fail "the name is not in the Winners file"
 xdotool key Return
 waittitle 10 "$main" "Tintcipher"
 
