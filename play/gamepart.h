@@ -62,7 +62,7 @@ constexpr Rgb Panelcolours[10] = {0xFF0000, 0xFF8000, 0xFFFF00, 0x00FF00, 0x00FF
 inline constexpr const char* Colournames[10] = {"red",  "orange",  "yellow", "green", "cyan",
                                                 "blue", "magenta", "pink",   "brown", "grey"};
 
-// A subsystem of the game: a group of the design's procedures on one topic. Most of them read and
+// A subsystem of the game: a group of the game's procedures on one topic. Most of them read and
 // change the setting, the game record, the codebreaker, the main window and the wait state; those
 // are at hand by name, and the rest of the program is reached through `G`, the aggregate.
 class Gamepart {
