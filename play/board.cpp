@@ -53,7 +53,7 @@ void Boardview::Showrecord(int t, int start, int black, int white, const Codestr
     Drawtext heading;
     heading.X = 5000;
     heading.Y = 10;
-    heading.Text = Wait.Key() == "Demo" ? "DEMO" : "RECORD";
+    heading.Text = Wait.Is(Waitkey::Demo) ? "DEMO" : "RECORD";
     heading.Size = 12;
     heading.Bold = true;
     heading.Colour = Headingcolour;
@@ -166,8 +166,8 @@ std::string Boardview::Spokencell(Dragsource source) const {
 }
 
 void Boardview::Picrecord_MouseDown(int button) {
-    if (button == 1 && Wait.Key() == "Demo") {
-        Wait.Setkey("");
+    if (button == 1 && Wait.Is(Waitkey::Demo)) {
+        Wait.Setkey(Waitkey::None);
         G.Menu.Cmdcancel_Click();
     }
     // The right button's pop-up menu is the binding's: it shows the Game menu when

@@ -7,12 +7,12 @@ namespace tc {
 void Demorun::Startdemo() {
     if (!Main.Visible) {
         // The title still covers the main window: the idle wait starts again instead.
-        Wait.Setwait(300, "Picfore");
+        Wait.Setwait(300, Waitkey::Picfore);
         return;
     }
     if (!Rec.Demomode) {
         Main.Sendescapes(); // no menu left open over the demo
-        Wait.Setwait(0, "Demo");
+        Wait.Setwait(0, Waitkey::Demo);
         G.Menu.Menusaved = Main.Lists.Save();
         for (Menuitem* menu :
              {&Main.Mnugame, &Main.Mnuquit, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})

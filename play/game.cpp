@@ -110,7 +110,7 @@ void Gamehost::Keepfinaltrial() {
 void Gamehost::Offerrecord() {
     g_.Top.Offerrecord();
 }
-void Gamehost::Messageclosed(const std::string& key) {
+void Gamehost::Messageclosed(Waitkey key) {
     g_.Guess.Messageclosed(key);
 }
 void Gamehost::Errorcase() {

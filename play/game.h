@@ -66,7 +66,7 @@ public:
     void Playreminder() override;
     void Keepfinaltrial() override;
     void Offerrecord() override;
-    void Messageclosed(const std::string& key) override;
+    void Messageclosed(Waitkey key) override;
     void Errorcase() override;
     void Inconsistent() override;
     void Getresult() override;

@@ -194,13 +194,13 @@ void Menus::Mnuset_Click() {
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnuend, &Main.Mnudemo})
         item->Enabled = false;
     Settlb();
-    Wait.Setwait(300, "Frmenu");
+    Wait.Setwait(300, Waitkey::Frmenu);
     Main.Lists.Cmdtop.Enabled = Main.Lists.Cbwho.Text() == "You guess";
 }
 
 void Menus::Cmdcancel_Click() {
     G.Tmrdelay.Enabled = false;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     Main.Picdemo.Visible = false;
     Main.Frscroll.Visible = false;
     Rec.Demomode = 0;
@@ -263,10 +263,10 @@ void Menus::Menu_Click(const std::string& item) {
     } else if (item == "Mnunumber" && enabled(m.Mnunumber, m.Mnuoption)) {
         Setdisplay("Number");
     } else if (item == "Mnuinstr" && enabled(m.Mnuinstr, m.Mnuhelp)) {
-        Wait.Setwait(300, "Instruct+");
+        Wait.Pushwait(300, Waitkey::Instruct);
         G.Instr.Visible = true;
     } else if (item == "Mnuabout" && enabled(m.Mnuabout, m.Mnuhelp)) {
-        Wait.Setwait(60, "Fmabout+");
+        Wait.Pushwait(60, Waitkey::Fmabout);
         G.About.Visible = true;
     }
 }
@@ -287,7 +287,7 @@ void Menus::Form_Activate() {
 }
 
 void Menus::Stbmenu_Click() {
-    if (!G.Designmode || Wait.Key() != "Demo" || G.Statbox.Visible) return;
+    if (!G.Designmode || !Wait.Is(Waitkey::Demo) || G.Statbox.Visible) return;
     G.Tmrdelay.Enabled = false;
     G.Demopaused = true;
     G.Statbox.Title = "Tintcipher";

@@ -32,9 +32,9 @@ void Markentry::Getresult() {
     Main.Frgetresult.Visible = true;
     const bool row = Rec.Status != Gamestatus::Playing; // a middle-start row the player typed
     if (Rec.Status == Gamestatus::Preparation) {
-        Wait.Setwait(300, "Frgetresult2");
+        Wait.Setwait(300, Waitkey::Frgetresult2);
     } else {
-        Wait.Setkey("Frgetresult");
+        Wait.Setkey(Waitkey::Frgetresult);
         Wait.Showhelp();
     }
     Main.Lbltrials2.Caption = "Trial: " + std::to_string(Rec.Trial);

@@ -75,14 +75,14 @@ void Topfivelist::Offerrecord() {
     Main.Txtname.Caption.clear();
     Main.Txtname.Caret = 0;
     Main.Txtname.Setfocus();
-    Wait.Setwait(60, "Frgetname");
+    Wait.Setwait(60, Waitkey::Frgetname);
 }
 
 void Topfivelist::Cmdokname_Click() {
     if (!Main.Frgetname.Visible) return;
     Main.Frgetname.Visible = false;
     Main.Txtname.Focused = false;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     const std::string problem = Updatewinners(Recordname(Main.Txtname.Caption));
     Winnersfrommenu = false;
     Showwinners();
@@ -94,7 +94,7 @@ void Topfivelist::Cmdokname_Click() {
              .Icon = "X",
              .Mid = "OK",
              .Defaultbutton = "Cmdmid",
-             .Key = "Notexist",
+             .Key = Waitkey::Notexist,
              .Caption = "Entry Not Stored",
              .Timeout = 60,
              .Pushed = true});
@@ -138,13 +138,13 @@ void Topfivelist::Showwinners() {
         Cbedit_Click();
     } else {
         Main.Fredit.Visible = false;
-        Wait.Setwait(60, "Picwinners");
+        Wait.Setwait(60, Waitkey::Picwinners);
     }
 }
 
 void Topfivelist::Cmdtop_Click() {
     if (!Main.Frmenu.Visible || !Main.Lists.Cmdtop.Enabled) return;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     Main.Lists.Updatesetting(Setting);
     Main.Frmenu.Visible = false;
     Main.Picfore.Visible = false;
@@ -159,7 +159,7 @@ void Topfivelist::Cmdcontinue_Click() {
     Main.Picwinners.Visible = false;
     Main.Fredit.Visible = false;
     Main.Picfore.Visible = true;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     if (!Winnersfrommenu) {
         G.Start.Finishgame();
         return;
@@ -167,7 +167,7 @@ void Topfivelist::Cmdcontinue_Click() {
     Winnersfrommenu = false;
     Main.Cmdstart.Default = true;
     Main.Frmenu.Visible = true;
-    Wait.Setwait(300, "Frmenu");
+    Wait.Setwait(300, Waitkey::Frmenu);
 }
 
 void Topfivelist::Cbedit_Click() {

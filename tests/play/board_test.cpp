@@ -92,7 +92,7 @@ TEST_F(Board, HeadingIsRecordOrDemo) {
     EXPECT_EQ(t[0].Colour, Headingcolour);
 
     board.Cls();
-    g.Wait.Setkey("Demo");
+    g.Wait.Setkey(Waitkey::Demo);
     g.Board.Showrecord(1, 1, 0, 0, "0123");
     t = Texts(board);
     ASSERT_EQ(t.size(), 1u);
@@ -348,14 +348,14 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     // Outside the demo neither button changes the game.
     g.Rec.Status = Gamestatus::Playing;
     g.Main.Picrecord.Visible = true;
-    g.Wait.Setkey("Frgetstring1");
+    g.Wait.Setkey(Waitkey::Frgetstring1);
     g.Board.Picrecord_MouseDown(1);
     g.Board.Picrecord_MouseDown(2);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
     EXPECT_TRUE(g.Main.Picrecord.Visible);
 
-    g.Wait.Setkey("Demo");
+    g.Wait.Setkey(Waitkey::Demo);
     g.Rec.Demomode = -1;
     g.Main.Picdemo.Visible = true;
     g.Board.Picrecord_MouseDown(2);

@@ -318,7 +318,7 @@ TEST_F(Gamestart, HelpTextsPromiseTheTimeOutsTheWaitsHave) {
     g.Stat.Visible = true; // the statistics list
     Act([&] { g.Runs.Cmdback_Click(); });
     EXPECT_NE(g.Wait.Banner.find("closed automatically in one minute."), std::string::npos);
-    g.Wait.Setwait(60, "Mnusave+");
+    g.Wait.Pushwait(60, Waitkey::Mnusave);
     EXPECT_NE(g.Wait.Banner.find("do so in one minute, it is"), std::string::npos);
     Act([&] { g.Menu.Cmdcancel_Click(); });
     g.Panel.Setinputmethod("Keyboard");

@@ -167,7 +167,7 @@ Example Playexample(const std::string& name, const std::string& display) {
         if (n + 1 != play->Claimafter) continue;
         if (play->Stopatclaim) break;
         g.Guess.Cmderror_Click();
-        if (g.Message.Tag != "Continue Playing") fail("the claim is not found right");
+        if (g.Message.Key != Waitkey::Continueplaying) fail("the claim is not found right");
         g.Messagebutton("Cmdmid");
     }
     if (!play->Stopatclaim && g.Rec.Status != Gamestatus::Win)
