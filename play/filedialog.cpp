@@ -50,7 +50,7 @@ void Gamefiles::Mnuload_Click() {
 }
 
 void Gamefiles::Savefile() {
-    if (Rec.Savedstate != "Saved" && Rec.Savedstate != "Loaded") {
+    if (Rec.Savedstate != Filestate::Saved && Rec.Savedstate != Filestate::Loaded) {
         Saveas();
         return;
     }
@@ -191,7 +191,7 @@ void Gamefiles::Savegame() {
         return;
     }
     G.Files.Visible = false;
-    if (Rec.Savedstate == "Unsaved") Rec.Savedstate = "Saved";
+    if (Rec.Savedstate == Filestate::Unsaved) Rec.Savedstate = Filestate::Saved;
     Rec.Filepath = Chosenpath;
     Wait.Pop();
     using enum Gamestatus;
@@ -328,7 +328,7 @@ void Gamefiles::Loadgame(const std::string& path) {
     Main.Mnucolour.Checked = Main.Displaymode == "Colour";
     Main.Mnunumber.Checked = !Main.Mnucolour.Checked;
     Engine.Nosolution = false;
-    Rec.Savedstate = "Loaded";
+    Rec.Savedstate = Filestate::Loaded;
     Rec.Filepath = path;
     Main.Caption = "Loaded Game - " + path;
     for (Menuitem* item :

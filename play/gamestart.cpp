@@ -65,7 +65,7 @@ void Gamestarter::Initialize() {
     }
     Rec.Trial =
         static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0);
-    Rec.Savedstate = "Unsaved";
+    Rec.Savedstate = Filestate::Unsaved;
     G.Plan = Gameplan{};
     for (Menuitem* item :
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})

@@ -59,8 +59,9 @@ bool Topfivelist::Readwinnersrecord() {
 
 void Topfivelist::Offerrecord() {
     // The clock stopped at the win: `Winseconds` is the time the entry ranks and is kept by.
-    const bool qualifies = Rec.Savedstate != "Loaded" && Setting.Whoguess == Role::Youguess &&
-                           Rec.Errorpending == 0 && Rec.Elapsed < 3600 && Rec.Trial < 27;
+    const bool qualifies = Rec.Savedstate != Filestate::Loaded &&
+                           Setting.Whoguess == Role::Youguess && Rec.Errorpending == 0 &&
+                           Rec.Elapsed < 3600 && Rec.Trial < 27;
     if (!qualifies || !Readwinnersrecord() ||
         Winnersplace(Winners, Slotof(Setting), Rec.Winseconds, Rec.Attempts) == 0) {
         G.Start.Finishgame();

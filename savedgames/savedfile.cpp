@@ -448,7 +448,7 @@ std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
     }
 
     r.Status = Statusof(g.Status);
-    r.Savedstate = "Loaded";
+    r.Savedstate = Filestate::Loaded;
     r.Trial = g.Trial;
     r.Finaltrial = g.Finaltrial;
     r.Attempts = 0;

@@ -49,7 +49,7 @@ TEST_F(Gamestart, YouGuessFromTrialOneWaitsForTheGuessWithTheClockRunning) {
     EXPECT_FALSE(m.Frmenu.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(m.Caption, "New Game - Unsaved");
-    EXPECT_EQ(g.Rec.Savedstate, "Unsaved");
+    EXPECT_EQ(g.Rec.Savedstate, Filestate::Unsaved);
     EXPECT_FALSE(m.Picfore.Visible);
     EXPECT_TRUE(m.Picrecord.Visible);
     EXPECT_TRUE(m.Picupper.Visible);
