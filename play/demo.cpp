@@ -22,7 +22,7 @@ void Demorun::Startdemo() {
         Setting.Whoguess = Role::Watch;
     }
     auto draw = [this](int n) { return static_cast<int>(n * rnd_.Rnd()); };
-    Main.Displaymode = draw(2) == 0 ? "Colour" : "Number";
+    Main.Displaymode = draw(2) == 0 ? Displaykind::Colour : Displaykind::Number;
     Setting.Ncolours = static_cast<int16_t>(draw(6) + 5);
     Setting.Starttype = static_cast<Startkind>(draw(2) + 1);
     Setting.Codelength = static_cast<int16_t>(draw(Setting.Ncolours - 4) + 3);

@@ -323,9 +323,9 @@ void Gamefiles::Loadgame(const std::string& path) {
     }
     G.Files.Visible = false;
     G.Ending.Warned = Rec.Carriedseconds >= 3300;
-    Main.Mnumouse.Checked = Main.Inputmethod == "Mouse";
+    Main.Mnumouse.Checked = Main.Inputmethod == Inputkind::Mouse;
     Main.Mnukey.Checked = !Main.Mnumouse.Checked;
-    Main.Mnucolour.Checked = Main.Displaymode == "Colour";
+    Main.Mnucolour.Checked = Main.Displaymode == Displaykind::Colour;
     Main.Mnunumber.Checked = !Main.Mnucolour.Checked;
     Engine.Nosolution = false;
     Rec.Savedstate = Filestate::Loaded;

@@ -164,10 +164,10 @@ void Menus::Form_Load() {
                        &m.Frshowresult, &m.Frgetresult, &m.Franswer, &m.Frerror})
         c->Visible = false;
     G.Instr.Picinstr.Background = 0xFFFFFF;
-    m.Inputmethod = "Mouse";
+    m.Inputmethod = Inputkind::Mouse;
     m.Mnumouse.Checked = true;
     m.Mnukey.Checked = false;
-    m.Displaymode = "Colour";
+    m.Displaymode = Displaykind::Colour;
     m.Mnucolour.Checked = true;
     m.Mnunumber.Checked = false;
     Setting = Gamesetting{};
@@ -207,7 +207,7 @@ void Menus::Cmdcancel_Click() {
     G.Runs.Initcount = 0;
     records_.Setbatching(false);
     Main.Progress.Visible = false;
-    Main.Displaymode = Main.Mnucolour.Checked ? "Colour" : "Number";
+    Main.Displaymode = Main.Mnucolour.Checked ? Displaykind::Colour : Displaykind::Number;
     Main.Lists.Restore(Menusaved);
     Main.Frmenu.Visible = false;
     G.Start.Finishgame();
@@ -220,11 +220,11 @@ void Menus::Cmdcancel_Click() {
     }
 }
 
-void Menus::Setdisplay(const std::string& mode) {
+void Menus::Setdisplay(Displaykind mode) {
     if (mode == Main.Displaymode) return;
     Main.Displaymode = mode;
-    Main.Mnucolour.Checked = mode == "Colour";
-    Main.Mnunumber.Checked = mode != "Colour";
+    Main.Mnucolour.Checked = mode == Displaykind::Colour;
+    Main.Mnunumber.Checked = mode != Displaykind::Colour;
     G.Board.Redraw();
 }
 
@@ -255,13 +255,13 @@ void Menus::Menu_Click(const std::string& item) {
     } else if (item == "Mnudemo" && enabled(m.Mnudemo, m.Mnumedia)) {
         G.Demo.Startdemo();
     } else if (item == "Mnumouse" && enabled(m.Mnumouse, m.Mnuoption)) {
-        G.Panel.Setinputmethod("Mouse");
+        G.Panel.Setinputmethod(Inputkind::Mouse);
     } else if (item == "Mnukey" && enabled(m.Mnukey, m.Mnuoption)) {
-        G.Panel.Setinputmethod("Keyboard");
+        G.Panel.Setinputmethod(Inputkind::Keyboard);
     } else if (item == "Mnucolour" && enabled(m.Mnucolour, m.Mnuoption)) {
-        Setdisplay("Colour");
+        Setdisplay(Displaykind::Colour);
     } else if (item == "Mnunumber" && enabled(m.Mnunumber, m.Mnuoption)) {
-        Setdisplay("Number");
+        Setdisplay(Displaykind::Number);
     } else if (item == "Mnuinstr" && enabled(m.Mnuinstr, m.Mnuhelp)) {
         Wait.Pushwait(300, Waitkey::Instruct);
         G.Instr.Visible = true;

@@ -51,7 +51,7 @@ void Guessentry::Getstring() {
     Main.Lblgetstring.Fontsize = size;
     Main.Lblinput.Caption = typed;
 
-    if (Main.Inputmethod == "Mouse") {
+    if (Main.Inputmethod == Inputkind::Mouse) {
         Main.Frgetstring.Visible = true;
         Main.Frinput.Visible = false;
         G.Panel.Emptyinput();

@@ -367,7 +367,8 @@ void Waitstate::Reportbug(const std::string& guess) {
 }
 
 void Waitstate::Switchdisplay() {
-    actions_.Setdisplay(actions_.Displaymode() != "Colour" ? "Colour" : "Number");
+    actions_.Setdisplay(actions_.Displaymode() != Displaykind::Colour ? Displaykind::Colour
+                                                                      : Displaykind::Number);
 }
 
 // A button of a closed message cannot be pressed; this is also what makes a time-out that

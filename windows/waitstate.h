@@ -8,6 +8,7 @@
 #include "system/clock.h"
 #include "system/timer.h"
 #include "system/timerhost.h"
+#include "windows/fmmain.h"
 #include "windows/messagebox.h"
 #include "windows/waitkey.h"
 #include <span>
@@ -27,7 +28,7 @@ public:
     virtual int Trial() const = 0;
     virtual int Starttrial() const = 0;
     virtual int Elapsed() const = 0;
-    virtual std::string Displaymode() const = 0; // "Colour" or "Number"
+    virtual Displaykind Displaymode() const = 0;
 
     // Panel and window defaults.
     virtual void Startdemo() = 0;
@@ -55,7 +56,7 @@ public:
     virtual void Resetdrive() = 0;       // the file dialog's drive list back to the program's drive
     virtual void Resumeloadedgame() = 0; // clock restarted, time shown, animation reset, `Getguess`
     virtual void Correction() = 0;
-    virtual void Setdisplay(const std::string& mode) = 0;
+    virtual void Setdisplay(Displaykind mode) = 0;
     virtual void Closemedia() = 0;     // the main window's media device
     virtual void Closereminder() = 0;  // the reminder sound's device
     virtual void Playreminder() = 0;   // before the Quit question

@@ -321,7 +321,7 @@ TEST_F(Gamestart, HelpTextsPromiseTheTimeOutsTheWaitsHave) {
     g.Wait.Pushwait(60, Waitkey::Mnusave);
     EXPECT_NE(g.Wait.Banner.find("do so in one minute, it is"), std::string::npos);
     Act([&] { g.Menu.Cmdcancel_Click(); });
-    g.Panel.Setinputmethod("Keyboard");
+    g.Panel.Setinputmethod(Inputkind::Keyboard);
     Start("Computer guesses", "Middle");
     Act([&] { g.Start.Cmdoktrial_Click(); });
     Act([&] { g.Start.Cmdokmark_Click(); });

@@ -601,7 +601,7 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
     EXPECT_FALSE(q.g.Tmrrec.Enabled);
 
     // "Change Display" switches the display and keeps the message.
-    const std::string display = q.m.Displaymode;
+    const Displaykind display = q.m.Displaymode;
     q.Press("Cmdl2");
     EXPECT_NE(q.m.Displaymode, display);
     EXPECT_TRUE(q.g.Message.Visible);
@@ -750,7 +750,8 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
         const Savedchoices menu = p.m.Lists.Save();
         const int board = p.m.Picrecord.Revision;
         const std::string caption = p.m.Caption;
-        const std::string display = p.m.Displaymode, input = p.m.Inputmethod;
+        const Displaykind display = p.m.Displaymode;
+        const Inputkind input = p.m.Inputmethod;
 
         p.Load(name);
         ASSERT_TRUE(g.Message.Visible);

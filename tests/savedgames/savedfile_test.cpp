@@ -437,8 +437,8 @@ TEST(Savedfilerestore, FillsWhatTheFileCannotHoldButTheGameNeeds) {
     EXPECT_EQ(game.Rec.Colourorder, "012345");
     EXPECT_EQ(game.Rec.Corrects[3], 4);
     EXPECT_EQ(game.Rec.Timetext, "2 minutes 5 seconds");
-    EXPECT_EQ(game.Main.Inputmethod, "Keyboard");
-    EXPECT_EQ(game.Main.Displaymode, "Number");
+    EXPECT_EQ(game.Main.Inputmethod, Inputkind::Keyboard);
+    EXPECT_EQ(game.Main.Displaymode, Displaykind::Number);
 }
 
 TEST(Savedfilerestore, GameSavedInItsFirstSecondKeepsTheGuessAwaitingMarks) {

@@ -15,13 +15,13 @@ struct Fakewindow : Shellactions {
     Waitstate* wait = nullptr;
     Log log;
     int whoguess = 1, trial = 0, starttrial = 1, elapsed = 0;
-    std::string display = "Colour";
+    Displaykind display = Displaykind::Colour;
 
     Role Whoguess() const override { return static_cast<Role>(whoguess); }
     int Trial() const override { return trial; }
     int Starttrial() const override { return starttrial; }
     int Elapsed() const override { return elapsed; }
-    std::string Displaymode() const override { return display; }
+    Displaykind Displaymode() const override { return display; }
 
     void Startdemo() override {
         log.push_back("Startdemo");
@@ -51,8 +51,8 @@ struct Fakewindow : Shellactions {
     void Resetdrive() override { log.push_back("Resetdrive"); }
     void Resumeloadedgame() override { log.push_back("Resumeloadedgame"); }
     void Correction() override { log.push_back("Correction"); }
-    void Setdisplay(const std::string& mode) override {
-        log.push_back("Setdisplay " + mode);
+    void Setdisplay(Displaykind mode) override {
+        log.push_back("Setdisplay " + Displayname(mode));
         display = mode;
     }
     void Closemedia() override { log.push_back("Closemedia"); }
