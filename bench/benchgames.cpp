@@ -71,7 +71,7 @@ Simgame::Simgame(const Gamesetting& s, uint64_t seed)
     game->Setting = s;
     game->Rec.Runkind = Run::Simulate;
     game->Rec.Demomode = -1;
-    game->Wait.Setkey("Demo");
+    game->Wait.Setkey(tc::Waitkey::Demo);
     game->Headless = true;
 }
 
@@ -109,7 +109,7 @@ bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const St
     timed([&] { g.Computer.Getguess(); });
     for (;;) {
         if (g.Message.Visible) {
-            if (g.Message.Tag != "Continue Playing") break;
+            if (g.Message.Key != tc::Waitkey::Continueplaying) break;
             timed([&] { g.Messagebutton("Cmdmid"); });
         } else if (g.Tmrbuffer.Enabled) {
             timed([&] { g.Ending.Tmrbuffer_Timer(); });

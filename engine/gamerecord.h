@@ -51,11 +51,14 @@ inline Gamestatus Statusof(std::string_view name) {
 // What a run of games the computer plays alone is for; None in every other game.
 enum class Run { None, Demo, Initstat, Simulate };
 
+// Whether the game was saved to a file or loaded from one: a loaded game earns no record.
+enum class Filestate { Unsaved, Saved, Loaded };
+
 constexpr int Trialslots = 28; // index 0..27; trials are numbered from 1
 
 struct Gamerecord {
     Gamestatus Status = Gamestatus::None;
-    std::string Savedstate = "Unsaved";
+    Filestate Savedstate = Filestate::Unsaved;
     int16_t Trial = 0;
     int16_t Finaltrial = 0;
     int16_t Attempts = 0;

@@ -5,7 +5,7 @@ namespace tc {
 void Runtimers(Game& g) {
     for (;;) {
         if (g.Message.Visible) {
-            if (g.Message.Tag != "Continue Playing") return;
+            if (g.Message.Key != Waitkey::Continueplaying) return;
             g.Messagebutton("Cmdmid");
         } else if (g.Tmrbuffer.Enabled) {
             g.Ending.Tmrbuffer_Timer();

@@ -47,13 +47,13 @@ void Drawcode(Picture& pic, bool numbers, const Codestring& code, int length, in
 void Boardview::Showrecord(int t, int start, int black, int white, const Codestring& guess) {
     if (G.Headless) return;
     Picture& pic = Main.Picrecord;
-    const bool numbers = Main.Displaymode == "Number";
+    const bool numbers = Main.Displaymode == Displaykind::Number;
     const int L = Setting.Codelength;
 
     Drawtext heading;
     heading.X = 5000;
     heading.Y = 10;
-    heading.Text = Wait.Key() == "Demo" ? "DEMO" : "RECORD";
+    heading.Text = Wait.Is(Waitkey::Demo) ? "DEMO" : "RECORD";
     heading.Size = 12;
     heading.Bold = true;
     heading.Colour = Headingcolour;
@@ -93,13 +93,15 @@ void Boardview::Showanswer(const std::string& caption) {
     Main.Franswer.Visible = true;
     Main.Franswer.Caption = caption;
     Main.Picanswer.Cls();
-    Drawcode(Main.Picanswer, Main.Displaymode == "Number", Rec.Answer, Setting.Codelength, 75);
+    Drawcode(Main.Picanswer, Main.Displaymode == Displaykind::Number, Rec.Answer,
+             Setting.Codelength, 75);
     Main.Picanswer.Spoken[0] = caption + ": " + Spokencode(Rec.Answer, Setting.Codelength);
 }
 
 void Boardview::Showguess() {
     Main.Picguess.Cls();
-    Drawcode(Main.Picguess, Main.Displaymode == "Number", Rec.Currentstring, Setting.Codelength, 0);
+    Drawcode(Main.Picguess, Main.Displaymode == Displaykind::Number, Rec.Currentstring,
+             Setting.Codelength, 0);
     Main.Picguess.Spoken[0] = Spokencode(Rec.Currentstring, Setting.Codelength);
 }
 
@@ -108,7 +110,8 @@ void Boardview::Redraw() {
     if (Main.Franswer.Visible) {
         // Only the drawing changes with the display mode; the Error button keeps its place.
         Main.Picanswer.Cls();
-        Drawcode(Main.Picanswer, Main.Displaymode == "Number", Rec.Answer, Setting.Codelength, 75);
+        Drawcode(Main.Picanswer, Main.Displaymode == Displaykind::Number, Rec.Answer,
+                 Setting.Codelength, 75);
         Main.Picanswer.Spoken[0] =
             Main.Franswer.Caption + ": " + Spokencode(Rec.Answer, Setting.Codelength);
     }
@@ -126,7 +129,7 @@ void Boardview::Redraw() {
 }
 
 std::string Boardview::Spokencode(const Codestring& code, int length) const {
-    const bool numbers = Main.Displaymode == "Number";
+    const bool numbers = Main.Displaymode == Displaykind::Number;
     std::string out;
     for (int i = 0; i < length && i < code.size(); ++i) {
         const char ch = code[i];
@@ -155,19 +158,19 @@ std::string Boardview::Spokencell(Dragsource source) const {
     if (source.What == Dragsource::Kind::Colour) {
         std::string name = Colournames[i];
         name[0] = static_cast<char>(name[0] - 'a' + 'A');
-        if (Main.Displaymode == "Number") name = std::to_string(i) + ", " + name;
+        if (Main.Displaymode == Displaykind::Number) name = std::to_string(i) + ", " + name;
         return Main.Piccolour[static_cast<size_t>(i)].Borderstyle == 0 ? name + ", used up" : name;
     }
     if (i >= 8) return {};
     const int v = G.Panel.Inputboxes[static_cast<size_t>(i)];
     const std::string box = "Box " + std::to_string(i + 1) + ": ";
     if (v < 0 || v > 9) return box + "empty";
-    return box + (Main.Displaymode == "Number" ? std::to_string(v) : Colournames[v]);
+    return box + (Main.Displaymode == Displaykind::Number ? std::to_string(v) : Colournames[v]);
 }
 
 void Boardview::Picrecord_MouseDown(int button) {
-    if (button == 1 && Wait.Key() == "Demo") {
-        Wait.Setkey("");
+    if (button == 1 && Wait.Is(Waitkey::Demo)) {
+        Wait.Setkey(Waitkey::None);
         G.Menu.Cmdcancel_Click();
     }
     // The right button's pop-up menu is the binding's: it shows the Game menu when

@@ -20,7 +20,7 @@ void Setbox(Fmmain& m, std::array<int, 8>& boxes, int i, int v) {
 
 // The row takes mouse input only while it is showing.
 bool Rowopen(const Fmmain& m) {
-    return m.Frgetstring.Visible && m.Inputmethod == "Mouse";
+    return m.Frgetstring.Visible && m.Inputmethod == Inputkind::Mouse;
 }
 
 // Box k holds a colour and may be double-clicked or dragged.
@@ -73,7 +73,7 @@ void Colourinput::Emptyinput() {
 }
 
 bool Colourinput::Colouravailable(int c) const {
-    return c >= 0 && c < Setting.Ncolours && Main.Inputmethod == "Mouse" &&
+    return c >= 0 && c < Setting.Ncolours && Main.Inputmethod == Inputkind::Mouse &&
            Main.Piccolour[c].Borderstyle == 1;
 }
 
@@ -131,10 +131,10 @@ void Colourinput::Lblstring_DragDrop(int k, Dragsource source) {
     G.Guess.Submitok();
 }
 
-void Colourinput::Setinputmethod(const std::string& method) {
+void Colourinput::Setinputmethod(Inputkind method) {
     if (method == Main.Inputmethod) return;
-    const bool mouse = method == "Mouse";
-    Main.Inputmethod = mouse ? "Mouse" : "Keyboard";
+    const bool mouse = method == Inputkind::Mouse;
+    Main.Inputmethod = method;
     Main.Mnumouse.Checked = mouse;
     Main.Mnukey.Checked = !mouse;
 

@@ -19,9 +19,9 @@ public:
     void Lblstring_DblClick(int k);
     void Lblcolour_DragDrop(int i, Dragsource source);
     void Lblstring_DragDrop(int k, Dragsource source);
-    void Setinputmethod(const std::string& method); // "Mouse" or "Keyboard"
-    std::array<int, 8> Inputboxes{};                // colour 0..9 per box, 99 for an empty box
-    std::array<int, 10> Colourcount{};              // boxes holding each colour
+    void Setinputmethod(Inputkind method);
+    std::array<int, 8> Inputboxes{};   // colour 0..9 per box, 99 for an empty box
+    std::array<int, 10> Colourcount{}; // boxes holding each colour
 };
 
 } // namespace tc

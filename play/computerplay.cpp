@@ -7,9 +7,9 @@ void Computerplay::Getguess() {
         G.Guess.Getstring();
         return;
     }
-    if (Wait.Key() != "Demo") {
+    if (!Wait.Is(Waitkey::Demo)) {
         Main.Mousepointer = "Icon/Wait04.cur";
-        Wait.Setkey("Thinking");
+        Wait.Setkey(Waitkey::Thinking);
         Wait.Showhelp();
     } else if (Rec.Status != Gamestatus::Continueplaying) {
         Demonote("\nI am thinking. Please wait a while.", "Icon/W95mbx04.ico");

@@ -7,12 +7,12 @@ namespace tc {
 void Demorun::Startdemo() {
     if (!Main.Visible) {
         // The title still covers the main window: the idle wait starts again instead.
-        Wait.Setwait(300, "Picfore");
+        Wait.Setwait(300, Waitkey::Picfore);
         return;
     }
     if (!Rec.Demomode) {
         Main.Sendescapes(); // no menu left open over the demo
-        Wait.Setwait(0, "Demo");
+        Wait.Setwait(0, Waitkey::Demo);
         G.Menu.Menusaved = Main.Lists.Save();
         for (Menuitem* menu :
              {&Main.Mnugame, &Main.Mnuquit, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
@@ -22,7 +22,7 @@ void Demorun::Startdemo() {
         Setting.Whoguess = Role::Watch;
     }
     auto draw = [this](int n) { return static_cast<int>(n * rnd_.Rnd()); };
-    Main.Displaymode = draw(2) == 0 ? "Colour" : "Number";
+    Main.Displaymode = draw(2) == 0 ? Displaykind::Colour : Displaykind::Number;
     Setting.Ncolours = static_cast<int16_t>(draw(6) + 5);
     Setting.Starttype = static_cast<Startkind>(draw(2) + 1);
     Setting.Codelength = static_cast<int16_t>(draw(Setting.Ncolours - 4) + 3);

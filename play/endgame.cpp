@@ -80,7 +80,7 @@ void Gameending::Win() {
                       .Mid = "Change Display",
                       .R3 = "End",
                       .Defaultbutton = "Cmdr3",
-                      .Key = "Win",
+                      .Key = Waitkey::Win,
                       .Caption = "Win",
                       .Timeout = 900});
 }
@@ -118,7 +118,7 @@ void Gameending::Gameover() {
                           .Mid = "Change Display",
                           .R3 = "End",
                           .Defaultbutton = "Cmdr3",
-                          .Key = "Gameover1",
+                          .Key = Waitkey::Gameover1,
                           .Caption = "Gameover",
                           .Timeout = 900});
     else
@@ -127,7 +127,7 @@ void Gameending::Gameover() {
                           .Icon = "!",
                           .Mid = "OK",
                           .Defaultbutton = "Cmdmid",
-                          .Key = "Gameover0",
+                          .Key = Waitkey::Gameover0,
                           .Caption = "Gameover",
                           .Timeout = 60});
 }
@@ -140,9 +140,9 @@ void Gameending::Tmrrec_Timer() {
     const bool over = Rec.Elapsed > 3600;
     if (!warning && !over) return;
     // Nothing may hide the warning or the end of the game.
-    if (G.Message.Visible && G.Message.Tag == "Same") Retypeafterwarning = true;
+    if (G.Message.Visible && G.Message.Key == Waitkey::Same) Retypeafterwarning = true;
     G.About.Visible = G.Instr.Visible = G.Message.Visible = G.Files.Visible = false;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     if (warning) {
         Warned = true;
         if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
@@ -151,7 +151,7 @@ void Gameending::Tmrrec_Timer() {
                           .Icon = "!",
                           .Mid = "OK",
                           .Defaultbutton = "Cmdmid",
-                          .Key = "Warning",
+                          .Key = Waitkey::Warning,
                           .Caption = "Warning",
                           .Timeout = 60});
         if (!over) return;
@@ -177,7 +177,7 @@ void Gameending::Tmrbuffer_Timer() {
                           .Mid = "Change Display",
                           .R3 = "End",
                           .Defaultbutton = "Cmdr3",
-                          .Key = "Franswer",
+                          .Key = Waitkey::Franswer,
                           .Caption = "Show Answer",
                           .Timeout = 900});
     }

@@ -45,12 +45,12 @@ void Gamefiles::Openfiles(const std::string& mode) {
 
 void Gamefiles::Mnuload_Click() {
     Rec.Demomode = 0;
-    Wait.Setwait(300, "Load");
+    Wait.Setwait(300, Waitkey::Load);
     Openfiles("Open");
 }
 
 void Gamefiles::Savefile() {
-    if (Rec.Savedstate != "Saved" && Rec.Savedstate != "Loaded") {
+    if (Rec.Savedstate != Filestate::Saved && Rec.Savedstate != Filestate::Loaded) {
         Saveas();
         return;
     }
@@ -63,7 +63,7 @@ void Gamefiles::Savefile() {
 void Gamefiles::Saveas() {
     Rec.Finaltrial =
         static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
-    Wait.Setwait(300, "Mnusave+");
+    Wait.Pushwait(300, Waitkey::Mnusave);
     Openfiles("Save As");
 }
 
@@ -81,7 +81,7 @@ bool Gamefiles::Settlepath() {
              .L2 = "Yes",
              .R2 = "No",
              .Defaultbutton = "Cmdr2",
-             .Key = "Nofile",
+             .Key = Waitkey::Nofile,
              .Caption = "No File Name",
              .Timeout = 60,
              .Pushed = true});
@@ -95,7 +95,7 @@ bool Gamefiles::Settlepath() {
                           .Icon = "X",
                           .Mid = "OK",
                           .Defaultbutton = "Cmdmid",
-                          .Key = "Notready",
+                          .Key = Waitkey::Notready,
                           .Caption = "Disk Not Ready",
                           .Timeout = 60,
                           .Pushed = true});
@@ -114,7 +114,7 @@ void Gamefiles::Cmdopen_Click() {
                           .Icon = "X",
                           .Mid = "OK",
                           .Defaultbutton = "Cmdmid",
-                          .Key = "Notexist",
+                          .Key = Waitkey::Notexist,
                           .Caption = "File Not Exist",
                           .Timeout = 60,
                           .Pushed = true});
@@ -133,7 +133,7 @@ void Gamefiles::Cmdsave_Click() {
                           .L2 = "Yes",
                           .R2 = "No",
                           .Defaultbutton = "Cmdr2",
-                          .Key = "Overwrite",
+                          .Key = Waitkey::Overwrite,
                           .Caption = "Overwrite File?",
                           .Timeout = 60,
                           .Pushed = true});
@@ -149,10 +149,10 @@ void Gamefiles::Cmdcancelfiles_Click() {
 void Gamefiles::Cancelfiles() {
     if (!G.Files.Visible) return;
     G.Files.Visible = false;
-    Wait.Setwait(0, "Nochange");
+    Wait.Setwait(0);
     if (Rec.Inplay()) {
         Wait.Pop();
-        if (!Wait.Key().empty()) Wait.Setwait(60, "Nochange");
+        if (!Wait.Is(Waitkey::None)) Wait.Setwait(60);
     } else if (Rec.Status == Gamestatus::Win) {
         // Looking at the save dialog never costs a record.
         Leavewin();
@@ -176,7 +176,7 @@ void Gamefiles::Savegame() {
     if (!reason.empty()) {
         // Nothing was written and nothing changes; the player may choose another name.
         if (!G.Files.Visible) {
-            Wait.Setwait(300, "Mnusave+");
+            Wait.Pushwait(300, Waitkey::Mnusave);
             Openfiles("Save As");
         }
         Wait.Showmessage({.Text = "The game could not be saved as " + Chosenpath + ".\n" + reason,
@@ -184,14 +184,14 @@ void Gamefiles::Savegame() {
                           .Icon = "X",
                           .Mid = "OK",
                           .Defaultbutton = "Cmdmid",
-                          .Key = "Notexist",
+                          .Key = Waitkey::Notexist,
                           .Caption = "Game Not Saved",
                           .Timeout = 60,
                           .Pushed = true});
         return;
     }
     G.Files.Visible = false;
-    if (Rec.Savedstate == "Unsaved") Rec.Savedstate = "Saved";
+    if (Rec.Savedstate == Filestate::Unsaved) Rec.Savedstate = Filestate::Saved;
     Rec.Filepath = Chosenpath;
     Wait.Pop();
     using enum Gamestatus;
@@ -203,7 +203,7 @@ void Gamefiles::Savegame() {
         Leavewin();
     } else {
         Main.Caption = "Saved Game - " + Chosenpath;
-        Wait.Setwait(0, "Nochange");
+        Wait.Setwait(0);
     }
 }
 
@@ -216,7 +216,7 @@ void Gamefiles::Fmfiles_KeyUp(int keycode) {
                       .L2 = "Yes",
                       .R2 = "No",
                       .Defaultbutton = "Cmdl2",
-                      .Key = "Delete",
+                      .Key = Waitkey::Delete,
                       .Caption = "Delete File?",
                       .Timeout = 60,
                       .Pushed = true});
@@ -237,7 +237,7 @@ void Gamefiles::Deletefile() {
                           .Icon = "X",
                           .Mid = "OK",
                           .Defaultbutton = "Cmdmid",
-                          .Key = "Notexist",
+                          .Key = Waitkey::Notexist,
                           .Caption = "File Not Deleted",
                           .Timeout = 60,
                           .Pushed = true});
@@ -262,7 +262,7 @@ void Gamefiles::Drvfiles_Change(int index) {
                           .Icon = "X",
                           .Mid = "OK",
                           .Defaultbutton = "Cmdmid",
-                          .Key = "Notready",
+                          .Key = Waitkey::Notready,
                           .Caption = "Disk Not Ready",
                           .Timeout = 60,
                           .Pushed = true});
@@ -315,7 +315,7 @@ void Gamefiles::Loadgame(const std::string& path) {
              .Icon = "X",
              .Mid = "OK",
              .Defaultbutton = "Cmdmid",
-             .Key = "Notexist",
+             .Key = Waitkey::Notexist,
              .Caption = "Not A Saved Game",
              .Timeout = 60,
              .Pushed = true});
@@ -323,12 +323,12 @@ void Gamefiles::Loadgame(const std::string& path) {
     }
     G.Files.Visible = false;
     G.Ending.Warned = Rec.Carriedseconds >= 3300;
-    Main.Mnumouse.Checked = Main.Inputmethod == "Mouse";
+    Main.Mnumouse.Checked = Main.Inputmethod == Inputkind::Mouse;
     Main.Mnukey.Checked = !Main.Mnumouse.Checked;
-    Main.Mnucolour.Checked = Main.Displaymode == "Colour";
+    Main.Mnucolour.Checked = Main.Displaymode == Displaykind::Colour;
     Main.Mnunumber.Checked = !Main.Mnucolour.Checked;
     Engine.Nosolution = false;
-    Rec.Savedstate = "Loaded";
+    Rec.Savedstate = Filestate::Loaded;
     Rec.Filepath = path;
     Main.Caption = "Loaded Game - " + path;
     for (Menuitem* item :
@@ -351,7 +351,7 @@ void Gamefiles::Loadgame(const std::string& path) {
                  .Icon = "i",
                  .Mid = "OK",
                  .Defaultbutton = "Cmdmid",
-                 .Key = "Notenter",
+                 .Key = Waitkey::Notenter,
                  .Caption = "Loaded Game",
                  .Timeout = 60});
         } else {
@@ -375,7 +375,7 @@ void Gamefiles::Loadgame(const std::string& path) {
          .L2 = "Change Display",
          .R2 = "FINISH",
          .Defaultbutton = "Cmdr2",
-         .Key = "Notgame",
+         .Key = Waitkey::Notgame,
          .Caption = "Result of Previous Game",
          .Timeout = 900});
 }

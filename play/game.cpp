@@ -32,7 +32,7 @@ int Gamehost::Starttrial() const {
 int Gamehost::Elapsed() const {
     return g_.Rec.Elapsed;
 }
-std::string Gamehost::Displaymode() const {
+Displaykind Gamehost::Displaymode() const {
     return g_.Main.Displaymode;
 }
 void Gamehost::Startdemo() {
@@ -92,7 +92,7 @@ void Gamehost::Resumeloadedgame() {
 void Gamehost::Correction() {
     g_.Errors.Correction();
 }
-void Gamehost::Setdisplay(const std::string& mode) {
+void Gamehost::Setdisplay(Displaykind mode) {
     g_.Menu.Setdisplay(mode);
 }
 void Gamehost::Closemedia() {
@@ -110,7 +110,7 @@ void Gamehost::Keepfinaltrial() {
 void Gamehost::Offerrecord() {
     g_.Top.Offerrecord();
 }
-void Gamehost::Messageclosed(const std::string& key) {
+void Gamehost::Messageclosed(Waitkey key) {
     g_.Guess.Messageclosed(key);
 }
 void Gamehost::Errorcase() {

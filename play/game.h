@@ -40,7 +40,7 @@ public:
     int Trial() const override;
     int Starttrial() const override;
     int Elapsed() const override;
-    std::string Displaymode() const override;
+    Displaykind Displaymode() const override;
     void Startdemo() override;
     void Cmdcancel_Click() override;
     void Cmdcontinue_Click() override;
@@ -60,13 +60,13 @@ public:
     void Resetdrive() override;
     void Resumeloadedgame() override;
     void Correction() override;
-    void Setdisplay(const std::string& mode) override;
+    void Setdisplay(Displaykind mode) override;
     void Closemedia() override;
     void Closereminder() override;
     void Playreminder() override;
     void Keepfinaltrial() override;
     void Offerrecord() override;
-    void Messageclosed(const std::string& key) override;
+    void Messageclosed(Waitkey key) override;
     void Errorcase() override;
     void Inconsistent() override;
     void Getresult() override;

@@ -65,7 +65,7 @@ void Gamestarter::Initialize() {
     }
     Rec.Trial =
         static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0);
-    Rec.Savedstate = "Unsaved";
+    Rec.Savedstate = Filestate::Unsaved;
     G.Plan = Gameplan{};
     for (Menuitem* item :
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
@@ -110,7 +110,7 @@ int Gamestarter::Speeddelay() const {
 }
 
 int Gamestarter::Demodelay() const {
-    return Wait.Key() == "Demo" ? Speeddelay() : 0;
+    return Wait.Is(Waitkey::Demo) ? Speeddelay() : 0;
 }
 
 void Gamestarter::Startgame() {
@@ -132,7 +132,7 @@ void Gamestarter::Startgame() {
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
     Showsetting();
     G.Board.Showanswer("Answer");
-    if (Wait.Key() == "Demo") {
+    if (Wait.Is(Waitkey::Demo)) {
         Drawtext demo;
         demo.X = 5000;
         demo.Y = 10;
@@ -142,7 +142,7 @@ void Gamestarter::Startgame() {
         demo.Colour = Headingcolour;
         Main.Picrecord.Print(demo);
     }
-    G.Tmrdelay.Interval = Wait.Key() == "Demo" ? Speeddelay() : 1;
+    G.Tmrdelay.Interval = Wait.Is(Waitkey::Demo) ? Speeddelay() : 1;
 }
 
 void Gamestarter::Showsetting() {
@@ -179,7 +179,7 @@ void Gamestarter::Finishgame() {
     G.Tmrrec.Enabled = false;
     Main.Mousepointer.clear();
     Rec.Carriedseconds = 0;
-    Wait.Setwait(300, "Picfore");
+    Wait.Setwait(300, Waitkey::Picfore);
     for (Control* c : {&Main.Frgetstring, &Main.Frinput, &Main.Frcolour, &Main.Frsetting,
                        &Main.Franswer, &Main.Frerror, &Main.Fraskcode, &Main.Frshowresult,
                        &Main.Frgetresult, &Main.Frscroll, &Main.Lbltime})
@@ -204,7 +204,7 @@ void Gamestarter::Cmdstart_Click() {
     Main.Lists.Updatesetting(Setting);
     Rec.Demomode = 0;
     Main.Frmenu.Visible = false;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     if (Setting.Whoguess != Role::Computerguesses) {
         Initialize();
         Startgame();
@@ -217,7 +217,7 @@ void Gamestarter::Cmdstart_Click() {
         Main.Cbtrialno.Listindex = 0;
         Main.Cmdoktrial.Default = true;
         Main.Frtrialno.Visible = true;
-        Wait.Setwait(300, "Frtrialno");
+        Wait.Setwait(300, Waitkey::Frtrialno);
     }
 }
 
@@ -238,11 +238,11 @@ void Gamestarter::Cmdoktrial_Click() {
         return;
     }
     Main.Frmark.Visible = true;
-    Wait.Setwait(300, "Frmark");
+    Wait.Setwait(300, Waitkey::Frmark);
 }
 
 void Gamestarter::Cmdokmark_Click() {
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     Initialize();
     Main.Frmark.Visible = false;
     if (Main.Optyesmark.Value) {
@@ -256,12 +256,12 @@ void Gamestarter::Cmdokmark_Click() {
     Showsetting();
     Main.Cmdready.Default = true;
     Main.Fraskcode.Visible = true;
-    Wait.Setwait(300, "Fraskcode");
+    Wait.Setwait(300, Waitkey::Fraskcode);
 }
 
 void Gamestarter::Cmdready_Click() {
     Main.Sendescapes();
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     for (Control* c : {&Main.Fraskcode, &Main.Frcolour, &Main.Frsetting, &Main.Frgetresult})
         c->Visible = false;
     if (Setting.Starttype == Startkind::Trialone) {

@@ -42,7 +42,7 @@ void Hinterrors::Errorcase() {
                       .Mid = "Change Display",
                       .R3 = "End",
                       .Defaultbutton = "Cmdr3",
-                      .Key = "Wrong Detection",
+                      .Key = Waitkey::Wrongdetection,
                       .Caption = Statusname(Rec.Status),
                       .Timeout = 900});
 }
@@ -53,7 +53,7 @@ void Hinterrors::Inconsistent() {
     G.Start.Showsetting();
     if (G.Observer) G.Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
-    if (Wait.Key() == "Demo") {
+    if (Wait.Is(Waitkey::Demo)) {
         G.Computer.Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".",
                             "Icon/W95mbx01.ico");
         G.Tmrdelay.Interval = G.Start.Speeddelay();
@@ -75,7 +75,7 @@ void Hinterrors::Inconsistent() {
                           .Mid = "Change Display",
                           .R3 = "End",
                           .Defaultbutton = "Cmdr3",
-                          .Key = "Error Detected",
+                          .Key = Waitkey::Errordetected,
                           .Caption = "Error Detected",
                           .Timeout = 900});
         return;
@@ -94,7 +94,7 @@ void Hinterrors::Inconsistent() {
                       .Icon = "i",
                       .Mid = "OK",
                       .Defaultbutton = "Cmdmid",
-                      .Key = "Continue Playing",
+                      .Key = Waitkey::Continueplaying,
                       .Caption = "Error Detected",
                       .Timeout = 60});
 }
@@ -129,7 +129,7 @@ void Hinterrors::Correction() {
         Rec.Inputblanks = 0;
         Rec.Trial = 0;
     }
-    if (Wait.Key() == "Demo")
+    if (Wait.Is(Waitkey::Demo))
         G.Computer.Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
                                 " been corrected and I continue guessing.",
                             "Icon/W95mbx04.ico");

@@ -164,10 +164,10 @@ void Menus::Form_Load() {
                        &m.Frshowresult, &m.Frgetresult, &m.Franswer, &m.Frerror})
         c->Visible = false;
     G.Instr.Picinstr.Background = 0xFFFFFF;
-    m.Inputmethod = "Mouse";
+    m.Inputmethod = Inputkind::Mouse;
     m.Mnumouse.Checked = true;
     m.Mnukey.Checked = false;
-    m.Displaymode = "Colour";
+    m.Displaymode = Displaykind::Colour;
     m.Mnucolour.Checked = true;
     m.Mnunumber.Checked = false;
     Setting = Gamesetting{};
@@ -194,20 +194,20 @@ void Menus::Mnuset_Click() {
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnuend, &Main.Mnudemo})
         item->Enabled = false;
     Settlb();
-    Wait.Setwait(300, "Frmenu");
+    Wait.Setwait(300, Waitkey::Frmenu);
     Main.Lists.Cmdtop.Enabled = Main.Lists.Cbwho.Text() == "You guess";
 }
 
 void Menus::Cmdcancel_Click() {
     G.Tmrdelay.Enabled = false;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     Main.Picdemo.Visible = false;
     Main.Frscroll.Visible = false;
     Rec.Demomode = 0;
     G.Runs.Initcount = 0;
     records_.Setbatching(false);
     Main.Progress.Visible = false;
-    Main.Displaymode = Main.Mnucolour.Checked ? "Colour" : "Number";
+    Main.Displaymode = Main.Mnucolour.Checked ? Displaykind::Colour : Displaykind::Number;
     Main.Lists.Restore(Menusaved);
     Main.Frmenu.Visible = false;
     G.Start.Finishgame();
@@ -220,11 +220,11 @@ void Menus::Cmdcancel_Click() {
     }
 }
 
-void Menus::Setdisplay(const std::string& mode) {
+void Menus::Setdisplay(Displaykind mode) {
     if (mode == Main.Displaymode) return;
     Main.Displaymode = mode;
-    Main.Mnucolour.Checked = mode == "Colour";
-    Main.Mnunumber.Checked = mode != "Colour";
+    Main.Mnucolour.Checked = mode == Displaykind::Colour;
+    Main.Mnunumber.Checked = mode != Displaykind::Colour;
     G.Board.Redraw();
 }
 
@@ -255,18 +255,18 @@ void Menus::Menu_Click(const std::string& item) {
     } else if (item == "Mnudemo" && enabled(m.Mnudemo, m.Mnumedia)) {
         G.Demo.Startdemo();
     } else if (item == "Mnumouse" && enabled(m.Mnumouse, m.Mnuoption)) {
-        G.Panel.Setinputmethod("Mouse");
+        G.Panel.Setinputmethod(Inputkind::Mouse);
     } else if (item == "Mnukey" && enabled(m.Mnukey, m.Mnuoption)) {
-        G.Panel.Setinputmethod("Keyboard");
+        G.Panel.Setinputmethod(Inputkind::Keyboard);
     } else if (item == "Mnucolour" && enabled(m.Mnucolour, m.Mnuoption)) {
-        Setdisplay("Colour");
+        Setdisplay(Displaykind::Colour);
     } else if (item == "Mnunumber" && enabled(m.Mnunumber, m.Mnuoption)) {
-        Setdisplay("Number");
+        Setdisplay(Displaykind::Number);
     } else if (item == "Mnuinstr" && enabled(m.Mnuinstr, m.Mnuhelp)) {
-        Wait.Setwait(300, "Instruct+");
+        Wait.Pushwait(300, Waitkey::Instruct);
         G.Instr.Visible = true;
     } else if (item == "Mnuabout" && enabled(m.Mnuabout, m.Mnuhelp)) {
-        Wait.Setwait(60, "Fmabout+");
+        Wait.Pushwait(60, Waitkey::Fmabout);
         G.About.Visible = true;
     }
 }
@@ -287,7 +287,7 @@ void Menus::Form_Activate() {
 }
 
 void Menus::Stbmenu_Click() {
-    if (!G.Designmode || Wait.Key() != "Demo" || G.Statbox.Visible) return;
+    if (!G.Designmode || !Wait.Is(Waitkey::Demo) || G.Statbox.Visible) return;
     G.Tmrdelay.Enabled = false;
     G.Demopaused = true;
     G.Statbox.Title = "Tintcipher";

@@ -13,7 +13,7 @@ public:
     void Mnuset_Click();
     void Cmdcancel_Click();
     void Settlb();
-    void Setdisplay(const std::string& mode);
+    void Setdisplay(Displaykind mode);
     void Menu_Click(const std::string& item); // a menu item by its name ("Mnunew", ...)
     void Tlbgame_ButtonClick(const std::string& key);
     void Form_Activate(); // the main window activated

@@ -32,9 +32,9 @@ void Markentry::Getresult() {
     Main.Frgetresult.Visible = true;
     const bool row = Rec.Status != Gamestatus::Playing; // a middle-start row the player typed
     if (Rec.Status == Gamestatus::Preparation) {
-        Wait.Setwait(300, "Frgetresult2");
+        Wait.Setwait(300, Waitkey::Frgetresult2);
     } else {
-        Wait.Setkey("Frgetresult");
+        Wait.Setkey(Waitkey::Frgetresult);
         Wait.Showhelp();
     }
     Main.Lbltrials2.Caption = "Trial: " + std::to_string(Rec.Trial);
@@ -42,7 +42,7 @@ void Markentry::Getresult() {
     Rec.Inputblanks = static_cast<int16_t>(Countchar(Rec.Currentstring, 'b'));
     const int n = Setting.Codelength - Rec.Inputblanks;
     G.Board.Showguess();
-    const bool mouse = Main.Inputmethod == "Mouse";
+    const bool mouse = Main.Inputmethod == Inputkind::Mouse;
     if (mouse) {
         Fillnumbers(Main.Cbcorrect, Rec.Inputblanks > 0 ? n : n - 1);
         Main.Cbcorrect.Visible = true;
@@ -141,7 +141,7 @@ bool Markentry::Txtwrong_KeyPress(char key) {
 
 void Markentry::Cmdgetresult_Click() {
     if (!Main.Frgetresult.Visible || !Main.Cmdgetresult.Enabled) return;
-    const bool mouse = Main.Inputmethod == "Mouse";
+    const bool mouse = Main.Inputmethod == Inputkind::Mouse;
     Hint h;
     h.black = static_cast<int16_t>(mouse ? Valueof(Main.Cbcorrect) : Valueof(Main.Txtcorrect));
     if (!Setting.Fixedorder())

@@ -51,7 +51,7 @@ void Guessentry::Getstring() {
     Main.Lblgetstring.Fontsize = size;
     Main.Lblinput.Caption = typed;
 
-    if (Main.Inputmethod == "Mouse") {
+    if (Main.Inputmethod == Inputkind::Mouse) {
         Main.Frgetstring.Visible = true;
         Main.Frinput.Visible = false;
         G.Panel.Emptyinput();
@@ -68,10 +68,10 @@ void Guessentry::Getstring() {
     Rec.Inputblanks = static_cast<int16_t>(L);
     if (Setting.Whoguess == Role::Youguess) {
         // The game clock bounds the player's guessing, not a time-out.
-        Wait.Setkey("Frgetstring1");
+        Wait.Setkey(Waitkey::Frgetstring1);
         Wait.Showhelp();
     } else {
-        Wait.Setwait(300, "Frgetstring2");
+        Wait.Setwait(300, Waitkey::Frgetstring2);
     }
 }
 
@@ -152,7 +152,7 @@ void Guessentry::Submitguess() {
                           .Icon = "!",
                           .Mid = "OK",
                           .Defaultbutton = "Cmdmid",
-                          .Key = "Same",
+                          .Key = Waitkey::Same,
                           .Caption = "Inappropriate Input",
                           .Timeout = 900});
         return;
@@ -229,13 +229,13 @@ void Guessentry::Showresult() {
         boxes(Main.Piccorrect, black, 0x000000);
         boxes(Main.Picwrong, white, 0xFFFFFF);
     }
-    Wait.Setwait(60, "Frshowresult");
+    Wait.Setwait(60, Waitkey::Frshowresult);
 }
 
 void Guessentry::Cmdshowresult_Click() {
     if (!Main.Frshowresult.Visible) return; // a repeated time-out after the panel has gone
     Main.Sendescapes();
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     Main.Frshowresult.Visible = false;
     G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
                        Rec.Currentstring);
@@ -248,7 +248,7 @@ void Guessentry::Cmdshowresult_Click() {
                           .Icon = "!",
                           .Mid = "OK",
                           .Defaultbutton = "Cmdmid",
-                          .Key = "Warning",
+                          .Key = Waitkey::Warning,
                           .Caption = "Warning",
                           .Timeout = 60});
         return;
@@ -272,10 +272,10 @@ void Guessentry::Cmderror_Click() {
     Engine.Nextguess();
 }
 
-void Guessentry::Messageclosed(const std::string& key) {
-    if (key == "Same") {
+void Guessentry::Messageclosed(Waitkey key) {
+    if (key == Waitkey::Same) {
         Getstring();
-    } else if (key == "Warning") {
+    } else if (key == Waitkey::Warning) {
         const Gameending::Afterwarning next = G.Ending.Afterwarn;
         G.Ending.Afterwarn = Gameending::Afterwarning::Nothing;
         const bool retype = G.Ending.Retypeafterwarning;
@@ -289,8 +289,9 @@ void Guessentry::Messageclosed(const std::string& key) {
                 Getstring();
             } else {
                 // Back to what the clock's warning interrupted.
-                Wait.Setwait(0, "Nochange");
-                Wait.Setkey(Main.Frgetresult.Visible ? "Frgetresult" : "Frgetstring1");
+                Wait.Setwait(0);
+                Wait.Setkey(Main.Frgetresult.Visible ? Waitkey::Frgetresult
+                                                     : Waitkey::Frgetstring1);
                 Wait.Showhelp();
             }
         }

@@ -18,7 +18,7 @@ public:
     void Showresult();
     void Cmderror_Click();
     void Cmdshowresult_Click();
-    void Messageclosed(const std::string& key);
+    void Messageclosed(Waitkey key);
 
 private:
     void Submitguess();

@@ -42,7 +42,7 @@ void Statisticsruns::Runtick() {
 }
 
 void Statisticsruns::Cmdstat_Click() {
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     Main.Visible = false;
     G.Stat.Lststat.Items.clear();
     G.Stat.Lststat.Visible = true;
@@ -70,13 +70,13 @@ void Statisticsruns::Cmdstat_Click() {
 
 void Statisticsruns::Cmdback_Click() {
     if (!G.Stat.Visible) return;
-    Wait.Setwait(60, "Frmenu");
+    Wait.Setwait(60, Waitkey::Frmenu);
     G.Stat.Visible = false;
     Main.Visible = true;
 }
 
 void Statisticsruns::Beginrun(Run kind) {
-    Wait.Setwait(0, "Demo");
+    Wait.Setwait(0, Waitkey::Demo);
     G.Menu.Menusaved = Main.Lists.Save();
     for (Menuitem* menu : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
         menu->Enabled = false;

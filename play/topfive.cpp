@@ -59,8 +59,9 @@ bool Topfivelist::Readwinnersrecord() {
 
 void Topfivelist::Offerrecord() {
     // The clock stopped at the win: `Winseconds` is the time the entry ranks and is kept by.
-    const bool qualifies = Rec.Savedstate != "Loaded" && Setting.Whoguess == Role::Youguess &&
-                           Rec.Errorpending == 0 && Rec.Elapsed < 3600 && Rec.Trial < 27;
+    const bool qualifies = Rec.Savedstate != Filestate::Loaded &&
+                           Setting.Whoguess == Role::Youguess && Rec.Errorpending == 0 &&
+                           Rec.Elapsed < 3600 && Rec.Trial < 27;
     if (!qualifies || !Readwinnersrecord() ||
         Winnersplace(Winners, Slotof(Setting), Rec.Winseconds, Rec.Attempts) == 0) {
         G.Start.Finishgame();
@@ -75,14 +76,14 @@ void Topfivelist::Offerrecord() {
     Main.Txtname.Caption.clear();
     Main.Txtname.Caret = 0;
     Main.Txtname.Setfocus();
-    Wait.Setwait(60, "Frgetname");
+    Wait.Setwait(60, Waitkey::Frgetname);
 }
 
 void Topfivelist::Cmdokname_Click() {
     if (!Main.Frgetname.Visible) return;
     Main.Frgetname.Visible = false;
     Main.Txtname.Focused = false;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     const std::string problem = Updatewinners(Recordname(Main.Txtname.Caption));
     Winnersfrommenu = false;
     Showwinners();
@@ -94,7 +95,7 @@ void Topfivelist::Cmdokname_Click() {
              .Icon = "X",
              .Mid = "OK",
              .Defaultbutton = "Cmdmid",
-             .Key = "Notexist",
+             .Key = Waitkey::Notexist,
              .Caption = "Entry Not Stored",
              .Timeout = 60,
              .Pushed = true});
@@ -138,13 +139,13 @@ void Topfivelist::Showwinners() {
         Cbedit_Click();
     } else {
         Main.Fredit.Visible = false;
-        Wait.Setwait(60, "Picwinners");
+        Wait.Setwait(60, Waitkey::Picwinners);
     }
 }
 
 void Topfivelist::Cmdtop_Click() {
     if (!Main.Frmenu.Visible || !Main.Lists.Cmdtop.Enabled) return;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     Main.Lists.Updatesetting(Setting);
     Main.Frmenu.Visible = false;
     Main.Picfore.Visible = false;
@@ -159,7 +160,7 @@ void Topfivelist::Cmdcontinue_Click() {
     Main.Picwinners.Visible = false;
     Main.Fredit.Visible = false;
     Main.Picfore.Visible = true;
-    Wait.Setwait(0, "");
+    Wait.Setwait(0, Waitkey::None);
     if (!Winnersfrommenu) {
         G.Start.Finishgame();
         return;
@@ -167,7 +168,7 @@ void Topfivelist::Cmdcontinue_Click() {
     Winnersfrommenu = false;
     Main.Cmdstart.Default = true;
     Main.Frmenu.Visible = true;
-    Wait.Setwait(300, "Frmenu");
+    Wait.Setwait(300, Waitkey::Frmenu);
 }
 
 void Topfivelist::Cbedit_Click() {

@@ -395,8 +395,8 @@ Savedgame Capture(const Gamesetting& s, const Gamerecord& r, const Codebreaker& 
                   const Fmmain& main) {
     Savedgame g;
     g.Whoguess = static_cast<int16_t>(s.Whoguess);
-    g.Inputmethod = main.Inputmethod;
-    g.Displaymode = main.Displaymode;
+    g.Inputmethod = Inputname(main.Inputmethod);
+    g.Displaymode = Displayname(main.Displaymode);
     g.Computermarks = static_cast<int16_t>(main.Optyesmark.Value ? -1 : 0);
     g.Ncolours = s.Ncolours;
     g.Starttype = static_cast<int16_t>(s.Starttype);
@@ -440,15 +440,15 @@ std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
     const Savedgame g = Normalise(saved);
     if (std::string reason = Check(g); !reason.empty()) return reason;
     s = Settingof(g);
-    main.Inputmethod = g.Inputmethod;
-    main.Displaymode = g.Displaymode;
+    main.Inputmethod = g.Inputmethod == "Mouse" ? Inputkind::Mouse : Inputkind::Keyboard;
+    main.Displaymode = g.Displaymode == "Colour" ? Displaykind::Colour : Displaykind::Number;
     if (g.Whoguess == 2) {
         main.Optyesmark.Value = g.Computermarks == -1;
         main.Optnomark.Value = g.Computermarks != -1;
     }
 
     r.Status = Statusof(g.Status);
-    r.Savedstate = "Loaded";
+    r.Savedstate = Filestate::Loaded;
     r.Trial = g.Trial;
     r.Finaltrial = g.Finaltrial;
     r.Attempts = 0;

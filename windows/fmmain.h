@@ -13,12 +13,24 @@
 
 namespace tc {
 
+// How codes and marks show: in colours or as numbers.
+enum class Displaykind { Colour, Number };
+// How the player enters a guess: with the mouse or the keyboard.
+enum class Inputkind { Mouse, Keyboard };
+// Their names, as saved games store them.
+inline std::string Displayname(Displaykind d) {
+    return d == Displaykind::Colour ? "Colour" : "Number";
+}
+inline std::string Inputname(Inputkind i) {
+    return i == Inputkind::Mouse ? "Mouse" : "Keyboard";
+}
+
 struct Fmmain {
     std::string Caption = "Tintcipher";
     bool Visible = false;
-    std::string Displaymode = "Colour"; // or "Number"
-    std::string Inputmethod = "Mouse";  // or "Keyboard"
-    std::string Mousepointer;           // "" normal, else a cursor file of the program folder
+    Displaykind Displaymode = Displaykind::Colour;
+    Inputkind Inputmethod = Inputkind::Mouse;
+    std::string Mousepointer; // "" normal, else a cursor file of the program folder
     // Escape presses sent to the window, two at a time: the binding closes whatever menu, list
     // or drag they would cancel.
     int Escapekeys = 0;

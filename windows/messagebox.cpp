@@ -43,7 +43,8 @@ void Fmmessage::Messagebox(const Messageargs& m) {
     Cmdr2.Caption = m.R2;
     for (Control* b : {&Cmdl3, &Cmdl2, &Cmdmid, &Cmdr2, &Cmdr3}) b->Default = false;
     if (Control* b = Button(m.Defaultbutton)) b->Default = true;
-    Tag = m.Key;
+    Key = m.Key;
+    Tag = Keyname(m.Key);
     Caption = m.Caption;
 }
 

@@ -2,6 +2,7 @@
 // The general message box `Fmmessage`: up to five buttons whose work depends on the message's
 // context key.
 #include "windows/controls.h"
+#include "windows/waitkey.h"
 #include <string>
 
 namespace tc {
@@ -19,7 +20,7 @@ struct Messageargs {
     std::string Icon{};
     std::string L2{}, L3{}, Mid{}, R3{}, R2{};
     std::string Defaultbutton{};
-    std::string Key{};
+    Waitkey Key = Waitkey::None;
     std::string Caption{};
     int Timeout = 0;
     bool Pushed = false;
@@ -28,8 +29,9 @@ struct Messageargs {
 struct Fmmessage {
     bool Visible = false;
     std::string Caption;
-    std::string Tag;  // the message's context key
-    std::string Icon; // picture file relative to the program folder
+    Waitkey Key = Waitkey::None; // the message's context
+    std::string Tag;             // the same as text
+    std::string Icon;            // picture file relative to the program folder
     Control Lblmessage;
     Control Cmdl3, Cmdl2, Cmdmid, Cmdr2, Cmdr3;
 

@@ -22,7 +22,7 @@ enum class Waitstate::Default {
 };
 
 struct Waitstate::Context {
-    const char* Key;
+    Waitkey Key;
     const char* Help;
     Default Action;
 };
@@ -42,100 +42,102 @@ constexpr const char* Noquestion =
     "Press one button. Please notice the No button is pressed automatically in one minute.";
 
 // The end messages share their buttons.
-bool Endmessage(const std::string& key) {
-    return key == "Franswer" || key == "Win" || key == "Error Detected" ||
-           key == "Wrong Detection" || key == "Gameover1";
+bool Endmessage(Waitkey key) {
+    using K = Waitkey;
+    return key == K::Franswer || key == K::Win || key == K::Errordetected ||
+           key == K::Wrongdetection || key == K::Gameover1;
 }
 
 } // namespace
 
 std::span<const Waitstate::Context> Waitstate::Contexts(bool message) {
     using D = Default;
-    // Panel contexts, set with `Setwait` without "+" or written straight. The help text of
+    using K = Waitkey;
+    // Panel contexts, set with `Setwait` or written straight. The help text of
     // "Frgetstring1" depends on the start trial: see `Helptext`.
     static const Context panels[] = {
-        {"Picfore",
+        {K::Picfore,
          "Choose an option from the pulldown menu or the toolbar. Demo will start automatically "
          "in five minutes.",
          D::Startdemo},
-        {"Thinking", "I am thinking.  Please wait a while.", D::None},
-        {"Demo", "Demo is now on.  Click mouse on the cloud area to end demo.", D::None},
-        {"Frmenu",
+        {K::Thinking, "I am thinking.  Please wait a while.", D::None},
+        {K::Demo, "Demo is now on.  Click mouse on the cloud area to end demo.", D::None},
+        {K::Frmenu,
          "Choose a game setting from this menu and then press the Start Game button.  Please "
          "notice this menu will be closed automatically in 5 minutes.",
          D::Settingcancel},
-        {"Picwinners",
+        {K::Picwinners,
          "Press the Continue button.  Please notice this list will be closed automatically in "
          "one minute.",
          D::Listcontinue},
-        {"Frtrialno", Giveuppanel, D::Giveupstart},
-        {"Frmark", Giveuppanel, D::Giveupstart},
-        {"Fraskcode",
+        {K::Frtrialno, Giveuppanel, D::Giveupstart},
+        {K::Frmark, Giveuppanel, D::Giveupstart},
+        {K::Fraskcode,
          "Press the Ready button when you are ready.  If you do not do so in 5 minutes, it is "
          "assumed that you give up this game.",
          D::Finishgame},
-        {"Frgetstring1", "", D::None},
-        {"Frgetstring2",
+        {K::Frgetstring1, "", D::None},
+        {K::Frgetstring2,
          "Input a colour string and press the Submit button.  If you do not do so in 5 minutes, "
          "it is assumed that you give up this game.",
          D::Finishgame},
-        {"Frshowresult",
+        {K::Frshowresult,
          "Press the OK button.  Please notice the OK button is pressed automatically in one "
          "minute.",
          D::Showresultok},
-        {"Frgetresult",
+        {K::Frgetresult,
          "Please tell me how many marks I have got.  This game will be ended automatically in "
          "one hour.",
          D::None},
         // The marks of a row the player typed before a middle start: the game clock has not
         // started yet, so this wait gives up like the typing of the row itself.
-        {"Frgetresult2",
+        {K::Frgetresult2,
          "Please tell me the marks of your input.  If you do not do so in 5 minutes, it is "
          "assumed that you give up this game.",
          D::Finishgame},
-        {"Frgetname",
+        {K::Frgetname,
          "Input your name.  Please notice if you do not input anything, your name will be "
          "assumed to be xxx.",
          D::Nameok},
-        {"Load",
+        {K::Load,
          "Input a file name and press the Open button.  If you do not do so in 5 minutes, it is "
          "assumed that you do not want to load a game.",
          D::Filescancel},
-        {"Same", "", D::Pressmid},
-        {"Notenter", Okinoneminute, D::Pressmid},
-        {"Continue Playing", Okinoneminute, D::Pressmid},
-        {"Warning", Okinoneminute, D::Pressmid},
-        {"Gameover0", Okinoneminute, D::Pressmid},
-        {"Notgame",
+        {K::Same, "", D::Pressmid},
+        {K::Notenter, Okinoneminute, D::Pressmid},
+        {K::Continueplaying, Okinoneminute, D::Pressmid},
+        {K::Warning, Okinoneminute, D::Pressmid},
+        {K::Gameover0, Okinoneminute, D::Pressmid},
+        {K::Notgame,
          "Press the FINISH button after you have finished examining the result.  Please notice "
          "the FINISH button is pressed automatically in 15 minutes.",
          D::Pressr2},
-        {"Franswer", Endin15, D::Pressr3},
-        {"Win", Endin15, D::Pressr3},
-        {"Error Detected", Endin15, D::Pressr3},
-        {"Wrong Detection", Endin15, D::Pressr3},
-        {"Gameover1", Endin15, D::Pressr3},
+        {K::Franswer, Endin15, D::Pressr3},
+        {K::Win, Endin15, D::Pressr3},
+        {K::Errordetected, Endin15, D::Pressr3},
+        {K::Wrongdetection, Endin15, D::Pressr3},
+        {K::Gameover1, Endin15, D::Pressr3},
     };
     // Message contexts, pushed over a panel.
     static const Context messages[] = {
-        {"Fmabout", Okinoneminute, D::Aboutok},
-        {"Instruct",
+        {K::Fmabout, Okinoneminute, D::Aboutok},
+        {K::Instruct,
          "Press the OK button.  Please notice the OK button is pressed automatically in five "
          "minutes.",
          D::Instructok},
         // The help text promises OK, but a question nobody answered is safer declined: the
         // End Game question keeps the game in every mode.
-        {"Mnuend", Okquestion, D::Pressr2},
-        {"Mnuquit", Okquestion, D::Pressr2},
-        {"Mnusave",
+        {K::Mnuend, Okquestion, D::Pressr2},
+        {K::Mnuquit, Okquestion, D::Pressr2},
+        {K::Mnusave,
          "Input a file name and press the Save button.  If you do not do so in 5 minutes, it is "
          "assumed that you do not want to save the game.",
          D::Filescancel},
-        {"Nofile", Noquestion, D::Pressr2},
-        {"Overwrite", Noquestion, D::Pressr2},
-        {"Notready", Okinoneminute, D::Pressmid},
-        {"Notexist", Okinoneminute, D::Pressmid},
-        {"Delete",
+        {K::Nofile, Noquestion, D::Pressr2},
+        {K::Overwrite, Noquestion, D::Pressr2},
+        {K::Notready, Okinoneminute, D::Pressmid},
+        {K::Notexist, Okinoneminute, D::Pressmid},
+        {K::Delete,
          "Press one button.  If you do not do so in one minute, it is assumed that you do not "
          "want to delete the file.",
          D::Pressr2},
@@ -143,7 +145,7 @@ std::span<const Waitstate::Context> Waitstate::Contexts(bool message) {
     return message ? std::span<const Context>(messages) : std::span<const Context>(panels);
 }
 
-const Waitstate::Context* Waitstate::Find(const std::string& key, bool message) {
+const Waitstate::Context* Waitstate::Find(Waitkey key, bool message) {
     for (const Context& c : Contexts(message))
         if (key == c.Key) return &c;
     return nullptr;
@@ -151,7 +153,7 @@ const Waitstate::Context* Waitstate::Find(const std::string& key, bool message) 
 
 std::vector<std::string> Waitstate::Contextkeys(bool message) {
     std::vector<std::string> keys;
-    for (const Context& c : Contexts(message)) keys.push_back(c.Key);
+    for (const Context& c : Contexts(message)) keys.push_back(Keyname(c.Key));
     return keys;
 }
 
@@ -163,9 +165,31 @@ void Waitstate::Register(Timerhost& host) {
     host.Add("Tmrbanner", Tmrbanner, [this] { Tmrbanner_Timer(); });
 }
 
-void Waitstate::Setwait(int timeout, const std::string& key) {
-    const bool push = !key.empty() && key.back() == '+';
-    if (push) underneath_ = Tmrwait.Enabled ? Timeout : 0;
+void Waitstate::Settag() {
+    std::string text;
+    for (auto k = pushed_.rbegin(); k != pushed_.rend(); ++k) text += Keyname(*k) + "+";
+    Tmrwait.Tag = text + Keyname(panel_);
+}
+
+void Waitstate::Setkey(Waitkey key) {
+    pushed_.clear();
+    panel_ = key;
+    Settag();
+}
+
+void Waitstate::Setwait(int timeout, Waitkey key) {
+    Setkey(key);
+    Setwait(timeout);
+}
+
+void Waitstate::Pushwait(int timeout, Waitkey key) {
+    underneath_ = Tmrwait.Enabled ? Timeout : 0;
+    pushed_.push_back(key);
+    Settag();
+    Setwait(timeout);
+}
+
+void Waitstate::Setwait(int timeout) {
     if (timeout != 0) {
         Start = clock_.Now();
         Tmrwait.Enabled = true;
@@ -173,23 +197,18 @@ void Waitstate::Setwait(int timeout, const std::string& key) {
     } else {
         Tmrwait.Enabled = false;
     }
-    if (key == "Nochange") {
-    } else if (push) {
-        Tmrwait.Tag = key + Tmrwait.Tag;
-    } else {
-        Tmrwait.Tag = key;
-    }
     Showhelp();
 }
 
-std::string Waitstate::Helptext(const std::string& key) const {
-    const size_t plus = key.find('+');
-    const bool message = plus != std::string::npos;
-    const std::string name = message ? key.substr(0, plus) : key;
-    if (!message && name == "Frgetstring1")
+std::string Waitstate::Helptext() const {
+    return pushed_.empty() ? Helptext(panel_) : Helptext(pushed_.back(), true);
+}
+
+std::string Waitstate::Helptext(Waitkey key, bool message) const {
+    if (!message && key == Waitkey::Frgetstring1)
         return "Input your guess.  Please notice you are allowed to try at most " +
                std::to_string(28 - actions_.Starttrial()) + " times or 1 hour.";
-    const Context* c = Find(name, message);
+    const Context* c = Find(key, message);
     std::string text = c ? c->Help : "";
     // A window come back to after a message waits one minute, not the five it first had; its
     // text says what the wait now is.
@@ -201,7 +220,7 @@ std::string Waitstate::Helptext(const std::string& key) const {
 }
 
 void Waitstate::Showhelp() {
-    const std::string text = Helptext(Key());
+    const std::string text = Helptext();
     const size_t gap = text.size() < 220 ? 220 - text.size() : 0;
     Banner = std::string(10, ' ') + text + std::string(gap, ' ');
     Tmrbanner.Enabled = true;
@@ -213,24 +232,25 @@ void Waitstate::Tmrbanner_Timer() {
 }
 
 void Waitstate::Pop() {
-    const size_t plus = Key().find('+');
-    if (plus != std::string::npos) Tmrwait.Tag = Key().substr(plus + 1);
+    if (pushed_.empty()) return;
+    pushed_.pop_back();
+    Settag();
 }
 
 void Waitstate::Closepushed() {
     Pop();
-    Setwait(0, "Nochange");
-    if (Key() == "Picfore")
-        Setwait(300, "Picfore");
+    Setwait(0);
+    if (Is(Waitkey::Picfore))
+        Setwait(300, Waitkey::Picfore);
     else
-        Setwait(60, "Nochange");
+        Setwait(60);
 }
 
 // Back from a question over a panel: the panel's own wait, as it was when the question came,
 // runs again from its start, unless nothing waits.
 void Waitstate::Restartunderneath() {
-    if (Key().empty()) return;
-    Setwait(underneath_, "Nochange");
+    if (Is(Waitkey::None)) return;
+    Setwait(underneath_);
 }
 
 int Waitstate::Elapsedwait() const {
@@ -242,9 +262,7 @@ int Waitstate::Elapsedwait() const {
 
 void Waitstate::Tmrwait_Timer() {
     if (Elapsedwait() < Timeout) return;
-    const size_t plus = Key().find('+');
-    const bool message = plus != std::string::npos;
-    const Context* c = Find(message ? Key().substr(0, plus) : Key(), message);
+    const Context* c = pushed_.empty() ? Find(panel_, false) : Find(pushed_.back(), true);
     if (c) Takedefault(c->Action);
 }
 
@@ -299,7 +317,10 @@ void Waitstate::Takedefault(Default d) {
 
 void Waitstate::Showmessage(const Messageargs& m) {
     message_.Messagebox(m);
-    Setwait(m.Timeout, m.Pushed ? m.Key + "+" : m.Key);
+    if (m.Pushed)
+        Pushwait(m.Timeout, m.Key);
+    else
+        Setwait(m.Timeout, m.Key);
     message_.Visible = true;
 }
 
@@ -311,7 +332,7 @@ void Waitstate::Endgame() {
                  .L2 = "OK",
                  .R2 = "Cancel",
                  .Defaultbutton = "Cmdl2",
-                 .Key = "Mnuend",
+                 .Key = Waitkey::Mnuend,
                  .Caption = "End Game?",
                  .Timeout = 60,
                  .Pushed = true});
@@ -325,7 +346,7 @@ void Waitstate::Quitgame() {
                  .L2 = "OK",
                  .R2 = "Cancel",
                  .Defaultbutton = "Cmdl2",
-                 .Key = "Mnuquit",
+                 .Key = Waitkey::Mnuquit,
                  .Caption = "Quit Programme?",
                  .Timeout = 60,
                  .Pushed = true});
@@ -341,12 +362,13 @@ void Waitstate::Reportbug(const std::string& guess) {
                  .L2 = "Change Display",
                  .R2 = "FINISH",
                  .Defaultbutton = "Cmdl2",
-                 .Key = "Bug",
+                 .Key = Waitkey::Bug,
                  .Caption = "Bug"});
 }
 
 void Waitstate::Switchdisplay() {
-    actions_.Setdisplay(actions_.Displaymode() != "Colour" ? "Colour" : "Number");
+    actions_.Setdisplay(actions_.Displaymode() != Displaykind::Colour ? Displaykind::Colour
+                                                                      : Displaykind::Number);
 }
 
 // A button of a closed message cannot be pressed; this is also what makes a time-out that
@@ -354,73 +376,75 @@ void Waitstate::Switchdisplay() {
 
 void Waitstate::Cmdl3_Click() {
     if (!message_.Visible) return;
-    if (Endmessage(message_.Tag)) {
+    if (Endmessage(message_.Key)) {
         Close();
-        Setwait(0, "");
-        Setwait(60, "Mnusave+");
+        Setwait(0, Waitkey::None);
+        Pushwait(60, Waitkey::Mnusave);
         actions_.Opensavedialog();
     }
 }
 
 void Waitstate::Cmdl2_Click() {
     if (!message_.Visible) return;
-    const std::string key = message_.Tag;
-    if (key == "Mnuend") {
+    using K = Waitkey;
+    const Waitkey key = message_.Key;
+    if (key == K::Mnuend) {
         Close();
         actions_.Stopplay();
         if (actions_.Whoguess() != Role::Youguess || actions_.Trial() == 0) {
-            Setwait(0, "");
+            Setwait(0, K::None);
             actions_.Finishgame();
         } else {
             actions_.Showanswerlater();
         }
-    } else if (key == "Mnuquit") {
+    } else if (key == K::Mnuquit) {
         actions_.Quitprogramme();
-    } else if (key == "Nofile") {
+    } else if (key == K::Nofile) {
         Close();
         Pop();
-        Setwait(60, "Nochange");
-    } else if (key == "Overwrite") {
+        Setwait(60);
+    } else if (key == K::Overwrite) {
         Close();
         Pop();
-        Setwait(0, "Nochange");
+        Setwait(0);
         actions_.Savegame();
-    } else if (key == "Delete") {
+    } else if (key == K::Delete) {
         Close();
         Pop();
         actions_.Deletefile();
-        Setwait(60, "Nochange");
-    } else if (key == "Notgame" || key == "Bug") {
+        Setwait(60);
+    } else if (key == K::Notgame || key == K::Bug) {
         Switchdisplay();
     }
 }
 
 void Waitstate::Cmdmid_Click() {
     if (!message_.Visible) return;
-    const std::string key = message_.Tag;
-    if (key == "Gameover0") {
-        Setwait(0, "");
+    using K = Waitkey;
+    const Waitkey key = message_.Key;
+    if (key == K::Gameover0) {
+        Setwait(0, K::None);
         Close();
         actions_.Finishgame();
-    } else if (key == "Notready") {
+    } else if (key == K::Notready) {
         Pop();
         Close();
         actions_.Resetdrive();
-        Setwait(60, "Nochange");
-    } else if (key == "Notexist") {
+        Setwait(60);
+    } else if (key == K::Notexist) {
         Pop();
         Close();
-        Setwait(60, "Nochange");
-    } else if (key == "Notenter") {
+        Setwait(60);
+    } else if (key == K::Notenter) {
         Close();
-        Setwait(0, "Nochange");
+        Setwait(0);
         actions_.Resumeloadedgame();
-    } else if (key == "Same" || key == "Warning") {
+    } else if (key == K::Same || key == K::Warning) {
         Close();
         actions_.Messageclosed(key);
-    } else if (key == "Continue Playing") {
+    } else if (key == K::Continueplaying) {
         Close();
-        Setkey("Thinking");
+        Setkey(K::Thinking);
         Showhelp();
         actions_.Correction();
     } else if (Endmessage(key)) {
@@ -430,24 +454,25 @@ void Waitstate::Cmdmid_Click() {
 
 void Waitstate::Cmdr2_Click() {
     if (!message_.Visible) return;
-    const std::string key = message_.Tag;
-    if (key == "Mnuend" || key == "Mnuquit") {
+    using K = Waitkey;
+    const Waitkey key = message_.Key;
+    if (key == K::Mnuend || key == K::Mnuquit) {
         Close();
         Pop();
-        Setwait(0, "Nochange");
+        Setwait(0);
         // The panel under the question keeps its time-out, so an abandoned game still ends.
         Restartunderneath();
-        if (key == "Mnuquit") actions_.Closereminder();
-    } else if (key == "Nofile") {
+        if (key == K::Mnuquit) actions_.Closereminder();
+    } else if (key == K::Nofile) {
         Close();
         Pop();
         actions_.Cancelfiles();
-    } else if (key == "Overwrite" || key == "Delete") {
+    } else if (key == K::Overwrite || key == K::Delete) {
         Close();
         Pop();
-        Setwait(60, "Nochange");
-    } else if (key == "Notgame" || key == "Bug") {
-        Setwait(0, "");
+        Setwait(60);
+    } else if (key == K::Notgame || key == K::Bug) {
+        Setwait(0, K::None);
         Close();
         actions_.Cmdcancel_Click();
     }
@@ -455,17 +480,18 @@ void Waitstate::Cmdr2_Click() {
 
 void Waitstate::Cmdr3_Click() {
     if (!message_.Visible) return;
-    const std::string key = message_.Tag;
-    if (key == "Win") {
+    using K = Waitkey;
+    const Waitkey key = message_.Key;
+    if (key == K::Win) {
         actions_.Closemedia();
-        Setwait(0, "");
+        Setwait(0, K::None);
         Close();
         if (actions_.Elapsed() >= 3600 || actions_.Trial() >= 27)
             actions_.Finishgame();
         else
             actions_.Offerrecord();
     } else if (Endmessage(key)) {
-        Setwait(0, "");
+        Setwait(0, K::None);
         Close();
         actions_.Finishgame();
     }

@@ -1,13 +1,16 @@
 #pragma once
 // The wait mechanism: every panel and message carries a context key, a time-out and a default
-// action; the key also chooses the help text that scrolls in the status bar. The key lives in
-// the tag of `Tmrwait`. A message context is pushed over a panel context as key + "+" + panel
-// key, and at most one is ever pushed.
+// action; the key also chooses the help text that scrolls in the status bar. A message context is
+// pushed over a panel context, and a question may be pushed over it again (over the save dialog).
+// The context as text, each pushed key, the latest first, + "+" before the panel key
+// ("Nofile+Mnusave+Load"), is the tag of `Tmrwait`.
 #include "engine/gamesetting.h"
 #include "system/clock.h"
 #include "system/timer.h"
 #include "system/timerhost.h"
+#include "windows/fmmain.h"
 #include "windows/messagebox.h"
+#include "windows/waitkey.h"
 #include <span>
 #include <string>
 #include <vector>
@@ -25,7 +28,7 @@ public:
     virtual int Trial() const = 0;
     virtual int Starttrial() const = 0;
     virtual int Elapsed() const = 0;
-    virtual std::string Displaymode() const = 0; // "Colour" or "Number"
+    virtual Displaykind Displaymode() const = 0;
 
     // Panel and window defaults.
     virtual void Startdemo() = 0;
@@ -53,21 +56,21 @@ public:
     virtual void Resetdrive() = 0;       // the file dialog's drive list back to the program's drive
     virtual void Resumeloadedgame() = 0; // clock restarted, time shown, animation reset, `Getguess`
     virtual void Correction() = 0;
-    virtual void Setdisplay(const std::string& mode) = 0;
+    virtual void Setdisplay(Displaykind mode) = 0;
     virtual void Closemedia() = 0;     // the main window's media device
     virtual void Closereminder() = 0;  // the reminder sound's device
     virtual void Playreminder() = 0;   // before the Quit question
     virtual void Keepfinaltrial() = 0; // `Finaltrial` := `Trial`, before the End Game question
     virtual void Offerrecord() = 0;
     // After a message whose closing leads back into play: "Same" (ask again) and "Warning".
-    virtual void Messageclosed(const std::string& key) = 0;
+    virtual void Messageclosed(Waitkey key) = 0;
 };
 
 class Waitstate {
 public:
     Waitstate(Shellactions& actions, Clock& clock, Fmmessage& message);
 
-    Timer Tmrwait{1000};  // its tag is the context key
+    Timer Tmrwait{1000};  // its tag is the context as text
     Timer Tmrbanner{500}; // scrolls `Banner`
     int Timeout = 0;      // seconds
     Datetime Start;       // when the current wait began
@@ -77,14 +80,21 @@ public:
     void Register(Timerhost& host);
 
     const std::string& Key() const { return Tmrwait.Tag; }
-    // The few places that write the key straight, without `Setwait`.
-    void Setkey(const std::string& key) { Tmrwait.Tag = key; }
+    // Whether the context is the panel key with nothing pushed over it.
+    bool Is(Waitkey key) const { return pushed_.empty() && panel_ == key; }
+    // The few places that write the key straight, without `Setwait`; nothing stays pushed.
+    void Setkey(Waitkey key);
 
-    // time-out 0 stops the waiting; key "Nochange" keeps the key, key + "+" pushes key.
-    void Setwait(int timeout, const std::string& key);
+    // time-out 0 stops the waiting. The context becomes key with nothing pushed; without a key
+    // it stays; `Pushwait` pushes key over it.
+    void Setwait(int timeout, Waitkey key);
+    void Setwait(int timeout);
+    void Pushwait(int timeout, Waitkey key);
     void Showhelp();
-    // The help text of a key as the status bar shows it, before padding.
-    std::string Helptext(const std::string& key) const;
+    // The help text of a panel key, or a pushed message key, as the status bar shows it, before
+    // padding; without a key, the current context's.
+    std::string Helptext(Waitkey key, bool message = false) const;
+    std::string Helptext() const;
     // The keys of every panel context, or of every message context: all the player may be
     // asked to answer.
     static std::vector<std::string> Contextkeys(bool message);
@@ -119,7 +129,8 @@ private:
     enum class Default;
     struct Context;
     static std::span<const Context> Contexts(bool message);
-    static const Context* Find(const std::string& key, bool message);
+    static const Context* Find(Waitkey key, bool message);
+    void Settag();
     void Takedefault(Default d);
     void Close() { message_.Visible = false; }
     void Restartunderneath();
@@ -127,7 +138,9 @@ private:
 
     Shellactions& actions_;
     Clock& clock_;
-    int underneath_ = 0; // the time-out of the wait a message was pushed over; 0 for none
+    Waitkey panel_ = Waitkey::None;
+    std::vector<Waitkey> pushed_; // the latest last
+    int underneath_ = 0;          // the time-out of the wait a message was pushed over; 0 for none
     Fmmessage& message_;
 };
 

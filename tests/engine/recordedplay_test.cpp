@@ -38,7 +38,7 @@ Playedgames Play(Gamesetting s, const std::string& errors, int starttrial, int g
     g.Setting = s;
     g.Rec.Runkind = Run::Simulate;
     g.Rec.Demomode = -1;
-    g.Wait.Setkey("Demo");
+    g.Wait.Setkey(Waitkey::Demo);
     Playedgames out;
     auto add = [&](char c) { out.fingerprint = (out.fingerprint ^ uint8_t(c)) * 1099511628211ull; };
     for (int i = 0; i < games; ++i) {

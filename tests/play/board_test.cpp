@@ -92,7 +92,7 @@ TEST_F(Board, HeadingIsRecordOrDemo) {
     EXPECT_EQ(t[0].Colour, Headingcolour);
 
     board.Cls();
-    g.Wait.Setkey("Demo");
+    g.Wait.Setkey(Waitkey::Demo);
     g.Board.Showrecord(1, 1, 0, 0, "0123");
     t = Texts(board);
     ASSERT_EQ(t.size(), 1u);
@@ -108,7 +108,7 @@ TEST_F(Board, RowsBeforeTheStartTrialAreGrey) {
     }
 
     board.Cls();
-    g.Main.Displaymode = "Number";
+    g.Main.Displaymode = Displaykind::Number;
     g.Board.Showrecord(3, 4, 0, 0, "0123");
     g.Board.Showrecord(4, 4, 0, 0, "4567");
     const std::vector<Drawtext> d = Digits(board);
@@ -137,7 +137,7 @@ TEST_F(Board, BlanksAreDottedEmptyBoxesOrTheLetterB) {
     EXPECT_EQ(pos[2].Fill, Panelcolours[1]);
 
     board.Cls();
-    g.Main.Displaymode = "Number";
+    g.Main.Displaymode = Displaykind::Number;
     g.Board.Showrecord(5, 1, 0, 0, "0b1b2");
     EXPECT_TRUE(Boxesofsize(board, 280).empty());
     const std::vector<Drawtext> d = Digits(board);
@@ -188,7 +188,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
 
     // Marks are drawn in number display too.
     board.Cls();
-    g.Main.Displaymode = "Number";
+    g.Main.Displaymode = Displaykind::Number;
     g.Board.Showrecord(2, 1, 1, 2, "0123");
     EXPECT_EQ(Boxesofsize(board, 120).size(), 3u);
 }
@@ -220,7 +220,7 @@ TEST_F(Board, AnswerInBothDisplayModes) {
     EXPECT_EQ(b[0].Fill, Panelcolours[3]);
     EXPECT_EQ(b[1].Fill, Panelcolours[0]);
 
-    g.Main.Displaymode = "Number";
+    g.Main.Displaymode = Displaykind::Number;
     g.Board.Showanswer("Possible Answer");
     EXPECT_EQ(g.Main.Franswer.Caption, "Possible Answer");
     EXPECT_TRUE(Boxes(g.Main.Picanswer).empty());
@@ -250,7 +250,7 @@ TEST_F(Board, ComputersGuessOnTheTopLine) {
         EXPECT_EQ(b[i].Fill, Panelcolours[g.Rec.Currentstring[i] - '0']);
     }
 
-    g.Main.Displaymode = "Number";
+    g.Main.Displaymode = Displaykind::Number;
     g.Board.Showguess();
     const std::vector<Drawtext> d = Digits(g.Main.Picguess);
     ASSERT_EQ(d.size(), 4u);
@@ -282,14 +282,14 @@ TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
                           Case{"Preparation", 1, 6, 0, 5}, Case{"Win", 1, 6, 9, 9},
                           Case{"End Game", 2, 20, 12, 12}, Case{"Playing", 1, 27, 0, 27}}) {
         SCOPED_TRACE(c.status + " who " + std::to_string(c.who));
-        g.Main.Displaymode = "Colour";
+        g.Main.Displaymode = Displaykind::Colour;
         g.Main.Picrecord.Cls();
         g.Setting.Whoguess = static_cast<Role>(c.who);
         g.Rec.Status = Statusof(c.status);
         g.Rec.Trial = static_cast<int16_t>(c.trial);
         g.Rec.Finaltrial = static_cast<int16_t>(c.finaltrial);
         Storerows(g, 27);
-        g.Menu.Setdisplay("Number");
+        g.Menu.Setdisplay(Displaykind::Number);
         const std::vector<Drawtext> d = Digits(board);
         EXPECT_EQ(static_cast<int>(d.size()), 4 * c.rows);
         for (const Drawtext& t : Texts(board)) EXPECT_NE(t.Text, "stale");
@@ -312,7 +312,7 @@ TEST_F(Board, DisplayChangeLeavesHiddenPicturesAlone) {
     g.Main.Picrecord.Visible = false;
     g.Main.Franswer.Visible = false;
     g.Main.Frgetresult.Visible = false;
-    g.Menu.Setdisplay("Number");
+    g.Menu.Setdisplay(Displaykind::Number);
     ASSERT_EQ(Texts(board).size(), 1u);
     EXPECT_EQ(Texts(board)[0].Text, "stale");
     EXPECT_TRUE(g.Main.Picanswer.Ops.empty());
@@ -328,7 +328,7 @@ TEST_F(Board, DisplayChangeRedrawsTheGuessAndTheAnswerUnderItsHeading) {
     // The Error button may stand beside a possible answer; redrawing leaves it there.
     g.Main.Frerror.Visible = true;
 
-    g.Menu.Setdisplay("Number");
+    g.Menu.Setdisplay(Displaykind::Number);
     EXPECT_EQ(g.Main.Franswer.Caption, "Possible Answer");
     EXPECT_TRUE(g.Main.Frerror.Visible);
     EXPECT_TRUE(Boxes(g.Main.Picanswer).empty());
@@ -338,7 +338,7 @@ TEST_F(Board, DisplayChangeRedrawsTheGuessAndTheAnswerUnderItsHeading) {
     ASSERT_EQ(Digits(g.Main.Picguess).size(), 4u);
     EXPECT_EQ(Digits(g.Main.Picguess)[0].Text, "4");
 
-    g.Menu.Setdisplay("Colour");
+    g.Menu.Setdisplay(Displaykind::Colour);
     EXPECT_EQ(Boxes(g.Main.Picanswer).size(), 4u);
     EXPECT_TRUE(Texts(g.Main.Picanswer).empty());
     EXPECT_EQ(Boxes(g.Main.Picguess).size(), 4u);
@@ -348,14 +348,14 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     // Outside the demo neither button changes the game.
     g.Rec.Status = Gamestatus::Playing;
     g.Main.Picrecord.Visible = true;
-    g.Wait.Setkey("Frgetstring1");
+    g.Wait.Setkey(Waitkey::Frgetstring1);
     g.Board.Picrecord_MouseDown(1);
     g.Board.Picrecord_MouseDown(2);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
     EXPECT_TRUE(g.Main.Picrecord.Visible);
 
-    g.Wait.Setkey("Demo");
+    g.Wait.Setkey(Waitkey::Demo);
     g.Rec.Demomode = -1;
     g.Main.Picdemo.Visible = true;
     g.Board.Picrecord_MouseDown(2);
@@ -388,9 +388,9 @@ TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
             }
         }
     };
-    for (const char* mode : {"Colour", "Number"})
+    for (Displaykind mode : {Displaykind::Colour, Displaykind::Number})
         for (int16_t order : {1, 2}) {
-            SCOPED_TRACE(std::string(mode) + std::to_string(order));
+            SCOPED_TRACE(Displayname(mode) + std::to_string(order));
             g.Main.Displaymode = mode;
             g.Setting.Ordertype = static_cast<Orderkind>(order);
             board.Cls();

@@ -110,7 +110,7 @@ TEST_F(Colourpanel, DragsStartOnlyFromAvailableColoursAndFilledBoxes) {
     EXPECT_TRUE(g.Panel.Candrag(Box(0)));
     EXPECT_FALSE(g.Panel.Candrag(Box(1))) << "empty";
     EXPECT_FALSE(g.Panel.Candrag(Box(4))) << "beyond the code length";
-    g.Panel.Setinputmethod("Keyboard");
+    g.Panel.Setinputmethod(Inputkind::Keyboard);
     EXPECT_FALSE(g.Panel.Candrag(Colour(3)));
 }
 
@@ -207,10 +207,10 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
     Open(Random, 1);
     Put("12");
     g.Main.Cmdsubcol.Enabled = g.Main.Cmdsubcol.Default = true;
-    g.Panel.Setinputmethod("Keyboard");
+    g.Panel.Setinputmethod(Inputkind::Keyboard);
     EXPECT_TRUE(g.Main.Mnukey.Checked);
     EXPECT_FALSE(g.Main.Mnumouse.Checked);
-    EXPECT_EQ(g.Main.Inputmethod, "Keyboard");
+    EXPECT_EQ(g.Main.Inputmethod, Inputkind::Keyboard);
     EXPECT_FALSE(g.Main.Frgetstring.Visible);
     EXPECT_TRUE(g.Main.Frinput.Visible);
     EXPECT_EQ(g.Main.Txtinput.Caption, "");
@@ -227,10 +227,10 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
 
     EXPECT_TRUE(g.Guess.Txtinput_KeyPress('3'));
     EXPECT_TRUE(g.Guess.Txtinput_KeyPress('4'));
-    g.Panel.Setinputmethod("Keyboard"); // choosing the method in use changes nothing
+    g.Panel.Setinputmethod(Inputkind::Keyboard); // choosing the method in use changes nothing
     EXPECT_EQ(g.Main.Txtinput.Caption, "34");
 
-    g.Panel.Setinputmethod("Mouse");
+    g.Panel.Setinputmethod(Inputkind::Mouse);
     EXPECT_TRUE(g.Main.Mnumouse.Checked);
     EXPECT_FALSE(g.Main.Mnukey.Checked);
     EXPECT_FALSE(g.Main.Frinput.Visible);
@@ -242,7 +242,7 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
     for (int i = 0; i < 8; ++i) EXPECT_EQ(g.Main.Picstring[i].Visible, i < 4);
 
     Put("5");
-    g.Panel.Setinputmethod("Mouse");
+    g.Panel.Setinputmethod(Inputkind::Mouse);
     EXPECT_EQ(Row(), "5...");
 }
 
@@ -261,7 +261,7 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     g.Marks.Getresult();
     ASSERT_TRUE(g.Main.Cbcorrect.Visible);
 
-    g.Panel.Setinputmethod("Keyboard");
+    g.Panel.Setinputmethod(Inputkind::Keyboard);
     for (const Combolist* list : {&g.Main.Cbcorrect, &g.Main.Cbwrong}) EXPECT_FALSE(list->Visible);
     for (const Textbox* box : {&g.Main.Txtcorrect, &g.Main.Txtwrong}) {
         EXPECT_TRUE(box->Visible);
@@ -271,7 +271,7 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     EXPECT_FALSE(g.Main.Cmdgetresult.Default);
 
     EXPECT_TRUE(g.Marks.Txtcorrect_KeyPress('1'));
-    g.Panel.Setinputmethod("Mouse");
+    g.Panel.Setinputmethod(Inputkind::Mouse);
     for (const Textbox* box : {&g.Main.Txtcorrect, &g.Main.Txtwrong}) {
         EXPECT_FALSE(box->Visible);
         EXPECT_EQ(box->Caption, "");
@@ -292,10 +292,10 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     g.Setting.Codelength = 4;
     g.Rec.Currentstring = "0123";
     g.Marks.Getresult();
-    g.Panel.Setinputmethod("Keyboard");
+    g.Panel.Setinputmethod(Inputkind::Keyboard);
     EXPECT_TRUE(g.Main.Txtcorrect.Visible);
     EXPECT_FALSE(g.Main.Txtwrong.Visible);
-    g.Panel.Setinputmethod("Mouse");
+    g.Panel.Setinputmethod(Inputkind::Mouse);
     // All four right is the WIN button's, so the list stops at 3.
     EXPECT_EQ(g.Main.Cbcorrect.Items, upto3);
     EXPECT_FALSE(g.Main.Txtwrong.Visible);

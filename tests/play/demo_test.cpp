@@ -28,7 +28,7 @@ struct Demolog : Gameobserver {
     }
     void Won() override {
         settings.push_back(game.Setting);
-        displays.push_back(game.Main.Displaymode);
+        displays.push_back(Displayname(game.Main.Displaymode));
     }
     void Bug(const std::string& guess) override { bugs.push_back(guess); }
     const Game& game;
@@ -220,7 +220,7 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_EQ(r.g.Setting.Starttype, Startkind::Middle);
     EXPECT_EQ(r.g.Setting.Ordertype, Orderkind::Random);
     EXPECT_EQ(r.g.Setting.Maxrepeat, 2);
-    EXPECT_EQ(r.g.Main.Displaymode, "Colour");
+    EXPECT_EQ(r.g.Main.Displaymode, Displaykind::Colour);
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     EXPECT_EQ(r.g.Wait.Timeout, 300);
     EXPECT_FALSE(r.g.Main.Frscroll.Visible);

@@ -267,7 +267,7 @@ TEST_F(Filedialog, ANameThatIsNotAPlainFileNameGetsTheBadNameMessage) {
                       "Disk Not Ready", "Cmdmid");
         p.Press("Cmdmid");
         EXPECT_TRUE(g.Files.Visible) << name;
-        EXPECT_EQ(g.Rec.Savedstate, "Unsaved") << name;
+        EXPECT_EQ(g.Rec.Savedstate, Filestate::Unsaved) << name;
     }
     // The longest name that fits goes where every save goes: the folder shown.
     p.Save(std::string(252, 'n'));
@@ -314,7 +314,7 @@ TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_TRUE(p.m.Frinput.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
-    EXPECT_EQ(g.Rec.Savedstate, "Unsaved");
+    EXPECT_EQ(g.Rec.Savedstate, Filestate::Unsaved);
     EXPECT_TRUE(Entries(Files()).empty());
 }
 
@@ -342,7 +342,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     EXPECT_EQ(fs::file_size(file), 722u);
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_EQ(g.Rec.Savedstate, "Saved");
+    EXPECT_EQ(g.Rec.Savedstate, Filestate::Saved);
     EXPECT_EQ(g.Rec.Filepath, file.string());
     EXPECT_EQ(p.m.Caption, "Saved Game - " + file.string());
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
@@ -469,7 +469,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     p.Save("game");
     const std::string file = Pathof("game.tc");
     const std::vector<std::string> board = Drawing(p.m.Picrecord);
-    ASSERT_EQ(g.Rec.Savedstate, "Saved");
+    ASSERT_EQ(g.Rec.Savedstate, Filestate::Saved);
 
     // The program that saved it counts the win of the same game in the TOP FIVE.
     p.Emptywinners(6);
@@ -483,7 +483,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     q.Load("game");
     EXPECT_FALSE(q.f.Visible);
     EXPECT_EQ(q.m.Caption, "Loaded Game - " + file);
-    EXPECT_EQ(q.g.Rec.Savedstate, "Loaded");
+    EXPECT_EQ(q.g.Rec.Savedstate, Filestate::Loaded);
     EXPECT_EQ(q.g.Rec.Filepath, file);
     Expectmessage(q.g, "Notenter",
                   "Please notice that for a loaded game, you will not\nenter the Top Five List "
@@ -519,7 +519,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     q.Play("2345");
     q.Menu("Mnusave");
     EXPECT_FALSE(q.f.Visible);
-    EXPECT_EQ(q.g.Rec.Savedstate, "Loaded");
+    EXPECT_EQ(q.g.Rec.Savedstate, Filestate::Loaded);
     {
         const Decoded d = Readsavedgame(file);
         ASSERT_TRUE(d) << d.Reason;
@@ -571,7 +571,7 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
     EXPECT_EQ(g.Wait.Timeout, 60);
     p.Save("won");
     EXPECT_FALSE(g.Files.Visible);
-    EXPECT_EQ(g.Rec.Savedstate, "Saved");
+    EXPECT_EQ(g.Rec.Savedstate, Filestate::Saved);
     // A counted win goes on to the TOP FIVE after saving.
     EXPECT_TRUE(p.m.Frgetname.Visible);
     {
@@ -601,7 +601,7 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
     EXPECT_FALSE(q.g.Tmrrec.Enabled);
 
     // "Change Display" switches the display and keeps the message.
-    const std::string display = q.m.Displaymode;
+    const Displaykind display = q.m.Displaymode;
     q.Press("Cmdl2");
     EXPECT_NE(q.m.Displaymode, display);
     EXPECT_TRUE(q.g.Message.Visible);
@@ -750,7 +750,8 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
         const Savedchoices menu = p.m.Lists.Save();
         const int board = p.m.Picrecord.Revision;
         const std::string caption = p.m.Caption;
-        const std::string display = p.m.Displaymode, input = p.m.Inputmethod;
+        const Displaykind display = p.m.Displaymode;
+        const Inputkind input = p.m.Inputmethod;
 
         p.Load(name);
         ASSERT_TRUE(g.Message.Visible);
@@ -797,7 +798,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("game.tc")), std::string::npos)
         << g.Message.Lblmessage.Caption;
     EXPECT_TRUE(g.Files.Visible);
-    EXPECT_EQ(g.Rec.Savedstate, "Unsaved");
+    EXPECT_EQ(g.Rec.Savedstate, Filestate::Unsaved);
     EXPECT_EQ(g.Rec.Filepath, "");
     EXPECT_EQ(p.m.Caption, caption);
     EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"Files"}));
@@ -819,7 +820,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     EXPECT_NE(g.Message.Tag, "Overwrite");
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("dir.tc")), std::string::npos)
         << g.Message.Lblmessage.Caption;
-    EXPECT_EQ(g.Rec.Savedstate, "Unsaved");
+    EXPECT_EQ(g.Rec.Savedstate, Filestate::Unsaved);
     EXPECT_EQ(g.Rec.Filepath, "");
     EXPECT_TRUE(fs::is_directory(Files() / "dir.tc"));
     EXPECT_TRUE(fs::is_empty(Files() / "dir.tc"));
@@ -829,7 +830,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
 
     // A saved game whose file has become a folder: Save reports it; the state stays "Saved".
     p.Save("good");
-    ASSERT_EQ(g.Rec.Savedstate, "Saved");
+    ASSERT_EQ(g.Rec.Savedstate, Filestate::Saved);
     const std::string good = Pathof("good.tc");
     ASSERT_EQ(g.Rec.Filepath, good);
     fs::remove(good);
@@ -838,7 +839,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     p.Menu("Mnusave");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Lblmessage.Caption.find(good), std::string::npos);
-    EXPECT_EQ(g.Rec.Savedstate, "Saved");
+    EXPECT_EQ(g.Rec.Savedstate, Filestate::Saved);
     EXPECT_EQ(g.Rec.Filepath, good);
     EXPECT_EQ(Entries(Files()), (std::vector<std::string>{"dir.tc", "good.tc"}));
     EXPECT_TRUE(fs::is_empty(good));
@@ -849,7 +850,7 @@ TEST_F(Filedialog, TheDialogOpenedByAFailedSaveTimesOutLikeAnyOther) {
     p.Play("4501");
     p.Menu("Mnusaveas");
     p.Save("good");
-    ASSERT_EQ(g.Rec.Savedstate, "Saved");
+    ASSERT_EQ(g.Rec.Savedstate, Filestate::Saved);
     fs::remove(Files() / "good.tc");
     fs::create_directories(Files() / "good.tc");
     p.Menu("Mnusave");
@@ -901,7 +902,7 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     EXPECT_EQ(g.Files.Txtfiles.Caption, "b.tc");
     p.Act([&] { g.Dialog.Filfiles_DblClick(0); });
     EXPECT_FALSE(g.Files.Visible);
-    EXPECT_EQ(g.Rec.Savedstate, "Loaded");
+    EXPECT_EQ(g.Rec.Savedstate, Filestate::Loaded);
     EXPECT_EQ(g.Message.Tag, "Notenter");
 }
 

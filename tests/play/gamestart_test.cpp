@@ -49,7 +49,7 @@ TEST_F(Gamestart, YouGuessFromTrialOneWaitsForTheGuessWithTheClockRunning) {
     EXPECT_FALSE(m.Frmenu.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(m.Caption, "New Game - Unsaved");
-    EXPECT_EQ(g.Rec.Savedstate, "Unsaved");
+    EXPECT_EQ(g.Rec.Savedstate, Filestate::Unsaved);
     EXPECT_FALSE(m.Picfore.Visible);
     EXPECT_TRUE(m.Picrecord.Visible);
     EXPECT_TRUE(m.Picupper.Visible);
@@ -318,10 +318,10 @@ TEST_F(Gamestart, HelpTextsPromiseTheTimeOutsTheWaitsHave) {
     g.Stat.Visible = true; // the statistics list
     Act([&] { g.Runs.Cmdback_Click(); });
     EXPECT_NE(g.Wait.Banner.find("closed automatically in one minute."), std::string::npos);
-    g.Wait.Setwait(60, "Mnusave+");
+    g.Wait.Pushwait(60, Waitkey::Mnusave);
     EXPECT_NE(g.Wait.Banner.find("do so in one minute, it is"), std::string::npos);
     Act([&] { g.Menu.Cmdcancel_Click(); });
-    g.Panel.Setinputmethod("Keyboard");
+    g.Panel.Setinputmethod(Inputkind::Keyboard);
     Start("Computer guesses", "Middle");
     Act([&] { g.Start.Cmdoktrial_Click(); });
     Act([&] { g.Start.Cmdokmark_Click(); });

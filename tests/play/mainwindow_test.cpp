@@ -68,8 +68,8 @@ TEST_F(Mainwindow, LoadingEndsIdleWithMouseAndColour) {
     EXPECT_FALSE(g.Main.Mnukey.Checked);
     EXPECT_TRUE(g.Main.Mnucolour.Checked);
     EXPECT_FALSE(g.Main.Mnunumber.Checked);
-    EXPECT_EQ(g.Main.Displaymode, "Colour");
-    EXPECT_EQ(g.Main.Inputmethod, "Mouse");
+    EXPECT_EQ(g.Main.Displaymode, Displaykind::Colour);
+    EXPECT_EQ(g.Main.Inputmethod, Inputkind::Mouse);
     EXPECT_NE(g.Wait.Banner.find("Demo will start automatically in five minutes."),
               std::string::npos);
 
@@ -336,16 +336,16 @@ TEST_F(Mainwindow, InstructionTextLineByLine) {
 
 TEST_F(Mainwindow, DisplayTicksFollowTheMode) {
     Act([&] { g.Menu.Tlbgame_ButtonClick("Iconumber"); });
-    EXPECT_EQ(g.Main.Displaymode, "Number");
+    EXPECT_EQ(g.Main.Displaymode, Displaykind::Number);
     EXPECT_FALSE(g.Main.Mnucolour.Checked);
     EXPECT_TRUE(g.Main.Mnunumber.Checked);
     Act([&] { g.Menu.Menu_Click("Mnunumber"); });
-    EXPECT_EQ(g.Main.Displaymode, "Number");
+    EXPECT_EQ(g.Main.Displaymode, Displaykind::Number);
     EXPECT_TRUE(g.Main.Mnunumber.Checked);
     EXPECT_FALSE(g.Main.Mnucolour.Checked);
 
     Act([&] { g.Menu.Menu_Click("Mnucolour"); });
-    EXPECT_EQ(g.Main.Displaymode, "Colour");
+    EXPECT_EQ(g.Main.Displaymode, Displaykind::Colour);
     EXPECT_TRUE(g.Main.Mnucolour.Checked);
     EXPECT_FALSE(g.Main.Mnunumber.Checked);
     // The input method is a pair of its own.
@@ -357,20 +357,20 @@ TEST_F(Mainwindow, ChoosingTheCurrentDisplayRedrawsNothing) {
     Act([&] { g.Menu.Menu_Click("Mnunew"); }); // a "You guess" game puts the board up
     ASSERT_TRUE(g.Main.Picrecord.Visible);
     const int board = g.Main.Picrecord.Revision;
-    g.Menu.Setdisplay("Colour");
+    g.Menu.Setdisplay(Displaykind::Colour);
     EXPECT_EQ(g.Main.Picrecord.Revision, board);
     EXPECT_TRUE(g.Main.Mnucolour.Checked);
     EXPECT_FALSE(g.Main.Mnunumber.Checked);
-    g.Menu.Setdisplay("Number"); // a real switch does redraw the board
+    g.Menu.Setdisplay(Displaykind::Number); // a real switch does redraw the board
     EXPECT_NE(g.Main.Picrecord.Revision, board);
 }
 
 TEST_F(Mainwindow, CancelTakesTheDisplayFromTheTickedItem) {
     Act([&] { g.Menu.Menu_Click("Mnunumber"); });
     Act([&] { g.Menu.Mnuset_Click(); });
-    g.Main.Displaymode = "Colour"; // as a finished game's "Change Display" may leave it
+    g.Main.Displaymode = Displaykind::Colour; // as a finished game's "Change Display" may leave it
     Act([&] { g.Menu.Cmdcancel_Click(); });
-    EXPECT_EQ(g.Main.Displaymode, "Number");
+    EXPECT_EQ(g.Main.Displaymode, Displaykind::Number);
 }
 
 // ---- Quit question ----

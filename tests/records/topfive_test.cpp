@@ -393,7 +393,7 @@ TEST_F(Topfivegame, NamesAreStoredAsTypedAndCutTo15Characters) {
 struct Wonstate {
     const char* what;
     int16_t who = 1;
-    const char* saved = "Unsaved";
+    Filestate saved = Filestate::Unsaved;
     int16_t errorpending = 0;
     int16_t trial = 5;
     int16_t elapsed = 100;
@@ -402,12 +402,12 @@ struct Wonstate {
 
 TEST_F(Topfivegame, GamesThatNeverReachTheNamePanel) {
     const Wonstate cases[] = {
-        {"a qualifying game", 1, "Unsaved", 0, 5, 100, true},
-        {"a saved game", 1, "Saved", 0, 5, 100, true},
-        {"a loaded game", 1, "Loaded"},
-        {"a falsified hint left uncorrected", 1, "Unsaved", -1},
-        {"a win at trial 27", 1, "Unsaved", 0, 27},
-        {"an hour spent", 1, "Unsaved", 0, 5, 3600},
+        {"a qualifying game", 1, Filestate::Unsaved, 0, 5, 100, true},
+        {"a saved game", 1, Filestate::Saved, 0, 5, 100, true},
+        {"a loaded game", 1, Filestate::Loaded},
+        {"a falsified hint left uncorrected", 1, Filestate::Unsaved, -1},
+        {"a win at trial 27", 1, Filestate::Unsaved, 0, 27},
+        {"an hour spent", 1, Filestate::Unsaved, 0, 5, 3600},
         {"computer guesses", 2},
         {"watch computer play", 3},
     };

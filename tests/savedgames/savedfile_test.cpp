@@ -284,7 +284,7 @@ TEST(Savedfileroundtrip, EveryRoleAndStatusComesBackThroughTheFileAndTheGame) {
         testkit::Testclock clock;
         Game game(rnd, records, clock);
         ASSERT_EQ(Restore(game, *d.Game), "");
-        EXPECT_EQ(game.Rec.Savedstate, "Loaded");
+        EXPECT_EQ(game.Rec.Savedstate, Filestate::Loaded);
         EXPECT_EQ(game.Rec.Carriedseconds, g.Elapsed);
         EXPECT_EQ(Capture(game), g);
     }
@@ -437,8 +437,8 @@ TEST(Savedfilerestore, FillsWhatTheFileCannotHoldButTheGameNeeds) {
     EXPECT_EQ(game.Rec.Colourorder, "012345");
     EXPECT_EQ(game.Rec.Corrects[3], 4);
     EXPECT_EQ(game.Rec.Timetext, "2 minutes 5 seconds");
-    EXPECT_EQ(game.Main.Inputmethod, "Keyboard");
-    EXPECT_EQ(game.Main.Displaymode, "Number");
+    EXPECT_EQ(game.Main.Inputmethod, Inputkind::Keyboard);
+    EXPECT_EQ(game.Main.Displaymode, Displaykind::Number);
 }
 
 TEST(Savedfilerestore, GameSavedInItsFirstSecondKeepsTheGuessAwaitingMarks) {
@@ -587,7 +587,7 @@ TEST(Savedfilerefusal, RestoreChangesNothingWhenItRefuses) {
     const Savedgame before = Capture(m.g);
     const Gamesetting setting = m.g.Setting;
     const Gamestatus status = m.g.Rec.Status;
-    const std::string savedstate = m.g.Rec.Savedstate;
+    const Filestate savedstate = m.g.Rec.Savedstate;
     Savedgame bad = Youguessinplay();
     bad.Guesses[3] = "9999";
     EXPECT_NE(Restore(m.g, bad), "");

@@ -103,7 +103,7 @@ TEST_F(Titlebench, FineFilesPlayVideoAndMusicThenFiveSecondsShowTheMainWindow) {
     // The music goes on in the main window; the idle help text scrolls in its status bar.
     for (const Command& c : media.Sent)
         EXPECT_FALSE(c.Device == "Mmctitle" && c.What != "Open" && c.What != "Play");
-    EXPECT_NE(game.Wait.Banner.find(game.Wait.Helptext("Picfore")), std::string::npos);
+    EXPECT_NE(game.Wait.Banner.find(game.Wait.Helptext(Waitkey::Picfore)), std::string::npos);
     EXPECT_FALSE(game.Designmode);
     EXPECT_FALSE(title.Ended);
 }

@@ -132,7 +132,7 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
         sim.Setting = plain.Setting = s;
         sim.Rec.Runkind = Run::Simulate;
         sim.Rec.Demomode = -1;
-        sim.Wait.Setkey("Demo");
+        sim.Wait.Setkey(Waitkey::Demo);
         const Str order = Shufflecolours(s, rnd);
         Simulationtotals totals;
         int games = 0;

@@ -237,7 +237,7 @@ TEST_F(Window, AMessageWithALongFileNameWrapsWithinTheScreen) {
                            .Icon = "X",
                            .Mid = "OK",
                            .Defaultbutton = "Cmdmid",
-                           .Key = "Notexist",
+                           .Key = tc::Waitkey::Notexist,
                            .Caption = "File Not Exist",
                            .Timeout = 60});
     window->sync();

@@ -15,24 +15,24 @@ struct Fakewindow : Shellactions {
     Waitstate* wait = nullptr;
     Log log;
     int whoguess = 1, trial = 0, starttrial = 1, elapsed = 0;
-    std::string display = "Colour";
+    Displaykind display = Displaykind::Colour;
 
     Role Whoguess() const override { return static_cast<Role>(whoguess); }
     int Trial() const override { return trial; }
     int Starttrial() const override { return starttrial; }
     int Elapsed() const override { return elapsed; }
-    std::string Displaymode() const override { return display; }
+    Displaykind Displaymode() const override { return display; }
 
     void Startdemo() override {
         log.push_back("Startdemo");
-        wait->Setwait(0, "Demo");
+        wait->Setwait(0, Waitkey::Demo);
     }
     void Cmdcancel_Click() override { log.push_back("Cmdcancel_Click"); }
     void Cmdcontinue_Click() override { log.push_back("Cmdcontinue_Click"); }
     void Hidestartpanels() override { log.push_back("Hidestartpanels"); }
     void Finishgame() override {
         log.push_back("Finishgame");
-        wait->Setwait(300, "Picfore");
+        wait->Setwait(300, Waitkey::Picfore);
     }
     void Cmdshowresult_Click() override { log.push_back("Cmdshowresult_Click"); }
     void Cmdokname_Click() override { log.push_back("Cmdokname_Click"); }
@@ -51,8 +51,8 @@ struct Fakewindow : Shellactions {
     void Resetdrive() override { log.push_back("Resetdrive"); }
     void Resumeloadedgame() override { log.push_back("Resumeloadedgame"); }
     void Correction() override { log.push_back("Correction"); }
-    void Setdisplay(const std::string& mode) override {
-        log.push_back("Setdisplay " + mode);
+    void Setdisplay(Displaykind mode) override {
+        log.push_back("Setdisplay " + Displayname(mode));
         display = mode;
     }
     void Closemedia() override { log.push_back("Closemedia"); }
@@ -60,7 +60,7 @@ struct Fakewindow : Shellactions {
     void Playreminder() override { log.push_back("Playreminder"); }
     void Keepfinaltrial() override { log.push_back("Keepfinaltrial"); }
     void Offerrecord() override { log.push_back("Offerrecord"); }
-    void Messageclosed(const std::string& key) override { log.push_back("Messageclosed " + key); }
+    void Messageclosed(Waitkey key) override { log.push_back("Messageclosed " + Keyname(key)); }
 };
 
 struct Waitbench : ::testing::Test {
@@ -76,7 +76,7 @@ struct Waitbench : ::testing::Test {
     }
     void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
     // A one-button message as the game shows them.
-    void Okmessage(const std::string& key, int timeout, bool pushed) {
+    void Okmessage(Waitkey key, int timeout, bool pushed) {
         wait.Showmessage({.Text = "Text",
                           .Kind = 1,
                           .Icon = "i",
@@ -87,7 +87,7 @@ struct Waitbench : ::testing::Test {
                           .Timeout = timeout,
                           .Pushed = pushed});
     }
-    void Endmessage(const std::string& key) {
+    void Endmessage(Waitkey key) {
         wait.Showmessage({.Text = "Text",
                           .Kind = 3,
                           .Icon = "!",
@@ -96,10 +96,10 @@ struct Waitbench : ::testing::Test {
                           .R3 = "End",
                           .Defaultbutton = "Cmdr3",
                           .Key = key,
-                          .Caption = key,
+                          .Caption = Keyname(key),
                           .Timeout = 900});
     }
-    void Question(const std::string& key, const std::string& def) {
+    void Question(Waitkey key, const std::string& def) {
         wait.Showmessage({.Text = "Sure?",
                           .Kind = 2,
                           .Icon = "?",
@@ -115,18 +115,18 @@ struct Waitbench : ::testing::Test {
 
 TEST_F(Waitbench, SetwaitSetsPushesKeepsAndPopsTheContext) {
     clock.advance(1234);
-    wait.Setwait(300, "Frmenu");
+    wait.Setwait(300, Waitkey::Frmenu);
     EXPECT_EQ(wait.Key(), "Frmenu");
     EXPECT_EQ(wait.Timeout, 300);
     EXPECT_TRUE(wait.Tmrwait.Enabled);
     EXPECT_EQ(wait.Start, clock.Now());
 
     Seconds(5);
-    wait.Setwait(60, "Notexist+");
+    wait.Pushwait(60, Waitkey::Notexist);
     EXPECT_EQ(wait.Key(), "Notexist+Frmenu");
     EXPECT_EQ(wait.Start, clock.Now());
 
-    wait.Setwait(0, "Nochange");
+    wait.Setwait(0);
     EXPECT_EQ(wait.Key(), "Notexist+Frmenu");
     EXPECT_FALSE(wait.Tmrwait.Enabled);
     EXPECT_EQ(wait.Timeout, 60); // a zero time-out keeps the stored one
@@ -137,15 +137,15 @@ TEST_F(Waitbench, SetwaitSetsPushesKeepsAndPopsTheContext) {
     EXPECT_EQ(wait.Key(), "Frmenu");
 
     // A push over no context, as the "Save File" button does it.
-    wait.Setwait(0, "");
-    wait.Setwait(60, "Mnusave+");
+    wait.Setwait(0, Waitkey::None);
+    wait.Pushwait(60, Waitkey::Mnusave);
     EXPECT_EQ(wait.Key(), "Mnusave+");
     wait.Pop();
     EXPECT_EQ(wait.Key(), "");
 }
 
 TEST_F(Waitbench, IdleTitleStartsTheDemoAfterFiveMinutesOnce) {
-    wait.Setwait(300, "Picfore");
+    wait.Setwait(300, Waitkey::Picfore);
     Seconds(299);
     EXPECT_TRUE(window.log.empty());
     Seconds(1);
@@ -156,8 +156,8 @@ TEST_F(Waitbench, IdleTitleStartsTheDemoAfterFiveMinutesOnce) {
 }
 
 TEST_F(Waitbench, ADefaultThatLeavesTheWaitAloneRepeatsHarmlessly) {
-    wait.Setwait(0, "Frgetstring1");
-    Okmessage("Same", 900, false);
+    wait.Setwait(0, Waitkey::Frgetstring1);
+    Okmessage(Waitkey::Same, 900, false);
     Seconds(899);
     EXPECT_TRUE(message.Visible);
     Seconds(1);
@@ -171,19 +171,19 @@ TEST_F(Waitbench, ADefaultThatLeavesTheWaitAloneRepeatsHarmlessly) {
 
     // Panel defaults that do not end the wait are taken again each second, as designed.
     window.log.clear();
-    wait.Setwait(60, "Picwinners");
+    wait.Setwait(60, Waitkey::Picwinners);
     Seconds(62);
     EXPECT_EQ(window.log, (Log{"Cmdcontinue_Click", "Cmdcontinue_Click", "Cmdcontinue_Click"}));
 }
 
 TEST_F(Waitbench, AMessageOverAPanelGivesThePanelBackWithAMinute) {
-    wait.Setwait(300, "Frmenu");
+    wait.Setwait(300, Waitkey::Frmenu);
     Seconds(100);
-    Okmessage("Notexist", 60, true);
+    Okmessage(Waitkey::Notexist, 60, true);
     EXPECT_EQ(wait.Key(), "Notexist+Frmenu");
     EXPECT_EQ(message.Tag, "Notexist");
-    EXPECT_EQ(wait.Helptext(wait.Key()), "Press the OK button.  Please notice the OK button is "
-                                         "pressed automatically in one minute.");
+    EXPECT_EQ(wait.Helptext(), "Press the OK button.  Please notice the OK button is "
+                               "pressed automatically in one minute.");
     wait.Cmdmid_Click();
     EXPECT_FALSE(message.Visible);
     EXPECT_EQ(wait.Key(), "Frmenu");
@@ -196,8 +196,8 @@ TEST_F(Waitbench, AMessageOverAPanelGivesThePanelBackWithAMinute) {
 
     // The same through the message's own time-out.
     window.log.clear();
-    wait.Setwait(300, "Frmenu");
-    Okmessage("Notexist", 60, true);
+    wait.Setwait(300, Waitkey::Frmenu);
+    Okmessage(Waitkey::Notexist, 60, true);
     Seconds(60);
     EXPECT_FALSE(message.Visible);
     EXPECT_EQ(wait.Key(), "Frmenu");
@@ -207,9 +207,9 @@ TEST_F(Waitbench, AMessageOverAPanelGivesThePanelBackWithAMinute) {
 }
 
 TEST_F(Waitbench, AboutOverTheIdleTitleGivesAFreshFiveMinutes) {
-    wait.Setwait(300, "Picfore");
+    wait.Setwait(300, Waitkey::Picfore);
     Seconds(200);
-    wait.Setwait(60, "Fmabout+");
+    wait.Pushwait(60, Waitkey::Fmabout);
     EXPECT_EQ(wait.Key(), "Fmabout+Picfore");
     Seconds(60); // its time-out presses OK
     EXPECT_EQ(window.log, Log{"Cmdokabout_Click"});
@@ -222,7 +222,7 @@ TEST_F(Waitbench, AboutOverTheIdleTitleGivesAFreshFiveMinutes) {
 }
 
 TEST_F(Waitbench, HelpTextScrollsLeftPaddedTo230Characters) {
-    wait.Setwait(0, "Thinking");
+    wait.Setwait(0, Waitkey::Thinking);
     const std::string text = "I am thinking.  Please wait a while.";
     const std::string padded = std::string(10, ' ') + text + std::string(220 - text.size(), ' ');
     EXPECT_EQ(wait.Banner, padded);
@@ -234,26 +234,26 @@ TEST_F(Waitbench, HelpTextScrollsLeftPaddedTo230Characters) {
     clock.advance(500 * 217); // once round
     EXPECT_EQ(wait.Banner, padded);
 
-    // Unknown and text-less keys scroll blanks; a pushed key reads the message table.
-    wait.Setwait(0, "Nosuchpanel");
+    // Keys without a help text scroll blanks; a pushed key reads the message table.
+    wait.Setwait(0, Waitkey::Bug);
     EXPECT_EQ(wait.Banner, std::string(230, ' '));
-    wait.Setwait(0, "Same");
+    wait.Setwait(0, Waitkey::Same);
     EXPECT_EQ(wait.Banner, std::string(230, ' '));
-    wait.Setwait(0, "Frmenu");
-    wait.Setwait(60, "Nofile+");
+    wait.Setwait(0, Waitkey::Frmenu);
+    wait.Pushwait(60, Waitkey::Nofile);
     EXPECT_EQ(wait.Banner.substr(10, 85), "Press one button. Please notice the No button is "
                                           "pressed automatically in one minute.");
-    EXPECT_EQ(wait.Helptext("Frmenu+Picfore"), ""); // a panel key is no message key
+    EXPECT_EQ(wait.Helptext(Waitkey::Frmenu, true), ""); // a panel key is no message key
 
     window.starttrial = 4;
     EXPECT_EQ(
-        wait.Helptext("Frgetstring1"),
+        wait.Helptext(Waitkey::Frgetstring1),
         "Input your guess.  Please notice you are allowed to try at most 24 times or 1 hour.");
 }
 
 TEST_F(Waitbench, ElapsedWaitIgnoresHoursAndSurvivesMidnight) {
     clock.Setnow(Datetime::Make(2024, 5, 6, 10, 59, 30));
-    Okmessage("Warning", 60, false);
+    Okmessage(Waitkey::Warning, 60, false);
     Seconds(59);
     EXPECT_TRUE(message.Visible);
     EXPECT_EQ(wait.Elapsedwait(), 59);
@@ -262,7 +262,7 @@ TEST_F(Waitbench, ElapsedWaitIgnoresHoursAndSurvivesMidnight) {
     EXPECT_FALSE(message.Visible);
 
     clock.Setnow(Datetime::Make(2024, 5, 6, 23, 59, 30));
-    Okmessage("Warning", 60, false);
+    Okmessage(Waitkey::Warning, 60, false);
     Seconds(45);
     EXPECT_EQ(wait.Elapsedwait(), 45); // 00:00:15 - 23:59:30
     EXPECT_TRUE(message.Visible);
@@ -272,7 +272,7 @@ TEST_F(Waitbench, ElapsedWaitIgnoresHoursAndSurvivesMidnight) {
     EXPECT_FALSE(message.Visible);
 
     // The clock put back an hour in the middle of a wait changes nothing.
-    Okmessage("Warning", 60, false);
+    Okmessage(Waitkey::Warning, 60, false);
     Seconds(30);
     clock.Setnow(Datetime::Fromtotalms(clock.Now().Totalms() - 3'600'000));
     Seconds(29);
@@ -282,7 +282,7 @@ TEST_F(Waitbench, ElapsedWaitIgnoresHoursAndSurvivesMidnight) {
 }
 
 TEST_F(Waitbench, EndGameQuestion) {
-    wait.Setwait(0, "Frgetstring1");
+    wait.Setwait(0, Waitkey::Frgetstring1);
     wait.Endgame();
     EXPECT_EQ(window.log, Log{"Keepfinaltrial"});
     EXPECT_EQ(message.Lblmessage.Caption, "Are you sure you want to end this game?");
@@ -314,7 +314,7 @@ TEST_F(Waitbench, UnansweredEndGameQuestionCancelsInEveryModeAndThePanelWaitsAga
     for (int who : {1, 2, 3}) {
         window.whoguess = who;
         window.log.clear();
-        wait.Setwait(60, "Frshowresult");
+        wait.Setwait(60, Waitkey::Frshowresult);
         wait.Endgame();
         Seconds(60);
         EXPECT_FALSE(message.Visible) << who;
@@ -328,7 +328,7 @@ TEST_F(Waitbench, UnansweredEndGameQuestionCancelsInEveryModeAndThePanelWaitsAga
 }
 
 TEST_F(Waitbench, QuitQuestion) {
-    wait.Setwait(300, "Picfore");
+    wait.Setwait(300, Waitkey::Picfore);
     wait.Quitgame();
     EXPECT_EQ(wait.Key(), "Mnuquit+Picfore");
     wait.Cmdr2_Click();
@@ -341,8 +341,8 @@ TEST_F(Waitbench, QuitQuestion) {
 }
 
 TEST_F(Waitbench, FileQuestionsAnswerYesByButtonAndNoByTimeOut) {
-    wait.Setwait(300, "Load");
-    Question("Delete", "Cmdl2");
+    wait.Setwait(300, Waitkey::Load);
+    Question(Waitkey::Delete, "Cmdl2");
     EXPECT_TRUE(message.Cmdl2.Default); // Enter means Yes
     wait.Cmdl2_Click();
     EXPECT_EQ(window.log, Log{"Deletefile"});
@@ -350,34 +350,34 @@ TEST_F(Waitbench, FileQuestionsAnswerYesByButtonAndNoByTimeOut) {
     EXPECT_EQ(wait.Timeout, 60);
 
     window.log.clear();
-    Question("Delete", "Cmdl2");
+    Question(Waitkey::Delete, "Cmdl2");
     Seconds(60);
     EXPECT_TRUE(window.log.empty());
     EXPECT_FALSE(message.Visible);
     EXPECT_EQ(wait.Key(), "Load");
 
-    Question("Overwrite", "Cmdr2");
+    Question(Waitkey::Overwrite, "Cmdr2");
     wait.Cmdl2_Click();
     EXPECT_EQ(window.log, Log{"Savegame"});
     EXPECT_FALSE(wait.Tmrwait.Enabled);
 
     window.log.clear();
-    wait.Setwait(300, "Mnusave+");
-    Question("Nofile", "Cmdr2");
+    wait.Pushwait(300, Waitkey::Mnusave);
+    Question(Waitkey::Nofile, "Cmdr2");
     EXPECT_EQ(wait.Key(), "Nofile+Mnusave+Load");
     Seconds(60);
     EXPECT_EQ(window.log, Log{"Cancelfiles"});
     EXPECT_EQ(wait.Key(), "Mnusave+Load");
 
     window.log.clear();
-    Okmessage("Notready", 60, true);
+    Okmessage(Waitkey::Notready, 60, true);
     wait.Cmdmid_Click();
     EXPECT_EQ(window.log, Log{"Resetdrive"});
     EXPECT_EQ(wait.Key(), "Mnusave+Load");
 }
 
 TEST_F(Waitbench, EndMessagesSaveSwitchDisplayAndEnd) {
-    Endmessage("Gameover1");
+    Endmessage(Waitkey::Gameover1);
     EXPECT_EQ(wait.Key(), "Gameover1");
     wait.Cmdmid_Click();
     wait.Cmdmid_Click();
@@ -392,7 +392,7 @@ TEST_F(Waitbench, EndMessagesSaveSwitchDisplayAndEnd) {
     EXPECT_EQ(wait.Timeout, 60);
 
     window.log.clear();
-    Endmessage("Wrong Detection");
+    Endmessage(Waitkey::Wrongdetection);
     Seconds(900);
     EXPECT_EQ(window.log, Log{"Finishgame"});
 
@@ -403,7 +403,7 @@ TEST_F(Waitbench, EndMessagesSaveSwitchDisplayAndEnd) {
         window.log.clear();
         window.elapsed = elapsed;
         window.trial = trial;
-        Endmessage("Win");
+        Endmessage(Waitkey::Win);
         wait.Press("Cmdr3");
         EXPECT_EQ(window.log, (Log{"Closemedia", last}));
         EXPECT_FALSE(message.Visible);
@@ -416,7 +416,7 @@ TEST_F(Waitbench, EndMessagesSaveSwitchDisplayAndEnd) {
                       .L2 = "Change Display",
                       .R2 = "FINISH",
                       .Defaultbutton = "Cmdr2",
-                      .Key = "Notgame",
+                      .Key = Waitkey::Notgame,
                       .Caption = "Result of Previous Game",
                       .Timeout = 900});
     wait.Cmdl2_Click();
@@ -427,20 +427,20 @@ TEST_F(Waitbench, EndMessagesSaveSwitchDisplayAndEnd) {
 }
 
 TEST_F(Waitbench, OkMessagesByContext) {
-    Okmessage("Continue Playing", 60, false);
+    Okmessage(Waitkey::Continueplaying, 60, false);
     Seconds(60);
     EXPECT_EQ(window.log, Log{"Correction"});
     EXPECT_EQ(wait.Key(), "Thinking");
     EXPECT_NE(wait.Banner.find("I am thinking."), std::string::npos);
 
     window.log.clear();
-    Okmessage("Notenter", 60, false);
+    Okmessage(Waitkey::Notenter, 60, false);
     wait.Cmdmid_Click();
     EXPECT_EQ(window.log, Log{"Resumeloadedgame"});
     EXPECT_FALSE(wait.Tmrwait.Enabled);
 
     window.log.clear();
-    Okmessage("Gameover0", 60, false);
+    Okmessage(Waitkey::Gameover0, 60, false);
     Seconds(60);
     EXPECT_EQ(window.log, Log{"Finishgame"});
     Seconds(600);
@@ -448,13 +448,13 @@ TEST_F(Waitbench, OkMessagesByContext) {
 }
 
 TEST_F(Waitbench, AButtonWithNoWorkForTheKeyDoesNothing) {
-    wait.Setwait(0, "Frgetstring1");
-    Okmessage("Same", 900, false);
+    wait.Setwait(0, Waitkey::Frgetstring1);
+    Okmessage(Waitkey::Same, 900, false);
     for (const char* b : {"Cmdl3", "Cmdl2", "Cmdr2", "Cmdr3", "Cmdnone"}) wait.Press(b);
-    Endmessage("Franswer");
+    Endmessage(Waitkey::Franswer);
     wait.Press("Cmdl2");
     wait.Press("Cmdr2");
-    Question("Mnuend", "Cmdl2");
+    Question(Waitkey::Mnuend, "Cmdl2");
     wait.Press("Cmdr3");
     wait.Press("Cmdmid");
     EXPECT_TRUE(window.log.empty());
@@ -469,15 +469,15 @@ TEST_F(Waitbench, AButtonWithNoWorkForTheKeyDoesNothing) {
 }
 
 TEST_F(Waitbench, GivingUpAStartPanelEndsTheGame) {
-    for (const char* panel : {"Frtrialno", "Frmark"}) {
+    for (Waitkey panel : {Waitkey::Frtrialno, Waitkey::Frmark}) {
         window.log.clear();
         wait.Setwait(300, panel);
         Seconds(300);
-        EXPECT_EQ(window.log, (Log{"Hidestartpanels", "Finishgame"})) << panel;
+        EXPECT_EQ(window.log, (Log{"Hidestartpanels", "Finishgame"})) << Keyname(panel);
         EXPECT_EQ(wait.Key(), "Picfore");
     }
     window.log.clear();
-    wait.Setwait(300, "Fraskcode");
+    wait.Setwait(300, Waitkey::Fraskcode);
     Seconds(300);
     EXPECT_EQ(window.log, Log{"Finishgame"});
 }

@@ -329,7 +329,7 @@ int Simulate(const Options& o) {
         g.Setting = s;
         g.Rec.Runkind = Run::Simulate;
         g.Rec.Demomode = -1;
-        g.Wait.Setkey("Demo");
+        g.Wait.Setkey(Waitkey::Demo);
         g.Headless = true;
         Odometer odometer(s);
         for (int64_t i = 0;; ++i) {

@@ -97,7 +97,7 @@ std::string Count(int n, const std::string& what) {
 
 // One sentence per row, with its marks as the board draws them.
 std::string Rowstext(const Game& g) {
-    const bool numbers = g.Main.Displaymode == "Number";
+    const bool numbers = g.Main.Displaymode == Displaykind::Number;
     std::string out;
     const int rows = g.Rec.Status == Gamestatus::Win ? g.Rec.Finaltrial : g.Rec.Trial;
     for (int t = 1; t <= rows; ++t) {
@@ -148,8 +148,8 @@ Example Playexample(const std::string& name, const std::string& display) {
                               {&l.Cbhint, *play->Errors ? "May contain error(s)" : "No error"},
                               {&l.Cbstart, middle ? "Middle" : "Trial 1"}})
         if (!l.Choose(*list, text)) fail(std::string("the lists do not offer ") + text);
-    g.Panel.Setinputmethod("Keyboard");
-    g.Menu.Setdisplay(display);
+    g.Panel.Setinputmethod(Inputkind::Keyboard);
+    g.Menu.Setdisplay(display == "Number" ? Displaykind::Number : Displaykind::Colour);
     g.Plan.Answer = play->Code;
     g.Plan.Errortrials = play->Errors;
     if (middle) {
@@ -167,7 +167,7 @@ Example Playexample(const std::string& name, const std::string& display) {
         if (n + 1 != play->Claimafter) continue;
         if (play->Stopatclaim) break;
         g.Guess.Cmderror_Click();
-        if (g.Message.Tag != "Continue Playing") fail("the claim is not found right");
+        if (g.Message.Key != Waitkey::Continueplaying) fail("the claim is not found right");
         g.Messagebutton("Cmdmid");
     }
     if (!play->Stopatclaim && g.Rec.Status != Gamestatus::Win)
@@ -175,7 +175,7 @@ Example Playexample(const std::string& name, const std::string& display) {
 
     Example e;
     e.Name = name;
-    e.Display = g.Main.Displaymode;
+    e.Display = Displayname(g.Main.Displaymode);
     e.Board = g.Main.Picrecord;
     e.Code = g.Main.Picanswer;
     e.Boardtext = Rowstext(g);

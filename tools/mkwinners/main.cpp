@@ -75,7 +75,7 @@ bool Playsetting(const Gamesetting& s, size_t index, int games, std::vector<int>
     g.Setting = s;
     g.Rec.Runkind = Run::Initstat;
     g.Rec.Demomode = -1;
-    g.Wait.Setkey("Demo");
+    g.Wait.Setkey(Waitkey::Demo);
     for (int i = 0; i < games; ++i) {
         const size_t before = book.Attempts.size();
         g.Start.Initialize();
