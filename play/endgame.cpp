@@ -73,16 +73,11 @@ void Gameending::Win() {
                          " and spent " + Rec.Timetext + ".";
     }
     if (G.Observer) G.Observer->Won();
-    Wait.Showmessage({.Text = text + problem + "\nPlease choose one option below.",
-                      .Kind = 3,
-                      .Icon = "!",
-                      .L3 = "Save File",
-                      .Mid = "Change Display",
-                      .R3 = "End",
-                      .Defaultbutton = "Cmdr3",
-                      .Key = Waitkey::Win,
-                      .Caption = "Win",
-                      .Timeout = 900});
+    Wait.Showmessage(Withendchoices({.Text = text + problem + "\nPlease choose one option below.",
+                                     .Icon = "!",
+                                     .Key = Waitkey::Win,
+                                     .Caption = "Win",
+                                     .Timeout = 900}));
 }
 
 void Gameending::Gameover() {
@@ -111,25 +106,17 @@ void Gameending::Gameover() {
         text = "Time is up! You have already spent one hour.";
     }
     if (Rec.Trial > 0)
-        Wait.Showmessage({.Text = text + "\nPlease choose one option below.",
-                          .Kind = 3,
-                          .Icon = "!",
-                          .L3 = "Save File",
-                          .Mid = "Change Display",
-                          .R3 = "End",
-                          .Defaultbutton = "Cmdr3",
-                          .Key = Waitkey::Gameover1,
-                          .Caption = "Gameover",
-                          .Timeout = 900});
+        Wait.Showmessage(Withendchoices({.Text = text + "\nPlease choose one option below.",
+                                         .Icon = "!",
+                                         .Key = Waitkey::Gameover1,
+                                         .Caption = "Gameover",
+                                         .Timeout = 900}));
     else
-        Wait.Showmessage({.Text = text,
-                          .Kind = 1,
-                          .Icon = "!",
-                          .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
-                          .Key = Waitkey::Gameover0,
-                          .Caption = "Gameover",
-                          .Timeout = 60});
+        Wait.Showmessage(Withok({.Text = text,
+                                 .Icon = "!",
+                                 .Key = Waitkey::Gameover0,
+                                 .Caption = "Gameover",
+                                 .Timeout = 60}));
 }
 
 void Gameending::Tmrrec_Timer() {
@@ -146,14 +133,11 @@ void Gameending::Tmrrec_Timer() {
     if (warning) {
         Warned = true;
         if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
-        Wait.Showmessage({.Text = "Please notice this game is over in five minutes!",
-                          .Kind = 1,
-                          .Icon = "!",
-                          .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
-                          .Key = Waitkey::Warning,
-                          .Caption = "Warning",
-                          .Timeout = 60});
+        Wait.Showmessage(Withok({.Text = "Please notice this game is over in five minutes!",
+                                 .Icon = "!",
+                                 .Key = Waitkey::Warning,
+                                 .Caption = "Warning",
+                                 .Timeout = 60}));
         if (!over) return;
         G.Message.Visible = false;
     }
@@ -168,18 +152,13 @@ void Gameending::Tmrbuffer_Timer() {
     } else if (Rec.Status == Gamestatus::Win) {
         Win();
     } else if (Rec.Status == Gamestatus::Endgame) {
-        Wait.Showmessage({.Text =
-                              "You may see the answer in the Answer Frame now.\nPlease choose one "
-                              "option below.",
-                          .Kind = 3,
-                          .Icon = "i",
-                          .L3 = "Save File",
-                          .Mid = "Change Display",
-                          .R3 = "End",
-                          .Defaultbutton = "Cmdr3",
-                          .Key = Waitkey::Franswer,
-                          .Caption = "Show Answer",
-                          .Timeout = 900});
+        Wait.Showmessage(Withendchoices(
+            {.Text = "You may see the answer in the Answer Frame now.\nPlease choose one "
+                     "option below.",
+             .Icon = "i",
+             .Key = Waitkey::Franswer,
+             .Caption = "Show Answer",
+             .Timeout = 900}));
     }
 }
 

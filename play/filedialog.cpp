@@ -89,16 +89,13 @@ bool Gamefiles::Settlepath() {
     }
     if (!Plainfilename(G.Files.Txtfiles.Caption)) {
         // A bad file name: the name would lead out of the folder shown, or cannot be one.
-        Wait.Showmessage({.Text = "Disk not ready! Please insert a disk in drive " +
-                                  Driveletter(G.Files.Drvfiles.Text()) + ".",
-                          .Kind = 1,
-                          .Icon = "X",
-                          .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
-                          .Key = Waitkey::Notready,
-                          .Caption = "Disk Not Ready",
-                          .Timeout = 60,
-                          .Pushed = true});
+        Wait.Showmessage(Withok({.Text = "Disk not ready! Please insert a disk in drive " +
+                                         Driveletter(G.Files.Drvfiles.Text()) + ".",
+                                 .Icon = "X",
+                                 .Key = Waitkey::Notready,
+                                 .Caption = "Disk Not Ready",
+                                 .Timeout = 60,
+                                 .Pushed = true}));
         return false;
     }
     Chosenpath = Savedgamepath(G.Files.Dirfiles, G.Files.Txtfiles.Caption).string();
@@ -109,15 +106,12 @@ void Gamefiles::Cmdopen_Click() {
     if (!G.Files.Visible || !Settlepath()) return;
     std::error_code ec;
     if (!std::filesystem::is_regular_file(Chosenpath, ec)) {
-        Wait.Showmessage({.Text = "The file " + Chosenpath + " does not exist!  Try again.",
-                          .Kind = 1,
-                          .Icon = "X",
-                          .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
-                          .Key = Waitkey::Notexist,
-                          .Caption = "File Not Exist",
-                          .Timeout = 60,
-                          .Pushed = true});
+        Wait.Showmessage(Withok({.Text = "The file " + Chosenpath + " does not exist!  Try again.",
+                                 .Icon = "X",
+                                 .Key = Waitkey::Notexist,
+                                 .Caption = "File Not Exist",
+                                 .Timeout = 60,
+                                 .Pushed = true}));
         return;
     }
     Loadgame(Chosenpath);
@@ -179,15 +173,13 @@ void Gamefiles::Savegame() {
             Wait.Pushwait(300, Waitkey::Mnusave);
             Openfiles("Save As");
         }
-        Wait.Showmessage({.Text = "The game could not be saved as " + Chosenpath + ".\n" + reason,
-                          .Kind = 1,
-                          .Icon = "X",
-                          .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
-                          .Key = Waitkey::Notexist,
-                          .Caption = "Game Not Saved",
-                          .Timeout = 60,
-                          .Pushed = true});
+        Wait.Showmessage(
+            Withok({.Text = "The game could not be saved as " + Chosenpath + ".\n" + reason,
+                    .Icon = "X",
+                    .Key = Waitkey::Notexist,
+                    .Caption = "Game Not Saved",
+                    .Timeout = 60,
+                    .Pushed = true}));
         return;
     }
     G.Files.Visible = false;
@@ -231,16 +223,13 @@ void Gamefiles::Deletefile() {
     if (!removed) {
         // The dialog stays open; the player learns why nothing was deleted.
         TC_FALSE_RESTRICT_BEGIN
-        Wait.Showmessage({.Text = "The file " + Deletepath + " could not be deleted." +
-                                  (ec ? " " + ec.message() + "." : ""),
-                          .Kind = 1,
-                          .Icon = "X",
-                          .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
-                          .Key = Waitkey::Notexist,
-                          .Caption = "File Not Deleted",
-                          .Timeout = 60,
-                          .Pushed = true});
+        Wait.Showmessage(Withok({.Text = "The file " + Deletepath + " could not be deleted." +
+                                         (ec ? " " + ec.message() + "." : ""),
+                                 .Icon = "X",
+                                 .Key = Waitkey::Notexist,
+                                 .Caption = "File Not Deleted",
+                                 .Timeout = 60,
+                                 .Pushed = true}));
         TC_FALSE_RESTRICT_END
     }
 }
@@ -257,15 +246,12 @@ void Gamefiles::Drvfiles_Change(int index) {
     const std::string drive = G.Files.Drvfiles.Text();
     std::error_code ec;
     if (drive.empty() || !std::filesystem::is_directory(drive, ec)) {
-        Wait.Showmessage({.Text = "Drive " + Driveletter(drive) + " not ready!  Try again.",
-                          .Kind = 1,
-                          .Icon = "X",
-                          .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
-                          .Key = Waitkey::Notready,
-                          .Caption = "Disk Not Ready",
-                          .Timeout = 60,
-                          .Pushed = true});
+        Wait.Showmessage(Withok({.Text = "Drive " + Driveletter(drive) + " not ready!  Try again.",
+                                 .Icon = "X",
+                                 .Key = Waitkey::Notready,
+                                 .Caption = "Disk Not Ready",
+                                 .Timeout = 60,
+                                 .Pushed = true}));
         return;
     }
     Dirfiles_Change(drive);

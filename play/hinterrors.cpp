@@ -35,16 +35,11 @@ void Hinterrors::Errorcase() {
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
     G.Start.Showsetting();
-    Wait.Showmessage({.Text = text + "\nChoose one option below.",
-                      .Kind = 3,
-                      .Icon = "X",
-                      .L3 = "Save File",
-                      .Mid = "Change Display",
-                      .R3 = "End",
-                      .Defaultbutton = "Cmdr3",
-                      .Key = Waitkey::Wrongdetection,
-                      .Caption = Statusname(Rec.Status),
-                      .Timeout = 900});
+    Wait.Showmessage(Withendchoices({.Text = text + "\nChoose one option below.",
+                                     .Icon = "X",
+                                     .Key = Waitkey::Wrongdetection,
+                                     .Caption = Statusname(Rec.Status),
+                                     .Timeout = 900}));
 }
 
 void Hinterrors::Inconsistent() {
@@ -68,16 +63,11 @@ void Hinterrors::Inconsistent() {
         text = "Hey!  The " + Plural("hint", Rec.Finaltrial) + " you gave me " +
                Plural("is", Rec.Finaltrial) +
                " inconsistent!  I cannot continue. Please choose one option below.";
-        Wait.Showmessage({.Text = text,
-                          .Kind = 3,
-                          .Icon = "X",
-                          .L3 = "Save File",
-                          .Mid = "Change Display",
-                          .R3 = "End",
-                          .Defaultbutton = "Cmdr3",
-                          .Key = Waitkey::Errordetected,
-                          .Caption = "Error Detected",
-                          .Timeout = 900});
+        Wait.Showmessage(Withendchoices({.Text = text,
+                                         .Icon = "X",
+                                         .Key = Waitkey::Errordetected,
+                                         .Caption = "Error Detected",
+                                         .Timeout = 900}));
         return;
     }
     if (Setting.Whoguess == Role::Youguess)
@@ -89,14 +79,11 @@ void Hinterrors::Inconsistent() {
         text = "I have detected an error in the " + Plural("hint", Rec.Trial) +
                ". Press the OK button. The " + Plural("error", n) +
                " will be corrected and I will continue guessing.";
-    Wait.Showmessage({.Text = text,
-                      .Kind = 1,
-                      .Icon = "i",
-                      .Mid = "OK",
-                      .Defaultbutton = "Cmdmid",
-                      .Key = Waitkey::Continueplaying,
-                      .Caption = "Error Detected",
-                      .Timeout = 60});
+    Wait.Showmessage(Withok({.Text = text,
+                             .Icon = "i",
+                             .Key = Waitkey::Continueplaying,
+                             .Caption = "Error Detected",
+                             .Timeout = 60}));
 }
 
 void Hinterrors::Correction() {

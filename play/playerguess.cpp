@@ -147,14 +147,11 @@ void Guessentry::Submitguess() {
     else if (!Isnewstring(Rec, Setting))
         refusal = "Hey!  The string you input is the same as a previous one. Input again!";
     if (refusal) {
-        Wait.Showmessage({.Text = refusal,
-                          .Kind = 1,
-                          .Icon = "!",
-                          .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
-                          .Key = Waitkey::Same,
-                          .Caption = "Inappropriate Input",
-                          .Timeout = 900});
+        Wait.Showmessage(Withok({.Text = refusal,
+                                 .Icon = "!",
+                                 .Key = Waitkey::Same,
+                                 .Caption = "Inappropriate Input",
+                                 .Timeout = 900}));
         return;
     }
 
@@ -243,14 +240,11 @@ void Guessentry::Cmdshowresult_Click() {
     G.Ending.Calculatetime();
     if (Rec.Trial == 26 && Rec.Elapsed < 3600) {
         G.Ending.Afterwarn = Gameending::Afterwarning::Nextguess;
-        Wait.Showmessage({.Text = "Please notice you only have one more chance to guess!",
-                          .Kind = 1,
-                          .Icon = "!",
-                          .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
-                          .Key = Waitkey::Warning,
-                          .Caption = "Warning",
-                          .Timeout = 60});
+        Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
+                                 .Icon = "!",
+                                 .Key = Waitkey::Warning,
+                                 .Caption = "Warning",
+                                 .Timeout = 60}));
         return;
     }
     if (Rec.Trial < 27)

@@ -48,4 +48,20 @@ void Fmmessage::Messagebox(const Messageargs& m) {
     Caption = m.Caption;
 }
 
+Messageargs Withok(Messageargs m) {
+    m.Kind = 1;
+    m.Mid = "OK";
+    m.Defaultbutton = "Cmdmid";
+    return m;
+}
+
+Messageargs Withendchoices(Messageargs m) {
+    m.Kind = 3;
+    m.L3 = "Save File";
+    m.Mid = "Change Display";
+    m.R3 = "End";
+    m.Defaultbutton = "Cmdr3";
+    return m;
+}
+
 } // namespace tc

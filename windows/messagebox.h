@@ -26,6 +26,11 @@ struct Messageargs {
     bool Pushed = false;
 };
 
+// The two button sets most messages use: OK alone, its default; and the three choices at the end
+// of a game, "Save File", "Change Display" and "End", with End the default.
+Messageargs Withok(Messageargs m);
+Messageargs Withendchoices(Messageargs m);
+
 struct Fmmessage {
     bool Visible = false;
     std::string Caption;
