@@ -2,6 +2,7 @@
 
 #include "ui/bind.h"
 #include "ui/icons.h"
+#include "ui/keys.h"
 #include "ui/picturewidget.h"
 #include "ui/scenery.h"
 #include <QDir>
@@ -106,6 +107,11 @@ QPushButton* Messagedialog::button(const std::string& name) const {
     for (int i = 0; i < 5; ++i)
         if (name == Buttonnames[i]) return buttons_[i];
     return nullptr;
+}
+
+void Messagedialog::reject() {
+    QPushButton* b = button(Escapebutton(model_));
+    if (b && b->isVisible() && b->isEnabled()) b->click();
 }
 
 void Messagedialog::seticon(const std::string& file) {

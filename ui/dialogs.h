@@ -31,8 +31,9 @@ public:
     QPushButton* button(const std::string& name) const;
 
 protected:
-    // The message is answered by its buttons alone; Escape and the close box do nothing.
-    void reject() override {}
+    // Escape and the close box press the button a question's time-out presses, or the one button
+    // of a message; other messages wait for their buttons.
+    void reject() override;
 
 private:
     void seticon(const std::string& file);

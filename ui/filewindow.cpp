@@ -109,6 +109,7 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
     folders_->setMinimumSize(200, 200);
     connect(folders_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { folderdoubleclicked(item); });
+    folders_->installEventFilter(this);
 
     files_ = new QListWidget(this);
     files_->setObjectName("Filfiles");
@@ -204,6 +205,15 @@ void Filewindow::reject() {
 }
 
 bool Filewindow::eventFilter(QObject* watched, QEvent* event) {
+    // Return in the folder list enters the current folder, as a double click does, and does not
+    // press Open or Save.
+    if (watched == folders_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            folderdoubleclicked(folders_->currentItem());
+            return true;
+        }
+    }
     if (watched == files_ && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) {

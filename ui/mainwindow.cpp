@@ -7,6 +7,7 @@
 #include "ui/filewindow.h"
 #include "ui/icons.h"
 #include "ui/inputs.h"
+#include "ui/keys.h"
 #include "ui/manual.h"
 #include "ui/picturewidget.h"
 #include "ui/scenery.h"
@@ -36,6 +37,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -253,9 +255,14 @@ protected:
     }
 };
 
+// Whether the game's own Escape presses are on their way: the window's Escape shortcut, which
+// Qt tries for them too, is not the player's then.
+bool Sendingescapes = false;
+
 // The Escape presses the game sends: each closes the open pop-up (a menu or a list's drop-down)
 // or, with none, leaves the menu bar; a drag under way is called off.
 void Sendescapes(QMenuBar* bar) {
+    const QScopedValueRollback<bool> sending(Sendingescapes, true);
     QDrag::cancel();
     for (int i = 0; i < 2; ++i) {
         QWidget* target = QApplication::activePopupWidget();
@@ -394,11 +401,14 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, [this] { pressdefault(); });
     }
-    // Escape is the setting menu's Cancel.
+    // Escape is the setting menu's Cancel, and ends the demo as a click on the board does.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] {
+        if (Sendingescapes) return;
         if (game_.Main.Frmenu.Visible && game_.Main.Cmdcancel.Enabled)
             act([this] { game_.Menu.Cmdcancel_Click(); });
+        else if (game_.Wait.Is(Waitkey::Demo))
+            act([this] { game_.Board.Picrecord_MouseDown(1); });
     });
     sync_.add([this] { return game_.Main.Escapekeys; }, [this](int) { Sendescapes(menuBar()); });
 
@@ -431,6 +441,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                   top->raise();
                   top->activateWindow();
               });
+    keeper_ = std::make_unique<Focuskeeper>(this, game_);
     after();
 }
 
@@ -443,6 +454,7 @@ int Mainwindow::sync() {
 void Mainwindow::after() {
     driver_->apply();
     sync();
+    if (keeper_) keeper_->keep();
     if (game_.Quitrequested && !closing_) close();
 }
 

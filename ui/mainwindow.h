@@ -28,6 +28,7 @@ class Manualopener;
 class Statwindow;
 class Statdialog;
 class Filewindow;
+class Focuskeeper;
 class Picturewidget;
 class Timerdriver;
 
@@ -102,6 +103,7 @@ private:
     Filewindow* files_;
     std::unique_ptr<Statwindow> stat_;
     std::unique_ptr<Manualopener> manual_;
+    std::unique_ptr<Focuskeeper> keeper_;
     QMenu* gamemenu_ = nullptr;
     std::vector<std::pair<const Control*, QPushButton*>> buttons_;
     bool closing_ = false;

@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QStyleOptionFocusRect>
 #include <QTextBrowser>
@@ -96,7 +98,10 @@ void Manualopener::Showwindow() {
     if (!window_) {
         window_ = std::make_unique<QDialog>();
         window_->setObjectName("Manual");
-        window_->resize(780, 640);
+        // Its Close button stays on a small screen.
+        const QSize room =
+            QGuiApplication::primaryScreen()->availableGeometry().size() - QSize(24, 72);
+        window_->resize(QSize(780, 640).boundedTo(room));
         text_ = new Manualview(window_.get());
         text_->setObjectName("Manualtext");
         text_->setOpenExternalLinks(true);

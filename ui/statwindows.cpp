@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -46,6 +47,18 @@ void Statwindow::closeEvent(QCloseEvent* event) {
     // Closing it any other way would leave no window to go back to.
     event->ignore();
     backclicked_();
+}
+
+void Statwindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        if (back_->isEnabled()) backclicked_();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void Statwindow::bind(Syncset& sync) {

@@ -27,6 +27,8 @@ public:
 protected:
     // The close box is the BACK button; the window is shown and hidden by the model alone.
     void closeEvent(QCloseEvent* event) override;
+    // Return and Escape are BACK too, wherever the keyboard is in the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     const Fmstat& model_;

@@ -4,6 +4,7 @@
 #include "ui/scenery.h"
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -185,6 +186,19 @@ int Titlewindow::sync() {
 
 void Titlewindow::mousePressEvent(QMouseEvent*) {
     act([this] { title_.Form_Click(); });
+}
+
+void Titlewindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        if (!event->isAutoRepeat()) act([this] { title_.Form_Click(); });
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 bool Titlewindow::eventFilter(QObject* watched, QEvent* event) {

@@ -30,6 +30,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // Return, Space and Escape are the window's click.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

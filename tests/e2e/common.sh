@@ -1,11 +1,11 @@
 # Sourced by the end-to-end scripts, each run as SCRIPT PROGRAM OUTPUT-FOLDER after setting
-# `shots`, the prefix of its screenshots: it runs the script again inside its own Xvfb and gives
-# the helpers they share.
+# `shots`, the prefix of its screenshots (and `screen`, the display's size, when not 1024x768): it
+# runs the script again inside its own Xvfb and gives the helpers they share.
 set -euo pipefail
 
 if [ "${1:-}" != --inside ]; then
     mkdir -p "$2"
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" --inside "$@"
+    exec xvfb-run -a -s "-screen 0 ${screen:-1024x768}x24" bash "$0" --inside "$@"
 fi
 program=$2
 out=$3
@@ -137,7 +137,7 @@ startcopy() {
     done
     "$folder/$(basename "$program")" &
     pid=$!
-    trap 'kill $pid 2>/dev/null || true; rm -rf "$folder"' EXIT
+    trap 'kill $pid ${wm:-} 2>/dev/null || true; rm -rf "$folder"' EXIT
 }
 
 # Waits for the title window (`titlewindow`), keeps its screenshot as $1 when given, clicks it
@@ -154,11 +154,26 @@ skiptitle() {
     waitmain
 }
 waitmain() {
+    findmain
+    xdotool windowfocus --sync "$main"
+}
+findmain() {
     main=$(findwindow 15 '^Tintcipher$') || true
     [ -n "$main" ] || fail "the main window did not appear"
     poll 10 drawn "$main" || fail "the main window was not drawn"
-    xdotool windowfocus --sync "$main"
 }
+# Waits up to $1 seconds for window $2 to have the keyboard, given it by the program alone.
+waitfocus() {
+    poll "$1" focused "$2" || fail "window \"$(title "$2")\" did not get the keyboard"
+}
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+# Starts the window manager Openbox, to go when the script ends, and waits until it runs.
+startwm() {
+    openbox --sm-disable 2>/dev/null &
+    wm=$!
+    poll 10 wmruns || fail "Openbox did not start"
+}
+wmruns() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
 
 # Ends through the Game menu's Quit(&Q) and its question, whose default button is OK; the
 # program must then exit with status 0.
