@@ -274,8 +274,16 @@ TEST_F(Files, FoldersAreEnteredByDoubleClickAndLeftByTheParentEntry) {
 
     action("Mnusaveas")->trigger();
     ASSERT_TRUE(dialog->isVisible());
-    // Each opening starts in the program's folder again.
+    // Each opening starts in the program's folder again. Return in the list enters a folder,
+    // and saves nothing.
     EXPECT_EQ(dialog->folderpath()->path().toStdString(), filesfolder().string());
+    QTest::keyClicks(dialog->name(), "unsaved");
+    dialog->folders()->setCurrentRow(1);
+    QTest::keyClick(dialog->folders(), Qt::Key_Return);
+    EXPECT_EQ(dialog->folderpath()->path().toStdString(), sub.string());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(fs::exists(sub / "unsaved.tc"));
+    clickitem(dialog->folders(), "..", true);
     clickitem(dialog->folders(), "sub", true);
     clickitem(dialog->folders(), "..", true);
     EXPECT_EQ(dialog->folderpath()->path().toStdString(), filesfolder().string());
