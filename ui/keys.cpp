@@ -25,13 +25,29 @@ QAbstractButton* Pressable(QObject* o) {
 
 // The window's own default button takes Return only while no button has the keyboard: the
 // window's shortcut is kept off the focused button (its override taken), and the press is its
-// click.
+// click. A window that closes with the keyboard hands it back to the window the player was in
+// before, which no window manager may be there to do.
 class Buttonkeys : public QObject {
 public:
     using QObject::QObject;
+    // The windows as they took the keyboard, the latest last.
+    std::vector<QPointer<QWidget>> Active;
+
+    // The window that had the keyboard closed: when nothing else took it, back to the latest
+    // window still shown.
+    void giveback() {
+        const QWidget* now = QApplication::activeWindow();
+        if ((now && now->isVisible()) || Active.empty() ||
+            (Active.back() && Active.back()->isVisible()))
+            return;
+        for (auto w = Active.rbegin(); w != Active.rend(); ++w)
+            if (*w && (*w)->isVisible()) return (*w)->activateWindow();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && !Active.empty() && Active.back() == watched)
+            QTimer::singleShot(0, this, [this] { giveback(); });
         if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -70,7 +86,7 @@ bool Blocks(const QWidget* modal, const QWidget* top) {
 } // namespace
 
 void Installkeys() {
-    static QPointer<QObject> installed;
+    static QPointer<Buttonkeys> installed;
     if (installed) return;
     installed = new Buttonkeys(qApp);
     qApp->installEventFilter(installed);
@@ -78,9 +94,13 @@ void Installkeys() {
     // cannot use: it goes on to the message, where Return answers it.
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, installed, [](QWindow* window) {
         if (!window || window->type() == Qt::Popup) return;
-        QWidget* modal = QApplication::activeModalWidget();
         QWidget* top = Widgetof(window);
-        if (!modal || !top || !modal->isVisible() || !Blocks(modal, top)) return;
+        if (!top) return;
+        auto& active = installed->Active;
+        std::erase_if(active, [top](const QPointer<QWidget>& w) { return !w || w == top; });
+        active.emplace_back(top);
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || !Blocks(modal, top)) return;
         QTimer::singleShot(0, modal, [modal] {
             if (modal->isVisible()) modal->activateWindow();
         });

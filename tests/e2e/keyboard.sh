@@ -4,7 +4,8 @@
 # "You guess" game of three colours out of five in fixed order without repetition (ten codes) is
 # won by typing the codes in turn and is entered in the TOP FIVE list; a "Computer guesses" game is
 # marked from the lists by the arrow keys and won by WIN, and saved from its end message; Load
-# Game opens it again; Escape ends the demo and declines the Quit question, whose OK ends all.
+# Game opens it again; the instructions open the manual's window, which fits and gives the keyboard
+# back as it closes; Escape ends the demo and declines the Quit question, whose OK ends all.
 # Usage: keyboard.sh PROGRAM OUTPUT-FOLDER [wm]   (wm: under the window manager Openbox)
 mode=
 for a in "$@"; do [ "$a" = wm ] && mode=-wm; done
@@ -110,6 +111,26 @@ sleep 0.5
 [ "$(count 'Result of Previous Game')" = 1 ] || fail "Escape closed the result of the game"
 xdotool key Return
 waittitle 10 "$main" "Tintcipher"
+
+# --- Brief Instructions(&I): Tab to the manual's name, Space opens the manual's window (with no
+# manual in the folder, saying so), whole on the screen; Escape closes it and the keyboard is back
+# in the instructions, whose Escape is their OK.
+waitfocus 5 "$main"
+menukey alt+h
+xdotool key i
+instructions=$(findwindow 10 '^Brief Instructions$') || true
+[ -n "$instructions" ] || fail "no instructions appeared"
+waitfocus 5 "$instructions"
+xdotool key Tab space
+manual=$(findwindow 10 '^Vbintro.html$') || true
+[ -n "$manual" ] || fail "the manual's name opened no window"
+waitfocus 5 "$manual"
+eval "$(xdotool getwindowgeometry --shell "$manual")"
+[ $((Y + HEIGHT)) -le 600 ] || fail "the manual's window ends at $((Y + HEIGHT)), below the screen"
+xdotool key Escape
+waitfocus 5 "$instructions"
+xdotool key Escape
+waitcount 10 0 'Brief Instructions'
 
 # --- The demo, ended by Escape --------------------------------------------------------------------
 waitfocus 5 "$main"

@@ -2,6 +2,7 @@
 // first, then the focus), where the focus goes as panels come and go, and which button Return,
 // Space and Escape press.
 #include "ui/keys.h"
+#include "ui/manual.h"
 #include "ui/statwindows.h"
 #include "windowfixture.h"
 #include <QListWidget>
@@ -112,6 +113,18 @@ TEST_F(Keys, EscapeEndsTheDemoAndReturnOrEscapeLeaveTheStatistics) {
         EXPECT_FALSE(stat->isVisible()) << key;
         EXPECT_EQ(game.Wait.Key(), "Frmenu");
     }
+}
+
+TEST_F(Keys, AClosedWindowHandsTheKeyboardBackToTheOneBefore) {
+    action("Mnuinstr")->trigger();
+    QWidget* instr = window->instructions();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(instr));
+    window->manual().Browser = [](const QUrl&) { return false; };
+    window->manual().Open();
+    QWidget* manual = window->manual().Window();
+    press(manual, Qt::Key_Escape);
+    EXPECT_FALSE(manual->isVisible());
+    EXPECT_TRUE(waitfor([&] { return QApplication::activeWindow() == instr; }, 2000));
 }
 
 TEST_F(Keys, TheWindowBehindAMessageHandsTheKeyboardOnToIt) {
