@@ -167,6 +167,15 @@ waitfocus() {
     poll "$1" focused "$2" || fail "window \"$(title "$2")\" did not get the keyboard"
 }
 focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+# Waits up to 10 seconds for a window titled $1 (a pattern) that takes the keyboard by itself;
+# prints its id, or fails with $2.
+keywindow() {
+    local window
+    window=$(findwindow 10 "$1") || true
+    [ -n "$window" ] || fail "$2"
+    waitfocus 5 "$window"
+    echo "$window"
+}
 # Starts the window manager Openbox, to go when the script ends, and waits until it runs.
 startwm() {
     openbox --sm-disable 2>/dev/null &

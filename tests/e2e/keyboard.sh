@@ -78,14 +78,10 @@ xdotool key Return
 sleep 1
 # On the next guess, Tab twice reaches WIN, and Return presses it, not the default OK.
 xdotool key Tab Tab Return
-win=$(findwindow 10 '^Win$') || true
-[ -n "$win" ] || fail "WIN brought no win message"
-waitfocus 5 "$win"
+win=$(keywindow '^Win$' "WIN brought no win message")
 # Save File, two buttons left of End, pressed by Return with the keyboard on it.
 xdotool key shift+Tab shift+Tab Return
-dialog=$(findwindow 10 '^Save As$') || true
-[ -n "$dialog" ] || fail "Save File opened no Save As dialog"
-waitfocus 5 "$dialog"
+dialog=$(keywindow '^Save As$' "Save File opened no Save As dialog")
 xdotool type --delay 40 "by keys"
 xdotool key Return
 poll 10 test -f "$folder/Files/by keys.tc" || fail "no file \"by keys.tc\" was written"
@@ -95,15 +91,11 @@ waitfocus 5 "$main"
 # --- Load Game(&L): the name typed, Return for Open, Return for the result's FINISH -----------
 menukey alt+g
 xdotool key l
-dialog=$(findwindow 10 '^Open$') || true
-[ -n "$dialog" ] || fail "Load Game opened no Open dialog"
-waitfocus 5 "$dialog"
+dialog=$(keywindow '^Open$' "Load Game opened no Open dialog")
 xdotool type --delay 40 "by keys"
 xdotool key Return
 waittitle 10 "$main" "Loaded Game - $folder/Files/by keys.tc"
-result=$(findwindow 10 '^Result of Previous Game$') || true
-[ -n "$result" ] || fail "the loaded game was not shown for examination"
-waitfocus 5 "$result"
+result=$(keywindow '^Result of Previous Game$' "the loaded game was not shown for examination")
 import -window root "$out/$shots-loaded.png"
 # Escape does not answer a message of two choices; Return presses FINISH.
 xdotool key Escape
@@ -118,13 +110,9 @@ waittitle 10 "$main" "Tintcipher"
 waitfocus 5 "$main"
 menukey alt+h
 xdotool key i
-instructions=$(findwindow 10 '^Brief Instructions$') || true
-[ -n "$instructions" ] || fail "no instructions appeared"
-waitfocus 5 "$instructions"
+instructions=$(keywindow '^Brief Instructions$' "no instructions appeared")
 xdotool key Tab space
-manual=$(findwindow 10 '^Vbintro.html$') || true
-[ -n "$manual" ] || fail "the manual's name opened no window"
-waitfocus 5 "$manual"
+manual=$(keywindow '^Vbintro.html$' "the manual's name opened no window")
 eval "$(xdotool getwindowgeometry --shell "$manual")"
 [ $((Y + HEIGHT)) -le 600 ] || fail "the manual's window ends at $((Y + HEIGHT)), below the screen"
 xdotool key Escape
@@ -144,17 +132,14 @@ waittitle 10 "$main" "Tintcipher"
 # --- Quit: Escape is its Cancel, Return its OK -------------------------------------------------
 menukey alt+g
 xdotool key q
-question=$(findwindow 10 '^Quit Programme\?$') || true
-[ -n "$question" ] || fail "no quit question appeared"
-waitfocus 5 "$question"
+question=$(keywindow '^Quit Programme\?$' "no quit question appeared")
 xdotool key Escape
 waitcount 10 0 'Quit Programme\?'
 kill -0 $pid || fail "Escape on the quit question ended the program"
 waitfocus 5 "$main"
 menukey alt+g
 xdotool key q
-question=$(findwindow 10 '^Quit Programme\?$') || true
-waitfocus 5 "$question"
+question=$(keywindow '^Quit Programme\?$' "no quit question appeared")
 xdotool key Return
 poll 10 ended || fail "the program did not end after the quit question"
 wait $pid || fail "the program ended with status $?"
