@@ -26,9 +26,18 @@ poll() {
         sleep 0.1
     done
 }
-# Waits up to $1 seconds for a visible window whose title matches $2; prints its id.
+# Waits up to $1 seconds for a visible window whose title matches $2; prints its id. Searched
+# afresh each time: a search that meets a window going away (a title under a window manager)
+# may fail.
 findwindow() {
-    timeout "$1" xdotool search --sync --onlyvisible --name "$2" 2>/dev/null | head -1
+    local end=$((SECONDS + $1)) window
+    while true; do
+        window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -1) || true
+        [ -z "$window" ] || break
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.1
+    done
+    echo "$window"
 }
 title() {
     xdotool getwindowname "$1"
