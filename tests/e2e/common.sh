@@ -27,18 +27,11 @@ poll() {
     done
 }
 # Waits up to $1 seconds for a visible window whose title matches $2; prints its id. Searched
-# afresh each time: a search that meets a window going away (a title under a window manager)
-# may fail.
+# afresh each time: a search that meets a window going away (under a window manager) may fail.
 findwindow() {
-    local end=$((SECONDS + $1)) window
-    while true; do
-        window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -1) || true
-        [ -z "$window" ] || break
-        [ $SECONDS -lt $end ] || return 1
-        sleep 0.1
-    done
-    echo "$window"
+    poll "$1" search "$2" >/dev/null && search "$2"
 }
+search() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
 title() {
     xdotool getwindowname "$1"
 }

@@ -73,16 +73,6 @@ TEST_F(Titlescreen, ShowsItsLabelsAndAClickGivesWayToTheMainWindow) {
     EXPECT_FALSE(window->timers().timer("Tmrtitle")->isActive());
 }
 
-TEST_F(Titlescreen, ReturnSpaceOrEscapeGiveWayAsAClickDoes) {
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}) {
-        start(true);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(screen.get()));
-        QTest::keyClick(screen.get(), key);
-        EXPECT_FALSE(screen->isVisible()) << key;
-        EXPECT_TRUE(window->isVisible()) << key;
-    }
-}
-
 TEST_F(Titlescreen, TheTimerGivesWayToo) {
     start(true);
     QTimer* t = window->timers().timer("Tmrtitle");
