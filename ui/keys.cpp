@@ -90,8 +90,9 @@ void Installkeys() {
     if (installed) return;
     installed = new Buttonkeys(qApp);
     qApp->installEventFilter(installed);
-    // A click on a window a modal message blocks gives that window the keyboard, which it
-    // cannot use: it goes on to the message, where Return answers it.
+    // The windows are remembered as they take the keyboard. A click on a window a modal message
+    // blocks gives that window the keyboard, which it cannot use: it goes on to the message,
+    // where Return answers it.
     QObject::connect(qApp, &QGuiApplication::focusWindowChanged, installed, [](QWindow* window) {
         if (!window || window->type() == Qt::Popup) return;
         QWidget* top = Widgetof(window);
