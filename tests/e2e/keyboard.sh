@@ -58,7 +58,7 @@ menukey i
 xdotool key m
 settingmenu
 xdotool key Down Tab Tab Tab Tab Tab Down Return Return Return
-sleep 1
+poll 10 shows C0C0C0 8000 || fail "no guess of the computer's showed" # on its grey strip
 xdotool key Down Tab Down Return
 sleep 1
 xdotool key Tab Tab Return
