@@ -179,7 +179,8 @@ std::string Focuskeeper::asked() const {
 void Focuskeeper::keep() {
     // A panel that opened, or asks anew, takes the keyboard at its entry, unless one such has it
     // there already (a text box the game asked for); of several, the first in order.
-    const std::string asked = this->asked();
+    // A message asks nothing of the panels: after it they are as the player left them.
+    const std::string asked = game_.Message.Visible ? asked_ : this->asked();
     const bool anew = asked != asked_;
     asked_ = asked;
     QWidget* focus = main_->focusWidget();
