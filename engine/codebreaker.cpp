@@ -1,6 +1,7 @@
 #include "engine/codebreaker.h"
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace tc {
 
@@ -63,6 +64,22 @@ bool Validguess(const Str& x, const Gamesetting& s) {
     return copies[10] <= s.Maxblanks;
 }
 
+// The sum over the colours of the smaller of two counts; the counts are bytes below 0x80, eight
+// colours to a word: where a byte of a is at least that of b, (a | 0x80) - b keeps the top bit.
+int Sharedcopies(const std::array<int8_t, 16>& a, const std::array<int8_t, 16>& b) {
+    constexpr uint64_t Top = 0x8080808080808080ull, Ones = 0x0101010101010101ull;
+    uint64_t x[2], y[2];
+    std::memcpy(x, a.data(), sizeof x);
+    std::memcpy(y, b.data(), sizeof y);
+    uint64_t sum = 0;
+    for (int w = 0; w < 2; ++w) {
+        const uint64_t bigger = (((x[w] | Top) - y[w]) & Top) >> 7; // 1 where x is at least y
+        const uint64_t keep = bigger * 0xff;
+        sum += (y[w] & keep) | (x[w] & ~keep);
+    }
+    return static_cast<int>(sum * Ones >> 56); // at most 80
+}
+
 } // namespace
 
 void Codebreaker::Clear() {
@@ -78,7 +95,6 @@ void Codebreaker::Clear() {
     Level = 0;
     Consistent = true;
     Prepared = 0;
-    for (auto& row : Trialswith) row.fill(0);
 }
 
 void Codebreaker::Recordnew() {
@@ -148,8 +164,7 @@ bool Codebreaker::Openlevel(int k) {
     if (k > 1) Addchoice(k);
     const auto& have = Have[k];
     const int size = Havesize[k];
-    int common = 0;
-    for (int x = 0; x < 10; ++x) common += Minimum<int>(have[x], Colourcount[k][x]);
+    const int common = Sharedcopies(have, Colourcount[k]);
     const Str& colours = Newcolours[k];
     const Str& counts = Newcounts[k];
     int avail = 0;
@@ -346,13 +361,11 @@ void Codebreaker::Describeguesses() {
     const int L = s_.Codelength;
     int from = 1;
     while (from < trial && from < Prepared && Described[from] == r_.Guesses[from]) ++from;
-    if (from < Prepared) {
-        const uint32_t keep = (1u << from) - 1;
-        for (auto& row : Trialswith)
-            for (uint32_t& m : row) m &= keep;
-    }
     for (int u = from; u < trial; ++u) {
         const Str& g = r_.Guesses[u];
+        // The lanes hold what was described for u last, in this game or an earlier one.
+        Laneguess(u, Described[u], -1);
+        Laneguess(u, g, 1);
         Described[u] = g;
         Holds[u].fill(0);
         Firstable[u] = 0;
@@ -362,7 +375,6 @@ void Codebreaker::Describeguesses() {
             Colourat[u][p] = static_cast<int8_t>(x);
             if (x < 0) continue;
             Holds[u][x] = static_cast<uint8_t>(Holds[u][x] | 1u << p);
-            Trialswith[p][x] |= 1u << u;
             if (!(Before[u][x] >> p & 1))
                 Firstable[u] = static_cast<uint8_t>(Firstable[u] | 1u << p);
         }
@@ -374,34 +386,55 @@ void Codebreaker::Describeguesses() {
     Prepared = trial;
 }
 
+void Codebreaker::Laneguess(int u, const Str& g, int sign) {
+    // Lane u is byte u & 7 of word (u >> 3) & 1 of vector u >> 4.
+    const uint64_t one = static_cast<uint64_t>(sign) << (8 * (u & 7));
+    const int n = Minimum(g.size(), 8);
+    for (int p = 0; p < n; ++p) {
+        const unsigned x = static_cast<unsigned>(g[p] - '0');
+        if (x <= 9) Samelanes[p][x][u >> 4][u >> 3 & 1] += one;
+    }
+}
+
 bool Codebreaker::Arrange(const Str& multiset) {
     const int L = s_.Codelength;
-    Multiset = multiset;
     Left.fill(0);
     Present = 0;
-    for (char c : multiset)
-        if (c != '#') {
-            ++Left[Val(c)];
-            Present |= 1u << Val(c);
+    for (int j = 0; j < L; ++j) {
+        if (multiset[j] == '#') {
+            Pool[j] = Hole;
+            continue;
         }
-    Arrangement = Str(L, '*');
+        const int x = Val(multiset[j]);
+        Pool[j] = static_cast<int8_t>(x);
+        ++Left[x];
+        Present |= 1u << x;
+    }
+    Placed.fill(Unset);
     Free = static_cast<uint8_t>((1u << L) - 1);
-    Common.fill(0);
+    uint64_t over[4] = {};
+    for (int u = 1; u < r_.Trial; ++u) {
+        // A trial with fewer than no black marks fails at its level whatever is set.
+        if (r_.Blacks[u] < 0) return false;
+        const uint64_t start = 0x7f - Minimum<int>(r_.Blacks[u], 0x7f);
+        over[u >> 3] |= start << (8 * (u & 7));
+    }
+    Over[0] = Lanes{over[0], over[1]};
+    Over[1] = Lanes{over[2], over[3]};
     return Placeblacks(1);
 }
 
-// Sets position p to colour x for trial `level`; false when a later trial with the same colour
-// there gets more black marks than it had (it stays so, whatever follows).
-bool Codebreaker::Fix(int level, int p, int x) {
-    Arrangement[p] = Digit(x);
+// Sets position p to colour x; false when a trial with the same colour there gets more black
+// marks than it had (it stays so, whatever follows). Only later trials can: p is where the
+// level's guess is the first to have x.
+bool Codebreaker::Fix(int p, int x) {
+    Placed[p] = static_cast<int8_t>(x);
     Free = static_cast<uint8_t>(Free & ~(1u << p));
     if (--Left[x] == 0) Present &= ~(1u << x);
-    uint32_t later = Trialswith[p][x] & ~((2u << level) - 1) & ((1u << r_.Trial) - 1);
-    for (; later; later &= later - 1) {
-        const int u = std::countr_zero(later);
-        if (++Common[u] > r_.Blacks[u]) return false;
-    }
-    return true;
+    const auto& add = Samelanes[p][x];
+    constexpr uint64_t Top = 0x8080808080808080ull;
+    const Lanes top = ((Over[0] += add[0]) | (Over[1] += add[1])) & Lanes{Top, Top};
+    return !(top[0] | top[1]);
 }
 
 // Satisfies the black marks of trials `level` .. Trial-1, then fills the rest. Black-mark sets
@@ -409,32 +442,32 @@ bool Codebreaker::Fix(int level, int p, int x) {
 // plain walk through every set; the tests below only skip sets that cannot be completed.
 bool Codebreaker::Placeblacks(int level) {
     if (level == r_.Trial) return Completable(level, true) && Fillfree();
-    const int blacks = r_.Blacks[level];
-    const int common = Common[level];
-    if (common > blacks) return false;
-    if (common == blacks) return Placeblacks(level + 1);
-    uint8_t candidates = Free & Firstable[level];
-    for (unsigned absent = ~Present & 0x3ff; absent; absent &= absent - 1)
-        candidates = static_cast<uint8_t>(candidates & ~Holds[level][std::countr_zero(absent)]);
-    return Chooseset(level, blacks - common, candidates);
+    // The marks the trial still needs from the set positions.
+    const int k =
+        0x7f - static_cast<int>(Over[level >> 4][level >> 3 & 1] >> (8 * (level & 7)) & 0xff);
+    if (k == 0) return Placeblacks(level + 1);
+    unsigned held = 0; // where the level's guess has a colour still to place
+    for (unsigned present = Present; present; present &= present - 1)
+        held |= Holds[level][std::countr_zero(present)];
+    return Chooseset(level, k, static_cast<uint8_t>(Free & Firstable[level] & held));
 }
 
 // Picks the remaining k positions of the set among `candidates`, smallest first.
 bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
-    const auto common = Common;
+    const auto over = Over;
     while (Count(candidates) >= k) {
         const int p = std::countr_zero(candidates);
         candidates = static_cast<uint8_t>(candidates & (candidates - 1));
         const int x = Colourat[level][p];
         if (Left[x] == 0) continue;
         ++Steps;
-        if (Fix(level, p, x) && (k > 1 ? Chooseset(level, k - 1, candidates)
-                                       : Completable(level + 1, false) && Placeblacks(level + 1)))
+        if (Fix(p, x) && (k > 1 ? Chooseset(level, k - 1, candidates)
+                                : Completable(level + 1, false) && Placeblacks(level + 1)))
             return true;
-        Arrangement[p] = '*';
+        Placed[p] = Unset;
         Free = static_cast<uint8_t>(Free | 1u << p);
         if (Left[x]++ == 0) Present |= 1u << x;
-        Common = common;
+        Over = over;
     }
     return false;
 }
@@ -488,17 +521,16 @@ bool Codebreaker::Completable(int level, bool exact) const {
 bool Codebreaker::Fillfree() {
     const int L = s_.Codelength;
     const unsigned all = (1u << L) - 1;
-    // Where each character (digits, 10 for the placeholder) stands in the multiset.
+    // Where each colour (10 for the placeholder) stands in the multiset.
     unsigned at[11] = {};
     unsigned colours = 0; // the colours of the multiset, as bits
-    auto kind = [](char c) { return c == '#' ? 10 : Val(c); };
     for (int j = 0; j < L; ++j) {
-        at[kind(Multiset[j])] |= 1u << j;
-        colours |= 1u << kind(Multiset[j]);
+        at[Pool[j]] |= 1u << j;
+        colours |= 1u << Pool[j];
     }
     unsigned taken = 0;
     for (int p = 0; p < L; ++p)
-        if (!(Free >> p & 1)) taken |= 1u << std::countr_zero(at[kind(Arrangement[p])] & ~taken);
+        if (!(Free >> p & 1)) taken |= 1u << std::countr_zero(at[Placed[p]] & ~taken);
     // At each free position, the indices whose colour an earlier guess holds there (the
     // placeholder is none of them).
     unsigned seen[8] = {};
@@ -507,25 +539,25 @@ bool Codebreaker::Fillfree() {
         const int x = std::countr_zero(c);
         for (unsigned m = before[x] & Free; m; m &= m - 1) seen[std::countr_zero(m)] |= at[x];
     }
-    unsigned tried[8] = {}; // the indices of the characters tried at p
+    unsigned tried[8] = {}; // the indices of the colours tried at p
     int p = 0;
     while (p < L) {
         if (!(Free >> p & 1)) {
             ++p;
             continue;
         }
-        char& here = Arrangement[p];
-        if (here != '*') {
-            taken &= ~(1u << std::countr_zero(at[kind(here)] & taken));
-            here = '*';
+        int8_t& here = Placed[p];
+        if (here != Unset) {
+            taken &= ~(1u << std::countr_zero(at[here] & taken));
+            here = Unset;
         }
         const unsigned open = all & ~taken & ~tried[p] & ~seen[p];
         if (open) {
             const int j = std::countr_zero(open);
             Steps += static_cast<uint64_t>(j + 1); // pool entries looked at
-            here = Multiset[j];
+            here = Pool[j];
             taken |= 1u << j;
-            tried[p] |= at[kind(here)];
+            tried[p] |= at[here];
             ++p;
             continue;
         }
@@ -535,10 +567,12 @@ bool Codebreaker::Fillfree() {
         while (p >= 0 && !(Free >> p & 1));
         if (p < 0) {
             for (int q = 0; q < L; ++q)
-                if (Free >> q & 1) Arrangement[q] = '*';
+                if (Free >> q & 1) Placed[q] = Unset;
             return false;
         }
     }
+    Arrangement.resize(L);
+    for (int q = 0; q < L; ++q) Arrangement[q] = Placed[q] == Hole ? '#' : Digit(Placed[q]);
     return true;
 }
 
