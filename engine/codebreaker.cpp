@@ -80,6 +80,16 @@ int Sharedcopies(const std::array<int8_t, 16>& a, const std::array<int8_t, 16>& 
     return static_cast<int>(sum * Ones >> 56); // at most 80
 }
 
+// The 8 x 8 bit matrix with row r in byte r, transposed: bit c of byte r becomes bit r of byte c.
+uint64_t Transpose8(uint64_t x) {
+    uint64_t t = (x ^ (x >> 7)) & 0x00aa00aa00aa00aaull;
+    x ^= t ^ (t << 7);
+    t = (x ^ (x >> 14)) & 0x0000cccc0000ccccull;
+    x ^= t ^ (t << 14);
+    t = (x ^ (x >> 28)) & 0x00000000f0f0f0f0ull;
+    return x ^ t ^ (t << 28);
+}
+
 } // namespace
 
 void Codebreaker::Clear() {
@@ -105,16 +115,19 @@ void Codebreaker::Recordnew() {
     int runs[10] = {};
     for (char c : g)
         if (c >= '0' && c <= '9') ++runs[Val(c)];
-    Newcolours[t].clear();
-    Newcounts[t].clear();
+    // Written without a branch per colour: each is written and kept only when new.
+    char colours[10], counts[10];
+    int n = 0;
     for (int c = 0; c < 10; ++c) {
         int16_t& used = Used[c];
-        if (runs[c] > used) {
-            Newcolours[t].push_back(Digit(c));
-            Newcounts[t].push_back(Digit(runs[c] - used));
-            used = static_cast<int16_t>(runs[c]);
-        }
+        const int fresh = runs[c] > used;
+        colours[n] = Digit(c);
+        counts[n] = Digit(runs[c] - used);
+        n += fresh;
+        used = static_cast<int16_t>(Maximum<int>(used, runs[c]));
     }
+    Newcolours[t] = Str(std::string_view(colours, static_cast<size_t>(n)));
+    Newcounts[t] = Str(std::string_view(counts, static_cast<size_t>(n)));
 }
 
 void Codebreaker::Nextguess() {
@@ -375,8 +388,7 @@ void Codebreaker::Describeguesses() {
             Colourat[u][p] = static_cast<int8_t>(x);
             if (x < 0) continue;
             Holds[u][x] = static_cast<uint8_t>(Holds[u][x] | 1u << p);
-            if (!(Before[u][x] >> p & 1))
-                Firstable[u] = static_cast<uint8_t>(Firstable[u] | 1u << p);
+            Firstable[u] = static_cast<uint8_t>(Firstable[u] | (~Before[u][x] >> p & 1) << p);
         }
         for (int x = 0; x < 10; ++x) {
             Before[u + 1][x] = static_cast<uint8_t>(Before[u][x] | Holds[u][x]);
@@ -398,18 +410,17 @@ void Codebreaker::Laneguess(int u, const Str& g, int sign) {
 
 bool Codebreaker::Arrange(const Str& multiset) {
     const int L = s_.Codelength;
+    // Counted in sixteen places, the placeholder in place 10, which is then dropped.
     Left.fill(0);
     Present = 0;
     for (int j = 0; j < L; ++j) {
-        if (multiset[j] == '#') {
-            Pool[j] = Hole;
-            continue;
-        }
-        const int x = Val(multiset[j]);
+        const int x = multiset[j] == '#' ? Hole : Val(multiset[j]);
         Pool[j] = static_cast<int8_t>(x);
         ++Left[x];
         Present |= 1u << x;
     }
+    Left[Hole] = 0;
+    Present &= 0x3ff;
     Placed.fill(Unset);
     Free = static_cast<uint8_t>((1u << L) - 1);
     uint64_t over[4] = {};
@@ -430,7 +441,7 @@ bool Codebreaker::Arrange(const Str& multiset) {
 bool Codebreaker::Fix(int p, int x) {
     Placed[p] = static_cast<int8_t>(x);
     Free = static_cast<uint8_t>(Free & ~(1u << p));
-    if (--Left[x] == 0) Present &= ~(1u << x);
+    Present &= ~(static_cast<unsigned>(--Left[x] == 0) << x);
     const auto& add = Samelanes[p][x];
     constexpr uint64_t Top = 0x8080808080808080ull;
     const Lanes top = ((Over[0] += add[0]) | (Over[1] += add[1])) & Lanes{Top, Top};
@@ -466,7 +477,7 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
             return true;
         Placed[p] = Unset;
         Free = static_cast<uint8_t>(Free | 1u << p);
-        if (Left[x]++ == 0) Present |= 1u << x;
+        Present |= static_cast<unsigned>(Left[x]++ == 0) << x;
         Over = over;
     }
     return false;
@@ -479,16 +490,17 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
 // placeholders fit anywhere).
 bool Codebreaker::Completable(int level, bool exact) const {
     const auto& before = Before[level];
-    uint8_t all = 0;
+    unsigned all = 0;
     int total = 0;
+    bool short_ = false; // kept rather than left at once: fewer mispredicted branches
     for (unsigned present = Present; present; present &= present - 1) {
         const int x = std::countr_zero(present);
-        const auto room = static_cast<uint8_t>(Free & ~before[x]);
-        if (Count(room) < Left[x]) return false;
-        all = static_cast<uint8_t>(all | room);
+        const unsigned room = Free & ~before[x];
+        short_ |= Count(room) < Left[x];
+        all |= room;
         total += Left[x];
     }
-    if (Count(all) < total) return false;
+    if (short_ || Count(all) < total) return false;
     if (!exact) return true;
     // Every set of colours: rare enough (once an arrangement) to gather the rooms again.
     uint8_t mask[10];
@@ -521,53 +533,54 @@ bool Codebreaker::Completable(int level, bool exact) const {
 bool Codebreaker::Fillfree() {
     const int L = s_.Codelength;
     const unsigned all = (1u << L) - 1;
-    // Where each colour (10 for the placeholder) stands in the multiset.
-    unsigned at[11] = {};
-    unsigned colours = 0; // the colours of the multiset, as bits
+    // Where each colour (10 for the placeholder) stands in the multiset; at each free position,
+    // the indices whose colour an earlier guess holds there (the placeholder is none of them):
+    // row j of a bit matrix is where an earlier guess has the colour of index j, its transpose
+    // the indices per position.
+    unsigned at[16] = {};
+    std::array<uint8_t, 16> before{};
+    std::memcpy(before.data(), Before[r_.Trial].data(), 10);
+    uint64_t rows = 0;
     for (int j = 0; j < L; ++j) {
         at[Pool[j]] |= 1u << j;
-        colours |= 1u << Pool[j];
+        rows |= static_cast<uint64_t>(before[static_cast<size_t>(Pool[j])] & Free) << (8 * j);
     }
+    const uint64_t seen = Transpose8(rows);
     unsigned taken = 0;
-    for (int p = 0; p < L; ++p)
-        if (!(Free >> p & 1)) taken |= 1u << std::countr_zero(at[Placed[p]] & ~taken);
-    // At each free position, the indices whose colour an earlier guess holds there (the
-    // placeholder is none of them).
-    unsigned seen[8] = {};
-    const auto& before = Before[r_.Trial];
-    for (unsigned c = colours & 0x3ff; c; c &= c - 1) {
-        const int x = std::countr_zero(c);
-        for (unsigned m = before[x] & Free; m; m &= m - 1) seen[std::countr_zero(m)] |= at[x];
+    for (unsigned set = all & ~Free; set; set &= set - 1) {
+        const unsigned copies = at[Placed[std::countr_zero(set)]] & ~taken;
+        taken |= copies & (0u - copies);
     }
-    unsigned tried[8] = {}; // the indices of the colours tried at p
-    int p = 0;
-    while (p < L) {
-        if (!(Free >> p & 1)) {
-            ++p;
-            continue;
-        }
+    // The free positions in order, and per free position the indices of the colours tried there.
+    int8_t spot[8];
+    int n = 0;
+    for (unsigned set = Free; set; set &= set - 1)
+        spot[n++] = static_cast<int8_t>(std::countr_zero(set));
+    unsigned tried[8] = {};
+    int i = 0;
+    while (i < n) {
+        const int p = spot[i];
         int8_t& here = Placed[p];
         if (here != Unset) {
-            taken &= ~(1u << std::countr_zero(at[here] & taken));
+            const unsigned mine = at[here] & taken;
+            taken &= ~(mine & (0u - mine));
             here = Unset;
         }
-        const unsigned open = all & ~taken & ~tried[p] & ~seen[p];
+        const unsigned open =
+            all & ~taken & ~tried[i] & ~static_cast<unsigned>(seen >> (8 * p) & 0xff);
         if (open) {
             const int j = std::countr_zero(open);
             Steps += static_cast<uint64_t>(j + 1); // pool entries looked at
             here = Pool[j];
             taken |= 1u << j;
-            tried[p] |= at[here];
-            ++p;
+            tried[i] |= at[here];
+            ++i;
             continue;
         }
         Steps += static_cast<uint64_t>(L);
-        tried[p] = 0;
-        do --p;
-        while (p >= 0 && !(Free >> p & 1));
-        if (p < 0) {
-            for (int q = 0; q < L; ++q)
-                if (Free >> q & 1) Placed[q] = Unset;
+        tried[i] = 0;
+        if (--i < 0) {
+            for (int q = 0; q < n; ++q) Placed[spot[q]] = Unset;
             return false;
         }
     }

@@ -99,7 +99,7 @@ private:
     std::array<int8_t, 8> Pool{};   // the multiset being arranged, in its order
     std::array<int8_t, 8> Placed{}; // the colour set at each position, or Unset
     uint8_t Free = 0;               // positions not yet set for black marks
-    std::array<int8_t, 10> Left{};  // colours of the multiset not yet placed for black marks
+    std::array<int8_t, 16> Left{};  // colours of the multiset not yet placed for black marks
     unsigned Present = 0;           // the colours with Left above 0, as bits
     // Byte u of Over is 0x7f less the black marks trial u may still get from the set positions, so
     // one mark too many sets its top bit; all trials are checked at once. Unanswered trials start
@@ -115,7 +115,8 @@ private:
     // what setting x at p adds to Over.
     int Prepared = 0; // guesses 1..Prepared-1 are described
     std::array<Str, Trialslots> Described{};
-    std::array<std::array<uint8_t, 10>, Trialslots> Holds{}, Before{};
+    std::array<std::array<uint8_t, 10>, Trialslots> Holds{};
+    std::array<std::array<uint8_t, 16>, Trialslots> Before{}; // colours 10..15 never held
     std::array<uint8_t, Trialslots> Firstable{};
     std::array<std::array<std::array<Lanes, 2>, 10>, 8> Samelanes{};
     std::array<std::array<int8_t, 8>, Trialslots> Colourat{}; // the colour of guess u at p, or -1
