@@ -80,6 +80,13 @@ int Sharedcopies(const std::array<int8_t, 16>& a, const std::array<int8_t, 16>& 
     return static_cast<int>(sum * Ones >> 56); // at most 80
 }
 
+// Per byte, the bits set.
+uint64_t Bytecounts(uint64_t x) {
+    x -= x >> 1 & 0x5555555555555555ull;
+    x = (x & 0x3333333333333333ull) + (x >> 2 & 0x3333333333333333ull);
+    return (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0full;
+}
+
 // The 8 x 8 bit matrix with row r in byte r, transposed: bit c of byte r becomes bit r of byte c.
 uint64_t Transpose8(uint64_t x) {
     uint64_t t = (x ^ (x >> 7)) & 0x00aa00aa00aa00aaull;
@@ -116,6 +123,8 @@ void Codebreaker::Recordnew() {
     for (char c : g)
         if (c >= '0' && c <= '9') ++runs[Val(c)];
     // Written without a branch per colour: each is written and kept only when new.
+    // (Local buffers: a store through a character could alias anything, so writing the strings
+    // directly would reload every operand after each character.)
     char colours[10], counts[10];
     int n = 0;
     for (int c = 0; c < 10; ++c) {
@@ -181,25 +190,22 @@ bool Codebreaker::Openlevel(int k) {
     const Str& colours = Newcolours[k];
     const Str& counts = Newcounts[k];
     int avail = 0;
-    for (int i = 0; i < colours.size(); ++i)
-        if (!Openclosed(colours[i])) avail += Val(counts[i]);
+    for (int i = 0; i < colours.size(); ++i) avail += !Openclosed(colours[i]) * Val(counts[i]);
     const int need = r_.Corrects[k] - common;
     if (need < 0 || need > avail || size + need > s_.Codelength) {
         Consistent = false;
         return false;
     }
+    // The first copies still open take what is needed; every copy not taken is absent.
     int taken = 0;
+    Str& choice = Choice[k];
+    choice.resize(colours.size());
     for (int i = 0; i < colours.size(); ++i) {
         const int c = Val(colours[i]), n = Val(counts[i]);
-        if (need > 0 && Absent[c] == 0) {
-            const int x = Minimum(n, need - taken);
-            taken += x;
-            Choice[k].push_back(Digit(x));
-            Absent[c] = static_cast<int16_t>(n - x);
-        } else {
-            Choice[k].push_back('0');
-            Absent[c] = static_cast<int16_t>(Absent[c] + n);
-        }
+        const int x = need > 0 && Absent[c] == 0 ? Minimum(n, need - taken) : 0;
+        taken += x;
+        choice[i] = Digit(x);
+        Absent[c] = static_cast<int16_t>(Absent[c] + n - x);
     }
     Consistent = true;
     return true;
@@ -380,20 +386,30 @@ void Codebreaker::Describeguesses() {
         Laneguess(u, Described[u], -1);
         Laneguess(u, g, 1);
         Described[u] = g;
-        Holds[u].fill(0);
-        Firstable[u] = 0;
+        auto& holds = Holds[u];
+        holds.fill(0);
+        unsigned first = 0;
         for (int p = 0; p < L; ++p) {
-            const char c = g[p];
-            const int x = c >= '0' && c <= '9' ? Val(c) : -1; // a blank fixes nothing
-            Colourat[u][p] = static_cast<int8_t>(x);
-            if (x < 0) continue;
-            Holds[u][x] = static_cast<uint8_t>(Holds[u][x] | 1u << p);
-            Firstable[u] = static_cast<uint8_t>(Firstable[u] | (~Before[u][x] >> p & 1) << p);
+            // A blank fixes nothing: it is counted in place 15, which is then cleared.
+            const unsigned digit = static_cast<unsigned>(g[p] - '0');
+            const bool colour = digit <= 9;
+            const int x = colour ? static_cast<int>(digit) : 15;
+            Colourat[u][p] = static_cast<int8_t>(colour ? x : -1);
+            holds[x] = static_cast<uint8_t>(holds[x] | 1u << p);
+            first |= (colour & ~Before[u][x] >> p & 1u) << p;
         }
-        for (int x = 0; x < 10; ++x) {
-            Before[u + 1][x] = static_cast<uint8_t>(Before[u][x] | Holds[u][x]);
-            Colourcount[u][x] = static_cast<int8_t>(Count(Holds[u][x]));
+        holds[15] = 0;
+        Firstable[u] = static_cast<uint8_t>(first);
+        // The union with the earlier guesses and the copies of each colour, eight to a word.
+        uint64_t h[2], b[2];
+        std::memcpy(h, holds.data(), sizeof h);
+        std::memcpy(b, Before[u].data(), sizeof b);
+        for (int w = 0; w < 2; ++w) {
+            b[w] |= h[w];
+            h[w] = Bytecounts(h[w]);
         }
+        std::memcpy(Before[u + 1].data(), b, sizeof b);
+        std::memcpy(Colourcount[u].data(), h, sizeof h);
     }
     Prepared = trial;
 }
@@ -438,7 +454,7 @@ bool Codebreaker::Arrange(const Str& multiset) {
 // Sets position p to colour x; false when a trial with the same colour there gets more black
 // marks than it had (it stays so, whatever follows). Only later trials can: p is where the
 // level's guess is the first to have x.
-bool Codebreaker::Fix(int p, int x) {
+[[gnu::always_inline]] inline bool Codebreaker::Fix(int p, int x) {
     Placed[p] = static_cast<int8_t>(x);
     Free = static_cast<uint8_t>(Free & ~(1u << p));
     Present &= ~(static_cast<unsigned>(--Left[x] == 0) << x);

@@ -115,7 +115,7 @@ private:
     // what setting x at p adds to Over.
     int Prepared = 0; // guesses 1..Prepared-1 are described
     std::array<Str, Trialslots> Described{};
-    std::array<std::array<uint8_t, 10>, Trialslots> Holds{};
+    std::array<std::array<uint8_t, 16>, Trialslots> Holds{};  // colours 10..15 never held
     std::array<std::array<uint8_t, 16>, Trialslots> Before{}; // colours 10..15 never held
     std::array<uint8_t, Trialslots> Firstable{};
     std::array<std::array<std::array<Lanes, 2>, 10>, 8> Samelanes{};
