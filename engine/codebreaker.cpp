@@ -470,12 +470,24 @@ bool Codebreaker::Arrange(const Str& multiset) {
 bool Codebreaker::Placeblacks(int level) {
     if (level == r_.Trial) return Completable(level, true) && Fillfree();
     // The marks the trial still needs from the set positions.
-    const int k =
-        0x7f - static_cast<int>(Over[level >> 4][level >> 3 & 1] >> (8 * (level & 7)) & 0xff);
+    int lane;
+    if constexpr (std::endian::native == std::endian::little)
+        lane = reinterpret_cast<const uint8_t*>(Over.data())[level]; // lane u is byte u
+    else
+        lane = static_cast<int>(Over[level >> 4][level >> 3 & 1] >> (8 * (level & 7)) & 0xff);
+    const int k = 0x7f - lane;
     if (k == 0) return Placeblacks(level + 1);
-    unsigned held = 0; // where the level's guess has a colour still to place
-    for (unsigned present = Present; present; present &= present - 1)
-        held |= Holds[level][std::countr_zero(present)];
+    // Where the level's guess has a colour still to place: its positions of every colour, kept
+    // for the colours with copies left, eight colours to a word.
+    constexpr uint64_t Top = 0x8080808080808080ull, Below = 0x7f7f7f7f7f7f7f7full;
+    uint64_t holds[2], left[2];
+    std::memcpy(holds, Holds[level].data(), sizeof holds);
+    std::memcpy(left, Left.data(), sizeof left);
+    uint64_t held = 0;
+    for (int w = 0; w < 2; ++w) held |= holds[w] & (((left[w] + Below) & Top) >> 7) * 0xff;
+    held |= held >> 32;
+    held |= held >> 16;
+    held |= held >> 8;
     return Chooseset(level, k, static_cast<uint8_t>(Free & Firstable[level] & held));
 }
 
