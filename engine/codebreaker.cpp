@@ -122,21 +122,23 @@ void Codebreaker::Recordnew() {
     int runs[10] = {};
     for (char c : g)
         if (c >= '0' && c <= '9') ++runs[Val(c)];
-    // Written without a branch per colour: each is written and kept only when new.
-    // (Local buffers: a store through a character could alias anything, so writing the strings
-    // directly would reload every operand after each character.)
-    char colours[10], counts[10];
+    // Without a branch per colour: each colour and count is written and kept only when new,
+    // into local buffers (a store into a string could alias anything) copied whole.
+    char colours[16], counts[16];
     int n = 0;
     for (int c = 0; c < 10; ++c) {
         int16_t& used = Used[c];
-        const int fresh = runs[c] > used;
         colours[n] = Digit(c);
         counts[n] = Digit(runs[c] - used);
-        n += fresh;
+        n += runs[c] > used;
         used = static_cast<int16_t>(Maximum<int>(used, runs[c]));
     }
-    Newcolours[t] = Str(std::string_view(colours, static_cast<size_t>(n)));
-    Newcounts[t] = Str(std::string_view(counts, static_cast<size_t>(n)));
+    for (auto [out, text] :
+         {std::pair{&Newcolours[t], colours}, std::pair{&Newcounts[t], counts}}) {
+        out->resize(sizeof colours);
+        std::memcpy(out->begin(), text, sizeof colours);
+        out->resize(n);
+    }
 }
 
 void Codebreaker::Nextguess() {
