@@ -25,7 +25,7 @@ constexpr double P99target = 50.0;    // microseconds
 constexpr double Maxtarget = 16000.0; // microseconds: one frame of the window
 constexpr double Pertarget = 100000;  // games per second per thread, 8 colours length 5
 constexpr double Ratiotarget = 1.8;   // two threads against one
-constexpr double Fullruntarget = 600; // seconds for 10 colours, length 8, any repetition
+constexpr double Fullruntarget = 300; // seconds for 10 colours, length 8, any repetition, 2 threads
 
 struct Options {
     bool quick = false;
@@ -120,6 +120,8 @@ void Steptable(const std::vector<Benchcase>& cases, const Options& o) {
     std::printf("   colour order drawn per game from a fixed seed; targets for no-error settings: "
                 "p99 < %.0f us, max < %.0f ms\n",
                 P99target, Maxtarget / 1000);
+    std::printf("   goal beside them: p99 and re-timed max no worse than those of an earlier build "
+                "run on the same machine\n");
     std::printf("   max: the slowest step as measured, with any interruption by the system; "
                 "re-timed: the slowest of the\n"
                 "   16 slowest and the 16 most laborious steps, each replayed 5 times at its "
@@ -231,15 +233,20 @@ void Projection(const Options& o) {
     const double step = Odometerseconds(s, Str("31415926"), o.quick ? 100000 : 1000000);
     const double games = total / r2, walk = 2 * total * step, wall = games + walk;
     std::printf("   projection, %s, %zu sampled codes:\n", c.name.c_str(), n);
-    std::printf("     1 thread %.0f games/s, 2 threads %.0f games/s (2/1 %.2f, cpu %.0f%%), "
-                "average attempts %.3f, faults %lld\n",
-                r1, r2, r2 / r1, 100 * Cpushare(two, 2),
-                static_cast<double>(two.attempts) / static_cast<double>(two.games),
-                static_cast<long long>(two.faults));
+    // The rate a thread needs for the target, after the odometer's share of the time.
+    const double needed = Fullruntarget > walk ? total / (Fullruntarget - walk) / 2 : 0;
+    std::printf(
+        "     1 thread %.0f games/s, 2 threads %.0f games/s (2/1 %.2f, cpu %.0f%%, load %s), "
+        "average attempts %.3f, faults %lld\n",
+        r1, r2, r2 / r1, 100 * Cpushare(two, 2), Loadaverage().c_str(),
+        static_cast<double>(two.attempts) / static_cast<double>(two.games),
+        static_cast<long long>(two.faults));
+    std::printf("     per thread on 2 threads %.0f games/s; goal >= %.0f games/s a thread: %s\n",
+                r2 / 2, needed, Verdict(r2 / 2 >= needed));
     std::printf("     full run of 10^8 codes on 2 threads: games %.0f s + odometer walk %.0f s "
-                "(2 x %.0f ns a code) = %.0f s (%.1f min); target < %.0f min: %s\n\n",
+                "(2 x %.0f ns a code) = %.0f s (%.1f min); goal <= %.0f min: %s\n\n",
                 games, walk, step * 1e9, wall, wall / 60, Fullruntarget / 60,
-                Verdict(wall < Fullruntarget));
+                Verdict(wall <= Fullruntarget));
 }
 
 // Table 3: total attempts over a fixed set of games; any change in the computer's play moves it.

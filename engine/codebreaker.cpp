@@ -1,6 +1,7 @@
 #include "engine/codebreaker.h"
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace tc {
 
@@ -63,6 +64,39 @@ bool Validguess(const Str& x, const Gamesetting& s) {
     return copies[10] <= s.Maxblanks;
 }
 
+// The sum over the colours of the smaller of two counts; the counts are bytes below 0x80, eight
+// colours to a word: where a byte of a is at least that of b, (a | 0x80) - b keeps the top bit.
+int Sharedcopies(const std::array<int8_t, 16>& a, const std::array<int8_t, 16>& b) {
+    constexpr uint64_t Top = 0x8080808080808080ull, Ones = 0x0101010101010101ull;
+    uint64_t x[2], y[2];
+    std::memcpy(x, a.data(), sizeof x);
+    std::memcpy(y, b.data(), sizeof y);
+    uint64_t sum = 0;
+    for (int w = 0; w < 2; ++w) {
+        const uint64_t bigger = (((x[w] | Top) - y[w]) & Top) >> 7; // 1 where x is at least y
+        const uint64_t keep = bigger * 0xff;
+        sum += (y[w] & keep) | (x[w] & ~keep);
+    }
+    return static_cast<int>(sum * Ones >> 56); // at most 80
+}
+
+// Per byte, the bits set.
+uint64_t Bytecounts(uint64_t x) {
+    x -= x >> 1 & 0x5555555555555555ull;
+    x = (x & 0x3333333333333333ull) + (x >> 2 & 0x3333333333333333ull);
+    return (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0full;
+}
+
+// The 8 x 8 bit matrix with row r in byte r, transposed: bit c of byte r becomes bit r of byte c.
+uint64_t Transpose8(uint64_t x) {
+    uint64_t t = (x ^ (x >> 7)) & 0x00aa00aa00aa00aaull;
+    x ^= t ^ (t << 7);
+    t = (x ^ (x >> 14)) & 0x0000cccc0000ccccull;
+    x ^= t ^ (t << 14);
+    t = (x ^ (x >> 28)) & 0x00000000f0f0f0f0ull;
+    return x ^ t ^ (t << 28);
+}
+
 } // namespace
 
 void Codebreaker::Clear() {
@@ -78,7 +112,6 @@ void Codebreaker::Clear() {
     Level = 0;
     Consistent = true;
     Prepared = 0;
-    for (auto& row : Trialswith) row.fill(0);
 }
 
 void Codebreaker::Recordnew() {
@@ -89,15 +122,22 @@ void Codebreaker::Recordnew() {
     int runs[10] = {};
     for (char c : g)
         if (c >= '0' && c <= '9') ++runs[Val(c)];
-    Newcolours[t].clear();
-    Newcounts[t].clear();
+    // Without a branch per colour: each colour and count is written and kept only when new,
+    // into local buffers (a store into a string could alias anything) copied whole.
+    char colours[16], counts[16];
+    int n = 0;
     for (int c = 0; c < 10; ++c) {
         int16_t& used = Used[c];
-        if (runs[c] > used) {
-            Newcolours[t].push_back(Digit(c));
-            Newcounts[t].push_back(Digit(runs[c] - used));
-            used = static_cast<int16_t>(runs[c]);
-        }
+        colours[n] = Digit(c);
+        counts[n] = Digit(runs[c] - used);
+        n += runs[c] > used;
+        used = static_cast<int16_t>(Maximum<int>(used, runs[c]));
+    }
+    for (auto [out, text] :
+         {std::pair{&Newcolours[t], colours}, std::pair{&Newcounts[t], counts}}) {
+        out->resize(sizeof colours);
+        std::memcpy(out->begin(), text, sizeof colours);
+        out->resize(n);
     }
 }
 
@@ -148,30 +188,26 @@ bool Codebreaker::Openlevel(int k) {
     if (k > 1) Addchoice(k);
     const auto& have = Have[k];
     const int size = Havesize[k];
-    int common = 0;
-    for (int x = 0; x < 10; ++x) common += Minimum<int>(have[x], Colourcount[k][x]);
+    const int common = Sharedcopies(have, Colourcount[k]);
     const Str& colours = Newcolours[k];
     const Str& counts = Newcounts[k];
     int avail = 0;
-    for (int i = 0; i < colours.size(); ++i)
-        if (!Openclosed(colours[i])) avail += Val(counts[i]);
+    for (int i = 0; i < colours.size(); ++i) avail += !Openclosed(colours[i]) * Val(counts[i]);
     const int need = r_.Corrects[k] - common;
     if (need < 0 || need > avail || size + need > s_.Codelength) {
         Consistent = false;
         return false;
     }
+    // The first copies still open take what is needed; every copy not taken is absent.
     int taken = 0;
+    Str& choice = Choice[k];
+    choice.resize(colours.size());
     for (int i = 0; i < colours.size(); ++i) {
         const int c = Val(colours[i]), n = Val(counts[i]);
-        if (need > 0 && Absent[c] == 0) {
-            const int x = Minimum(n, need - taken);
-            taken += x;
-            Choice[k].push_back(Digit(x));
-            Absent[c] = static_cast<int16_t>(n - x);
-        } else {
-            Choice[k].push_back('0');
-            Absent[c] = static_cast<int16_t>(Absent[c] + n);
-        }
+        const int x = need > 0 && Absent[c] == 0 ? Minimum(n, need - taken) : 0;
+        taken += x;
+        choice[i] = Digit(x);
+        Absent[c] = static_cast<int16_t>(Absent[c] + n - x);
     }
     Consistent = true;
     return true;
@@ -346,62 +382,88 @@ void Codebreaker::Describeguesses() {
     const int L = s_.Codelength;
     int from = 1;
     while (from < trial && from < Prepared && Described[from] == r_.Guesses[from]) ++from;
-    if (from < Prepared) {
-        const uint32_t keep = (1u << from) - 1;
-        for (auto& row : Trialswith)
-            for (uint32_t& m : row) m &= keep;
-    }
     for (int u = from; u < trial; ++u) {
         const Str& g = r_.Guesses[u];
+        // The lanes hold what was described for u last, in this game or an earlier one.
+        Laneguess(u, Described[u], -1);
+        Laneguess(u, g, 1);
         Described[u] = g;
-        Holds[u].fill(0);
-        Firstable[u] = 0;
+        auto& holds = Holds[u];
+        holds.fill(0);
+        unsigned first = 0;
         for (int p = 0; p < L; ++p) {
-            const char c = g[p];
-            const int x = c >= '0' && c <= '9' ? Val(c) : -1; // a blank fixes nothing
-            Colourat[u][p] = static_cast<int8_t>(x);
-            if (x < 0) continue;
-            Holds[u][x] = static_cast<uint8_t>(Holds[u][x] | 1u << p);
-            Trialswith[p][x] |= 1u << u;
-            if (!(Before[u][x] >> p & 1))
-                Firstable[u] = static_cast<uint8_t>(Firstable[u] | 1u << p);
+            // A blank fixes nothing: it is counted in place 15, which is then cleared.
+            const unsigned digit = static_cast<unsigned>(g[p] - '0');
+            const bool colour = digit <= 9;
+            const int x = colour ? static_cast<int>(digit) : 15;
+            Colourat[u][p] = static_cast<int8_t>(colour ? x : -1);
+            holds[x] = static_cast<uint8_t>(holds[x] | 1u << p);
+            first |= (colour & ~Before[u][x] >> p & 1u) << p;
         }
-        for (int x = 0; x < 10; ++x) {
-            Before[u + 1][x] = static_cast<uint8_t>(Before[u][x] | Holds[u][x]);
-            Colourcount[u][x] = static_cast<int8_t>(Count(Holds[u][x]));
+        holds[15] = 0;
+        Firstable[u] = static_cast<uint8_t>(first);
+        // The union with the earlier guesses and the copies of each colour, eight to a word.
+        uint64_t h[2], b[2];
+        std::memcpy(h, holds.data(), sizeof h);
+        std::memcpy(b, Before[u].data(), sizeof b);
+        for (int w = 0; w < 2; ++w) {
+            b[w] |= h[w];
+            h[w] = Bytecounts(h[w]);
         }
+        std::memcpy(Before[u + 1].data(), b, sizeof b);
+        std::memcpy(Colourcount[u].data(), h, sizeof h);
     }
     Prepared = trial;
 }
 
+void Codebreaker::Laneguess(int u, const Str& g, int sign) {
+    // Lane u is byte u & 7 of word (u >> 3) & 1 of vector u >> 4.
+    const uint64_t one = static_cast<uint64_t>(sign) << (8 * (u & 7));
+    const int n = Minimum(g.size(), 8);
+    for (int p = 0; p < n; ++p) {
+        const unsigned x = static_cast<unsigned>(g[p] - '0');
+        if (x <= 9) Samelanes[p][x][u >> 4][u >> 3 & 1] += one;
+    }
+}
+
 bool Codebreaker::Arrange(const Str& multiset) {
     const int L = s_.Codelength;
-    Multiset = multiset;
+    // Counted in sixteen places, the placeholder in place 10, which is then dropped.
     Left.fill(0);
     Present = 0;
-    for (char c : multiset)
-        if (c != '#') {
-            ++Left[Val(c)];
-            Present |= 1u << Val(c);
-        }
-    Arrangement = Str(L, '*');
+    for (int j = 0; j < L; ++j) {
+        const int x = multiset[j] == '#' ? Hole : Val(multiset[j]);
+        Pool[j] = static_cast<int8_t>(x);
+        ++Left[x];
+        Present |= 1u << x;
+    }
+    Left[Hole] = 0;
+    Present &= 0x3ff;
+    Placed.fill(Unset);
     Free = static_cast<uint8_t>((1u << L) - 1);
-    Common.fill(0);
+    uint64_t over[4] = {};
+    for (int u = 1; u < r_.Trial; ++u) {
+        // A trial with fewer than no black marks fails at its level whatever is set.
+        if (r_.Blacks[u] < 0) return false;
+        const uint64_t start = 0x7f - Minimum<int>(r_.Blacks[u], 0x7f);
+        over[u >> 3] |= start << (8 * (u & 7));
+    }
+    Over[0] = Lanes{over[0], over[1]};
+    Over[1] = Lanes{over[2], over[3]};
     return Placeblacks(1);
 }
 
-// Sets position p to colour x for trial `level`; false when a later trial with the same colour
-// there gets more black marks than it had (it stays so, whatever follows).
-bool Codebreaker::Fix(int level, int p, int x) {
-    Arrangement[p] = Digit(x);
+// Sets position p to colour x; false when a trial with the same colour there gets more black
+// marks than it had (it stays so, whatever follows). Only later trials can: p is where the
+// level's guess is the first to have x.
+[[gnu::always_inline]] inline bool Codebreaker::Fix(int p, int x) {
+    Placed[p] = static_cast<int8_t>(x);
     Free = static_cast<uint8_t>(Free & ~(1u << p));
-    if (--Left[x] == 0) Present &= ~(1u << x);
-    uint32_t later = Trialswith[p][x] & ~((2u << level) - 1) & ((1u << r_.Trial) - 1);
-    for (; later; later &= later - 1) {
-        const int u = std::countr_zero(later);
-        if (++Common[u] > r_.Blacks[u]) return false;
-    }
-    return true;
+    Present &= ~(static_cast<unsigned>(--Left[x] == 0) << x);
+    const auto& add = Samelanes[p][x];
+    constexpr uint64_t Top = 0x8080808080808080ull;
+    const Lanes top = ((Over[0] += add[0]) | (Over[1] += add[1])) & Lanes{Top, Top};
+    return !(top[0] | top[1]);
 }
 
 // Satisfies the black marks of trials `level` .. Trial-1, then fills the rest. Black-mark sets
@@ -409,32 +471,44 @@ bool Codebreaker::Fix(int level, int p, int x) {
 // plain walk through every set; the tests below only skip sets that cannot be completed.
 bool Codebreaker::Placeblacks(int level) {
     if (level == r_.Trial) return Completable(level, true) && Fillfree();
-    const int blacks = r_.Blacks[level];
-    const int common = Common[level];
-    if (common > blacks) return false;
-    if (common == blacks) return Placeblacks(level + 1);
-    uint8_t candidates = Free & Firstable[level];
-    for (unsigned absent = ~Present & 0x3ff; absent; absent &= absent - 1)
-        candidates = static_cast<uint8_t>(candidates & ~Holds[level][std::countr_zero(absent)]);
-    return Chooseset(level, blacks - common, candidates);
+    // The marks the trial still needs from the set positions.
+    int lane;
+    if constexpr (std::endian::native == std::endian::little)
+        lane = reinterpret_cast<const uint8_t*>(Over.data())[level]; // lane u is byte u
+    else
+        lane = static_cast<int>(Over[level >> 4][level >> 3 & 1] >> (8 * (level & 7)) & 0xff);
+    const int k = 0x7f - lane;
+    if (k == 0) return Placeblacks(level + 1);
+    // Where the level's guess has a colour still to place: its positions of every colour, kept
+    // for the colours with copies left, eight colours to a word.
+    constexpr uint64_t Top = 0x8080808080808080ull, Below = 0x7f7f7f7f7f7f7f7full;
+    uint64_t holds[2], left[2];
+    std::memcpy(holds, Holds[level].data(), sizeof holds);
+    std::memcpy(left, Left.data(), sizeof left);
+    uint64_t held = 0;
+    for (int w = 0; w < 2; ++w) held |= holds[w] & (((left[w] + Below) & Top) >> 7) * 0xff;
+    held |= held >> 32;
+    held |= held >> 16;
+    held |= held >> 8;
+    return Chooseset(level, k, static_cast<uint8_t>(Free & Firstable[level] & held));
 }
 
 // Picks the remaining k positions of the set among `candidates`, smallest first.
 bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
-    const auto common = Common;
+    const auto over = Over;
     while (Count(candidates) >= k) {
         const int p = std::countr_zero(candidates);
         candidates = static_cast<uint8_t>(candidates & (candidates - 1));
         const int x = Colourat[level][p];
         if (Left[x] == 0) continue;
         ++Steps;
-        if (Fix(level, p, x) && (k > 1 ? Chooseset(level, k - 1, candidates)
-                                       : Completable(level + 1, false) && Placeblacks(level + 1)))
+        if (Fix(p, x) && (k > 1 ? Chooseset(level, k - 1, candidates)
+                                : Completable(level + 1, false) && Placeblacks(level + 1)))
             return true;
-        Arrangement[p] = '*';
+        Placed[p] = Unset;
         Free = static_cast<uint8_t>(Free | 1u << p);
-        if (Left[x]++ == 0) Present |= 1u << x;
-        Common = common;
+        Present |= static_cast<unsigned>(Left[x]++ == 0) << x;
+        Over = over;
     }
     return false;
 }
@@ -446,16 +520,17 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
 // placeholders fit anywhere).
 bool Codebreaker::Completable(int level, bool exact) const {
     const auto& before = Before[level];
-    uint8_t all = 0;
+    unsigned all = 0;
     int total = 0;
+    bool short_ = false; // kept rather than left at once: fewer mispredicted branches
     for (unsigned present = Present; present; present &= present - 1) {
         const int x = std::countr_zero(present);
-        const auto room = static_cast<uint8_t>(Free & ~before[x]);
-        if (Count(room) < Left[x]) return false;
-        all = static_cast<uint8_t>(all | room);
+        const unsigned room = Free & ~before[x];
+        short_ |= Count(room) < Left[x];
+        all |= room;
         total += Left[x];
     }
-    if (Count(all) < total) return false;
+    if (short_ || Count(all) < total) return false;
     if (!exact) return true;
     // Every set of colours: rare enough (once an arrangement) to gather the rooms again.
     uint8_t mask[10];
@@ -488,57 +563,59 @@ bool Codebreaker::Completable(int level, bool exact) const {
 bool Codebreaker::Fillfree() {
     const int L = s_.Codelength;
     const unsigned all = (1u << L) - 1;
-    // Where each character (digits, 10 for the placeholder) stands in the multiset.
-    unsigned at[11] = {};
-    unsigned colours = 0; // the colours of the multiset, as bits
-    auto kind = [](char c) { return c == '#' ? 10 : Val(c); };
+    // Where each colour (10 for the placeholder) stands in the multiset; at each free position,
+    // the indices whose colour an earlier guess holds there (the placeholder is none of them):
+    // row j of a bit matrix is where an earlier guess has the colour of index j, its transpose
+    // the indices per position.
+    unsigned at[16] = {};
+    std::array<uint8_t, 16> before{};
+    std::memcpy(before.data(), Before[r_.Trial].data(), 10);
+    uint64_t rows = 0;
     for (int j = 0; j < L; ++j) {
-        at[kind(Multiset[j])] |= 1u << j;
-        colours |= 1u << kind(Multiset[j]);
+        at[Pool[j]] |= 1u << j;
+        rows |= static_cast<uint64_t>(before[static_cast<size_t>(Pool[j])] & Free) << (8 * j);
     }
+    const uint64_t seen = Transpose8(rows);
     unsigned taken = 0;
-    for (int p = 0; p < L; ++p)
-        if (!(Free >> p & 1)) taken |= 1u << std::countr_zero(at[kind(Arrangement[p])] & ~taken);
-    // At each free position, the indices whose colour an earlier guess holds there (the
-    // placeholder is none of them).
-    unsigned seen[8] = {};
-    const auto& before = Before[r_.Trial];
-    for (unsigned c = colours & 0x3ff; c; c &= c - 1) {
-        const int x = std::countr_zero(c);
-        for (unsigned m = before[x] & Free; m; m &= m - 1) seen[std::countr_zero(m)] |= at[x];
+    for (unsigned set = all & ~Free; set; set &= set - 1) {
+        const unsigned copies = at[Placed[std::countr_zero(set)]] & ~taken;
+        taken |= copies & (0u - copies);
     }
-    unsigned tried[8] = {}; // the indices of the characters tried at p
-    int p = 0;
-    while (p < L) {
-        if (!(Free >> p & 1)) {
-            ++p;
-            continue;
+    // The free positions in order, and per free position the indices of the colours tried there.
+    int8_t spot[8];
+    int n = 0;
+    for (unsigned set = Free; set; set &= set - 1)
+        spot[n++] = static_cast<int8_t>(std::countr_zero(set));
+    unsigned tried[8] = {};
+    int i = 0;
+    while (i < n) {
+        const int p = spot[i];
+        int8_t& here = Placed[p];
+        if (here != Unset) {
+            const unsigned mine = at[here] & taken;
+            taken &= ~(mine & (0u - mine));
+            here = Unset;
         }
-        char& here = Arrangement[p];
-        if (here != '*') {
-            taken &= ~(1u << std::countr_zero(at[kind(here)] & taken));
-            here = '*';
-        }
-        const unsigned open = all & ~taken & ~tried[p] & ~seen[p];
+        const unsigned open =
+            all & ~taken & ~tried[i] & ~static_cast<unsigned>(seen >> (8 * p) & 0xff);
         if (open) {
             const int j = std::countr_zero(open);
             Steps += static_cast<uint64_t>(j + 1); // pool entries looked at
-            here = Multiset[j];
+            here = Pool[j];
             taken |= 1u << j;
-            tried[p] |= at[kind(here)];
-            ++p;
+            tried[i] |= at[here];
+            ++i;
             continue;
         }
         Steps += static_cast<uint64_t>(L);
-        tried[p] = 0;
-        do --p;
-        while (p >= 0 && !(Free >> p & 1));
-        if (p < 0) {
-            for (int q = 0; q < L; ++q)
-                if (Free >> q & 1) Arrangement[q] = '*';
+        tried[i] = 0;
+        if (--i < 0) {
+            for (int q = 0; q < n; ++q) Placed[spot[q]] = Unset;
             return false;
         }
     }
+    Arrangement.resize(L);
+    for (int q = 0; q < L; ++q) Arrangement[q] = Placed[q] == Hole ? '#' : Digit(Placed[q]);
     return true;
 }
 

@@ -70,7 +70,9 @@ private:
     bool Placeblacks(int level);
     bool Chooseset(int level, int k, uint8_t candidates);
     bool Completable(int level, bool exact) const;
-    bool Fix(int level, int p, int x);
+    bool Fix(int p, int x);
+    // Adds (or with -1 takes away) guess u's colours to Samelanes.
+    void Laneguess(int u, const Str& g, int sign);
     bool Fillfree();
     bool Openclosed(char c) const { return Absent[c - '0'] > 0; }
     // Offers the search result to the game; true when a replay goes on with the next trial.
@@ -82,7 +84,8 @@ private:
 
     int Level = 0;
     // Have[k]: the skeleton of levels 1..k-1 as counts of colours; Havesize[k] its length.
-    std::array<std::array<int8_t, 10>, Trialslots> Have{};
+    // (Sixteen bytes a row, the last six 0, so that rows compare eight colours at a time.)
+    std::array<std::array<int8_t, 16>, Trialslots> Have{};
     std::array<int8_t, Trialslots> Havesize{};
     bool Consistent = true;
     unsigned Skeletoncolours = 0; // the colours of the skeleton, as bits
@@ -90,24 +93,35 @@ private:
     int Oldtotal = 0, Freshtotal = 0;
     Str Oldadd, Freshdist;
 
-    // Arrangement state (random order). Positions are bits 0..L-1 of a mask.
-    Str Multiset, Arrangement;
-    uint8_t Free = 0;              // positions not yet set for black marks
-    std::array<int8_t, 10> Left{}; // colours of the multiset not yet placed for black marks
-    unsigned Present = 0;          // the colours with Left above 0, as bits
-    std::array<int8_t, Trialslots> Common{}; // black marks each trial gets from the set positions
+    // Arrangement state (random order). Positions are bits 0..L-1 of a mask; colours are 0..9 and
+    // Hole, the placeholder of a fresh colour.
+    static constexpr int8_t Hole = 10, Unset = -1;
+    std::array<int8_t, 8> Pool{};   // the multiset being arranged, in its order
+    std::array<int8_t, 8> Placed{}; // the colour set at each position, or Unset
+    uint8_t Free = 0;               // positions not yet set for black marks
+    std::array<int8_t, 16> Left{};  // colours of the multiset not yet placed for black marks
+    unsigned Present = 0;           // the colours with Left above 0, as bits
+    // Byte u of Over is 0x7f less the black marks trial u may still get from the set positions, so
+    // one mark too many sets its top bit; all trials are checked at once. Unanswered trials start
+    // at 0, which eight positions cannot overflow.
+    // Sixteen lanes a vector; the compilers lower it to what the target has.
+    using Lanes = uint64_t __attribute__((vector_size(16)));
+    std::array<Lanes, 2> Over{};
     // Facts about the answered guesses, kept while they stay the same: for guess u and colour
     // x, Holds[u][x] is where guess u has x; Before[u][x] is where an earlier guess has x
     // (an arrangement may not repeat those outside the positions chosen for black marks);
-    // Firstable[u] is where guess u could be the first to put its colour; Trialswith[p][x] is
-    // the trials whose guess has x at p; Colourcount[u][x] is how many copies of x guess u has.
+    // Firstable[u] is where guess u could be the first to put its colour; Colourcount[u][x] is how
+    // many copies of x guess u has; byte u of Samelanes[p][x] is 1 when guess u has x at p,
+    // what setting x at p adds to Over.
     int Prepared = 0; // guesses 1..Prepared-1 are described
     std::array<Str, Trialslots> Described{};
-    std::array<std::array<uint8_t, 10>, Trialslots> Holds{}, Before{};
+    std::array<std::array<uint8_t, 16>, Trialslots> Holds{};  // colours 10..15 never held
+    std::array<std::array<uint8_t, 16>, Trialslots> Before{}; // colours 10..15 never held
     std::array<uint8_t, Trialslots> Firstable{};
-    std::array<std::array<uint32_t, 10>, 8> Trialswith{};
+    std::array<std::array<std::array<Lanes, 2>, 10>, 8> Samelanes{};
     std::array<std::array<int8_t, 8>, Trialslots> Colourat{}; // the colour of guess u at p, or -1
-    std::array<std::array<int8_t, 10>, Trialslots> Colourcount{};
+    std::array<std::array<int8_t, 16>, Trialslots> Colourcount{};
+    Str Arrangement; // the arrangement found, with "#" for the fresh colours
 };
 
 } // namespace tc

@@ -1,6 +1,7 @@
 #pragma once
 // A short string held inline. Codes, guesses and the search's digit lists are at most a few
 // characters long; keeping them off the heap matters for the exhaustive simulation.
+#include <bit>
 #include <cassert>
 #include <cstdint>
 #include <cstring>
@@ -63,7 +64,18 @@ public:
     std::string str() const { return std::string(d_, n_); }
     operator std::string_view() const { return view(); }
 
-    friend bool operator==(const Str& a, const Str& b) { return a.view() == b.view(); }
+    // Codes are at most eight characters: those compare as one word each, without a call; the
+    // search compares guesses at every step.
+    friend bool operator==(const Str& a, const Str& b) {
+        const int n = a.n_;
+        if (n != b.n_) return false;
+        if (n == 0) return true;
+        if (std::endian::native != std::endian::little || n > 8) return a.view() == b.view();
+        uint64_t x, y;
+        std::memcpy(&x, a.d_, sizeof x);
+        std::memcpy(&y, b.d_, sizeof y);
+        return ((x ^ y) & (~uint64_t{0} >> (64 - 8 * n))) == 0;
+    }
     friend bool operator==(const Str& a, const char* b) { return a.view() == b; }
 
 private:

@@ -148,6 +148,21 @@ TEST(Strings, ExpandCountcommonCountchar) {
     EXPECT_EQ(Countchar("0b1b", 'b'), 2);
 }
 
+// Equality looks at the length and the characters in use only, whatever a shortened string still
+// holds beyond its end, at every length.
+TEST(Strings, EqualityComparesTheCharactersInUse) {
+    const std::string_view text = "0123456789b0123456789bb";
+    for (int n = 0; n <= Str::Capacity; ++n)
+        for (int m = 0; m <= Str::Capacity; ++m)
+            for (int changed = -1; changed < m; ++changed) {
+                const Str a(text.substr(0, static_cast<size_t>(n)));
+                Str b(text);
+                b.resize(m);
+                if (changed >= 0) b[changed] = 'x';
+                EXPECT_EQ(a == b, a.view() == b.view()) << n << " " << m << " " << changed;
+            }
+}
+
 TEST(Isnewstring, LooksAtEarlierTrialsOnly) {
     Gamesetting s = Makesetting(6, 4, Any, Random);
     Gamerecord r;

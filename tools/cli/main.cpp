@@ -318,10 +318,17 @@ int Simulate(const Options& o) {
         }
     const int threads =
         o.threads ? o.threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    // The workers share nothing they write per game: each counts into its own totals and
+    // publishes its games done on a cache line of its own, read by the progress line.
+    struct alignas(64) Progress {
+        std::atomic<int64_t> done{0};
+    };
     std::vector<Simulationtotals> totals(static_cast<size_t>(threads));
-    std::atomic<int64_t> done{0};
+    std::vector<Progress> progress(static_cast<size_t>(threads));
     std::atomic<bool> fault{false};
     auto worker = [&](int w) {
+        Simulationtotals mine;
+        int64_t done = 0;
         Seededrandom rnd(Clockseed() + static_cast<uint64_t>(w) * 7919);
         Norecords records;
         Systemclock clock;
@@ -336,25 +343,31 @@ int Simulate(const Options& o) {
             if (i % threads == w) {
                 if (o.colourorder) g.Plan.Colourorder = o.colourorder;
                 if (Simulategame(g, odometer.Code()))
-                    totals[static_cast<size_t>(w)].Count(g.Rec.Attempts, g.Rec.Finaltrial);
+                    mine.Count(g.Rec.Attempts, g.Rec.Finaltrial);
                 else
                     fault = true;
-                ++done;
+                progress[static_cast<size_t>(w)].done.store(++done, std::memory_order_relaxed);
             }
             if (!odometer.Next()) break;
         }
+        totals[static_cast<size_t>(w)] = std::move(mine);
+    };
+    auto done = [&] {
+        int64_t n = 0;
+        for (const Progress& p : progress) n += p.done.load(std::memory_order_relaxed);
+        return n;
     };
     const auto start = std::chrono::steady_clock::now();
     std::vector<std::thread> pool;
     for (int w = 0; w < threads; ++w) pool.emplace_back(worker, w);
     if (Stderristerminal()) {
-        for (int tick = 1; done < codes; ++tick) {
+        for (int tick = 1; done() < codes; ++tick) {
             // Short naps, so a run of a few hundredths of a second is not held up by the line.
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            if (tick % 25 != 0 && done < codes) continue;
+            if (tick % 25 != 0 && done() < codes) continue;
             const double secs =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            const double n = static_cast<double>(done.load());
+            const double n = static_cast<double>(done());
             const double rate = secs > 0 ? n / secs : 0;
             const double left = rate > 0 ? (static_cast<double>(codes) - n) / rate : 0;
             std::fprintf(stderr, "\r%5.1f%%  %lld/%lld games  %.0f games/s  %.0f s left   ",
