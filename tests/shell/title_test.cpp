@@ -5,6 +5,7 @@
 #include "engine/random.h"
 #include "records/winners.h"
 #include "tests/records/recordtesting.h"
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -309,6 +310,44 @@ TEST(Startup, SecondCopyOfTheSameFolderIsRefusedUntilTheFirstEnds) {
     EXPECT_EQ(Startup(other.Path(), 1024, {}).Verdict, Startverdict::Run);
     first.reset();
     EXPECT_EQ(Startup(folder.Path(), 1024, {}).Verdict, Startverdict::Run);
+}
+
+TEST(Startup, UnderTheLockStaleTemporaryFilesGoAndALockThatIsNoFileIsNamed) {
+    Tempfolder folder;
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(61);
+    const std::string stale = ".tintcipher-0123456789abcdef.tmp";
+    std::vector<fs::path> kept{folder.Path() / ".tintcipher-00000000000000ff.tmp",
+                               folder.Path() / ".tintcipher-0123456789abcdef.new"};
+    for (const char* sub : {"", "Winners", "Files"}) {
+        Makefile(folder.Path() / sub / stale);
+        fs::last_write_time(folder.Path() / sub / stale, old);
+    }
+    Makefile(kept[0]); // a write in progress
+    fs::create_directories(kept[1] / "Winners");
+    const fs::path linkfolder = folder.Path() / "Other";
+    Makefile(linkfolder / stale);
+    kept.push_back(folder.Path() / "Other" / stale);
+    fs::last_write_time(kept.back(), old);
+    fs::create_directory_symlink(linkfolder, folder.Path() / "Files" / "Other");
+    {
+        const Started held = Startup(folder.Path(), 1024, {});
+        // A copy that is refused removes nothing.
+        EXPECT_EQ(Startup(folder.Path(), 1024, {}).Verdict, Startverdict::Secondcopy);
+        for (const char* sub : {"", "Winners", "Files"})
+            EXPECT_FALSE(fs::exists(folder.Path() / sub / stale)) << sub;
+    }
+    for (const fs::path& p : kept) EXPECT_TRUE(fs::exists(p)) << p;
+
+    fs::remove(folder.Path() / Lockfilename);
+    fs::create_directory(folder.Path() / Lockfilename);
+    const Started s = Startup(folder.Path(), 1024, {});
+    EXPECT_EQ(s.Verdict, Startverdict::Nofolder);
+    EXPECT_EQ(s.Lines,
+              (std::vector<std::string>{
+                  "The programme cannot write in its folder " + folder.Path().string() + ".",
+                  "Its lock file " + (folder.Path() / Lockfilename).string() +
+                      " is not a regular file (a link, a pipe, a folder or a device); "
+                      "remove it and start the programme again."}));
 }
 
 TEST(Programfolder, OnlyADeniedRightMovesTheRecordsAndThePlayerIsToldOnce) {
