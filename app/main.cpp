@@ -3,6 +3,7 @@
 #include "records/winnersbook.h"
 #include "shell/title.h"
 #include "system/clock.h"
+#include "system/platform.h"
 #include "system/timerhost.h"
 #include "ui/mainwindow.h"
 #include "ui/media.h"
@@ -79,6 +80,8 @@ int main(int argc, char** argv) {
     const auto phase = [&since](const char* what) {
         qCDebug(Startuplog, "%6.1f ms  %s", static_cast<double>(since.nsecsElapsed()) / 1e6, what);
     };
+    // A file-size limit makes a write fail and be told, not end the game mid-write.
+    tc::Ignorefilesizesignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tintcipher");
     phase("Qt started");

@@ -8,6 +8,7 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -157,6 +158,10 @@ std::error_code Writeaccess(const std::filesystem::path& folder) {
     return {};
 }
 
+void Ignorefilesizesignal() {
+    // Windows has no such signal: the write fails by itself.
+}
+
 std::filesystem::path Userdatafolder() {
     const wchar_t* base = _wgetenv(L"LOCALAPPDATA");
     if (!base || !*base) return {};
@@ -303,6 +308,10 @@ std::error_code Writeaccess(const std::filesystem::path& folder) {
     // Asks without writing: permissions, access lists and read-only mounts are all in the answer.
     if (access(folder.c_str(), W_OK | X_OK) == 0) return {};
     return {errno, std::generic_category()};
+}
+
+void Ignorefilesizesignal() {
+    signal(SIGXFSZ, SIG_IGN);
 }
 
 std::filesystem::path Userdatafolder() {

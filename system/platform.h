@@ -84,6 +84,10 @@ bool Syncfolder(const std::filesystem::path& folder, std::error_code& ec);
 // behind, and two programs asking at once never disturb each other.
 std::error_code Writeaccess(const std::filesystem::path& folder);
 
+// Under a file-size limit a write past it fails with EFBIG, to be reported as any failed write,
+// instead of the system ending the program (SIGXFSZ) with a temporary file left behind.
+void Ignorefilesizesignal();
+
 // Where a program installed in a folder it may not write keeps its own copy of the data:
 // %LOCALAPPDATA%\Tintcipher on Windows, $XDG_DATA_HOME/tintcipher or ~/.local/share/tintcipher
 // elsewhere, the home taken from the user database when the environment names none. Empty when
