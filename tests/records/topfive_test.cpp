@@ -133,8 +133,9 @@ TEST(Topfivetexts, AverageHasOneDecimalAndNoLeadingZero) {
 TEST(Topfivetexts, EntriesAndStatistics) {
     Winnersrecord r = Listof({{75, 2}, {3599, 27}});
     r.Player[Entryindex(Slot, 1)] = "Zo\xEB";
+    r.Player[Entryindex(Slot, 2)] = "P\n2"; // a line feed from an edited file forges no line
     Winnerstexts t = Listtexts(r, Slot);
-    EXPECT_EQ(t.Names, " 1.  Zo\xC3\xAB\n\n 2.  P2\n\n 3.  \n\n 4.  \n\n 5.  \n\n");
+    EXPECT_EQ(t.Names, " 1.  Zo\xC3\xAB\n\n 2.  P\\x0A2\n\n 3.  \n\n 4.  \n\n 5.  \n\n");
     EXPECT_EQ(t.Times, "1 minute 15 seconds\n\n59 minutes 59 seconds\n\n\n\n\n\n\n\n");
     // 27 attempts of a real game are shown; an empty entry shows none.
     EXPECT_EQ(t.Attempts, "2\n\n27\n\n\n\n\n\n\n\n");
