@@ -221,7 +221,11 @@ void Title::Inputbox_Close(const std::string& answer) {
     if (what == Asking::Restore) {
         if (answer == Winnerspassword) {
             if (!Restorewinners(folder_, clock_)) {
-                Refuse(Winnerslines(Winnersverdict::Unexpected));
+                std::vector<std::string> lines = Winnerslines(Winnersverdict::Unexpected);
+                lines.push_back("The Winners files could not be written in " +
+                                Fieldtext((folder_ / "Winners").string()) +
+                                "; please make sure it is a folder you may write in.");
+                Refuse(std::move(lines));
                 return;
             }
             // No video, music or timer: the player has to click, having seen the prompt.
