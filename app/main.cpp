@@ -3,6 +3,7 @@
 #include "records/winnersbook.h"
 #include "shell/title.h"
 #include "system/clock.h"
+#include "system/platform.h"
 #include "system/timerhost.h"
 #include "ui/mainwindow.h"
 #include "ui/media.h"
@@ -19,10 +20,15 @@
 
 namespace {
 
-QString Joined(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const auto& l : lines) out << QString::fromStdString(l);
-    return out.join('\n');
+// A message box before the title. Its lines name folders: plain text, so a path holding "<h1>"
+// or "<img>" shows as written instead of drawing a heading or a picture.
+void Tell(QMessageBox::Icon icon, const std::string& caption,
+          const std::vector<std::string>& lines) {
+    QStringList text;
+    for (const auto& l : lines) text << QString::fromStdString(l);
+    QMessageBox box(icon, QString::fromStdString(caption), text.join('\n'), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 // For the end-to-end tests only: with TINTCIPHER_TEST_CLOCKRATE=N in the environment the steady
@@ -79,6 +85,8 @@ int main(int argc, char** argv) {
     const auto phase = [&since](const char* what) {
         qCDebug(Startuplog, "%6.1f ms  %s", static_cast<double>(since.nsecsElapsed()) / 1e6, what);
     };
+    // A file-size limit makes a write fail and be told, not end the game mid-write.
+    tc::Ignorefilesizesignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tintcipher");
     phase("Qt started");
@@ -88,13 +96,10 @@ int main(int argc, char** argv) {
     const tc::Started started = tc::Startup(QCoreApplication::applicationDirPath().toStdString(),
                                             screen ? screen->geometry().width() : 0);
     if (started.Verdict != tc::Startverdict::Run) {
-        QMessageBox::critical(nullptr, QString::fromStdString(started.Caption),
-                              Joined(started.Lines));
+        Tell(QMessageBox::Critical, started.Caption, started.Lines);
         return 1;
     }
-    if (!started.Notice.empty())
-        QMessageBox::information(nullptr, QString::fromStdString(started.Caption),
-                                 Joined(started.Notice));
+    if (!started.Notice.empty()) Tell(QMessageBox::Information, started.Caption, started.Notice);
     // Pictures, icons, sounds and the manual are read from the installation; the Winners files
     // and saved games live in the program folder.
     const QString folder = QString::fromStdString(started.Data.string());

@@ -54,8 +54,11 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3 (>= 2.0.5)")
 # Debian ships programs without their debugging symbols.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/tintcipher")
-# The soundfont the music is played with; without it the game is silent, not broken.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm")
+# The soundfont the music is played with, and the GStreamer plugins the title video needs
+# (playbin and the converters; the AVI demuxer and the Motion-JPEG decoder). Without them the game
+# is silent, or the title keeps its still picture: never broken.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "timgm6mb-soundfont | fluid-soundfont-gm, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 # Owned by root, readable by all, whatever the umask of the build.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

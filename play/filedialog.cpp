@@ -3,6 +3,7 @@
 #include "engine/warnings.h"
 #include "play/game.h"
 #include "savedgames/savedfile.h"
+#include "system/fieldtext.h"
 #include <cctype>
 
 namespace tc {
@@ -105,13 +106,16 @@ bool Gamefiles::Settlepath() {
 void Gamefiles::Cmdopen_Click() {
     if (!G.Files.Visible || !Settlepath()) return;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(Chosenpath, ec)) {
-        Wait.Showmessage(Withok({.Text = "The file " + Chosenpath + " does not exist!  Try again.",
-                                 .Icon = "X",
-                                 .Key = Waitkey::Notexist,
-                                 .Caption = "File Not Exist",
-                                 .Timeout = 60,
-                                 .Pushed = true}));
+    // Only a name that is not there does not exist: a folder, a pipe or a device is refused by
+    // the loader, which says what it is.
+    if (std::filesystem::status(Chosenpath, ec).type() == std::filesystem::file_type::not_found) {
+        Wait.Showmessage(
+            Withok({.Text = "The file " + Fieldtext(Chosenpath) + " does not exist!  Try again.",
+                    .Icon = "X",
+                    .Key = Waitkey::Notexist,
+                    .Caption = "File Not Exist",
+                    .Timeout = 60,
+                    .Pushed = true}));
         return;
     }
     Loadgame(Chosenpath);
@@ -121,16 +125,17 @@ void Gamefiles::Cmdsave_Click() {
     if (!G.Files.Visible || !Settlepath()) return;
     std::error_code ec;
     if (std::filesystem::exists(Chosenpath, ec)) {
-        Wait.Showmessage({.Text = "The file " + Chosenpath + " already exits!  Overwrite?",
-                          .Kind = 2,
-                          .Icon = "?",
-                          .L2 = "Yes",
-                          .R2 = "No",
-                          .Defaultbutton = "Cmdr2",
-                          .Key = Waitkey::Overwrite,
-                          .Caption = "Overwrite File?",
-                          .Timeout = 60,
-                          .Pushed = true});
+        Wait.Showmessage(
+            {.Text = "The file " + Fieldtext(Chosenpath) + " already exits!  Overwrite?",
+             .Kind = 2,
+             .Icon = "?",
+             .L2 = "Yes",
+             .R2 = "No",
+             .Defaultbutton = "Cmdr2",
+             .Key = Waitkey::Overwrite,
+             .Caption = "Overwrite File?",
+             .Timeout = 60,
+             .Pushed = true});
         return;
     }
     Savegame();
@@ -173,13 +178,13 @@ void Gamefiles::Savegame() {
             Wait.Pushwait(300, Waitkey::Mnusave);
             Openfiles("Save As");
         }
-        Wait.Showmessage(
-            Withok({.Text = "The game could not be saved as " + Chosenpath + ".\n" + reason,
-                    .Icon = "X",
-                    .Key = Waitkey::Notexist,
-                    .Caption = "Game Not Saved",
-                    .Timeout = 60,
-                    .Pushed = true}));
+        Wait.Showmessage(Withok(
+            {.Text = "The game could not be saved as " + Fieldtext(Chosenpath) + ".\n" + reason,
+             .Icon = "X",
+             .Key = Waitkey::Notexist,
+             .Caption = "Game Not Saved",
+             .Timeout = 60,
+             .Pushed = true}));
         return;
     }
     G.Files.Visible = false;
@@ -194,7 +199,7 @@ void Gamefiles::Savegame() {
     } else if (s == Win) {
         Leavewin();
     } else {
-        Main.Caption = "Saved Game - " + Chosenpath;
+        Main.Caption = "Saved Game - " + Fieldtext(Chosenpath);
         Wait.Setwait(0);
     }
 }
@@ -202,16 +207,17 @@ void Gamefiles::Savegame() {
 void Gamefiles::Fmfiles_KeyUp(int keycode) {
     if (keycode != 46 || !G.Files.Visible || G.Files.Filfiles.Listindex < 0) return;
     Deletepath = (G.Files.Dirfiles / G.Files.Filfiles.Text()).string();
-    Wait.Showmessage({.Text = "Are you sure you want to delete the file " + Deletepath + "?",
-                      .Kind = 2,
-                      .Icon = "?",
-                      .L2 = "Yes",
-                      .R2 = "No",
-                      .Defaultbutton = "Cmdl2",
-                      .Key = Waitkey::Delete,
-                      .Caption = "Delete File?",
-                      .Timeout = 60,
-                      .Pushed = true});
+    Wait.Showmessage(
+        {.Text = "Are you sure you want to delete the file " + Fieldtext(Deletepath) + "?",
+         .Kind = 2,
+         .Icon = "?",
+         .L2 = "Yes",
+         .R2 = "No",
+         .Defaultbutton = "Cmdl2",
+         .Key = Waitkey::Delete,
+         .Caption = "Delete File?",
+         .Timeout = 60,
+         .Pushed = true});
 }
 
 void Gamefiles::Deletefile() {
@@ -223,22 +229,33 @@ void Gamefiles::Deletefile() {
     if (!removed) {
         // The dialog stays open; the player learns why nothing was deleted.
         TC_FALSE_RESTRICT_BEGIN
-        Wait.Showmessage(Withok({.Text = "The file " + Deletepath + " could not be deleted." +
-                                         (ec ? " " + ec.message() + "." : ""),
-                                 .Icon = "X",
-                                 .Key = Waitkey::Notexist,
-                                 .Caption = "File Not Deleted",
-                                 .Timeout = 60,
-                                 .Pushed = true}));
+        Wait.Showmessage(
+            Withok({.Text = "The file " + Fieldtext(Deletepath) + " could not be deleted." +
+                            (ec ? " " + ec.message() + "." : ""),
+                    .Icon = "X",
+                    .Key = Waitkey::Notexist,
+                    .Caption = "File Not Deleted",
+                    .Timeout = 60,
+                    .Pushed = true}));
         TC_FALSE_RESTRICT_END
     }
 }
 
 void Gamefiles::Dirfiles_Change(const std::filesystem::path& folder) {
     G.Files.Dirfiles = folder;
-    G.Files.Refresh();
+    const bool read = G.Files.Refresh();
     G.Files.Txtfiles.Caption.clear();
     G.Files.Txtfiles.Setfocus();
+    // An empty list would say the folder holds nothing; the player learns it cannot be read.
+    if (!read)
+        Wait.Showmessage(Withok({.Text = "The folder " + Fieldtext(folder.string()) +
+                                         " cannot be read.\nYou may not look into it; choose "
+                                         "another folder.",
+                                 .Icon = "X",
+                                 .Key = Waitkey::Notexist,
+                                 .Caption = "Folder Not Read",
+                                 .Timeout = 60,
+                                 .Pushed = true}));
 }
 
 void Gamefiles::Drvfiles_Change(int index) {
@@ -288,23 +305,22 @@ void Gamefiles::Filfiles_DblClick(int index) {
 
 void Gamefiles::Loadgame(const std::string& path) {
     const Decoded d = Readsavedgame(path);
-    std::string reason = d.Reason;
+    std::string told = d.Told;
     if (d.Game) {
         G.Menu.Menusaved = Main.Lists.Save();
-        reason = Restore(G, *d.Game);
+        if (!Restore(G, *d.Game).empty()) told = Damagedtext;
     }
-    if (!reason.empty()) {
+    if (!told.empty()) {
         // The current game stays as it was; the dialog stays open for another choice.
-        Wait.Showmessage(
-            {.Text = "The file " + path + " is not a saved game of Tintcipher.\n" + reason,
-             .Kind = 1,
-             .Icon = "X",
-             .Mid = "OK",
-             .Defaultbutton = "Cmdmid",
-             .Key = Waitkey::Notexist,
-             .Caption = "Not A Saved Game",
-             .Timeout = 60,
-             .Pushed = true});
+        Wait.Showmessage({.Text = "The file " + Fieldtext(path) + " " + told,
+                          .Kind = 1,
+                          .Icon = "X",
+                          .Mid = "OK",
+                          .Defaultbutton = "Cmdmid",
+                          .Key = Waitkey::Notexist,
+                          .Caption = "Not A Saved Game",
+                          .Timeout = 60,
+                          .Pushed = true});
         return;
     }
     G.Files.Visible = false;
@@ -316,7 +332,7 @@ void Gamefiles::Loadgame(const std::string& path) {
     Engine.Nosolution = false;
     Rec.Savedstate = Filestate::Loaded;
     Rec.Filepath = path;
-    Main.Caption = "Loaded Game - " + path;
+    Main.Caption = "Loaded Game - " + Fieldtext(path);
     for (Menuitem* item :
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
         item->Enabled = false;

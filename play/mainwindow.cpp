@@ -205,7 +205,7 @@ void Menus::Cmdcancel_Click() {
     Main.Frscroll.Visible = false;
     Rec.Demomode = 0;
     G.Runs.Initcount = 0;
-    records_.Setbatching(false);
+    const std::string problem = records_.Setbatching(false);
     Main.Progress.Visible = false;
     Main.Displaymode = Main.Mnucolour.Checked ? Displaykind::Colour : Displaykind::Number;
     Main.Lists.Restore(Menusaved);
@@ -218,6 +218,14 @@ void Menus::Cmdcancel_Click() {
         else
             Rec.Runkind = Run::None;
     }
+    if (!problem.empty())
+        Wait.Showmessage(
+            Withok({.Text = "The computer's statistics could not be stored.\n" + problem,
+                    .Icon = "X",
+                    .Key = Waitkey::Notexist,
+                    .Caption = "Statistics Not Stored",
+                    .Timeout = 60,
+                    .Pushed = true}));
 }
 
 void Menus::Setdisplay(Displaykind mode) {

@@ -188,7 +188,7 @@ void Statisticsruns::Simulate() {
 }
 
 void Statisticsruns::Endrun() {
-    records_.Setbatching(false);
+    // The last games are written as the menu comes back, which tells a failure.
     Updateprogress(true);
     G.Menu.Cmdcancel_Click();
 }

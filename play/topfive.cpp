@@ -87,6 +87,10 @@ void Topfivelist::Cmdokname_Click() {
     const std::string problem = Updatewinners(Recordname(Main.Txtname.Caption));
     Winnersfrommenu = false;
     Showwinners();
+    Tellnotstored(problem);
+}
+
+void Topfivelist::Tellnotstored(const std::string& problem) {
     // The list shows what the file holds; the player learns why the entry is not among it.
     if (!problem.empty())
         Wait.Showmessage(
@@ -107,13 +111,15 @@ std::string Topfivelist::Updatewinners(const std::string& name) {
     // pass the start-up check with the other entries lost.
     const int slot = Slotof(Setting);
     Loadedrecord f;
-    if (slot >= 0) f = Readwinners(file);
+    if (slot >= 0) f = Readforupdate(file);
     if (f.Status != Filestatus::Ok) return Winnersproblem(file, f.Status);
     Winners = std::move(f.Record);
     const int place = Winnersplace(Winners, slot, Rec.Winseconds, Rec.Attempts);
     if (place == 0) return {}; // the list filled up meanwhile: nothing to store
     Insertwinner(Winners, slot, place, Namebytes(name), Rec.Winseconds, Rec.Attempts);
-    return Winnersproblem(file, Writewinners(file, Winners, clock_));
+    std::error_code why;
+    const Writeresult w = Writewinners(file, Winners, clock_, &why);
+    return Winnersproblem(file, w, why);
 }
 
 void Topfivelist::Showwinners() {
@@ -187,7 +193,14 @@ bool Topfivelist::Cmdgo_Click() {
     const int slot = Slotof(Setting);
     const int place = Editedplace(Main.Cbedit);
     // Only an entry that exists is stored: never one of another slot, nor past the record.
-    if (slot < 0 || place == 0 || !Readwinnersrecord()) return false;
+    if (slot < 0 || place == 0) return false;
+    const std::filesystem::path file = Winnersfile(G.Programfolder, Setting.Ncolours);
+    Loadedrecord f = Readforupdate(file);
+    if (f.Status != Filestatus::Ok) {
+        Tellnotstored(Winnersproblem(file, f.Status));
+        return false;
+    }
+    Winners = std::move(f.Record);
     const int i = Entryindex(slot, place);
     // A box that does not hold a number keeps the value the file has; the others are stored.
     bool refused = false;
@@ -202,10 +215,11 @@ bool Topfivelist::Cmdgo_Click() {
     Winners.Player[i] = Namebytes(Firstcharacters(Main.Txtplayer.Caption, Namelength));
     Winners.Duration[i] = Leadingnumber(Main.Txtduration.Caption);
     Winners.Attempt[i] = Leadingnumber(Main.Txtattempt.Caption);
-    const bool written = Writewinners(Winnersfile(G.Programfolder, Setting.Ncolours), Winners,
-                                      clock_) == Writeresult::Written;
+    std::error_code why;
+    const Writeresult w = Writewinners(file, Winners, clock_, &why);
     Showwinners();
-    return written && !refused;
+    Tellnotstored(Winnersproblem(file, w, why));
+    return w == Writeresult::Written && !refused;
 }
 
 } // namespace tc

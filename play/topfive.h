@@ -13,7 +13,7 @@ public:
     void Cmdtop_Click();
     void Cbedit_Click();
     // Stores the editor's entry and statistics; false when a box was refused or the file
-    // could not be read or written.
+    // could not be read or written, which the player is then told.
     bool Cmdgo_Click();
     void Cmdcontinue_Click();
     void Cmdokname_Click();
@@ -27,6 +27,8 @@ private:
     // what went wrong, naming the file.
     std::string Updatewinners(const std::string& name);
     void Showwinners();
+    // Tells the player why an entry is not in the list; nothing for "".
+    void Tellnotstored(const std::string& problem);
     Winnersrecord Winners;        // the record of the last Winners file operation
     bool Winnersfrommenu = false; // the list was opened from the setting menu
 };

@@ -13,8 +13,9 @@ public:
     virtual float Average(const Gamesetting& s) = 0;
     // "" when the game was stored; otherwise what went wrong, naming the file, for the player.
     virtual std::string Addstatistic(const Gamesetting& s, int attempts) = 0;
-    // While on, updates may wait in memory and be written now and then; off writes them.
-    virtual void Setbatching(bool) {}
+    // While on, updates may wait in memory and be written now and then; off writes them and
+    // returns "" or, when that failed, what went wrong, naming the file.
+    virtual std::string Setbatching(bool) { return {}; }
 };
 
 // A records keeper that knows nothing yet: averages 0, statistics dropped.

@@ -3,6 +3,7 @@
 
 #include "records/winners.h"
 #include "settings/settingtexts.h"
+#include "system/fieldtext.h"
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -134,7 +135,8 @@ Winnerstexts Listtexts(const Winnersrecord& r, int slot) {
     for (int p = 1; p <= Nplaces; ++p) {
         const int i = Entryindex(slot, p);
         TC_FALSE_RESTRICT_BEGIN
-        t.Names += " " + std::to_string(p) + ".  " + Nametext(r.Player[i]) + "\n\n";
+        // A line feed in a name read from the file must not start a line of the list.
+        t.Names += " " + std::to_string(p) + ".  " + Fieldtext(Nametext(r.Player[i])) + "\n\n";
         TC_FALSE_RESTRICT_END
         if (r.Duration[i] != Emptyduration) t.Times += Converttime(r.Duration[i]);
         t.Times += "\n\n";

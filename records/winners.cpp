@@ -1,5 +1,6 @@
 #include "records/winners.h"
 
+#include "system/fieldtext.h"
 #include "system/filewrite.h"
 #include <algorithm>
 #include <bit>
@@ -117,6 +118,15 @@ bool Stampmatches(double stamp, double filetime, double fileuniversal) {
     const double offset = stamp - fileuniversal;
     if (!(std::fabs(offset) <= Widestoffset + Stamptolerance)) return false;
     return std::fabs(offset - std::round(offset / Quarterhour) * Quarterhour) <= Stamptolerance;
+}
+
+// Whether the file holds exactly `bytes`.
+bool Filestarts(const fs::path& file, const std::vector<unsigned char>& bytes) {
+    std::ifstream in(file, std::ios::binary);
+    std::vector<unsigned char> held(bytes.size() + 1);
+    in.read(reinterpret_cast<char*>(held.data()), static_cast<std::streamsize>(held.size()));
+    return static_cast<size_t>(in.gcount()) == bytes.size() &&
+           std::equal(bytes.begin(), bytes.end(), held.begin());
 }
 
 Winnerscheck Verdict(Winnersverdict v, int n) {
@@ -247,6 +257,14 @@ Loadedrecord Readwinners(const fs::path& file) {
     return out;
 }
 
+Loadedrecord Readforupdate(const fs::path& file) {
+    Loadedrecord f = Readwinners(file);
+    if ((f.Status == Filestatus::Ok || f.Status == Filestatus::Short) &&
+        !Stampmatches(f.Record.Stamp, f.Filetime, f.Fileuniversal))
+        f.Status = Filestatus::Altered;
+    return f;
+}
+
 bool Stampfiletime(const fs::path& file) {
     const Loadedrecord f = Readwinners(file);
     if (f.Status != Filestatus::Ok || !(std::fabs(f.Record.Stamp) < 1e7)) return false;
@@ -256,7 +274,8 @@ bool Stampfiletime(const fs::path& file) {
     return !ec;
 }
 
-Writeresult Writewinners(const fs::path& file, Winnersrecord& r, const Clock& clock) {
+Writeresult Writewinners(const fs::path& file, Winnersrecord& r, const Clock& clock,
+                         std::error_code* why) {
     const double old = r.Stamp;
     // One instant serves both the stamp and the file's time, so the two agree exactly whatever
     // the time zone and its summer time rules.
@@ -272,7 +291,12 @@ Writeresult Writewinners(const fs::path& file, Winnersrecord& r, const Clock& cl
     if (file.has_parent_path()) fs::create_directories(file.parent_path(), ec);
     // The file's time is set before the rename, which keeps it and replaces the old file in one
     // step.
-    if (ec || Replacefile(file, *bytes, Fromsystem(when))) {
+    if (!ec) ec = Replacefile(file, *bytes, Fromsystem(when));
+    // A failure reported after the file was put in place all the same (a network disk's rename
+    // that timed out) is a success: a caller that retried would count its games twice.
+    if (ec && Filestarts(file, *bytes)) ec.clear();
+    if (why) *why = ec;
+    if (ec) {
         r.Stamp = old;
         return Writeresult::Failed;
     }
@@ -280,7 +304,7 @@ Writeresult Writewinners(const fs::path& file, Winnersrecord& r, const Clock& cl
 }
 
 std::string Winnersproblem(const fs::path& file, Filestatus read) {
-    const std::string name = "The file " + file.string();
+    const std::string name = "The file " + Fieldtext(file.string());
     switch (read) {
     case Filestatus::Ok:
         return {};
@@ -289,14 +313,23 @@ std::string Winnersproblem(const fs::path& file, Filestatus read) {
     case Filestatus::Malformed:
     case Filestatus::Short:
         return name + " is damaged.";
+    case Filestatus::Altered:
+        return name + " has been changed by another programme, so the records were not updated.";
     case Filestatus::Unreadable:
         break;
     }
+    std::error_code ec;
+    const fs::file_status st = fs::status(file, ec);
+    if (!ec && fs::exists(st) && !fs::is_regular_file(st))
+        return name + " is not a regular file; put the programme's own file back in its place.";
+    if (ec == std::errc::permission_denied || (!ec && !std::ifstream(file)))
+        return name + " may not be read by you; ask whoever looks after this computer to let you "
+                      "read and write it and its folder.";
     return name + " cannot be read.";
 }
 
-std::string Winnersproblem(const fs::path& file, Writeresult write) {
-    const std::string name = "The file " + file.string();
+std::string Winnersproblem(const fs::path& file, Writeresult write, const std::error_code& why) {
+    const std::string name = "The file " + Fieldtext(file.string());
     switch (write) {
     case Writeresult::Written:
         return {};
@@ -305,7 +338,8 @@ std::string Winnersproblem(const fs::path& file, Writeresult write) {
     case Writeresult::Failed:
         break;
     }
-    return name + " cannot be written; the disk may be full or write-protected.";
+    if (!why) return name + " cannot be written; the disk may be full or write-protected.";
+    return name + " cannot be written. " + Writereason(why);
 }
 
 std::vector<std::string> Winnerslines(Winnersverdict v) {
@@ -361,7 +395,12 @@ Winnerscheck Checkwinners(const fs::path& folder) {
                 return Verdict(Winnersverdict::Malformed, n);
             case Filestatus::Missing:
             case Filestatus::Unreadable:
-                return Verdict(Winnersverdict::Unexpected, n);
+            case Filestatus::Altered: {
+                // The design's line alone names no file: the player is told which and why.
+                Winnerscheck c = Verdict(Winnersverdict::Unexpected, n);
+                c.Lines.push_back(Winnersproblem(Winnersfile(folder, n), f.Status));
+                return c;
+            }
             }
         }
         if (altered != 0) return Verdict(Winnersverdict::Altered, altered);

@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace tc {
@@ -79,7 +80,8 @@ std::filesystem::path Winnersfile(const std::filesystem::path& folder, int ncolo
 // an instant an hour away, so callers take the stamp from `Localdatetime` of the result.
 std::chrono::system_clock::time_point Systemtime(const Datetime& local);
 
-enum class Filestatus { Ok, Missing, Malformed, Short, Unreadable };
+// Altered: read whole, but its stamp does not agree with its time (see `Readforupdate`).
+enum class Filestatus { Ok, Missing, Malformed, Short, Unreadable, Altered };
 
 struct Loadedrecord {
     Filestatus Status = Filestatus::Unreadable;
@@ -89,6 +91,10 @@ struct Loadedrecord {
 };
 
 Loadedrecord Readwinners(const std::filesystem::path& file);
+// Reads a file to change and write it back: a file the start-up check would refuse, a stamp that
+// does not agree with the file's time above all, is not `Ok`, so that a change made behind the
+// program's back is never stamped anew and the next start still reports it.
+Loadedrecord Readforupdate(const std::filesystem::path& file);
 
 // Gives a Winners file that reads whole the last-modified time its stamp names, as a copy made
 // by another program may not keep it. False when the file cannot be read or its time set.
@@ -98,13 +104,17 @@ enum class Writeresult { Written, Toolarge, Failed };
 
 // Write with stamp: `Stamp` becomes the clock's present time, the record goes to a temporary
 // file whose last-modified time is set to that same instant, and the temporary file is renamed
-// over the old one. On failure the old file and `r.Stamp` are left as they were.
-Writeresult Writewinners(const std::filesystem::path& file, Winnersrecord& r, const Clock& clock);
+// over the old one. On failure the old file and `r.Stamp` are left as they were, and `why`, when
+// given, holds the system's reason. A failure that left the new file in place all the same is a
+// success, so a retry never stores a game twice.
+Writeresult Writewinners(const std::filesystem::path& file, Winnersrecord& r, const Clock& clock,
+                         std::error_code* why = nullptr);
 
 // What went wrong with a Winners file, in words for the player and naming the file; "" when
 // nothing did.
 std::string Winnersproblem(const std::filesystem::path& file, Filestatus read);
-std::string Winnersproblem(const std::filesystem::path& file, Writeresult write);
+std::string Winnersproblem(const std::filesystem::path& file, Writeresult write,
+                           const std::error_code& why = {});
 
 // The start-up check's outcomes, in the order the check decides them.
 enum class Winnersverdict { Fine, Missing, Altered, Malformed, Unexpected };

@@ -24,6 +24,8 @@ Bookfault Readfault(Filestatus s) {
         return Bookfault::Malformed;
     case Filestatus::Unreadable:
         return Bookfault::Unreadable;
+    case Filestatus::Altered:
+        return Bookfault::Altered;
     }
     return Bookfault::Unreadable;
 }
@@ -49,8 +51,9 @@ bool Winnersbook::Load(int n) {
 }
 
 bool Winnersbook::Write(int n, Winnersrecord& r) {
-    const Writeresult w = Writewinners(Winnersfile(folder_, n), r, clock_);
-    problem_ = Winnersproblem(Winnersfile(folder_, n), w);
+    std::error_code why;
+    const Writeresult w = Writewinners(Winnersfile(folder_, n), r, clock_, &why);
+    problem_ = Winnersproblem(Winnersfile(folder_, n), w, why);
     switch (w) {
     case Writeresult::Written:
         fault_ = Bookfault::None;
@@ -112,7 +115,7 @@ std::string Winnersbook::Addstatistic(const Gamesetting& s, int attempts) {
         return {};
     }
     if (!batching_) {
-        Loadedrecord f = Readwinners(Winnersfile(folder_, n));
+        Loadedrecord f = Readforupdate(Winnersfile(folder_, n));
         fault_ = Readfault(f.Status);
         problem_ = Winnersproblem(Winnersfile(folder_, n), f.Status);
         // A file that cannot be read is left as found, so that the next start reports it.
@@ -128,16 +131,19 @@ std::string Winnersbook::Addstatistic(const Gamesetting& s, int attempts) {
     return {};
 }
 
-void Winnersbook::Setbatching(bool on) {
-    if (on == batching_) return;
+std::string Winnersbook::Setbatching(bool on) {
+    if (on == batching_) return {};
     if (on) {
         batching_ = true;
         lastwrite_ = clock_.Ticks();
-        return;
+        return {};
     }
-    Flush();
+    const bool ok = Flush();
     batching_ = false;
     for (auto& c : cache_) c.reset();
+    // What could not be written now is told; the next run does not carry it.
+    for (auto& games : pending_) games.clear();
+    return ok ? std::string() : problem_;
 }
 
 bool Winnersbook::Flush() {
@@ -145,7 +151,7 @@ bool Winnersbook::Flush() {
     for (int n = Firstcolours; n <= Lastcolours; ++n) {
         auto& games = pending_[n - Firstcolours];
         if (games.empty()) continue;
-        Loadedrecord f = Readwinners(Winnersfile(folder_, n));
+        Loadedrecord f = Readforupdate(Winnersfile(folder_, n));
         if (f.Status != Filestatus::Ok) {
             fault_ = Readfault(f.Status);
             problem_ = Winnersproblem(Winnersfile(folder_, n), f.Status);

@@ -12,7 +12,16 @@
 namespace tc {
 
 // What went wrong in the book's last file operation.
-enum class Bookfault { None, Missing, Malformed, Unreadable, Toolarge, Unwritable, Badsetting };
+enum class Bookfault {
+    None,
+    Missing,
+    Malformed,
+    Unreadable,
+    Altered,
+    Toolarge,
+    Unwritable,
+    Badsetting
+};
 
 class Winnersbook : public Recordbook {
 public:
@@ -26,7 +35,8 @@ public:
     // is taken as 27 or as unknown.
     float Average(const Gamesetting& s) override;
     // Reads the file, adds the game and writes the file back with a new stamp (also when the
-    // population is past its cap). A file that cannot be read is left untouched. While
+    // population is past its cap). A file that cannot be read, or was changed by another
+    // programme, is left untouched. While
     // batching, a problem is told when the write that fails falls due.
     std::string Addstatistic(const Gamesetting& s, int attempts) override;
 
@@ -34,7 +44,7 @@ public:
     // ticks has passed since the last write, at `Flush`, when batching ends and at destruction.
     // Each write reads the file afresh and replays the collected games on it, so a change that
     // another writer made meanwhile survives.
-    void Setbatching(bool on) override;
+    std::string Setbatching(bool on) override;
     bool Batching() const { return batching_; }
     // Writes the collected games; false when a file could not be read or written. Games of an
     // unwritable file are kept for the next attempt; those of an unreadable one are dropped.

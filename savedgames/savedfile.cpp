@@ -3,10 +3,12 @@
 #include "engine/codebreaker.h"
 #include "engine/codes.h"
 #include "settings/settingtexts.h"
+#include "system/fieldtext.h"
 #include "system/filewrite.h"
 #include "windows/fmmain.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <system_error>
 
@@ -511,27 +513,40 @@ std::string Writesavedgame(const std::filesystem::path& path, const Savedgame& g
     if (!record) return record.Reason;
     std::error_code ec;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    if (!fs::is_directory(folder, ec)) return "the folder " + folder.string() + " does not exist";
-    if (const std::error_code failed = Replacefile(path, record.Bytes))
-        return "the file " + path.string() + " cannot be written: " + failed.message();
+    if (!fs::is_directory(folder, ec))
+        return "The folder " + Fieldtext(folder.string()) + " does not exist.";
+    if (const std::error_code failed = Replacefile(path, record.Bytes)) return Writereason(failed);
     return "";
 }
 
 Decoded Readsavedgame(const std::filesystem::path& path) {
+    constexpr char Notsaved[] = ", not a saved game of Tintcipher.";
     std::error_code ec;
     const std::filesystem::file_status st = std::filesystem::status(path, ec);
-    if (std::filesystem::is_directory(st)) return {std::nullopt, "it is a folder"};
+    if (std::filesystem::is_directory(st))
+        return {std::nullopt, "it is a folder", std::string("is a folder") + Notsaved};
     // A pipe or a device could keep the reader waiting for ever.
     if (std::filesystem::exists(st) && !std::filesystem::is_regular_file(st))
-        return {std::nullopt, "it is not a regular file"};
+        return {std::nullopt, "it is not a regular file",
+                std::string("is a pipe or a device") + Notsaved};
+    const std::string unreadable = "cannot be read.";
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {std::nullopt, "the file cannot be opened"};
+    if (!in)
+        return {std::nullopt, "the file cannot be opened",
+                errno == EACCES || errno == EPERM
+                    ? "may not be read by you; ask whoever looks after this computer to let you "
+                      "read it."
+                    : unreadable};
     std::vector<uint8_t> bytes(Savedrecordlength);
     in.read(reinterpret_cast<char*>(bytes.data()), Savedrecordlength);
-    if (in.bad()) return {std::nullopt, "the file cannot be read"};
+    if (in.bad()) return {std::nullopt, "the file cannot be read", unreadable};
     bytes.resize(static_cast<size_t>(in.gcount()));
-    if (bytes.empty()) return {std::nullopt, "the file is empty"};
-    return Decode(bytes);
+    if (bytes.empty())
+        return {std::nullopt, "the file is empty", std::string("is empty") + Notsaved};
+    Decoded d = Decode(bytes);
+    if (!d) d.Told = Damagedtext;
+    return d;
 }
 
 } // namespace tc

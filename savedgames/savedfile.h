@@ -91,7 +91,9 @@ struct Encoded {
 
 struct Decoded {
     std::optional<Savedgame> Game; // normalised, and sound by Check
-    std::string Reason;            // why the bytes were refused, else ""
+    std::string Reason{};          // why the bytes were refused, else ""
+    // For the player, after "The file <path> ": what is wrong with it, in words; "" when sound.
+    std::string Told{};
     explicit operator bool() const { return Game.has_value(); }
 };
 
@@ -116,7 +118,12 @@ std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
 // Writes the whole record to a temporary file beside `path`, then moves it into place, so an
 // existing file is either replaced whole or left as it was. Returns why it failed, or "".
 std::string Writesavedgame(const std::filesystem::path& path, const Savedgame& g);
-// Reads and decodes the saved game at `path`.
+// What the player is told of a file whose record is refused: the loader's reason means nothing to
+// a player.
+inline constexpr char Damagedtext[] = "is not a saved game of Tintcipher.\nIt is damaged, or it "
+                                      "was not written by this programme.";
+// Reads and decodes the saved game at `path`; a folder, a pipe or a device is refused without
+// being opened.
 Decoded Readsavedgame(const std::filesystem::path& path);
 
 } // namespace tc

@@ -2,7 +2,9 @@
 #include "engine/warnings.h"
 
 #include "records/winners.h"
+#include "system/fieldtext.h"
 #include "system/filewrite.h"
+#include <fstream>
 #include <system_error>
 #include <utility>
 
@@ -68,6 +70,8 @@ Seeding Seedfolder(const fs::path& installation, const fs::path& userfolder) {
         if (fs::is_directory(installation / "Winners"))
             Copywinners(installation / "Winners", building / "Winners");
         fs::create_directories(building / "Files");
+        // Whoever holds the lock first tells the player, even when this copy is refused.
+        std::ofstream(building / Noticefilename).put('\n');
         fs::rename(building, userfolder, ec);
         made = !ec;
     } catch (const fs::filesystem_error&) {}
@@ -84,32 +88,28 @@ Started Startup(const fs::path& executablefolder, int screenwidth, const fs::pat
     const bool shared = s.Data != executablefolder;
     s.Folder =
         shared && !userfolder.empty() ? userfolder : Programfolder(s.Data, userfolder, probe);
-    const auto nofolder = [&s] {
+    const auto nofolder = [&s](std::string what) {
         s.Verdict = Startverdict::Nofolder;
-        s.Lines = {"The programme cannot write in its folder " + s.Folder.string() + "."};
-        s.Notice.clear();
+        s.Lines = {"The programme cannot write in its folder " + Fieldtext(s.Folder.string()) + ".",
+                   std::move(what)};
         return std::move(s);
     };
-    if (s.Folder != s.Data) {
-        const Seeding seeded = Seedfolder(s.Data, s.Folder);
-        if (seeded == Seeding::Failed) return nofolder();
-        // Told once, on the start that made the folder.
-        if (seeded == Seeding::Made) {
-            if (!shared)
-                s.Notice = {"This programme cannot write in its own folder " + s.Data.string() +
-                            "."};
-            s.Notice.push_back("Your TOP FIVE lists, statistics and saved games are kept in " +
-                               s.Folder.string() + ".");
-        }
-    }
+    if (s.Folder != s.Data && Seedfolder(s.Data, s.Folder) == Seeding::Failed)
+        return nofolder("Please make sure it is a folder you may write in.");
     Instancelock::Outcome outcome;
-    s.Lock = Instancelock::Acquire(s.Folder / Lockfilename, outcome);
+    const fs::path lockfile = s.Folder / Lockfilename;
+    s.Lock = Instancelock::Acquire(lockfile, outcome);
     if (outcome == Instancelock::Outcome::Busy) {
         s.Verdict = Startverdict::Secondcopy;
         s.Lines = {"You are not allowed to start this programme more than once."};
         return s;
     }
-    if (!s.Lock) return nofolder();
+    if (outcome == Instancelock::Outcome::Notfile)
+        return nofolder("Its lock file " + Fieldtext(lockfile.string()) +
+                        " is not a regular file (a link, a pipe, a folder or a device); remove "
+                        "it and start the programme again.");
+    if (!s.Lock)
+        return nofolder("Ask whoever looks after this computer for the right to write there.");
     if (screenwidth < Minimumscreenwidth) {
         s.Lock.reset();
         s.Verdict = Startverdict::Narrowdisplay;
@@ -117,6 +117,18 @@ Started Startup(const fs::path& executablefolder, int screenwidth, const fs::pat
         s.Lines = {"This programme must be run at 800 x 600 resolution or higher.",
                    "The current display is not correct.",
                    "Please change the resolution before running the programme again."};
+        return s;
+    }
+    // Under the lock no other copy writes, so what crashed writes left can go.
+    for (const fs::path& f : {s.Folder, s.Folder / "Winners", s.Folder / "Files"}) Removestale(f);
+    // Told once, by the copy that holds the lock first after the folder was made: the mark of
+    // the untold notice is taken under the lock, so exactly one copy takes it.
+    if (s.Folder != s.Data && !Removefile(s.Folder / Noticefilename)) {
+        if (!shared)
+            s.Notice = {"This programme cannot write in its own folder " +
+                        Fieldtext(s.Data.string()) + "."};
+        s.Notice.push_back("Your TOP FIVE lists, statistics and saved games are kept in " +
+                           Fieldtext(s.Folder.string()) + ".");
     }
     return s;
 }
@@ -209,7 +221,11 @@ void Title::Inputbox_Close(const std::string& answer) {
     if (what == Asking::Restore) {
         if (answer == Winnerspassword) {
             if (!Restorewinners(folder_, clock_)) {
-                Refuse(Winnerslines(Winnersverdict::Unexpected));
+                std::vector<std::string> lines = Winnerslines(Winnersverdict::Unexpected);
+                lines.push_back("The Winners files could not be written in " +
+                                Fieldtext((folder_ / "Winners").string()) +
+                                "; please make sure it is a folder you may write in.");
+                Refuse(std::move(lines));
                 return;
             }
             // No video, music or timer: the player has to click, having seen the prompt.

@@ -19,6 +19,8 @@ namespace tc {
 
 constexpr int Minimumscreenwidth = 800; // pixels; the height is not tested
 inline constexpr char Lockfilename[] = "Tintcipher.lock";
+// In a folder just made in the user's data folder until the player has been told of it.
+inline constexpr char Noticefilename[] = ".tintcipher-notice";
 
 // Asks whether a folder may be written: no error when it may.
 using Folderprobe = std::function<std::error_code(const std::filesystem::path&)>;

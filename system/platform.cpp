@@ -8,13 +8,51 @@
 #include <windows.h>
 #else
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace tc {
+
+namespace {
+
+struct Faultorder {
+    int Error = 0, After = 0, Times = 0;
+};
+Faultorder faults[static_cast<int>(Oscall::Count)];
+
+// The error a test ordered for this call, or 0 to make the call.
+int Injected(Oscall call) {
+    Faultorder& f = faults[static_cast<int>(call)];
+    if (f.Times == 0) return 0;
+    if (f.After > 0) {
+        --f.After;
+        return 0;
+    }
+    --f.Times;
+    return f.Error;
+}
+
+} // namespace
+
+void Injectfault(Oscall call, int error, int after, int times) {
+    faults[static_cast<int>(call)] = {error, after, times};
+}
+
+void Clearfaults() {
+    for (Faultorder& f : faults) f = {};
+}
+
+std::error_code Renamefile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (const int e = Injected(Oscall::Rename)) return {e, std::generic_category()};
+    std::error_code ec;
+    std::filesystem::rename(from, to, ec);
+    return ec;
+}
 
 #ifdef _WIN32
 
@@ -26,6 +64,11 @@ std::unique_ptr<Instancelock> Instancelock::Acquire(const std::filesystem::path&
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return nullptr;
+    if (GetFileType(h) != FILE_TYPE_DISK) {
+        outcome = Outcome::Notfile;
+        CloseHandle(h);
+        return nullptr;
+    }
     OVERLAPPED at{};
     // The system releases the range when the process ends, so a crash leaves nothing behind.
     if (!LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
@@ -90,10 +133,19 @@ bool Newfile::Close(std::error_code& ec) {
     return false;
 }
 
+void Newfile::Copyaccess(const std::filesystem::path&) {
+    // A new file takes the folder's access list, as the one it replaces did.
+}
+
 bool Syncfolder(const std::filesystem::path&, std::error_code& ec) {
     // NTFS journals the names itself; a folder cannot be flushed by handle there.
     ec.clear();
     return true;
+}
+
+std::error_code Removefile(const std::filesystem::path& file) {
+    if (DeleteFileW(file.c_str())) return {};
+    return {static_cast<int>(GetLastError()), std::system_category()};
 }
 
 std::error_code Writeaccess(const std::filesystem::path& folder) {
@@ -104,6 +156,10 @@ std::error_code Writeaccess(const std::filesystem::path& folder) {
         return {static_cast<int>(GetLastError()), std::system_category()};
     DeleteFileW(name);
     return {};
+}
+
+void Ignorefilesizesignal() {
+    // Windows has no such signal: the write fails by itself.
 }
 
 std::filesystem::path Userdatafolder() {
@@ -120,7 +176,8 @@ std::unique_ptr<Instancelock> Instancelock::Acquire(const std::filesystem::path&
     // Read-only, so a lock file left by another user of a shared folder serves as well; never
     // through a link, and close-on-exec, so a program started by the holder does not keep the
     // lock alive after it.
-    const int flags = O_RDONLY | O_NOFOLLOW | O_CLOEXEC;
+    // Without blocking too: a FIFO planted as the lock would otherwise hold the start for ever.
+    const int flags = O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
     int fd = open(file.c_str(), flags);
     if (fd < 0 && errno == ENOENT) {
         fd = open(file.c_str(), flags | O_CREAT | O_EXCL, 0644);
@@ -130,7 +187,15 @@ std::unique_ptr<Instancelock> Instancelock::Acquire(const std::filesystem::path&
         else if (errno == EEXIST)
             fd = open(file.c_str(), flags);
     }
+    // A link is refused by O_NOFOLLOW (ELOOP); FreeBSD says EMLINK.
+    if (fd < 0 && (errno == ELOOP || errno == EMLINK)) outcome = Outcome::Notfile;
     if (fd < 0) return nullptr;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        outcome = Outcome::Notfile;
+        close(fd);
+        return nullptr;
+    }
     // flock belongs to the open file, so a second open in the same process is refused too; the
     // kernel drops it when the last descriptor closes, also when the holder is killed.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -149,6 +214,10 @@ Instancelock::~Instancelock() {
 }
 
 std::unique_ptr<Newfile> Newfile::Create(const std::filesystem::path& file, std::error_code& ec) {
+    if (const int e = Injected(Oscall::Open)) {
+        ec.assign(e, std::generic_category());
+        return nullptr;
+    }
     // O_EXCL refuses any existing name, a dangling link included.
     const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -166,6 +235,10 @@ Newfile::~Newfile() {
 }
 
 bool Newfile::Write(const unsigned char* data, std::size_t size, std::error_code& ec) {
+    if (const int e = Injected(Oscall::Write)) {
+        ec.assign(e, std::generic_category());
+        return false;
+    }
     while (size > 0) {
         const ssize_t done = write(fd_, data, size);
         if (done < 0 && errno == EINTR) continue;
@@ -180,8 +253,9 @@ bool Newfile::Write(const unsigned char* data, std::size_t size, std::error_code
 }
 
 bool Newfile::Sync(std::error_code& ec) {
-    if (fsync(fd_) == 0) return true;
-    ec.assign(errno, std::generic_category());
+    const int injected = Injected(Oscall::Sync);
+    if (!injected && fsync(fd_) == 0) return true;
+    ec.assign(injected ? injected : errno, std::generic_category());
     return false;
 }
 
@@ -189,13 +263,28 @@ bool Newfile::Close(std::error_code& ec) {
     const int fd = fd_;
     fd_ = -1;
     // Some file systems report a failed write only here.
-    if (close(fd) == 0) return true;
-    ec.assign(errno, std::generic_category());
+    const int injected = Injected(Oscall::Close);
+    if (close(fd) == 0 && !injected) return true;
+    ec.assign(injected ? injected : errno, std::generic_category());
     return false;
+}
+
+void Newfile::Copyaccess(const std::filesystem::path& model) {
+    struct stat st {};
+    if (lstat(model.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+    // The group first, as changing it may clear permission bits. A group the writer does not belong
+    // to cannot be given; the file keeps the writer's, and its permissions still say what the group
+    // and others may do.
+    [[maybe_unused]] const int group = fchown(fd_, static_cast<uid_t>(-1), st.st_gid);
+    fchmod(fd_, st.st_mode & 0777);
 }
 
 bool Syncfolder(const std::filesystem::path& folder, std::error_code& ec) {
     ec.clear();
+    if (const int e = Injected(Oscall::Syncfolder)) {
+        ec.assign(e, std::generic_category());
+        return false;
+    }
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     // A folder that may be written but not read cannot be asked to flush; its names stay as
     // the system keeps them.
@@ -210,17 +299,36 @@ bool Syncfolder(const std::filesystem::path& folder, std::error_code& ec) {
     return ok;
 }
 
+std::error_code Removefile(const std::filesystem::path& file) {
+    if (unlink(file.c_str()) == 0) return {};
+    return {errno, std::generic_category()};
+}
+
 std::error_code Writeaccess(const std::filesystem::path& folder) {
     // Asks without writing: permissions, access lists and read-only mounts are all in the answer.
     if (access(folder.c_str(), W_OK | X_OK) == 0) return {};
     return {errno, std::generic_category()};
 }
 
+void Ignorefilesizesignal() {
+    signal(SIGXFSZ, SIG_IGN);
+}
+
 std::filesystem::path Userdatafolder() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     if (xdg && *xdg == '/') return std::filesystem::path(xdg) / "tintcipher";
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) return {};
+    std::string home;
+    if (const char* env = std::getenv("HOME")) home = env;
+    if (home.empty()) {
+        // Started without a login's environment (a service, `env -i`): the account still has
+        // its home.
+        std::string buffer(16384, '\0');
+        passwd entry{}, *found = nullptr;
+        if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
+            found->pw_dir)
+            home = found->pw_dir;
+    }
+    if (home.empty() || home.front() != '/') return {};
     return std::filesystem::path(home) / ".local" / "share" / "tintcipher";
 }
 

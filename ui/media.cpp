@@ -1,6 +1,7 @@
 #include "ui/media.h"
 
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -12,6 +13,7 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <QVideoWidget>
+#include <algorithm>
 #include <fluidsynth.h>
 #include <memory>
 #include <utility>
@@ -83,7 +85,52 @@ const Fluidsynth& Fluid() {
     return api;
 }
 
+// Whether GStreamer, loaded as the backend would load it, has each element.
+bool Gstreamerelement(const char* name) {
+    using Init = int (*)(int*, char***, void**);
+    using Find = void* (*)(const char*);
+    using Unref = void (*)(void*);
+    static QLibrary lib("gstreamer-1.0", 0);
+    static const auto init = reinterpret_cast<Init>(lib.resolve("gst_init_check"));
+    static const auto find = reinterpret_cast<Find>(lib.resolve("gst_element_factory_find"));
+    static const auto unref = reinterpret_cast<Unref>(lib.resolve("gst_object_unref"));
+    static const bool ready = init && find && unref && init(nullptr, nullptr, nullptr);
+    if (!ready) return false;
+    void* factory = find(name);
+    if (factory) unref(factory);
+    return factory != nullptr;
+}
+
 } // namespace
+
+Multimediasupport Multimediafor(const QString& named, const QStringList& plugins,
+                                const std::function<bool(const char*)>& element) {
+    const auto has = [&plugins](const QString& key) {
+        return std::any_of(plugins.begin(), plugins.end(),
+                           [&key](const QString& p) { return p.contains(key); });
+    };
+    Multimediasupport m;
+    m.Sound = named.isEmpty() ? !plugins.isEmpty() : has(named);
+    if (!m.Sound) return m;
+    // Without a name Qt 6.4 on Linux takes GStreamer when it is there.
+    const bool gstreamer = named.isEmpty() ? has("gstreamer") : named == "gstreamer";
+    m.Video = true;
+    if (gstreamer)
+        for (const char* e :
+             {"playbin", "uridecodebin", "decodebin", "avidemux", "jpegdec", "videoconvert"})
+            m.Video = m.Video && element(e);
+    return m;
+}
+
+const Multimediasupport& Multimediahere() {
+    static const Multimediasupport here = [] {
+        QStringList plugins;
+        for (const QString& dir : QCoreApplication::libraryPaths())
+            plugins += QDir(dir + "/multimedia").entryList(QDir::Files);
+        return Multimediafor(qEnvironmentVariable("QT_MEDIA_BACKEND"), plugins, Gstreamerelement);
+    }();
+    return here;
+}
 
 // FluidSynth's synthesizer with its audio driver, made at the first piece of music; a failed
 // start is not tried again, so the game stays silent without retrying on every restart.
@@ -282,7 +329,7 @@ void Mediadevices::Synthready(bool started) {
 void Mediadevices::Wave(const std::string& command, const QString& path) {
     if (command == "Open") {
         if (wave_) wave_->stop();
-        waveopen_ = QFileInfo(path).isFile();
+        waveopen_ = QFileInfo(path).isFile() && Multimediahere().Sound;
         if (!waveopen_) return;
         if (!wave_) wave_ = new QSoundEffect(this);
         wave_->setSource(QUrl::fromLocalFile(path));
@@ -302,7 +349,8 @@ void Mediadevices::Video(const std::string& command, const QString& path) {
         return;
     }
     if (command == "Open") {
-        videoopen_ = QFileInfo(path).isFile();
+        // Without what the video needs the title keeps its still picture.
+        videoopen_ = QFileInfo(path).isFile() && Multimediahere().Video;
         if (videoopen_) Makeplayer();
         if (screen_) screen_->hide();
         if (video_) video_->setSource(videoopen_ ? QUrl::fromLocalFile(path) : QUrl());

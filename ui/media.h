@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QMediaPlayer;
@@ -20,6 +21,21 @@ namespace tc::ui {
 
 // Where a General MIDI soundfont may be: the program's own "Music" folder, then the system's.
 QStringList Soundfontplaces(const QString& folder);
+
+// What Qt Multimedia can do here without bringing the program down. Qt 6.4 ends the program when
+// it has no backend (none installed, or QT_MEDIA_BACKEND names one that is not), and its
+// GStreamer backend crashes making a player when GStreamer lacks its playback plugin; the title
+// video also needs the AVI demuxer and the Motion-JPEG decoder.
+struct Multimediasupport {
+    bool Sound = false; // wave sounds
+    bool Video = false; // the title video
+};
+// `named`: QT_MEDIA_BACKEND; `plugins`: the file names of Qt's multimedia plugins; `element`:
+// whether GStreamer has an element of that name (asked only of the GStreamer backend).
+Multimediasupport Multimediafor(const QString& named, const QStringList& plugins,
+                                const std::function<bool(const char*)>& element);
+// The answer for this computer, found once.
+const Multimediasupport& Multimediahere();
 
 class Mediadevices : public QObject, public Media {
 public:

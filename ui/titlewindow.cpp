@@ -160,6 +160,8 @@ void Titlewindow::showbox(bool visible) {
         box_->setObjectName("Systemmessage");
         box_->setWindowModality(Qt::ApplicationModal);
         box_->setStandardButtons(QMessageBox::Ok);
+        // Its lines may name a file: a path is shown as written, never read as markup.
+        box_->setTextFormat(Qt::PlainText);
         connect(box_, &QDialog::finished, this,
                 [this] { act([this] { title_.Messagebox_Close(); }); });
         fillbox();

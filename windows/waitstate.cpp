@@ -36,8 +36,9 @@ constexpr const char* Giveuppanel =
     "it is assumed that you give up this game.";
 constexpr const char* Endin15 =
     "Press one button.  Please notice the End button is pressed automatically in 15 minutes.";
-constexpr const char* Okquestion =
-    "Press one button.  Please notice the OK button is pressed automatically in one minute.";
+// The End Game and Quit questions time out on Cancel, and say so.
+constexpr const char* Cancelquestion =
+    "Press one button.  Please notice the Cancel button is pressed automatically in one minute.";
 constexpr const char* Noquestion =
     "Press one button. Please notice the No button is pressed automatically in one minute.";
 
@@ -127,8 +128,8 @@ std::span<const Waitstate::Context> Waitstate::Contexts(bool message) {
          D::Instructok},
         // The help text promises OK, but a question nobody answered is safer declined: the
         // End Game question keeps the game in every mode.
-        {K::Mnuend, Okquestion, D::Pressr2},
-        {K::Mnuquit, Okquestion, D::Pressr2},
+        {K::Mnuend, Cancelquestion, D::Pressr2},
+        {K::Mnuquit, Cancelquestion, D::Pressr2},
         {K::Mnusave,
          "Input a file name and press the Save button.  If you do not do so in 5 minutes, it is "
          "assumed that you do not want to save the game.",

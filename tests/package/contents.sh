@@ -9,9 +9,11 @@ rm -rf "$2" && mkdir -p "$2"
 cpack --config "$1/CPackConfig.cmake" -G DEB -B "$2" >"$2/cpack.log" || { cat "$2/cpack.log"; exit 1; }
 deb=$(ls "$2"/tintcipher_*.deb)
 fail() { echo "FAIL: $*" >&2; exit 1; }
-dpkg-deb -f "$deb" Package Section Version Maintainer Depends | tee "$2/control.txt"
+dpkg-deb -f "$deb" Package Section Version Maintainer Depends Recommends | tee "$2/control.txt"
 grep -qx 'Package: tintcipher' "$2/control.txt" && grep -qx 'Section: games' "$2/control.txt" &&
-    grep -q '^Depends: .*libqt6widgets6' "$2/control.txt" && [ "$(wc -l <"$2/control.txt")" = 5 ] ||
+    grep -q '^Depends: .*libqt6widgets6' "$2/control.txt" &&
+    grep -q '^Recommends: .*gstreamer1.0-plugins-good' "$2/control.txt" &&
+    [ "$(wc -l <"$2/control.txt")" = 6 ] ||
     fail "control fields"
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$2/files.txt"
 share=/usr/share/tintcipher icons=/usr/share/icons/hicolor

@@ -13,11 +13,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace tc {
 namespace {
@@ -459,6 +464,16 @@ TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
     p.Expectidle();
 }
 
+TEST_F(Filedialog, AFolderThatCannotBeReadIsToldNotShownEmpty) {
+    p.Menu("Mnuload");
+    const fs::path gone = Files() / "gone";
+    p.Act([&] { g.Dialog.Dirfiles_Change(gone); });
+    Expectmessage(g, "Notexist",
+                  "The folder " + gone.string() +
+                      " cannot be read.\nYou may not look into it; choose another folder.",
+                  "Folder Not Read", "Cmdmid");
+}
+
 TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     p.Startyouguess("0123");
     p.Play("4501");
@@ -741,8 +756,17 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
     std::vector<uint8_t> longstring = {1, 0, 0xFF, 0x7F};
     longstring.resize(722, 'a');
     Writebytes(Files() / "overrun.tc", longstring);
+    fs::create_directories(Files() / "folder.tc");
+    std::map<std::string, std::string> told{
+        {"empty", "is empty, not a saved game of Tintcipher."},
+        {"folder", "is a folder, not a saved game of Tintcipher."}};
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo((Files() / "fifo.tc").c_str(), 0644), 0);
+    told["fifo"] = "is a pipe or a device, not a saved game of Tintcipher.";
+#endif
 
-    for (const std::string name : {"noise", "short", "empty", "overrun"}) {
+    for (const std::string name : {"noise", "short", "empty", "overrun", "folder", "fifo"}) {
+        if (name == "fifo" && !told.count(name)) continue;
         SCOPED_TRACE(name);
         const Gamesetting setting = g.Setting;
         const Savedgame game = Capture(g);
@@ -755,8 +779,10 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
 
         p.Load(name);
         ASSERT_TRUE(g.Message.Visible);
-        EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof(name + ".tc")), std::string::npos)
-            << g.Message.Lblmessage.Caption;
+        // The player's words, never the loader's.
+        EXPECT_EQ(g.Message.Lblmessage.Caption,
+                  "The file " + Pathof(name + ".tc") + " " +
+                      (told.count(name) ? told[name] : std::string(Damagedtext)));
         EXPECT_EQ(g.Message.Cmdmid.Caption, "OK");
         EXPECT_TRUE(g.Files.Visible);
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -446,6 +447,23 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
         EXPECT_EQ(counted, std::count_if(order.begin(), order.end(),
                                          [c](const Gamesetting& o) { return o.Ncolours == c; }));
     }
+}
+
+TEST(Sweeprun, ALastBatchThatCannotBeWrittenIsTold) {
+    Tempfolder folder;
+    ASSERT_TRUE(Restorewinners(folder.Path(), testkit::Testclock()));
+    const auto empty = testkit::Filebytes(Winnersfile(folder.Path(), 10));
+    Rig r(&folder.Path());
+    r.g.Demo.Hsbspeed_Change(0);
+    testkit::Injectedfault full(Oscall::Write, ENOSPC);
+    r.g.Runs.Cmdinitstat_Click();
+    r.Finish(1000);
+    EXPECT_TRUE(r.g.Message.Visible);
+    EXPECT_EQ(r.g.Message.Lblmessage.Caption,
+              "The computer's statistics could not be stored.\nThe file " +
+                  Winnersfile(folder.Path(), 10).string() +
+                  " cannot be written. The disk is full; make room on it and try again.");
+    EXPECT_EQ(testkit::Filebytes(Winnersfile(folder.Path(), 10)), empty);
 }
 
 TEST(Sweeprun, ProgressCountsTheSweepsGames) {

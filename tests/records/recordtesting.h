@@ -3,6 +3,7 @@
 // access, a disk that fills up, and a switch of the local time zone.
 #include "records/winners.h"
 #include "system/clock.h"
+#include "system/platform.h"
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
@@ -73,6 +74,14 @@ inline void Putbytes(const std::filesystem::path& p, const std::vector<unsigned 
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
 }
+
+// Calls of a kind fail with `error` for the life of the object (see `Injectfault`).
+struct Injectedfault {
+    Injectedfault(Oscall call, int error, int after = 0, int times = 1 << 30) {
+        Injectfault(call, error, after, times);
+    }
+    ~Injectedfault() { Clearfaults(); }
+};
 
 #ifndef _WIN32
 // Writes that would make a file longer than `bytes` fail for the life of the object, as on a

@@ -4,6 +4,8 @@
 #include "play/game.h"
 #include "records/topfive.h"
 #include "tests/records/recordtesting.h"
+#include <cerrno>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -131,8 +133,9 @@ TEST(Topfivetexts, AverageHasOneDecimalAndNoLeadingZero) {
 TEST(Topfivetexts, EntriesAndStatistics) {
     Winnersrecord r = Listof({{75, 2}, {3599, 27}});
     r.Player[Entryindex(Slot, 1)] = "Zo\xEB";
+    r.Player[Entryindex(Slot, 2)] = "P\n2"; // a line feed from an edited file forges no line
     Winnerstexts t = Listtexts(r, Slot);
-    EXPECT_EQ(t.Names, " 1.  Zo\xC3\xAB\n\n 2.  P2\n\n 3.  \n\n 4.  \n\n 5.  \n\n");
+    EXPECT_EQ(t.Names, " 1.  Zo\xC3\xAB\n\n 2.  P\\x0A2\n\n 3.  \n\n 4.  \n\n 5.  \n\n");
     EXPECT_EQ(t.Times, "1 minute 15 seconds\n\n59 minutes 59 seconds\n\n\n\n\n\n\n\n");
     // 27 attempts of a real game are shown; an empty entry shows none.
     EXPECT_EQ(t.Attempts, "2\n\n27\n\n\n\n\n\n\n\n");
@@ -451,6 +454,38 @@ TEST_F(Topfivegame, AFileThatCannotBeReadTakesNoEntryAndIsNotCreated) {
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Your entry in the TOP FIVE list could not be stored.\nThe file " + File().string() +
                   " is missing.");
+}
+
+TEST_F(Topfivegame, AnEditedFileIsNotStampedAnewAndAFailedWriteIsToldAlsoByTheEditor) {
+    Win(2, 10);
+    // Edited behind the game's back while the name panel waits.
+    fs::last_write_time(File(), fs::last_write_time(File()) - std::chrono::minutes(7));
+    const auto edited = testkit::Filebytes(File());
+    Name("Ada");
+    EXPECT_EQ(testkit::Filebytes(File()), edited);
+    const std::string told =
+        "Your entry in the TOP FIVE list could not be stored.\nThe file " + File().string();
+    EXPECT_EQ(g.Message.Lblmessage.Caption,
+              told + " has been changed by another programme, so the records were not updated.");
+    EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Altered);
+
+    ASSERT_TRUE(Restorewinners(dir.Path(), clock));
+    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Top.Cmdcontinue_Click(); });
+    g.Designmode = true;
+    Act([&] { g.Menu.Mnuset_Click(); });
+    ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
+    Act([&] { g.Top.Cmdtop_Click(); });
+    ASSERT_TRUE(m.Fredit.Visible);
+    m.Txtpopulation.Caption = "5";
+    {
+        testkit::Injectedfault full(Oscall::Write, ENOSPC);
+        EXPECT_FALSE(g.Top.Cmdgo_Click());
+    }
+    EXPECT_TRUE(g.Message.Visible);
+    EXPECT_EQ(g.Message.Lblmessage.Caption,
+              told + " cannot be written. The disk is full; make room on it and try again.");
+    EXPECT_EQ(Stored().Population[slot], 0);
 }
 
 TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToTheMenu) {

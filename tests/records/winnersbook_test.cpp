@@ -2,6 +2,7 @@
 // stamp, files that cannot be read, and batched updates.
 #include "records/winnersbook.h"
 #include "tests/records/recordtesting.h"
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
@@ -122,7 +123,7 @@ TEST_F(Winnersbookfixture, AFileThatCannotBeReadIsLeftForTheNextStartToReport) {
     testkit::Fulldisk full(1000);
     EXPECT_EQ(book.Addstatistic(Watchsetting(), 4),
               "The file " + File(8).string() +
-                  " cannot be written; the disk may be full or write-protected.");
+                  " cannot be written. The disk is full; make room on it and try again.");
     EXPECT_EQ(book.Lastfault(), Bookfault::Unwritable);
     EXPECT_EQ(Filebytes(File(8)), good);
 }
@@ -219,6 +220,47 @@ TEST_F(Winnersbookfixture, BatchedGamesWaitForAFileThatCannotBeWritten) {
     EXPECT_FALSE(book.Pending());
     EXPECT_FALSE(fs::exists(File(8)));
 }
+
+TEST_F(Winnersbookfixture, AFileEditedWhilePlayingIsNeverStampedAnew) {
+    const Gamesetting s = Watchsetting();
+    Winnersbook book(dir.Path(), clock);
+    auto bytes = Filebytes(File(8));
+    bytes[100] ^= 1; // a hand edit: the file's time is now, its stamp the clock's
+    Putbytes(File(8), bytes);
+    const std::string altered =
+        "The file " + File(8).string() +
+        " has been changed by another programme, so the records were not updated.";
+    EXPECT_EQ(book.Addstatistic(s, 4), altered);
+    EXPECT_EQ(book.Lastfault(), Bookfault::Altered);
+    book.Setbatching(true);
+    book.Addstatistic(s, 4);
+    EXPECT_EQ(book.Setbatching(false), altered);
+    EXPECT_EQ(Filebytes(File(8)), bytes);
+    EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Altered);
+}
+
+#ifndef _WIN32
+TEST_F(Winnersbookfixture, EachGameIsCountedOnceWhateverFailsWhere) {
+    const Gamesetting s = Watchsetting();
+    const int slot = Settingslot(s);
+    Winnersbook book(dir.Path(), clock);
+    // The folder's flush fails after the rename: the file holds the game, and that is success.
+    testkit::Injectedfault later(Oscall::Syncfolder, EIO, 0, 1);
+    EXPECT_EQ(book.Addstatistic(s, 4), "");
+    EXPECT_EQ(Record(8).Population[slot], 1);
+    book.Setbatching(true);
+    for (const Oscall call : {Oscall::Open, Oscall::Write, Oscall::Sync, Oscall::Close,
+                              Oscall::Rename, Oscall::Syncfolder}) {
+        clock.Advance(1000);
+        Injectfault(call, EIO);
+        const std::string problem = book.Addstatistic(s, 4);
+        EXPECT_EQ(problem.empty(), call == Oscall::Syncfolder) << static_cast<int>(call);
+        EXPECT_EQ(book.Flush(), true); // the retry stores what failed, and only that
+    }
+    EXPECT_EQ(Record(8).Population[slot], 7);
+    EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Fine);
+}
+#endif
 
 } // namespace
 } // namespace tc

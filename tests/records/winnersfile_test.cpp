@@ -182,12 +182,15 @@ TEST_F(Winnerscheckfixture, AMissingFileAsksForThePasswordAndRestoreEmptiesAllSi
     EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Fine);
 }
 
-TEST_F(Winnerscheckfixture, AFolderInPlaceOfAFileIsAnUnexpectedError) {
+TEST_F(Winnerscheckfixture, AFolderInPlaceOfAFileIsAnUnexpectedErrorNamingIt) {
     fs::remove(File(6));
     fs::create_directories(File(6));
     const Winnerscheck c = Checkwinners(dir.Path());
     EXPECT_EQ(c.Verdict, Winnersverdict::Unexpected);
-    EXPECT_EQ(c.Lines, std::vector<std::string>{"Unexpected Error"});
+    EXPECT_EQ(c.Lines, (std::vector<std::string>{"Unexpected Error",
+                                                 "The file " + File(6).string() +
+                                                     " is not a regular file; put the programme's "
+                                                     "own file back in its place."}));
 }
 
 TEST_F(Winnerscheckfixture, AFailedWriteLeavesTheOldFileWhole) {

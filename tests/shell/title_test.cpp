@@ -5,6 +5,8 @@
 #include "engine/random.h"
 #include "records/winners.h"
 #include "tests/records/recordtesting.h"
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -200,6 +202,18 @@ TEST_F(Titlebench, EmptyAnswerEndsSilentlyAndAWrongOneWithItsMessage) {
     EXPECT_TRUE(again.Ended);
     EXPECT_FALSE(again.Form.Visible);
     EXPECT_FALSE(game.Main.Visible);
+
+    // A re-creation that cannot write says where.
+    Title third(game, folder.Path(), clock);
+    third.Form_Load();
+    testkit::Injectedfault full(Oscall::Write, ENOSPC);
+    third.Inputbox_Close(Winnerspassword);
+    EXPECT_EQ(third.Form.Box.Lines,
+              (std::vector<std::string>{"Unexpected Error",
+                                        "The Winners files could not be written in " +
+                                            (folder.Path() / "Winners").string() +
+                                            "; please make sure it is a folder you may write "
+                                            "in."}));
 }
 
 TEST_F(Titlebench, AlteredFileEndsWithItsMessage) {
@@ -309,6 +323,39 @@ TEST(Startup, SecondCopyOfTheSameFolderIsRefusedUntilTheFirstEnds) {
     EXPECT_EQ(Startup(other.Path(), 1024, {}).Verdict, Startverdict::Run);
     first.reset();
     EXPECT_EQ(Startup(folder.Path(), 1024, {}).Verdict, Startverdict::Run);
+}
+
+TEST(Startup, UnderTheLockStaleTemporaryFilesGoAndALockThatIsNoFileIsNamed) {
+    Tempfolder folder;
+    const fs::path f = folder.Path();
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(61);
+    const std::string stale = ".tintcipher-0123456789abcdef.tmp";
+    // Kept: a write in progress, a folder of a first start, a file reached only through a link.
+    const fs::path kept[] = {f / ".tintcipher-00000000000000ff.tmp",
+                             f / ".tintcipher-0123456789abcdef.new" / "x", f / "Other" / stale};
+    for (const fs::path& p :
+         {f / stale, f / "Winners" / stale, f / "Files" / stale, kept[1], kept[2]})
+        Makefile(p);
+    Makefile(kept[0]);
+    for (const fs::path& p : {f / stale, f / "Winners" / stale, f / "Files" / stale, kept[2]})
+        fs::last_write_time(p, old);
+    fs::create_directory_symlink(f / "Other", f / "Files" / "Other");
+    {
+        const Started held = Startup(f, 1024, {});
+        EXPECT_EQ(Startup(f, 1024, {}).Verdict, Startverdict::Secondcopy);
+    }
+    for (const char* sub : {"", "Winners", "Files"}) EXPECT_FALSE(fs::exists(f / sub / stale));
+    for (const fs::path& p : kept) EXPECT_TRUE(fs::exists(p)) << p;
+
+    fs::remove(f / Lockfilename);
+    fs::create_directory(f / Lockfilename);
+    const Started s = Startup(f, 1024, {});
+    EXPECT_EQ(s.Verdict, Startverdict::Nofolder);
+    EXPECT_EQ(s.Lines, (std::vector<std::string>{
+                           "The programme cannot write in its folder " + f.string() + ".",
+                           "Its lock file " + (f / Lockfilename).string() +
+                               " is not a regular file (a link, a pipe, a folder or a device); "
+                               "remove it and start the programme again."}));
 }
 
 TEST(Programfolder, OnlyADeniedRightMovesTheRecordsAndThePlayerIsToldOnce) {

@@ -11,6 +11,7 @@
 
 #ifndef _WIN32
 #include <csignal>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -78,6 +79,49 @@ TEST(Replacefile, NeverThroughAPlantedNameAndNothingLeftBeside) {
 }
 
 #ifndef _WIN32
+TEST(Replacefile, KeepsTheReplacedFilesModeAndGroupWhateverTheUmask) {
+    Tempfolder folder;
+    const fs::path file = folder.Path() / "file";
+    testkit::Putbytes(file, {1});
+    ASSERT_EQ(chmod(file.c_str(), 0664), 0);
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(file.c_str(), static_cast<uid_t>(-1), 65534), 0);
+    }
+    const mode_t mask = umask(077);
+    EXPECT_FALSE(Replacefile(file, std::vector<unsigned char>{2}));
+    umask(mask);
+    struct stat st {};
+    ASSERT_EQ(stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0664u);
+    EXPECT_TRUE(!root || st.st_gid == 65534u);
+}
+
+TEST(Instancelock, AnythingButARegularFileIsRefusedWithoutWaiting) {
+    Tempfolder folder;
+    const fs::path fifo = folder.Path() / "fifo", link = folder.Path() / "link";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    testkit::Putbytes(folder.Path() / "file", {});
+    fs::create_symlink(folder.Path() / "file", link);
+    fs::create_directory(folder.Path() / "folder");
+    for (const fs::path& f : {fifo, link, folder.Path() / "folder", fs::path("/dev/null")}) {
+        Outcome outcome = Outcome::Taken;
+        EXPECT_FALSE(Instancelock::Acquire(f, outcome)) << f;
+        EXPECT_EQ(outcome, Outcome::Notfile) << f;
+    }
+}
+
+TEST(Userdatafolder, WithoutHomeTheAccountsHomeServes) {
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    const std::string data = xdg ? xdg : "";
+    unsetenv("HOME");
+    unsetenv("XDG_DATA_HOME");
+    const fs::path found = Userdatafolder();
+    setenv("HOME", home.c_str(), 1);
+    if (xdg) setenv("XDG_DATA_HOME", data.c_str(), 1);
+    EXPECT_TRUE(found.is_absolute() && found.filename() == "tintcipher") << found;
+}
 
 // Starts a copy of the program's start-up in a child process, with `user` as the user's data
 // folder. The child waits for a byte on `go`, reports its verdict as one byte on `report`, then
@@ -91,31 +135,40 @@ pid_t Startcopy(const fs::path& folder, int report, int release, int keep, int g
     char ignored;
     if (go >= 0 && read(go, &ignored, 1) != 1) _exit(3);
     Started s = Startup(folder, 1024, user);
-    const char verdict = static_cast<char>('0' + static_cast<int>(s.Verdict));
-    if (write(report, &verdict, 1) != 1) _exit(3);
+    // The verdict, then whether this copy tells the first-start notice.
+    const char verdict[2] = {static_cast<char>('0' + static_cast<int>(s.Verdict)),
+                             s.Notice.empty() ? '-' : 'n'};
+    if (write(report, verdict, 2) != 2) _exit(3);
     while (read(release, &ignored, 1) > 0) {}
     _exit(0);
 }
 
-TEST(Instancelock, TwoCopiesStartedTogetherExactlyOneRuns) {
-    Tempfolder folder, home;
+TEST(Instancelock, TwoCopiesStartedTogetherExactlyOneRunsAndTellsTheNoticeOnce) {
+    Tempfolder folder, home, package;
     // Both copies could also go to the user's folder: neither may take it for another folder.
     const fs::path user = home.Path() / "tintcipher";
-    for (int round = 0; round < 40; ++round) {
+    // An installed package's first start: both seed the user's folder, the one that runs tells.
+    fs::create_directories(package.Path() / "bin");
+    fs::create_directories(package.Path() / "share" / "tintcipher" / "Winners");
+    for (int round = 0; round < 80; ++round) {
+        const bool installed = round % 2;
+        const fs::path exe = installed ? package.Path() / "bin" : folder.Path();
+        fs::remove_all(user);
         int report[2], release[2], go[2];
         ASSERT_EQ(pipe(report), 0);
         ASSERT_EQ(pipe(release), 0);
         ASSERT_EQ(pipe(go), 0);
-        const pid_t a = Startcopy(folder.Path(), report[1], release[0], release[1], go[0], user);
-        const pid_t b = Startcopy(folder.Path(), report[1], release[0], release[1], go[0], user);
+        const pid_t a = Startcopy(exe, report[1], release[0], release[1], go[0], user);
+        const pid_t b = Startcopy(exe, report[1], release[0], release[1], go[0], user);
         close(report[1]);
         close(release[0]);
         close(go[0]);
         ASSERT_EQ(write(go[1], "gg", 2), 2); // both start at this instant
         close(go[1]);
-        std::vector<char> verdicts(2);
-        ASSERT_EQ(read(report[0], &verdicts[0], 1), 1);
-        ASSERT_EQ(read(report[0], &verdicts[1], 1), 1);
+        char got[4];
+        ASSERT_EQ(read(report[0], got, 2), 2);
+        ASSERT_EQ(read(report[0], got + 2, 2), 2);
+        std::vector<char> verdicts{got[0], got[2]};
         close(release[1]); // both have reported while both were alive: now let them end
         close(report[0]);
         int status;
@@ -126,8 +179,11 @@ TEST(Instancelock, TwoCopiesStartedTogetherExactlyOneRuns) {
         std::sort(verdicts.begin(), verdicts.end());
         EXPECT_EQ(verdicts, (std::vector<char>{std::min(run, refused), std::max(run, refused)}))
             << "round " << round;
+        // The notice: from the copy that runs, on a first start only.
+        EXPECT_EQ(std::string({got[1], got[3]}), installed ? (got[0] == run ? "n-" : "-n") : "--")
+            << "round " << round;
+        EXPECT_TRUE(installed || !fs::exists(user));
     }
-    EXPECT_FALSE(fs::exists(user));
 }
 
 TEST(Instancelock, AKilledHolderLeavesNothingStuck) {
@@ -138,8 +194,9 @@ TEST(Instancelock, AKilledHolderLeavesNothingStuck) {
     const pid_t holder = Startcopy(folder.Path(), report[1], release[0], release[1]);
     close(report[1]);
     close(release[0]);
-    char verdict = 0;
+    char verdict = 0, notice = 0;
     ASSERT_EQ(read(report[0], &verdict, 1), 1);
+    ASSERT_EQ(read(report[0], &notice, 1), 1);
     ASSERT_EQ(verdict, '0' + static_cast<int>(Startverdict::Run));
     EXPECT_EQ(Startup(folder.Path(), 1024, {}).Verdict, Startverdict::Secondcopy);
 

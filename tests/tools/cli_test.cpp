@@ -98,6 +98,8 @@ TEST(Cli, UsageErrorsPlayNothing) {
         "--rows 3310,0255",
         "play --colours 6 --length 4 --repeat any --order random --code 0255 --start 3 "
         "--rows 3310,3310",
+        "play --colours 6 --length 4 --repeat any --order random --code 0255 --start 3 "
+        "--rows 3310,0005,",
         "play --colours 6 --length 4 --repeat any --order random --code 0255 --errors 31",
         "play --colours 6 --length 4 --repeat any --order random",
         "simulate --colours 6 --length 4 --repeat any --order random --threads 0",
@@ -110,6 +112,18 @@ TEST(Cli, UsageErrorsPlayNothing) {
         EXPECT_EQ(r.out, "") << args;
         ASSERT_FALSE(r.err.empty()) << args;
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << args << "\n" << r.err;
+    }
+}
+
+TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
+    const std::string all[] = {"--help", "play --help", "play " + Example + " --order fixed",
+                               "simulate --colours 5 --length 3 --repeat none --order fixed"};
+    for (const std::string& args : all) {
+        const Clirun r = Cli(args + " >/dev/full");
+        EXPECT_EQ(r.status, 3) << args;
+        EXPECT_EQ(r.err, "tintcipher-cli: the output could not be written (No space left on "
+                         "device)\n")
+            << args;
     }
 }
 

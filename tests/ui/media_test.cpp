@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <set>
+#include <utility>
 
 namespace tc::ui {
 namespace {
@@ -91,6 +93,25 @@ TEST(Mediadevices, MissingFilesAndSoundfontLeaveEveryDeviceSilent) {
     media.Command("Mmcmenu", "Open", "Music/Reminder.wav");
     media.Command("Mmcmenu", "Open", "Music/Tada.wav");
     EXPECT_FALSE(media.Isopen("Mmcmenu"));
+}
+
+TEST(Mediadevices, AMissingBackendOrPluginLeavesTheVideoOutNeverTheProgramDown) {
+    const QStringList both = {"libffmpegmediaplugin.so", "libgstreamermediaplugin.so"};
+    std::set<std::string> missing;
+    const auto element = [&missing](const char* e) { return !missing.count(e); };
+    const auto support = [&](const QString& named, const QStringList& plugins) {
+        const Multimediasupport m = Multimediafor(named, plugins, element);
+        return std::pair(m.Sound, m.Video);
+    };
+    EXPECT_EQ(support("", both), std::pair(true, true));
+    EXPECT_EQ(support("", {}), std::pair(false, false));
+    EXPECT_EQ(support("nothing", both), std::pair(false, false));
+    for (const char* e : {"playbin", "avidemux", "jpegdec"}) {
+        missing = {e};
+        EXPECT_EQ(support("", both), std::pair(true, false)) << e;
+        EXPECT_EQ(support("gstreamer", both), std::pair(true, false)) << e;
+        EXPECT_EQ(support("ffmpeg", both), std::pair(true, true)) << e; // needs no GStreamer
+    }
 }
 
 TEST(Mediadevices, HeldDevicesMakeNothingUntilReleasedThenDoWhatWasAsked) {

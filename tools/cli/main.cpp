@@ -10,10 +10,14 @@
 #include "savedgames/savedfile.h"
 #include "settings/settingtexts.h"
 #include "statistics/simulation.h"
+#include "system/fieldtext.h"
+#include "system/platform.h"
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -58,6 +62,9 @@ Commands:
   --help
       Shows this text.
 
+Exit status: 0 done, 1 the game ended in a bug, 2 a usage error or a refused file, 3 the output
+could not be written.
+
 SETTING:
   --colours 5..10 --length 3..8 [--unspecified] --repeat none|any|2..7 --order fixed|random
   The length is the fixed length, or N of "Unspecified (3 - N)" with --unspecified; the length is
@@ -85,39 +92,9 @@ struct Usageerror : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Text from the command line or a file, safe to print: control characters (also those of
-// Unicode's C1 range) and bytes that are not UTF-8 become \xHH, so nothing printed can move the
-// cursor, forge a line or send a terminal an escape sequence.
+// Text from the command line or a file, safe to print (see `Fieldtext`).
 std::string Printable(const std::string& text) {
-    std::string out;
-    const auto hex = [&out](unsigned char c) {
-        static const char digits[] = "0123456789ABCDEF";
-        out += "\\x";
-        out += digits[c >> 4];
-        out += digits[c & 0xF];
-    };
-    for (size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const size_t len = c < 0x80                 ? 1
-                           : c >= 0xC2 && c <= 0xDF ? 2
-                           : c >= 0xE0 && c <= 0xEF ? 3
-                           : c >= 0xF0 && c <= 0xF4 ? 4
-                                                    : 0;
-        bool whole = len > 0 && i + len <= text.size();
-        for (size_t k = 1; whole && k < len; ++k)
-            whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-        const bool control = c < 0x20 || c == 0x7F ||
-                             (c == 0xC2 && whole && static_cast<unsigned char>(text[i + 1]) < 0xA0);
-        if (!whole || control) {
-            for (size_t k = 0; k < (whole ? len : 1); ++k)
-                hex(static_cast<unsigned char>(text[i + k]));
-            i += whole ? len : 1;
-            continue;
-        }
-        out.append(text, i, len);
-        i += len;
-    }
-    return out;
+    return Fieldtext(text);
 }
 
 int Number(const std::string& text, const std::string& option, int low, int high) {
@@ -247,8 +224,11 @@ Options Parse(const std::vector<std::string>& args, bool play) {
     if (values.count("--start")) {
         o.start = Number(values["--start"], "--start", 2, 9);
         s.Starttype = Startkind::Middle;
-        std::stringstream in(values["--rows"]);
-        for (std::string row; std::getline(in, row, ',');) {
+        const std::string& rows = values["--rows"];
+        // Every comma separates two strings: "G1,G2," has an empty third.
+        for (size_t from = 0, comma = 0; comma != std::string::npos; from = comma + 1) {
+            comma = rows.find(',', from);
+            const std::string row = rows.substr(from, comma - from);
             const Str r = Codearg(row, s, "row");
             if (r == *o.code) throw Usageerror("row '" + row + "' equals the code");
             for (const Str& earlier : o.rows)
@@ -496,8 +476,9 @@ int Showgame(const std::vector<std::string>& args) {
     return 0;
 }
 
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+namespace {
+
+int Command(const std::vector<std::string>& args, const char* program) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         std::cout << Helptext;
         return 0;
@@ -513,11 +494,29 @@ int main(int argc, char** argv) {
             }
         if (command == "play") return Play(Parse(rest, true));
         if (command == "simulate") return Simulate(Parse(rest, false));
-        if (command == "records") return Records(rest, argv[0]);
+        if (command == "records") return Records(rest, program);
         if (command == "show-game") return Showgame(rest);
         throw Usageerror("unknown command '" + command + "'; a command is one of " + Commands);
     } catch (const Usageerror& e) {
         std::cerr << "tintcipher-cli: " << Printable(e.what()) << " (see --help)\n";
         return 2;
     }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A file-size limit makes a write fail, to be told below, rather than end the program.
+    tc::Ignorefilesizesignal();
+    const int status = Command({argv + 1, argv + argc}, argv[0]);
+    // Output that never reached its file (a full disk, a closed pipe) is no success.
+    errno = 0;
+    std::cout.flush();
+    if (!std::cout || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::cerr << "tintcipher-cli: the output could not be written"
+                  << (errno ? std::string(" (") + std::strerror(errno) + ")" : std::string())
+                  << "\n";
+        return 3;
+    }
+    return status;
 }
