@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "settings/settingtexts.h"
+#include "ui/accessibility.h"
 #include "ui/animation.h"
 #include "ui/bind.h"
 #include "ui/dialogs.h"
@@ -330,6 +331,7 @@ struct Menuentry {
 Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidget* parent)
     : QMainWindow(parent), game_(game), folder_(folder) {
     setObjectName("Fmmain");
+    Installaccessibility();
     driver_ = new Timerdriver(
         host, [this] { after(); }, this);
 
@@ -431,6 +433,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                   top->raise();
                   top->activateWindow();
               });
+    Announcenews(sync_, game_);
     after();
 }
 
@@ -643,6 +646,7 @@ void Mainwindow::buildstatusbar() {
     panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     panel->setMinimumWidth(1);
     bar->addWidget(panel, 1);
+    Readquietly(panel, "Help");
     sync_.add([this] { return game_.Wait.Banner; },
               [panel](const std::string& t) { panel->setText(Qs(t)); });
 }
@@ -737,7 +741,12 @@ QWidget* Mainwindow::buildboard() {
     upper->setFixedHeight(6);
     layout->addWidget(upper);
     Picturewidget* record = picture(m.Picrecord, "Picrecord", column);
-    record->setAccessibleName("Record");
+    Readasrows(record, "Record", [&m] {
+        QStringList rows;
+        for (const auto& [row, line] : m.Picrecord.Spoken)
+            if (row > 0) rows << Qs(line);
+        return rows;
+    });
     // Three columns of 3900 twips and nine lines of 450 below a 600-twip heading, scaled to the
     // room the window leaves.
     record->Setextent(QSize(11700, 4650));
@@ -874,6 +883,7 @@ QWidget* Mainwindow::buildsidepanels() {
     time->setMinimumWidth(
         time->fontMetrics().horizontalAdvance("Time spent:  59 minutes 59 seconds") + 24);
     time->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    Readquietly(time, "Time spent");
     left->addWidget(time);
 
     QGroupBox* answer = frame(m.Franswer, "Franswer", column);
@@ -888,9 +898,12 @@ QWidget* Mainwindow::buildsidepanels() {
     // Start of "Computer guesses": the trial to start from, who marks, the secret code.
     QGroupBox* trialno = frame(m.Frtrialno, "Frtrialno", column);
     auto* trialnolayout = new QVBoxLayout(trialno);
-    trialnolayout->addWidget(wrapped(m.Lbltrialno, "Lbltrialno", trialno));
+    QLabel* trialcaption = wrapped(m.Lbltrialno, "Lbltrialno", trialno);
+    trialnolayout->addWidget(trialcaption);
     auto* trialnorow = new QHBoxLayout;
-    trialnorow->addWidget(combo(m.Cbtrialno, "Cbtrialno", trialno, keepchoice(m.Cbtrialno)));
+    QComboBox* cbtrialno = combo(m.Cbtrialno, "Cbtrialno", trialno, keepchoice(m.Cbtrialno));
+    trialcaption->setBuddy(cbtrialno);
+    trialnorow->addWidget(cbtrialno);
     trialnorow->addStretch();
     trialnorow->addWidget(
         button(m.Cmdoktrial, "Cmdoktrial", trialno, [this] { game_.Start.Cmdoktrial_Click(); }));
@@ -898,6 +911,8 @@ QWidget* Mainwindow::buildsidepanels() {
     right->addWidget(trialno);
 
     QGroupBox* mark = frame(m.Frmark, "Frmark", column);
+    // The question names the pair of option buttons below it.
+    speakas(mark, [&m] { return m.Lblmark.Caption; });
     auto* marklayout = new QVBoxLayout(mark);
     marklayout->addWidget(wrapped(m.Lblmark, "Lblmark", mark));
     auto* markrow = new QHBoxLayout;

@@ -1,0 +1,447 @@
+#include "ui/accessibility.h"
+
+#include "play/game.h"
+#include "ui/bind.h"
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <map>
+#include <vector>
+
+namespace tc::ui {
+
+namespace {
+
+constexpr const char* Quietproperty = "tcquiet";
+
+QString Withoutamp(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
+
+// The control last told something: its name of its own before (as set, and as read), and what
+// it was told.
+struct Told {
+    QPointer<QWidget> Widget;
+    QString Before, Name, News;
+};
+Told& Lasttold() {
+    static Told told;
+    return told;
+}
+
+// Gives the told control its own name back, unless something else has named it since.
+void Untell() {
+    const Told told = std::exchange(Lasttold(), Told{});
+    if (told.Widget && told.Widget->accessibleName() == told.News)
+        told.Widget->setAccessibleName(told.Before);
+}
+
+// Tells `text` through `widget`: a screen reader speaks a change of the focused control's name.
+// The control's own name follows, so the player still hears where the keyboard is.
+void Tell(QWidget* widget, const QString& text) {
+    Told told = Lasttold();
+    if (told.Widget != widget) {
+        Untell();
+        const QAccessibleInterface* i = QAccessible::queryAccessibleInterface(widget);
+        told = {widget, widget->accessibleName(), i ? i->text(QAccessible::Name) : QString(), {}};
+    }
+    if (told.Name.startsWith(text)) return;
+    told.News = told.Name.isEmpty() ? text : text + ". " + told.Name;
+    Lasttold() = told;
+    widget->setAccessibleName(told.News);
+}
+
+// Roles whose change of name a screen reader passes over, even on the focused control.
+bool Namesunheard(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::ComboBox:
+    case QAccessible::List:
+    case QAccessible::ListItem:
+    case QAccessible::StaticText:
+    case QAccessible::Cell:
+    case QAccessible::Row:
+    case QAccessible::MenuItem:
+    case QAccessible::PopupMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// News that came while the keyboard was on a control that cannot tell them.
+QString& Waiting() {
+    static QString waiting;
+    return waiting;
+}
+
+// Tells `news` through the control that has the keyboard, or keeps them for the next one.
+void Tellfocused(const QString& news) {
+    QWidget* w = QApplication::focusWidget();
+    const QAccessibleInterface* i = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    Waiting() = !i || Namesunheard(i->role()) ? news : QString();
+    if (Waiting().isEmpty()) Tell(w, news);
+}
+
+class Itemaccess;
+
+// A widget read as a list of items, one of them current: the item the keyboard is on.
+class Itemsaccess : public QAccessibleWidget {
+public:
+    Itemsaccess(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+    ~Itemsaccess() override {
+        for (QAccessible::Id id : items_) QAccessible::deleteAccessibleInterface(id);
+    }
+    virtual QStringList items() const = 0;
+    virtual int current() const = 0;
+    QWidget* shown() const { return widget(); }
+
+    int childCount() const override { return static_cast<int>(items().size()); }
+    QAccessibleInterface* child(int i) const override;
+    int indexOfChild(const QAccessibleInterface* c) const override;
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override {
+        return widget()->hasFocus() ? child(current()) : nullptr;
+    }
+    // Moves a screen reader to the current item, which it reads.
+    void tellcurrent() {
+        if (QAccessibleInterface* item = child(current())) {
+            QAccessibleEvent focus(item, QAccessible::Focus);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
+
+private:
+    mutable std::vector<QAccessible::Id> items_; // one per place ever asked for
+};
+
+// One item of such a list.
+class Itemaccess : public QAccessibleInterface {
+public:
+    Itemaccess(Itemsaccess* list, int index) : list_(list), index_(index) {}
+    bool isValid() const override { return list_->isValid() && index_ < list_->childCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return list_->window(); }
+    QAccessibleInterface* parent() const override { return list_; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? list_->items().value(index_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override { return list_->rect(); }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.focusable = s.selectable = true;
+        s.selected = index_ == list_->current();
+        s.focused = s.selected && list_->shown()->hasFocus();
+        s.invisible = !list_->shown()->isVisible();
+        return s;
+    }
+    int index() const { return index_; }
+
+private:
+    Itemsaccess* list_;
+    int index_;
+};
+
+QAccessibleInterface* Itemsaccess::child(int i) const {
+    if (i < 0 || i >= childCount()) return nullptr;
+    while (static_cast<int>(items_.size()) <= i)
+        items_.push_back(QAccessible::registerAccessibleInterface(
+            new Itemaccess(const_cast<Itemsaccess*>(this), static_cast<int>(items_.size()))));
+    return QAccessible::accessibleInterface(items_[static_cast<size_t>(i)]);
+}
+
+int Itemsaccess::indexOfChild(const QAccessibleInterface* c) const {
+    const auto* item = dynamic_cast<const Itemaccess*>(c);
+    return item && item->parent() == this ? item->index() : -1;
+}
+
+// A drop-down list tells its value as text, which a screen reader reads as the list's value;
+// each choice is an item, and the keyboard moving to another choice moves the reader to it.
+class Comboaccess : public Itemsaccess, public QAccessibleTextInterface {
+public:
+    explicit Comboaccess(QComboBox* combo) : Itemsaccess(combo, QAccessible::ComboBox) {
+        QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this, combo] {
+            if (combo->hasFocus()) tellcurrent();
+        });
+    }
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+    QString value() const { return combo()->currentText(); }
+    QStringList items() const override {
+        QStringList out;
+        for (int i = 0; i < combo()->count(); ++i) out << combo()->itemText(i);
+        return out;
+    }
+    int current() const override { return combo()->currentIndex(); }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return value();
+        QString s = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && s.isEmpty() ? value() : s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() << showMenuAction();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+    // The value as read-only text.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return value().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(value().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+};
+
+// A button of either kind: named by its text, checked when it is, pressed by a click.
+class Buttonaccess : public QAccessibleWidget {
+public:
+    Buttonaccess(QAbstractButton* b, QAccessible::Role role) : QAccessibleWidget(b, role) {}
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+    QString text(QAccessible::Text t) const override {
+        QString s = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && s.isEmpty() ? Withoutamp(button()->text()) : s;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = button()->isDown();
+        s.checkable = button()->isCheckable();
+        s.checked = button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+// An option button: a radio button even when the game, not Qt, keeps its group exclusive.
+class Radioaccess : public Buttonaccess {
+public:
+    explicit Radioaccess(QRadioButton* r) : Buttonaccess(r, QAccessible::RadioButton) {}
+};
+
+// A toolbar button, its tool tip read only when it says more than its name.
+class Toolaccess : public Buttonaccess {
+public:
+    explicit Toolaccess(QToolButton* b) : Buttonaccess(b, QAccessible::Button) {}
+    QString text(QAccessible::Text t) const override {
+        const QString s = Buttonaccess::text(t);
+        return t == QAccessible::Description && s == Buttonaccess::text(QAccessible::Name)
+                   ? QString()
+                   : s;
+    }
+};
+
+// A label read when asked: its text, spaces folded, is its name.
+class Quietaccess : public QAccessibleWidget {
+public:
+    explicit Quietaccess(QLabel* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text().simplified();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// The rows of a widget read as a list, and the row the keyboard is on (-1: the last).
+struct Rowsource {
+    QString Name;
+    std::function<QStringList()> Rows;
+    int Current = -1;
+};
+std::map<const QObject*, Rowsource>& Rowsources() {
+    static std::map<const QObject*, Rowsource> sources;
+    return sources;
+}
+
+class Rowlistaccess : public Itemsaccess {
+public:
+    explicit Rowlistaccess(QWidget* w) : Itemsaccess(w, QAccessible::List) {}
+    Rowsource& source() const { return Rowsources().at(object()); }
+    QStringList items() const override { return source().Rows(); }
+    int current() const override {
+        const int n = childCount(), c = source().Current;
+        return c < 0 || c >= n ? n - 1 : c;
+    }
+    // Named, and described by its rows alone.
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) return {};
+        return t == QAccessible::Name ? source().Name : QAccessibleWidget::text(t);
+    }
+};
+
+// Moves the keyboard's row by the arrow keys and tells each row reached.
+class Rowkeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* w = static_cast<QWidget*>(watched);
+        auto list = [w] {
+            return static_cast<Rowlistaccess*>(QAccessible::queryAccessibleInterface(w));
+        };
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, w, [w, list] {
+                if (w->hasFocus()) list()->tellcurrent();
+            });
+        if (event->type() != QEvent::KeyPress) return false;
+        const int n = list()->childCount(), now = list()->current();
+        int next = now;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+            next = now - 1;
+            break;
+        case Qt::Key_Down:
+            next = now + 1;
+            break;
+        case Qt::Key_Home:
+            next = 0;
+            break;
+        case Qt::Key_End:
+            next = n - 1;
+            break;
+        default:
+            return false;
+        }
+        list()->source().Current = std::clamp(next, 0, std::max(n - 1, 0));
+        list()->tellcurrent();
+        return true;
+    }
+};
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w) return nullptr;
+    if (Rowsources().count(object)) return new Rowlistaccess(w);
+    if (auto* l = qobject_cast<QLabel*>(w); l && l->property(Quietproperty).toBool())
+        return new Quietaccess(l);
+    if (auto* c = qobject_cast<QComboBox*>(w); c && !c->isEditable()) return new Comboaccess(c);
+    if (auto* r = qobject_cast<QRadioButton*>(w)) return new Radioaccess(r);
+    if (auto* b = qobject_cast<QToolButton*>(w); b && qobject_cast<QToolBar*>(b->parentWidget()))
+        return new Toolaccess(b);
+    return nullptr;
+}
+
+} // namespace
+
+void Installaccessibility() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(Factory);
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget* old, QWidget* now) {
+        // A told control gets its own name back once the keyboard has left it: the change is
+        // not read out then, and whoever reads the control later hears its name.
+        if (old && old == Lasttold().Widget)
+            QTimer::singleShot(0, qApp, [old = QPointer<QWidget>(old)] {
+                if (old && old == Lasttold().Widget) Untell();
+            });
+        // News no control could tell go to the keyboard's next stop, after its own reading.
+        if (now && !Waiting().isEmpty())
+            QTimer::singleShot(0, qApp, [] { Tellfocused(std::exchange(Waiting(), QString())); });
+    });
+}
+
+void Readasrows(QWidget* widget, const QString& name, std::function<QStringList()> rows) {
+    Rowsources()[widget] = {name, std::move(rows), -1};
+    QObject::connect(widget, &QObject::destroyed, [widget] { Rowsources().erase(widget); });
+    widget->setFocusPolicy(Qt::TabFocus);
+    widget->installEventFilter(new Rowkeys(widget));
+}
+
+QStringList Winnerrows(const Fmmain& m) {
+    // Each column holds a line and a blank line per place.
+    auto lines = [](const std::string& column) { return Qs(column).split(QStringLiteral("\n\n")); };
+    const QStringList names = lines(m.Lblname.Caption), times = lines(m.Lbllisttime.Caption),
+                      attempts = lines(m.Lblattempt.Caption);
+    QStringList rows;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QString row = names[i].simplified();
+        if (row.isEmpty()) continue;
+        const QString time = times.value(i).simplified(), tries = attempts.value(i).simplified();
+        if (!time.isEmpty()) row += ", " + Qs(m.Lbltimespent.Caption) + " " + time;
+        if (!tries.isEmpty()) row += ", " + Qs(m.Lblnotrials.Caption) + " " + tries;
+        rows << row;
+    }
+    return rows;
+}
+
+void Readquietly(QLabel* label, const QString& name) {
+    label->setProperty(Quietproperty, true);
+    // A label with a name of its own sends no change of name as its text changes.
+    label->setAccessibleName(name);
+}
+
+void Announce(const QString& text) {
+    static QString pending;
+    const bool queued = !pending.isEmpty();
+    pending = pending.isEmpty() ? text : pending + "\n" + text;
+    if (!queued)
+        QTimer::singleShot(0, qApp, [] { Tellfocused(std::exchange(pending, QString())); });
+}
+
+void Announcenews(Syncset& sync, const Game& game) {
+    const Fmmain& m = game.Main;
+    auto news = [&sync](std::function<std::string()> text) {
+        sync.add(std::move(text), [](const std::string& t) {
+            if (!t.empty()) Announce(Qs(t));
+        });
+    };
+    // The marks of the player's guess.
+    news([&m] { return m.Frshowresult.Visible ? m.Piccorrect.Spokentext() : std::string(); });
+    // The computer's guess, for the player to mark.
+    news([&m] {
+        return m.Frgetresult.Visible ? m.Lbltrials2.Caption + ". " + m.Lblmyguess.Caption + " " +
+                                           m.Picguess.Spokentext()
+                                     : std::string();
+    });
+    news([&m] {
+        if (m.Frinput.Visible) return m.Lblinput.Caption;
+        return m.Frgetstring.Visible ? m.Lblgetstring.Caption : std::string();
+    });
+    news([&m] { return m.Franswer.Visible ? m.Picanswer.Spokentext() : std::string(); });
+    news([&m] {
+        return m.Frgetname.Visible ? m.Lblgetname.Caption + " " + m.Lblcharacter.Caption
+                                   : std::string();
+    });
+}
+
+} // namespace tc::ui
