@@ -54,7 +54,7 @@ void Tell(QWidget* widget, const QString& text) {
         told = {widget, widget->accessibleName(), i ? i->text(QAccessible::Name) : QString(), {}};
     }
     if (told.Name.startsWith(text)) return;
-    told.News = told.Name.isEmpty() ? text : text + ". " + told.Name;
+    told.News = text.contains(told.Name) ? text : text + ". " + told.Name;
     Lasttold() = told;
     widget->setAccessibleName(told.News);
 }
@@ -280,7 +280,8 @@ public:
     }
 };
 
-// The rows of a widget read as a list, and the row the keyboard is on (-1: the last).
+// The rows of a widget read as a list, and the row the keyboard is on (-1: the last, as rows
+// come).
 struct Rowsource {
     QString Name;
     std::function<QStringList()> Rows;
@@ -341,7 +342,8 @@ protected:
         default:
             return false;
         }
-        list()->source().Current = std::clamp(next, 0, std::max(n - 1, 0));
+        next = std::clamp(next, 0, std::max(n - 1, 0));
+        list()->source().Current = next == n - 1 ? -1 : next;
         list()->tellcurrent();
         return true;
     }
@@ -380,8 +382,9 @@ void Installaccessibility() {
     });
 }
 
-void Readasrows(QWidget* widget, const QString& name, std::function<QStringList()> rows) {
-    Rowsources()[widget] = {name, std::move(rows), -1};
+void Readasrows(QWidget* widget, const QString& name, std::function<QStringList()> rows,
+                bool fromlast) {
+    Rowsources()[widget] = {name, std::move(rows), fromlast ? -1 : 0};
     QObject::connect(widget, &QObject::destroyed, [widget] { Rowsources().erase(widget); });
     widget->setFocusPolicy(Qt::TabFocus);
     widget->installEventFilter(new Rowkeys(widget));
@@ -438,6 +441,10 @@ void Announcenews(Syncset& sync, const Game& game) {
         return m.Frgetstring.Visible ? m.Lblgetstring.Caption : std::string();
     });
     news([&m] { return m.Franswer.Visible ? m.Picanswer.Spokentext() : std::string(); });
+    news([&m] {
+        return m.Picwinners.Visible ? m.Lblwinners.Caption + ". " + m.Lblhead.Caption
+                                    : std::string();
+    });
     news([&m] {
         return m.Frgetname.Visible ? m.Lblgetname.Caption + " " + m.Lblcharacter.Caption
                                    : std::string();

@@ -23,9 +23,10 @@ namespace tc::ui {
 void Installaccessibility();
 
 // `widget` reads as a list named `name` whose items are `rows()`. It takes the keyboard by Tab;
-// Up, Down, Home and End move through the rows, each read as it is reached; coming back, the
-// keyboard starts on the last row.
-void Readasrows(QWidget* widget, const QString& name, std::function<QStringList()> rows);
+// Up, Down, Home and End move through the rows, each read as it is reached. The keyboard starts
+// on the first row, or `fromlast` on the last, and stays on the last as rows come.
+void Readasrows(QWidget* widget, const QString& name, std::function<QStringList()> rows,
+                bool fromlast = false);
 
 // The TOP FIVE places, one a row: place and name, time spent, attempts.
 QStringList Winnerrows(const Fmmain& main);
@@ -41,7 +42,7 @@ void Readquietly(QLabel* label, const QString& name);
 void Announce(const QString& text);
 
 // The game's news, announced as it comes: the marks of a trial, the computer's guess to be
-// marked, the prompt for a guess, the answer, the name entry and the TOP FIVE list.
+// marked, the prompt for a guess, the answer, TOP FIVE and its name entry.
 void Announcenews(Syncset& sync, const Game& game);
 
 } // namespace tc::ui

@@ -741,12 +741,13 @@ QWidget* Mainwindow::buildboard() {
     upper->setFixedHeight(6);
     layout->addWidget(upper);
     Picturewidget* record = picture(m.Picrecord, "Picrecord", column);
-    Readasrows(record, "Record", [&m] {
-        QStringList rows;
+    auto rows = [&m] {
+        QStringList out;
         for (const auto& [row, line] : m.Picrecord.Spoken)
-            if (row > 0) rows << Qs(line);
-        return rows;
-    });
+            if (row > 0) out << Qs(line);
+        return out;
+    };
+    Readasrows(record, "Record", rows, true);
     // Three columns of 3900 twips and nine lines of 450 below a 600-twip heading, scaled to the
     // room the window leaves.
     record->Setextent(QSize(11700, 4650));

@@ -11,7 +11,13 @@ if [ "${1:-}" != --inside ] && [ "${1:-}" != --bus ]; then
         echo "SKIP: dbus-run-session, at-spi2-core or python3-pyatspi missing"
         exit 77
     fi
-    exec dbus-run-session -- bash "$0" --bus "$@"
+    # A runtime folder of its own: the accessibility bus's socket lives there, and another
+    # session's must neither be found nor removed.
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+    dbus-run-session -- bash "$0" --bus "$@"
+    exit
 fi
 [ "$1" = --bus ] && shift
 source "$(dirname "$0")/common.sh"
