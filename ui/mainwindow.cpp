@@ -315,6 +315,12 @@ QFrame#Picdemo {
     border: 1px solid #d8b65a;
     border-radius: 8px;
 }
+QLabel#Lblname {
+    border: 2px solid transparent;
+}
+QLabel#Lblname:focus {
+    border-color: #2f6fb0;
+}
 QPushButton {
     min-width: 64px;
     padding: 4px 10px;
