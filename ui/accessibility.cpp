@@ -76,21 +76,26 @@ bool Namesunheard(QAccessible::Role role) {
     }
 }
 
-// News that came while the keyboard was on a control that cannot tell them.
-QString& Waiting() {
-    static QString waiting;
-    return waiting;
-}
-
-// Tells `news` through the control that has the keyboard, or keeps them for the next one.
-void Tellfocused(const QString& news) {
-    QWidget* w = QApplication::focusWidget();
-    const QAccessibleInterface* i = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
-    Waiting() = !i || Namesunheard(i->role()) ? news : QString();
-    if (Waiting().isEmpty()) Tell(w, news);
+// The rows of a widget read as a list, and the row the keyboard is on (-1: the last, as rows
+// come).
+struct Rowsource {
+    QString Name;
+    std::function<QStringList()> Rows;
+    int Current = -1;
+};
+std::map<const QObject*, Rowsource>& Rowsources() {
+    static std::map<const QObject*, Rowsource> sources;
+    return sources;
 }
 
 class Itemaccess;
+class Itemsaccess;
+
+// The list whose item of news a screen reader was last moved to.
+QPointer<QObject>& Tellinglist() {
+    static QPointer<QObject> list;
+    return list;
+}
 
 // A widget read as a list of items, one of them current: the item the keyboard is on.
 class Itemsaccess : public QAccessibleWidget {
@@ -98,12 +103,16 @@ public:
     Itemsaccess(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
     ~Itemsaccess() override {
         for (QAccessible::Id id : items_) QAccessible::deleteAccessibleInterface(id);
+        for (QAccessible::Id id : news_)
+            if (id) QAccessible::deleteAccessibleInterface(id);
     }
     virtual QStringList items() const = 0;
     virtual int current() const = 0;
     QWidget* shown() const { return widget(); }
 
-    int childCount() const override { return static_cast<int>(items().size()); }
+    int count() const { return static_cast<int>(items().size()); }
+    // The items, and the item of news while a screen reader is on it.
+    int childCount() const override { return count() + (telling_ ? 1 : 0); }
     QAccessibleInterface* child(int i) const override;
     int indexOfChild(const QAccessibleInterface* c) const override;
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
@@ -112,21 +121,35 @@ public:
     }
     // Moves a screen reader to the current item, which it reads.
     void tellcurrent() {
-        if (QAccessibleInterface* item = child(current())) {
-            QAccessibleEvent focus(item, QAccessible::Focus);
-            QAccessible::updateAccessibility(&focus);
-        }
+        stoptelling();
+        if (QAccessibleInterface* item = child(current())) tell(item);
     }
+    // Moves a screen reader to an item after the list's own that holds `text`, which it reads,
+    // whether or not the list has the keyboard; any move of the keyboard takes the reader on and
+    // the item away. Two such items take turns, so news after news is a move too.
+    void tellnews(const QString& text);
+    bool isnews(const QAccessibleInterface* item) const {
+        return telling_ && QAccessible::accessibleInterface(news_[1]) == item;
+    }
+    void stoptelling() { telling_ = false; }
 
 private:
+    static void tell(QAccessibleInterface* item) {
+        QAccessibleEvent focus(item, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
     mutable std::vector<QAccessible::Id> items_; // one per place ever asked for
+    QAccessible::Id news_[2] = {0, 0};           // the item of news told last is the second
+    bool telling_ = false;
 };
 
 // One item of such a list.
 class Itemaccess : public QAccessibleInterface {
 public:
     Itemaccess(Itemsaccess* list, int index) : list_(list), index_(index) {}
-    bool isValid() const override { return list_->isValid() && index_ < list_->childCount(); }
+    bool isValid() const override { return list_->isValid() && index_ < list_->count(); }
+    bool isnews() const { return index_ < 0; }
+    void setnews(const QString& text) { news_ = text; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return list_->window(); }
     QAccessibleInterface* parent() const override { return list_; }
@@ -135,7 +158,8 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? list_->items().value(index_) : QString();
+        if (t != QAccessible::Name) return {};
+        return isnews() ? news_ : list_->items().value(index_);
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override { return list_->rect(); }
@@ -144,7 +168,7 @@ public:
         QAccessible::State s;
         s.focusable = s.selectable = true;
         s.selected = index_ == list_->current();
-        s.focused = s.selected && list_->shown()->hasFocus();
+        s.focused = isnews() ? list_->isnews(this) : s.selected && list_->shown()->hasFocus();
         s.invisible = !list_->shown()->isVisible();
         return s;
     }
@@ -153,19 +177,82 @@ public:
 private:
     Itemsaccess* list_;
     int index_;
+    QString news_; // what an item of news holds
 };
 
 QAccessibleInterface* Itemsaccess::child(int i) const {
-    if (i < 0 || i >= childCount()) return nullptr;
+    if (i == count() && telling_) return QAccessible::accessibleInterface(news_[1]);
+    if (i < 0 || i >= count()) return nullptr;
     while (static_cast<int>(items_.size()) <= i)
         items_.push_back(QAccessible::registerAccessibleInterface(
             new Itemaccess(const_cast<Itemsaccess*>(this), static_cast<int>(items_.size()))));
     return QAccessible::accessibleInterface(items_[static_cast<size_t>(i)]);
 }
 
+void Itemsaccess::tellnews(const QString& text) {
+    std::swap(news_[0], news_[1]);
+    if (!news_[1]) news_[1] = QAccessible::registerAccessibleInterface(new Itemaccess(this, -1));
+    auto* item = static_cast<Itemaccess*>(QAccessible::accessibleInterface(news_[1]));
+    item->setnews(text);
+    telling_ = true;
+    Tellinglist() = widget();
+    tell(item);
+}
+
 int Itemsaccess::indexOfChild(const QAccessibleInterface* c) const {
     const auto* item = dynamic_cast<const Itemaccess*>(c);
-    return item && item->parent() == this ? item->index() : -1;
+    if (isnews(item)) return count();
+    return item && item->parent() == this && !item->isnews() ? item->index() : -1;
+}
+
+// News told, not yet heard: the keyboard may still move this turn.
+QString& Fresh() {
+    static QString fresh;
+    return fresh;
+}
+// Where news already heard were told: news kept a moment for a window about to take the
+// keyboard (null: news of this turn).
+QPointer<QWidget>& Toldwindow() {
+    static QPointer<QWidget> window;
+    return window;
+}
+
+// Whether `widget` is what its window shows at its middle, not under another.
+bool Ontop(QWidget* widget) {
+    const QWidget* top =
+        widget->window()->childAt(widget->mapTo(widget->window(), widget->rect().center()));
+    return top == widget || widget->isAncestorOf(top);
+}
+
+// Tells `news` where the keyboard is: a list of ours through an item of news, else through an
+// item of news of a list of rows shown in the same window; a screen reader hears no change of a
+// name from Qt, and this is a move. With no such list, the control is told by name, to be read
+// on request. A control of another window the keyboard reaches within half a second is told
+// them too.
+void Tellfocused(const QString& news) {
+    QWidget* w = QApplication::focusWidget();
+    QAccessibleInterface* i = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
+    // A control named by its prompt has been read with it.
+    if (!i || i->text(QAccessible::Name).startsWith(news)) return;
+    auto* items = dynamic_cast<Itemsaccess*>(i);
+    // Of the lists shown in the window, one not covered by another (the board under TOP FIVE).
+    for (bool covered : {false, true})
+        for (const auto& [widget, source] : Rowsources()) {
+            auto* row = const_cast<QWidget*>(static_cast<const QWidget*>(widget));
+            if (!items && row->isVisible() && row->window() == w->window() &&
+                (covered || Ontop(row)))
+                items = dynamic_cast<Itemsaccess*>(QAccessible::queryAccessibleInterface(row));
+        }
+    if (items)
+        items->tellnews(news);
+    else
+        Tell(w, news);
+    // Another window about to take the keyboard (a message) reads them as it does.
+    Fresh() = news;
+    Toldwindow() = w->window();
+    QTimer::singleShot(500, qApp, [news] {
+        if (Fresh() == news) Fresh().clear();
+    });
 }
 
 // A drop-down list tells its value as text, which a screen reader reads as the list's value;
@@ -280,25 +367,13 @@ public:
     }
 };
 
-// The rows of a widget read as a list, and the row the keyboard is on (-1: the last, as rows
-// come).
-struct Rowsource {
-    QString Name;
-    std::function<QStringList()> Rows;
-    int Current = -1;
-};
-std::map<const QObject*, Rowsource>& Rowsources() {
-    static std::map<const QObject*, Rowsource> sources;
-    return sources;
-}
-
 class Rowlistaccess : public Itemsaccess {
 public:
     explicit Rowlistaccess(QWidget* w) : Itemsaccess(w, QAccessible::List) {}
     Rowsource& source() const { return Rowsources().at(object()); }
     QStringList items() const override { return source().Rows(); }
     int current() const override {
-        const int n = childCount(), c = source().Current;
+        const int n = count(), c = source().Current;
         return c < 0 || c >= n ? n - 1 : c;
     }
     // Named, and described by its rows alone.
@@ -324,7 +399,7 @@ protected:
                 if (w->hasFocus()) list()->tellcurrent();
             });
         if (event->type() != QEvent::KeyPress) return false;
-        const int n = list()->childCount(), now = list()->current();
+        const int n = list()->count(), now = list()->current();
         int next = now;
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Up:
@@ -376,9 +451,17 @@ void Installaccessibility() {
             QTimer::singleShot(0, qApp, [old = QPointer<QWidget>(old)] {
                 if (old && old == Lasttold().Widget) Untell();
             });
-        // News no control could tell go to the keyboard's next stop, after its own reading.
-        if (now && !Waiting().isEmpty())
-            QTimer::singleShot(0, qApp, [] { Tellfocused(std::exchange(Waiting(), QString())); });
+        if (auto* list = dynamic_cast<Itemsaccess*>(
+                QAccessible::queryAccessibleInterface(Tellinglist().data())))
+            list->stoptelling();
+        // News of this turn go with the keyboard to a control that reads its name as it
+        // arrives: named now, before Qt tells of the move, it is read with the news. A list of
+        // ours tells them after its own reading.
+        const QAccessibleInterface* i = now ? QAccessible::queryAccessibleInterface(now) : nullptr;
+        if (i && Toldwindow() && now->window() == Toldwindow()) Fresh().clear();
+        if (!Fresh().isEmpty() && i && !dynamic_cast<const Itemsaccess*>(i) &&
+            !Namesunheard(i->role()))
+            Tell(now, std::exchange(Fresh(), QString()));
     });
 }
 
@@ -414,11 +497,14 @@ void Readquietly(QLabel* label, const QString& name) {
 }
 
 void Announce(const QString& text) {
-    static QString pending;
-    const bool queued = !pending.isEmpty();
-    pending = pending.isEmpty() ? text : pending + "\n" + text;
-    if (!queued)
-        QTimer::singleShot(0, qApp, [] { Tellfocused(std::exchange(pending, QString())); });
+    static bool queued = false;
+    Fresh() = queued ? Fresh() + "\n" + text : text;
+    Toldwindow() = nullptr;
+    if (!std::exchange(queued, true))
+        QTimer::singleShot(0, qApp, [] {
+            queued = false;
+            if (!Fresh().isEmpty()) Tellfocused(std::exchange(Fresh(), QString()));
+        });
 }
 
 void Announcenews(Syncset& sync, const Game& game) {
@@ -436,9 +522,12 @@ void Announcenews(Syncset& sync, const Game& game) {
                                            m.Picguess.Spokentext()
                                      : std::string();
     });
+    // What the open panel asks for.
     news([&m] {
         if (m.Frinput.Visible) return m.Lblinput.Caption;
-        return m.Frgetstring.Visible ? m.Lblgetstring.Caption : std::string();
+        if (m.Frgetstring.Visible) return m.Lblgetstring.Caption;
+        if (m.Fraskcode.Visible) return m.Lblaskcode.Caption;
+        return m.Frtrialno.Visible ? m.Lbltrialno.Caption : std::string();
     });
     news([&m] { return m.Franswer.Visible ? m.Picanswer.Spokentext() : std::string(); });
     news([&m] {

@@ -135,16 +135,14 @@ for trial in itertools.count(1):
     key(*guess, "Return")
     pattern = rf"^Trial {trial}: .*; \d+ correct"
     news = lambda: told(pattern, mark) or find(lambda o: o.getRoleName() in ("dialog", "alert"))
-    if not waitfor(news, 2, None):
-        key("Tab")  # the way to the result panel, wherever the keyboard was left
-    marks = waitfor(news, 3, f"neither the marks of trial {trial} nor a message came")
+    marks = waitfor(news, 4, f"neither the marks of trial {trial} nor a message came")
     if not isinstance(marks, str) or "3 correct" in marks:
         break
     correct = int(re.search(r"(\d+) correct", marks).group(1))
     codes = [c for c in codes if len(set(c) & set(guess)) == correct and c != guess]
     key("Return")
-    rows = waitfor(lambda: board.childCount == trial and board, 3,
-                   f"the board shows {board.childCount} rows after trial {trial}")
+    rows = waitfor(lambda: board.childCount == trial and board, 3, None) or fail(
+        f"the board reads {[r.name for r in board]} after trial {trial}")
     if not rows[trial - 1].name.startswith(f"Trial {trial}: "):
         fail(f"row {trial} reads {rows[trial - 1].name!r}")
     if trial > 10:
