@@ -13,9 +13,9 @@ packages=(
   qt6-base-dev qt6-multimedia-dev
   libfluidsynth-dev timgm6mb-soundfont  # the music and its instruments
   xvfb xdotool imagemagick              # the end-to-end tests
-  dbus-daemon at-spi2-core python3-pyatspi  # the screen reader's view, through AT-SPI
   gstreamer1.0-plugins-good             # the title video: Motion-JPEG in AVI (avidemux, jpegdec)
   dpkg-dev desktop-file-utils appstream    # the package's tests: dpkg-shlibdeps and the validators
+  dbus-daemon at-spi2-core python3-pyatspi  # what a screen reader gets, through AT-SPI
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -367,6 +367,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     stage->menu->raise();
     setCentralWidget(stage);
     stage->setMinimumSize(stage->leastsize());
+    Announcenews(sync_, game_);
 
     message_ = new Messagedialog(
         game_.Message, folder_,
@@ -439,7 +440,6 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                   top->raise();
                   top->activateWindow();
               });
-    Announcenews(sync_, game_);
     after();
 }
 
