@@ -44,8 +44,8 @@ void Untell() {
         told.Widget->setAccessibleName(told.Before);
 }
 
-// Tells `text` through `widget`: a screen reader speaks a change of the focused control's name.
-// The control's own name follows, so the player still hears where the keyboard is.
+// Names `widget` with `text`, read as the keyboard reaches it and on request; its own name
+// follows, so the player still hears where the keyboard is.
 void Tell(QWidget* widget, const QString& text) {
     Told told = Lasttold();
     if (told.Widget != widget) {
@@ -59,7 +59,7 @@ void Tell(QWidget* widget, const QString& text) {
     widget->setAccessibleName(told.News);
 }
 
-// Roles whose change of name a screen reader passes over, even on the focused control.
+// Roles a screen reader reads by their label, value or items rather than by their name.
 bool Namesunheard(QAccessible::Role role) {
     switch (role) {
     case QAccessible::ComboBox:

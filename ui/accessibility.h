@@ -2,8 +2,7 @@
 // What a screen reader learns beyond what Qt's widgets tell it: lists that tell their value,
 // radio buttons that are radio buttons, rows read one by one (the board, TOP FIVE), labels that
 // change every second read only when asked, tool buttons read once, and the game's news told
-// through the control that has the keyboard. A screen reader speaks a focus move or a change of
-// the focused control's name or description, and little else; the news goes that way.
+// where the keyboard is.
 #include "ui/syncset.h"
 #include <QString>
 #include <QStringList>
@@ -35,10 +34,11 @@ QStringList Winnerrows(const Fmmain& main);
 // text is its name, read when asked; a change of it is never announced.
 void Readquietly(QLabel* label, const QString& name);
 
-// Tells `text` through the control that has the keyboard once the current event is done (the
-// keyboard may be moving), as a change of that control's name, unless the control already reads
-// it. The control keeps the text as its name until the keyboard leaves it, so it can be heard
-// again on request.
+// Tells `text` to a screen reader once the current event is done. A screen reader speaks a focus
+// move and, with Qt 6.4, no change of a name: the news go with the keyboard when it moves in this
+// turn (the control it reaches is named with them before the move is told), else to an item of
+// news of a list of ours, the one with the keyboard or one shown in its window, which the reader
+// is moved to. A control already named by `text` is not told again.
 void Announce(const QString& text);
 
 // The game's news, announced as it comes: the marks of a trial, the computer's guess to be
