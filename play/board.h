@@ -16,15 +16,15 @@ public:
     void Redraw();
     void Picrecord_MouseDown(int button); // 1 left, 2 right
     std::string Spokencell(Dragsource source) const;
+    // A board row in words ("Trial 2: red, green, blue; 1 black, 2 white").
+    std::string Spokenrow(int t, int start, int black, int white, const Codestring& guess) const;
     Gamesetting shownsetting_;
     Gamestatus shownstatus_ = Gamestatus::None;
 
 private:
-    // In words, for a screen reader: a code ("red, green, blank" or "3 5 blank"), a board row
-    // ("Trial 2: red, green, blue; 1 black, 2 white"), a cell of the colour panel ("Red",
-    // "Red, used up") or of the input row ("Box 2: red", "Box 2: empty").
+    // In words, for a screen reader: a code ("red, green, blank" or "3 5 blank"), a cell of the
+    // colour panel ("Red", "Red, used up") or of the input row ("Box 2: red", "Box 2: empty").
     std::string Spokencode(const Codestring& code, int length) const;
-    std::string Spokenrow(int t, int start, int black, int white, const Codestring& guess) const;
 };
 
 } // namespace tc

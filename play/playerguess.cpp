@@ -226,6 +226,9 @@ void Guessentry::Showresult() {
         boxes(Main.Piccorrect, black, 0x000000);
         boxes(Main.Picwrong, white, 0xFFFFFF);
     }
+    // In words, the trial as its board row will read.
+    Main.Piccorrect.Spoken[0] =
+        G.Board.Spokenrow(Rec.Trial, Setting.Starttrial, black, white, Rec.Currentstring);
     Wait.Setwait(60, Waitkey::Frshowresult);
 }
 

@@ -16,6 +16,7 @@ packages=(
   openbox x11-utils                     # ... under a window manager, and whether it runs (xprop)
   gstreamer1.0-plugins-good             # the title video: Motion-JPEG in AVI (avidemux, jpegdec)
   dpkg-dev desktop-file-utils appstream    # the package's tests: dpkg-shlibdeps and the validators
+  dbus-daemon at-spi2-core python3-pyatspi  # what a screen reader gets, through AT-SPI
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -197,6 +197,12 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
     layout->addLayout(lists, 1);
     layout->addLayout(form);
     layout->addWidget(lbldelete_);
+    // Each box and list is named by its caption, or by what it holds.
+    lbllook_->setBuddy(drives_);
+    lblname_->setBuddy(name_);
+    lbltype_->setBuddy(types_);
+    folders_->setAccessibleName("Folders");
+    files_->setAccessibleName("Files");
     resize(600, 440);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "settings/settingtexts.h"
+#include "ui/accessibility.h"
 #include "ui/animation.h"
 #include "ui/bind.h"
 #include "ui/dialogs.h"
@@ -321,6 +322,12 @@ QFrame#Picdemo {
     border: 1px solid #d8b65a;
     border-radius: 8px;
 }
+QLabel#Lblname {
+    border: 2px solid transparent;
+}
+QLabel#Lblname:focus {
+    border-color: #2f6fb0;
+}
 QPushButton {
     min-width: 64px;
     padding: 4px 10px;
@@ -337,6 +344,7 @@ struct Menuentry {
 Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidget* parent)
     : QMainWindow(parent), game_(game), folder_(folder) {
     setObjectName("Fmmain");
+    Installaccessibility();
     driver_ = new Timerdriver(
         host, [this] { after(); }, this);
 
@@ -366,6 +374,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     stage->menu->raise();
     setCentralWidget(stage);
     stage->setMinimumSize(stage->leastsize());
+    Announcenews(sync_, game_);
 
     message_ = new Messagedialog(
         game_.Message, folder_,
@@ -655,6 +664,7 @@ void Mainwindow::buildstatusbar() {
     panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     panel->setMinimumWidth(1);
     bar->addWidget(panel, 1);
+    Readquietly(panel, "Help");
     sync_.add([this] { return game_.Wait.Banner; },
               [panel](const std::string& t) { panel->setText(Qs(t)); });
 }
@@ -749,7 +759,13 @@ QWidget* Mainwindow::buildboard() {
     upper->setFixedHeight(6);
     layout->addWidget(upper);
     Picturewidget* record = picture(m.Picrecord, "Picrecord", column);
-    record->setAccessibleName("Record");
+    auto rows = [&m] {
+        QStringList out;
+        for (const auto& [row, line] : m.Picrecord.Spoken)
+            if (row > 0) out << Qs(line);
+        return out;
+    };
+    Readasrows(record, "Record", rows, true);
     // Three columns of 3900 twips and nine lines of 450 below a 600-twip heading, scaled to the
     // room the window leaves.
     record->Setextent(QSize(11700, 4650));
@@ -886,6 +902,7 @@ QWidget* Mainwindow::buildsidepanels() {
     time->setMinimumWidth(
         time->fontMetrics().horizontalAdvance("Time spent:  59 minutes 59 seconds") + 24);
     time->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    Readquietly(time, "Time spent");
     left->addWidget(time);
 
     QGroupBox* answer = frame(m.Franswer, "Franswer", column);
@@ -900,9 +917,12 @@ QWidget* Mainwindow::buildsidepanels() {
     // Start of "Computer guesses": the trial to start from, who marks, the secret code.
     QGroupBox* trialno = frame(m.Frtrialno, "Frtrialno", column);
     auto* trialnolayout = new QVBoxLayout(trialno);
-    trialnolayout->addWidget(wrapped(m.Lbltrialno, "Lbltrialno", trialno));
+    QLabel* trialcaption = wrapped(m.Lbltrialno, "Lbltrialno", trialno);
+    trialnolayout->addWidget(trialcaption);
     auto* trialnorow = new QHBoxLayout;
-    trialnorow->addWidget(combo(m.Cbtrialno, "Cbtrialno", trialno, keepchoice(m.Cbtrialno)));
+    QComboBox* cbtrialno = combo(m.Cbtrialno, "Cbtrialno", trialno, keepchoice(m.Cbtrialno));
+    trialcaption->setBuddy(cbtrialno);
+    trialnorow->addWidget(cbtrialno);
     trialnorow->addStretch();
     trialnorow->addWidget(
         button(m.Cmdoktrial, "Cmdoktrial", trialno, [this] { game_.Start.Cmdoktrial_Click(); }));
@@ -910,6 +930,8 @@ QWidget* Mainwindow::buildsidepanels() {
     right->addWidget(trialno);
 
     QGroupBox* mark = frame(m.Frmark, "Frmark", column);
+    // The question names the pair of option buttons below it.
+    speakas(mark, [&m] { return m.Lblmark.Caption; });
     auto* marklayout = new QVBoxLayout(mark);
     marklayout->addWidget(wrapped(m.Lblmark, "Lblmark", mark));
     auto* markrow = new QHBoxLayout;

@@ -160,6 +160,11 @@ void Picturewidget::paintEvent(QPaintEvent*) {
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
+    // A picture read by keys (the board) shows when it has them.
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(0xff, 0xd2, 0x4a), 3));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
     if (model_.Borderstyle == 1) {
         painter.setPen(QColor(0x40, 0x40, 0x40));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

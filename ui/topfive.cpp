@@ -1,4 +1,5 @@
 // The TOP FIVE list over the board, its design-mode editor, and the name panel of a new entry.
+#include "ui/accessibility.h"
 #include "ui/bind.h"
 #include "ui/mainwindow.h"
 #include "ui/picturewidget.h"
@@ -57,7 +58,9 @@ QWidget* Mainwindow::buildnamepanel(QWidget* parent) {
     rule->setWordWrap(true);
     layout->addWidget(rule);
     auto* row = new QHBoxLayout;
-    row->addWidget(plaintext(m.Txtname, "Txtname", panel, 15), 1);
+    QLineEdit* name = plaintext(m.Txtname, "Txtname", panel, 15);
+    speakas(name, [&m] { return m.Lblgetname.Caption; });
+    row->addWidget(name, 1);
     row->addWidget(
         button(m.Cmdokname, "Cmdokname", panel, [this] { game_.Top.Cmdokname_Click(); }));
     layout->addLayout(row);
@@ -108,14 +111,18 @@ QWidget* Mainwindow::buildwinners() {
     } columns[3] = {{&m.Lblplayer, "Lblplayer", &m.Lblname, "Lblname"},
                     {&m.Lbltimespent, "Lbltimespent", &m.Lbllisttime, "Lbllisttime"},
                     {&m.Lblnotrials, "Lblnotrials", &m.Lblattempt, "Lblattempt"}};
+    QLabel* first = nullptr;
     for (int i = 0; i < 3; ++i) {
         QLabel* caption = label(*columns[i].Caption, columns[i].Captionname, record);
         caption->setFont(Bolder(caption->font()));
         QLabel* column = label(*columns[i].Column, columns[i].Columnname, record);
+        if (!first) first = column;
         column->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         grid->addWidget(caption, 0, i);
         grid->addWidget(column, 1, i);
     }
+    // The three columns read as one list of places.
+    Readasrows(first, "TOP FIVE", [&m] { return Winnerrows(m); });
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
