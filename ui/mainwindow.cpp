@@ -10,6 +10,7 @@
 #include "ui/keys.h"
 #include "ui/manual.h"
 #include "ui/picturewidget.h"
+#include "ui/runprobe.h"
 #include "ui/scenery.h"
 #include "ui/statwindows.h"
 #include "ui/timerdriver.h"
@@ -442,6 +443,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                   top->activateWindow();
               });
     keeper_ = std::make_unique<Focuskeeper>(this, game_);
+    probe_ = new Runprobe(game_, this);
     after();
 }
 
@@ -455,6 +457,7 @@ void Mainwindow::after() {
     driver_->apply();
     sync();
     if (keeper_) keeper_->keep();
+    if (probe_) probe_->check();
     if (game_.Quitrequested && !closing_) close();
 }
 

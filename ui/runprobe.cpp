@@ -1,0 +1,56 @@
+#include "ui/runprobe.h"
+
+#include <QLoggingCategory>
+#include <QTimer>
+#include <algorithm>
+
+namespace tc::ui {
+
+namespace {
+Q_LOGGING_CATEGORY(Runlog, "tintcipher.runs", QtWarningMsg)
+constexpr qint64 Longgap = 50; // ms: longer, and the window is felt to stick
+} // namespace
+
+Runprobe::Runprobe(const Game& game, QObject* parent)
+    : QObject(parent), game_(game), probe_(new QTimer(this)) {
+    probe_->setTimerType(Qt::PreciseTimer);
+    probe_->setInterval(1);
+    connect(probe_, &QTimer::timeout, this, [this] {
+        const qint64 gap = gap_.restart();
+        longest_ = std::max(longest_, gap);
+        if (gap > Longgap) ++over_;
+    });
+}
+
+void Runprobe::check() {
+    const Scrollbar& progress = game_.Main.Progress;
+    if (progress.Visible) games_ = progress.Value;
+    if (progress.Visible == running_) return;
+    running_ = progress.Visible;
+    if (running_) {
+        if (!Runlog().isDebugEnabled()) {
+            running_ = false;
+            return;
+        }
+        longest_ = over_ = games_ = 0;
+        run_.start();
+        gap_.start();
+        probe_->start();
+        return;
+    }
+    probe_->stop();
+    // The progress shows the games before the last tick; a simulation counts every one.
+    if (game_.Rec.Runkind == Run::Simulate) games_ = game_.Runs.Simtotals.Population;
+    const double seconds = static_cast<double>(run_.nsecsElapsed()) / 1e9;
+    report_ = QString("%1 games in %2 s = %3 games/s; longest gap between event-loop turns "
+                      "%4 ms, %5 gaps over %6 ms")
+                  .arg(games_)
+                  .arg(seconds, 0, 'f', 2)
+                  .arg(seconds > 0 ? static_cast<double>(games_) / seconds : 0, 0, 'f', 0)
+                  .arg(longest_)
+                  .arg(over_)
+                  .arg(Longgap);
+    qCDebug(Runlog, "%s", qPrintable(report_));
+}
+
+} // namespace tc::ui
