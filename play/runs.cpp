@@ -38,7 +38,7 @@ void Statisticsruns::Runtick() {
     G.Board.Holddrawing(Fastrun());
     do {
         G.Computer.Tmrdelay_Timer();
-    } while (Fastrun() && G.Tmrdelay.Enabled && clock_.Ticks() - start < 20);
+    } while (Fastrun() && G.Tmrdelay.Enabled && clock_.Ticks() - start < 16);
     G.Board.Holddrawing(false);
     Updateprogress(false);
 }

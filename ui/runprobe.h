@@ -23,7 +23,7 @@ private:
     const Game& game_;
     QTimer* probe_;
     QElapsedTimer run_, gap_;
-    qint64 longest_ = 0, over_ = 0, games_ = 0;
+    qint64 longest_ = 0, over_ = 0, games_ = 0, cpu_ = 0, longestcpu_ = 0;
     bool running_ = false;
     QString report_;
 };
