@@ -36,6 +36,14 @@ Runprobe::Runprobe(const Game& game, QObject* parent)
 void Runprobe::check() {
     const Scrollbar& progress = game_.Main.Progress;
     if (progress.Visible) games_ = progress.Value;
+    // The rate counts from the moment the speed bar reached its fastest.
+    const bool fast = game_.Main.Hsbspeed.Value == game_.Main.Hsbspeed.Min;
+    if (running_ && fast && !fast_) {
+        run_.restart();
+        first_ = games_;
+        reached_ = true;
+    }
+    fast_ = fast;
     if (progress.Visible == running_) return;
     running_ = progress.Visible;
     if (running_) {
@@ -43,7 +51,8 @@ void Runprobe::check() {
             running_ = false;
             return;
         }
-        longest_ = over_ = games_ = longestcpu_ = 0;
+        longest_ = over_ = games_ = first_ = longestcpu_ = 0;
+        reached_ = fast;
         cpu_ = Threadmicros();
         run_.start();
         gap_.start();
@@ -54,7 +63,8 @@ void Runprobe::check() {
     // The progress shows the games before the last tick; a simulation counts every one.
     if (game_.Rec.Runkind == Run::Simulate) games_ = game_.Runs.Simtotals.Population;
     const double seconds = static_cast<double>(run_.nsecsElapsed()) / 1e9;
-    report_ = QString("%1 games in %2 s = %3 games/s; longest gap between event-loop turns "
+    games_ -= first_;
+    report_ = QString("%1 games in %2 s = %3 games/s%8; longest gap between event-loop turns "
                       "%4 ms, %6 over %7 ms; longest the thread itself ran between two turns %5 ms")
                   .arg(games_)
                   .arg(seconds, 0, 'f', 2)
@@ -62,7 +72,8 @@ void Runprobe::check() {
                   .arg(longest_)
                   .arg(static_cast<double>(longestcpu_) / 1000, 0, 'f', 1)
                   .arg(over_)
-                  .arg(Longgap);
+                  .arg(Longgap)
+                  .arg(reached_ ? " at full speed" : " (never at full speed)");
     qCDebug(Runlog, "%s", qPrintable(report_));
 }
 
