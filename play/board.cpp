@@ -46,6 +46,14 @@ void Drawcode(Picture& pic, bool numbers, const Codestring& code, int length, in
 
 void Boardview::Showrecord(int t, int start, int black, int white, const Codestring& guess) {
     if (G.Headless) return;
+    if (holding_)
+        heldrows_.push_back({t, start, black, white, guess});
+    else
+        Drawrow({t, start, black, white, guess});
+}
+
+void Boardview::Drawrow(const Heldrow& row) {
+    const auto [t, start, black, white, guess] = row;
     Picture& pic = Main.Picrecord;
     const bool numbers = Main.Displaymode == Displaykind::Number;
     const int L = Setting.Codelength;
@@ -92,10 +100,31 @@ void Boardview::Showanswer(const std::string& caption) {
     Main.Frerror.Visible = false;
     Main.Franswer.Visible = true;
     Main.Franswer.Caption = caption;
+    Heldanswer a{caption, Rec.Answer, Setting.Codelength};
+    if (holding_)
+        heldanswer_ = std::move(a);
+    else
+        Drawanswer(a);
+}
+
+void Boardview::Drawanswer(const Heldanswer& a) {
     Main.Picanswer.Cls();
-    Drawcode(Main.Picanswer, Main.Displaymode == Displaykind::Number, Rec.Answer,
-             Setting.Codelength, 75);
-    Main.Picanswer.Spoken[0] = caption + ": " + Spokencode(Rec.Answer, Setting.Codelength);
+    Drawcode(Main.Picanswer, Main.Displaymode == Displaykind::Number, a.answer, a.length, 75);
+    Main.Picanswer.Spoken[0] = a.caption + ": " + Spokencode(a.answer, a.length);
+}
+
+void Boardview::Clear() {
+    Main.Picrecord.Cls();
+    heldrows_.clear();
+}
+
+void Boardview::Holddrawing(bool on) {
+    holding_ = on;
+    if (on) return;
+    if (heldanswer_) Drawanswer(*heldanswer_);
+    heldanswer_.reset();
+    for (const Heldrow& row : heldrows_) Drawrow(row);
+    heldrows_.clear();
 }
 
 void Boardview::Showguess() {
@@ -116,7 +145,7 @@ void Boardview::Redraw() {
             Main.Franswer.Caption + ": " + Spokencode(Rec.Answer, Setting.Codelength);
     }
     if (Main.Picrecord.Visible) {
-        Main.Picrecord.Cls();
+        Clear();
         int n = Rec.Finaltrial;
         if (Rec.Inplay())
             n = Setting.Whoguess == Role::Computerguesses ? Rec.Trial - 1 : Rec.Trial;

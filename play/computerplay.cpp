@@ -56,7 +56,7 @@ void Computerplay::Tmrdelay_Timer() {
     } else if (Rec.Status == Gamestatus::Nextdemo) {
         Main.Picdemo.Visible = false;
         Main.Picupper.Cls();
-        Main.Picrecord.Cls();
+        G.Board.Clear();
         if (Rec.Runkind == Run::Demo) {
             G.Tmrdelay.Interval = G.Start.Speeddelay();
             G.Demo.Startdemo();

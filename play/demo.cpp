@@ -33,7 +33,7 @@ void Demorun::Startdemo() {
     Setting.Hinttype = static_cast<Hintkind>(draw(2) + 1);
     Rec.Demomode = -1;
     Rec.Runkind = Run::Demo;
-    Main.Picrecord.Cls();
+    G.Board.Clear();
     Main.Frscroll.Visible = true;
     G.Start.Initialize();
     G.Start.Startgame();

@@ -341,7 +341,7 @@ void Gamefiles::Loadgame(const std::string& path) {
     Main.Frmenu.Visible = false;
     Main.Picfore.Visible = false;
     Main.Picupper.Visible = Main.Picrecord.Visible = true;
-    Main.Picrecord.Cls();
+    G.Board.Clear();
     for (int t = 1; t <= Rec.Finaltrial; ++t)
         G.Board.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     if (Rec.Inplay()) {

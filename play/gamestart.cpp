@@ -186,7 +186,7 @@ void Gamestarter::Finishgame() {
         c->Visible = false;
     Main.Picupper.Visible = false;
     Main.Picrecord.Visible = false;
-    Main.Picrecord.Cls();
+    G.Board.Clear();
     Main.Piccorrect.Cls();
     Main.Picwrong.Cls();
     Main.Picguess.Cls();

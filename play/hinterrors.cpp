@@ -97,7 +97,7 @@ void Hinterrors::Correction() {
             Setting.Fixedorder() ? Rec.Blacks[t] : Rec.Blacks[t] + Rec.Whites[t]);
     }
     // The board shows the true hints from now on.
-    Main.Picrecord.Cls();
+    G.Board.Clear();
     for (int t = 1; t <= Rec.Claimtrial; ++t)
         G.Board.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     Rec.Errortrials.clear();

@@ -33,11 +33,13 @@ bool Statisticsruns::Fastrun() const {
 
 void Statisticsruns::Runtick() {
     // A statistics run at full speed plays many steps in one tick, but never so long that the
-    // window stops answering.
+    // window stops answering; the board shows where the tick ended.
     const int64_t start = clock_.Ticks();
+    G.Board.Holddrawing(Fastrun());
     do {
         G.Computer.Tmrdelay_Timer();
-    } while (Fastrun() && G.Tmrdelay.Enabled && clock_.Ticks() - start < 20);
+    } while (Fastrun() && G.Tmrdelay.Enabled && clock_.Ticks() - start < 16);
+    G.Board.Holddrawing(false);
     Updateprogress(false);
 }
 
@@ -84,7 +86,7 @@ void Statisticsruns::Beginrun(Run kind) {
     Main.Frmenu.Visible = false;
     Rec.Demomode = -1;
     Rec.Runkind = kind;
-    Main.Picrecord.Cls();
+    G.Board.Clear();
     Main.Frscroll.Visible = true;
     Runstart = clock_.Ticks();
     Rungames = 0;
@@ -143,7 +145,7 @@ void Statisticsruns::Initstat() {
         Endrun();
         return;
     }
-    Main.Picrecord.Cls();
+    G.Board.Clear();
     Main.Frscroll.Visible = true;
     G.Start.Initialize();
     G.Start.Startgame();
@@ -177,7 +179,7 @@ void Statisticsruns::Simulate() {
         Endrun();
         return;
     }
-    Main.Picrecord.Cls();
+    G.Board.Clear();
     Main.Frscroll.Visible = true;
     Rec.Answer = Simcodes->Code();
     Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));

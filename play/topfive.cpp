@@ -67,7 +67,7 @@ void Topfivelist::Offerrecord() {
         G.Start.Finishgame();
         return;
     }
-    Main.Picrecord.Cls();
+    G.Board.Clear();
     Main.Franswer.Visible = false;
     Main.Mnuend.Enabled = false;
     G.Menu.Settlb();

@@ -11,6 +11,7 @@
 #include "ui/keys.h"
 #include "ui/manual.h"
 #include "ui/picturewidget.h"
+#include "ui/runprobe.h"
 #include "ui/scenery.h"
 #include "ui/statwindows.h"
 #include "ui/timerdriver.h"
@@ -451,6 +452,7 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                   top->activateWindow();
               });
     keeper_ = std::make_unique<Focuskeeper>(this, game_);
+    probe_ = new Runprobe(game_, this);
     after();
 }
 
@@ -464,6 +466,7 @@ void Mainwindow::after() {
     driver_->apply();
     sync();
     if (keeper_) keeper_->keep();
+    if (probe_) probe_->check();
     if (game_.Quitrequested && !closing_) close();
 }
 

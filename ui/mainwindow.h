@@ -31,6 +31,7 @@ class Filewindow;
 class Focuskeeper;
 class Picturewidget;
 class Timerdriver;
+class Runprobe;
 
 class Mainwindow : public QMainWindow {
     Q_OBJECT
@@ -54,6 +55,7 @@ public:
     Statdialog* statbox() const { return statbox_; }
     Filewindow* filedialog() const { return files_; }
     QMenu* gamemenu() const { return gamemenu_; }
+    const Runprobe* runprobe() const { return probe_; }
 
 signals:
     // The window was closed, by its close box or because the game asked to quit.
@@ -104,6 +106,7 @@ private:
     std::unique_ptr<Statwindow> stat_;
     std::unique_ptr<Manualopener> manual_;
     std::unique_ptr<Focuskeeper> keeper_;
+    Runprobe* probe_ = nullptr;
     QMenu* gamemenu_ = nullptr;
     std::vector<std::pair<const Control*, QPushButton*>> buttons_;
     bool closing_ = false;

@@ -217,6 +217,31 @@ TEST(Simulationrun, UnspecifiedLengthPlaysOneBlankAndSkipsTwo) {
     Expectmessage(r, 840);
 }
 
+TEST(Simulationrun, FullSpeedPlaysAndShowsWhatTheStepByStepRunDoes) {
+    const auto shown = [](const Game& g) {
+        const Fmmain& m = g.Main;
+        return m.Picrecord.Spokentext() + "|" + m.Picanswer.Spokentext() + "|" +
+               std::to_string(m.Picrecord.Ops.size()) + "/" +
+               std::to_string(m.Picanswer.Ops.size());
+    };
+    Rig slow, fast;
+    for (Rig* r : {&slow, &fast}) Startsimulation(*r, "6", "4", "Random order", "No repetition", 1);
+    // Steps across several games, the drawing held back in one run until the end.
+    fast.g.Board.Holddrawing(true);
+    for (int step = 0; step < 23; ++step)
+        for (Rig* r : {&slow, &fast}) r->g.Computer.Tmrdelay_Timer();
+    EXPECT_NE(shown(fast.g), shown(slow.g));
+    fast.g.Board.Holddrawing(false);
+    EXPECT_EQ(shown(fast.g), shown(slow.g));
+    // The rest at full speed: the same games, figures and last picture as step by step.
+    fast.g.Demo.Hsbspeed_Change(0);
+    for (Rig* r : {&slow, &fast}) r->clock.Sync(), r->Finish();
+    EXPECT_EQ(fast.log.answers, slow.log.answers);
+    EXPECT_EQ(fast.log.attempts, slow.log.attempts);
+    EXPECT_EQ(fast.g.Statbox.Text, slow.g.Statbox.Text);
+    EXPECT_EQ(shown(fast.g), shown(slow.g));
+}
+
 TEST(Simulationrun, CancelStillReportsTheGamesCounted) {
     Rig r;
     // A step every 10 ms, so the run can be stopped between games.
