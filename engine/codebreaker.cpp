@@ -112,6 +112,7 @@ void Codebreaker::Clear() {
     Level = 0;
     Consistent = true;
     Prepared = 0;
+    Foundtrial = 0;
 }
 
 void Codebreaker::Recordnew() {
@@ -450,7 +451,34 @@ bool Codebreaker::Arrange(const Str& multiset) {
     }
     Over[0] = Lanes{over[0], over[1]};
     Over[1] = Lanes{over[2], over[3]};
-    return Placeblacks(1);
+    const auto left = Left;
+    Resuming = Resumable();
+    if (Resuming)
+        for (int u = 1; u < Foundtrial; ++u) {
+            // The positions where guess u is the first to have the found arrangement's colour.
+            unsigned set = 0;
+            for (int p = 0; p < L; ++p) set |= (Colourat[u][p] == Foundplaced[p]) << p;
+            Resume[u] = static_cast<uint8_t>(set & Firstable[u]);
+        }
+    const bool found = Placeblacks(1);
+    Resuming = false;
+    if (found) {
+        Foundleft = left;
+        Foundplaced = Placed;
+        Foundtrial = r_.Trial;
+        for (int u = 1; u < r_.Trial; ++u) {
+            Foundguesses[u] = r_.Guesses[u];
+            Foundblacks[u] = r_.Blacks[u];
+        }
+    }
+    return found;
+}
+
+bool Codebreaker::Resumable() const {
+    if (Foundtrial == 0 || Foundtrial > r_.Trial || Left != Foundleft) return false;
+    for (int u = 1; u < Foundtrial; ++u)
+        if (!(r_.Guesses[u] == Foundguesses[u]) || r_.Blacks[u] != Foundblacks[u]) return false;
+    return true;
 }
 
 // Sets position p to colour x; false when a trial with the same colour there gets more black
@@ -470,6 +498,7 @@ bool Codebreaker::Arrange(const Str& multiset) {
 // are tried in lexicographic order, so the first arrangement found is the same as that of a
 // plain walk through every set; the tests below only skip sets that cannot be completed.
 bool Codebreaker::Placeblacks(int level) {
+    Resuming &= level < Foundtrial; // the levels after the found ones start from their first set
     if (level == r_.Trial) return Completable(level, true) && Fillfree();
     // The marks the trial still needs from the set positions.
     int lane;
@@ -496,15 +525,26 @@ bool Codebreaker::Placeblacks(int level) {
 // Picks the remaining k positions of the set among `candidates`, smallest first.
 bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
     const auto over = Over;
+    if (Resuming) {
+        // The sets before the found one's were tried then: start at its next position, which
+        // on the found path is a candidate (anything else starts afresh).
+        const int from = std::countr_zero((Resume[level] & Free) | 0x100u);
+        Resuming = (candidates >> from & 1) != 0;
+        if (Resuming) candidates = static_cast<uint8_t>(candidates & 0xffu << from);
+    }
     while (Count(candidates) >= k) {
         const int p = std::countr_zero(candidates);
         candidates = static_cast<uint8_t>(candidates & (candidates - 1));
         const int x = Colourat[level][p];
-        if (Left[x] == 0) continue;
+        if (Left[x] == 0) {
+            Resuming = false;
+            continue;
+        }
         ++Steps;
         if (Fix(p, x) && (k > 1 ? Chooseset(level, k - 1, candidates)
                                 : Completable(level + 1, false) && Placeblacks(level + 1)))
             return true;
+        Resuming = false; // past the found sets, every set counts
         Placed[p] = Unset;
         Free = static_cast<uint8_t>(Free | 1u << p);
         Present |= static_cast<unsigned>(Left[x]++ == 0) << x;
