@@ -383,6 +383,7 @@ void Codebreaker::Describeguesses() {
     const int L = s_.Codelength;
     int from = 1;
     while (from < trial && from < Prepared && Described[from] == r_.Guesses[from]) ++from;
+    if (from < Foundtrial) Foundtrial = 0; // a guess it was found against changed
     for (int u = from; u < trial; ++u) {
         const Str& g = r_.Guesses[u];
         // The lanes hold what was described for u last, in this game or an earlier one.
@@ -466,19 +467,16 @@ bool Codebreaker::Arrange(const Str& multiset) {
         Foundleft = left;
         Foundplaced = Placed;
         Foundtrial = r_.Trial;
-        for (int u = 1; u < r_.Trial; ++u) {
-            Foundguesses[u] = r_.Guesses[u];
-            Foundblacks[u] = r_.Blacks[u];
-        }
+        Foundblacks = r_.Blacks;
     }
     return found;
 }
 
 bool Codebreaker::Resumable() const {
     if (Foundtrial == 0 || Foundtrial > r_.Trial || Left != Foundleft) return false;
-    for (int u = 1; u < Foundtrial; ++u)
-        if (!(r_.Guesses[u] == Foundguesses[u]) || r_.Blacks[u] != Foundblacks[u]) return false;
-    return true;
+    // The guesses are the same while Foundtrial stands (Describeguesses); the marks are compared.
+    return std::equal(Foundblacks.begin() + 1, Foundblacks.begin() + Foundtrial,
+                      r_.Blacks.begin() + 1);
 }
 
 // Sets position p to colour x; false when a trial with the same colour there gets more black

@@ -129,7 +129,6 @@ private:
     std::array<int8_t, 16> Foundleft{};
     std::array<int8_t, 8> Foundplaced{};
     int Foundtrial = 0; // 0: none
-    std::array<Str, Trialslots> Foundguesses{};
     std::array<int16_t, Trialslots> Foundblacks{};
     std::array<uint8_t, Trialslots> Resume{};
     bool Resuming = false;
