@@ -104,7 +104,10 @@ void Codebreaker::Clear() {
         Newcolours[t].clear();
         Newcounts[t].clear();
         Choice[t].clear();
+        Described[t].clear();
     }
+    // Cleared whole rather than guess by guess as the guesses change: each game starts here.
+    Samelanes = {};
     Used.fill(0);
     Absent.fill(0);
     Nosolution = false;
@@ -386,7 +389,7 @@ void Codebreaker::Describeguesses() {
     if (from < Foundtrial) Foundtrial = 0; // a guess it was found against changed
     for (int u = from; u < trial; ++u) {
         const Str& g = r_.Guesses[u];
-        // The lanes hold what was described for u last, in this game or an earlier one.
+        // The lanes hold what was described for u last, if anything since they were cleared.
         Laneguess(u, Described[u], -1);
         Laneguess(u, g, 1);
         Described[u] = g;
