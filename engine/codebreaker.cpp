@@ -116,6 +116,7 @@ void Codebreaker::Clear() {
     Consistent = true;
     Prepared = 0;
     Foundtrial = 0;
+    Havekept = false;
 }
 
 void Codebreaker::Recordnew() {
@@ -151,14 +152,18 @@ void Codebreaker::Nextguess() {
         Level = r_.Trial;
         ++r_.Trial;
         Describeguesses();
-        // The skeleton counts of the levels that keep their choices; the choices may also have
-        // been restored from a saved game.
+        // The skeleton counts of the levels that keep their choices: still those of the last
+        // search when it ended in a guess; the choices may also have been restored from a saved
+        // game (after a Clear).
         Havesize[1] = 0;
         Have[1].fill(0);
-        for (int k = 2; k < Level; ++k) Addchoice(k);
+        if (!Havekept)
+            for (int k = 2; k < Level; ++k) Addchoice(k);
         Consistent = true;
         if (Level >= 1) Openlevel(Level);
-        if (!Offerguess(Searchcolours())) return;
+        const Outcome o = Searchcolours();
+        Havekept = o == Outcome::Guess;
+        if (!Offerguess(o)) return;
         Recordnew(); // the replay goes on with the next known trial
     }
 }

@@ -87,6 +87,7 @@ private:
     // (Sixteen bytes a row, the last six 0, so that rows compare eight colours at a time.)
     std::array<std::array<int8_t, 16>, Trialslots> Have{};
     std::array<int8_t, Trialslots> Havesize{};
+    bool Havekept = false; // Have[2..Level] are those of the choices: the last search found a guess
     bool Consistent = true;
     unsigned Skeletoncolours = 0; // the colours of the skeleton, as bits
     Str Oldcolours, Oldroom, Freshcolours, Freshroom;
