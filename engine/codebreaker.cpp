@@ -104,7 +104,10 @@ void Codebreaker::Clear() {
         Newcolours[t].clear();
         Newcounts[t].clear();
         Choice[t].clear();
+        Described[t].clear();
     }
+    // Cleared whole rather than guess by guess as the guesses change: each game starts here.
+    Samelanes = {};
     Used.fill(0);
     Absent.fill(0);
     Nosolution = false;
@@ -112,6 +115,8 @@ void Codebreaker::Clear() {
     Level = 0;
     Consistent = true;
     Prepared = 0;
+    Foundtrial = 0;
+    Havekept = false;
 }
 
 void Codebreaker::Recordnew() {
@@ -147,14 +152,18 @@ void Codebreaker::Nextguess() {
         Level = r_.Trial;
         ++r_.Trial;
         Describeguesses();
-        // The skeleton counts of the levels that keep their choices; the choices may also have
-        // been restored from a saved game.
+        // The skeleton counts of the levels that keep their choices: still those of the last
+        // search when it ended in a guess; the choices may also have been restored from a saved
+        // game (after a Clear).
         Havesize[1] = 0;
         Have[1].fill(0);
-        for (int k = 2; k < Level; ++k) Addchoice(k);
+        if (!Havekept)
+            for (int k = 2; k < Level; ++k) Addchoice(k);
         Consistent = true;
         if (Level >= 1) Openlevel(Level);
-        if (!Offerguess(Searchcolours())) return;
+        const Outcome o = Searchcolours();
+        Havekept = o == Outcome::Guess;
+        if (!Offerguess(o)) return;
         Recordnew(); // the replay goes on with the next known trial
     }
 }
@@ -382,9 +391,10 @@ void Codebreaker::Describeguesses() {
     const int L = s_.Codelength;
     int from = 1;
     while (from < trial && from < Prepared && Described[from] == r_.Guesses[from]) ++from;
+    if (from < Foundtrial) Foundtrial = 0; // a guess it was found against changed
     for (int u = from; u < trial; ++u) {
         const Str& g = r_.Guesses[u];
-        // The lanes hold what was described for u last, in this game or an earlier one.
+        // The lanes hold what was described for u last, if anything since they were cleared.
         Laneguess(u, Described[u], -1);
         Laneguess(u, g, 1);
         Described[u] = g;
@@ -450,7 +460,31 @@ bool Codebreaker::Arrange(const Str& multiset) {
     }
     Over[0] = Lanes{over[0], over[1]};
     Over[1] = Lanes{over[2], over[3]};
-    return Placeblacks(1);
+    const auto left = Left;
+    Resuming = Resumable();
+    if (Resuming)
+        for (int u = 1; u < Foundtrial; ++u) {
+            // The positions where guess u is the first to have the found arrangement's colour.
+            unsigned set = 0;
+            for (int p = 0; p < L; ++p) set |= (Colourat[u][p] == Foundplaced[p]) << p;
+            Resume[u] = static_cast<uint8_t>(set & Firstable[u]);
+        }
+    const bool found = Placeblacks(1);
+    Resuming = false;
+    if (found) {
+        Foundleft = left;
+        Foundplaced = Placed;
+        Foundtrial = r_.Trial;
+        Foundblacks = r_.Blacks;
+    }
+    return found;
+}
+
+bool Codebreaker::Resumable() const {
+    if (Foundtrial == 0 || Foundtrial > r_.Trial || Left != Foundleft) return false;
+    // The guesses are the same while Foundtrial stands (Describeguesses); the marks are compared.
+    return std::equal(Foundblacks.begin() + 1, Foundblacks.begin() + Foundtrial,
+                      r_.Blacks.begin() + 1);
 }
 
 // Sets position p to colour x; false when a trial with the same colour there gets more black
@@ -470,6 +504,7 @@ bool Codebreaker::Arrange(const Str& multiset) {
 // are tried in lexicographic order, so the first arrangement found is the same as that of a
 // plain walk through every set; the tests below only skip sets that cannot be completed.
 bool Codebreaker::Placeblacks(int level) {
+    Resuming &= level < Foundtrial; // the levels after the found ones start from their first set
     if (level == r_.Trial) return Completable(level, true) && Fillfree();
     // The marks the trial still needs from the set positions.
     int lane;
@@ -496,15 +531,26 @@ bool Codebreaker::Placeblacks(int level) {
 // Picks the remaining k positions of the set among `candidates`, smallest first.
 bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
     const auto over = Over;
+    if (Resuming) {
+        // The sets before the found one's were tried then: start at its next position, which
+        // on the found path is a candidate (anything else starts afresh).
+        const int from = std::countr_zero((Resume[level] & Free) | 0x100u);
+        Resuming = (candidates >> from & 1) != 0;
+        if (Resuming) candidates = static_cast<uint8_t>(candidates & 0xffu << from);
+    }
     while (Count(candidates) >= k) {
         const int p = std::countr_zero(candidates);
         candidates = static_cast<uint8_t>(candidates & (candidates - 1));
         const int x = Colourat[level][p];
-        if (Left[x] == 0) continue;
+        if (Left[x] == 0) {
+            Resuming = false;
+            continue;
+        }
         ++Steps;
         if (Fix(p, x) && (k > 1 ? Chooseset(level, k - 1, candidates)
                                 : Completable(level + 1, false) && Placeblacks(level + 1)))
             return true;
+        Resuming = false; // past the found sets, every set counts
         Placed[p] = Unset;
         Free = static_cast<uint8_t>(Free | 1u << p);
         Present |= static_cast<unsigned>(Left[x]++ == 0) << x;

@@ -87,6 +87,7 @@ private:
     // (Sixteen bytes a row, the last six 0, so that rows compare eight colours at a time.)
     std::array<std::array<int8_t, 16>, Trialslots> Have{};
     std::array<int8_t, Trialslots> Havesize{};
+    bool Havekept = false; // Have[2..Level] are those of the choices: the last search found a guess
     bool Consistent = true;
     unsigned Skeletoncolours = 0; // the colours of the skeleton, as bits
     Str Oldcolours, Oldroom, Freshcolours, Freshroom;
@@ -122,6 +123,18 @@ private:
     std::array<std::array<int8_t, 8>, Trialslots> Colourat{}; // the colour of guess u at p, or -1
     std::array<std::array<int8_t, 16>, Trialslots> Colourcount{};
     Str Arrangement; // the arrangement found, with "#" for the fresh colours
+    // The last arrangement found, the multiset's counts and the trials it was found against.
+    // Every choice of black-mark sets before it failed those trials, and later trials only add
+    // conditions: a later search of the same multiset may start at its sets (Resume[level],
+    // while Resuming, for the levels below Foundtrial).
+    std::array<int8_t, 16> Foundleft{};
+    std::array<int8_t, 8> Foundplaced{};
+    int Foundtrial = 0; // 0: none
+    std::array<int16_t, Trialslots> Foundblacks{};
+    std::array<uint8_t, Trialslots> Resume{};
+    bool Resuming = false;
+    // Whether the search of the multiset counted in Left may start at the last one found.
+    bool Resumable() const;
 };
 
 } // namespace tc

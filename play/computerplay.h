@@ -1,6 +1,7 @@
 #pragma once
 // The computer's turn: its next guess, the demo panel's note and the step timer.
 #include "play/gamepart.h"
+#include <string_view>
 
 namespace tc {
 
@@ -9,8 +10,8 @@ public:
     using Gamepart::Gamepart;
 
     void Getguess();
-    // The demo panel's text and logo.
-    void Demonote(const std::string& text, const std::string& icon);
+    // The demo panel's text and logo. Views, so that a step of a simulation builds no string.
+    void Demonote(std::string_view text, std::string_view icon);
     void Tmrdelay_Timer();
     void Startdelay(int interval);
 };

@@ -1,5 +1,6 @@
 // The end of a game: win, game over, giving up; and the game clock.
 #include "play/game.h"
+#include <charconv>
 
 namespace tc {
 
@@ -21,22 +22,29 @@ void Gameending::Win() {
     if (Setting.Whoguess == Role::Watch && Setting.Hinttype == Hintkind::Noerror)
         problem = records_.Addstatistic(Setting, Rec.Attempts);
     if (!problem.empty()) problem = "\nThe computer's statistics could not be stored. " + problem;
-    const int n = static_cast<int>(Rec.Trueblacks.size());
-    const std::string attempts = std::to_string(Rec.Attempts);
-    const std::string solved = "After correcting the " + Plural("error", n) + ", it is found that ";
-    const std::string at =
-        " already got the correct answer at Trial " + std::to_string(Rec.Solvedtrial) + ".";
+    // The texts are built only where they are shown: every simulated game ends here.
+    const auto solved = [&](const char* who) {
+        return "After correcting the " + Plural("error", static_cast<int>(Rec.Trueblacks.size())) +
+               ", it is found that " + who + " already got the correct answer at Trial " +
+               std::to_string(Rec.Solvedtrial) + ".";
+    };
+    const auto tried = [&] { return std::to_string(Rec.Attempts) + Plural(" time", Rec.Attempts); };
     if (Rec.Demomode) {
         if (Rec.Errorpending) {
             Reportbug("");
             return;
         }
         if (G.Observer) G.Observer->Won();
-        G.Computer.Demonote((Rec.Solvedunseen ? solved + "I" + at
-                                              : "\nWin!  I have tried " + attempts +
-                                                    Plural(" time", Rec.Attempts) + ".") +
-                                problem,
-                            "Icon/W95mbx03.ico");
+        if (Rec.Solvedunseen) {
+            winnote_ = solved("I");
+        } else {
+            char count[8];
+            const auto end = std::to_chars(count, count + sizeof count, Rec.Attempts).ptr;
+            winnote_.assign("\nWin!  I have tried ");
+            winnote_.append(count, end).append(Rec.Attempts == 1 ? " time." : " times.");
+        }
+        winnote_ += problem;
+        G.Computer.Demonote(winnote_, "Icon/W95mbx03.ico");
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
         G.Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : G.Start.Speeddelay();
         G.Tmrdelay.Enabled = true;
@@ -57,9 +65,7 @@ void Gameending::Win() {
             Reportbug("");
             return;
         }
-        text = Rec.Solvedunseen
-                   ? solved + "I" + at
-                   : "Win!  I have tried " + attempts + Plural(" time", Rec.Attempts) + ".";
+        text = Rec.Solvedunseen ? solved("I") : "Win!  I have tried " + tried() + ".";
     } else if (Rec.Errorpending) {
         text = "Well!  You have got the correct answer by pure luck. Haven't you noticed the " +
                G.Errors.Errortext("error in Trial ", "errors in Trials ") + "?";
@@ -68,9 +74,8 @@ void Gameending::Win() {
         Rec.Winseconds = Rec.Elapsed;
         Rec.Wintimetext = Rec.Timetext;
         text = Rec.Solvedunseen
-                   ? solved + "you" + at
-                   : "Win!  You have tried " + attempts + Plural(" time", Rec.Attempts) +
-                         " and spent " + Rec.Timetext + ".";
+                   ? solved("you")
+                   : "Win!  You have tried " + tried() + " and spent " + Rec.Timetext + ".";
     }
     if (G.Observer) G.Observer->Won();
     Wait.Showmessage(Withendchoices({.Text = text + problem + "\nPlease choose one option below.",

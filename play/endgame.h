@@ -19,6 +19,10 @@ public:
     // warning, or the result panel's OK after the clock's warning.
     enum class Afterwarning { Nothing, Nextguess, Showresultok } Afterwarn = Afterwarning::Nothing;
     bool Retypeafterwarning = false; // the clock closed an "Inappropriate Input" message
+
+private:
+    // The demo panel's win text, kept between games so that a simulated win allocates nothing.
+    std::string winnote_;
 };
 
 } // namespace tc

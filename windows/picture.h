@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tc {
@@ -85,6 +86,22 @@ struct Picture : Control {
     void Print(const Drawtext& t) {
         Ops.push_back({Drawop::Kind::Text, {}, t, {}});
         ++Revision;
+    }
+    // Cls, then Image(file): the same list and revision, keeping the buffers of a list that
+    // holds one command (a demo or simulation changes its logo twice a game).
+    void Replaceimage(std::string_view file) {
+        if (Ops.size() != 1) {
+            Cls();
+            Image(std::string(file));
+            return;
+        }
+        Spoken.clear();
+        Drawop& op = Ops.front();
+        op.What = Drawop::Kind::Image;
+        op.Box = Drawbox{};
+        op.Text = Drawtext{};
+        op.Image.assign(file);
+        Revision += 2;
     }
     void Image(const std::string& file, int x = 0, int y = 0) {
         Drawop op;

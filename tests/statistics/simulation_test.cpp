@@ -136,13 +136,24 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
         const Str order = Shufflecolours(s, rnd);
         Simulationtotals totals;
         int games = 0;
+        const Picture& logo = sim.Main.Piclogo;
         for (Odometer o(s);;) {
             const Str code = o.Code();
             sim.Plan.Colourorder = order;
+            const int revision = logo.Revision;
             ASSERT_TRUE(Simulategame(sim, code)) << code.view();
             ASSERT_EQ(sim.Rec.Answer, code);
             ASSERT_EQ(sim.Rec.Guesses[sim.Rec.Finaltrial], code);
             ASSERT_FALSE(sim.Message.Visible);
+            // The demo panel tells the win; its logo went to "thinking" and back, each time as
+            // a clear and a new image.
+            const int a = sim.Rec.Attempts;
+            ASSERT_EQ(sim.Main.Lbldemo.Caption, "\nWin!  I have tried " + std::to_string(a) +
+                                                    (a == 1 ? " time." : " times."));
+            ASSERT_EQ(logo.Ops.size(), 1u);
+            ASSERT_EQ(logo.Ops[0].What, Drawop::Kind::Image);
+            ASSERT_EQ(logo.Ops[0].Image, "Icon/W95mbx03.ico");
+            ASSERT_EQ(logo.Revision, revision + 4);
             Playgame(plain, code, order);
             ASSERT_EQ(plain.Rec.Finaltrial, sim.Rec.Finaltrial) << code.view();
             for (int t = 1; t <= sim.Rec.Finaltrial; ++t)
