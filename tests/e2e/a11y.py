@@ -134,7 +134,7 @@ noisy = [t for k, s, t in events[mark:] if k.endswith("accessible-name") and s.g
 if noisy:
     fail(f"labels announce their changes while the clock runs: {noisy[:3]}")
 key("alt+o", "Return", "Down", "Return")
-# The text box with the keyboard, though the reader may be on news told elsewhere.
+# The text box with the keyboard, though the reader may be on news beside it.
 typing = lambda: find(lambda o: o.getRoleName() == "text" and o.getState().contains(pyatspi.STATE_FOCUSED))
 box = waitfor(typing, 5,
               "the keyboard input's box took no keyboard")
@@ -158,7 +158,6 @@ for trial in itertools.count(1):
     # The prompt anew, told by more than the box: a screen reader may take its caret first.
     waitfor(lambda: any(re.search("^Input your guess", t or "") and s.getRoleName() != "text"
                         for k, s, t in events[mark:]), 3, f"trial {trial + 1}'s prompt was not told")
-    # A row per trial, beside the item of news the reader may be on.
     rows = lambda: [r.name for r in board if r.name.startswith("Trial ")]
     waitfor(lambda: len(rows()) == trial, 3, None) or fail(f"the board reads {rows()} after trial {trial}")
     if not rows()[trial - 1].startswith(f"Trial {trial}: "):
