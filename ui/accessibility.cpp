@@ -2,6 +2,7 @@
 
 #include "play/game.h"
 #include "ui/bind.h"
+#include "ui/keys.h"
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -79,7 +80,7 @@ bool Namesunheard(QAccessible::Role role) {
 // The rows of a widget read as a list, and the row the keyboard is on (-1: the last, as rows
 // come).
 struct Rowsource {
-    QString Name;
+    std::function<QString()> Name;
     std::function<QStringList()> Rows;
     int Current = -1;
 };
@@ -121,8 +122,10 @@ public:
     }
     // Moves a screen reader to the current item, which it reads.
     void tellcurrent() {
+        QAccessibleInterface* item = child(current());
+        if (!item) return; // no rows: news told stay
         stoptelling();
-        if (QAccessibleInterface* item = child(current())) tell(item);
+        tell(item);
     }
     // Moves a screen reader to an item after the list's own that holds `text`, which it reads,
     // whether or not the list has the keyboard; any move of the keyboard takes the reader on and
@@ -132,6 +135,7 @@ public:
         return telling_ && QAccessible::accessibleInterface(news_[1]) == item;
     }
     void stoptelling() { telling_ = false; }
+    bool telling() const { return telling_; }
 
 private:
     static void tell(QAccessibleInterface* item) {
@@ -217,13 +221,6 @@ QPointer<QWidget>& Toldwindow() {
     return window;
 }
 
-// Whether `widget` is what its window shows at its middle, not under another.
-bool Ontop(QWidget* widget) {
-    const QWidget* top =
-        widget->window()->childAt(widget->mapTo(widget->window(), widget->rect().center()));
-    return top == widget || widget->isAncestorOf(top);
-}
-
 // Tells `news` where the keyboard is: a list of ours through an item of news, else through an
 // item of news of a list of rows shown in the same window; a screen reader hears no change of a
 // name from Qt, and this is a move. With no such list, the control is told by name, to be read
@@ -232,15 +229,18 @@ bool Ontop(QWidget* widget) {
 void Tellfocused(const QString& news) {
     QWidget* w = QApplication::focusWidget();
     QAccessibleInterface* i = w ? QAccessible::queryAccessibleInterface(w) : nullptr;
-    // A control named by its prompt has been read with it.
-    if (!i || i->text(QAccessible::Name).startsWith(news)) return;
+    // A control named by its prompt has been read with it; not so a text box, whose caret a
+    // screen reader may take for a silent arrival before the move is told.
+    if (!i ||
+        (i->text(QAccessible::Name).startsWith(news) && i->role() != QAccessible::EditableText))
+        return;
     auto* items = dynamic_cast<Itemsaccess*>(i);
     // Of the lists shown in the window, one not covered by another (the board under TOP FIVE).
     for (bool covered : {false, true})
         for (const auto& [widget, source] : Rowsources()) {
             auto* row = const_cast<QWidget*>(static_cast<const QWidget*>(widget));
             if (!items && row->isVisible() && row->window() == w->window() &&
-                (covered || Ontop(row)))
+                (covered || !Covered(row)))
                 items = dynamic_cast<Itemsaccess*>(QAccessible::queryAccessibleInterface(row));
         }
     if (items)
@@ -379,7 +379,7 @@ public:
     // Named, and described by its rows alone.
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Description) return {};
-        return t == QAccessible::Name ? source().Name : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? source().Name() : QAccessibleWidget::text(t);
     }
 };
 
@@ -396,7 +396,8 @@ protected:
         };
         if (event->type() == QEvent::FocusIn)
             QTimer::singleShot(0, w, [w, list] {
-                if (w->hasFocus()) list()->tellcurrent();
+                // News that came with the keyboard are read, not the row over them.
+                if (w->hasFocus() && !list()->telling()) list()->tellcurrent();
             });
         if (event->type() != QEvent::KeyPress) return false;
         const int n = list()->count(), now = list()->current();
@@ -465,9 +466,9 @@ void Installaccessibility() {
     });
 }
 
-void Readasrows(QWidget* widget, const QString& name, std::function<QStringList()> rows,
+void Readasrows(QWidget* widget, std::function<QString()> name, std::function<QStringList()> rows,
                 bool fromlast) {
-    Rowsources()[widget] = {name, std::move(rows), fromlast ? -1 : 0};
+    Rowsources()[widget] = {std::move(name), std::move(rows), fromlast ? -1 : 0};
     QObject::connect(widget, &QObject::destroyed, [widget] { Rowsources().erase(widget); });
     widget->setFocusPolicy(Qt::TabFocus);
     widget->installEventFilter(new Rowkeys(widget));
@@ -530,10 +531,6 @@ void Announcenews(Syncset& sync, const Game& game) {
         return m.Frtrialno.Visible ? m.Lbltrialno.Caption : std::string();
     });
     news([&m] { return m.Franswer.Visible ? m.Picanswer.Spokentext() : std::string(); });
-    news([&m] {
-        return m.Picwinners.Visible ? m.Lblwinners.Caption + ". " + m.Lblhead.Caption
-                                    : std::string();
-    });
     news([&m] {
         return m.Frgetname.Visible ? m.Lblgetname.Caption + " " + m.Lblcharacter.Caption
                                    : std::string();

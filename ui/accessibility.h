@@ -21,10 +21,10 @@ namespace tc::ui {
 // Installs the accessible interfaces below, once per program, before the windows are made.
 void Installaccessibility();
 
-// `widget` reads as a list named `name` whose items are `rows()`. It takes the keyboard by Tab;
-// Up, Down, Home and End move through the rows, each read as it is reached. The keyboard starts
-// on the first row, or `fromlast` on the last, and stays on the last as rows come.
-void Readasrows(QWidget* widget, const QString& name, std::function<QStringList()> rows,
+// `widget` reads as a list named `name()`, its heading, whose items are `rows()`. It takes the
+// keyboard by Tab; Up, Down, Home and End move through the rows, each read as it is reached. The
+// keyboard starts on the first row, or `fromlast` on the last, and stays on the last as rows come.
+void Readasrows(QWidget* widget, std::function<QString()> name, std::function<QStringList()> rows,
                 bool fromlast = false);
 
 // The TOP FIVE places, one a row: place and name, time spent, attempts.
@@ -42,7 +42,8 @@ void Readquietly(QLabel* label, const QString& name);
 void Announce(const QString& text);
 
 // The game's news, announced as it comes: the marks of a trial, the computer's guess to be
-// marked, the prompt for a guess, the answer, TOP FIVE and its name entry.
+// marked, the prompt for a guess, the answer and TOP FIVE's name entry. TOP FIVE's heading is its
+// list's name, read as the keyboard reaches it.
 void Announcenews(Syncset& sync, const Game& game);
 
 } // namespace tc::ui

@@ -151,6 +151,18 @@ QWidget* Entry(QWidget* panel) {
     return input ? input : defaultbutton ? defaultbutton : button;
 }
 
+bool Covered(const QWidget* widget) {
+    const QWidget* window = widget->window();
+    const QRect r = widget->rect();
+    for (int x = 1; x < 6; x += 2)
+        for (int y = 1; y < 6; y += 2) {
+            const QWidget* top = window->childAt(
+                widget->mapTo(window, QPoint(r.width() * x / 6, r.height() * y / 6)));
+            if (top != widget && !widget->isAncestorOf(top)) return true;
+        }
+    return false;
+}
+
 Focuskeeper::Focuskeeper(QWidget* mainwindow, const Game& game) : game_(game), main_(mainwindow) {
     Installkeys();
     // Frerror is left out: its button claims an error, which Return must not do by chance.
@@ -168,7 +180,7 @@ QWidget* Focuskeeper::prompt() const {
     for (QWidget* panel : panels_)
         if (panel->isVisible())
             if (QWidget* entry = Entry(panel)) return entry;
-    return board_ && Usable(board_) ? board_ : nullptr;
+    return board_ && Usable(board_) && !Covered(board_) ? board_ : nullptr;
 }
 
 std::string Focuskeeper::asked() const {
@@ -183,6 +195,9 @@ void Focuskeeper::keep() {
     const std::string asked = game_.Message.Visible ? asked_ : this->asked();
     const bool anew = asked != asked_;
     asked_ = asked;
+    // Tab passes over a covered board.
+    const bool covered = board_ && Covered(board_);
+    if (board_) board_->setFocusPolicy(covered ? Qt::NoFocus : Qt::TabFocus);
     QWidget* focus = main_->focusWidget();
     QWidget* opened = nullptr;
     bool there = false;
@@ -199,7 +214,7 @@ void Focuskeeper::keep() {
     // A control the player cannot see or use never keeps the keyboard.
     for (QWidget* top : QApplication::topLevelWidgets()) {
         QWidget* lost = top->isVisible() ? top->focusWidget() : nullptr;
-        if (!lost || Usable(lost)) continue;
+        if (!lost || (Usable(lost) && !(lost == board_ && covered))) continue;
         if (QWidget* next = top == main_ ? prompt() : Entry(top))
             next->setFocus(Qt::OtherFocusReason);
         else

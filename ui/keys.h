@@ -26,9 +26,13 @@ std::string Escapebutton(const Fmmessage& message);
 // has none the player can reach.
 QWidget* Entry(QWidget* panel);
 
+// Whether another control of its window lies over part of `widget` (TOP FIVE over the board).
+bool Covered(const QWidget* widget);
+
 // Keeps the main window's keyboard on what the player sees: a panel that opens takes it at its
 // entry, and so does a panel that asks anew (the marks of the next trial); a control that hides or
 // is disabled hands it to the next panel's entry, else to the board, else to the window itself.
+// The board takes it, by Tab too, only while nothing covers it.
 // Dialogs hand a lost keyboard to their own entry.
 class Focuskeeper {
 public:

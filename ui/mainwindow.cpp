@@ -768,7 +768,8 @@ QWidget* Mainwindow::buildboard() {
             if (row > 0) out << Qs(line);
         return out;
     };
-    Readasrows(record, "Record", rows, true);
+    Readasrows(
+        record, [] { return QStringLiteral("Record"); }, rows, true);
     // Three columns of 3900 twips and nine lines of 450 below a 600-twip heading, scaled to the
     // room the window leaves.
     record->Setextent(QSize(11700, 4650));

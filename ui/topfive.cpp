@@ -121,8 +121,11 @@ QWidget* Mainwindow::buildwinners() {
         grid->addWidget(caption, 0, i);
         grid->addWidget(column, 1, i);
     }
-    // The three columns read as one list of places.
-    Readasrows(first, "TOP FIVE", [&m] { return Winnerrows(m); });
+    // The three columns read as one list of places, named with the heading: a screen reader
+    // reads it as the keyboard arrives, before the first place.
+    Readasrows(
+        first, [&m] { return Qs(m.Lblwinners.Caption + ". " + m.Lblhead.Caption).simplified(); },
+        [&m] { return Winnerrows(m); });
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
