@@ -29,7 +29,12 @@ poll() {
 # Waits up to $1 seconds for a visible window whose title matches $2; prints its id. Searched
 # afresh each time: a search that meets a window going away (under a window manager) may fail.
 findwindow() {
-    poll "$1" search "$2" >/dev/null && search "$2"
+    local id end=$((SECONDS + $1))
+    until id=$(search "$2"); do
+        [ $SECONDS -lt $end ] || return 1
+        sleep 0.1
+    done
+    echo "$id"
 }
 search() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
 title() {
