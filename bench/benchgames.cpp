@@ -68,11 +68,7 @@ std::vector<Str> Indexcodes(const Gamesetting& s, size_t n) {
 Simgame::Simgame(const Gamesetting& s, uint64_t seed)
     : rnd(seed), game(std::make_unique<tc::Game>(rnd, records, clock)) {
     // The same preparation as the command line's simulation.
-    game->Setting = s;
-    game->Rec.Runkind = Run::Simulate;
-    game->Rec.Demomode = -1;
-    game->Wait.Setkey(tc::Waitkey::Demo);
-    game->Headless = true;
+    tc::Preparerun(*game, s, Run::Simulate);
 }
 
 namespace {

@@ -32,11 +32,7 @@ double Companionrate(const Gamesetting& s) {
     Norecords records;
     Systemclock clock;
     Game g(rnd, records, clock);
-    g.Setting = s;
-    g.Rec.Runkind = Run::Simulate;
-    g.Rec.Demomode = -1;
-    g.Wait.Setkey(Waitkey::Demo);
-    g.Headless = true;
+    Preparerun(g, s, Run::Simulate);
     QElapsedTimer t;
     t.start();
     long long games = 0;

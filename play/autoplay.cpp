@@ -23,6 +23,14 @@ void Autoplay(Game& g) {
     Runtimers(g);
 }
 
+void Preparerun(Game& g, const Gamesetting& s, Run kind) {
+    g.Setting = s;
+    g.Rec.Runkind = kind;
+    g.Rec.Demomode = -1;
+    g.Wait.Setkey(Waitkey::Demo);
+    g.Headless = true;
+}
+
 bool Simulategame(Game& g, const Str& code) {
     g.Rec.Answer = code;
     g.Rec.Answerblanks = static_cast<int16_t>(Countchar(code, 'b'));

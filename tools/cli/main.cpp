@@ -313,11 +313,7 @@ int Simulate(const Options& o) {
         Norecords records;
         Systemclock clock;
         Game g(rnd, records, clock);
-        g.Setting = s;
-        g.Rec.Runkind = Run::Simulate;
-        g.Rec.Demomode = -1;
-        g.Wait.Setkey(Waitkey::Demo);
-        g.Headless = true;
+        Preparerun(g, s, Run::Simulate);
         Odometer odometer(s);
         for (int64_t i = 0;; ++i) {
             if (i % threads == w) {

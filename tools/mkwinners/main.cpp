@@ -71,11 +71,7 @@ bool Playsetting(const Gamesetting& s, size_t index, int games, std::vector<int>
     Collector book;
     Systemclock clock;
     Game g(rnd, book, clock);
-    g.Headless = true;
-    g.Setting = s;
-    g.Rec.Runkind = Run::Initstat;
-    g.Rec.Demomode = -1;
-    g.Wait.Setkey(Waitkey::Demo);
+    Preparerun(g, s, Run::Initstat);
     for (int i = 0; i < games; ++i) {
         const size_t before = book.Attempts.size();
         g.Start.Initialize();
