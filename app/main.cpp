@@ -16,9 +16,37 @@
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
+
+const char* const Helptext = R"HELP(Usage: tintcipher [OPTION]
+Starts the code-breaking game Tintcipher in its window; everything else is chosen in the
+game's own menus.
+
+Options:
+  --help     show this text and exit
+  --version  show the version and exit
+
+Qt's options for every program, such as -platform, are taken as Qt documents them.
+)HELP";
+
+// --help and --version: told and done before Qt starts, so they need no display. Returns the
+// exit status, or -1 to go on.
+int Commandline(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const bool help = std::strcmp(argv[i], "--help") == 0;
+        if (!help && std::strcmp(argv[i], "--version") != 0) continue;
+        if (help)
+            std::fputs(Helptext, stdout);
+        else
+            std::printf("tintcipher %s\n", TINTCIPHER_VERSION);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 3;
+    }
+    return -1;
+}
 
 // A message box before the title. Its lines name folders: plain text, so a path holding "<h1>"
 // or "<img>" shows as written instead of drawing a heading or a picture.
@@ -85,6 +113,7 @@ int main(int argc, char** argv) {
     const auto phase = [&since](const char* what) {
         qCDebug(Startuplog, "%6.1f ms  %s", static_cast<double>(since.nsecsElapsed()) / 1e6, what);
     };
+    if (const int status = Commandline(argc, argv); status >= 0) return status;
     // A file-size limit makes a write fail and be told, not end the game mid-write.
     tc::Ignorefilesizesignal();
     QApplication app(argc, argv);

@@ -15,7 +15,8 @@ packages=(
   xvfb xdotool imagemagick              # the end-to-end tests
   openbox x11-utils                     # ... under a window manager, and whether it runs (xprop)
   gstreamer1.0-plugins-good             # the title video: Motion-JPEG in AVI (avidemux, jpegdec)
-  dpkg-dev desktop-file-utils appstream    # the package's tests: dpkg-shlibdeps and the validators
+  dpkg-dev desktop-file-utils appstream lintian  # the package's tests: dpkg-shlibdeps, checkers
+  help2man                                       # the manual pages, from the programs' --help
   dbus-daemon at-spi2-core python3-pyatspi  # what a screen reader gets, through AT-SPI
 )
 missing=()

@@ -49,12 +49,17 @@ fs::path Programfolder(const fs::path& executablefolder, const fs::path& userfol
     return Denied(ec) ? userfolder : executablefolder;
 }
 
-fs::path Datafolder(const fs::path& executablefolder) {
+// The build sets it from the folders it installs to; this is what they are by default.
+#ifndef TINTCIPHER_INSTALLED_DATA
+#define TINTCIPHER_INSTALLED_DATA "../share/tintcipher"
+#endif
+const char* const Installeddata = TINTCIPHER_INSTALLED_DATA;
+
+fs::path Datafolder(const fs::path& executablefolder, const fs::path& installed) {
     std::error_code ec;
     if (fs::is_directory(executablefolder / "Winners", ec)) return executablefolder;
-    const fs::path shared = executablefolder.parent_path() / "share" / "tintcipher";
-    if (executablefolder.filename() == "bin" && fs::is_directory(shared / "Winners", ec))
-        return shared;
+    const fs::path shared = (executablefolder / installed).lexically_normal();
+    if (!installed.empty() && fs::is_directory(shared / "Winners", ec)) return shared;
     return executablefolder;
 }
 
@@ -78,6 +83,39 @@ Seeding Seedfolder(const fs::path& installation, const fs::path& userfolder) {
     fs::remove_all(building, ec);
     if (!fs::is_directory(userfolder, ec)) return Seeding::Failed;
     return made ? Seeding::Made : Seeding::There;
+}
+
+namespace {
+
+// Whether a program folder holds none of the six Winners files.
+bool Nowinners(const fs::path& folder) {
+    std::error_code ec;
+    for (int n = Firstcolours; n <= Lastcolours; ++n)
+        if (fs::exists(fs::symlink_status(Winnersfile(folder, n), ec))) return false;
+    return true;
+}
+
+} // namespace
+
+bool Reseedwinners(const fs::path& installation, const fs::path& userfolder) {
+    if (!Nowinners(userfolder) || Nowinners(installation)) return false;
+    const fs::path winners = userfolder / "Winners";
+    std::error_code ec;
+    const fs::path building = Unforeseenname(userfolder, ".new");
+    bool made = false;
+    try {
+        Copywinners(installation / "Winners", building);
+        // An empty folder is replaced whole; one holding something else gets the files one by
+        // one, and keeps the rest.
+        fs::remove(winners, ec);
+        fs::rename(building, winners, ec);
+        if (ec)
+            for (const fs::directory_entry& e : fs::directory_iterator(building))
+                fs::rename(e.path(), winners / e.path().filename());
+        made = true;
+    } catch (const fs::filesystem_error&) {}
+    fs::remove_all(building, ec);
+    return made;
 }
 
 Started Startup(const fs::path& executablefolder, int screenwidth, const fs::path& userfolder,
@@ -119,6 +157,8 @@ Started Startup(const fs::path& executablefolder, int screenwidth, const fs::pat
                    "Please change the resolution before running the programme again."};
         return s;
     }
+    // Under the lock, so that no running copy has its Winners files replaced.
+    const bool reseeded = s.Folder != s.Data && Reseedwinners(s.Data, s.Folder);
     // Under the lock no other copy writes, so what crashed writes left can go.
     for (const fs::path& f : {s.Folder, s.Folder / "Winners", s.Folder / "Files"}) Removestale(f);
     // Told once, by the copy that holds the lock first after the folder was made: the mark of
@@ -130,6 +170,11 @@ Started Startup(const fs::path& executablefolder, int screenwidth, const fs::pat
         s.Notice.push_back("Your TOP FIVE lists, statistics and saved games are kept in " +
                            Fieldtext(s.Folder.string()) + ".");
     }
+    if (reseeded && s.Notice.empty())
+        s.Notice = {"Your Winners files in " + Fieldtext((s.Folder / "Winners").string()) +
+                        " were missing: the TOP FIVE lists and statistics start again from those "
+                        "of the installation.",
+                    "Your saved games are kept."};
     return s;
 }
 
@@ -154,9 +199,18 @@ void Title::Form_Load() {
         Ask(Asking::Restore, check.Lines);
         return;
     default:
-        Refuse(check.Lines);
+        Refuse(Withrecovery(check.Lines));
         return;
     }
+}
+
+std::vector<std::string> Title::Withrecovery(std::vector<std::string> lines) const {
+    // An installed copy keeps the player's own records, which the installation can give again.
+    if (data_ != folder_)
+        lines.push_back("Your records are in " + Fieldtext((folder_ / "Winners").string()) +
+                        ": delete that folder and start the programme again to get those of "
+                        "the installation back; your saved games are kept.");
+    return lines;
 }
 
 void Title::Startshow() {
@@ -234,7 +288,7 @@ void Title::Inputbox_Close(const std::string& answer) {
         } else if (answer.empty()) {
             Ended = true;
         } else {
-            Refuse(Incorrectpasswordlines());
+            Refuse(Withrecovery(Incorrectpasswordlines()));
         }
         return;
     }

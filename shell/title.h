@@ -34,10 +34,16 @@ std::filesystem::path Programfolder(const std::filesystem::path& executablefolde
                                     const std::filesystem::path& userfolder,
                                     const Folderprobe& probe = Writeaccess);
 
+// Where the installed program's data lies, relative to the folder of its executable ("games"
+// beside "share" in a package); set by the build from the installation's folders.
+extern const char* const Installeddata;
+
 // Where the program's data lies: the executable's folder when it holds the Winners files (a
-// build folder, an unpacked copy), else "share/tintcipher" beside the executable's "bin" folder
-// when there is one (an installed package), else the executable's folder.
-std::filesystem::path Datafolder(const std::filesystem::path& executablefolder);
+// build folder, a copy of one), else `installed` seen from the executable's folder when the
+// Winners files are there (an installed or unpacked package, in whatever folder), else the
+// executable's folder.
+std::filesystem::path Datafolder(const std::filesystem::path& executablefolder,
+                                 const std::filesystem::path& installed = Installeddata);
 
 // On the first start of an installed program: copies the installation's Winners files into
 // `userfolder`, each given the last-modified time its stamp names (a packaging tool may have
@@ -46,6 +52,12 @@ std::filesystem::path Datafolder(const std::filesystem::path& executablefolder);
 // half-made folder. A folder that exists already is left as it is.
 enum class Seeding { Made, There, Failed };
 Seeding Seedfolder(const std::filesystem::path& installation,
+                   const std::filesystem::path& userfolder);
+// A user's folder whose "Winners" folder is gone, or holds none of the six files, gets the
+// installation's again, stamped as `Seedfolder` does; "Files" and the rest stay as they are. One
+// to five missing files are left to the start-up check and its password. Returns whether it
+// made them.
+bool Reseedwinners(const std::filesystem::path& installation,
                    const std::filesystem::path& userfolder);
 
 enum class Startverdict { Run, Secondcopy, Narrowdisplay, Nofolder };
@@ -137,6 +149,8 @@ private:
     void Leave();
     void Ask(Asking what, std::vector<std::string> prompt);
     void Refuse(std::vector<std::string> lines);
+    // The refusal's lines and, for an installed copy, the way back to working records.
+    std::vector<std::string> Withrecovery(std::vector<std::string> lines) const;
 
     Game& game_;
     std::filesystem::path folder_, data_;

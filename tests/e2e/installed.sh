@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The program unpacked from its .deb, its Winners files given other times than their stamps (as a
 # packaging tool may), started by a user with a fresh home: the first start says where the
-# records are kept and copies them there, not calling them altered; a second start is refused.
+# records are kept and copies them there, not calling them altered; a second start is refused;
+# the companion reads those records. A start after the user's Winners folder was deleted makes
+# it again, saying so, and keeps the saved games.
 # Usage: installed.sh DEB-FOLDER OUTPUT-FOLDER
 shots=installed
 source "$(dirname "$0")/common.sh"
@@ -14,7 +16,7 @@ trap 'kill ${pid:-} 2>/dev/null || true; rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root/pkg"
 touch -d '2001-02-03 04:05:06' "$root"/pkg/usr/share/tintcipher/Winners/*
 records=$HOME/.local/share/tintcipher
-start() { "$root/pkg/usr/bin/tintcipher" & }
+start() { "$root/pkg/usr/games/tintcipher" & }
 # Answers the one message box titled "Tintcipher" that is not the main window ${main:-}.
 answerbox() {
     local box= end=$((SECONDS + 10))
@@ -37,4 +39,17 @@ ls "$records"/Winners/Winners{5,6,7,8,9,10} "$records/Files" >/dev/null || fail 
 start
 answerbox refusal
 wait $! && fail "the second copy ran"
+quitprogram
+
+"$root/pkg/usr/games/tintcipher-cli" records --colours 6 --length 4 --repeat none --order random |
+    grep -q '^POPULATION ' || fail "the companion did not read the user's records"
+echo game >"$records/Files/kept.tc"
+rm -r "$records/Winners"
+main=
+start
+pid=$!
+answerbox reseeded
+skiptitle
+ls "$records"/Winners/Winners{5,6,7,8,9,10} "$records/Files/kept.tc" >/dev/null ||
+    fail "the Winners folder was not made again, or the saved game went"
 quitprogram

@@ -17,8 +17,9 @@ grep -qx 'Package: tintcipher' "$2/control.txt" && grep -qx 'Section: games' "$2
     fail "control fields"
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$2/files.txt"
 share=/usr/share/tintcipher icons=/usr/share/icons/hicolor
-for f in /usr/bin/tintcipher /usr/bin/tintcipher-cli /usr/share/applications/tintcipher.desktop \
-    /usr/share/metainfo/tintcipher.metainfo.xml $icons/scalable/apps/tintcipher.svg \
+for f in /usr/games/tintcipher /usr/games/tintcipher-cli /usr/share/applications/tintcipher.desktop \
+    /usr/share/metainfo/org.example.tintcipher.metainfo.xml $icons/scalable/apps/tintcipher.svg \
+    /usr/share/doc/tintcipher/copyright /usr/share/doc/tintcipher/changelog.gz \
     $icons/48x48/apps/tintcipher.png $icons/256x256/apps/tintcipher.png \
     /usr/share/man/man6/tintcipher.6.gz /usr/share/man/man6/tintcipher-cli.6.gz \
     $share/Vbintro.html $share/Video/Fox.avi $share/Pictures/Clouds.png $share/Music/canyon.mid \

@@ -234,6 +234,16 @@ TEST_F(Titlebench, AlteredFileEndsWithItsMessage) {
     EXPECT_TRUE(title.Ended);
     clock.advance(10000);
     EXPECT_FALSE(game.Main.Visible);
+
+    // The player of an installed copy is told where the records are and how to get them back.
+    Tempfolder installation;
+    Title installed(game, folder.Path(), clock, installation.Path());
+    installed.Form_Load();
+    ASSERT_EQ(installed.Form.Box.Lines.size(), 4u);
+    EXPECT_EQ(installed.Form.Box.Lines[3].find("Your records are in " +
+                                               (folder.Path() / "Winners").string() +
+                                               ": delete that folder"),
+              0u);
 }
 
 TEST_F(Titlebench, HiddenPromptOpensOnlyForTheRightButtonWithCtrlAndAlt) {
@@ -387,7 +397,8 @@ TEST(Programfolder, OnlyADeniedRightMovesTheRecordsAndThePlayerIsToldOnce) {
 
 TEST(Programfolder, FirstStartOfAPackageSeedsTheUsersWinnersStampedAsTheirStampsSay) {
     Tempfolder root, home;
-    const fs::path bin = root.Path() / "bin", shared = root.Path() / "share" / "tintcipher";
+    // Found from the program's folder, whatever its name.
+    const fs::path bin = root.Path() / "games", shared = root.Path() / "share" / "tintcipher";
     Systemclock now;
     ASSERT_TRUE(Restorewinners(shared, now));
     // A packaging tool gives the installation other times than the stamps.
@@ -415,10 +426,22 @@ TEST(Programfolder, FirstStartOfAPackageSeedsTheUsersWinnersStampedAsTheirStamps
     for (const auto& e : fs::directory_iterator(user.parent_path())) beside += e.path() != user;
     EXPECT_EQ(beside, 0u);
 
-    // A later start keeps the player's own folder as it is.
+    // A later start keeps the player's own folder as it is: one missing file asks the password.
     fs::remove(Winnersfile(user, 5));
-    ASSERT_EQ(Seedfolder(shared, user), Seeding::There);
+    const auto start = [&] { return Startup(bin, 1024, user).Notice; };
+    EXPECT_TRUE(start().empty());
     EXPECT_EQ(Checkwinners(user).Verdict, Winnersverdict::Missing);
+    // A Winners folder gone or emptied as a whole comes back from the installation, said once;
+    // the saved games stay.
+    Makefile(user / "Files" / "kept.tc");
+    for (const bool keepfolder : {false, true}) {
+        fs::remove_all(user / "Winners");
+        if (keepfolder) fs::create_directory(user / "Winners");
+        EXPECT_EQ(start().size(), 2u);
+        EXPECT_EQ(Checkwinners(user).Verdict, Winnersverdict::Fine);
+        EXPECT_TRUE(start().empty());
+    }
+    EXPECT_TRUE(fs::is_regular_file(user / "Files" / "kept.tc"));
 }
 
 // The shipped files.

@@ -9,6 +9,7 @@
 #include "records/winners.h"
 #include "savedgames/savedfile.h"
 #include "settings/settingtexts.h"
+#include "shell/title.h"
 #include "statistics/simulation.h"
 #include "system/fieldtext.h"
 #include "system/platform.h"
@@ -56,14 +57,14 @@ Commands:
       games started in the middle and of hints that may contain errors. The Winners files are
       first checked as at start-up; a missing, altered or malformed file is reported in one line
       on standard error.
-      DIR is the program folder holding "Winners"; without --folder, the folder "app" beside
-      the executable's folder (the build's program folder) when it holds "Winners", else the
-      current folder.
+      DIR is the program folder holding "Winners". Without --folder: for a build, its program
+      folder (the folder "app" beside the companion's folder); for an installed copy, the
+      player's own, $XDG_DATA_HOME/tintcipher (~/.local/share/tintcipher), which the game makes
+      on its first start; else the current folder.
   --help
       Shows this text.
-
-Exit status: 0 done, 1 the game ended in a bug, 2 a usage error or a refused file, 3 the output
-could not be written.
+  --version
+      Shows the version.
 
 SETTING:
   --colours 5..10 --length 3..8 [--unspecified] --repeat none|any|2..7 --order fixed|random
@@ -83,7 +84,8 @@ Options:
 Names and file names are printed with their control characters as \xHH.
 
 Exit status: 0 on success, 1 when the game ends in a program fault, 2 on a usage error (told on
-standard error) or when the Winners files fail their check.
+standard error) or when the Winners files fail their check, 3 when the output could not be
+written.
 )HELP";
 
 const char* const Commands = "play, simulate, show-game or records";
@@ -360,15 +362,19 @@ int Simulate(const Options& o) {
     return fault ? 1 : 0;
 }
 
-// The program folder the records command reads when none is given.
+// The program folder the records command reads when none is given: a build's program folder, or
+// the player's own for an installed copy (its data found from the companion's folder, as the
+// game finds it from its own).
 std::filesystem::path Defaultfolder(const char* argv0) {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec) exe = fs::absolute(argv0, ec);
     if (!ec) {
-        const fs::path app = exe.parent_path().parent_path() / "app";
+        const fs::path here = exe.parent_path(), app = here.parent_path() / "app";
         if (fs::is_directory(app / "Winners", ec)) return app;
+        const fs::path user = Userdatafolder();
+        if (Datafolder(here) != here && !user.empty()) return user;
     }
     return fs::current_path(ec);
 }
@@ -477,6 +483,10 @@ namespace {
 int Command(const std::vector<std::string>& args, const char* program) {
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         std::cout << Helptext;
+        return 0;
+    }
+    if (!args.empty() && args[0] == "--version") {
+        std::cout << "tintcipher-cli " << TINTCIPHER_VERSION << '\n';
         return 0;
     }
     try {

@@ -95,12 +95,15 @@ std::string Count(int n, const std::string& what) {
     return std::to_string(n) + " " + what + (n == 1 ? " mark" : " marks");
 }
 
+int Rows(const Game& g) {
+    return g.Rec.Status == Gamestatus::Win ? g.Rec.Finaltrial : g.Rec.Trial;
+}
+
 // One sentence per row, with its marks as the board draws them.
 std::string Rowstext(const Game& g) {
     const bool numbers = g.Main.Displaymode == Displaykind::Number;
     std::string out;
-    const int rows = g.Rec.Status == Gamestatus::Win ? g.Rec.Finaltrial : g.Rec.Trial;
-    for (int t = 1; t <= rows; ++t) {
+    for (int t = 1; t <= Rows(g); ++t) {
         out += "Trial " + std::to_string(t);
         if (t < g.Setting.Starttrial) out += " (filled in by the computer, outlined in white)";
         out += ": " + Positions(g.Rec.Guesses[t], numbers) + "; ";
@@ -179,6 +182,7 @@ Example Playexample(const std::string& name, const std::string& display) {
     e.Board = g.Main.Picrecord;
     e.Code = g.Main.Picanswer;
     e.Boardtext = Rowstext(g);
+    e.Trials = Rows(g);
     // Only a game that ended shows its code.
     if (!g.Main.Franswer.Visible) e.Code.Cls();
     e.Codetext = "The secret code: " + Positions(g.Rec.Answer, e.Display == "Number") + ".";

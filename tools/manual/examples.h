@@ -13,6 +13,7 @@ struct Example {
     std::string Display; // "Colour" or "Number"
     Picture Board;       // `Picrecord` at the end of the game
     Picture Code;        // `Picanswer`, the code shown after the win
+    int Trials = 0;      // rows on the board
     // What the pictures show, in words, for their alternative texts.
     std::string Boardtext;
     std::string Codetext;

@@ -100,6 +100,22 @@ Picture Rowsonly(Picture board) {
     return board;
 }
 
+// Where each trial stands in a board picture, since the board draws no trial numbers: three to
+// a line, read from left to right.
+QString Trialplaces(int trials) {
+    static const char* const ordinal[] = {"first", "second",  "third",  "fourth", "fifth",
+                                          "sixth", "seventh", "eighth", "ninth"};
+    QStringList lines;
+    for (int line = 0; line * 3 < trials && line < 9; ++line) {
+        const int from = line * 3 + 1, to = std::min(trials, from + 2);
+        const QString which = from == to       ? QString("trial %1").arg(from)
+                              : to == from + 1 ? QString("trials %1 and %2").arg(from).arg(to)
+                                               : QString("trials %1 to %2").arg(from).arg(to);
+        lines << which + " in the " + ordinal[line] + " line";
+    }
+    return "On the board, from left to right: " + lines.join("; ") + ".";
+}
+
 QString Imgtag(const QString& folder, const QString& file, const QImage& image,
                const std::string& alt) {
     QDir().mkpath(QFileInfo(folder + "/" + file).absolutePath());
@@ -140,7 +156,8 @@ void Generate(const QString& source, const QString& folder) {
         out << indent + "  <div>" +
                    Imgtag(folder, stem + "@2x.png", Render(Rowsonly(e.Board)), e.Boardtext) +
                    "</div>";
-        out << indent + "  <figcaption><p>" + m.captured(4) + "</p></figcaption>";
+        out << indent + "  <figcaption><p>" + m.captured(4) + " " + Trialplaces(e.Trials) +
+                   "</p></figcaption>";
         out << indent + "</figure>";
     }
     QSaveFile manual(folder + "/Vbintro.html");
