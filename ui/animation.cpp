@@ -57,6 +57,19 @@ Cloudlayer::Cloudlayer(Animation& ani, const QString& folder, QWidget* picture)
         fore_ = QImage(back_.size(), QImage::Format_RGB32);
     }
     setVisible(!back_.isNull());
+    picture->installEventFilter(this);
+}
+
+bool Cloudlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && !back_.isNull()) place();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Cloudlayer::place() {
+    // Across the top of the idle picture, as wide as it, the panorama's proportions kept.
+    const int w = parentWidget()->width();
+    const QRect band(0, 0, w, w * back_.height() / back_.width());
+    if (geometry() != band) setGeometry(band);
 }
 
 bool Cloudlayer::refresh() {
@@ -65,10 +78,7 @@ bool Cloudlayer::refresh() {
     Applyblits(Backgroundblits(ani_.Forewidth, ani_.Offset), [this](Surface s) {
         return s == Surface::Back ? &back_ : s == Surface::Fore ? &fore_ : nullptr;
     });
-    // Across the top of the idle picture, as wide as it, the panorama's proportions kept.
-    const int w = parentWidget()->width();
-    const QRect band(0, 0, w, w * back_.height() / back_.width());
-    if (geometry() != band) setGeometry(band);
+    place();
     update();
     return true;
 }
@@ -99,6 +109,12 @@ Birdlayer::Birdlayer(Animation& ani, const Picture& board, const QString& folder
         reserve_ = QImage(ani_.Frame.Width, ani_.Frame.Height, QImage::Format_RGB32);
     }
     setGeometry(picture->rect());
+    picture->installEventFilter(this);
+}
+
+bool Birdlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
 }
 
 QImage* Birdlayer::surface(Surface s) {

@@ -28,8 +28,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    // Follows the idle picture's size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void place();
     Animation& ani_;
     QImage back_, fore_;
     int moves_ = -1;
@@ -47,6 +50,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
+    // Follows the board's size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QImage* surface(Surface s);

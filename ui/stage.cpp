@@ -1,0 +1,261 @@
+#include "ui/stage.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScopedValueRollback>
+#include <algorithm>
+#include <cmath>
+
+namespace tc::ui {
+
+namespace {
+
+QLinearGradient Ground(const QRect& r) {
+    QLinearGradient back(r.topLeft(), r.bottomLeft());
+    back.setColorAt(0, QColor(0xe9, 0xf0, 0xf8));
+    back.setColorAt(1, QColor(0xd3, 0xdf, 0xec));
+    return back;
+}
+
+bool Rescaling = false;
+
+double Desktoppoints() {
+    const QFont desktop = QApplication::font();
+    return desktop.pointSizeF() > 0 ? desktop.pointSizeF() : desktop.pixelSize() * 72.0 / 96.0;
+}
+
+} // namespace
+
+int Leastbox() {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    return QFontMetrics(bold).height() + 6;
+}
+
+Scale Scalefor(int box) {
+    const double base = Desktoppoints();
+    // The desktop's size up to a box a little above the least, growing with the box beyond.
+    const double grown = base * box / (Leastbox() * 1.3);
+    return {box, std::clamp(grown, base, 2 * base)};
+}
+
+Wraplabel::Wraplabel(int lines, QWidget* parent) : QLabel(parent), lines_(lines) {
+    setWordWrap(true);
+    setTextFormat(Qt::PlainText);
+}
+
+void Wraplabel::Setpoints(int points) {
+    own_ = points;
+    QFont f = font();
+    f.setPointSizeF(points > 0 ? points * grow_ : font_);
+    setFont(f);
+}
+
+void Wraplabel::Setscale(const Scale& scale) {
+    grow_ = scale.Font / Desktoppoints();
+    font_ = scale.Font;
+    Setpoints(own_);
+}
+
+int Wraplabel::heightForWidth(int width) const {
+    const QMargins m = contentsMargins();
+    QFont largest = font();
+    if (points_ > 0) largest.setPointSizeF(std::max(largest.pointSizeF(), points_ * grow_));
+    const QFontMetrics metrics(largest);
+    int h = std::max(QLabel::heightForWidth(width), lines_ * metrics.lineSpacing());
+    const QRect room(0, 0, width - m.left() - m.right(), 100000);
+    for (const QString& t : longest_)
+        h = std::max(h, metrics.boundingRect(room, Qt::TextWordWrap, t).height());
+    return h + m.top() + m.bottom();
+}
+
+QSize Wraplabel::minimumSizeHint() const {
+    // The height at a width comes from heightForWidth; the least is the lines kept.
+    const QSize least = QLabel::minimumSizeHint();
+    const QMargins m = contentsMargins();
+    return {least.width(), lines_ * fontMetrics().lineSpacing() + m.top() + m.bottom()};
+}
+
+int Strip::needed(int width) {
+    // Laid out with room to spare below: every panel takes its own height from the top.
+    layout()->setGeometry(QRect(0, 0, width, 10000));
+    int bottom = 0;
+    for (QObject* o : children())
+        if (auto* w = qobject_cast<QWidget*>(o))
+            bottom = std::max(bottom, w->geometry().bottom() + 1);
+    layout()->setGeometry(rect());
+    return bottom;
+}
+
+void Strip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath ground;
+    for (QObject* o : children())
+        if (auto* w = qobject_cast<QWidget*>(o); w && w->isVisible())
+            ground.addRoundedRect(QRectF(w->geometry()).adjusted(-5, -5, 5, 5), 10, 10);
+    p.fillPath(ground.simplified(), Ground(rect()));
+}
+
+Stage::Stage(QWidget* fore, QWidget* board, QWidget* winners, Strip* strip, QWidget* menu,
+             QWidget* parent)
+    : QWidget(parent), grid_(new QGridLayout(this)), fore_(fore), board_(board), winners_(winners),
+      menu_(menu), strip_(strip) {
+    for (QWidget* w : std::initializer_list<QWidget*>{fore, board, strip, winners, menu})
+        w->setParent(this);
+    // The idle picture is the stage's own ground, under the layout.
+    fore->lower();
+    grid_->setContentsMargins(Margin, Margin, Margin, Margin);
+    grid_->setSpacing(Margin);
+    grid_->addWidget(board, 0, 0);
+    grid_->addWidget(winners, 0, 0);
+    grid_->addWidget(strip, 1, 0);
+    grid_->addWidget(menu, 0, 0, 2, 1, Qt::AlignCenter);
+    grid_->setRowStretch(0, 1);
+    for (QWidget* w : {winners, menu}) {
+        QSizePolicy keep = w->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(keep);
+    }
+    strip->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    menu->raise();
+}
+
+void Stage::apply(int box) {
+    if (box == applied_) return;
+    applied_ = box;
+    scale_ = Scalefor(box);
+    for (const auto& a : appliers_) a(scale_);
+    // The sizes the layouts keep are measured anew at once, not on their next pass.
+    for (QWidget* w : findChildren<QWidget*>()) w->updateGeometry();
+    for (QLayout* l : findChildren<QLayout*>()) l->invalidate();
+}
+
+bool Stage::fits(int box, QSize area) {
+    apply(box);
+    const int width = area.width() - 2 * Margin;
+    if (strip_->minimumSizeHint().width() > width) return false;
+    const int room =
+        area.height() - 3 * Margin - strip_->needed(width) - board_->minimumSizeHint().height();
+    if (room < std::max(Boardleast, winners_->minimumSizeHint().height())) return false;
+    const double scale = std::min(double(width) / Boardwidth, double(room) / Boardheight);
+    return std::floor(scale * 280) >= box;
+}
+
+void Stage::rescale() {
+    if (Rescaling) return;
+    const QScopedValueRollback<bool> busy(Rescaling, true);
+    const int least = Leastbox();
+    // Hidden and shown controls count from now on, down to the innermost layout.
+    applied_ = 0;
+    // The least size: the panels at the least box, the board at its least, the menu whole.
+    apply(least);
+    const int width = std::max({strip_->minimumSizeHint().width(), menu_->sizeHint().width(),
+                                winners_->minimumSizeHint().width()});
+    const int boardleast = std::max(Boardleast, winners_->minimumSizeHint().height());
+    strip_->setMinimumHeight(0);
+    strip_->setMaximumHeight(QWIDGETSIZE_MAX);
+    const QSize smallest(width + 2 * Margin,
+                         std::max(3 * Margin + strip_->needed(width) + boardleast,
+                                  menu_->sizeHint().height() + 2 * Margin));
+    if (minimumSize() != smallest) setMinimumSize(smallest);
+    int low = least, high = std::max(least, height() / 4);
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (fits(mid, size()))
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    apply(low);
+    // As tall as its panels need at this width, shown or not: the board takes the rest.
+    strip_->setFixedHeight(strip_->needed(QWidget::width() - 2 * Margin));
+    grid_->activate();
+}
+
+void Stage::showEvent(QShowEvent*) {
+    // The panels' texts and the controls hidden at the start are in place now.
+    rescale();
+}
+
+void Stage::resizeEvent(QResizeEvent*) {
+    fore_->setGeometry(rect());
+    rescale();
+}
+
+// The strip's empty corners over the idle picture pass their presses to it: they belong to it.
+void Stage::mousePressEvent(QMouseEvent* event) {
+    if (!fore_->isVisible()) return QWidget::mousePressEvent(event);
+    QMouseEvent moved(event->type(), fore_->mapFrom(this, event->position()),
+                      event->scenePosition(), event->globalPosition(), event->button(),
+                      event->buttons(), event->modifiers(), event->pointingDevice());
+    QApplication::sendEvent(fore_, &moved);
+}
+
+void Stage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Ground(rect()));
+}
+
+const char* Stagestyle() {
+    return R"(
+QGroupBox {
+    background: #fbfcfe;
+    border: 1px solid #a9bbd0;
+    border-radius: 8px;
+    padding: 5px 8px 5px 8px;
+}
+QGroupBox#Frsetting, QGroupBox#Frcolour, QGroupBox#Frshowresult, QGroupBox#Franswer {
+    margin-top: 9px;
+    padding-top: 9px;
+}
+QGroupBox#Frerror, QGroupBox#Frcorrect, QGroupBox#Frwrong, QGroupBox#Frgetwrong {
+    border: none;
+    background: transparent;
+    padding: 0;
+}
+QGroupBox::title {
+    subcontrol-origin: margin;
+    left: 12px;
+    padding: 0 4px;
+    color: #1f4e8f;
+    font-weight: bold;
+}
+QGroupBox#Frmenu {
+    border: 2px solid #2f6fb0;
+    border-radius: 0;
+    margin-top: 0;
+}
+QLabel#Lblset {
+    color: #1f4e8f;
+}
+QLabel#Lbltime {
+    color: #1f4e8f;
+    font-weight: bold;
+    background: #fbfcfe;
+    border: 1px solid #a9bbd0;
+    border-radius: 6px;
+    padding: 4px 8px;
+}
+QFrame#Picdemo {
+    background: #fff8e1;
+    border: 1px solid #d8b65a;
+    border-radius: 8px;
+}
+QLabel#Lblname {
+    border: 2px solid transparent;
+}
+QLabel#Lblname:focus {
+    border-color: #2f6fb0;
+}
+QPushButton {
+    min-width: 64px;
+    padding: 4px 10px;
+}
+)";
+}
+
+} // namespace tc::ui
