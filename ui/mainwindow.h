@@ -105,6 +105,9 @@ private:
     // The TOP FIVE list over the board with its editor, and the name panel of a new entry.
     QWidget* buildwinners();
     QWidget* buildnamepanel(QWidget* parent);
+    // The list's places, and its editor in design mode.
+    QGroupBox* buildwinrecord(QWidget* panel);
+    QGroupBox* buildeditor(QWidget* panel);
     // The window the models put on top, the message box left out or not; null while none shows.
     QWidget* topwindow(bool withmessage) const;
     // Clicks the default button of the visible panel.

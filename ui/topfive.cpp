@@ -99,6 +99,31 @@ QWidget* Mainwindow::buildwinners() {
 
     auto* body = new QHBoxLayout;
     body->setSpacing(12);
+    QGroupBox* record = buildwinrecord(panel);
+    body->addWidget(record, 3);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(8);
+    Picturewidget* stat = picture(m.Picstat, "Picstat", panel);
+    auto* statlayout = new QVBoxLayout(stat);
+    statlayout->setContentsMargins(10, 6, 10, 6);
+    // Its texts arrive after the layout is made; the box must grow to hold them.
+    statlayout->setSizeConstraint(QLayout::SetMinimumSize);
+    QLabel* stattitle = label(m.Lblstat, "Lblstat", stat);
+    stattitle->setFont(Bolder(stattitle->font()));
+    statlayout->addWidget(stattitle);
+    statlayout->addWidget(label(m.Lbldata, "Lbldata", stat));
+    right->addWidget(stat);
+
+    right->addWidget(buildeditor(panel));
+    right->addStretch();
+    body->addLayout(right, 2);
+    layout->addLayout(body, 1);
+    return panel;
+}
+
+QGroupBox* Mainwindow::buildwinrecord(QWidget* panel) {
+    Fmmain& m = game_.Main;
     QGroupBox* record = frame(m.Frwinrecord, "Frwinrecord", panel);
     auto* grid = new QGridLayout(record);
     grid->setHorizontalSpacing(24);
@@ -133,21 +158,11 @@ QWidget* Mainwindow::buildwinners() {
     grid->addWidget(
         button(m.Cmdcontinue, "Cmdcontinue", record, [this] { game_.Top.Cmdcontinue_Click(); }), 2,
         2, Qt::AlignRight);
-    body->addWidget(record, 3);
+    return record;
+}
 
-    auto* right = new QVBoxLayout;
-    right->setSpacing(8);
-    Picturewidget* stat = picture(m.Picstat, "Picstat", panel);
-    auto* statlayout = new QVBoxLayout(stat);
-    statlayout->setContentsMargins(10, 6, 10, 6);
-    // Its texts arrive after the layout is made; the box must grow to hold them.
-    statlayout->setSizeConstraint(QLayout::SetMinimumSize);
-    QLabel* stattitle = label(m.Lblstat, "Lblstat", stat);
-    stattitle->setFont(Bolder(stattitle->font()));
-    statlayout->addWidget(stattitle);
-    statlayout->addWidget(label(m.Lbldata, "Lbldata", stat));
-    right->addWidget(stat);
-
+QGroupBox* Mainwindow::buildeditor(QWidget* panel) {
+    Fmmain& m = game_.Main;
     // The editor, in design mode: one place's entry and the setting's statistics.
     QGroupBox* edit = frame(m.Fredit, "Fredit", panel);
     auto* form = new QGridLayout(edit);
@@ -181,11 +196,7 @@ QWidget* Mainwindow::buildwinners() {
                                if (!game_.Top.Cmdgo_Click()) QApplication::beep();
                            }),
                     6, 1, Qt::AlignRight);
-    right->addWidget(edit);
-    right->addStretch();
-    body->addLayout(right, 2);
-    layout->addLayout(body, 1);
-    return panel;
+    return edit;
 }
 
 } // namespace tc::ui
