@@ -171,7 +171,8 @@ QGroupBox* Mainwindow::buildanswer(QWidget* parent) {
     // Eight boxes of 255 twips, or a line of 16-point digits, 75 below the top.
     picture->Setextent(QSize(8 * 255, 460), false);
     scaled([picture](const Scale& s) {
-        picture->setFixedSize(std::lround(s.Pixels(8 * 255)), std::lround(s.Pixels(460)));
+        picture->setFixedHeight(std::lround(s.Pixels(460)));
+        picture->setMinimumWidth(std::lround(s.Pixels(8 * 255)));
     });
     Inside<QVBoxLayout>(answer)->addWidget(picture);
     return answer;
@@ -416,7 +417,8 @@ QGroupBox* Mainwindow::buildgetresult(QWidget* parent) {
     // Eight boxes of 255 twips, or a line of 16-point digits in number display.
     guess->Setextent(QSize(8 * 255, 380), false);
     scaled([guess](const Scale& s) {
-        guess->setFixedSize(std::lround(s.Pixels(8 * 255)), std::lround(s.Pixels(380)));
+        guess->setFixedHeight(std::lround(s.Pixels(380)));
+        guess->setMinimumWidth(std::lround(s.Pixels(8 * 255)));
     });
     layout->addWidget(guess);
     // The marks are typed or picked from a list, each named by the caption before them; the box
