@@ -165,7 +165,6 @@ void Mainwindow::buildstage() {
     for (auto& apply : scalers_) stage->Onscale(std::move(apply));
     scalers_.clear();
     setCentralWidget(stage);
-    stage->rescale();
 }
 
 void Mainwindow::builddialogs() {

@@ -97,7 +97,10 @@ void Strip::paintEvent(QPaintEvent*) {
     for (QObject* o : children())
         if (auto* w = qobject_cast<QWidget*>(o); w && w->isVisible())
             ground.addRoundedRect(QRectF(w->geometry()).adjusted(-5, -5, 5, 5), 10, 10);
-    p.fillPath(ground.simplified(), Ground(rect()));
+    // The stage's own gradient, lined up with it: no seam where the ground ends.
+    const QWidget* stage = parentWidget();
+    p.fillPath(ground.simplified(),
+               Ground(stage ? QRect(mapFrom(stage, QPoint()), stage->size()) : rect()));
 }
 
 Stage::Stage(QWidget* fore, QWidget* board, QWidget* winners, Strip* strip, QWidget* menu,

@@ -76,6 +76,7 @@ public:
     const Scale& scale() const { return scale_; }
     // The window asks for no more than the least size; the board takes what it is given.
     QSize sizeHint() const override { return minimumSize(); }
+    QSize minimumSizeHint() const override { return minimumSize(); }
     bool hasHeightForWidth() const override { return false; }
     // Fits the panels to the present size, and fixes the least size at the least box.
     void rescale();
