@@ -146,7 +146,8 @@ QGroupBox* Mainwindow::buildsetting(QWidget* parent) {
     layout->addWidget(content, 1);
     // As wide as the longest line it can show, so no game's setting is cut or needs more room.
     scaled([title, content](const Scale&) {
-        const int lines = 8 * content->fontMetrics().lineSpacing();
+        const int lines =
+            8 * content->fontMetrics().lineSpacing() + content->fontMetrics().descent();
         title->setMinimumSize(Widest(title->font(), {"Hints contain error(s)?"}) + 2, lines);
         content->setMinimumSize(Widest(content->font(), Settinglines()) + 2, lines);
     });

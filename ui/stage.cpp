@@ -212,8 +212,8 @@ QGroupBox {
     padding: 5px 8px 5px 8px;
 }
 QGroupBox#Frsetting, QGroupBox#Frcolour, QGroupBox#Frshowresult, QGroupBox#Franswer {
-    margin-top: 9px;
-    padding-top: 9px;
+    margin-top: 0.8em;
+    padding-top: 0.8em;
 }
 QGroupBox#Frerror, QGroupBox#Frcorrect, QGroupBox#Frwrong, QGroupBox#Frgetwrong {
     border: none;
