@@ -156,10 +156,10 @@ void Mainwindow::buildstage() {
         if (b == 2) gamemenu_->popup(at);
     });
     QWidget* board = buildboard();
-    Strip* strip = buildstrip();
+    const std::array<Strip*, 2> strips = buildstrips();
     QWidget* winners = buildwinners();
     QWidget* menu = buildsettingmenu();
-    auto* stage = new Stage(fore, board, winners, strip, menu, this);
+    auto* stage = new Stage(fore, board, winners, strips, menu, this);
     stage->setObjectName("Stage");
     stage->setStyleSheet(Stagestyle());
     for (auto& apply : scalers_) stage->Onscale(std::move(apply));

@@ -6,6 +6,7 @@
 #include "system/timerhost.h"
 #include "ui/syncset.h"
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
 #include <span>
@@ -85,7 +86,7 @@ private:
     QWidget* buildsettingmenu();
     QWidget* buildboard();
     // The panels below the board, one builder to a frame (ui/panels.cpp).
-    Strip* buildstrip();
+    std::array<Strip*, 2> buildstrips();
     QGroupBox* buildsetting(QWidget* parent);
     QLabel* buildtime(QWidget* parent);
     QGroupBox* buildanswer(QWidget* parent);

@@ -78,57 +78,59 @@ Wraplabel* Mainwindow::wrapped(const Control& model, const char* name, QWidget* 
     return l;
 }
 
-Strip* Mainwindow::buildstrip() {
-    auto* strip = new Strip;
-    strip->setObjectName("Strip");
-    auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(12);
-    auto* left = new QVBoxLayout;
+std::array<Strip*, 2> Mainwindow::buildstrips() {
+    // The setting, the clock and the answer; and the panels of the game in play.
+    const std::array<Strip*, 2> strips{new Strip, new Strip};
+    strips[0]->setObjectName("Settingstrip");
+    strips[1]->setObjectName("Strip");
+    // Each control's own font (the style sheet keeps a parent's from reaching them), first:
+    // the sizes measured after it depend on it.
+    scaled([strips](const Scale& s) {
+        for (Strip* strip : strips)
+            for (QWidget* w : strip->findChildren<QWidget*>()) {
+                if (dynamic_cast<Wraplabel*>(w)) continue;
+                QFont f = w->font();
+                f.setPointSizeF(s.Font);
+                w->setFont(f);
+            }
+    });
+    auto* left = new QVBoxLayout(strips[0]);
+    left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(6);
-    // The panels of the game in play; those that show together lie in different rows, those
-    // that take turns share a cell.
-    auto* middle = new QGridLayout;
+    // Panels that show together lie in different rows, those that take turns share a cell.
+    auto* middle = new QGridLayout(strips[1]);
+    middle->setContentsMargins(0, 0, 0, 0);
     middle->setSpacing(6);
-    auto put = [](QGridLayout* grid, QWidget* w, int row, int rows = 1) {
-        grid->addWidget(w, row, 0, rows, 1, Qt::AlignTop);
+    Strip* strip = strips[1];
+    auto put = [middle](QWidget* w, int row, int rows = 1) {
+        middle->addWidget(w, row, 0, rows, 1, Qt::AlignTop);
     };
-    left->addWidget(buildsetting(strip));
-    left->addWidget(buildtime(strip));
-    left->addWidget(buildanswer(strip));
+    left->addWidget(buildsetting(strips[0]));
+    left->addWidget(buildtime(strips[0]));
+    left->addWidget(buildanswer(strips[0]));
     left->addStretch(1);
-    put(middle, buildnamepanel(strip), 0, 3);
-    put(middle, buildtrialno(strip), 0, 3);
-    put(middle, buildmark(strip), 0, 3);
-    put(middle, buildaskcode(strip), 0);
-    put(middle, buildgetstring(strip), 0);
-    put(middle, buildinput(strip), 0);
-    put(middle, buildcolour(strip), 1);
-    put(middle, builderror(strip), 2);
-    put(middle, buildshowresult(strip), 0, 3);
-    put(middle, buildgetresult(strip), 0, 3);
-    put(middle, builddemo(strip), 0);
-    put(middle, buildscroll(strip), 1);
-    put(middle, buildprogress(strip), 2);
+    put(buildnamepanel(strip), 0, 3);
+    put(buildtrialno(strip), 0, 3);
+    put(buildmark(strip), 0, 3);
+    put(buildaskcode(strip), 0);
+    put(buildgetstring(strip), 0);
+    put(buildinput(strip), 0);
+    put(buildcolour(strip), 1);
+    put(builderror(strip), 2);
+    put(buildshowresult(strip), 0, 3);
+    put(buildgetresult(strip), 0, 3);
+    put(builddemo(strip), 0);
+    put(buildscroll(strip), 1);
+    put(buildprogress(strip), 2);
     middle->setRowStretch(2, 1);
-    row->addLayout(left);
-    row->addLayout(middle, 1);
-    for (QWidget* w : strip->findChildren<QWidget*>()) Keeproom(w);
+    for (Strip* s : strips)
+        for (QWidget* w : s->findChildren<QWidget*>()) Keeproom(w);
     // The hand over what the player takes colours from and puts them into, and over Error.
     const QCursor hand =
         Loadcursor(QDir(folder_).filePath("Icon/H_point.cur"), Qt::PointingHandCursor);
     for (const char* name : {"Frcolour", "Frgetstring", "Frerror"})
         strip->findChild<QWidget*>(name)->setCursor(hand);
-    // Each control's own font: the style sheet keeps a parent's font from reaching them.
-    scaled([strip](const Scale& s) {
-        for (QWidget* w : strip->findChildren<QWidget*>()) {
-            if (dynamic_cast<Wraplabel*>(w)) continue;
-            QFont f = w->font();
-            f.setPointSizeF(s.Font);
-            w->setFont(f);
-        }
-    });
-    return strip;
+    return strips;
 }
 
 QGroupBox* Mainwindow::buildsetting(QWidget* parent) {

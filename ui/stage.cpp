@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -79,7 +80,7 @@ QSize Wraplabel::minimumSizeHint() const {
     return {least.width(), lines_ * fontMetrics().lineSpacing() + m.top() + m.bottom()};
 }
 
-int Strip::needed(int width) {
+int Strip::needed(int width) const {
     // Laid out with room to spare below: every panel takes its own height from the top.
     layout()->setGeometry(QRect(0, 0, width, 10000));
     int bottom = 0;
@@ -103,27 +104,30 @@ void Strip::paintEvent(QPaintEvent*) {
                Ground(stage ? QRect(mapFrom(stage, QPoint()), stage->size()) : rect()));
 }
 
-Stage::Stage(QWidget* fore, QWidget* board, QWidget* winners, Strip* strip, QWidget* menu,
-             QWidget* parent)
+Stage::Stage(QWidget* fore, QWidget* board, QWidget* winners, std::array<Strip*, 2> strips,
+             QWidget* menu, QWidget* parent)
     : QWidget(parent), grid_(new QGridLayout(this)), fore_(fore), board_(board), winners_(winners),
-      menu_(menu), strip_(strip) {
-    for (QWidget* w : std::initializer_list<QWidget*>{fore, board, strip, winners, menu})
+      menu_(menu), strips_(strips) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{fore, board, strips[0], strips[1], winners, menu})
         w->setParent(this);
     // The idle picture is the stage's own ground, under the layout.
     fore->lower();
     grid_->setContentsMargins(Margin, Margin, Margin, Margin);
     grid_->setSpacing(Margin);
-    grid_->addWidget(board, 0, 0);
-    grid_->addWidget(winners, 0, 0);
-    grid_->addWidget(strip, 1, 0);
-    grid_->addWidget(menu, 0, 0, 2, 1, Qt::AlignCenter);
+    grid_->addWidget(board, 0, 0, 1, 2);
+    grid_->addWidget(strips[0], 1, 0);
+    grid_->addWidget(strips[1], 1, 1);
+    grid_->addWidget(winners, 0, 0, 1, 2);
+    grid_->addWidget(menu, 0, 0, 2, 2, Qt::AlignCenter);
     grid_->setRowStretch(0, 1);
-    for (QWidget* w : {winners, menu}) {
-        QSizePolicy keep = w->sizePolicy();
-        keep.setRetainSizeWhenHidden(true);
-        w->setSizePolicy(keep);
-    }
-    strip->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    grid_->setColumnStretch(1, 1);
+    // The menu's room counts while it is hidden; TOP FIVE's is in the least size.
+    QSizePolicy keep = menu->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    menu->setSizePolicy(keep);
+    for (Strip* s : strips) s->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    winners->installEventFilter(this);
     menu->raise();
 }
 
@@ -137,15 +141,53 @@ void Stage::apply(int box) {
     for (QLayout* l : findChildren<QLayout*>()) l->invalidate();
 }
 
+int Stage::stripwidth() const {
+    return strips_[0]->minimumSizeHint().width() + Margin + strips_[1]->minimumSizeHint().width();
+}
+
+int Stage::stripheight(int width) const {
+    const int left = strips_[0]->minimumSizeHint().width();
+    return std::max(strips_[0]->needed(left), strips_[1]->needed(width - left - Margin));
+}
+
 bool Stage::fits(int box, QSize area) {
     apply(box);
     const int width = area.width() - 2 * Margin;
-    if (strip_->minimumSizeHint().width() > width) return false;
+    if (stripwidth() > width) return false;
     const int room =
-        area.height() - 3 * Margin - strip_->needed(width) - board_->minimumSizeHint().height();
-    if (room < std::max(Boardleast, winners_->minimumSizeHint().height())) return false;
+        area.height() - 3 * Margin - stripheight(width) - board_->minimumSizeHint().height();
+    if (room < Boardleast) return false;
     const double scale = std::min(double(width) / Boardwidth, double(room) / Boardheight);
     return std::floor(scale * 280) >= box;
+}
+
+void Stage::placewinners() {
+    const QSize least = winners_->minimumSizeHint();
+    auto fitsin = [&](int width, int height) {
+        const int tall = winners_->hasHeightForWidth() ? winners_->heightForWidth(width) : 0;
+        return least.width() <= width && std::max(least.height(), tall) <= height;
+    };
+    // Over the board; else over all, when the setting's column shows nothing; else over the
+    // board and the panels beside the setting (they show none with the list).
+    bool setting = false;
+    for (QWidget* w : strips_[0]->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        setting = setting || w->isVisibleTo(this);
+    const int place = fitsin(board_->width(), board_->height()) ? 0 : setting ? 1 : 2;
+    if (place == winnersplace_ && grid_->indexOf(winners_) >= 0) return;
+    winnersplace_ = place;
+    grid_->removeWidget(winners_);
+    if (place == 0)
+        grid_->addWidget(winners_, 0, 0, 1, 2);
+    else
+        grid_->addWidget(winners_, 0, 2 - place, 2, place);
+    menu_->raise();
+}
+
+bool Stage::eventFilter(QObject* watched, QEvent* event) {
+    // Once its texts are in: they come after it shows.
+    if (watched == winners_ && event->type() == QEvent::Show)
+        QTimer::singleShot(0, this, [this] { rescale(); });
+    return QWidget::eventFilter(watched, event);
 }
 
 void Stage::rescale() {
@@ -154,16 +196,21 @@ void Stage::rescale() {
     const int least = Leastbox();
     // Hidden and shown controls count from now on, down to the innermost layout.
     applied_ = 0;
-    // The least size: the panels at the least box, the board at its least, the menu whole.
+    // The least size: the panels at the least box, the board at its least, the menu whole, and
+    // TOP FIVE beside the setting's column.
     apply(least);
-    const int width = std::max({strip_->minimumSizeHint().width(), menu_->sizeHint().width(),
-                                winners_->minimumSizeHint().width()});
-    const int boardleast = std::max(Boardleast, winners_->minimumSizeHint().height());
-    strip_->setMinimumHeight(0);
-    strip_->setMaximumHeight(QWIDGETSIZE_MAX);
-    const QSize smallest(width + 2 * Margin,
-                         std::max(3 * Margin + strip_->needed(width) + boardleast,
-                                  menu_->sizeHint().height() + 2 * Margin));
+    for (Strip* s : strips_) {
+        s->setMinimumHeight(0);
+        s->setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+    QSize list = winners_->minimumSizeHint();
+    if (winners_->hasHeightForWidth())
+        list.setHeight(std::max(list.height(), winners_->heightForWidth(list.width())));
+    const int width = std::max({stripwidth(), menu_->sizeHint().width(),
+                                strips_[0]->minimumSizeHint().width() + Margin + list.width()});
+    const QSize smallest(width + 2 * Margin, std::max({3 * Margin + stripheight(width) + Boardleast,
+                                                       menu_->sizeHint().height() + 2 * Margin,
+                                                       list.height() + 2 * Margin}));
     if (minimumSize() != smallest) setMinimumSize(smallest);
     int low = least, high = std::max(least, height() / 4);
     while (low < high) {
@@ -174,8 +221,13 @@ void Stage::rescale() {
             high = mid - 1;
     }
     apply(low);
-    // As tall as its panels need at this width, shown or not: the board takes the rest.
-    strip_->setFixedHeight(strip_->needed(QWidget::width() - 2 * Margin));
+    // As tall as their panels need at this width, shown or not: the board takes the rest.
+    const int tall = stripheight(QWidget::width() - 2 * Margin);
+    for (Strip* s : strips_) s->setFixedHeight(tall);
+    // A list over both rows must not take the strips' room from them.
+    grid_->setRowMinimumHeight(1, tall);
+    grid_->activate();
+    placewinners();
     grid_->activate();
 }
 

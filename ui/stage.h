@@ -5,6 +5,7 @@
 // size for which the strip still leaves the board boxes at least that large.
 #include <QLabel>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -58,7 +59,7 @@ class Strip : public QWidget {
 public:
     using QWidget::QWidget;
     // The height its panels take, shown or not, laid out `width` pixels wide.
-    int needed(int width);
+    int needed(int width) const;
     // Its height is fixed by the stage for the width it has.
     bool hasHeightForWidth() const override { return false; }
     QSize sizeHint() const override { return {minimumSizeHint().width(), minimumHeight()}; }
@@ -69,8 +70,9 @@ protected:
 
 class Stage : public QWidget {
 public:
-    Stage(QWidget* fore, QWidget* board, QWidget* winners, Strip* strip, QWidget* menu,
-          QWidget* parent);
+    // The strips: the setting's column, and the panels of the game in play beside it.
+    Stage(QWidget* fore, QWidget* board, QWidget* winners, std::array<Strip*, 2> strips,
+          QWidget* menu, QWidget* parent);
     // `apply` is called with every new scale, before the layout places the widgets.
     void Onscale(std::function<void(const Scale&)> apply) { appliers_.push_back(std::move(apply)); }
     const Scale& scale() const { return scale_; }
@@ -86,8 +88,16 @@ protected:
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent*) override;
+    // TOP FIVE finds its place as it comes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The strips' least width, and the height they take in `width`.
+    int stripwidth() const;
+    int stripheight(int width) const;
+    // TOP FIVE over the board where it fits there, else over the board and the panels beside
+    // the setting's column, which hold none while it shows, else over all.
+    void placewinners();
     void apply(int box);
     // Whether `box` leaves the board boxes at least as large in `area`.
     bool fits(int box, QSize area);
@@ -99,7 +109,8 @@ private:
     static constexpr int Boardleast = 110;
     QGridLayout* grid_;
     QWidget *fore_, *board_, *winners_, *menu_;
-    Strip* strip_;
+    std::array<Strip*, 2> strips_;
+    int winnersplace_ = -1;
     std::vector<std::function<void(const Scale&)>> appliers_;
     Scale scale_;
     int applied_ = 0;

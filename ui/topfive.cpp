@@ -95,10 +95,21 @@ QWidget* Mainwindow::buildwinners() {
     layout->addLayout(heading);
     QLabel* head = label(m.Lblhead, "Lblhead", panel);
     head->setAlignment(Qt::AlignCenter);
+    // The setting's line wraps rather than widen the list beyond the room beside the setting.
+    head->setWordWrap(true);
+    head->setMinimumHeight(3 * head->fontMetrics().lineSpacing());
     layout->addWidget(head);
 
-    auto* body = new QHBoxLayout;
-    body->setSpacing(12);
+    // The places above the statistics: narrow enough to stand beside the setting frame.
+    auto* body = new QBoxLayout(QBoxLayout::TopToBottom);
+    body->setSpacing(8);
+    // The design mode's editor stands beside the places, where the list has the height for it.
+    sync_.add([&m] { return m.Fredit.Visible; },
+              [body](bool edit) {
+                  body->setDirection(edit ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+                  body->setStretch(0, edit ? 3 : 1);
+                  body->setStretch(1, edit ? 2 : 0);
+              });
     QGroupBox* record = buildwinrecord(panel);
     body->addWidget(record, 3);
 
@@ -112,7 +123,9 @@ QWidget* Mainwindow::buildwinners() {
     QLabel* stattitle = label(m.Lblstat, "Lblstat", stat);
     stattitle->setFont(Bolder(stattitle->font()));
     statlayout->addWidget(stattitle);
-    statlayout->addWidget(label(m.Lbldata, "Lbldata", stat));
+    QLabel* data = label(m.Lbldata, "Lbldata", stat);
+    data->setMinimumHeight(2 * data->fontMetrics().lineSpacing());
+    statlayout->addWidget(data);
     right->addWidget(stat);
 
     right->addWidget(buildeditor(panel));
@@ -143,6 +156,9 @@ QGroupBox* Mainwindow::buildwinrecord(QWidget* panel) {
         QLabel* column = label(*columns[i].Column, columns[i].Columnname, record);
         if (!first) first = column;
         column->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Room for the five places, a line apart and a line after, before their texts arrive: it
+        // takes the same room whether it shows or not.
+        column->setMinimumHeight(11 * column->fontMetrics().lineSpacing());
         grid->addWidget(caption, 0, i);
         grid->addWidget(column, 1, i);
     }
