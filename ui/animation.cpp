@@ -57,6 +57,19 @@ Cloudlayer::Cloudlayer(Animation& ani, const QString& folder, QWidget* picture)
         fore_ = QImage(back_.size(), QImage::Format_RGB32);
     }
     setVisible(!back_.isNull());
+    picture->installEventFilter(this);
+}
+
+bool Cloudlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && !back_.isNull()) place();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Cloudlayer::place() {
+    // Across the top of the idle picture, as wide as it, the panorama's proportions kept.
+    const int w = parentWidget()->width();
+    const QRect band(0, 0, w, w * back_.height() / back_.width());
+    if (geometry() != band) setGeometry(band);
 }
 
 bool Cloudlayer::refresh() {
@@ -65,10 +78,7 @@ bool Cloudlayer::refresh() {
     Applyblits(Backgroundblits(ani_.Forewidth, ani_.Offset), [this](Surface s) {
         return s == Surface::Back ? &back_ : s == Surface::Fore ? &fore_ : nullptr;
     });
-    // Across the top of the idle picture, as wide as it, the panorama's proportions kept.
-    const int w = parentWidget()->width();
-    const QRect band(0, 0, w, w * back_.height() / back_.width());
-    if (geometry() != band) setGeometry(band);
+    place();
     update();
     return true;
 }
@@ -86,80 +96,66 @@ void Cloudlayer::paintEvent(QPaintEvent*) {
         s.fillRect(strip.rect(), fade);
     }
     QPainter p(this);
+    // The lighter of the two wins: a still cloud of the sky below shows through the drifting
+    // ones instead of being cut off at the strip's edge.
+    p.setCompositionMode(QPainter::CompositionMode_Lighten);
     p.drawImage(0, 0, strip);
 }
 
-Birdlayer::Birdlayer(Animation& ani, const Picture& board, const QString& folder,
-                     Picturewidget* picture)
-    : QWidget(picture), ani_(ani), board_(board), picture_(picture), folder_(folder),
-      sheet_(Loadbirdsheet(folder)) {
+Birdlayer::Birdlayer(Animation& ani, const Picture&, const QString& folder, Picturewidget* picture)
+    : QWidget(picture), ani_(ani), picture_(picture) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    if (!sheet_.isNull()) {
-        ani_.Frame = {sheet_.width() / 4, sheet_.height() / 2};
-        reserve_ = QImage(ani_.Frame.Width, ani_.Frame.Height, QImage::Format_RGB32);
+    const QImage sheet = Loadbirdsheet(folder);
+    if (!sheet.isNull()) {
+        ani_.Frame = {sheet.width() / 4, sheet.height() / 2};
+        // The mask's AND and the picture's OR, done once: the picture where the mask is black.
+        for (int f = 0; f < 4; ++f) {
+            QImage frame = sheet.copy(f * ani_.Frame.Width, 0, ani_.Frame.Width, ani_.Frame.Height)
+                               .convertToFormat(QImage::Format_ARGB32);
+            const QImage mask = sheet.copy(f * ani_.Frame.Width, ani_.Frame.Height,
+                                           ani_.Frame.Width, ani_.Frame.Height);
+            for (int y = 0; y < frame.height(); ++y)
+                for (int x = 0; x < frame.width(); ++x)
+                    if (qGray(mask.pixel(x, y)) > 127) frame.setPixel(x, y, 0);
+            frames_.push_back(frame);
+        }
     }
-    setGeometry(picture->rect());
+    picture->installEventFilter(this);
+    place();
 }
 
-QImage* Birdlayer::surface(Surface s) {
-    return s == Surface::Board     ? &canvas_
-           : s == Surface::Sheet   ? &sheet_
-           : s == Surface::Reserve ? &reserve_
-                                   : nullptr;
+bool Birdlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) place();
+    return QWidget::eventFilter(watched, event);
 }
 
-QRect Birdlayer::birdrect(const Birdpose& p) const {
-    return QRect(p.X, p.Y, ani_.Frame.Width, ani_.Frame.Height);
+void Birdlayer::place() {
+    setGeometry(parentWidget()->rect());
+    // The bird crosses the whole widget: its width in the board's design pixels.
+    const double grow = picture_->view().Scale * Twipsperpixel;
+    if (grow > 0) ani_.Boardwidth = static_cast<int>(width() / grow);
 }
 
-void Birdlayer::resizeEvent(QResizeEvent*) {
-    ani_.Boardwidth = width();
-}
-
-void Birdlayer::renderboard() {
-    canvas_ = QImage(size(), QImage::Format_RGB32);
-    QPainter p(&canvas_);
-    p.fillRect(canvas_.rect(), QColor::fromRgb(board_.Background));
-    Paintpicture(p, board_, folder_, nullptr, picture_->view());
-    if (board_.Borderstyle == 1) {
-        p.setPen(QColor(0x40, 0x40, 0x40));
-        p.drawRect(canvas_.rect().adjusted(0, 0, -1, -1));
-    }
+QRectF Birdlayer::birdrect(const Birdpose& pose) const {
+    const Pictureview view = picture_->view();
+    const double grow = view.Scale * Twipsperpixel;
+    return {view.Origin.x() + pose.X * grow, view.Origin.y() + pose.Y * grow,
+            ani_.Frame.Width * grow, ani_.Frame.Height * grow};
 }
 
 bool Birdlayer::refresh() {
-    if (parentWidget() && geometry() != parentWidget()->rect()) setGeometry(parentWidget()->rect());
-    if (sheet_.isNull() || size().isEmpty()) return false;
-    const Surfaces images = [this](Surface s) { return surface(s); };
-    bool changed = false;
-    if (board_.Revision != revision_ || board_.Background != background_ || size() != size_) {
-        // The board was drawn anew: the bird's saved pixels are taken from the new board, so
-        // putting them back never brings back what the board no longer shows.
-        revision_ = board_.Revision;
-        background_ = board_.Background;
-        size_ = size();
-        renderboard();
-        if (shown_.Drawn) Applyblits(Birddraw(shown_, ani_.Frame), images);
-        changed = true;
-    }
-    if (ani_.Bird != shown_) {
-        update(birdrect(shown_));
-        Applyblits(Birderase(shown_, ani_.Frame), images);
-        if (ani_.Bird.Drawn) Applyblits(Birddraw(ani_.Bird, ani_.Frame), images);
-        shown_ = ani_.Bird;
-        update(birdrect(shown_));
-        changed = true;
-    }
-    return changed;
+    if (frames_.empty() || ani_.Bird == shown_) return false;
+    update(birdrect(shown_).toAlignedRect().adjusted(-1, -1, 1, 1));
+    shown_ = ani_.Bird;
+    update(birdrect(shown_).toAlignedRect().adjusted(-1, -1, 1, 1));
+    return true;
 }
 
-void Birdlayer::paintEvent(QPaintEvent* event) {
-    // Only the bird's rectangle: elsewhere the board below shows itself, crisp at any scale.
-    if (!shown_.Drawn || canvas_.isNull()) return;
-    const QRect r = birdrect(shown_) & event->rect() & canvas_.rect();
-    if (r.isEmpty()) return;
+void Birdlayer::paintEvent(QPaintEvent*) {
+    if (!shown_.Drawn || frames_.empty()) return;
     QPainter p(this);
-    p.drawImage(r.topLeft(), canvas_, r);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(birdrect(shown_), frames_[static_cast<size_t>(shown_.Frame) % frames_.size()]);
 }
 
 } // namespace tc::ui

@@ -28,8 +28,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    // Follows the idle picture's size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void place();
     Animation& ani_;
     QImage back_, fore_;
     int moves_ = -1;
@@ -37,8 +40,8 @@ private:
 
 class Picturewidget;
 
-// Over the board: the bird, drawn into a copy of the board's pixels with its saved pixels put
-// back before each move, as the game's copies say.
+// Over the board: the bird, its picture where its mask is black, at the game's place for it in
+// the board's design pixels (15 twips each), scaled with the board.
 class Birdlayer : public QWidget {
 public:
     Birdlayer(Animation& ani, const Picture& board, const QString& folder, Picturewidget* picture);
@@ -46,22 +49,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
+    // Follows the board's size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QImage* surface(Surface s);
-    void renderboard();
-    QRect birdrect(const Birdpose& p) const;
+    // Where the bird of `pose` lands on the widget.
+    QRectF birdrect(const Birdpose& pose) const;
+    void place();
 
     Animation& ani_;
-    const Picture& board_;
     const Picturewidget* picture_;
-    QString folder_;
-    QImage sheet_, canvas_, reserve_;
+    std::vector<QImage> frames_; // the four frames, transparent where the mask is white
     Birdpose shown_;
-    int revision_ = -1;
-    Rgb background_ = 0;
-    QSize size_;
 };
 
 } // namespace tc::ui

@@ -18,6 +18,27 @@ namespace tc::ui {
 
 namespace {
 
+// The room the texts of `picture` take at the design's size, with `margin` pixels to spare right
+// and below: no line, bold or not, reaches the picture's edge.
+constexpr int Inset = 6;
+
+QSize Textroom(const Picture& picture, const QFont& base, int margin) {
+    QSize room;
+    for (const Drawop& op : picture.Ops) {
+        if (op.What != Drawop::Kind::Text) continue;
+        QFont f = base;
+        f.setPointSizeF(op.Text.Size);
+        f.setBold(op.Text.Bold);
+        f.setItalic(op.Text.Italic);
+        const QFontMetrics metrics(f);
+        const QString text = QString::fromStdString(op.Text.Text);
+        room = room.expandedTo(
+            QSize(int(op.Text.X / Twipsperpixel) + metrics.horizontalAdvance(text) + margin,
+                  int(op.Text.Y / Twipsperpixel) + metrics.height() + margin));
+    }
+    return room;
+}
+
 constexpr const char* Buttonnames[5] = {"Cmdl3", "Cmdl2", "Cmdmid", "Cmdr2", "Cmdr3"};
 constexpr int Messagewidth = 320; // the narrowest a message's text is set
 
@@ -225,6 +246,14 @@ Aboutdialog::Aboutdialog(const Fmabout& model, const QString& folder, std::funct
 void Aboutdialog::bind(Syncset& sync) {
     sync.custom([this] { return logo_->refresh(); });
     Bindlabel(sync, model_.Lblabout, text_);
+    // Each line of the notice whole on one line where the screen allows: no word left alone.
+    sync.add([this] { return model_.Lblabout.Caption; },
+             [this](const std::string& caption) {
+                 int widest = 300;
+                 for (const QString& line : QString::fromStdString(caption).split('\n'))
+                     widest = std::max(widest, text_->fontMetrics().horizontalAdvance(line) + 4);
+                 text_->setMinimumWidth(std::min(widest, screen()->availableSize().width() / 2));
+             });
     Bindbutton(sync, model_.Cmdokabout, ok_);
     bindwindow(sync, model_.Visible, model_.Caption);
 }
@@ -244,6 +273,7 @@ Instrdialog::Instrdialog(const Fminstr& model, const QString& folder, std::funct
     title_->setFont(big);
     text_ = new Picturewidget(model.Picinstr, folder, this);
     text_->setObjectName("Picinstr");
+    text_->Setinset(Inset);
     // Room for the longest line and all the lines of the text at 10 points.
     text_->setFixedSize(560, 26 * 16 + 12);
     ok_ = new QPushButton(this);
@@ -266,7 +296,13 @@ Instrdialog::Instrdialog(const Fminstr& model, const QString& folder, std::funct
 
 void Instrdialog::bind(Syncset& sync) {
     sync.custom([this] { return logo_->refresh(); });
-    sync.custom([this] { return text_->refresh(); });
+    sync.custom([this] {
+        if (!text_->refresh()) return false;
+        // Lines that start without a blank (the bold "N.B." lines) stand clear of the frame.
+        text_->setFixedSize(
+            Textroom(model_.Picinstr, text_->font(), 2 * Inset).expandedTo({560, 428}));
+        return true;
+    });
     Bindlabel(sync, model_.Lbltitle, title_);
     Bindbutton(sync, model_.Cmdokinstr, ok_);
     bindwindow(sync, model_.Visible, model_.Caption);

@@ -78,11 +78,6 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
     game_.Files.Drives = Mounteddrives;
     Fmfiles& f = game_.Files;
 
-    auto label = [this](const char* name) {
-        auto* l = new QLabel(this);
-        l->setObjectName(name);
-        return l;
-    };
     auto pushbutton = [this](const char* name, std::function<void()> handler) {
         auto* b = new QPushButton(this);
         b->setObjectName(name);
@@ -104,6 +99,31 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
     QFont bold = path_->font();
     bold.setBold(true);
     path_->setFont(bold);
+    buildlists();
+
+    name_ = new QLineEdit(this);
+    name_->setObjectName("Txtfiles");
+    // The game reads the name when a button is pressed; typing only keeps the model in step.
+    connect(name_, &QLineEdit::textEdited, this, [this, &f](const QString& text) {
+        f.Txtfiles.Caption = text.toStdString();
+        f.Txtfiles.Caret = name_->cursorPosition();
+    });
+    types_ = new QComboBox(this);
+    types_->setObjectName("Cbfiles");
+    connect(types_, &QComboBox::activated, this, [this, &f](int index) {
+        if (index >= 0 && index < f.Cbfiles.Listcount())
+            act_([&f, index] { f.Cbfiles.Listindex = index; });
+    });
+
+    open_ = pushbutton("Cmdopen", [this] { game_.Dialog.Cmdopen_Click(); });
+    save_ = pushbutton("Cmdsave", [this] { game_.Dialog.Cmdsave_Click(); });
+    cancel_ = pushbutton("Cmdcancel", [this] { game_.Dialog.Cmdcancelfiles_Click(); });
+
+    buildlayout();
+    resize(600, 440);
+}
+
+void Filewindow::buildlists() {
     folders_ = new QListWidget(this);
     folders_->setObjectName("Dirfiles");
     folders_->setMinimumSize(200, 200);
@@ -133,25 +153,14 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
         const int row = files_->row(item);
         if (row >= 0) act_([this, row] { game_.Dialog.Filfiles_DblClick(row); });
     });
+}
 
-    name_ = new QLineEdit(this);
-    name_->setObjectName("Txtfiles");
-    // The game reads the name when a button is pressed; typing only keeps the model in step.
-    connect(name_, &QLineEdit::textEdited, this, [this, &f](const QString& text) {
-        f.Txtfiles.Caption = text.toStdString();
-        f.Txtfiles.Caret = name_->cursorPosition();
-    });
-    types_ = new QComboBox(this);
-    types_->setObjectName("Cbfiles");
-    connect(types_, &QComboBox::activated, this, [this, &f](int index) {
-        if (index >= 0 && index < f.Cbfiles.Listcount())
-            act_([&f, index] { f.Cbfiles.Listindex = index; });
-    });
-
-    open_ = pushbutton("Cmdopen", [this] { game_.Dialog.Cmdopen_Click(); });
-    save_ = pushbutton("Cmdsave", [this] { game_.Dialog.Cmdsave_Click(); });
-    cancel_ = pushbutton("Cmdcancel", [this] { game_.Dialog.Cmdcancelfiles_Click(); });
-
+void Filewindow::buildlayout() {
+    auto label = [this](const char* name) {
+        auto* l = new QLabel(this);
+        l->setObjectName(name);
+        return l;
+    };
     auto* look = new QHBoxLayout;
     look->setSpacing(10);
     lbllook_ = label("Lbllook");
@@ -203,7 +212,6 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
     lbltype_->setBuddy(types_);
     folders_->setAccessibleName("Folders");
     files_->setAccessibleName("Files");
-    resize(600, 440);
 }
 
 void Filewindow::reject() {

@@ -55,6 +55,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The folder and file lists; the window's layout.
+    void buildlists();
+    void buildlayout();
     void fillfolders();
     void fillfiles();
     void folderdoubleclicked(QListWidgetItem* item);

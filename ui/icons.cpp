@@ -18,11 +18,8 @@ const QColor Blue(0x2f, 0x6f, 0xd0);
 const QColor Yellow(0xf2, 0xc1, 0x2e);
 const QColor Paper(0xfa, 0xfa, 0xf5);
 
-void Draw(QPainter& p, const std::string& key) {
-    QPen pen(Ink, 1.6);
-    pen.setJoinStyle(Qt::RoundJoin);
-    pen.setCapStyle(Qt::RoundCap);
-    p.setPen(pen);
+// The game's buttons; false for any other key.
+bool Drawgame(QPainter& p, const std::string& key) {
     if (key == "Icosetting") {
         // Three sliders.
         for (int i = 0; i < 3; ++i) {
@@ -63,7 +60,15 @@ void Draw(QPainter& p, const std::string& key) {
     } else if (key == "Icoend") {
         p.setBrush(Red);
         p.drawRoundedRect(QRectF(5, 5, 14, 14), 2, 2);
-    } else if (key == "Icomusic") {
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Multimedia, the options and quitting; a plain square for any other key.
+void Drawother(QPainter& p, const std::string& key) {
+    if (key == "Icomusic") {
         p.setBrush(Ink);
         p.drawEllipse(QPointF(7, 18), 3, 2.4);
         p.drawEllipse(QPointF(17, 16), 3, 2.4);
@@ -125,6 +130,14 @@ void Draw(QPainter& p, const std::string& key) {
     } else {
         p.drawRect(QRectF(5, 5, 14, 14));
     }
+}
+
+void Draw(QPainter& p, const std::string& key) {
+    QPen pen(Ink, 1.6);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    if (!Drawgame(p, key)) Drawother(p, key);
 }
 
 } // namespace

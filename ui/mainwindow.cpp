@@ -13,6 +13,7 @@
 #include "ui/picturewidget.h"
 #include "ui/runprobe.h"
 #include "ui/scenery.h"
+#include "ui/stage.h"
 #include "ui/statwindows.h"
 #include "ui/timerdriver.h"
 #include <QAbstractItemView>
@@ -72,173 +73,6 @@ private:
     std::function<void()> clicked_;
 };
 
-// The panels below the board in two columns: the setting and the clock; the panels of the game
-// in play. Each column's width is fixed by the widest frame it can hold, so nothing shifts
-// sideways as panels come and go or captions change.
-class Sidepanels : public QWidget {
-public:
-    Sidepanels() {
-        for (auto& c : columns_) {
-            c.Widget = new QWidget(this);
-            c.Layout = new QVBoxLayout(c.Widget);
-            c.Layout->setContentsMargins(0, 0, 0, 0);
-            c.Layout->setSpacing(Spacing);
-        }
-    }
-    QVBoxLayout* column(int i) { return columns_[i].Layout; }
-    // Frames that show together in column `i`: the room kept below the board is the tallest such
-    // group, so the board does not jump as the panels of one game come and go.
-    void together(int i, std::vector<QWidget*> frames) {
-        columns_[i].Groups.push_back(std::move(frames));
-    }
-    void finish() {
-        for (auto& c : columns_) c.Layout->addStretch(1);
-    }
-
-    // The widths of the columns in `width` pixels.
-    std::array<int, 2> widths(int width) const {
-        std::array<int, 2> least{}, w{};
-        for (int i = 0; i < 2; ++i)
-            for (int k = 0; k < columns_[i].Layout->count(); ++k)
-                if (QWidget* f = columns_[i].Layout->itemAt(k)->widget())
-                    least[i] = std::max(least[i], Leastwidth(f));
-        // The setting as wide as it needs; the game's panels take the rest, up to a width at
-        // which their lines still read easily.
-        w[0] = least[0];
-        w[1] = std::max(least[1], std::min(width - w[0] - Gap, 520));
-        return w;
-    }
-    int leastwidth() const {
-        const auto w = widths(0);
-        return w[0] + w[1] + Gap;
-    }
-    // The height the panels take at `width`: the tallest group, or what they need `now` if more.
-    int needed(int width, bool now = true) const {
-        const auto w = widths(width);
-        int h = 0;
-        for (int i = 0; i < 2; ++i) {
-            if (now) h = std::max(h, Heightat(columns_[i].Widget, w[i]));
-            for (const auto& group : columns_[i].Groups) {
-                int sum = 0;
-                for (QWidget* f : group) sum += Heightat(f, w[i]) + Spacing;
-                h = std::max(h, sum - Spacing);
-            }
-        }
-        return h;
-    }
-
-protected:
-    void resizeEvent(QResizeEvent*) override { place(); }
-    bool event(QEvent* event) override {
-        // A column's contents changed: the stage may have to make room.
-        if (event->type() == QEvent::LayoutRequest) {
-            place();
-            updateGeometry();
-        }
-        return QWidget::event(event);
-    }
-
-private:
-    static constexpr int Gap = 10, Spacing = 6;
-    struct Column {
-        QWidget* Widget = nullptr;
-        QVBoxLayout* Layout = nullptr;
-        std::vector<std::vector<QWidget*>> Groups;
-    };
-    static int Leastwidth(QWidget* w) {
-        return std::max(w->minimumSizeHint().width(), w->minimumWidth());
-    }
-    static int Heightat(QWidget* w, int width) {
-        const int h = w->hasHeightForWidth() ? w->heightForWidth(width) : w->sizeHint().height();
-        return std::max(h, w->minimumSizeHint().height());
-    }
-    void place() {
-        const auto w = widths(width());
-        int x = 0;
-        for (int i = 0; i < 2; ++i) {
-            columns_[i].Widget->setGeometry(x, 0, w[i], height());
-            x += w[i] + Gap;
-        }
-    }
-    std::array<Column, 2> columns_;
-};
-
-// The window's client area. The idle picture fills it; the board spans the top and takes what
-// the panels below it leave; the setting menu floats in the middle over all.
-class Stage : public QWidget {
-public:
-    explicit Stage(QWidget* parent) : QWidget(parent) {}
-    QWidget* fore = nullptr;
-    QWidget* board = nullptr;
-    Sidepanels* side = nullptr;
-    QWidget* menu = nullptr;
-    QWidget* winners = nullptr; // over the board, and over the panels when it needs the room
-
-    static constexpr int Margin = 8;
-    // The least room the board is given: a third of its design size.
-    static constexpr int Boardleast = 110;
-
-    QSize leastsize() const {
-        const int width =
-            std::max(side ? side->leastwidth() : 0, menu ? menu->sizeHint().width() : 0);
-        const int w = width + 2 * Margin;
-        int h = Boardleast + 3 * Margin + (side ? side->needed(width, false) : 0);
-        if (menu) h = std::max(h, menu->sizeHint().height() + 2 * Margin);
-        return {w, h};
-    }
-
-    void place() {
-        const QRect r = rect();
-        if (fore) fore->setGeometry(r);
-        const int width = r.width() - 2 * Margin;
-        int sideheight = 0;
-        if (side) {
-            sideheight = std::min(side->needed(width), r.height() - 3 * Margin - Boardleast);
-            side->setGeometry(Margin, r.height() - Margin - sideheight, width, sideheight);
-        }
-        if (board) {
-            // The board keeps its place while hidden, so the panels below do not jump.
-            const int height = r.height() - 2 * Margin - (side ? sideheight + Margin : 0);
-            board->setGeometry(Margin, Margin, width, height);
-            if (winners) {
-                const int wanted = winners->hasHeightForWidth() ? winners->heightForWidth(width)
-                                                                : winners->sizeHint().height();
-                winners->setGeometry(Margin, Margin, width,
-                                     std::clamp(wanted, height, r.height() - 2 * Margin));
-            }
-        }
-        if (menu) {
-            const QSize s = menu->sizeHint().boundedTo(r.size());
-            menu->setGeometry(QRect(
-                QPoint(r.center().x() - s.width() / 2 + 1, r.center().y() - s.height() / 2 + 1),
-                s));
-        }
-    }
-
-protected:
-    void resizeEvent(QResizeEvent*) override { place(); }
-    bool event(QEvent* event) override {
-        // The panels, the list or the menu changed what they need.
-        if (event->type() == QEvent::LayoutRequest) place();
-        return QWidget::event(event);
-    }
-    // The empty columns over the idle picture pass their presses up here: they belong to it.
-    void mousePressEvent(QMouseEvent* event) override {
-        if (!fore || !fore->isVisible()) return QWidget::mousePressEvent(event);
-        QMouseEvent moved(event->type(), fore->mapFrom(this, event->position()),
-                          event->scenePosition(), event->globalPosition(), event->button(),
-                          event->buttons(), event->modifiers(), event->pointingDevice());
-        QApplication::sendEvent(fore, &moved);
-    }
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        QLinearGradient back(rect().topLeft(), rect().bottomLeft());
-        back.setColorAt(0, QColor(0xe9, 0xf0, 0xf8));
-        back.setColorAt(1, QColor(0xd3, 0xdf, 0xec));
-        p.fillRect(rect(), back);
-    }
-};
-
 // Return and Enter in an open drop-down list choose its item and Escape closes it, and nothing
 // else: taken here, before the window's shortcuts (the default button, the setting menu's
 // Cancel) could see them once the list has closed.
@@ -279,62 +113,6 @@ void Sendescapes(QMenuBar* bar) {
     }
 }
 
-const char* const Stylesheet = R"(
-QGroupBox {
-    background: #fbfcfe;
-    border: 1px solid #a9bbd0;
-    border-radius: 8px;
-    padding: 5px 8px 5px 8px;
-}
-QGroupBox#Frsetting, QGroupBox#Frcolour, QGroupBox#Frshowresult, QGroupBox#Franswer {
-    margin-top: 9px;
-    padding-top: 9px;
-}
-QGroupBox#Frerror, QGroupBox#Frcorrect, QGroupBox#Frwrong, QGroupBox#Frgetwrong {
-    border: none;
-    background: transparent;
-    padding: 0;
-}
-QGroupBox::title {
-    subcontrol-origin: margin;
-    left: 12px;
-    padding: 0 4px;
-    color: #1f4e8f;
-    font-weight: bold;
-}
-QGroupBox#Frmenu {
-    border: 2px solid #2f6fb0;
-    border-radius: 10px;
-    margin-top: 0;
-}
-QLabel#Lblset {
-    color: #1f4e8f;
-}
-QLabel#Lbltime {
-    color: #1f4e8f;
-    font-weight: bold;
-    background: #fbfcfe;
-    border: 1px solid #a9bbd0;
-    border-radius: 6px;
-    padding: 4px 8px;
-}
-QFrame#Picdemo {
-    background: #fff8e1;
-    border: 1px solid #d8b65a;
-    border-radius: 8px;
-}
-QLabel#Lblname {
-    border: 2px solid transparent;
-}
-QLabel#Lblname:focus {
-    border-color: #2f6fb0;
-}
-QPushButton {
-    min-width: 64px;
-    padding: 4px 10px;
-}
-)";
-
 struct Menuentry {
     const char* Name;
     Menuitem Fmmain::*Item;
@@ -352,10 +130,24 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     buildmenus();
     buildtoolbar();
     buildstatusbar();
+    buildstage();
+    Announcenews(sync_, game_);
+    builddialogs();
+    buildshortcuts();
 
-    auto* stage = new Stage(this);
-    stage->setStyleSheet(Stylesheet);
-    auto* fore = picture(game_.Main.Picfore, "Picfore", stage);
+    // As large as the screen leaves room for, with a frame and a desktop panel around it; the
+    // board grows with it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize room = screen.size() - QSize(24, 72);
+    resize(QSize(1120, 820).boundedTo(room).expandedTo(minimumSizeHint()));
+    bindwindow();
+    keeper_ = std::make_unique<Focuskeeper>(this, game_);
+    probe_ = new Runprobe(game_, this);
+    after();
+}
+
+void Mainwindow::buildstage() {
+    auto* fore = picture(game_.Main.Picfore, "Picfore", nullptr);
     fore->Setempty(Paintsky);
     auto* clouds = new Cloudlayer(game_.Main.Ani, folder_, fore);
     sync_.custom([clouds] { return clouds->refresh(); });
@@ -363,20 +155,19 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     fore->Setpress([this](int b, QPoint at) {
         if (b == 2) gamemenu_->popup(at);
     });
-    stage->fore = fore;
-    stage->board = buildboard();
-    stage->board->setParent(stage);
-    stage->side = static_cast<Sidepanels*>(buildsidepanels());
-    stage->side->setParent(stage);
-    stage->winners = buildwinners();
-    stage->winners->setParent(stage);
-    stage->menu = buildsettingmenu();
-    stage->menu->setParent(stage);
-    stage->menu->raise();
+    QWidget* board = buildboard();
+    const std::array<Strip*, 2> strips = buildstrips();
+    QWidget* winners = buildwinners();
+    QWidget* menu = buildsettingmenu();
+    auto* stage = new Stage(fore, board, winners, strips, menu, this);
+    stage->setObjectName("Stage");
+    stage->setStyleSheet(Stagestyle());
+    for (auto& apply : scalers_) stage->Onscale(std::move(apply));
+    scalers_.clear();
     setCentralWidget(stage);
-    stage->setMinimumSize(stage->leastsize());
-    Announcenews(sync_, game_);
+}
 
+void Mainwindow::builddialogs() {
     message_ = new Messagedialog(
         game_.Message, folder_,
         [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); },
@@ -406,7 +197,9 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
     statbox_->bind(sync_);
     stat_->bind(sync_);
     message_->bind(sync_);
+}
 
+void Mainwindow::buildshortcuts() {
     for (auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, this, [this] { pressdefault(); });
@@ -421,13 +214,9 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
             act([this] { game_.Board.Picrecord_MouseDown(1); });
     });
     sync_.add([this] { return game_.Main.Escapekeys; }, [this](int) { Sendescapes(menuBar()); });
+}
 
-    // As large as the screen leaves room for, with a frame and a desktop panel around it; the
-    // board grows with it.
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QSize room = screen.size() - QSize(24, 72);
-    resize(QSize(1120, 820).boundedTo(room).expandedTo(minimumSizeHint()));
-
+void Mainwindow::bindwindow() {
     // The window itself last, so it appears with its contents in place.
     Fmmain& m = game_.Main;
     sync_.add([&m] { return m.Caption; }, [this](const std::string& c) { setWindowTitle(Qs(c)); });
@@ -451,9 +240,6 @@ Mainwindow::Mainwindow(Game& game, Timerhost& host, const QString& folder, QWidg
                   top->raise();
                   top->activateWindow();
               });
-    keeper_ = std::make_unique<Focuskeeper>(this, game_);
-    probe_ = new Runprobe(game_, this);
-    after();
 }
 
 Mainwindow::~Mainwindow() = default;
@@ -760,6 +546,10 @@ QWidget* Mainwindow::buildboard() {
     layout->setSpacing(0);
     Picturewidget* upper = picture(m.Picupper, "Picupper", column);
     upper->setFixedHeight(6);
+    // Its room kept while hidden, so the board does not move as it comes.
+    QSizePolicy keep = upper->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    upper->setSizePolicy(keep);
     layout->addWidget(upper);
     Picturewidget* record = picture(m.Picrecord, "Picrecord", column);
     auto rows = [&m] {
@@ -782,385 +572,6 @@ QWidget* Mainwindow::buildboard() {
     layout->addWidget(record, 1);
     auto* bird = new Birdlayer(game_.Main.Ani, m.Picrecord, folder_, record);
     sync_.custom([bird] { return bird->refresh(); });
-    return column;
-}
-
-QWidget* Mainwindow::buildsidepanels() {
-    Fmmain& m = game_.Main;
-    auto* column = new Sidepanels;
-    column->setObjectName("Sidecolumn");
-    QVBoxLayout* left = column->column(0);
-    QVBoxLayout* middle = column->column(1);
-    QVBoxLayout* right = middle;
-
-    auto wrapped = [this](const Control& model, const char* name, QWidget* parent) {
-        QLabel* l = label(model, name, parent);
-        l->setWordWrap(true);
-        return l;
-    };
-    // Colour boxes with their labels on top: the label takes the clicks, drags and drops.
-    auto cells = [this](auto& pictures, auto& labels, const char* picstem, const char* labelstem,
-                        QWidget* parent, QSize size, Dragsource::Kind kind,
-                        std::function<void(int)> doubleclicked,
-                        std::function<void(int, Dragsource)> dropped) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(3);
-        for (size_t i = 0; i < pictures.size(); ++i) {
-            const int index = static_cast<int>(i);
-            Picturewidget* p = picture(pictures[i], (picstem + std::to_string(i)).c_str(), parent);
-            p->setFixedSize(size);
-            auto* l = new Celllabel(
-                {kind, index}, [this, doubleclicked, index] { act([&] { doubleclicked(index); }); },
-                [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); },
-                [this, kind, index] {
-                    return game_.Panel.Candrag({kind, index});
-                },
-                p);
-            l->setObjectName(Qs(labelstem + std::to_string(i)));
-            // The digit reads on its colour, and on the washed-out face of a used-up colour.
-            p->Setcolourcell(kind == Dragsource::Kind::Colour);
-            sync_.custom([p, l] {
-                const QColor ink = QColor::fromRgb(Readableink(p->Showncolour()));
-                if (l->palette().color(QPalette::WindowText) == ink) return false;
-                QPalette palette = l->palette();
-                palette.setColor(QPalette::WindowText, ink);
-                l->setPalette(palette);
-                return true;
-            });
-            l->setGeometry(0, 0, size.width(), size.height());
-            QFont digits = l->font();
-            digits.setBold(true);
-            l->setFont(digits);
-            Bindlabel(sync_, labels[i], l);
-            speakas(l, [this, kind, index] { return game_.Board.Spokencell({kind, index}); });
-            row->addWidget(p);
-        }
-        row->addStretch();
-        return row;
-    };
-    auto textbox = [this](Textbox& model, const char* name, QWidget* parent,
-                          std::function<bool(char)> keypress) {
-        auto* t = new Keytextbox(
-            model,
-            [this, keypress](char key) {
-                bool taken = false;
-                act([&] { taken = keypress(key); });
-                return taken;
-            },
-            parent);
-        t->setObjectName(name);
-        Bindcontrol(sync_, model, t);
-        sync_.live([&model] { return model.Caption; }, [t] { return t->text().toStdString(); },
-                   [t](const std::string& s) {
-                       const QSignalBlocker quiet(t);
-                       t->setText(Qs(s));
-                   });
-        sync_.live([&model] { return model.Caret; }, [t] { return t->cursorPosition(); },
-                   [t](int caret) {
-                       const QSignalBlocker quiet(t);
-                       t->setCursorPosition(caret);
-                   });
-        Bindfocus(sync_, model, t);
-        return t;
-    };
-    auto keepchoice = [](Combolist& model) {
-        return [&model](int index) { model.Listindex = index; };
-    };
-    auto choice = [](Combolist& model, std::function<void()> clicked) {
-        return [&model, clicked](int index) {
-            model.Listindex = index;
-            clicked();
-        };
-    };
-
-    // The setting beside the board.
-    QGroupBox* setting = frame(m.Frsetting, "Frsetting", column);
-    auto* settinglayout = new QHBoxLayout(setting);
-    settinglayout->setSpacing(10);
-    QLabel* settitle = label(m.Lblsettitle, "Lblsettitle", setting);
-    QLabel* setcontent = label(m.Lblsetcontent, "Lblsetcontent", setting);
-    settitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setcontent->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // A point smaller than the rest: eight lines that must leave the board its room.
-    QFont small = setcontent->font();
-    small.setPointSizeF(small.pointSizeF() - 1);
-    setcontent->setFont(small);
-    // As wide as the longest setting it can show, so a new game's setting does not need more
-    // room than the window keeps for it.
-    int widest = 0;
-    for (const std::string& text :
-         {std::string(Anyrepeat), std::string(Whoitems[2]), std::string(Hintitems[1]),
-          Unspecifieditem(8), std::string("Middle (Trial 27)")})
-        widest = std::max(widest, setcontent->fontMetrics().horizontalAdvance(Qs(text)));
-    setcontent->setMinimumWidth(widest);
-    QFont bold = small;
-    bold.setBold(true);
-    settitle->setFont(bold);
-    settinglayout->addWidget(settitle);
-    settinglayout->addWidget(setcontent, 1);
-    left->addWidget(setting);
-
-    QLabel* time = label(m.Lbltime, "Lbltime", column);
-    time->setFont(small);
-    // As wide as the longest time it can show, so nothing moves as the seconds count.
-    time->setMinimumWidth(
-        time->fontMetrics().horizontalAdvance("Time spent:  59 minutes 59 seconds") + 24);
-    time->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    Readquietly(time, "Time spent");
-    left->addWidget(time);
-
-    QGroupBox* answer = frame(m.Franswer, "Franswer", column);
-    auto* answerlayout = new QVBoxLayout(answer);
-    Picturewidget* picanswer = picture(m.Picanswer, "Picanswer", answer);
-    speakas(picanswer, [&m] { return m.Franswer.Caption; });
-    picanswer->setFixedHeight(40);
-    answerlayout->addWidget(picanswer);
-    middle->addWidget(answer);
-    middle->addWidget(buildnamepanel(column));
-
-    // Start of "Computer guesses": the trial to start from, who marks, the secret code.
-    QGroupBox* trialno = frame(m.Frtrialno, "Frtrialno", column);
-    auto* trialnolayout = new QVBoxLayout(trialno);
-    QLabel* trialcaption = wrapped(m.Lbltrialno, "Lbltrialno", trialno);
-    trialnolayout->addWidget(trialcaption);
-    auto* trialnorow = new QHBoxLayout;
-    QComboBox* cbtrialno = combo(m.Cbtrialno, "Cbtrialno", trialno, keepchoice(m.Cbtrialno));
-    trialcaption->setBuddy(cbtrialno);
-    trialnorow->addWidget(cbtrialno);
-    trialnorow->addStretch();
-    trialnorow->addWidget(
-        button(m.Cmdoktrial, "Cmdoktrial", trialno, [this] { game_.Start.Cmdoktrial_Click(); }));
-    trialnolayout->addLayout(trialnorow);
-    right->addWidget(trialno);
-
-    QGroupBox* mark = frame(m.Frmark, "Frmark", column);
-    // The question names the pair of option buttons below it.
-    speakas(mark, [&m] { return m.Lblmark.Caption; });
-    auto* marklayout = new QVBoxLayout(mark);
-    marklayout->addWidget(wrapped(m.Lblmark, "Lblmark", mark));
-    auto* markrow = new QHBoxLayout;
-    auto option = [this, mark](Optionbutton& model, std::function<void()> clicked,
-                               const char* name) {
-        auto* r = new QRadioButton(mark);
-        r->setObjectName(name);
-        // The model keeps the pair exclusive; Qt's own exclusivity could not show "neither".
-        r->setAutoExclusive(false);
-        sync_.add([&model] { return model.Caption; },
-                  [r](const std::string& c) { r->setText(Qs(c)); });
-        Bindcontrol(sync_, model, r);
-        sync_.live([&model] { return model.Value; }, [r] { return r->isChecked(); },
-                   [r](bool v) { r->setChecked(v); });
-        connect(r, &QRadioButton::clicked, this, [this, clicked] { act(clicked); });
-        return r;
-    };
-    markrow->addWidget(option(
-        m.Optyesmark, [this] { game_.Menu.Optyesmark_Click(); }, "Optyesmark"));
-    markrow->addWidget(option(
-        m.Optnomark, [this] { game_.Menu.Optnomark_Click(); }, "Optnomark"));
-    markrow->addStretch();
-    markrow->addWidget(
-        button(m.Cmdokmark, "Cmdokmark", mark, [this] { game_.Start.Cmdokmark_Click(); }));
-    marklayout->addLayout(markrow);
-    right->addWidget(mark);
-
-    QGroupBox* askcode = frame(m.Fraskcode, "Fraskcode", column);
-    auto* askcodelayout = new QVBoxLayout(askcode);
-    askcodelayout->addWidget(wrapped(m.Lblaskcode, "Lblaskcode", askcode));
-    askcodelayout->addWidget(
-        button(m.Cmdready, "Cmdready", askcode, [this] { game_.Start.Cmdready_Click(); }), 0,
-        Qt::AlignRight);
-    right->addWidget(askcode);
-
-    // Input of a string, by mouse and by keyboard. Their buttons come with the player's guessing.
-    QGroupBox* getstring = frame(m.Frgetstring, "Frgetstring", column);
-    auto* getstringlayout = new QVBoxLayout(getstring);
-    auto* promptrow = new QHBoxLayout;
-    promptrow->addWidget(wrapped(m.Lblgetstring, "Lblgetstring", getstring), 1);
-    promptrow->addWidget(
-        button(m.Cmdsubcol, "Cmdsubcol", getstring, [this] { game_.Guess.Cmdsubcol_Click(); }), 0,
-        Qt::AlignBottom);
-    getstringlayout->addLayout(promptrow);
-    getstringlayout->addLayout(cells(
-        m.Picstring, m.Lblstring, "Picstring", "Lblstring", getstring, QSize(26, 26),
-        Dragsource::Kind::Box, [this](int k) { game_.Panel.Lblstring_DblClick(k); },
-        [this](int k, Dragsource from) { game_.Panel.Lblstring_DragDrop(k, from); }));
-    middle->addWidget(getstring);
-
-    QGroupBox* input = frame(m.Frinput, "Frinput", column);
-    auto* inputlayout = new QVBoxLayout(input);
-    inputlayout->addWidget(wrapped(m.Lblinput, "Lblinput", input));
-    auto* inputrow = new QHBoxLayout;
-    QWidget* txtinput = textbox(m.Txtinput, "Txtinput", input,
-                                [this](char k) { return game_.Guess.Txtinput_KeyPress(k); });
-    speakas(txtinput, [&m] { return m.Lblinput.Caption; });
-    inputrow->addWidget(txtinput, 1);
-    inputrow->addWidget(
-        button(m.Cmdsubnum, "Cmdsubnum", input, [this] { game_.Guess.Cmdsubnum_Click(); }));
-    inputlayout->addLayout(inputrow);
-    middle->addWidget(input);
-
-    QGroupBox* colour = frame(m.Frcolour, "Frcolour", column);
-    auto* colourlayout = new QVBoxLayout(colour);
-    colourlayout->addLayout(cells(
-        m.Piccolour, m.Lblcolour, "Piccolour", "Lblcolour", colour, QSize(26, 26),
-        Dragsource::Kind::Colour, [this](int i) { game_.Panel.Lblcolour_DblClick(i); },
-        [this](int i, Dragsource from) { game_.Panel.Lblcolour_DragDrop(i, from); }));
-    middle->addWidget(colour);
-
-    QGroupBox* error = frame(m.Frerror, "Frerror", column);
-    auto* errorlayout = new QHBoxLayout(error);
-    errorlayout->addWidget(
-        button(m.Cmderror, "Cmderror", error, [this] { game_.Guess.Cmderror_Click(); }));
-    errorlayout->setContentsMargins(0, 0, 0, 0);
-    errorlayout->addStretch();
-    middle->addWidget(error);
-
-    // The result of the player's guess.
-    QGroupBox* showresult = frame(m.Frshowresult, "Frshowresult", column);
-    auto* showresultlayout = new QVBoxLayout(showresult);
-    auto* resultrow = new QHBoxLayout;
-    for (auto [box, boxname, caption, captionname, pic, picname] :
-         {std::tuple{&m.Frcorrect, "Frcorrect", &m.Lblcorrect, "Lblcorrect", &m.Piccorrect,
-                     "Piccorrect"},
-          std::tuple{&m.Frwrong, "Frwrong", &m.Lblwrong, "Lblwrong", &m.Picwrong, "Picwrong"}}) {
-        QGroupBox* f = frame(*box, boxname, showresult);
-        auto* fl = new QVBoxLayout(f);
-        fl->setContentsMargins(0, 0, 0, 0);
-        fl->addWidget(wrapped(*caption, captionname, f));
-        fl->addStretch(1);
-        Picturewidget* p = picture(*pic, picname, f);
-        speakas(p, [box = box] { return box->Caption; });
-        // Eight marks of 300 twips, 350 apart, in the room the panel has.
-        p->Setextent(QSize(350 * 7 + 300, 300), false);
-        p->setFixedHeight(22);
-        fl->addWidget(p);
-        resultrow->addWidget(f, 1);
-    }
-    showresultlayout->addLayout(resultrow);
-    auto* resultokrow = new QHBoxLayout;
-    resultokrow->addWidget(wrapped(m.Lbltrials, "Lbltrials", showresult), 1);
-    resultokrow->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult,
-                                  [this] { game_.Guess.Cmdshowresult_Click(); }));
-    showresultlayout->addLayout(resultokrow);
-    right->addWidget(showresult);
-
-    // The player's marks of the computer's guess.
-    QGroupBox* getresult = frame(m.Frgetresult, "Frgetresult", column);
-    auto* getresultlayout = new QVBoxLayout(getresult);
-    getresultlayout->addWidget(wrapped(m.Lblmyguess, "Lblmyguess", getresult));
-    Picturewidget* guess = picture(m.Picguess, "Picguess", getresult);
-    speakas(guess, [&m] { return m.Lblmyguess.Caption; });
-    // Room for a line of 16-point digits in number display.
-    guess->setFixedHeight(28);
-    getresultlayout->addWidget(guess);
-    auto* corrrow = new QHBoxLayout;
-    // The marks are typed or picked from a list, each named by the caption before them.
-    QLabel* getcorr = wrapped(m.Lblgetcorr, "Lblgetcorr", getresult);
-    corrrow->addWidget(getcorr, 1);
-    QWidget* txtcorrect = textbox(m.Txtcorrect, "Txtcorrect", getresult,
-                                  [this](char k) { return game_.Marks.Txtcorrect_KeyPress(k); });
-    speakas(txtcorrect, [&m] { return m.Lblgetcorr.Caption; });
-    corrrow->addWidget(txtcorrect);
-    QComboBox* cbcorrect = combo(m.Cbcorrect, "Cbcorrect", getresult,
-                                 choice(m.Cbcorrect, [this] { game_.Marks.Cbcorrect_Click(); }));
-    getcorr->setBuddy(cbcorrect);
-    corrrow->addWidget(cbcorrect);
-    getresultlayout->addLayout(corrrow);
-    QGroupBox* getwrong = frame(m.Frgetwrong, "Frgetwrong", getresult);
-    auto* wrongrow = new QHBoxLayout(getwrong);
-    wrongrow->setContentsMargins(0, 0, 0, 0);
-    QLabel* getwrongcaption = wrapped(m.Lblgetwrong, "Lblgetwrong", getwrong);
-    wrongrow->addWidget(getwrongcaption, 1);
-    QWidget* txtwrong = textbox(m.Txtwrong, "Txtwrong", getwrong,
-                                [this](char k) { return game_.Marks.Txtwrong_KeyPress(k); });
-    speakas(txtwrong, [&m] { return m.Lblgetwrong.Caption; });
-    wrongrow->addWidget(txtwrong);
-    QComboBox* cbwrong = combo(m.Cbwrong, "Cbwrong", getwrong,
-                               choice(m.Cbwrong, [this] { game_.Marks.Cbwrong_Click(); }));
-    getwrongcaption->setBuddy(cbwrong);
-    wrongrow->addWidget(cbwrong);
-    getresultlayout->addWidget(getwrong);
-    auto* getresultrow = new QHBoxLayout;
-    getresultrow->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult), 1);
-    getresultrow->addWidget(
-        button(m.Cmdwin, "Cmdwin", getresult, [this] { game_.Marks.Cmdwin_Click(); }));
-    getresultrow->addWidget(button(m.Cmdgetresult, "Cmdgetresult", getresult,
-                                   [this] { game_.Marks.Cmdgetresult_Click(); }));
-    getresultlayout->addLayout(getresultrow);
-    right->addWidget(getresult);
-
-    // The demo's commentary and its speed.
-    auto* demo = new QFrame(column);
-    demo->setObjectName("Picdemo");
-    Bindcontrol(sync_, m.Picdemo, demo);
-    auto* demolayout = new QHBoxLayout(demo);
-    Picturewidget* logo = picture(m.Piclogo, "Piclogo", demo);
-    logo->setFixedSize(36, 36);
-    demolayout->addWidget(logo, 0, Qt::AlignTop);
-    demolayout->addWidget(wrapped(m.Lbldemo, "Lbldemo", demo), 1);
-    right->addWidget(demo);
-
-    QGroupBox* scroll = frame(m.Frscroll, "Frscroll", column);
-    auto* scrolllayout = new QVBoxLayout(scroll);
-    auto* speed = new QScrollBar(Qt::Horizontal, scroll);
-    speed->setObjectName("Hsbspeed");
-    Scrollbar& hsb = m.Hsbspeed;
-    Bindcontrol(sync_, hsb, speed);
-    sync_.add([&hsb] { return std::pair(hsb.Min, hsb.Max); },
-              [speed](std::pair<int, int> range) {
-                  const QSignalBlocker quiet(speed);
-                  speed->setRange(range.first, range.second);
-              });
-    sync_.live([&hsb] { return hsb.Value; }, [speed] { return speed->value(); },
-               [speed](int v) {
-                   const QSignalBlocker quiet(speed);
-                   speed->setValue(v);
-               });
-    connect(speed, &QScrollBar::valueChanged, this,
-            [this](int v) { act([&] { game_.Demo.Hsbspeed_Change(v); }); });
-    scrolllayout->addWidget(speed);
-    right->addWidget(scroll);
-
-    // How far a statistics run has come; its caption carries the rate and the time left.
-    auto* progress = new QProgressBar(column);
-    progress->setObjectName("Progress");
-    progress->setTextVisible(true);
-    progress->setAlignment(Qt::AlignCenter);
-    Scrollbar& run = m.Progress;
-    Bindcontrol(sync_, run, progress);
-    sync_.add([&run] { return std::tuple(run.Min, run.Max, run.Value); },
-              [progress](std::tuple<int, int, int> v) {
-                  progress->setRange(std::get<0>(v), std::max(std::get<0>(v), std::get<1>(v)));
-                  progress->setValue(std::get<2>(v));
-              });
-    sync_.add([&run] { return run.Caption; },
-              [progress](const std::string& c) { progress->setFormat(Qs(c)); });
-    right->addWidget(progress);
-
-    // The marks are typed into boxes wide enough to show them whole.
-    for (const char* name : {"Txtcorrect", "Txtwrong"}) {
-        auto* marks = column->findChild<QLineEdit*>(name);
-        marks->setMinimumWidth(marks->fontMetrics().horizontalAdvance("000") + 24);
-    }
-    // The hand over what the player takes colours from and puts them into, and over Error.
-    const QCursor hand =
-        Loadcursor(QDir(folder_).filePath("Icon/H_point.cur"), Qt::PointingHandCursor);
-    for (QWidget* w : {static_cast<QWidget*>(colour), static_cast<QWidget*>(getstring),
-                       static_cast<QWidget*>(error)})
-        w->setCursor(hand);
-    // The frames' insets come from the style sheet alone.
-    for (QGroupBox* f : column->findChildren<QGroupBox*>())
-        if (f->layout()) {
-            f->layout()->setContentsMargins(0, 0, 0, 0);
-            f->layout()->setSpacing(5);
-        }
-    column->finish();
-    column->together(0, {setting, time});
-    column->together(1, {getstring, colour, error});
-    column->together(1, {input, colour, error});
-    column->together(1, {getresult});
-    column->together(1, {showresult});
-    column->together(1, {demo, scroll});
     return column;
 }
 

@@ -6,8 +6,10 @@
 #include "system/timerhost.h"
 #include "ui/syncset.h"
 #include <QMainWindow>
+#include <array>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QHBoxLayout;
 
 namespace tc::ui {
 
@@ -32,6 +35,10 @@ class Focuskeeper;
 class Picturewidget;
 class Timerdriver;
 class Runprobe;
+class Keytextbox;
+struct Scale;
+class Strip;
+class Wraplabel;
 
 class Mainwindow : public QMainWindow {
     Q_OBJECT
@@ -71,18 +78,55 @@ private:
     void buildmenus();
     void buildtoolbar();
     void buildstatusbar();
+    void buildstage();
+    void builddialogs();
+    void buildshortcuts();
+    // The window's own caption, pointer and visibility, and the keyboard for the window on top.
+    void bindwindow();
     QWidget* buildsettingmenu();
-    QWidget* buildsidepanels();
     QWidget* buildboard();
+    // The panels below the board, one builder to a frame (ui/panels.cpp).
+    std::array<Strip*, 2> buildstrips();
+    QGroupBox* buildsetting(QWidget* parent);
+    QLabel* buildtime(QWidget* parent);
+    QGroupBox* buildanswer(QWidget* parent);
+    QGroupBox* buildtrialno(QWidget* parent);
+    QGroupBox* buildmark(QWidget* parent);
+    QGroupBox* buildaskcode(QWidget* parent);
+    QGroupBox* buildgetstring(QWidget* parent);
+    QGroupBox* buildinput(QWidget* parent);
+    QGroupBox* buildcolour(QWidget* parent);
+    QGroupBox* builderror(QWidget* parent);
+    QGroupBox* buildshowresult(QWidget* parent);
+    QGroupBox* buildgetresult(QWidget* parent);
+    QGroupBox* buildgetwrong(QWidget* parent);
+    QWidget* builddemo(QWidget* parent);
+    QGroupBox* buildscroll(QWidget* parent);
+    QWidget* buildprogress(QWidget* parent);
     // The TOP FIVE list over the board with its editor, and the name panel of a new entry.
     QWidget* buildwinners();
     QWidget* buildnamepanel(QWidget* parent);
+    // The list's places, and its editor in design mode.
+    QGroupBox* buildwinrecord(QWidget* panel);
+    QGroupBox* buildeditor(QWidget* panel);
     // The window the models put on top, the message box left out or not; null while none shows.
     QWidget* topwindow(bool withmessage) const;
     // Clicks the default button of the visible panel.
     void pressdefault();
 
     QLabel* label(const Control& model, const char* name, QWidget* parent);
+    // A word-wrapped label keeping room for `lines` lines.
+    Wraplabel* wrapped(const Control& model, const char* name, QWidget* parent, int lines = 2);
+    // A row of colour boxes with their labels on top, which take the clicks, drags and drops.
+    QHBoxLayout* cells(std::span<Picture> pictures, std::span<Control> labels, const char* stem,
+                       QWidget* parent, Dragsource::Kind kind,
+                       std::function<void(int)> doubleclicked,
+                       std::function<void(int, Dragsource)> dropped);
+    // A text box whose typed keys go to the game one by one.
+    Keytextbox* keybox(Textbox& model, const char* name, QWidget* parent,
+                       std::function<bool(char)> keypress);
+    // `apply` follows the panels' scale (ui/stage.h).
+    void scaled(std::function<void(const Scale&)> apply) { scalers_.push_back(std::move(apply)); }
     QPushButton* button(const Control& model, const char* name, QWidget* parent,
                         std::function<void()> handler);
     QGroupBox* frame(const Control& model, const char* name, QWidget* parent);
@@ -109,6 +153,7 @@ private:
     Runprobe* probe_ = nullptr;
     QMenu* gamemenu_ = nullptr;
     std::vector<std::pair<const Control*, QPushButton*>> buttons_;
+    std::vector<std::function<void(const Scale&)>> scalers_;
     bool closing_ = false;
 };
 

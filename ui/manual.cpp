@@ -150,10 +150,13 @@ void Manuallink::Place() {
         font.setItalic(op.Text.Italic);
         setFont(font);
         const QFontMetricsF metrics(font, parentWidget());
-        const double left = op.Text.X / Twipsperpixel +
+        // Where the picture puts its text, inset from its edge or not.
+        const auto* picture = dynamic_cast<const Picturewidget*>(parentWidget());
+        const QPointF origin = picture ? picture->view().Origin : QPointF();
+        const double left = origin.x() + op.Text.X / Twipsperpixel +
                             metrics.horizontalAdvance(QString::fromStdString(line.substr(0, at)));
-        setGeometry(QRectF(left, op.Text.Y / Twipsperpixel, metrics.horizontalAdvance(Manualname),
-                           metrics.height() + 2)
+        setGeometry(QRectF(left, origin.y() + op.Text.Y / Twipsperpixel,
+                           metrics.horizontalAdvance(Manualname), metrics.height() + 2)
                         .toAlignedRect());
         return;
     }

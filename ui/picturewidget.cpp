@@ -127,7 +127,8 @@ Rgb Picturewidget::Showncolour() const {
 }
 
 Pictureview Picturewidget::view() const {
-    return extent_.isEmpty() ? Pictureview{} : Fitview(extent_, size(), centred_);
+    return extent_.isEmpty() ? Pictureview{1.0 / Twipsperpixel, QPointF(inset_, inset_)}
+                             : Fitview(extent_, size(), centred_);
 }
 
 bool Picturewidget::refresh() {

@@ -45,6 +45,8 @@ public:
         extent_ = extent;
         centred_ = centred;
     }
+    // Draws the display list `inset` pixels in from the left and top (at the design's size).
+    void Setinset(int inset) { inset_ = inset; }
     // A colour of the colour panel: without its border it is used up, and shown washed out.
     void Setcolourcell(bool cell) { cell_ = cell; }
     // The colour the box shows: its background, washed out when it is a used-up colour.
@@ -67,6 +69,7 @@ private:
     QSize extent_;
     bool centred_ = true;
     bool cell_ = false;
+    int inset_ = 0;
     int revision_ = -1;
     Rgb background_ = 0;
     int border_ = -1;

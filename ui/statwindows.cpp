@@ -114,6 +114,26 @@ void Histogramchart::setbars(std::vector<std::pair<int, long long>> bars) {
     update();
 }
 
+namespace {
+
+// The titles of the two axes beside `plot`.
+void Axistitles(QPainter& p, const QRect& plot, const QFont& font) {
+    const QFontMetrics fm(font);
+    QFont bold = font;
+    bold.setBold(true);
+    p.setFont(bold);
+    p.drawText(QRect(plot.left(), plot.bottom() + fm.height() + 8, plot.width(), fm.height() + 4),
+               Qt::AlignHCenter | Qt::AlignTop, "Attempts");
+    p.save();
+    p.translate(2, plot.center().y());
+    p.rotate(-90);
+    p.drawText(QRect(-plot.height() / 2, 0, plot.height(), fm.height() + 2), Qt::AlignCenter,
+               "Games");
+    p.restore();
+}
+
+} // namespace
+
 void Histogramchart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -186,18 +206,7 @@ void Histogramchart::paintEvent(QPaintEvent*) {
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawLine(plot.bottomLeft(), plot.topLeft());
 
-    // Axis titles.
-    QFont bold = font();
-    bold.setBold(true);
-    p.setFont(bold);
-    p.drawText(QRect(plot.left(), plot.bottom() + fm.height() + 8, plot.width(), fm.height() + 4),
-               Qt::AlignHCenter | Qt::AlignTop, "Attempts");
-    p.save();
-    p.translate(2, plot.center().y());
-    p.rotate(-90);
-    p.drawText(QRect(-plot.height() / 2, 0, plot.height(), fm.height() + 2), Qt::AlignCenter,
-               "Games");
-    p.restore();
+    Axistitles(p, plot, font());
 }
 
 Statdialog::Statdialog(const Statisticsbox& model, std::function<void()> closed, QWidget* parent)

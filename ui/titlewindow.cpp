@@ -44,7 +44,6 @@ protected:
 Titlewindow::Titlewindow(Title& title, std::function<void()> after, QWidget* parent)
     : QWidget(parent, Qt::Window), title_(title), after_(std::move(after)) {
     setObjectName("Fmtitle");
-    const Fmtitle& f = title_.Form;
     auto* tint = new QLabel(this);
     tint->setObjectName("Lbltint");
     QFont big("Arial");
@@ -102,6 +101,15 @@ Titlewindow::Titlewindow(Title& title, std::function<void()> after, QWidget* par
         act([&] { title_.Inputbox_Close(answer); });
     });
 
+    bindmodels();
+}
+
+void Titlewindow::bindmodels() {
+    const Fmtitle& f = title_.Form;
+    auto* tint = findChild<QLabel*>("Lbltint");
+    auto* still = findChild<QWidget*>("Titlepicture");
+    auto* start = findChild<QLabel*>("Lblstart");
+    auto* statuslabel = findChild<QLabel*>("Stbtitle1");
     sync_.add([&f] { return f.Caption; }, [this](const std::string& c) { setWindowTitle(Qs(c)); });
     Bindlabel(sync_, f.Lbltint, tint);
     Bindcontrol(sync_, f.Picavi, avi_);

@@ -36,6 +36,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The widgets in step with the title's models.
+    void bindmodels();
     void showinput(bool visible);
     void showbox(bool visible);
     void fillbox();

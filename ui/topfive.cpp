@@ -95,10 +95,48 @@ QWidget* Mainwindow::buildwinners() {
     layout->addLayout(heading);
     QLabel* head = label(m.Lblhead, "Lblhead", panel);
     head->setAlignment(Qt::AlignCenter);
+    // The setting's line wraps rather than widen the list beyond the room beside the setting.
+    head->setWordWrap(true);
+    head->setMinimumHeight(3 * head->fontMetrics().lineSpacing());
     layout->addWidget(head);
 
-    auto* body = new QHBoxLayout;
-    body->setSpacing(12);
+    // The places above the statistics: narrow enough to stand beside the setting frame.
+    auto* body = new QBoxLayout(QBoxLayout::TopToBottom);
+    body->setSpacing(8);
+    // The design mode's editor stands beside the places, where the list has the height for it.
+    sync_.add([&m] { return m.Fredit.Visible; },
+              [body](bool edit) {
+                  body->setDirection(edit ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+                  body->setStretch(0, edit ? 3 : 1);
+                  body->setStretch(1, edit ? 2 : 0);
+              });
+    QGroupBox* record = buildwinrecord(panel);
+    body->addWidget(record, 3);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(8);
+    Picturewidget* stat = picture(m.Picstat, "Picstat", panel);
+    auto* statlayout = new QVBoxLayout(stat);
+    statlayout->setContentsMargins(10, 6, 10, 6);
+    // Its texts arrive after the layout is made; the box must grow to hold them.
+    statlayout->setSizeConstraint(QLayout::SetMinimumSize);
+    QLabel* stattitle = label(m.Lblstat, "Lblstat", stat);
+    stattitle->setFont(Bolder(stattitle->font()));
+    statlayout->addWidget(stattitle);
+    QLabel* data = label(m.Lbldata, "Lbldata", stat);
+    data->setMinimumHeight(2 * data->fontMetrics().lineSpacing());
+    statlayout->addWidget(data);
+    right->addWidget(stat);
+
+    right->addWidget(buildeditor(panel));
+    right->addStretch();
+    body->addLayout(right, 2);
+    layout->addLayout(body, 1);
+    return panel;
+}
+
+QGroupBox* Mainwindow::buildwinrecord(QWidget* panel) {
+    Fmmain& m = game_.Main;
     QGroupBox* record = frame(m.Frwinrecord, "Frwinrecord", panel);
     auto* grid = new QGridLayout(record);
     grid->setHorizontalSpacing(24);
@@ -118,6 +156,9 @@ QWidget* Mainwindow::buildwinners() {
         QLabel* column = label(*columns[i].Column, columns[i].Columnname, record);
         if (!first) first = column;
         column->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // Room for the five places, a line apart and a line after, before their texts arrive: it
+        // takes the same room whether it shows or not.
+        column->setMinimumHeight(11 * column->fontMetrics().lineSpacing());
         grid->addWidget(caption, 0, i);
         grid->addWidget(column, 1, i);
     }
@@ -133,21 +174,11 @@ QWidget* Mainwindow::buildwinners() {
     grid->addWidget(
         button(m.Cmdcontinue, "Cmdcontinue", record, [this] { game_.Top.Cmdcontinue_Click(); }), 2,
         2, Qt::AlignRight);
-    body->addWidget(record, 3);
+    return record;
+}
 
-    auto* right = new QVBoxLayout;
-    right->setSpacing(8);
-    Picturewidget* stat = picture(m.Picstat, "Picstat", panel);
-    auto* statlayout = new QVBoxLayout(stat);
-    statlayout->setContentsMargins(10, 6, 10, 6);
-    // Its texts arrive after the layout is made; the box must grow to hold them.
-    statlayout->setSizeConstraint(QLayout::SetMinimumSize);
-    QLabel* stattitle = label(m.Lblstat, "Lblstat", stat);
-    stattitle->setFont(Bolder(stattitle->font()));
-    statlayout->addWidget(stattitle);
-    statlayout->addWidget(label(m.Lbldata, "Lbldata", stat));
-    right->addWidget(stat);
-
+QGroupBox* Mainwindow::buildeditor(QWidget* panel) {
+    Fmmain& m = game_.Main;
     // The editor, in design mode: one place's entry and the setting's statistics.
     QGroupBox* edit = frame(m.Fredit, "Fredit", panel);
     auto* form = new QGridLayout(edit);
@@ -181,11 +212,7 @@ QWidget* Mainwindow::buildwinners() {
                                if (!game_.Top.Cmdgo_Click()) QApplication::beep();
                            }),
                     6, 1, Qt::AlignRight);
-    right->addWidget(edit);
-    right->addStretch();
-    body->addLayout(right, 2);
-    layout->addLayout(body, 1);
-    return panel;
+    return edit;
 }
 
 } // namespace tc::ui

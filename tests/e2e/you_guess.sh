@@ -99,6 +99,9 @@ findpanel 0
 # The board's colour, inside its one-pixel border, places it.
 shot "$scratch"
 read -r boardw boardh boardx boardy < <(boundingbox "$scratch" 4F7F65 "$paneltop")
+# With the keyboard, the board wears a ring inside its border: then the ring places it.
+read -r ringw ringh ringx ringy < <(boundingbox "$scratch" FFD24A "$paneltop")
+[ "${ringw:-0}" -gt 400 ] && boardw=$ringw boardh=$ringh boardx=$ringx boardy=$ringy
 boardw=$((boardw + 2)) boardh=$((boardh + 2)) boardx=$((boardx - 1)) boardy=$((boardy - 1))
 [ "$boardw" -gt 400 ] || fail "no board above the colour panel"
 # The border of an available colour's box, just left of its fill; a used-up colour has none.
@@ -297,13 +300,14 @@ fi
 
 # --- Trial 3 on: typed, after switching to the keyboard (Options, Input Method, Keyboard) ------
 if [ -z "$won" ]; then
+    mousetop=$paneltop
     menukey alt+o
     menukey i
     popup xdotool key k
-    # The colour panel leaves its place, to below the board's nine lines of trials.
-    poll 5 pixelis "${cornerx[0]}" "$cornery" ! "${colours[0]}" ||
-        fail "the colour panel stayed where it was for the mouse"
+    # The typed input takes the input row's place; the colour panel stays where it was.
+    sleep 0.5
     findpanel $((boardy + boardh))
+    [ "$paneltop" = "$mousetop" ] || fail "the colour panel moved from $mousetop to $paneltop"
 fi
 t=3
 while [ -z "$won" ]; do

@@ -240,7 +240,7 @@ TEST_F(Runs, RightPressOnTheIdlePictureOrTheBoardPopsUpTheGameMenu) {
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
     // The empty panel columns lie over the idle picture; a press on them is the picture's.
-    QTest::mousePress(widget("Sidecolumn"), Qt::RightButton, {}, QPoint(40, 40));
+    QTest::mousePress(widget("Strip"), Qt::RightButton, {}, QPoint(40, 40));
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
 

@@ -72,7 +72,8 @@ protected:
             top->grab().save(QDir(shots).filePath(QString(state) + ".png"));
         for (QWidget* w : top->findChildren<QWidget*>()) {
             if (!w->isVisible() || w->window() != top) continue;
-            const std::string what = state + (" " + w->objectName()).toStdString();
+            const std::string what =
+                state + (" " + w->objectName()).toStdString() + " " + w->metaObject()->className();
             EXPECT_TRUE(top->rect().contains(QRect(w->mapTo(top, QPoint()), w->size()))) << what;
             const QSizePolicy policy = w->sizePolicy();
             const QSize hint = w->hasHeightForWidth() ? w->minimumSizeHint() : w->sizeHint();
