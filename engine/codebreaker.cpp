@@ -25,19 +25,22 @@ int Count(unsigned mask) {
 }
 
 // Appends Expand(counts, colours) to `out` without building it. Counts are digits; while there
-// is room, each colour is written nine times and the length advanced by its count, which avoids
-// a loop of unforeseeable length per colour.
+// is room, each colour is written eight times in one store and the length advanced by its count,
+// which avoids a loop of unforeseeable length per colour.
 void Appendexpanded(Str& out, const Str& counts, const Str& colours) {
+    int at = out.size();
+    char* const text = out.begin(); // the storage, Str::Capacity characters
     for (int i = 0; i < counts.size(); ++i) {
-        const int at = out.size(), n = Val(counts[i]);
-        if (at + 9 > Str::Capacity) {
-            for (int k = n; k > 0; --k) out.push_back(colours[i]);
-            continue;
+        const int n = Val(counts[i]);
+        if (n > 8 || at + 8 > Str::Capacity) {
+            for (int k = 0; k < n; ++k) text[at + k] = colours[i];
+        } else {
+            const uint64_t copies = static_cast<uint8_t>(colours[i]) * 0x0101010101010101ull;
+            std::memcpy(text + at, &copies, sizeof copies);
         }
-        out.resize(at + 9);
-        std::fill_n(out.begin() + at, 9, colours[i]);
-        out.resize(at + n);
+        at += n;
     }
+    out.resize(at);
 }
 
 // The same test as Validcode, without building the allowed characters each time: the length,
@@ -80,8 +83,8 @@ int Sharedcopies(const std::array<int8_t, 16>& a, const std::array<int8_t, 16>& 
     return static_cast<int>(sum * Ones >> 56); // at most 80
 }
 
-// Per byte, the bits set.
-uint64_t Bytecounts(uint64_t x) {
+// Per byte, the bits set; of a word or of a vector of words.
+template <class T> T Bytecounts(T x) {
     x -= x >> 1 & 0x5555555555555555ull;
     x = (x & 0x3333333333333333ull) + (x >> 2 & 0x3333333333333333ull);
     return (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0full;
@@ -424,6 +427,20 @@ void Codebreaker::Describeguesses() {
         std::memcpy(Colourcount[u].data(), h, sizeof h);
     }
     Prepared = trial;
+    // What every arrangement of this search starts from: the marks stay while it runs.
+    uint64_t over[4] = {};
+    Markless = false;
+    for (int u = 1; u < trial; ++u) {
+        // A trial with fewer than no black marks fails at its level whatever is set.
+        Markless |= r_.Blacks[u] < 0;
+        const uint64_t start = 0x7f - Minimum<int>(r_.Blacks[u], 0x7f);
+        over[u >> 3] |= (start & 0xff) << (8 * (u & 7));
+    }
+    Overstart[0] = Lanes{over[0], over[1]};
+    Overstart[1] = Lanes{over[2], over[3]};
+    Foundmarks = Foundtrial != 0 && Foundtrial <= trial &&
+                 std::equal(Foundblacks.begin() + 1, Foundblacks.begin() + Foundtrial,
+                            r_.Blacks.begin() + 1);
 }
 
 void Codebreaker::Laneguess(int u, const Str& g, int sign) {
@@ -451,15 +468,8 @@ bool Codebreaker::Arrange(const Str& multiset) {
     Present &= 0x3ff;
     Placed.fill(Unset);
     Free = static_cast<uint8_t>((1u << L) - 1);
-    uint64_t over[4] = {};
-    for (int u = 1; u < r_.Trial; ++u) {
-        // A trial with fewer than no black marks fails at its level whatever is set.
-        if (r_.Blacks[u] < 0) return false;
-        const uint64_t start = 0x7f - Minimum<int>(r_.Blacks[u], 0x7f);
-        over[u >> 3] |= start << (8 * (u & 7));
-    }
-    Over[0] = Lanes{over[0], over[1]};
-    Over[1] = Lanes{over[2], over[3]};
+    if (Markless) return false;
+    Over = Overstart;
     const auto left = Left;
     Resuming = Resumable();
     if (Resuming)
@@ -476,15 +486,18 @@ bool Codebreaker::Arrange(const Str& multiset) {
         Foundplaced = Placed;
         Foundtrial = r_.Trial;
         Foundblacks = r_.Blacks;
+        Foundmarks = true;
     }
     return found;
 }
 
 bool Codebreaker::Resumable() const {
-    if (Foundtrial == 0 || Foundtrial > r_.Trial || Left != Foundleft) return false;
-    // The guesses are the same while Foundtrial stands (Describeguesses); the marks are compared.
-    return std::equal(Foundblacks.begin() + 1, Foundblacks.begin() + Foundtrial,
-                      r_.Blacks.begin() + 1);
+    // The guesses are the same while Foundtrial stands, and Foundmarks compares the marks
+    // (Describeguesses); the counts are compared as two words.
+    uint64_t a[2], b[2];
+    std::memcpy(a, Left.data(), sizeof a);
+    std::memcpy(b, Foundleft.data(), sizeof b);
+    return Foundmarks && ((a[0] ^ b[0]) | (a[1] ^ b[1])) == 0;
 }
 
 // Sets position p to colour x; false when a trial with the same colour there gets more black
@@ -565,20 +578,31 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
 // on all of them together; with `exact` on every set of colours, which decides it (the
 // placeholders fit anywhere).
 bool Codebreaker::Completable(int level, bool exact) const {
+    // Per colour, eight to a word: the room is where the level's earlier guesses lack it; a byte
+    // of Left above its room's count clears that byte's top bit of (count | 0x80) - Left. Colours
+    // without copies left (and places 10..15, never held, Left 0) pass and add no room.
+    constexpr uint64_t Ones = 0x0101010101010101ull;
+    const Lanes top = Broadcast(0x80), below = Broadcast(0x7f);
+    Lanes before, left;
+    std::memcpy(&before, Before[level].data(), sizeof before);
+    std::memcpy(&left, Left.data(), sizeof left);
+    const Lanes room = Broadcast(Free) & ~before;
+    const Lanes shortof = ~((Bytecounts(room) | top) - left) & top;
+    const Lanes present = (left + below) & top;
+    const Lanes used = room & ((present - (present >> 7)) | present);
+    uint64_t all = used[0] | used[1];
+    all |= all >> 32;
+    all |= all >> 16;
+    all |= all >> 8;
+    const int total = static_cast<int>((left[0] + left[1]) * Ones >> 56);
+    if ((shortof[0] | shortof[1]) || Count(static_cast<unsigned>(all)) < total) return false;
+    return !exact || Hallcondition(level);
+}
+
+// Hall's condition on every set of the colours left: rare enough (once an arrangement) to gather
+// the rooms again.
+bool Codebreaker::Hallcondition(int level) const {
     const auto& before = Before[level];
-    unsigned all = 0;
-    int total = 0;
-    bool short_ = false; // kept rather than left at once: fewer mispredicted branches
-    for (unsigned present = Present; present; present &= present - 1) {
-        const int x = std::countr_zero(present);
-        const unsigned room = Free & ~before[x];
-        short_ |= Count(room) < Left[x];
-        all |= room;
-        total += Left[x];
-    }
-    if (short_ || Count(all) < total) return false;
-    if (!exact) return true;
-    // Every set of colours: rare enough (once an arrangement) to gather the rooms again.
     uint8_t mask[10];
     int count[10], n = 0;
     for (unsigned present = Present; present; present &= present - 1) {
@@ -660,8 +684,17 @@ bool Codebreaker::Fillfree() {
             return false;
         }
     }
+    // The digits of the colours and "#" for the placeholders, a word at a time.
+    constexpr uint64_t Ones = 0x0101010101010101ull, Top = 0x8080808080808080ull;
+    uint64_t placed;
+    std::memcpy(&placed, Placed.data(), sizeof placed);
+    const uint64_t other = placed ^ (Hole * Ones);                 // zero bytes: placeholders
+    const uint64_t kept = (((other & ~Top) + ~Top) | other) & Top; // top bit: not a placeholder
+    const uint64_t digits = placed + '0' * Ones, mask = (kept >> 7) * 0xff;
+    const uint64_t text = (digits & mask) | ('#' * Ones & ~mask);
+    Arrangement.resize(8);
+    std::memcpy(Arrangement.begin(), &text, sizeof text);
     Arrangement.resize(L);
-    for (int q = 0; q < L; ++q) Arrangement[q] = Placed[q] == Hole ? '#' : Digit(Placed[q]);
     return true;
 }
 

@@ -70,6 +70,7 @@ private:
     bool Placeblacks(int level);
     bool Chooseset(int level, int k, uint8_t candidates);
     bool Completable(int level, bool exact) const;
+    [[gnu::noinline]] bool Hallcondition(int level) const;
     bool Fix(int p, int x);
     // Adds (or with -1 takes away) guess u's colours to Samelanes.
     void Laneguess(int u, const Str& g, int sign);
@@ -108,6 +109,15 @@ private:
     // Sixteen lanes a vector; the compilers lower it to what the target has.
     using Lanes = uint64_t __attribute__((vector_size(16)));
     std::array<Lanes, 2> Over{};
+    // Over before any position is set, from the marks of the answered trials; Markless when one
+    // of them has fewer than no black marks (no arrangement then).
+    std::array<Lanes, 2> Overstart{};
+    bool Markless = false;
+    // Byte b in every lane.
+    static Lanes Broadcast(uint8_t b) {
+        const uint64_t w = b * 0x0101010101010101ull;
+        return Lanes{w, w};
+    }
     // Facts about the answered guesses, kept while they stay the same: for guess u and colour
     // x, Holds[u][x] is where guess u has x; Before[u][x] is where an earlier guess has x
     // (an arrangement may not repeat those outside the positions chosen for black marks);
@@ -133,6 +143,7 @@ private:
     std::array<int16_t, Trialslots> Foundblacks{};
     std::array<uint8_t, Trialslots> Resume{};
     bool Resuming = false;
+    bool Foundmarks = false; // the trials before Foundtrial have the marks it was found against
     // Whether the search of the multiset counted in Left may start at the last one found.
     bool Resumable() const;
 };
