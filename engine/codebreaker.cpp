@@ -457,15 +457,12 @@ bool Codebreaker::Arrange(const Str& multiset) {
     const int L = s_.Codelength;
     // Counted in sixteen places, the placeholder in place 10, which is then dropped.
     Left.fill(0);
-    Present = 0;
     for (int j = 0; j < L; ++j) {
         const int x = multiset[j] == '#' ? Hole : Val(multiset[j]);
         Pool[j] = static_cast<int8_t>(x);
         ++Left[x];
-        Present |= 1u << x;
     }
     Left[Hole] = 0;
-    Present &= 0x3ff;
     Placed.fill(Unset);
     Free = static_cast<uint8_t>((1u << L) - 1);
     if (Markless) return false;
@@ -506,7 +503,7 @@ bool Codebreaker::Resumable() const {
 [[gnu::always_inline]] inline bool Codebreaker::Fix(int p, int x) {
     Placed[p] = static_cast<int8_t>(x);
     Free = static_cast<uint8_t>(Free & ~(1u << p));
-    Present &= ~(static_cast<unsigned>(--Left[x] == 0) << x);
+    --Left[x];
     const auto& add = Samelanes[p][x];
     constexpr uint64_t Top = 0x8080808080808080ull;
     const Lanes top = ((Over[0] += add[0]) | (Over[1] += add[1])) & Lanes{Top, Top};
@@ -566,7 +563,7 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
         Resuming = false; // past the found sets, every set counts
         Placed[p] = Unset;
         Free = static_cast<uint8_t>(Free | 1u << p);
-        Present |= static_cast<unsigned>(Left[x]++ == 0) << x;
+        ++Left[x];
         Over = over;
     }
     return false;
@@ -605,7 +602,15 @@ bool Codebreaker::Hallcondition(int level) const {
     const auto& before = Before[level];
     uint8_t mask[10];
     int count[10], n = 0;
-    for (unsigned present = Present; present; present &= present - 1) {
+    // The colours with copies left, as bits: the top bit of each byte of Left + 0x7f, gathered.
+    uint64_t left[2];
+    std::memcpy(left, Left.data(), sizeof left);
+    unsigned present = 0;
+    for (int w = 0; w < 2; ++w) {
+        const uint64_t tops = (left[w] + 0x7f7f7f7f7f7f7f7full) & 0x8080808080808080ull;
+        present |= static_cast<unsigned>((tops >> 7) * 0x0102040810204080ull >> 56) << (8 * w);
+    }
+    for (present &= 0x3ff; present; present &= present - 1) {
         const int x = std::countr_zero(present);
         mask[n] = static_cast<uint8_t>(Free & ~before[x]);
         count[n++] = Left[x];

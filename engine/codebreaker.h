@@ -102,7 +102,6 @@ private:
     std::array<int8_t, 8> Placed{}; // the colour set at each position, or Unset
     uint8_t Free = 0;               // positions not yet set for black marks
     std::array<int8_t, 16> Left{};  // colours of the multiset not yet placed for black marks
-    unsigned Present = 0;           // the colours with Left above 0, as bits
     // Byte u of Over is 0x7f less the black marks trial u may still get from the set positions, so
     // one mark too many sets its top bit; all trials are checked at once. Unanswered trials start
     // at 0, which eight positions cannot overflow.
