@@ -25,18 +25,19 @@ int Count(unsigned mask) {
 }
 
 // Appends Expand(counts, colours) to `out` without building it. Counts are digits; while there
-// is room, each colour is written eight times in one store and the length advanced by its count,
-// which avoids a loop of unforeseeable length per colour.
+// is room, each colour is written nine times (eight in one store) and the length advanced by its
+// count, which avoids a loop of unforeseeable length per colour.
 void Appendexpanded(Str& out, const Str& counts, const Str& colours) {
     int at = out.size();
     char* const text = out.begin(); // the storage, Str::Capacity characters
     for (int i = 0; i < counts.size(); ++i) {
         const int n = Val(counts[i]);
-        if (n > 8 || at + 8 > Str::Capacity) {
+        if (at + 9 > Str::Capacity) {
             for (int k = 0; k < n; ++k) text[at + k] = colours[i];
         } else {
             const uint64_t copies = static_cast<uint8_t>(colours[i]) * 0x0101010101010101ull;
             std::memcpy(text + at, &copies, sizeof copies);
+            text[at + 8] = colours[i];
         }
         at += n;
     }
@@ -571,9 +572,10 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
 
 // Whether the unplaced colours can still stand in the free positions, each where no guess
 // before `level` has it: a later trial can only fix a colour where it is the first guess to hold
-// it, and the final filling avoids every earlier colour. Hall's condition, on each colour and
-// on all of them together; with `exact` on every set of colours, which decides it (the
-// placeholders fit anywhere).
+// it, and the final filling avoids every earlier colour. Hall's condition on each colour; with
+// `exact` also on all of them together and on every set of colours, which decides it (the
+// placeholders fit anywhere). Between the levels the test on each colour alone prunes nearly as
+// many sets as the whole one and costs half as much.
 bool Codebreaker::Completable(int level, bool exact) const {
     // Per colour, eight to a word: the room is where the level's earlier guesses lack it; a byte
     // of Left above its room's count clears that byte's top bit of (count | 0x80) - Left. Colours
@@ -585,6 +587,7 @@ bool Codebreaker::Completable(int level, bool exact) const {
     std::memcpy(&left, Left.data(), sizeof left);
     const Lanes room = Broadcast(Free) & ~before;
     const Lanes shortof = ~((Bytecounts(room) | top) - left) & top;
+    if (!exact) return !(shortof[0] | shortof[1]);
     const Lanes present = (left + below) & top;
     const Lanes used = room & ((present - (present >> 7)) | present);
     uint64_t all = used[0] | used[1];
