@@ -84,6 +84,14 @@ int Sharedcopies(const std::array<int8_t, 16>& a, const std::array<int8_t, 16>& 
     return static_cast<int>(sum * Ones >> 56); // at most 80
 }
 
+// One copy of colour x (or Hole) in the counts of Left: 1 in byte x.
+constexpr auto Units = [] {
+    std::array<std::array<uint64_t, 2>, 16> u{};
+    for (int x = 0; x < 16; ++x)
+        u[static_cast<size_t>(x)][static_cast<size_t>(x >> 3)] = uint64_t{1} << (8 * (x & 7));
+    return u;
+}();
+
 // Per byte, the bits set; of a word or of a vector of words.
 template <class T> T Bytecounts(T x) {
     x -= x >> 1 & 0x5555555555555555ull;
@@ -102,6 +110,10 @@ uint64_t Transpose8(uint64_t x) {
 }
 
 } // namespace
+
+Codebreaker::Lanes Codebreaker::Unit(int x) {
+    return Lanes{Units[static_cast<size_t>(x)][0], Units[static_cast<size_t>(x)][1]};
+}
 
 void Codebreaker::Clear() {
     for (int t = 0; t < Trialslots; ++t) {
@@ -180,15 +192,20 @@ void Codebreaker::Buildskeleton(int upto) {
 }
 
 void Codebreaker::Addchoice(int k) {
-    auto& have = Have[k];
-    have = Have[k - 1];
+    // In two words held in registers and stored whole: Openlevel reads the row as words at once.
+    uint64_t have[2];
+    std::memcpy(have, Have[k - 1].data(), sizeof have);
     int size = Havesize[k - 1];
     const Str& choice = Choice[k - 1];
     const Str& colours = Newcolours[k - 1];
     for (int i = 0; i < choice.size(); ++i) {
-        have[Val(colours[i])] = static_cast<int8_t>(have[Val(colours[i])] + Val(choice[i]));
-        size += Val(choice[i]);
+        const int x = Val(colours[i]), n = Val(choice[i]);
+        const uint64_t add = static_cast<uint64_t>(n) << (8 * (x & 7));
+        have[0] += x < 8 ? add : 0;
+        have[1] += x >= 8 ? add : 0;
+        size += n;
     }
+    std::memcpy(Have[k].data(), have, sizeof have);
     Havesize[k] = static_cast<int8_t>(size);
 }
 
@@ -457,13 +474,14 @@ void Codebreaker::Laneguess(int u, const Str& g, int sign) {
 bool Codebreaker::Arrange(const Str& multiset) {
     const int L = s_.Codelength;
     // Counted in sixteen places, the placeholder in place 10, which is then dropped.
-    Left.fill(0);
+    uint64_t count[2] = {0, 0};
     for (int j = 0; j < L; ++j) {
         const int x = multiset[j] == '#' ? Hole : Val(multiset[j]);
         Pool[j] = static_cast<int8_t>(x);
-        ++Left[x];
+        count[x >> 3] += uint64_t{1} << (8 * (x & 7));
     }
-    Left[Hole] = 0;
+    count[Hole >> 3] &= ~(uint64_t{0xff} << (8 * (Hole & 7))); // placeholders are not counted
+    Left = Lanes{count[0], count[1]};
     Placed.fill(Unset);
     Free = static_cast<uint8_t>((1u << L) - 1);
     if (Markless) return false;
@@ -492,10 +510,8 @@ bool Codebreaker::Arrange(const Str& multiset) {
 bool Codebreaker::Resumable() const {
     // The guesses are the same while Foundtrial stands, and Foundmarks compares the marks
     // (Describeguesses); the counts are compared as two words.
-    uint64_t a[2], b[2];
-    std::memcpy(a, Left.data(), sizeof a);
-    std::memcpy(b, Foundleft.data(), sizeof b);
-    return Foundmarks && ((a[0] ^ b[0]) | (a[1] ^ b[1])) == 0;
+    const Lanes differ = Left ^ Foundleft;
+    return Foundmarks && (differ[0] | differ[1]) == 0;
 }
 
 // Sets position p to colour x; false when a trial with the same colour there gets more black
@@ -504,7 +520,7 @@ bool Codebreaker::Resumable() const {
 [[gnu::always_inline]] inline bool Codebreaker::Fix(int p, int x) {
     Placed[p] = static_cast<int8_t>(x);
     Free = static_cast<uint8_t>(Free & ~(1u << p));
-    --Left[x];
+    Left -= Unit(x);
     const auto& add = Samelanes[p][x];
     constexpr uint64_t Top = 0x8080808080808080ull;
     const Lanes top = ((Over[0] += add[0]) | (Over[1] += add[1])) & Lanes{Top, Top};
@@ -528,9 +544,9 @@ bool Codebreaker::Placeblacks(int level) {
     // Where the level's guess has a colour still to place: its positions of every colour, kept
     // for the colours with copies left, eight colours to a word.
     constexpr uint64_t Top = 0x8080808080808080ull, Below = 0x7f7f7f7f7f7f7f7full;
-    uint64_t holds[2], left[2];
+    uint64_t holds[2];
     std::memcpy(holds, Holds[level].data(), sizeof holds);
-    std::memcpy(left, Left.data(), sizeof left);
+    const uint64_t left[2] = {Left[0], Left[1]};
     uint64_t held = 0;
     for (int w = 0; w < 2; ++w) held |= holds[w] & (((left[w] + Below) & Top) >> 7) * 0xff;
     held |= held >> 32;
@@ -553,7 +569,7 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
         const int p = std::countr_zero(candidates);
         candidates = static_cast<uint8_t>(candidates & (candidates - 1));
         const int x = Colourat[level][p];
-        if (Left[x] == 0) {
+        if (Leftof(x) == 0) {
             Resuming = false;
             continue;
         }
@@ -564,7 +580,7 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
         Resuming = false; // past the found sets, every set counts
         Placed[p] = Unset;
         Free = static_cast<uint8_t>(Free | 1u << p);
-        ++Left[x];
+        Left += Unit(x);
         Over = over;
     }
     return false;
@@ -582,9 +598,9 @@ bool Codebreaker::Completable(int level, bool exact) const {
     // without copies left (and places 10..15, never held, Left 0) pass and add no room.
     constexpr uint64_t Ones = 0x0101010101010101ull;
     const Lanes top = Broadcast(0x80), below = Broadcast(0x7f);
-    Lanes before, left;
+    const Lanes left = Left;
+    Lanes before;
     std::memcpy(&before, Before[level].data(), sizeof before);
-    std::memcpy(&left, Left.data(), sizeof left);
     const Lanes room = Broadcast(Free) & ~before;
     const Lanes shortof = ~((Bytecounts(room) | top) - left) & top;
     if (!exact) return !(shortof[0] | shortof[1]);
@@ -606,8 +622,7 @@ bool Codebreaker::Hallcondition(int level) const {
     uint8_t mask[10];
     int count[10], n = 0;
     // The colours with copies left, as bits: the top bit of each byte of Left + 0x7f, gathered.
-    uint64_t left[2];
-    std::memcpy(left, Left.data(), sizeof left);
+    const uint64_t left[2] = {Left[0], Left[1]};
     unsigned present = 0;
     for (int w = 0; w < 2; ++w) {
         const uint64_t tops = (left[w] + 0x7f7f7f7f7f7f7f7full) & 0x8080808080808080ull;
@@ -616,7 +631,7 @@ bool Codebreaker::Hallcondition(int level) const {
     for (present &= 0x3ff; present; present &= present - 1) {
         const int x = std::countr_zero(present);
         mask[n] = static_cast<uint8_t>(Free & ~before[x]);
-        count[n++] = Left[x];
+        count[n++] = Leftof(x);
     }
     if (n <= 2) return true;
     uint8_t unionof[1 << 10];
