@@ -473,16 +473,19 @@ void Codebreaker::Laneguess(int u, const Str& g, int sign) {
 
 bool Codebreaker::Arrange(const Str& multiset) {
     const int L = s_.Codelength;
-    // Counted in sixteen places, the placeholder in place 10, which is then dropped.
-    uint64_t count[2] = {0, 0};
+    // The counts in two words held in registers; the placeholders are not counted.
+    uint64_t low = 0, high = 0;
     for (int j = 0; j < L; ++j) {
-        const int x = multiset[j] == '#' ? Hole : Val(multiset[j]);
-        Pool[j] = static_cast<int8_t>(x);
-        count[x >> 3] += uint64_t{1} << (8 * (x & 7));
+        const bool hole = multiset[j] == '#';
+        const unsigned x = static_cast<unsigned>(Val(multiset[j]));
+        Pool[j] = static_cast<int8_t>(hole ? Hole : x);
+        const uint64_t one = uint64_t{!hole} << (8 * (x & 7));
+        low += x < 8 ? one : 0;
+        high += x < 8 ? 0 : one;
     }
-    count[Hole >> 3] &= ~(uint64_t{0xff} << (8 * (Hole & 7))); // placeholders are not counted
-    Left = Lanes{count[0], count[1]};
-    Placed.fill(Unset);
+    Left = Lanes{low, high};
+    const uint64_t unset = 0x0101010101010101ull * static_cast<uint8_t>(Unset);
+    std::memcpy(Placed.data(), &unset, sizeof unset);
     Free = static_cast<uint8_t>((1u << L) - 1);
     if (Markless) return false;
     Over = Overstart;
