@@ -49,7 +49,12 @@ void Appendexpanded(Str& out, const Str& counts, const Str& colours) {
 // sorted order (blanks last).
 bool Validguess(const Str& x, const Gamesetting& s) {
     if (x.size() != s.Codelength) return false;
-    int copies[11] = {};
+    // The copies of rank r (colour r, blanks 10) in bits 5r..5r+4 of a word held in a register;
+    // bit 5r+4 stays clear (at most eight copies), so all ranks are compared with their limits at
+    // once: the guard bit of limit + 16 - copies is cleared where copies exceed the limit.
+    constexpr uint64_t Fields = 0x0000210842108421ull; // 1 in each of the ten colour fields
+    constexpr uint64_t Guards = (Fields | uint64_t{1} << 50) << 4;
+    uint64_t copies = 0;
     int previous = 0;
     for (char c : x) {
         int rank;
@@ -61,11 +66,12 @@ bool Validguess(const Str& x, const Gamesetting& s) {
             return false;
         if (s.Fixedorder() && rank < previous) return false;
         previous = rank;
-        ++copies[rank];
+        copies += uint64_t{1} << (5 * rank);
     }
-    for (int c = 0; c < 10; ++c)
-        if (copies[c] > s.Maxrepeat) return false;
-    return copies[10] <= s.Maxblanks;
+    if (s.Maxrepeat < 0 || s.Maxblanks < 0) return false; // no count is that small
+    const uint64_t limits = Fields * static_cast<uint64_t>(Minimum<int>(s.Maxrepeat, 15)) |
+                            static_cast<uint64_t>(Minimum<int>(s.Maxblanks, 15)) << 50;
+    return (((limits | Guards) - copies) & Guards) == Guards;
 }
 
 // The sum over the colours of the smaller of two counts; the counts are bytes below 0x80, eight
@@ -318,10 +324,11 @@ void Codebreaker::Spreadfresh(int n) {
     if (count == 0 || n >= s_.Codelength) return;
     const int need = s_.Codelength - n;
     int given = 0, idle = 0;
-    for (int i = 0; given < need && idle < count; i = (i + 1) % count) {
+    for (int i = 0; given < need && idle < count; i = i + 1 == count ? 0 : i + 1) {
         const int rem = need - given;
         const int room = Val(Freshroom[i]) - Val(Freshdist[i]);
-        const int g = Minimum(Minimum(Maximum(static_cast<int>(rem / 2.0 + 0.5), 1), room), rem);
+        // Half of rem rounded half up, Int(rem / 2 + 0.5), in integers.
+        const int g = Minimum(Minimum(Maximum((rem + 1) / 2, 1), room), rem);
         Freshdist[i] = Digit(Val(Freshdist[i]) + g);
         given += g;
         idle = g > 0 ? 0 : idle + 1; // every colour full: the room check prevents this
