@@ -25,19 +25,23 @@ int Count(unsigned mask) {
 }
 
 // Appends Expand(counts, colours) to `out` without building it. Counts are digits; while there
-// is room, each colour is written nine times and the length advanced by its count, which avoids
-// a loop of unforeseeable length per colour.
+// is room, each colour is written nine times (eight in one store) and the length advanced by its
+// count, which avoids a loop of unforeseeable length per colour.
 void Appendexpanded(Str& out, const Str& counts, const Str& colours) {
+    int at = out.size();
+    char* const text = out.begin(); // the storage, Str::Capacity characters
     for (int i = 0; i < counts.size(); ++i) {
-        const int at = out.size(), n = Val(counts[i]);
+        const int n = Val(counts[i]);
         if (at + 9 > Str::Capacity) {
-            for (int k = n; k > 0; --k) out.push_back(colours[i]);
-            continue;
+            for (int k = 0; k < n; ++k) text[at + k] = colours[i];
+        } else {
+            const uint64_t copies = static_cast<uint8_t>(colours[i]) * 0x0101010101010101ull;
+            std::memcpy(text + at, &copies, sizeof copies);
+            text[at + 8] = colours[i];
         }
-        out.resize(at + 9);
-        std::fill_n(out.begin() + at, 9, colours[i]);
-        out.resize(at + n);
+        at += n;
     }
+    out.resize(at);
 }
 
 // The same test as Validcode, without building the allowed characters each time: the length,
@@ -45,7 +49,12 @@ void Appendexpanded(Str& out, const Str& counts, const Str& colours) {
 // sorted order (blanks last).
 bool Validguess(const Str& x, const Gamesetting& s) {
     if (x.size() != s.Codelength) return false;
-    int copies[11] = {};
+    // The copies of rank r (colour r, blanks 10) in bits 5r..5r+4 of a word held in a register;
+    // bit 5r+4 stays clear (at most eight copies), so all ranks are compared with their limits at
+    // once: the guard bit of limit + 16 - copies is cleared where copies exceed the limit.
+    constexpr uint64_t Fields = 0x0000210842108421ull; // 1 in each of the ten colour fields
+    constexpr uint64_t Guards = (Fields | uint64_t{1} << 50) << 4;
+    uint64_t copies = 0;
     int previous = 0;
     for (char c : x) {
         int rank;
@@ -57,11 +66,12 @@ bool Validguess(const Str& x, const Gamesetting& s) {
             return false;
         if (s.Fixedorder() && rank < previous) return false;
         previous = rank;
-        ++copies[rank];
+        copies += uint64_t{1} << (5 * rank);
     }
-    for (int c = 0; c < 10; ++c)
-        if (copies[c] > s.Maxrepeat) return false;
-    return copies[10] <= s.Maxblanks;
+    if (s.Maxrepeat < 0 || s.Maxblanks < 0) return false; // no count is that small
+    const uint64_t limits = Fields * static_cast<uint64_t>(Minimum<int>(s.Maxrepeat, 15)) |
+                            static_cast<uint64_t>(Minimum<int>(s.Maxblanks, 15)) << 50;
+    return (((limits | Guards) - copies) & Guards) == Guards;
 }
 
 // The sum over the colours of the smaller of two counts; the counts are bytes below 0x80, eight
@@ -80,8 +90,16 @@ int Sharedcopies(const std::array<int8_t, 16>& a, const std::array<int8_t, 16>& 
     return static_cast<int>(sum * Ones >> 56); // at most 80
 }
 
-// Per byte, the bits set.
-uint64_t Bytecounts(uint64_t x) {
+// One copy of colour x (or Hole) in the counts of Left: 1 in byte x.
+constexpr auto Units = [] {
+    std::array<std::array<uint64_t, 2>, 16> u{};
+    for (int x = 0; x < 16; ++x)
+        u[static_cast<size_t>(x)][static_cast<size_t>(x >> 3)] = uint64_t{1} << (8 * (x & 7));
+    return u;
+}();
+
+// Per byte, the bits set; of a word or of a vector of words.
+template <class T> T Bytecounts(T x) {
     x -= x >> 1 & 0x5555555555555555ull;
     x = (x & 0x3333333333333333ull) + (x >> 2 & 0x3333333333333333ull);
     return (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0full;
@@ -98,6 +116,10 @@ uint64_t Transpose8(uint64_t x) {
 }
 
 } // namespace
+
+Codebreaker::Lanes Codebreaker::Unit(int x) {
+    return Lanes{Units[static_cast<size_t>(x)][0], Units[static_cast<size_t>(x)][1]};
+}
 
 void Codebreaker::Clear() {
     for (int t = 0; t < Trialslots; ++t) {
@@ -176,15 +198,20 @@ void Codebreaker::Buildskeleton(int upto) {
 }
 
 void Codebreaker::Addchoice(int k) {
-    auto& have = Have[k];
-    have = Have[k - 1];
+    // In two words held in registers and stored whole: Openlevel reads the row as words at once.
+    uint64_t have[2];
+    std::memcpy(have, Have[k - 1].data(), sizeof have);
     int size = Havesize[k - 1];
     const Str& choice = Choice[k - 1];
     const Str& colours = Newcolours[k - 1];
     for (int i = 0; i < choice.size(); ++i) {
-        have[Val(colours[i])] = static_cast<int8_t>(have[Val(colours[i])] + Val(choice[i]));
-        size += Val(choice[i]);
+        const int x = Val(colours[i]), n = Val(choice[i]);
+        const uint64_t add = static_cast<uint64_t>(n) << (8 * (x & 7));
+        have[0] += x < 8 ? add : 0;
+        have[1] += x >= 8 ? add : 0;
+        size += n;
     }
+    std::memcpy(Have[k].data(), have, sizeof have);
     Havesize[k] = static_cast<int8_t>(size);
 }
 
@@ -297,10 +324,11 @@ void Codebreaker::Spreadfresh(int n) {
     if (count == 0 || n >= s_.Codelength) return;
     const int need = s_.Codelength - n;
     int given = 0, idle = 0;
-    for (int i = 0; given < need && idle < count; i = (i + 1) % count) {
+    for (int i = 0; given < need && idle < count; i = i + 1 == count ? 0 : i + 1) {
         const int rem = need - given;
         const int room = Val(Freshroom[i]) - Val(Freshdist[i]);
-        const int g = Minimum(Minimum(Maximum(static_cast<int>(rem / 2.0 + 0.5), 1), room), rem);
+        // Half of rem rounded half up, Int(rem / 2 + 0.5), in integers.
+        const int g = Minimum(Minimum(Maximum((rem + 1) / 2, 1), room), rem);
         Freshdist[i] = Digit(Val(Freshdist[i]) + g);
         given += g;
         idle = g > 0 ? 0 : idle + 1; // every colour full: the room check prevents this
@@ -424,6 +452,20 @@ void Codebreaker::Describeguesses() {
         std::memcpy(Colourcount[u].data(), h, sizeof h);
     }
     Prepared = trial;
+    // What every arrangement of this search starts from: the marks stay while it runs.
+    uint64_t over[4] = {};
+    Markless = false;
+    for (int u = 1; u < trial; ++u) {
+        // A trial with fewer than no black marks fails at its level whatever is set.
+        Markless |= r_.Blacks[u] < 0;
+        const uint64_t start = 0x7f - Minimum<int>(r_.Blacks[u], 0x7f);
+        over[u >> 3] |= (start & 0xff) << (8 * (u & 7));
+    }
+    Overstart[0] = Lanes{over[0], over[1]};
+    Overstart[1] = Lanes{over[2], over[3]};
+    Foundmarks = Foundtrial != 0 && Foundtrial <= trial &&
+                 std::equal(Foundblacks.begin() + 1, Foundblacks.begin() + Foundtrial,
+                            r_.Blacks.begin() + 1);
 }
 
 void Codebreaker::Laneguess(int u, const Str& g, int sign) {
@@ -438,28 +480,22 @@ void Codebreaker::Laneguess(int u, const Str& g, int sign) {
 
 bool Codebreaker::Arrange(const Str& multiset) {
     const int L = s_.Codelength;
-    // Counted in sixteen places, the placeholder in place 10, which is then dropped.
-    Left.fill(0);
-    Present = 0;
+    // The counts in two words held in registers; the placeholders are not counted.
+    uint64_t low = 0, high = 0;
     for (int j = 0; j < L; ++j) {
-        const int x = multiset[j] == '#' ? Hole : Val(multiset[j]);
-        Pool[j] = static_cast<int8_t>(x);
-        ++Left[x];
-        Present |= 1u << x;
+        const bool hole = multiset[j] == '#';
+        const unsigned x = static_cast<unsigned>(Val(multiset[j]));
+        Pool[j] = static_cast<int8_t>(hole ? Hole : x);
+        const uint64_t one = uint64_t{!hole} << (8 * (x & 7));
+        low += x < 8 ? one : 0;
+        high += x < 8 ? 0 : one;
     }
-    Left[Hole] = 0;
-    Present &= 0x3ff;
-    Placed.fill(Unset);
+    Left = Lanes{low, high};
+    const uint64_t unset = 0x0101010101010101ull * static_cast<uint8_t>(Unset);
+    std::memcpy(Placed.data(), &unset, sizeof unset);
     Free = static_cast<uint8_t>((1u << L) - 1);
-    uint64_t over[4] = {};
-    for (int u = 1; u < r_.Trial; ++u) {
-        // A trial with fewer than no black marks fails at its level whatever is set.
-        if (r_.Blacks[u] < 0) return false;
-        const uint64_t start = 0x7f - Minimum<int>(r_.Blacks[u], 0x7f);
-        over[u >> 3] |= start << (8 * (u & 7));
-    }
-    Over[0] = Lanes{over[0], over[1]};
-    Over[1] = Lanes{over[2], over[3]};
+    if (Markless) return false;
+    Over = Overstart;
     const auto left = Left;
     Resuming = Resumable();
     if (Resuming)
@@ -476,15 +512,16 @@ bool Codebreaker::Arrange(const Str& multiset) {
         Foundplaced = Placed;
         Foundtrial = r_.Trial;
         Foundblacks = r_.Blacks;
+        Foundmarks = true;
     }
     return found;
 }
 
 bool Codebreaker::Resumable() const {
-    if (Foundtrial == 0 || Foundtrial > r_.Trial || Left != Foundleft) return false;
-    // The guesses are the same while Foundtrial stands (Describeguesses); the marks are compared.
-    return std::equal(Foundblacks.begin() + 1, Foundblacks.begin() + Foundtrial,
-                      r_.Blacks.begin() + 1);
+    // The guesses are the same while Foundtrial stands, and Foundmarks compares the marks
+    // (Describeguesses); the counts are compared as two words.
+    const Lanes differ = Left ^ Foundleft;
+    return Foundmarks && (differ[0] | differ[1]) == 0;
 }
 
 // Sets position p to colour x; false when a trial with the same colour there gets more black
@@ -493,7 +530,7 @@ bool Codebreaker::Resumable() const {
 [[gnu::always_inline]] inline bool Codebreaker::Fix(int p, int x) {
     Placed[p] = static_cast<int8_t>(x);
     Free = static_cast<uint8_t>(Free & ~(1u << p));
-    Present &= ~(static_cast<unsigned>(--Left[x] == 0) << x);
+    Left -= Unit(x);
     const auto& add = Samelanes[p][x];
     constexpr uint64_t Top = 0x8080808080808080ull;
     const Lanes top = ((Over[0] += add[0]) | (Over[1] += add[1])) & Lanes{Top, Top};
@@ -517,9 +554,9 @@ bool Codebreaker::Placeblacks(int level) {
     // Where the level's guess has a colour still to place: its positions of every colour, kept
     // for the colours with copies left, eight colours to a word.
     constexpr uint64_t Top = 0x8080808080808080ull, Below = 0x7f7f7f7f7f7f7f7full;
-    uint64_t holds[2], left[2];
+    uint64_t holds[2];
     std::memcpy(holds, Holds[level].data(), sizeof holds);
-    std::memcpy(left, Left.data(), sizeof left);
+    const uint64_t left[2] = {Left[0], Left[1]};
     uint64_t held = 0;
     for (int w = 0; w < 2; ++w) held |= holds[w] & (((left[w] + Below) & Top) >> 7) * 0xff;
     held |= held >> 32;
@@ -542,7 +579,7 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
         const int p = std::countr_zero(candidates);
         candidates = static_cast<uint8_t>(candidates & (candidates - 1));
         const int x = Colourat[level][p];
-        if (Left[x] == 0) {
+        if (Leftof(x) == 0) {
             Resuming = false;
             continue;
         }
@@ -553,7 +590,7 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
         Resuming = false; // past the found sets, every set counts
         Placed[p] = Unset;
         Free = static_cast<uint8_t>(Free | 1u << p);
-        Present |= static_cast<unsigned>(Left[x]++ == 0) << x;
+        Left += Unit(x);
         Over = over;
     }
     return false;
@@ -561,30 +598,50 @@ bool Codebreaker::Chooseset(int level, int k, uint8_t candidates) {
 
 // Whether the unplaced colours can still stand in the free positions, each where no guess
 // before `level` has it: a later trial can only fix a colour where it is the first guess to hold
-// it, and the final filling avoids every earlier colour. Hall's condition, on each colour and
-// on all of them together; with `exact` on every set of colours, which decides it (the
-// placeholders fit anywhere).
+// it, and the final filling avoids every earlier colour. Hall's condition on each colour; with
+// `exact` also on all of them together and on every set of colours, which decides it (the
+// placeholders fit anywhere). Between the levels the test on each colour alone prunes nearly as
+// many sets as the whole one and costs half as much.
 bool Codebreaker::Completable(int level, bool exact) const {
+    // Per colour, eight to a word: the room is where the level's earlier guesses lack it; a byte
+    // of Left above its room's count clears that byte's top bit of (count | 0x80) - Left. Colours
+    // without copies left (and places 10..15, never held, Left 0) pass and add no room.
+    constexpr uint64_t Ones = 0x0101010101010101ull;
+    const Lanes top = Broadcast(0x80), below = Broadcast(0x7f);
+    const Lanes left = Left;
+    Lanes before;
+    std::memcpy(&before, Before[level].data(), sizeof before);
+    const Lanes room = Broadcast(Free) & ~before;
+    const Lanes shortof = ~((Bytecounts(room) | top) - left) & top;
+    if (!exact) return !(shortof[0] | shortof[1]);
+    const Lanes present = (left + below) & top;
+    const Lanes used = room & ((present - (present >> 7)) | present);
+    uint64_t all = used[0] | used[1];
+    all |= all >> 32;
+    all |= all >> 16;
+    all |= all >> 8;
+    const int total = static_cast<int>((left[0] + left[1]) * Ones >> 56);
+    if ((shortof[0] | shortof[1]) || Count(static_cast<unsigned>(all)) < total) return false;
+    return !exact || Hallcondition(level);
+}
+
+// Hall's condition on every set of the colours left: rare enough (once an arrangement) to gather
+// the rooms again.
+bool Codebreaker::Hallcondition(int level) const {
     const auto& before = Before[level];
-    unsigned all = 0;
-    int total = 0;
-    bool short_ = false; // kept rather than left at once: fewer mispredicted branches
-    for (unsigned present = Present; present; present &= present - 1) {
-        const int x = std::countr_zero(present);
-        const unsigned room = Free & ~before[x];
-        short_ |= Count(room) < Left[x];
-        all |= room;
-        total += Left[x];
-    }
-    if (short_ || Count(all) < total) return false;
-    if (!exact) return true;
-    // Every set of colours: rare enough (once an arrangement) to gather the rooms again.
     uint8_t mask[10];
     int count[10], n = 0;
-    for (unsigned present = Present; present; present &= present - 1) {
+    // The colours with copies left, as bits: the top bit of each byte of Left + 0x7f, gathered.
+    const uint64_t left[2] = {Left[0], Left[1]};
+    unsigned present = 0;
+    for (int w = 0; w < 2; ++w) {
+        const uint64_t tops = (left[w] + 0x7f7f7f7f7f7f7f7full) & 0x8080808080808080ull;
+        present |= static_cast<unsigned>((tops >> 7) * 0x0102040810204080ull >> 56) << (8 * w);
+    }
+    for (present &= 0x3ff; present; present &= present - 1) {
         const int x = std::countr_zero(present);
         mask[n] = static_cast<uint8_t>(Free & ~before[x]);
-        count[n++] = Left[x];
+        count[n++] = Leftof(x);
     }
     if (n <= 2) return true;
     uint8_t unionof[1 << 10];
@@ -660,8 +717,17 @@ bool Codebreaker::Fillfree() {
             return false;
         }
     }
+    // The digits of the colours and "#" for the placeholders, a word at a time.
+    constexpr uint64_t Ones = 0x0101010101010101ull, Top = 0x8080808080808080ull;
+    uint64_t placed;
+    std::memcpy(&placed, Placed.data(), sizeof placed);
+    const uint64_t other = placed ^ (Hole * Ones);                 // zero bytes: placeholders
+    const uint64_t kept = (((other & ~Top) + ~Top) | other) & Top; // top bit: not a placeholder
+    const uint64_t digits = placed + '0' * Ones, mask = (kept >> 7) * 0xff;
+    const uint64_t text = (digits & mask) | ('#' * Ones & ~mask);
+    Arrangement.resize(8);
+    std::memcpy(Arrangement.begin(), &text, sizeof text);
     Arrangement.resize(L);
-    for (int q = 0; q < L; ++q) Arrangement[q] = Placed[q] == Hole ? '#' : Digit(Placed[q]);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "engine/gamesetting.h"
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace tc {
 
@@ -70,6 +71,7 @@ private:
     bool Placeblacks(int level);
     bool Chooseset(int level, int k, uint8_t candidates);
     bool Completable(int level, bool exact) const;
+    [[gnu::noinline]] bool Hallcondition(int level) const;
     bool Fix(int p, int x);
     // Adds (or with -1 takes away) guess u's colours to Samelanes.
     void Laneguess(int u, const Str& g, int sign);
@@ -100,14 +102,30 @@ private:
     std::array<int8_t, 8> Pool{};   // the multiset being arranged, in its order
     std::array<int8_t, 8> Placed{}; // the colour set at each position, or Unset
     uint8_t Free = 0;               // positions not yet set for black marks
-    std::array<int8_t, 16> Left{};  // colours of the multiset not yet placed for black marks
-    unsigned Present = 0;           // the colours with Left above 0, as bits
+    // Sixteen lanes a vector; the compilers lower it to what the target has.
+    using Lanes = uint64_t __attribute__((vector_size(16)));
+    // Byte x: the copies of colour x of the multiset not yet placed for black marks. Changed a
+    // vector at a time, never a byte, so that reading it whole waits for no partial store.
+    Lanes Left{};
+    static Lanes Unit(int x);
+    int Leftof(int x) const {
+        uint8_t n;
+        std::memcpy(&n, reinterpret_cast<const unsigned char*>(&Left) + x, 1);
+        return n;
+    }
     // Byte u of Over is 0x7f less the black marks trial u may still get from the set positions, so
     // one mark too many sets its top bit; all trials are checked at once. Unanswered trials start
     // at 0, which eight positions cannot overflow.
-    // Sixteen lanes a vector; the compilers lower it to what the target has.
-    using Lanes = uint64_t __attribute__((vector_size(16)));
     std::array<Lanes, 2> Over{};
+    // Over before any position is set, from the marks of the answered trials; Markless when one
+    // of them has fewer than no black marks (no arrangement then).
+    std::array<Lanes, 2> Overstart{};
+    bool Markless = false;
+    // Byte b in every lane.
+    static Lanes Broadcast(uint8_t b) {
+        const uint64_t w = b * 0x0101010101010101ull;
+        return Lanes{w, w};
+    }
     // Facts about the answered guesses, kept while they stay the same: for guess u and colour
     // x, Holds[u][x] is where guess u has x; Before[u][x] is where an earlier guess has x
     // (an arrangement may not repeat those outside the positions chosen for black marks);
@@ -127,12 +145,13 @@ private:
     // Every choice of black-mark sets before it failed those trials, and later trials only add
     // conditions: a later search of the same multiset may start at its sets (Resume[level],
     // while Resuming, for the levels below Foundtrial).
-    std::array<int8_t, 16> Foundleft{};
+    Lanes Foundleft{};
     std::array<int8_t, 8> Foundplaced{};
     int Foundtrial = 0; // 0: none
     std::array<int16_t, Trialslots> Foundblacks{};
     std::array<uint8_t, Trialslots> Resume{};
     bool Resuming = false;
+    bool Foundmarks = false; // the trials before Foundtrial have the marks it was found against
     // Whether the search of the multiset counted in Left may start at the last one found.
     bool Resumable() const;
 };

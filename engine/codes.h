@@ -4,6 +4,7 @@
 #include "engine/gamesetting.h"
 #include "engine/random.h"
 #include "engine/str.h"
+#include <concepts>
 #include <string_view>
 
 namespace tc {
@@ -34,6 +35,23 @@ inline bool Breakscode(const Hint& h, const Gamesetting& s, int answerblanks) {
 }
 int Countcommon(const Str& s, const Str& guess);
 int Countchar(std::string_view s, char c);
+// The same for a short string, a word at a time up to eight characters: guesses are counted at
+// every step of a game.
+template <class T>
+requires std::same_as<T, Str>
+int Countchar(const T& s, char c) {
+    const int n = s.size();
+    if (n > 8) return Countchar(s.view(), c);
+    constexpr uint64_t Ones = 0x0101010101010101ull, Top = 0x8080808080808080ull;
+    uint64_t x;
+    std::memcpy(&x, s.begin(), sizeof x); // within the string's storage
+    x ^= static_cast<uint8_t>(c) * Ones;  // a zero byte where s holds c
+    // The top bit of each byte that is not zero; the bytes past the end count as not zero.
+    const uint64_t nonzero = (((x & ~Top) + ~Top) | x) & Top;
+    const uint64_t past = n == 8 ? 0 : Top << (8 * n);
+    const uint64_t zero = ~(nonzero | past) & Top;
+    return static_cast<int>((zero >> 7) * Ones >> 56);
+}
 void Sortstring(Str& s);
 bool Checkstring(const Str& candidate, std::string_view allowed, const Gamesetting& s);
 // Checkstring plus what it leaves to its callers: the length and the characters themselves.
