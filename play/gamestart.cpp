@@ -132,7 +132,7 @@ void Gamestarter::Startgame() {
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
     Showsetting();
     G.Board.Showanswer("Answer");
-    if (Wait.Is(Waitkey::Demo)) {
+    if (Wait.Is(Waitkey::Demo) && !G.Headless) { // headless, the board is never drawn
         Drawtext demo;
         demo.X = 5000;
         demo.Y = 10;
