@@ -24,8 +24,10 @@ void Computerplay::Startdelay(int interval) {
 }
 
 void Computerplay::Demonote(std::string_view text, std::string_view icon) {
-    Main.Lbldemo.Caption.assign(text); // the caption's own buffer: no allocation once it fits
-    // Every step of a demo or simulation comes here: draw the logo only when it changes.
+    // Every step of a demo or simulation comes here, mostly with the note already shown: change
+    // the caption and draw the logo only when they change.
+    std::string& caption = Main.Lbldemo.Caption;
+    if (std::string_view(caption) != text) caption.assign(text); // no allocation once it fits
     if (Main.Piclogo.Ops.empty() || Main.Piclogo.Ops.front().Image != icon) {
         Main.Piclogo.Replaceimage(icon);
     }

@@ -147,7 +147,10 @@ void Gamestarter::Startgame() {
 
 void Gamestarter::Showsetting() {
     // The computer's steps call this every tick; rebuild the texts only when they change.
-    if (G.Headless) return;
+    if (!G.Headless) Drawsetting();
+}
+
+void Gamestarter::Drawsetting() {
     if (Main.Frsetting.Visible && Setting == G.Board.shownsetting_ &&
         Rec.Status == G.Board.shownstatus_)
         return;
