@@ -23,17 +23,6 @@ void Computerplay::Startdelay(int interval) {
     G.Tmrdelay.Enabled = true;
 }
 
-void Computerplay::Demonote(std::string_view text, std::string_view icon) {
-    // Every step of a demo or simulation comes here, mostly with the note already shown: change
-    // the caption and draw the logo only when they change.
-    std::string& caption = Main.Lbldemo.Caption;
-    if (std::string_view(caption) != text) caption.assign(text); // no allocation once it fits
-    if (Main.Piclogo.Ops.empty() || Main.Piclogo.Ops.front().Image != icon) {
-        Main.Piclogo.Replaceimage(icon);
-    }
-    Main.Picdemo.Visible = true;
-}
-
 void Computerplay::Tmrdelay_Timer() {
     G.Tmrdelay.Enabled = false;
     if (Rec.Status == Gamestatus::Errordetected) {

@@ -13,10 +13,9 @@ void Gamestarter::Clearrec() {
     Rec.Trueblacks.clear();
     Rec.Truewhites.clear();
     Rec.Filepath.clear();
-    for (int t = 0; t < Trialslots; ++t) {
-        Rec.Guesses[t].clear();
-        Rec.Blacks[t] = Rec.Corrects[t] = 0;
-    }
+    for (Codestring& guess : Rec.Guesses) guess.clear();
+    Rec.Blacks.fill(0); // whole arrays: a few wide stores, once a game of every statistics run
+    Rec.Corrects.fill(0);
     Engine.Clear();
 }
 
