@@ -104,14 +104,6 @@ void Gamestarter::Geterrortrial() {
     }
 }
 
-int Gamestarter::Speeddelay() const {
-    return static_cast<int>(static_cast<double>(Main.Hsbspeed.Value) / Main.Hsbspeed.Max * 999 + 1);
-}
-
-int Gamestarter::Demodelay() const {
-    return Wait.Is(Waitkey::Demo) ? Speeddelay() : 0;
-}
-
 void Gamestarter::Startgame() {
     Rec.Status = Gamestatus::Playing;
     const bool timed = Setting.Whoguess == Role::Youguess || G.Playermarks();
