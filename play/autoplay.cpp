@@ -32,6 +32,9 @@ void Preparerun(Game& g, const Gamesetting& s, Run kind) {
 }
 
 bool Simulategame(Game& g, const Str& code) {
+    // The board of the last game goes, as between the games of the window's own run: nothing
+    // else clears it, and a run of many millions of games would fill the memory with it.
+    g.Board.Clear();
     g.Rec.Answer = code;
     g.Rec.Answerblanks = static_cast<int16_t>(Countchar(code, 'b'));
     g.Start.Initialize();

@@ -45,11 +45,14 @@ void Drawcode(Picture& pic, bool numbers, const Codestring& code, int length, in
 } // namespace
 
 void Boardview::Showrecord(int t, int start, int black, int white, const Codestring& guess) {
-    if (G.Headless) return;
+    if (!G.Headless) Noterow({t, start, black, white, guess});
+}
+
+void Boardview::Noterow(const Heldrow& row) {
     if (holding_)
-        heldrows_.push_back({t, start, black, white, guess});
+        heldrows_.push_back(row);
     else
-        Drawrow({t, start, black, white, guess});
+        Drawrow(row);
 }
 
 void Boardview::Drawrow(const Heldrow& row) {
@@ -96,7 +99,10 @@ void Boardview::Drawrow(const Heldrow& row) {
 }
 
 void Boardview::Showanswer(const std::string& caption) {
-    if (G.Headless) return;
+    if (!G.Headless) Noteanswer(caption);
+}
+
+void Boardview::Noteanswer(const std::string& caption) {
     Main.Frerror.Visible = false;
     Main.Franswer.Visible = true;
     Main.Franswer.Caption = caption;

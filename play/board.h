@@ -39,6 +39,10 @@ private:
         Codestring answer;
         int length;
     };
+    // Showrecord's and Showanswer's work, apart so that a headless step returns without setting
+    // up for it.
+    [[gnu::noinline]] void Noterow(const Heldrow& row);
+    [[gnu::noinline]] void Noteanswer(const std::string& caption);
     void Drawrow(const Heldrow& row);
     void Drawanswer(const Heldanswer& a);
     bool holding_ = false;

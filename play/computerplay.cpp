@@ -23,15 +23,6 @@ void Computerplay::Startdelay(int interval) {
     G.Tmrdelay.Enabled = true;
 }
 
-void Computerplay::Demonote(std::string_view text, std::string_view icon) {
-    Main.Lbldemo.Caption.assign(text); // the caption's own buffer: no allocation once it fits
-    // Every step of a demo or simulation comes here: draw the logo only when it changes.
-    if (Main.Piclogo.Ops.empty() || Main.Piclogo.Ops.front().Image != icon) {
-        Main.Piclogo.Replaceimage(icon);
-    }
-    Main.Picdemo.Visible = true;
-}
-
 void Computerplay::Tmrdelay_Timer() {
     G.Tmrdelay.Enabled = false;
     if (Rec.Status == Gamestatus::Errordetected) {

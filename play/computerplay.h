@@ -1,6 +1,8 @@
 #pragma once
 // The computer's turn: its next guess, the demo panel's note and the step timer.
 #include "play/gamepart.h"
+#include <cstring>
+#include <string>
 #include <string_view>
 
 namespace tc {
@@ -11,9 +13,23 @@ public:
 
     void Getguess();
     // The demo panel's text and logo. Views, so that a step of a simulation builds no string.
-    void Demonote(std::string_view text, std::string_view icon);
+    // Every step of a demo or simulation comes here, mostly with the note already shown: the
+    // caption and the logo change only when they differ, found (inline, where the note is a
+    // constant) in a few compares.
+    void Demonote(std::string_view text, std::string_view icon) {
+        std::string& caption = Main.Lbldemo.Caption;
+        if (!Same(caption, text)) caption.assign(text); // no allocation once it fits
+        Picture& logo = Main.Piclogo;
+        if (logo.Ops.empty() || !Same(logo.Ops.front().Image, icon)) logo.Replaceimage(icon);
+        Main.Picdemo.Visible = true;
+    }
     void Tmrdelay_Timer();
     void Startdelay(int interval);
+
+private:
+    static bool Same(const std::string& a, std::string_view b) {
+        return a.size() == b.size() && std::memcmp(a.data(), b.data(), b.size()) == 0;
+    }
 };
 
 } // namespace tc

@@ -1,6 +1,8 @@
 // The end of a game: win, game over, giving up; and the game clock.
 #include "play/game.h"
 #include <charconv>
+#include <cstring>
+#include <string_view>
 
 namespace tc {
 
@@ -38,12 +40,16 @@ void Gameending::Win() {
         if (Rec.Solvedunseen) {
             winnote_ = solved("I");
         } else {
-            char count[8];
-            const auto end = std::to_chars(count, count + sizeof count, Rec.Attempts).ptr;
-            winnote_.assign("\nWin!  I have tried ");
-            winnote_.append(count, end).append(Rec.Attempts == 1 ? " time." : " times.");
+            // Composed in place and copied once: every simulated game ends here.
+            constexpr std::string_view head = "\nWin!  I have tried ";
+            const std::string_view tail = Rec.Attempts == 1 ? " time." : " times.";
+            char note[head.size() + 8 + 8];
+            std::memcpy(note, head.data(), head.size());
+            char* end = std::to_chars(note + head.size(), note + head.size() + 8, Rec.Attempts).ptr;
+            std::memcpy(end, tail.data(), tail.size());
+            winnote_.assign(note, static_cast<size_t>(end - note) + tail.size());
         }
-        winnote_ += problem;
+        if (!problem.empty()) winnote_ += problem;
         G.Computer.Demonote(winnote_, "Icon/W95mbx03.ico");
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
         G.Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : G.Start.Speeddelay();

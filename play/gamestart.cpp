@@ -13,10 +13,9 @@ void Gamestarter::Clearrec() {
     Rec.Trueblacks.clear();
     Rec.Truewhites.clear();
     Rec.Filepath.clear();
-    for (int t = 0; t < Trialslots; ++t) {
-        Rec.Guesses[t].clear();
-        Rec.Blacks[t] = Rec.Corrects[t] = 0;
-    }
+    for (Codestring& guess : Rec.Guesses) guess.clear();
+    Rec.Blacks.fill(0); // whole arrays: a few wide stores, once a game of every statistics run
+    Rec.Corrects.fill(0);
     Engine.Clear();
 }
 
@@ -105,14 +104,6 @@ void Gamestarter::Geterrortrial() {
     }
 }
 
-int Gamestarter::Speeddelay() const {
-    return static_cast<int>(static_cast<double>(Main.Hsbspeed.Value) / Main.Hsbspeed.Max * 999 + 1);
-}
-
-int Gamestarter::Demodelay() const {
-    return Wait.Is(Waitkey::Demo) ? Speeddelay() : 0;
-}
-
 void Gamestarter::Startgame() {
     Rec.Status = Gamestatus::Playing;
     const bool timed = Setting.Whoguess == Role::Youguess || G.Playermarks();
@@ -132,7 +123,7 @@ void Gamestarter::Startgame() {
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
     Showsetting();
     G.Board.Showanswer("Answer");
-    if (Wait.Is(Waitkey::Demo)) {
+    if (Wait.Is(Waitkey::Demo) && !G.Headless) { // headless, the board is never drawn
         Drawtext demo;
         demo.X = 5000;
         demo.Y = 10;
@@ -147,7 +138,10 @@ void Gamestarter::Startgame() {
 
 void Gamestarter::Showsetting() {
     // The computer's steps call this every tick; rebuild the texts only when they change.
-    if (G.Headless) return;
+    if (!G.Headless) Drawsetting();
+}
+
+void Gamestarter::Drawsetting() {
     if (Main.Frsetting.Visible && Setting == G.Board.shownsetting_ &&
         Rec.Status == G.Board.shownstatus_)
         return;

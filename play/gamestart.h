@@ -18,13 +18,19 @@ public:
     void Cmdokmark_Click();
     void Cmdready_Click();
     void Showsetting();
-    int Demodelay() const;
-    int Speeddelay() const;
+    // Inline: the computer asks for the delay at every step.
+    int Demodelay() const { return Wait.Is(Waitkey::Demo) ? Speeddelay() : 0; }
+    int Speeddelay() const {
+        return static_cast<int>(static_cast<double>(Main.Hsbspeed.Value) / Main.Hsbspeed.Max * 999 +
+                                1);
+    }
 
 private:
     void Clearrec();
     void Getstarttrial();
     void Geterrortrial();
+    // Showsetting's work, apart so that a headless step returns without setting up for it.
+    [[gnu::noinline]] void Drawsetting();
 };
 
 } // namespace tc

@@ -2,10 +2,6 @@
 
 namespace tc {
 
-bool Marking::Hintbreakscode() const {
-    return Breakscode(Rec.Currenthint, Setting, Rec.Answerblanks);
-}
-
 void Marking::Mark() {
     if (Rec.Inplay() && Setting.Whoguess == Role::Youguess) ++Rec.Trial;
     Rec.Currenthint = Markguess(Rec.Currentstring, Rec.Answer, Setting);

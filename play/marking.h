@@ -9,7 +9,8 @@ public:
     using Gamepart::Gamepart;
 
     void Mark();
-    bool Hintbreakscode() const;
+    // Inline: asked twice at every step of a game.
+    bool Hintbreakscode() const { return Breakscode(Rec.Currenthint, Setting, Rec.Answerblanks); }
 
 private:
     void Makeerror();

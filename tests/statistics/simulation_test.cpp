@@ -3,6 +3,7 @@
 #include "tests/play/gametesting.h"
 #include "tests/records/recordtesting.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -154,6 +155,11 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
             ASSERT_EQ(logo.Ops[0].What, Drawop::Kind::Image);
             ASSERT_EQ(logo.Ops[0].Image, "Icon/W95mbx03.ico");
             ASSERT_EQ(logo.Revision, revision + 4);
+            // The board holds this game alone: its heading, drawn again with every row.
+            const auto& ops = sim.Main.Picrecord.Ops;
+            ASSERT_EQ(std::count_if(ops.begin(), ops.end(),
+                                    [](const Drawop& op) { return op.Text.Text == "DEMO"; }),
+                      sim.Rec.Finaltrial + 1);
             Playgame(plain, code, order);
             ASSERT_EQ(plain.Rec.Finaltrial, sim.Rec.Finaltrial) << code.view();
             for (int t = 1; t <= sim.Rec.Finaltrial; ++t)
@@ -165,6 +171,16 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
         EXPECT_EQ(totals.Population, games);
         EXPECT_EQ(static_cast<size_t>(games), Allcodes(s).size());
         EXPECT_LE(totals.Maxattempts, 27);
+    }
+    // Headless, nothing is drawn on the board however many games are played.
+    Seededrandom rnd(3);
+    Norecords records;
+    testkit::Testclock clock;
+    Game g(rnd, records, clock);
+    Preparerun(g, Makesetting(6, 4, Any, Random), Run::Simulate);
+    for (const char* code : {"0000", "5432", "1212"}) {
+        ASSERT_TRUE(Simulategame(g, Str(code)));
+        EXPECT_TRUE(g.Main.Picrecord.Ops.empty()) << code;
     }
 }
 
