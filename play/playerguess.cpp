@@ -4,6 +4,40 @@
 
 namespace tc {
 
+Stringprompts Promptsfor(Role who, bool errorbutton, int trial, bool blanks) {
+    Stringprompts p;
+    if (who == Role::Youguess) {
+        if (errorbutton) {
+            p.Mouse = p.Typed = "Input your guess, or press the Error button, if you think there "
+                                "is an error.";
+            p.Points = 11;
+            return p; // the Error button's prompt has no word on blanks
+        }
+        p.Mouse = "Input your guess by dragging or double-clicking the colours.";
+        p.Typed = "Input your guess below. Use numbers to represent colours.";
+    } else if (trial == 0) {
+        p.Mouse = "Input a string for me to guess by dragging or double-clicking the colours.";
+        p.Typed = "Input a string for me to guess below. Use numbers to represent colours.";
+        p.Points = 10;
+    } else {
+        const std::string n = std::to_string(trial);
+        p.Mouse = "Input a string for Trial " + n + " by dragging or double-clicking the colours.";
+        p.Typed = "Input a string for Trial " + n + " below. Use numbers to represent colours.";
+        p.Points = 11;
+    }
+    if (blanks) p.Typed += " Use 'b' to represent a blank space.";
+    return p;
+}
+
+std::vector<Stringprompts> Everystringprompt() {
+    std::vector<Stringprompts> all{Promptsfor(Role::Youguess, true, 1, false)};
+    for (bool blanks : {false, true})
+        for (int trial : {0, 1, 27}) // the widest trial number stands for the others
+            all.push_back(Promptsfor(trial == 1 ? Role::Youguess : Role::Computerguesses, false,
+                                     trial, blanks));
+    return all;
+}
+
 void Guessentry::Getstring() {
     G.Start.Showsetting();
     if (Rec.Inplay() && Rec.Trial > 0) {
@@ -17,39 +51,15 @@ void Guessentry::Getstring() {
     }
 
     const int L = Setting.Codelength;
-    const std::string trial = std::to_string(Rec.Trial);
-    std::string prompt, typed;
-    int size = 12;
-    Main.Frerror.Visible = false;
-    if (Setting.Whoguess == Role::Youguess) {
-        if (Setting.Hinttype == Hintkind::Errors && Rec.Trial > 0 &&
-            Rec.Status != Gamestatus::Continueplaying) {
-            prompt = typed = "Input your guess, or press the Error button, if you think there is "
-                             "an error.";
-            size = 11;
-            Main.Frerror.Visible = true;
-        } else {
-            prompt = "Input your guess by dragging or double-clicking the colours.";
-            typed = "Input your guess below. Use numbers to represent colours.";
-        }
-    } else {
-        if (Rec.Trial == 0) {
-            prompt = "Input a string for me to guess by dragging or double-clicking the colours.";
-            typed = "Input a string for me to guess below. Use numbers to represent colours.";
-            size = 10;
-        } else {
-            prompt = "Input a string for Trial " + trial +
-                     " by dragging or double-clicking the colours.";
-            typed =
-                "Input a string for Trial " + trial + " below. Use numbers to represent colours.";
-            size = 11;
-        }
-    }
-    if (!Main.Frerror.Visible && Setting.Maxblanks > 0)
-        typed += " Use 'b' to represent a blank space.";
-    Main.Lblgetstring.Caption = prompt;
-    Main.Lblgetstring.Fontsize = size;
-    Main.Lblinput.Caption = typed;
+    const bool errorbutton = Setting.Whoguess == Role::Youguess &&
+                             Setting.Hinttype == Hintkind::Errors && Rec.Trial > 0 &&
+                             Rec.Status != Gamestatus::Continueplaying;
+    Main.Frerror.Visible = errorbutton;
+    const Stringprompts asked =
+        Promptsfor(Setting.Whoguess, errorbutton, Rec.Trial, Setting.Maxblanks > 0);
+    Main.Lblgetstring.Caption = asked.Mouse;
+    Main.Lblgetstring.Fontsize = asked.Points;
+    Main.Lblinput.Caption = asked.Typed;
 
     if (Main.Inputmethod == Inputkind::Mouse) {
         Main.Frgetstring.Visible = true;

@@ -2,7 +2,20 @@
 // The player's guess and the code or row the player types, and the result shown.
 #include "play/gamepart.h"
 
+#include <string>
+#include <vector>
+
 namespace tc {
+
+// What the input of a string asks: the mouse panel's prompt with its size in points, and the
+// keyboard panel's.
+struct Stringprompts {
+    std::string Mouse, Typed;
+    int Points = 12;
+};
+Stringprompts Promptsfor(Role who, bool errorbutton, int trial, bool blanks);
+// Every prompt pair the input can show, for a panel that keeps room for the longest.
+std::vector<Stringprompts> Everystringprompt();
 
 class Guessentry : public Gamepart {
 public:

@@ -293,10 +293,9 @@ QGroupBox* Mainwindow::buildgetstring(QWidget* parent) {
     QGroupBox* getstring = frame(m.Frgetstring, "Frgetstring", parent);
     auto* layout = Inside<QVBoxLayout>(getstring);
     Wraplabel* prompt = wrapped(m.Lblgetstring, "Lblgetstring", getstring);
-    prompt->Reserve({"Input your guess, or press the Error button, if you think there is an error.",
-                     "Input a string for me to guess by dragging or double-clicking the colours.",
-                     "Input a string for Trial 27 by dragging or double-clicking the colours."},
-                    11);
+    std::vector<std::pair<QString, int>> longest;
+    for (const Stringprompts& p : Everystringprompt()) longest.emplace_back(Qs(p.Mouse), p.Points);
+    prompt->Reserve(std::move(longest));
     layout->addWidget(prompt);
     QHBoxLayout* row = cells(
         m.Picstring, m.Lblstring, "string", getstring, Dragsource::Kind::Box,
@@ -340,9 +339,9 @@ QGroupBox* Mainwindow::buildinput(QWidget* parent) {
     QGroupBox* input = frame(m.Frinput, "Frinput", parent);
     auto* layout = Inside<QVBoxLayout>(input);
     Wraplabel* prompt = wrapped(m.Lblinput, "Lblinput", input);
-    prompt->Reserve({"Input your guess, or press the Error button, if you think there is an error.",
-                     "Input a string for me to guess below. Use numbers to represent colours.",
-                     "Input a string for Trial 27 below. Use numbers to represent colours."});
+    QStringList longest;
+    for (const Stringprompts& p : Everystringprompt()) longest << Qs(p.Typed);
+    prompt->Reserve(longest);
     layout->addWidget(prompt);
     auto* row = new QHBoxLayout;
     QWidget* text = keybox(m.Txtinput, "Txtinput", input,

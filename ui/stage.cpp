@@ -63,13 +63,17 @@ void Wraplabel::Setscale(const Scale& scale) {
 
 int Wraplabel::heightForWidth(int width) const {
     const QMargins m = contentsMargins();
-    QFont largest = font();
-    if (points_ > 0) largest.setPointSizeF(std::max(largest.pointSizeF(), points_ * grow_));
-    const QFontMetrics metrics(largest);
-    int h = std::max(QLabel::heightForWidth(width), lines_ * metrics.lineSpacing());
+    const auto shown = [this](int points) {
+        QFont f = font();
+        if (points > 0) f.setPointSizeF(std::max(f.pointSizeF(), points * grow_));
+        return QFontMetrics(f);
+    };
+    int largest = 0;
+    for (const auto& entry : longest_) largest = std::max(largest, entry.second);
+    int h = std::max(QLabel::heightForWidth(width), lines_ * shown(largest).lineSpacing());
     const QRect room(0, 0, width - m.left() - m.right(), 100000);
-    for (const QString& t : longest_)
-        h = std::max(h, metrics.boundingRect(room, Qt::TextWordWrap, t).height());
+    for (const auto& [text, points] : longest_)
+        h = std::max(h, shown(points).boundingRect(room, Qt::TextWordWrap, text).height());
     return h + m.top() + m.bottom();
 }
 

@@ -35,10 +35,11 @@ int Leastbox();
 class Wraplabel : public QLabel {
 public:
     Wraplabel(int lines, QWidget* parent);
-    // The longest captions, shown at up to `points` (0: the panels' own size).
-    void Reserve(QStringList longest, int points = 0) {
-        longest_ = std::move(longest);
-        points_ = points;
+    // The longest captions, each with the size in points it shows at (0: the panels' own size).
+    void Reserve(std::vector<std::pair<QString, int>> longest) { longest_ = std::move(longest); }
+    void Reserve(const QStringList& longest, int points = 0) {
+        longest_.clear();
+        for (const QString& t : longest) longest_.emplace_back(t, points);
     }
     // The caption's own size in points (0: the panels' size), grown with the panels' scale.
     void Setpoints(int points);
@@ -48,8 +49,8 @@ public:
 
 private:
     int lines_;
-    QStringList longest_;
-    int points_ = 0, own_ = 0;
+    std::vector<std::pair<QString, int>> longest_;
+    int own_ = 0;
     double grow_ = 1, font_ = 9;
 };
 
