@@ -36,7 +36,8 @@ macro(tintcipher_layer name)
 endmacro()
 
 # Checks every include of the declared folders against their rules; it runs whenever one of their
-# sources changes.
+# sources changes, and before any target built from them compiles, so no single target's build
+# gets around it.
 function(tintcipher_layer_check)
   set(stamp ${CMAKE_BINARY_DIR}/layer_check.stamp)
   string(REPLACE ";" "+" rules "${TINTCIPHER_LAYER_RULES}")
@@ -47,4 +48,29 @@ function(tintcipher_layer_check)
     DEPENDS ${TINTCIPHER_LAYER_FILES} ${PROJECT_SOURCE_DIR}/cmake/Layercheck.cmake
     COMMENT "Checking that each folder includes only the folders it uses" VERBATIM)
   add_custom_target(layer_check ALL DEPENDS ${stamp})
+  cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL tintcipher_layer_wait
+    ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# Once every folder is configured: each target with a source in a checked folder waits for the
+# check (a new program or library there is covered without a line of its own).
+function(tintcipher_layer_wait dir)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target IN LISTS targets)
+    get_target_property(sources ${target} SOURCES)
+    get_target_property(base ${target} SOURCE_DIR)
+    foreach(source IN LISTS sources)
+      get_filename_component(source ${source} ABSOLUTE BASE_DIR ${base})
+      get_filename_component(where ${source} DIRECTORY)
+      file(RELATIVE_PATH where ${PROJECT_SOURCE_DIR} ${where})
+      if(where IN_LIST TINTCIPHER_LAYER_FOLDERS)
+        add_dependencies(${target} layer_check)
+        break()
+      endif()
+    endforeach()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub IN LISTS subdirs)
+    tintcipher_layer_wait(${sub})
+  endforeach()
 endfunction()
