@@ -89,9 +89,9 @@ Options:
 
 Names and file names are printed with their control characters as \xHH.
 
-Exit status: 0 on success, 1 when the game ends in a program fault, 2 on a usage error (told on
-standard error) or when the Winners files fail their check, 3 when the output could not be
-written.
+Exit status: 0 on success, 1 when the game ends in a program fault or the signature's games
+find no temporary folder to play in, 2 on a usage error (told on standard error) or when the
+Winners files fail their check, 3 when the output could not be written.
 )HELP";
 
 const char* const Commands = "play, simulate, show-game, records or signature";
@@ -457,7 +457,15 @@ int Records(const std::vector<std::string>& args, const char* argv0) {
 int Printsignature(const std::vector<std::string>& args) {
     const bool transcript = args.size() == 1 && args[0] == "--transcript";
     if (!args.empty() && !transcript) throw Usageerror("signature takes only --transcript");
-    const Signature s = Playsignature();
+    Signature s;
+    try {
+        s = Playsignature();
+    } catch (const std::exception& e) {
+        // No program folder could be made in the temporary folder.
+        std::cerr << "tintcipher-cli: the games could not be played: " << Printable(e.what())
+                  << '\n';
+        return 1;
+    }
     if (transcript) std::cout << s.Transcript;
     std::cout << "signature: " << s.Number << '\n';
     return 0;
