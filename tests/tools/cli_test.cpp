@@ -130,8 +130,8 @@ TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
 TEST(Cli, EveryUsageErrorIsOneLineOnStandardErrorNamingWhatIsAccepted) {
     const std::string sim = "simulate --colours 6 --length 4 --order random --repeat ";
     const std::pair<std::string, std::string> cases[] = {
-        {"", "a command is needed: play, simulate, show-game or records"},
-        {"frobnicate", "a command is one of play, simulate, show-game or records"},
+        {"", "a command is needed: play, simulate, show-game, records or signature"},
+        {"frobnicate", "a command is one of play, simulate, show-game, records or signature"},
         {sim + "any --unspecified --unspecified", "--unspecified given twice"},
         {sim + "ANY", "--repeat takes none, any or a number 2..3"},
         {sim + "any --threads 1000", "--threads takes a number 1..256, not 1000"},

@@ -1,6 +1,6 @@
 // tintcipher-cli: the game layer without a window. Plays one game of "Watch computer play" and
-// prints its transcript, runs the exhaustive simulation of a setting, or prints a setting's
-// TOP FIVE list and computer statistics.
+// prints its transcript, runs the exhaustive simulation of a setting, prints a setting's TOP FIVE
+// list and computer statistics, or the signature of the game's procedures.
 #include "engine/codes.h"
 #include "engine/gamesetting.h"
 #include "play/autoplay.h"
@@ -10,6 +10,7 @@
 #include "savedgames/savedfile.h"
 #include "settings/settingtexts.h"
 #include "shell/title.h"
+#include "signature/signature.h"
 #include "statistics/simulation.h"
 #include "system/fieldtext.h"
 #include "system/platform.h"
@@ -61,6 +62,11 @@ Commands:
       folder (the folder "app" beside the companion's folder); for an installed copy, the
       player's own, $XDG_DATA_HOME/tintcipher (~/.local/share/tintcipher), which the game makes
       on its first start; else the current folder.
+  signature [--transcript]
+      Plays a fixed set of games through the game's procedures in virtual time and prints
+      "signature: N", a hash of everything they showed, waited for, drew in rows and wrote to
+      files; it changes only when the game's behaviour does. --transcript prints what was
+      hashed, one line per change, before the number.
   --help
       Shows this text.
   --version
@@ -83,12 +89,12 @@ Options:
 
 Names and file names are printed with their control characters as \xHH.
 
-Exit status: 0 on success, 1 when the game ends in a program fault, 2 on a usage error (told on
-standard error) or when the Winners files fail their check, 3 when the output could not be
-written.
+Exit status: 0 on success, 1 when the game ends in a program fault or the signature's games
+find no temporary folder to play in, 2 on a usage error (told on standard error) or when the
+Winners files fail their check, 3 when the output could not be written.
 )HELP";
 
-const char* const Commands = "play, simulate, show-game or records";
+const char* const Commands = "play, simulate, show-game, records or signature";
 
 struct Usageerror : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -448,6 +454,23 @@ int Records(const std::vector<std::string>& args, const char* argv0) {
     return 0;
 }
 
+int Printsignature(const std::vector<std::string>& args) {
+    const bool transcript = args.size() == 1 && args[0] == "--transcript";
+    if (!args.empty() && !transcript) throw Usageerror("signature takes only --transcript");
+    Signature s;
+    try {
+        s = Playsignature();
+    } catch (const std::exception& e) {
+        // No program folder could be made in the temporary folder.
+        std::cerr << "tintcipher-cli: the games could not be played: " << Printable(e.what())
+                  << '\n';
+        return 1;
+    }
+    if (transcript) std::cout << s.Transcript;
+    std::cout << "signature: " << s.Number << '\n';
+    return 0;
+}
+
 } // namespace
 
 int Showgame(const std::vector<std::string>& args) {
@@ -502,6 +525,7 @@ int Command(const std::vector<std::string>& args, const char* program) {
         if (command == "simulate") return Simulate(Parse(rest, false));
         if (command == "records") return Records(rest, program);
         if (command == "show-game") return Showgame(rest);
+        if (command == "signature") return Printsignature(rest);
         throw Usageerror("unknown command '" + command + "'; a command is one of " + Commands);
     } catch (const Usageerror& e) {
         std::cerr << "tintcipher-cli: " << Printable(e.what()) << " (see --help)\n";
