@@ -23,11 +23,11 @@ void Cloud(QPainter& p, QPointF at, double size) {
     p.drawPath(cloud);
 }
 
-const QColor Pegs[6] = {QColor(0xe0, 0x3e, 0x3e), QColor(0xf2, 0xb7, 0x2b),
-                        QColor(0x3b, 0xa8, 0x58), QColor(0x2f, 0x7b, 0xd6),
-                        QColor(0x8e, 0x4f, 0xc8), QColor(0xf0, 0x7d, 0x2e)};
+const QColor Boxcolours[6] = {QColor(0xe0, 0x3e, 0x3e), QColor(0xf2, 0xb7, 0x2b),
+                              QColor(0x3b, 0xa8, 0x58), QColor(0x2f, 0x7b, 0xd6),
+                              QColor(0x8e, 0x4f, 0xc8), QColor(0xf0, 0x7d, 0x2e)};
 
-void Peg(QPainter& p, QPointF at, double r, const QColor& c) {
+void Colourbox(QPainter& p, QPointF at, double r, const QColor& c) {
     QRadialGradient shine(at - QPointF(r * 0.35, r * 0.35), r * 1.3);
     shine.setColorAt(0, c.lighter(150));
     shine.setColorAt(0.5, c);
@@ -68,7 +68,7 @@ void Paintsky(QPainter& p, const QRect& area) {
     const double r = unit * 0.28;
     const double y = band.bottom() + r * 1.6;
     for (int i = 0; i < 6; ++i)
-        Peg(p, QPointF(area.left() + w / 2 + (i - 2.5) * r * 2.8, y), r, Pegs[i]);
+        Colourbox(p, QPointF(area.left() + w / 2 + (i - 2.5) * r * 2.8, y), r, Boxcolours[i]);
 
     QFont sub("Sans Serif");
     sub.setPixelSize(std::max(11, static_cast<int>(unit * 0.3)));
@@ -88,9 +88,10 @@ void Paintlogo(QPainter& p, const QRect& area) {
     p.drawRoundedRect(area, area.width() * 0.12, area.width() * 0.12);
     const double r = area.width() / 10.0;
     for (int i = 0; i < 4; ++i)
-        Peg(p,
+        Colourbox(
+            p,
             QPointF(area.left() + area.width() * (0.2 + i * 0.2), area.top() + area.height() * 0.4),
-            r, Pegs[i]);
+            r, Boxcolours[i]);
     for (int i = 0; i < 4; ++i) {
         p.setPen(QPen(QColor(0x20, 0x20, 0x20), 1));
         p.setBrush(i < 2 ? QColor(0x15, 0x15, 0x15) : QColor(0xf5, 0xf5, 0xf5));

@@ -8,7 +8,7 @@ namespace tc::ui {
 
 // A sky with soft clouds and the game's title, scaled to the rectangle.
 void Paintsky(QPainter& painter, const QRect& area);
-// Four coloured pegs over a row of marks.
+// Four colour boxes over a row of marks.
 void Paintlogo(QPainter& painter, const QRect& area);
 // A golden cup on a small plinth.
 void Paintcup(QPainter& painter, const QRect& area);

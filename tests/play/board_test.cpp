@@ -371,7 +371,7 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
 }
 
 // Everything the board, the result panel, the answer and the computer's guess draw stands out
-// from its picture: outlines and marks by 3:1, digits and headings by 4.5:1. The pegs keep
+// from its picture: outlines and marks by 3:1, digits and headings by 4.5:1. The colour boxes keep
 // their own colours and stand out by their outlines.
 TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
     g.Setting.Codelength = 5;

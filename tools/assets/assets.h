@@ -12,7 +12,7 @@
 namespace tc::assets {
 
 // The ten colours of the colour panel, in colour order 0..9.
-inline const std::array<QColor, 10> Pegcolours = {
+inline const std::array<QColor, 10> Boxcolours = {
     QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0x80, 0x00), QColor(0xFF, 0xFF, 0x00),
     QColor(0x00, 0xFF, 0x00), QColor(0x00, 0xFF, 0xFF), QColor(0x00, 0x00, 0xFF),
     QColor(0xFF, 0x00, 0xFF), QColor(0xFF, 0xC0, 0xFF), QColor(0xC0, 0x40, 0x00),
@@ -20,8 +20,8 @@ inline const std::array<QColor, 10> Pegcolours = {
 
 inline const char* const Gametitle = "Tintcipher";
 
-// A glossy round code peg of the given radius centred at c.
-void Paintpeg(QPainter& p, QPointF c, double radius, const QColor& colour);
+// A glossy round colour box of the given radius centred at c.
+void Paintbox(QPainter& p, QPointF c, double radius, const QColor& colour);
 // The title word with an outline and a warm gradient fill, centred on the rectangle.
 void Painttitle(QPainter& p, const QRectF& box, double pixelsize, double opacity = 1.0);
 

@@ -248,9 +248,9 @@ QImage Appicon(int size) {
     p.setBrush(QColor("#2a63ad"));
     p.drawRoundedRect(QRectF(6, 6, 116, 116), 18, 18);
     p.setPen(QPen(QColor("#10284a"), 2));
-    const char* pegs[] = {"#e03e3e", "#f2b72b", "#3ba858"};
+    const char* boxes[] = {"#e03e3e", "#f2b72b", "#3ba858"};
     for (int i = 0; i < 3; ++i) {
-        p.setBrush(QColor(pegs[i]));
+        p.setBrush(QColor(boxes[i]));
         p.drawEllipse(QPointF(34 + 30 * i, 44), 13, 13);
     }
     p.setPen(QPen(QColor("#202020"), 1.5));

@@ -1,5 +1,5 @@
 // The pictures: the clouds panorama, the bird sprite sheet with its masks, the logo, and the
-// peg and title drawing they share with the title video.
+// colour box and title drawing they share with the title video.
 #include "assets.h"
 #include <QFont>
 #include <QLinearGradient>
@@ -73,10 +73,10 @@ QColor Mix(const QColor& a, const QColor& b, double t) {
 
 } // namespace
 
-void Paintpeg(QPainter& p, QPointF c, double r, const QColor& colour) {
+void Paintbox(QPainter& p, QPointF c, double r, const QColor& colour) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    // Soft shadow below the peg gives it depth on any background.
+    // Soft shadow below the box gives it depth on any background.
     QRadialGradient shadow(c + QPointF(r * 0.15, r * 0.25), r * 1.15);
     shadow.setColorAt(0.75, QColor(0, 0, 0, 70));
     shadow.setColorAt(1.0, QColor(0, 0, 0, 0));
@@ -275,7 +275,7 @@ QImage Logo(int width, int height) {
     p.setRenderHint(QPainter::Antialiasing);
     const double r = std::min(height * 0.15, width / 10.0 * 0.42);
     const double step = (width - 4 * r) / 9.0;
-    for (int i = 0; i < 10; ++i) Paintpeg(p, QPointF(2 * r + i * step, r + 4), r, Pegcolours[i]);
+    for (int i = 0; i < 10; ++i) Paintbox(p, QPointF(2 * r + i * step, r + 4), r, Boxcolours[i]);
     Painttitle(p, QRectF(0, 2 * r + 8, width, height - 2 * r - 10), height * 0.42);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);

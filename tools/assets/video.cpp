@@ -1,4 +1,4 @@
-// The title video: coloured pegs fly in to form a row and the title fades in, over a gradient;
+// The title video: coloured boxes fly in to form a row and the title fades in, over a gradient;
 // Motion-JPEG frames in a RIFF AVI container with its index, as common players expect.
 #include "assets.h"
 #include <QBuffer>
@@ -31,25 +31,25 @@ double Easeinout(double t) {
     return t * t * (3 - 2 * t);
 }
 
-constexpr double Pegstep = 28.0;
-constexpr double Pegradius = 11.0;
+constexpr double Boxstep = 28.0;
+constexpr double Boxradius = 11.0;
 constexpr double Rowy = 92.0;
 double Flightstart(int i) {
     return 0.15 + i * 0.16;
 }
 constexpr double Flighttime = 0.9;
 
-QPointF Pegtarget(int i) {
-    return {Width / 2.0 + (i - 4.5) * Pegstep, Rowy};
+QPointF Boxtarget(int i) {
+    return {Width / 2.0 + (i - 4.5) * Boxstep, Rowy};
 }
 
-// Where peg i is at time t along its curved flight, and how far along it is (0..1).
-QPointF Pegposition(int i, double t, double& progress) {
+// Where box i is at time t along its curved flight, and how far along it is (0..1).
+QPointF Boxposition(int i, double t, double& progress) {
     progress = Clamp01((t - Flightstart(i)) / Flighttime);
     const double angle = (-150.0 + i * 33.0) * std::numbers::pi / 180.0;
-    const QPointF target = Pegtarget(i);
+    const QPointF target = Boxtarget(i);
     const QPointF from(Width / 2.0 + 240 * std::cos(angle), Height / 2.0 + 200 * std::sin(angle));
-    // A control point off to one side makes each peg swoop in on a curve.
+    // A control point off to one side makes each box swoop in on a curve.
     const QPointF mid = (from + target) / 2;
     const QPointF d = target - from;
     const QPointF control = mid + QPointF(-d.y(), d.x()) * (i % 2 == 0 ? 0.35 : -0.35);
@@ -92,40 +92,40 @@ QImage Frame(int n) {
         p.drawEllipse(QPointF(x, y), size, size);
     }
 
-    // Pegs: a fading trail behind each moving peg, a ring where it lands.
+    // Boxes: a fading trail behind each moving box, a ring where it lands.
     for (int i = 0; i < 10; ++i) {
         double prog = 0;
-        const QPointF pos = Pegposition(i, t, prog);
+        const QPointF pos = Boxposition(i, t, prog);
         if (t < Flightstart(i)) continue;
         if (prog < 1.0) {
             for (int k = 3; k >= 1; --k) {
                 double pk = 0;
-                const QPointF trail = Pegposition(i, t - k * 0.03, pk);
+                const QPointF trail = Boxposition(i, t - k * 0.03, pk);
                 if (t - k * 0.03 < Flightstart(i)) continue;
-                QColor c = Pegcolours[i];
+                QColor c = Boxcolours[i];
                 c.setAlpha(70 - 15 * k);
                 p.setBrush(c);
-                p.drawEllipse(trail, Pegradius * (0.9 - 0.1 * k), Pegradius * (0.9 - 0.1 * k));
+                p.drawEllipse(trail, Boxradius * (0.9 - 0.1 * k), Boxradius * (0.9 - 0.1 * k));
             }
         }
         const double landed = t - (Flightstart(i) + Flighttime * 0.6);
         if (landed > 0 && landed < 0.45) {
-            const double r = Pegradius + landed * 50;
-            QColor c = Pegcolours[i].lighter(150);
+            const double r = Boxradius + landed * 50;
+            QColor c = Boxcolours[i].lighter(150);
             c.setAlpha(static_cast<int>(200 * (1 - landed / 0.45)));
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(c, 1.5));
-            p.drawEllipse(Pegtarget(i), r, r);
+            p.drawEllipse(Boxtarget(i), r, r);
             p.setPen(Qt::NoPen);
         }
         const double scale = 0.55 + 0.45 * Easeinout(std::min(1.0, prog * 1.5));
-        Paintpeg(p, pos, Pegradius * scale, Pegcolours[i]);
+        Paintbox(p, pos, Boxradius * scale, Boxcolours[i]);
     }
 
     // A glint that runs along the finished row.
     const double sweep = (t - 3.5) / 0.8;
     if (sweep > 0 && sweep < 1.3) {
-        const double x = Pegtarget(0).x() - 20 + sweep * (Pegtarget(9).x() - Pegtarget(0).x() + 40);
+        const double x = Boxtarget(0).x() - 20 + sweep * (Boxtarget(9).x() - Boxtarget(0).x() + 40);
         QRadialGradient g(QPointF(x, Rowy - 3), 26);
         g.setColorAt(0.0, QColor(255, 255, 255, 150));
         g.setColorAt(1.0, QColor(255, 255, 255, 0));
