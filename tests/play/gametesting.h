@@ -7,6 +7,7 @@
 #include "play/game.h"
 #include "records/winnersbook.h"
 #include "system/timerhost.h"
+#include "tests/records/recordtesting.h"
 #include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -100,6 +101,15 @@ inline std::string History(const Gamerecord& r, int upto) {
                std::to_string(r.Whites[u]) + ";";
     return out;
 }
+
+// A game alone: its clock stands still and no timer runs, for the procedures called directly.
+struct Plaingame {
+    explicit Plaingame(uint64_t seed = 1) : rnd(seed) {}
+    Seededrandom rnd;
+    Norecords rec;
+    Testclock clock;
+    Game g{rnd, rec, clock};
+};
 
 // A loaded game whose timers run in virtual time: `Act` runs a handler and then whatever timers
 // fall due, `Seconds` lets time pass. With a folder, the records keeper works on the Winners
