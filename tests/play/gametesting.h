@@ -6,6 +6,7 @@
 #include "play/autoplay.h"
 #include "play/game.h"
 #include "records/winnersbook.h"
+#include "system/media.h"
 #include "system/timerhost.h"
 #include "tests/records/recordtesting.h"
 #include <cstdint>
@@ -109,6 +110,22 @@ struct Plaingame {
     Norecords rec;
     Testclock clock;
     Game g{rnd, rec, clock};
+};
+
+// A media device that keeps what it is sent.
+struct Sent {
+    std::string Device, What, File;
+    bool operator==(const Sent&) const = default;
+};
+class Mediarecorder : public Media {
+public:
+    void Command(const std::string& device, const std::string& command,
+                 const std::string& file) override {
+        Log.push_back({device, command, file});
+    }
+    // What was sent since the last call.
+    std::vector<Sent> Take() { return std::exchange(Log, {}); }
+    std::vector<Sent> Log;
 };
 
 // A loaded game whose timers run in virtual time: `Act` runs a handler and then whatever timers
