@@ -1,7 +1,7 @@
 #pragma once
-// Helpers shared by the game-level tests: a records keeper that keeps nothing, settings by their
-// parts, every valid code of a setting found by brute force, the hint-agreement check, and a
-// loaded game run in virtual time with the player's usual steps.
+// Helpers shared by the game-level tests: settings by their parts, every valid code of a setting
+// found by brute force, the hint-agreement check, a game alone for its procedures, a media device
+// that records, and a loaded game run in virtual time with the player's usual steps.
 #include "engine/codes.h"
 #include "play/autoplay.h"
 #include "play/game.h"
