@@ -31,10 +31,9 @@ Playedgames Play(Gamesetting s, const std::string& errors, int starttrial, int g
                  uint64_t seed) {
     s.Hinttype = errors.empty() ? Hintkind::Noerror : Hintkind::Errors;
     if (starttrial > 1) s.Starttype = Startkind::Middle;
-    Seededrandom draws(seed), gamechance(seed + 1);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(gamechance, records, clock);
+    Seededrandom draws(seed);
+    testkit::Plaingame plain(seed + 1);
+    Game& g = plain.g;
     g.Setting = s;
     g.Rec.Runkind = Run::Simulate;
     g.Rec.Demomode = -1;

@@ -53,49 +53,24 @@ struct Boardpixels {
     }
 };
 
-struct Animated : ::testing::Test {
-    Seededrandom rnd{1};
-    Norecords rec;
-    Timerhost host;
-    Virtualclock clock{host};
-    Game g{rnd, rec, clock};
-    Fmmain& m = g.Main;
+struct Animated : ::testing::Test, testkit::Virtualgame {
     Animation& ani = g.Main.Ani;
     Boardpixels px{g.Main.Ani.Frame};
     Pixelimage clean = px.Board;
 
     Animated() {
-        g.Registertimers(host);
-        g.Menu.Form_Load();
         // As the title does when it gives way to the main window.
         g.Tmrani.Enabled = true;
         clock.Sync();
         Act([&] { g.Menu.Menu_Click("Mnukey"); });
     }
-    template <class F> void Act(F handler) {
-        handler();
-        clock.Sync();
-        px.Follow(ani.Bird);
-    }
+    void Settled() override { px.Follow(ani.Bird); }
     // Ticks of the animation timer, the board following each.
     void Ticks(int n) {
         for (int i = 0; i < n; ++i) {
             clock.advance(50);
             px.Follow(ani.Bird);
         }
-    }
-    void Start() {
-        Act([&] { g.Menu.Mnuset_Click(); });
-        ASSERT_TRUE(m.Lists.Choose(m.Lists.Cbwho, "You guess"));
-        g.Plan.Answer = Str("789");
-        Act([&] { g.Start.Cmdstart_Click(); });
-    }
-    void Play(const std::string& s) {
-        ASSERT_TRUE(m.Frinput.Visible) << s;
-        for (char k : s) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k)) << s;
-        Act([&] { g.Guess.Cmdsubnum_Click(); });
-        ASSERT_TRUE(m.Frshowresult.Visible) << s;
-        Act([&] { g.Guess.Cmdshowresult_Click(); });
     }
     // Plays wrong guesses until trial `t` is the one being played.
     void Playto(int t) {
@@ -165,7 +140,7 @@ TEST_F(Animated, CloudsDriftAPixelEveryFiftyMillisecondsAndWrapAtTheWidth) {
 }
 
 TEST_F(Animated, BirdFliesInTheBandOfTheTrialAndReentersFromTheLeft) {
-    Start();
+    Startyouguess("789");
     EXPECT_EQ(g.Rec.Trial, 0);
     const int offset = ani.Offset;
     Ticks(1);
@@ -216,7 +191,7 @@ TEST(Birdbands, DropEveryThreeTrialsAndRestartAtTrial22) {
 }
 
 TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
-    Start();
+    Startyouguess("789");
     Playto(22); // the top band lies over drawn rows
     Ticks(37);
     ASSERT_TRUE(ani.Bird.Drawn);
@@ -244,7 +219,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
 }
 
 TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
-    Start();
+    Startyouguess("789");
     Playto(3);
     Ticks(10);
     ASSERT_TRUE(ani.Bird.Drawn);
@@ -261,7 +236,7 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
 
     // The End Game question answered OK.
     Act([&] { g.Messagebutton("Cmdr3"); });
-    Start();
+    Startyouguess("789");
     Ticks(5);
     ASSERT_TRUE(ani.Bird.Drawn);
     Act([&] { g.Menu.Menu_Click("Mnuend"); });
@@ -273,7 +248,7 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
 TEST_F(Animated, OutOfTimeTheBirdIsTakenOffAtTheNextTick) {
     // The hour runs out with the bird on the board: nothing in the game's end takes it off, so
     // the next tick does, as the clouds take over.
-    Start();
+    Startyouguess("789");
     Ticks(1);
     ASSERT_TRUE(ani.Bird.Drawn);
     for (int minute = 0; minute <= 60 && g.Rec.Inplay(); ++minute) Ticks(1200);

@@ -1,5 +1,5 @@
 #include "play/game.h"
-#include "tests/records/recordtesting.h"
+#include "tests/play/gametesting.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -41,9 +41,9 @@ std::vector<Drawtext> Digits(const Picture& p) {
     return out;
 }
 
-class Board : public ::testing::Test {
+class Board : public ::testing::Test, public testkit::Plaingame {
 protected:
-    Board() : g(rnd, rec, clock) {
+    Board() {
         g.Menu.Form_Load();
         g.Setting.Ncolours = 8;
         g.Setting.Codelength = 4;
@@ -51,10 +51,6 @@ protected:
         g.Setting.Ordertype = Orderkind::Random;
         g.Setting.Starttrial = 1;
     }
-    Seededrandom rnd{1};
-    Norecords rec;
-    testkit::Testclock clock;
-    Game g;
     Picture& board = g.Main.Picrecord;
 };
 

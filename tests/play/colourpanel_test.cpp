@@ -1,5 +1,5 @@
 #include "play/game.h"
-#include "tests/records/recordtesting.h"
+#include "tests/play/gametesting.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -16,9 +16,9 @@ Dragsource Box(int k) {
     return {Dragsource::Kind::Box, k};
 }
 
-class Colourpanel : public ::testing::Test {
+class Colourpanel : public ::testing::Test, public testkit::Plaingame {
 protected:
-    Colourpanel() : g(rnd, rec, clock) { g.Menu.Form_Load(); }
+    Colourpanel() { g.Menu.Form_Load(); }
 
     // The input row open for a string of `length` in the given order, as the guess input opens
     // it.
@@ -57,11 +57,6 @@ protected:
     void Put(const std::string& colours) {
         for (char c : colours) g.Panel.Lblcolour_DblClick(c - '0');
     }
-
-    Seededrandom rnd{1};
-    Norecords rec;
-    testkit::Testclock clock;
-    Game g;
 };
 
 TEST_F(Colourpanel, ColourIsUsedUpAtTheRepeatLimitAndFreedAgain) {

@@ -31,10 +31,8 @@ void Expectrows(const Game& g, const std::vector<Row>& rows) {
 // ----
 
 TEST(Workedexample, FixedOrder) {
-    Seededrandom rnd(1);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(1);
+    Game& g = plain.g;
     g.Setting = Makesetting(6, 4, Any, Fixed);
     Eventlog log(g);
     g.Observer = &log;
@@ -62,10 +60,8 @@ TEST(Workedexample, FixedOrder) {
 }
 
 TEST(Workedexample, RandomOrder) {
-    Seededrandom rnd(1);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(1);
+    Game& g = plain.g;
     g.Setting = Makesetting(6, 4, Any, Random);
     Playgame(g, "0255", "310542");
     Expectrows(g, {{"3310", 0, 1}, {"0005", 2, 0}, {"0042", 1, 1}, {"0255", 4, 0}});
@@ -74,10 +70,8 @@ TEST(Workedexample, RandomOrder) {
 }
 
 TEST(Workedexample, MiddleStartWalksTheGivenRows) {
-    Seededrandom rnd(1);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(1);
+    Game& g = plain.g;
     g.Setting = Makesetting(6, 4, Any, Random);
     g.Setting.Starttype = Startkind::Middle;
     g.Plan.Answer = Str("0255");
@@ -140,15 +134,13 @@ class Everycode : public ::testing::TestWithParam<Propertycase> {};
 TEST_P(Everycode, GuessesAgreeWithEveryEarlierHintAndWin) {
     const Propertycase c = GetParam();
     const Gamesetting s = Makesetting(c.colours, c.length, c.rep, c.order, c.unspecified);
-    Seededrandom rnd(11);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(11);
+    Game& g = plain.g;
     g.Setting = s;
     // The natural order, its reverse and one drawn permutation.
     Str reverse;
     for (int i = s.Ncolours - 1; i >= 0; --i) reverse.push_back(static_cast<char>('0' + i));
-    for (const Str& order : {Alphabet(s), reverse, Shufflecolours(s, rnd)}) {
+    for (const Str& order : {Alphabet(s), reverse, Shufflecolours(s, plain.rnd)}) {
         for (const Str& code : Allcodes(s)) {
             Playgame(g, code, order);
             Checkgame(g, code);

@@ -3,6 +3,7 @@
 #include "play/game.h"
 #include "settings/settingtexts.h"
 #include "system/timerhost.h"
+#include "tests/play/gametesting.h"
 
 #include <algorithm>
 #include <set>
@@ -38,12 +39,9 @@ struct Demolog : Gameobserver {
     std::vector<std::string> displays, bugs;
 };
 
-struct Rig {
+struct Rig : testkit::Virtualgame {
     Rig() {
-        g.Registertimers(host);
-        g.Menu.Form_Load();
         g.Main.Visible = true; // as the title leaves it
-        clock.Sync();
         g.Observer = &log;
     }
     // The player's own setting, chosen in the setting menu's lists.
@@ -67,11 +65,6 @@ struct Rig {
     }
     bool Demoon() const { return g.Rec.Demomode != 0 && g.Wait.Key() == "Demo"; }
 
-    Seededrandom rnd{1};
-    Norecords records;
-    Timerhost host;
-    Virtualclock clock{host};
-    Game g{rnd, records, clock};
     Demolog log{g, clock};
 };
 

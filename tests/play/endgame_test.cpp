@@ -12,6 +12,8 @@
 namespace tc {
 namespace {
 
+using testkit::Wrongguesses;
+
 TEST(Converttime, SecondsAndMinutesInWords) {
     EXPECT_EQ(Converttime(0), "0 second");
     EXPECT_EQ(Converttime(1), "1 second");
@@ -30,22 +32,7 @@ struct Endofgame : ::testing::Test, testkit::Virtualgame {
     }
     // "You guess" with the menu's first setting: 10 colours, length 3, fixed order, no
     // repetition.
-    void Start(const std::string& answer) {
-        Act([&] { g.Menu.Mnuset_Click(); });
-        ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
-        g.Plan.Answer = Str(answer);
-        Act([&] { g.Start.Cmdstart_Click(); });
-    }
-    void Guess(const std::string& s) {
-        ASSERT_TRUE(m.Frinput.Visible) << s;
-        for (char k : s) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k)) << s;
-        Act([&] { g.Guess.Cmdsubnum_Click(); });
-    }
-    void Play(const std::string& s) {
-        Guess(s);
-        ASSERT_TRUE(m.Frshowresult.Visible) << s;
-        Act([&] { g.Guess.Cmdshowresult_Click(); });
-    }
+    void Start(const std::string& answer) { Startyouguess(answer); }
     void Expectendmessage(const std::string& key, const std::string& caption) {
         ASSERT_TRUE(g.Message.Visible);
         EXPECT_EQ(g.Message.Tag, key);
@@ -64,16 +51,6 @@ struct Endofgame : ::testing::Test, testkit::Virtualgame {
         EXPECT_EQ(g.Wait.Key(), "Picfore");
     }
 };
-
-// Distinct sorted strings of three of the ten colours, none of them "789".
-std::vector<std::string> Wrongguesses(int count) {
-    std::vector<std::string> out;
-    for (char a = '0'; a <= '9'; ++a)
-        for (char b = a + 1; b <= '9'; ++b)
-            for (char c = b + 1; c <= '9' && static_cast<int>(out.size()) < count; ++c)
-                if (std::string{a, b, c} != "789") out.push_back({a, b, c});
-    return out;
-}
 
 // ---- Win ----
 

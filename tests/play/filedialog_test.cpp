@@ -5,17 +5,16 @@
 #include "play/game.h"
 #include "records/winners.h"
 #include "savedgames/savedfile.h"
+#include "tests/play/gametesting.h"
+#include "tests/records/recordtesting.h"
 #include "windows/animation.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,32 +28,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A program folder of its own for each test, removed afterwards.
-struct Tempfolder {
-    fs::path path;
-    Tempfolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = fs::temp_directory_path() / ("tc-filedialog-" + std::string(info->name()) + "-" +
-                                            std::to_string(std::random_device{}()));
-        fs::create_directories(path);
-    }
-    ~Tempfolder() {
-        std::error_code ec;
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path, ec);
-    }
-};
-
-std::vector<uint8_t> Bytesof(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Writebytes(const fs::path& file, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
+using testkit::Filebytes;
+using testkit::Putbytes;
+using testkit::Tempfolder;
 
 std::vector<std::string> Entries(const fs::path& folder) {
     std::vector<std::string> out;
@@ -79,26 +55,10 @@ std::vector<std::string> Drawing(const Picture& p) {
 
 // One run of the program on a program folder, with its own clock and timers. Two runs on one
 // folder stand for saving a game and loading it another day.
-struct Program {
-    Seededrandom rnd{1};
-    Norecords rec;
-    Timerhost host;
-    Virtualclock clock{host};
-    Game g{rnd, rec, clock};
-    Fmmain& m = g.Main;
+struct Program : testkit::Virtualgame {
     Fmfiles& f = g.Files;
 
-    explicit Program(const fs::path& folder) {
-        g.Registertimers(host);
-        g.Menu.Form_Load();
-        g.Programfolder = folder;
-        clock.Sync();
-    }
-    template <class F> void Act(F handler) {
-        handler();
-        clock.Sync();
-    }
-    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
+    explicit Program(const fs::path& folder) { g.Programfolder = folder; }
     void Menu(const std::string& item) {
         Act([&] { g.Menu.Menu_Click(item); });
     }
@@ -121,36 +81,16 @@ struct Program {
     // "You guess" typed on the keyboard: 6 colours, length 4, random order, no repetition.
     void Startyouguess(const std::string& answer) {
         Menu("Mnukey");
-        Act([&] { g.Menu.Mnuset_Click(); });
-        Settinglists& l = m.Lists;
-        ASSERT_TRUE(l.Choose(l.Cbwho, "You guess"));
-        ASSERT_TRUE(l.Choose(l.Cbcolour, "6"));
-        ASSERT_TRUE(l.Choose(l.Cblength, "4"));
-        ASSERT_TRUE(l.Choose(l.Cborder, "Random order"));
-        g.Plan.Answer = Str(answer);
-        Act([&] { g.Start.Cmdstart_Click(); });
+        Virtualgame::Startyouguess(
+            answer,
+            {{&lists.Cbcolour, "6"}, {&lists.Cblength, "4"}, {&lists.Cborder, "Random order"}});
         ASSERT_TRUE(m.Frinput.Visible);
-    }
-    void Guess(const std::string& s) {
-        ASSERT_TRUE(m.Frinput.Visible) << s;
-        for (char k : s) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k)) << s;
-        Act([&] { g.Guess.Cmdsubnum_Click(); });
-    }
-    // A guess that is not the code, and the result panel's OK.
-    void Play(const std::string& s) {
-        Guess(s);
-        ASSERT_TRUE(m.Frshowresult.Visible) << s;
-        Act([&] { g.Guess.Cmdshowresult_Click(); });
     }
     // "Computer guesses" with the player marking on the keyboard: 10 colours, length 4, fixed
     // order, no repetition.
     void Startcomputerguesses() {
         Menu("Mnukey");
-        Act([&] { g.Menu.Mnuset_Click(); });
-        Settinglists& l = m.Lists;
-        ASSERT_TRUE(l.Choose(l.Cbwho, "Computer guesses"));
-        ASSERT_TRUE(l.Choose(l.Cbcolour, "10"));
-        ASSERT_TRUE(l.Choose(l.Cblength, "4"));
+        Setmenu("Computer guesses", {{&lists.Cbcolour, "10"}, {&lists.Cblength, "4"}});
         Act([&] { g.Start.Cmdstart_Click(); });
         ASSERT_TRUE(m.Frmark.Visible);
         Act([&] { g.Start.Cmdokmark_Click(); }); // "No" is preselected: the player marks
@@ -202,13 +142,13 @@ struct Program {
 
 struct Filedialog : ::testing::Test {
     Tempfolder dir;
-    std::unique_ptr<Program> first = std::make_unique<Program>(dir.path);
+    std::unique_ptr<Program> first = std::make_unique<Program>(dir.Path());
     Program& p = *first;
     Game& g = p.g;
 
-    fs::path Files() const { return dir.path / "Files"; }
+    fs::path Files() const { return dir.Path() / "Files"; }
     std::string Pathof(const std::string& file) const { return (Files() / file).string(); }
-    std::unique_ptr<Program> Later() { return std::make_unique<Program>(dir.path); }
+    std::unique_ptr<Program> Later() { return std::make_unique<Program>(dir.Path()); }
     void Expectmessage(const Game& game, const std::string& key, const std::string& text,
                        const std::string& caption, const std::string& defaultbutton,
                        int timeout = 60) {
@@ -251,7 +191,7 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
     p.Guess("0123");
     p.Press("Cmdr3");
     p.Menu("Mnuload");
-    const fs::path root = dir.path.root_path();
+    const fs::path root = dir.Path().root_path();
     p.Act([&] { g.Dialog.Dirfiles_Change(root); });
     p.Open("no-such-saved-game");
     ASSERT_TRUE(g.Message.Visible);
@@ -278,7 +218,7 @@ TEST_F(Filedialog, ANameThatIsNotAPlainFileNameGetsTheBadNameMessage) {
     p.Save(std::string(252, 'n'));
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(Entries(Files()), std::vector<std::string>{std::string(252, 'n') + ".tc"});
-    EXPECT_EQ(Entries(dir.path), std::vector<std::string>{"Files"});
+    EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"Files"});
 }
 
 TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
@@ -377,7 +317,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
 
     // Save As onto it asks first; No and the time-out return to the dialog, unwritten.
     p.Play("5240");
-    const std::vector<uint8_t> before = Bytesof(file);
+    const std::vector<unsigned char> before = Filebytes(file);
     p.Menu("Mnusaveas");
     p.Save("game");
     Expectmessage(g, "Overwrite", "The file " + file.string() + " already exits!  Overwrite?",
@@ -389,14 +329,14 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
     EXPECT_EQ(g.Wait.Timeout, 60);
-    EXPECT_EQ(Bytesof(file), before);
+    EXPECT_EQ(Filebytes(file), before);
 
     p.Save("game");
     p.Seconds(60);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
-    EXPECT_EQ(Bytesof(file), before);
+    EXPECT_EQ(Filebytes(file), before);
 
     // Yes writes.
     p.Save("game");
@@ -750,12 +690,12 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
     p.Expectidle();
 
     fs::create_directories(Files());
-    Writebytes(Files() / "noise.tc", std::vector<uint8_t>(722, 0xFF));
-    Writebytes(Files() / "short.tc", {1, 0, 5, 0, 'M', 'o'});
-    Writebytes(Files() / "empty.tc", {});
+    Putbytes(Files() / "noise.tc", std::vector<uint8_t>(722, 0xFF));
+    Putbytes(Files() / "short.tc", {1, 0, 5, 0, 'M', 'o'});
+    Putbytes(Files() / "empty.tc", {});
     std::vector<uint8_t> longstring = {1, 0, 0xFF, 0x7F};
     longstring.resize(722, 'a');
-    Writebytes(Files() / "overrun.tc", longstring);
+    Putbytes(Files() / "overrun.tc", longstring);
     fs::create_directories(Files() / "folder.tc");
     std::map<std::string, std::string> told{
         {"empty", "is empty, not a saved game of Tintcipher."},
@@ -817,7 +757,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     const std::string caption = p.m.Caption;
 
     // The saved-games folder is a file.
-    Writebytes(Files(), {'n', 'o', 't', ' ', 'a', ' ', 'f', 'o', 'l', 'd', 'e', 'r'});
+    Putbytes(Files(), {'n', 'o', 't', ' ', 'a', ' ', 'f', 'o', 'l', 'd', 'e', 'r'});
     p.Menu("Mnusaveas");
     p.Save("game");
     ASSERT_TRUE(g.Message.Visible);
@@ -827,7 +767,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     EXPECT_EQ(g.Rec.Savedstate, Filestate::Unsaved);
     EXPECT_EQ(g.Rec.Filepath, "");
     EXPECT_EQ(p.m.Caption, caption);
-    EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"Files"}));
+    EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"Files"}));
     EXPECT_EQ(fs::file_size(Files()), 12u);
     p.Press("Cmdmid");
     EXPECT_TRUE(g.Files.Visible);
@@ -898,8 +838,8 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     p.Menu("Mnusaveas");
     p.Save("b");
     fs::create_directories(Files() / "sub");
-    Writebytes(Files() / "notes.txt", {'x'});
-    Writebytes(Files() / "sub" / "inner.tc", {'x'});
+    Putbytes(Files() / "notes.txt", {'x'});
+    Putbytes(Files() / "sub" / "inner.tc", {'x'});
     p.Play("4512");
 
     // In save mode a double click is Save: the file exists, so the question comes.
@@ -934,7 +874,7 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
 
 TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     fs::create_directories(Files());
-    for (const char* name : {"a.tc", "b.tc", "c.tc"}) Writebytes(Files() / name, {'x'});
+    for (const char* name : {"a.tc", "b.tc", "c.tc"}) Putbytes(Files() / name, {'x'});
     p.Menu("Mnuload");
     ASSERT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"a.tc", "b.tc", "c.tc"}));
 
@@ -995,9 +935,9 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
 }
 
 TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
-    const std::string root = dir.path.root_path().string();
+    const std::string root = dir.Path().root_path().string();
     p.Menu("Mnuload");
-    g.Files.Drvfiles.Items = {root, (dir.path / "no-such-drive").string()};
+    g.Files.Drvfiles.Items = {root, (dir.Path() / "no-such-drive").string()};
     g.Files.Drvfiles.Listindex = 0;
     p.Act([&] { g.Dialog.Drvfiles_Change(1); });
     ASSERT_TRUE(g.Message.Visible);
@@ -1022,14 +962,14 @@ TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
 TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) {
     // Without the platform's list the program folder's root stands alone.
     p.Menu("Mnuload");
-    EXPECT_EQ(g.Files.Drvfiles.Items, std::vector<std::string>{dir.path.root_path().string()});
+    EXPECT_EQ(g.Files.Drvfiles.Items, std::vector<std::string>{dir.Path().root_path().string()});
     EXPECT_EQ(g.Files.Drvfiles.Listindex, 0);
     p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
 
     // A drive whose name runs on into the folder's name does not hold the folder.
-    const std::string folder = dir.path.string();
-    const std::string parent = dir.path.parent_path().string();
-    std::vector<std::string> drives = {dir.path.root_path().string(), parent,
+    const std::string folder = dir.Path().string();
+    const std::string parent = dir.Path().parent_path().string();
+    std::vector<std::string> drives = {dir.Path().root_path().string(), parent,
                                        folder.substr(0, folder.size() - 1)};
     g.Files.Drives = [&] { return drives; };
     p.Menu("Mnuload");

@@ -12,14 +12,9 @@ namespace tc {
 namespace {
 
 struct Gamestart : ::testing::Test, testkit::Virtualgame {
-    void Choose(Combolist& list, const std::string& text) {
-        ASSERT_TRUE(lists.Choose(list, text)) << text;
-    }
     // Opens the menu, picks who guesses and the start, and presses "Start  Game".
     void Start(const std::string& who, const std::string& start = "Trial 1") {
-        Act([&] { g.Menu.Mnuset_Click(); });
-        Choose(lists.Cbwho, who);
-        Choose(lists.Cbstart, start);
+        Setmenu(who, {{&lists.Cbstart, start}});
         Act([&] { g.Start.Cmdstart_Click(); });
     }
     std::string Toolbar() const {

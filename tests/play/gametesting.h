@@ -1,14 +1,21 @@
 #pragma once
-// Helpers shared by the game-level tests: a records keeper that keeps nothing, settings by their
-// parts, every valid code of a setting found by brute force, the hint-agreement check, and a
-// loaded game run in virtual time.
+// Helpers shared by the game-level tests: settings by their parts, every valid code of a setting
+// found by brute force, the hint-agreement check, a game alone for its procedures, a media device
+// that records, and a loaded game run in virtual time with the player's usual steps.
 #include "engine/codes.h"
 #include "play/autoplay.h"
 #include "play/game.h"
+#include "records/winnersbook.h"
+#include "system/media.h"
 #include "system/timerhost.h"
+#include "tests/records/recordtesting.h"
 #include <cstdint>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tc::testkit {
@@ -96,26 +103,60 @@ inline std::string History(const Gamerecord& r, int upto) {
     return out;
 }
 
+// A game alone: its clock stands still and no timer runs, for the procedures called directly.
+struct Plaingame {
+    explicit Plaingame(uint64_t seed = 1) : rnd(seed) {}
+    Seededrandom rnd;
+    Norecords rec;
+    Testclock clock;
+    Game g{rnd, rec, clock};
+};
+
+// A media device that keeps what it is sent.
+struct Sent {
+    std::string Device, What, File;
+    bool operator==(const Sent&) const = default;
+};
+class Mediarecorder : public Media {
+public:
+    void Command(const std::string& device, const std::string& command,
+                 const std::string& file) override {
+        Log.push_back({device, command, file});
+    }
+    // What was sent since the last call.
+    std::vector<Sent> Take() { return std::exchange(Log, {}); }
+    std::vector<Sent> Log;
+};
+
 // A loaded game whose timers run in virtual time: `Act` runs a handler and then whatever timers
-// fall due, `Seconds` lets time pass.
+// fall due, `Seconds` lets time pass. With a folder, the records keeper works on the Winners
+// files there; without, it keeps nothing.
 struct Virtualgame {
     Seededrandom rnd{1};
     Norecords rec;
     Timerhost host;
     Virtualclock clock{host};
-    Game g{rnd, rec, clock};
+    std::unique_ptr<Winnersbook> book;
+    Game g;
     Fmmain& m = g.Main;
     Settinglists& lists = g.Main.Lists;
 
-    Virtualgame() {
+    explicit Virtualgame(const std::filesystem::path* folder = nullptr)
+        : book(folder ? std::make_unique<Winnersbook>(*folder, clock) : nullptr),
+          g(rnd, book ? static_cast<Recordbook&>(*book) : rec, clock) {
+        if (folder) g.Programfolder = *folder;
         g.Registertimers(host);
         g.Menu.Form_Load();
         clock.Sync();
     }
+    virtual ~Virtualgame() = default;
     template <class F> void Act(F handler) {
         handler();
         clock.Sync();
+        Settled();
     }
+    // Called after every handler `Act` runs, for a rig that follows what the game shows.
+    virtual void Settled() {}
     void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
     // Types the keys one by one into the input box; returns the ones it refused.
     std::string Type(const std::string& keys) {
@@ -125,7 +166,45 @@ struct Virtualgame {
         clock.Sync();
         return refused;
     }
+    void Choose(Combolist& list, const std::string& text) {
+        ASSERT_TRUE(lists.Choose(list, text)) << text;
+    }
+    using Choices = std::vector<std::pair<Combolist*, std::string>>;
+    // Opens the setting menu and picks who guesses and then each choice in turn.
+    void Setmenu(const std::string& who, const Choices& choices = {}) {
+        Act([&] { g.Menu.Mnuset_Click(); });
+        Choose(lists.Cbwho, who);
+        for (const auto& [list, text] : choices) Choose(*list, text);
+    }
+    // A "You guess" game of the menu's setting with those choices against `answer`.
+    void Startyouguess(const std::string& answer, const Choices& choices = {}) {
+        Setmenu("You guess", choices);
+        g.Plan.Answer = Str(answer);
+        Act([&] { g.Start.Cmdstart_Click(); });
+    }
+    // Types a guess into the input box and submits it.
+    void Guess(const std::string& s) {
+        ASSERT_TRUE(m.Frinput.Visible) << s;
+        ASSERT_EQ(Type(s), "") << s;
+        Act([&] { g.Guess.Cmdsubnum_Click(); });
+    }
+    // A guess that does not break the code, and the result panel's OK.
+    void Play(const std::string& s) {
+        Guess(s);
+        ASSERT_TRUE(m.Frshowresult.Visible) << s;
+        Act([&] { g.Guess.Cmdshowresult_Click(); });
+    }
 };
+
+// Distinct sorted strings of three of the ten colours, none of them `answer`.
+inline std::vector<std::string> Wrongguesses(int count, const std::string& answer = "789") {
+    std::vector<std::string> out;
+    for (char a = '0'; a <= '9'; ++a)
+        for (char b = a + 1; b <= '9'; ++b)
+            for (char c = b + 1; c <= '9' && static_cast<int>(out.size()) < count; ++c)
+                if (std::string{a, b, c} != answer) out.push_back({a, b, c});
+    return out;
+}
 
 // Records what the game reports, with a copy of the guesses at the moment of a detection.
 struct Eventlog : Gameobserver {

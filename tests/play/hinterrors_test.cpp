@@ -55,12 +55,10 @@ TEST_P(Plannederrors, DetectedCorrectedAndWon) {
     Gamesetting s = Makesetting(c.colours, c.length, c.rep, c.order, c.unspecified);
     s.Hinttype = Hintkind::Errors;
     const std::vector<Str> codes = Allcodes(s);
-    Seededrandom rnd(5);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(5);
+    Game& g = plain.g;
     g.Setting = s;
-    const Str order = Shufflecolours(s, rnd);
+    const Str order = Shufflecolours(s, plain.rnd);
     int detections = 0, unseen = 0;
     for (const char* plan : {"1", "2", "3", "12", "13", "23"})
         for (const Str& code : codes) {
@@ -196,10 +194,8 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
 
 TEST(Plannederrors, FixedOrderErrorAtTheWinningTrial) {
     // The fixed-order example wins at trial 6; falsifying that hint hides the win.
-    Seededrandom rnd(3);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(3);
+    Game& g = plain.g;
     Eventlog log(g);
     g.Observer = &log;
     g.Setting = Makesetting(6, 4, Any, Fixed);
@@ -234,10 +230,8 @@ struct Spoiler : Eventlog {
 };
 
 TEST(Inconsistenthints, WithNoErrorPendingTheProgrammeReportsABug) {
-    Seededrandom rnd(3);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(3);
+    Game& g = plain.g;
     g.Setting = Makesetting(6, 4, Any, Fixed);
     // Trial 1, 0133, truly scores 1; stored as 4 the only answer is the guess itself.
     Spoiler spoil(g, 1, 4);
@@ -259,9 +253,8 @@ TEST(Inconsistenthints, WithNoErrorPendingTheProgrammeReportsABug) {
 
 // ---- "Computer guesses" with the player marking ----
 
-struct Playermarking {
-    explicit Playermarking(const Gamesetting& s, const char* order)
-        : g(rnd, records, clock), log(g) {
+struct Playermarking : testkit::Plaingame {
+    explicit Playermarking(const Gamesetting& s, const char* order) : Plaingame(17), log(g) {
         g.Setting = s;
         g.Setting.Whoguess = Role::Computerguesses;
         g.Main.Optnomark.Value = true;
@@ -278,10 +271,6 @@ struct Playermarking {
         g.Start.Processmark();
         g.Computer.Getguess();
     }
-    Seededrandom rnd{17};
-    Norecords records;
-    testkit::Testclock clock;
-    Game g;
     Eventlog log;
 };
 
@@ -380,10 +369,8 @@ INSTANTIATE_TEST_SUITE_P(
 // fits the colour counts; the search may offer it again some trials later, which must count as a
 // repeat and so as inconsistent hints. The smallest cases, one per role.
 TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
-    Seededrandom rnd(3);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(3);
+    Game& g = plain.g;
     Eventlog log(g);
     g.Observer = &log;
     g.Setting = Makesetting(6, 4, Any, Random, true);
@@ -403,10 +390,8 @@ TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
 // The rows given before a middle start are on the board too: 3456b, given as trial 2, was
 // offered again at trial 3.
 TEST(Repeatedguess, RowsGivenBeforeAMiddleStartCountToo) {
-    Seededrandom rnd(3);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(3);
+    Game& g = plain.g;
     g.Setting = Makesetting(7, 5, 1, Fixed, true);
     g.Setting.Hinttype = Hintkind::Errors;
     g.Setting.Starttype = Startkind::Middle;
@@ -438,8 +423,8 @@ TEST(Repeatedguess, PlayerMarkingWithBlanks) {
 
 // ---- "You guess": the player's claims ----
 
-struct Youguess {
-    explicit Youguess(const char* errors) : g(rnd, records, clock), log(g) {
+struct Youguess : testkit::Plaingame {
+    explicit Youguess(const char* errors) : Plaingame(23), log(g) {
         g.Setting = Makesetting(6, 4, Any, Random, false, 1);
         g.Setting.Hinttype = Hintkind::Errors;
         g.Observer = &log;
@@ -461,10 +446,6 @@ struct Youguess {
         g.Rec.Checkmode = 1;
         g.Engine.Nextguess();
     }
-    Seededrandom rnd{23};
-    Norecords records;
-    testkit::Testclock clock;
-    Game g;
     Eventlog log;
 };
 

@@ -20,10 +20,6 @@ const char* const Keys[13] = {"Icosetting", "Iconew",    "Icoload", "Icosave",  
                               "Icocolour",  "Iconumber", "Icoquit"};
 
 struct Mainwindow : ::testing::Test, testkit::Virtualgame {
-    void Choose(Combolist& list, const std::string& text) {
-        ASSERT_TRUE(lists.Choose(list, text)) << text;
-    }
-
     // The enabled state of the 13 toolbar buttons as a string of 1 and 0.
     std::string Toolbar() const {
         std::string s;

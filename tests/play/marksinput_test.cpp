@@ -30,10 +30,8 @@ struct Marksinput : ::testing::Test, testkit::Virtualgame {
     }
     // Opens the setting menu, picks "Computer guesses" and each choice, and starts: the marking
     // question shows, or the start trial question for a middle start.
-    void Start(std::vector<std::pair<Combolist*, std::string>> choices) {
-        Act([&] { g.Menu.Mnuset_Click(); });
-        ASSERT_TRUE(lists.Choose(lists.Cbwho, "Computer guesses"));
-        for (auto& [list, text] : choices) ASSERT_TRUE(lists.Choose(*list, text)) << text;
+    void Start(const Choices& choices) {
+        Setmenu("Computer guesses", choices);
         Act([&] { g.Start.Cmdstart_Click(); });
     }
     // "No" is preselected: the player keeps the code on paper and marks.
@@ -48,11 +46,6 @@ struct Marksinput : ::testing::Test, testkit::Virtualgame {
         m.Optyesmark.Value = true;
         m.Optnomark.Value = false;
         Act([&] { g.Start.Cmdokmark_Click(); });
-    }
-    void Submit(const std::string& s) {
-        ASSERT_TRUE(m.Frinput.Visible) << s;
-        ASSERT_EQ(Type(s), "") << s;
-        Act([&] { g.Guess.Cmdsubnum_Click(); });
     }
     void Pick(Combolist& list, const std::string& item) {
         ASSERT_TRUE(list.Select(item)) << item;
@@ -311,7 +304,7 @@ TEST_F(Marksinput, TypedCodeIsPlayedToTheWinWithoutTheClock) {
     EXPECT_EQ(m.Lblgetstring.Fontsize, 10);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring2");
     EXPECT_EQ(g.Wait.Timeout, 300);
-    Submit("5240");
+    Guess("5240");
     EXPECT_EQ(g.Rec.Answer, "5240");
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_FALSE(g.Tmrrec.Enabled);
@@ -346,14 +339,14 @@ TEST_F(Marksinput, MiddleStartTakesTypedRowsThenGuessesFromTheStartTrial) {
     ASSERT_TRUE(m.Cbtrialno.Select("4"));
     Act([&] { g.Start.Cmdoktrial_Click(); });
     Computermarks();
-    Submit("5240");
+    Guess("5240");
     EXPECT_EQ(g.Rec.Status, Gamestatus::Preparation);
     ASSERT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_EQ(m.Lblinput.Caption,
               "Input a string for Trial 1 below. Use numbers to represent colours.");
 
-    Submit("5240");
+    Guess("5240");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Hey!  You have input the same string as the answer. Input again!");
@@ -363,18 +356,18 @@ TEST_F(Marksinput, MiddleStartTakesTypedRowsThenGuessesFromTheStartTrial) {
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_TRUE(log.rows.empty());
 
-    Submit("4501");
+    Guess("4501");
     EXPECT_EQ(g.Rec.Trial, 2);
     EXPECT_EQ(m.Lblinput.Caption,
               "Input a string for Trial 2 below. Use numbers to represent colours.");
-    Submit("4501");
+    Guess("4501");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Hey!  The string you input is the same as a previous one. Input again!");
     Act([&] { g.Messagebutton("Cmdmid"); });
     EXPECT_EQ(g.Rec.Trial, 2);
-    Submit("0123");
-    Submit("5432");
+    Guess("0123");
+    Guess("5432");
     EXPECT_EQ(log.rows, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
 

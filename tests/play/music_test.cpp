@@ -15,21 +15,7 @@
 namespace tc {
 namespace {
 
-struct Sent {
-    std::string Device, What, File;
-    bool operator==(const Sent&) const = default;
-};
-
-class Recorder : public Media {
-public:
-    void Command(const std::string& device, const std::string& command,
-                 const std::string& file) override {
-        Log.push_back({device, command, file});
-    }
-    // What was sent since the last call.
-    std::vector<Sent> Take() { return std::exchange(Log, {}); }
-    std::vector<Sent> Log;
-};
+using testkit::Sent;
 
 const Sent Musicopen{"Mmctitle", "Open", "Music/canyon.mid"}, Musicplay{"Mmctitle", "Play", ""},
     Musicclose{"Mmctitle", "Close", ""};
@@ -43,7 +29,7 @@ struct Mediabench : ::testing::Test {
     Timerhost host;
     Virtualclock clock{host, Datetime::Make(2024, 3, 1, 12, 59, 30)};
     Game g{rnd, rec, clock};
-    Recorder media;
+    testkit::Mediarecorder media;
     Title title{g, folder.Path(), clock};
 
     Mediabench() {

@@ -16,27 +16,11 @@ struct Playerguess : ::testing::Test, testkit::Virtualgame {
     Playerguess() {
         Act([&] { g.Menu.Menu_Click("Mnukey"); });
     }
-    // Opens the setting menu and picks "You guess" and then each choice in turn.
-    void Menu(std::vector<std::pair<Combolist*, std::string>> choices = {}) {
-        Act([&] { g.Menu.Mnuset_Click(); });
-        ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
-        for (auto& [list, text] : choices) ASSERT_TRUE(lists.Choose(*list, text)) << text;
-    }
+    void Menu(const Choices& choices = {}) { Setmenu("You guess", choices); }
     void Start(const std::string& answer, const std::string& errors = "") {
         g.Plan.Answer = Str(answer);
         if (!errors.empty()) g.Plan.Errortrials = errors;
         Act([&] { g.Start.Cmdstart_Click(); });
-    }
-    void Guess(const std::string& s) {
-        ASSERT_TRUE(m.Frinput.Visible) << s;
-        ASSERT_EQ(Type(s), "") << s;
-        Act([&] { g.Guess.Cmdsubnum_Click(); });
-    }
-    // A guess that does not break the code, and the result panel's OK.
-    void Play(const std::string& s) {
-        Guess(s);
-        ASSERT_TRUE(m.Frshowresult.Visible) << s;
-        Act([&] { g.Guess.Cmdshowresult_Click(); });
     }
     void Claim() {
         Act([&] { g.Guess.Cmderror_Click(); });

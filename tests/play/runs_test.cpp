@@ -8,9 +8,9 @@
 #include "system/timerhost.h"
 #include "tests/play/gametesting.h"
 #include "tests/records/recordtesting.h"
+#include "tests/tools/clirun.h"
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -25,7 +25,6 @@
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace tc {
 namespace {
@@ -51,16 +50,9 @@ struct Wonlog : Gameobserver {
 
 // A loaded main window on a virtual clock; with a folder, the records keeper works on the
 // Winners files there.
-struct Rig {
-    explicit Rig(const std::filesystem::path* folder = nullptr)
-        : clock(host), book(folder ? std::unique_ptr<Recordbook>(new Winnersbook(*folder, clock))
-                                   : std::unique_ptr<Recordbook>(new Norecords)),
-          g(rnd, *book, clock) {
-        if (folder) g.Programfolder = *folder;
-        g.Registertimers(host);
-        g.Menu.Form_Load();
+struct Rig : testkit::Virtualgame {
+    explicit Rig(const std::filesystem::path* folder = nullptr) : Virtualgame(folder) {
         g.Main.Visible = true; // as the title leaves it
-        clock.Sync();
         g.Observer = &log;
     }
     // Picks texts in the setting menu's lists, in the order given.
@@ -76,11 +68,6 @@ struct Rig {
         ASSERT_TRUE(g.Rec.Runkind == Run::None) << "the run did not end";
     }
 
-    Seededrandom rnd{1};
-    Timerhost host;
-    Virtualclock clock;
-    std::unique_ptr<Recordbook> book;
-    Game g;
     Wonlog log{g};
 };
 
@@ -305,17 +292,11 @@ TEST(Simulationrun, SameFiguresAsTheCommandLine) {
         r.Finish();
         ASSERT_TRUE(r.g.Statbox.Visible);
 
-        const std::string command = std::string("'") + TINTCIPHER_CLI + "' simulate " + c.cli +
-                                    " --colour-order " + c.colourorder + " --threads 2";
-        FILE* p = popen(command.c_str(), "r");
-        ASSERT_NE(p, nullptr);
-        std::string out;
-        std::array<char, 4096> buf;
-        for (size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) out.append(buf.data(), n);
-        const int status = pclose(p);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
+        const testkit::Clirun cli = testkit::Cli(
+            std::string("simulate ") + c.cli + " --colour-order " + c.colourorder + " --threads 2");
+        ASSERT_EQ(cli.status, 0) << cli.out;
 
-        std::istringstream lines(out);
+        std::istringstream lines(cli.out);
         std::string line, message;
         for (int i = 0; i < 3 && std::getline(lines, line); ++i) message += (i ? "\n" : "") + line;
         EXPECT_EQ(r.g.Statbox.Text, message);

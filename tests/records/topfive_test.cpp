@@ -3,6 +3,7 @@
 // the editor of design mode.
 #include "play/game.h"
 #include "records/topfive.h"
+#include "tests/play/gametesting.h"
 #include "tests/records/recordtesting.h"
 #include <cerrno>
 #include <chrono>
@@ -186,25 +187,8 @@ TEST(Topfiveeditor, DurationAndAttemptsTakeTheLeadingNumber) {
 
 // ---- Whole games ----
 
-// Distinct sorted strings of three of the ten colours, none of them `answer`.
-std::vector<std::string> Wrongguesses(int count, const std::string& answer) {
-    std::vector<std::string> out;
-    for (char a = '0'; a <= '9'; ++a)
-        for (char b = a + 1; b <= '9'; ++b)
-            for (char c = b + 1; c <= '9' && static_cast<int>(out.size()) < count; ++c)
-                if (std::string{a, b, c} != answer) out.push_back({a, b, c});
-    return out;
-}
-
-struct Topfivegame : ::testing::Test {
+struct Topfivegame : ::testing::Test, testkit::Virtualgame {
     Tempfolder dir;
-    Seededrandom rnd{1};
-    Norecords rec;
-    Timerhost host;
-    Virtualclock clock{host};
-    Game g{rnd, rec, clock};
-    Fmmain& m = g.Main;
-    Settinglists& lists = g.Main.Lists;
     // The menu's first setting: 10 colours, length 3, trial 1, no error, fixed order, no
     // repetition.
     const int slot = 0;
@@ -214,16 +198,8 @@ struct Topfivegame : ::testing::Test {
     Topfivegame() {
         g.Programfolder = dir.Path();
         EXPECT_TRUE(Restorewinners(dir.Path(), clock));
-        g.Registertimers(host);
-        g.Menu.Form_Load();
-        clock.Sync();
         Act([&] { g.Menu.Menu_Click("Mnukey"); });
     }
-    template <class F> void Act(F handler) {
-        handler();
-        clock.Sync();
-    }
-    void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
     fs::path File() const { return Winnersfile(dir.Path(), 10); }
     Winnersrecord Stored() const {
         const Loadedrecord f = Readwinners(File());
@@ -233,25 +209,13 @@ struct Topfivegame : ::testing::Test {
     void Store(Winnersrecord r) { ASSERT_EQ(Writewinners(File(), r, clock), Writeresult::Written); }
     // Plays a "You guess" game won in `attempts` attempts after `seconds`, and presses End.
     void Win(int attempts, int seconds, const std::string& answer = "789") {
-        Act([&] { g.Menu.Mnuset_Click(); });
-        ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
-        g.Plan.Answer = Str(answer);
-        Act([&] { g.Start.Cmdstart_Click(); });
-        for (const std::string& s : Wrongguesses(attempts - 1, answer)) {
-            Type(s);
-            ASSERT_TRUE(m.Frshowresult.Visible) << s;
-            Act([&] { g.Guess.Cmdshowresult_Click(); });
-        }
+        Startyouguess(answer);
+        for (const std::string& s : testkit::Wrongguesses(attempts - 1, answer)) Play(s);
         Seconds(seconds);
-        Type(answer);
+        Guess(answer);
         ASSERT_TRUE(g.Message.Visible);
         ASSERT_EQ(g.Message.Tag, "Win");
         Act([&] { g.Messagebutton("Cmdr3"); });
-    }
-    void Type(const std::string& s) {
-        ASSERT_TRUE(m.Frinput.Visible) << s;
-        for (char k : s) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k)) << s;
-        Act([&] { g.Guess.Cmdsubnum_Click(); });
     }
     void Name(const std::string& name) {
         ASSERT_TRUE(m.Frgetname.Visible);

@@ -279,10 +279,8 @@ TEST(Savedfileroundtrip, EveryRoleAndStatusComesBackThroughTheFileAndTheGame) {
         ASSERT_TRUE(d) << d.Reason;
         EXPECT_EQ(*d.Game, g);
 
-        Seededrandom rnd(3);
-        Norecords records;
-        testkit::Testclock clock;
-        Game game(rnd, records, clock);
+        testkit::Plaingame plain(3);
+        Game& game = plain.g;
         ASSERT_EQ(Restore(game, *d.Game), "");
         EXPECT_EQ(game.Rec.Savedstate, Filestate::Loaded);
         EXPECT_EQ(game.Rec.Carriedseconds, g.Elapsed);
@@ -330,8 +328,8 @@ TEST(Savedfileroundtrip, SearchStateIsKeptOnlyWhenThePlayerMarks) {
 
 // A "Computer guesses" game with the player marking against `code`, driven through the game's
 // own procedures.
-struct Markedgame {
-    Markedgame(const Gamesetting& s, const char* order) : g(rnd, records, clock) {
+struct Markedgame : testkit::Plaingame {
+    Markedgame(const Gamesetting& s, const char* order) : Plaingame(17) {
         g.Setting = s;
         g.Setting.Whoguess = Role::Computerguesses;
         g.Main.Optnomark.Value = true;
@@ -346,10 +344,6 @@ struct Markedgame {
         g.Start.Processmark();
         g.Computer.Getguess();
     }
-    Seededrandom rnd{17};
-    Norecords records;
-    testkit::Testclock clock;
-    Game g;
 };
 
 TEST(Savedfileroundtrip, ARestoredSearchGoesOnExactlyAsTheOriginal) {
@@ -371,10 +365,8 @@ TEST(Savedfileroundtrip, ARestoredSearchGoesOnExactlyAsTheOriginal) {
 
         const Decoded d = Decode(Encode(Capture(original.g)).Bytes);
         ASSERT_TRUE(d) << d.Reason;
-        Seededrandom rnd(99);
-        Norecords records;
-        testkit::Testclock clock;
-        Game loaded(rnd, records, clock);
+        testkit::Plaingame plain(99);
+        Game& loaded = plain.g;
         ASSERT_EQ(Restore(loaded, *d.Game), "");
         EXPECT_EQ(loaded.Rec.Currentstring, original.g.Rec.Currentstring);
         EXPECT_EQ(loaded.Rec.Inputblanks, Countchar(original.g.Rec.Currentstring, 'b'));
@@ -396,17 +388,15 @@ TEST(Savedfileroundtrip, ARestoredSearchGoesOnExactlyAsTheOriginal) {
 }
 
 TEST(Savedfileroundtrip, AWatchedGameComesBackRowForRow) {
-    Seededrandom rnd(5);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(5);
+    Game& g = plain.g;
     g.Setting = Makesetting(8, 5, Any, Random);
     Playgame(g, "12331", "45012367");
     ASSERT_EQ(g.Rec.Status, Gamestatus::Win);
     g.Rec.Elapsed = 0;
     const Decoded d = Decode(Encode(Capture(g)).Bytes);
     ASSERT_TRUE(d) << d.Reason;
-    Game loaded(rnd, records, clock);
+    Game loaded(plain.rnd, plain.rec, plain.clock);
     ASSERT_EQ(Restore(loaded, *d.Game), "");
     EXPECT_EQ(loaded.Setting, g.Setting);
     EXPECT_EQ(loaded.Rec.Answer, "12331");
@@ -420,10 +410,8 @@ TEST(Savedfileroundtrip, AWatchedGameComesBackRowForRow) {
 }
 
 TEST(Savedfilerestore, FillsWhatTheFileCannotHoldButTheGameNeeds) {
-    Seededrandom rnd(1);
-    Norecords records;
-    testkit::Testclock clock;
-    Game game(rnd, records, clock);
+    testkit::Plaingame plain(1);
+    Game& game = plain.g;
     // The falsified hint of trial 2 hid the answer itself.
     Savedgame g = Youguessinplay();
     g.Guesses[2] = g.Answer;

@@ -4,6 +4,7 @@
 
 #include "engine/random.h"
 #include "records/winners.h"
+#include "tests/play/gametesting.h"
 #include "tests/records/recordtesting.h"
 #include <cerrno>
 #include <chrono>
@@ -19,21 +20,9 @@ namespace tc {
 namespace {
 
 namespace fs = std::filesystem;
+using testkit::Mediarecorder;
+using testkit::Sent;
 using testkit::Tempfolder;
-
-struct Command {
-    std::string Device, What, File;
-    bool operator==(const Command&) const = default;
-};
-
-class Mediarecorder : public Media {
-public:
-    void Command(const std::string& device, const std::string& command,
-                 const std::string& file) override {
-        Sent.push_back({device, command, file});
-    }
-    std::vector<tc::Command> Sent;
-};
 
 void Makefile(const fs::path& p, const std::string& text = "x") {
     fs::create_directories(p.parent_path());
@@ -90,20 +79,20 @@ TEST_F(Titlebench, FineFilesPlayVideoAndMusicThenFiveSecondsShowTheMainWindow) {
     EXPECT_TRUE(title.Form.Picavi.Visible);
     EXPECT_FALSE(title.Form.Input.Visible);
     EXPECT_FALSE(title.Form.Box.Visible);
-    const std::vector<Command> started = {{"Mmcavi", "Open", "Video/Fox.avi"},
-                                          {"Mmcavi", "Play", ""},
-                                          {"Mmctitle", "Open", "Music/canyon.mid"},
-                                          {"Mmctitle", "Play", ""}};
-    EXPECT_EQ(media.Sent, started);
+    const std::vector<Sent> started = {{"Mmcavi", "Open", "Video/Fox.avi"},
+                                       {"Mmcavi", "Play", ""},
+                                       {"Mmctitle", "Open", "Music/canyon.mid"},
+                                       {"Mmctitle", "Play", ""}};
+    EXPECT_EQ(media.Log, started);
 
     clock.advance(4999);
     EXPECT_TRUE(Intitle());
     clock.advance(1);
     EXPECT_TRUE(Inmain());
     EXPECT_FALSE(title.Form.Tmrtitle.Enabled);
-    EXPECT_EQ(media.Sent.back(), (Command{"Mmcavi", "Stop", ""}));
+    EXPECT_EQ(media.Log.back(), (Sent{"Mmcavi", "Stop", ""}));
     // The music goes on in the main window; the idle help text scrolls in its status bar.
-    for (const Command& c : media.Sent)
+    for (const Sent& c : media.Log)
         EXPECT_FALSE(c.Device == "Mmctitle" && c.What != "Open" && c.What != "Play");
     EXPECT_NE(game.Wait.Banner.find(game.Wait.Helptext(Waitkey::Picfore)), std::string::npos);
     EXPECT_FALSE(game.Designmode);
@@ -113,7 +102,7 @@ TEST_F(Titlebench, FineFilesPlayVideoAndMusicThenFiveSecondsShowTheMainWindow) {
 TEST_F(Titlebench, WithoutTheVideoFileTheTitleHidesItsPictureAndStillChangesOver) {
     Open();
     EXPECT_FALSE(title.Form.Picavi.Visible);
-    for (const Command& c : media.Sent) EXPECT_NE(c.What == "Open" ? c.Device : "", "Mmcavi");
+    for (const Sent& c : media.Log) EXPECT_NE(c.What == "Open" ? c.Device : "", "Mmcavi");
     clock.advance(5000);
     EXPECT_TRUE(Inmain());
 }
@@ -124,14 +113,14 @@ TEST_F(Titlebench, AClickInTheFirstSecondLeavesAtOnceAndOnlyOnce) {
     clock.advance(300);
     Act([&] { title.Form_Click(); });
     EXPECT_TRUE(Inmain());
-    EXPECT_EQ(media.Sent.back(), (Command{"Mmcavi", "Stop", ""}));
-    const size_t sent = media.Sent.size();
+    EXPECT_EQ(media.Log.back(), (Sent{"Mmcavi", "Stop", ""}));
+    const size_t sent = media.Log.size();
     // A late tick or click does not show the window again nor stop the video twice.
     game.Main.Visible = false;
     clock.advance(10000);
     Act([&] { title.Form_Click(); });
     EXPECT_FALSE(game.Main.Visible);
-    EXPECT_EQ(media.Sent.size(), sent);
+    EXPECT_EQ(media.Log.size(), sent);
 }
 
 TEST_F(Titlebench, MissingFileAsksForThePasswordBeforeShowingAnything) {
@@ -143,7 +132,7 @@ TEST_F(Titlebench, MissingFileAsksForThePasswordBeforeShowingAnything) {
                                         "To restore the files, input the password."}));
     EXPECT_FALSE(title.Form.Visible);
     EXPECT_FALSE(game.Main.Visible);
-    EXPECT_TRUE(media.Sent.empty());
+    EXPECT_TRUE(media.Log.empty());
     clock.advance(60000);
     EXPECT_FALSE(game.Main.Visible);
 }
@@ -171,7 +160,7 @@ TEST_F(Titlebench, RightPasswordRecreatesAllSixAndTheTitleWaitsForAClick) {
     EXPECT_TRUE(Intitle());
     EXPECT_FALSE(title.Form.Picavi.Visible);
     EXPECT_FALSE(title.Form.Tmrtitle.Enabled);
-    EXPECT_TRUE(media.Sent.empty());
+    EXPECT_TRUE(media.Log.empty());
     clock.advance(120000);
     EXPECT_TRUE(Intitle());
     Act([&] { title.Form_Click(); });
@@ -228,7 +217,7 @@ TEST_F(Titlebench, AlteredFileEndsWithItsMessage) {
                                   "To reinstall the programme, please download again."}));
     EXPECT_FALSE(title.Form.Input.Visible);
     EXPECT_FALSE(title.Form.Visible);
-    EXPECT_TRUE(media.Sent.empty());
+    EXPECT_TRUE(media.Log.empty());
     EXPECT_FALSE(title.Ended);
     Act([&] { title.Messagebox_Close(); });
     EXPECT_TRUE(title.Ended);

@@ -173,10 +173,8 @@ TEST(Simulategame, PlaysEveryCodeLikeAnOrdinaryGame) {
         EXPECT_LE(totals.Maxattempts, 27);
     }
     // Headless, nothing is drawn on the board however many games are played.
-    Seededrandom rnd(3);
-    Norecords records;
-    testkit::Testclock clock;
-    Game g(rnd, records, clock);
+    testkit::Plaingame plain(3);
+    Game& g = plain.g;
     Preparerun(g, Makesetting(6, 4, Any, Random), Run::Simulate);
     for (const char* code : {"0000", "5432", "1212"}) {
         ASSERT_TRUE(Simulategame(g, Str(code)));

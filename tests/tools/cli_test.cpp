@@ -1,44 +1,13 @@
 // The command-line companion, run as a separate process.
-#include <array>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include "tests/tools/clirun.h"
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
 
-struct Clirun {
-    int status = -1;
-    std::string out, err;
-};
-
-Clirun Cli(const std::string& args) {
-    const std::string errfile = (std::filesystem::temp_directory_path() /
-                                 ("tintcipher_cli_" + std::to_string(getpid()) + ".err"))
-                                    .string();
-    const std::string command =
-        std::string("'") + TINTCIPHER_CLI + "' " + args + " 2>'" + errfile + "'";
-    Clirun r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errfile);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    r.err = ss.str();
-    std::filesystem::remove(errfile);
-    return r;
-}
+using tc::testkit::Cli;
+using tc::testkit::Clirun;
 
 const std::string Example = "--colours 6 --length 4 --repeat any --code 0255 --colour-order 310542";
 

@@ -2,52 +2,21 @@
 // in a temporary folder.
 #include "records/winners.h"
 #include "tests/records/recordtesting.h"
-#include <array>
-#include <cstdio>
+#include "tests/tools/clirun.h"
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace tc {
 namespace {
 
 namespace fs = std::filesystem;
+using testkit::Cli;
+using testkit::Clirun;
 using testkit::Filebytes;
 using testkit::Putbytes;
 using testkit::Tempfolder;
 using testkit::Testclock;
-
-struct Clirun {
-    int status = -1;
-    std::string out, err;
-};
-
-// Runs the companion with `args`, from the folder `cwd` when one is given.
-Clirun Cli(const std::string& args, const fs::path& cwd = {}) {
-    const std::string errfile =
-        (fs::temp_directory_path() / ("tintcipher_records_" + std::to_string(getpid()) + ".err"))
-            .string();
-    std::string command = std::string("'") + TINTCIPHER_CLI + "' " + args + " 2>'" + errfile + "'";
-    if (!cwd.empty()) command = "cd '" + cwd.string() + "' && " + command;
-    Clirun r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    const int raw = pclose(p);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errfile);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    r.err = ss.str();
-    fs::remove(errfile);
-    return r;
-}
 
 class Recordscli : public ::testing::Test {
 protected:

@@ -95,7 +95,7 @@ TEST_F(Titlescreen, MissingWinnersAskForThePasswordAndCancelEnds) {
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(Titlescreen, AWrongPasswordIsRefusedAndTheRightOneRestoresTheFiles) {
+TEST_F(Titlescreen, AWrongPasswordIsRefusedWithAnErrorAndTheProgramEnds) {
     start(false);
     screen->inputbox()->setTextValue("nonsense");
     screen->inputbox()->accept();
