@@ -107,8 +107,9 @@ public:
     Gamehost Host{*this};
     Waitstate Wait;
     Timer Tmrdelay{1}, Tmrbuffer{1}, Tmrrec{100};
-    // Animation and music; their tags hold the switches, "On" or "Off".
-    Timer Tmrani{50}, Tmrmusic{500};
+    Timer Tmrani{50}, Tmrmusic{500}; // animation and music
+    // The switches of the animation and the music (Media menu and toolbar).
+    bool Animationswitchedon = false, Musicswitchedon = false;
     Gameobserver* Observer = nullptr;
     Gameplan Plan;
     Media* Mediaout = &nomedia_; // the program's devices; silent by default

@@ -176,7 +176,7 @@ void Menus::Form_Load() {
         m.Tlbgame[i].Tooltip = Toolbar[i].Tooltip;
     }
     // Animation is on from the start; its timer runs once the title has gone.
-    G.Tmrani.Tag = "On";
+    G.Animationswitchedon = true;
     Main.Ani.Offset = 0;
     G.Anim.Background();
     G.Start.Finishgame();

@@ -150,7 +150,7 @@ TEST(Clouds, BackgroundShiftsThePanoramaRoundAndCoversTheSeam) {
 TEST_F(Animated, CloudsDriftAPixelEveryFiftyMillisecondsAndWrapAtTheWidth) {
     ani.Forewidth = 40;
     EXPECT_EQ(ani.Offset, 0);
-    EXPECT_EQ(g.Tmrani.Tag, "On");
+    EXPECT_TRUE(g.Animationswitchedon);
     clock.advance(49);
     EXPECT_EQ(ani.Offset, 0);
     clock.advance(1);
@@ -225,7 +225,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
 
     Act([&] { g.Menu.Menu_Click("Mnuani"); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch on animation");
-    EXPECT_EQ(g.Tmrani.Tag, "Off");
+    EXPECT_FALSE(g.Animationswitchedon);
     EXPECT_FALSE(g.Tmrani.Enabled);
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);
@@ -235,7 +235,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
 
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icoani"); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch off animation");
-    EXPECT_EQ(g.Tmrani.Tag, "On");
+    EXPECT_TRUE(g.Animationswitchedon);
     EXPECT_TRUE(g.Tmrani.Enabled);
     EXPECT_EQ(ani.Bird.X, -ani.Frame.Width);
     Ticks(1);
