@@ -25,10 +25,10 @@ bool Holds(const std::string& drive, const std::string& folder) {
 
 } // namespace
 
-void Gamefiles::Openfiles(const std::string& mode) {
-    G.Files.Caption = mode;
-    G.Files.Cmdopen.Visible = G.Files.Cmdopen.Default = mode == "Open";
-    G.Files.Cmdsave.Visible = G.Files.Cmdsave.Default = mode != "Open";
+void Gamefiles::Openfiles(Filemode mode) {
+    G.Files.Mode = mode;
+    G.Files.Cmdopen.Visible = G.Files.Cmdopen.Default = mode == Filemode::Open;
+    G.Files.Cmdsave.Visible = G.Files.Cmdsave.Default = mode != Filemode::Open;
     std::error_code ec;
     const std::filesystem::path folder = G.Programfolder / "Files";
     std::filesystem::create_directories(folder, ec);
@@ -47,7 +47,7 @@ void Gamefiles::Openfiles(const std::string& mode) {
 void Gamefiles::Mnuload_Click() {
     Rec.Demomode = 0;
     Wait.Setwait(300, Waitkey::Load);
-    Openfiles("Open");
+    Openfiles(Filemode::Open);
 }
 
 void Gamefiles::Savefile() {
@@ -65,16 +65,16 @@ void Gamefiles::Saveas() {
     Rec.Finaltrial =
         static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
     Wait.Pushwait(300, Waitkey::Mnusave);
-    Openfiles("Save As");
+    Openfiles(Filemode::Saveas);
 }
 
 void Gamefiles::Opensavedialog() {
-    Openfiles("Save As");
+    Openfiles(Filemode::Saveas);
 }
 
 bool Gamefiles::Settlepath() {
     if (G.Files.Txtfiles.Caption.empty()) {
-        const std::string what = G.Files.Caption != "Open" ? "save the game?" : "load a game?";
+        const std::string what = G.Files.Mode != Filemode::Open ? "save the game?" : "load a game?";
         Wait.Showmessage(
             {.Text = "You haven't specified a file name.\nDo you still want to " + what,
              .Kind = 2,
@@ -176,7 +176,7 @@ void Gamefiles::Savegame() {
         // Nothing was written and nothing changes; the player may choose another name.
         if (!G.Files.Visible) {
             Wait.Pushwait(300, Waitkey::Mnusave);
-            Openfiles("Save As");
+            Openfiles(Filemode::Saveas);
         }
         Wait.Showmessage(Withok(
             {.Text = "The game could not be saved as " + Fieldtext(Chosenpath) + ".\n" + reason,
@@ -297,7 +297,7 @@ void Gamefiles::Filfiles_Click(int index) {
 
 void Gamefiles::Filfiles_DblClick(int index) {
     Filfiles_Click(index);
-    if (G.Files.Caption != "Open")
+    if (G.Files.Mode != Filemode::Open)
         Cmdsave_Click();
     else
         Cmdopen_Click();

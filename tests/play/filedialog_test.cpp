@@ -331,7 +331,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     p.Seconds(125);
     p.Menu("Mnusaveas");
     ASSERT_TRUE(g.Files.Visible);
-    EXPECT_EQ(g.Files.Caption, "Save As");
+    EXPECT_EQ(g.Files.Caption(), "Save As");
     EXPECT_TRUE(g.Files.Cmdsave.Visible);
     EXPECT_TRUE(g.Files.Cmdsave.Default);
     EXPECT_FALSE(g.Files.Cmdopen.Visible);
@@ -424,7 +424,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
 TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
     p.Menu("Mnuload");
     ASSERT_TRUE(g.Files.Visible);
-    EXPECT_EQ(g.Files.Caption, "Open");
+    EXPECT_EQ(g.Files.Caption(), "Open");
     EXPECT_TRUE(g.Files.Cmdopen.Visible);
     EXPECT_TRUE(g.Files.Cmdopen.Default);
     EXPECT_FALSE(g.Files.Cmdsave.Visible);
@@ -581,7 +581,7 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
     p.Press("Cmdl3");
     EXPECT_FALSE(g.Message.Visible);
     ASSERT_TRUE(g.Files.Visible);
-    EXPECT_EQ(g.Files.Caption, "Save As");
+    EXPECT_EQ(g.Files.Caption(), "Save As");
     EXPECT_EQ(g.Wait.Key(), "Mnusave+");
     EXPECT_EQ(g.Wait.Timeout, 60);
     p.Save("won");
