@@ -195,7 +195,7 @@ void Menus::Mnuset_Click() {
         item->Enabled = false;
     Settlb();
     Wait.Setwait(300, Waitkey::Frmenu);
-    Main.Lists.Cmdtop.Enabled = Main.Lists.Cbwho.Text() == "You guess";
+    Main.Lists.Cmdtop.Enabled = Main.Lists.Chosenrole() == Role::Youguess;
 }
 
 void Menus::Cmdcancel_Click() {
