@@ -87,7 +87,7 @@ void Guessentry::Getstring() {
 
 void Guessentry::Submitok() {
     int empty = 0;
-    for (int i = 0; i < Setting.Codelength; ++i) empty += G.Panel.Inputboxes[i] == 99;
+    for (int i = 0; i < Setting.Codelength; ++i) empty += G.Panel.Inputboxes[i] == Emptybox;
     Rec.Inputblanks = static_cast<int16_t>(empty);
     Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
 }
@@ -134,8 +134,9 @@ void Guessentry::Cmdsubcol_Click() {
     if (!Main.Frgetstring.Visible || !Main.Cmdsubcol.Enabled) return;
     Str s;
     for (int i = 0; i < Setting.Codelength; ++i)
-        s.push_back(G.Panel.Inputboxes[i] == 99 ? 'b'
-                                                : static_cast<char>('0' + G.Panel.Inputboxes[i]));
+        s.push_back(G.Panel.Inputboxes[i] == Emptybox
+                        ? 'b'
+                        : static_cast<char>('0' + G.Panel.Inputboxes[i]));
     Rec.Currentstring = s;
     Submitguess();
 }
