@@ -106,7 +106,7 @@ void Gameending::Gameover() {
     std::string text;
     if (Setting.Whoguess == Role::Youguess) {
         if (Rec.Trial > 0) G.Board.Showanswer("Answer");
-        if (Rec.Trial >= 27) {
+        if (Rec.Trial >= Lasttrial) {
             G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial],
                                Rec.Whites[Rec.Trial], Rec.Guesses[Rec.Trial]);
             text = "Gameover! You have already reached the last trial.";
@@ -134,8 +134,8 @@ void Gameending::Tmrrec_Timer() {
     if (!Rec.Inplay()) return;
     Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
-    const bool warning = Rec.Elapsed >= 3300 && !Warned;
-    const bool over = Rec.Elapsed > 3600;
+    const bool warning = Rec.Elapsed >= Warningtime && !Warned;
+    const bool over = Rec.Elapsed > Timelimit;
     if (!warning && !over) return;
     // Nothing may hide the warning or the end of the game.
     if (G.Message.Visible && G.Message.Key == Waitkey::Same) Retypeafterwarning = true;

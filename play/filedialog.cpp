@@ -163,7 +163,7 @@ void Gamefiles::Cancelfiles() {
 
 void Gamefiles::Leavewin() {
     G.Music.Closemedia();
-    if (Rec.Elapsed < 3600 && Rec.Trial < 27)
+    if (Rec.Elapsed < Timelimit && Rec.Trial < Lasttrial)
         G.Top.Offerrecord();
     else
         G.Start.Finishgame();
@@ -324,7 +324,7 @@ void Gamefiles::Loadgame(const std::string& path) {
         return;
     }
     G.Files.Visible = false;
-    G.Ending.Warned = Rec.Carriedseconds >= 3300;
+    G.Ending.Warned = Rec.Carriedseconds >= Warningtime;
     Main.Mnumouse.Checked = Main.Inputmethod == Inputkind::Mouse;
     Main.Mnukey.Checked = !Main.Mnumouse.Checked;
     Main.Mnucolour.Checked = Main.Displaymode == Displaykind::Colour;

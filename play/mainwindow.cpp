@@ -343,7 +343,7 @@ void Menus::Showanswerlater() {
     Rec.Status = Gamestatus::Endgame;
     G.Start.Showsetting();
     G.Board.Showanswer("Answer");
-    Rec.Elapsed = 3600;
+    Rec.Elapsed = Timelimit;
     G.Tmrbuffer.Enabled = true;
 }
 

@@ -32,7 +32,7 @@ Stringprompts Promptsfor(Role who, bool errorbutton, int trial, bool blanks) {
 std::vector<Stringprompts> Everystringprompt() {
     std::vector<Stringprompts> all{Promptsfor(Role::Youguess, true, 1, false)};
     for (bool blanks : {false, true})
-        for (int trial : {0, 1, 27}) // the widest trial number stands for the others
+        for (int trial : {0, 1, Lasttrial}) // the widest trial number stands for the others
             all.push_back(Promptsfor(trial == 1 ? Role::Youguess : Role::Computerguesses, false,
                                      trial, blanks));
     return all;
@@ -252,7 +252,7 @@ void Guessentry::Cmdshowresult_Click() {
                        Rec.Currentstring);
     G.Start.Processmark();
     G.Ending.Calculatetime();
-    if (Rec.Trial == 26 && Rec.Elapsed < 3600) {
+    if (Rec.Trial == Lasttrial - 1 && Rec.Elapsed < Timelimit) {
         G.Ending.Afterwarn = Gameending::Afterwarning::Nextguess;
         Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
                                  .Icon = "!",
@@ -261,7 +261,7 @@ void Guessentry::Cmdshowresult_Click() {
                                  .Timeout = 60}));
         return;
     }
-    if (Rec.Trial < 27)
+    if (Rec.Trial < Lasttrial)
         G.Computer.Getguess();
     else
         G.Ending.Gameover();

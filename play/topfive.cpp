@@ -61,7 +61,7 @@ void Topfivelist::Offerrecord() {
     // The clock stopped at the win: `Winseconds` is the time the entry ranks and is kept by.
     const bool qualifies = Rec.Savedstate != Filestate::Loaded &&
                            Setting.Whoguess == Role::Youguess && Rec.Errorpending == 0 &&
-                           Rec.Elapsed < 3600 && Rec.Trial < 27;
+                           Rec.Elapsed < Timelimit && Rec.Trial < Lasttrial;
     if (!qualifies || !Readwinnersrecord() ||
         Winnersplace(Winners, Slotof(Setting), Rec.Winseconds, Rec.Attempts) == 0) {
         G.Start.Finishgame();

@@ -117,7 +117,7 @@ std::string Checkerrors(const Savedgame& g, bool inplay) {
         for (size_t i = 0; i < g.Trueblacks.size(); ++i)
             if (inplay && e[i] - '0' > g.Trial) return "a hint of a trial not yet played is false";
     }
-    if (g.Claimtrial < 0 || g.Claimtrial > 27) return "the claimed trial is not 0 to 27";
+    if (g.Claimtrial < 0 || g.Claimtrial > Lasttrial) return "the claimed trial is not 0 to 27";
     if (g.Whoguess == 2 && g.Claimtrial != 0) return "the player's own marks hold a claim";
     return "";
 }
@@ -232,8 +232,8 @@ std::string Check(const Savedgame& g) {
     bool known = false;
     for (const char* w : Statuswords) known = known || g.Status == w;
     if (!known) return "the status \"" + g.Status + "\" is not one a saved game can have";
-    if (g.Trial < 0 || g.Trial > 27) return "the trial number is not 0 to 27";
-    if (g.Finaltrial < 0 || g.Finaltrial > 27) return "the number of rows is not 0 to 27";
+    if (g.Trial < 0 || g.Trial > Lasttrial) return "the trial number is not 0 to 27";
+    if (g.Finaltrial < 0 || g.Finaltrial > Lasttrial) return "the number of rows is not 0 to 27";
     if (g.Elapsed < 0) return "the seconds of play are negative";
     const bool inplay = Savedinplay(g);
     if (inplay) {
@@ -241,10 +241,10 @@ std::string Check(const Savedgame& g) {
         // them by asking for the next guess or for the marks of the computer's guess.
         if (g.Whoguess == 3 || g.Computermarks == -1)
             return "a game the computer plays by itself cannot be in play";
-        if (g.Elapsed > 3600) return "a game in play has run for more than an hour";
+        if (g.Elapsed > Timelimit) return "a game in play has run for more than an hour";
         if (g.Whoguess == 1) {
             if (g.Finaltrial != g.Trial) return "the rows of a game in play do not reach its trial";
-            if (g.Trial > 26) return "a game in play has no trial left";
+            if (g.Trial > Lasttrial - 1) return "a game in play has no trial left";
             if (g.Trial < g.Starttrial - 1) return "a game in play has not reached its start";
         } else {
             if (g.Trial < 1 || g.Trial < g.Starttrial) return "the computer has no guess to mark";

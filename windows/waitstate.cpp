@@ -1,5 +1,7 @@
 #include "windows/waitstate.h"
 
+#include "engine/gamerecord.h"
+
 #include <algorithm>
 
 namespace tc {
@@ -208,7 +210,7 @@ std::string Waitstate::Helptext() const {
 std::string Waitstate::Helptext(Waitkey key, bool message) const {
     if (!message && key == Waitkey::Frgetstring1)
         return "Input your guess.  Please notice you are allowed to try at most " +
-               std::to_string(28 - actions_.Starttrial()) + " times or 1 hour.";
+               std::to_string(Lasttrial + 1 - actions_.Starttrial()) + " times or 1 hour.";
     const Context* c = Find(key, message);
     std::string text = c ? c->Help : "";
     // A window come back to after a message waits one minute, not the five it first had; its
@@ -487,7 +489,7 @@ void Waitstate::Cmdr3_Click() {
         actions_.Closemedia();
         Setwait(0, K::None);
         Close();
-        if (actions_.Elapsed() >= 3600 || actions_.Trial() >= 27)
+        if (actions_.Elapsed() >= Timelimit || actions_.Trial() >= Lasttrial)
             actions_.Finishgame();
         else
             actions_.Offerrecord();
