@@ -70,7 +70,7 @@ struct Animated : ::testing::Test {
         // As the title does when it gives way to the main window.
         g.Tmrani.Enabled = true;
         clock.Sync();
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     template <class F> void Act(F handler) {
         handler();
@@ -223,7 +223,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
     Expectbirdover(ani.Bird);
     const Birdpose at = ani.Bird;
 
-    Act([&] { g.Menu.Menu_Click("Mnuani"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuani); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch on animation");
     EXPECT_FALSE(g.Animationswitchedon);
     EXPECT_FALSE(g.Tmrani.Enabled);
@@ -264,7 +264,7 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
     Start();
     Ticks(5);
     ASSERT_TRUE(ani.Bird.Drawn);
-    Act([&] { g.Menu.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);

@@ -113,7 +113,7 @@ TEST(Demostart, FiveIdleMinutesStartItNotOneSecondLess) {
 TEST(Demostart, MenuAndToolbarStartIt) {
     {
         Rig r;
-        r.g.Menu.Menu_Click("Mnudemo");
+        r.g.Menu.Menu_Click(Menucommand::Mnudemo);
         EXPECT_TRUE(r.Demoon());
         EXPECT_TRUE(r.g.Rec.Inplay());
     }
@@ -127,7 +127,7 @@ TEST(Demostart, MenuAndToolbarStartIt) {
 
 TEST(Demosettings, RandomSettingsKeepTheirLimits) {
     Rig r;
-    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
     r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
     r.Playuntil(300);
@@ -183,7 +183,7 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     Rig r;
     r.Playersetting();
     const Savedchoices before = r.g.Main.Lists.Save();
-    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
     r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
     EXPECT_EQ(r.g.Menu.Menusaved, before);
@@ -273,7 +273,7 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
 
 TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
     Rig r;
-    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
     r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
     ASSERT_TRUE(r.Demoon());
@@ -337,7 +337,7 @@ std::vector<int64_t> Rowgaps(const std::vector<Step>& rows, size_t from) {
 
 TEST(Demospeed, StepsFollowTheSpeedBarAndPauseASecondOnAWin) {
     Rig r;
-    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
     // The idle screen leaves the bar at its maximum: a step a second.
     EXPECT_EQ(r.g.Main.Hsbspeed.Value, r.g.Main.Hsbspeed.Max);
     r.clock.advance(30'000);

@@ -26,7 +26,7 @@ TEST(Converttime, SecondsAndMinutesInWords) {
 
 struct Endofgame : ::testing::Test, testkit::Virtualgame {
     Endofgame() {
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     // "You guess" with the menu's first setting: 10 colours, length 3, fixed order, no
     // repetition.
@@ -250,7 +250,7 @@ TEST_F(Endofgame, WarningAndHourCloseTheSaveAsDialog) {
     Start("789");
     Play("012");
     for (int seconds : {3300, 301}) {
-        Act([&] { g.Menu.Menu_Click("Mnusaveas"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnusaveas); });
         ASSERT_TRUE(g.Files.Visible);
         Seconds(seconds); // to the warning, then past the hour
         EXPECT_FALSE(g.Files.Visible) << seconds;
@@ -316,7 +316,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     Start("789");
     Play("012");
     Seconds(30);
-    Act([&] { g.Menu.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Are you sure you want to end this game?");
     EXPECT_EQ(g.Message.Caption, "End Game?");
@@ -330,7 +330,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     EXPECT_TRUE(g.Tmrrec.Enabled);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
 
-    Act([&] { g.Menu.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
     ASSERT_TRUE(g.Message.Visible);
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_FALSE(g.Message.Visible);

@@ -99,7 +99,7 @@ struct Program {
         clock.Sync();
     }
     void Seconds(int s) { clock.advance(int64_t{s} * 1000); }
-    void Menu(const std::string& item) {
+    void Menu(Menucommand item) {
         Act([&] { g.Menu.Menu_Click(item); });
     }
     void Press(const std::string& button) {
@@ -114,13 +114,13 @@ struct Program {
         Act([&] { g.Dialog.Cmdopen_Click(); });
     }
     void Load(const std::string& name) {
-        Menu("Mnuload");
+        Menu(Menucommand::Mnuload);
         ASSERT_TRUE(f.Visible);
         Open(name);
     }
     // "You guess" typed on the keyboard: 6 colours, length 4, random order, no repetition.
     void Startyouguess(const std::string& answer) {
-        Menu("Mnukey");
+        Menu(Menucommand::Mnukey);
         Act([&] { g.Menu.Mnuset_Click(); });
         Settinglists& l = m.Lists;
         ASSERT_TRUE(l.Choose(l.Cbwho, "You guess"));
@@ -145,7 +145,7 @@ struct Program {
     // "Computer guesses" with the player marking on the keyboard: 10 colours, length 4, fixed
     // order, no repetition.
     void Startcomputerguesses() {
-        Menu("Mnukey");
+        Menu(Menucommand::Mnukey);
         Act([&] { g.Menu.Mnuset_Click(); });
         Settinglists& l = m.Lists;
         ASSERT_TRUE(l.Choose(l.Cbwho, "Computer guesses"));
@@ -227,13 +227,13 @@ struct Filedialog : ::testing::Test {
 TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
     EXPECT_EQ(Entries(Files()), (std::vector<std::string>{"game.tc"}));
     EXPECT_EQ(g.Rec.Filepath, Pathof("game.tc"));
 
     // "game.tc" is the same file: no second ".tc", so the overwrite question comes.
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game.tc");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Overwrite");
@@ -250,7 +250,7 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
     // In a root folder no second separator is put in.
     p.Guess("0123");
     p.Press("Cmdr3");
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     const fs::path root = dir.path.root_path();
     p.Act([&] { g.Dialog.Dirfiles_Change(root); });
     p.Open("no-such-saved-game");
@@ -263,7 +263,7 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
 TEST_F(Filedialog, ANameThatIsNotAPlainFileNameGetsTheBadNameMessage) {
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     const std::string bad[] = {"/game",     "../game",    "sub/game", "a\\b",
                                "tab\tname", "esc\x1b[2J", "..",       std::string(253, 'n')};
     for (const std::string& name : bad) {
@@ -283,7 +283,7 @@ TEST_F(Filedialog, ANameThatIsNotAPlainFileNameGetsTheBadNameMessage) {
 
 TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
     // Load mode: Yes returns to the dialog with a minute's wait.
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     p.Open("");
     Expectmessage(g, "Nofile",
                   "You haven't specified a file name.\nDo you still want to load a game?",
@@ -306,7 +306,7 @@ TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
     // cancels the dialog and leaves the game in play.
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("");
     Expectmessage(g, "Nofile",
                   "You haven't specified a file name.\nDo you still want to save the game?",
@@ -329,7 +329,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     p.Startyouguess("0123");
     p.Play("4501");
     p.Seconds(125);
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     ASSERT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Files.Caption(), "Save As");
     EXPECT_TRUE(g.Files.Cmdsave.Visible);
@@ -364,7 +364,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
 
     // Save writes over the same file without asking.
     p.Play("4512");
-    p.Menu("Mnusave");
+    p.Menu(Menucommand::Mnusave);
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(Entries(Files()), (std::vector<std::string>{"game.tc"}));
@@ -378,7 +378,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     // Save As onto it asks first; No and the time-out return to the dialog, unwritten.
     p.Play("5240");
     const std::vector<uint8_t> before = Bytesof(file);
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
     Expectmessage(g, "Overwrite", "The file " + file.string() + " already exits!  Overwrite?",
                   "Overwrite File?", "Cmdr2");
@@ -410,7 +410,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     EXPECT_EQ(d.Game->Guesses[3], "5240");
 
     // Left alone, the dialog gives up after five minutes and play goes on.
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Seconds(299);
     EXPECT_TRUE(g.Files.Visible);
     p.Seconds(1);
@@ -422,7 +422,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
 // ---- Loading ----
 
 TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     ASSERT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Files.Caption(), "Open");
     EXPECT_TRUE(g.Files.Cmdopen.Visible);
@@ -457,7 +457,7 @@ TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
     // a fresh dialog is cancelled.
     p.Seconds(60);
     p.Expectidle();
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     p.Seconds(299);
     EXPECT_TRUE(g.Files.Visible);
     p.Seconds(1);
@@ -465,7 +465,7 @@ TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
 }
 
 TEST_F(Filedialog, AFolderThatCannotBeReadIsToldNotShownEmpty) {
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     const fs::path gone = Files() / "gone";
     p.Act([&] { g.Dialog.Dirfiles_Change(gone); });
     Expectmessage(g, "Notexist",
@@ -480,7 +480,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     p.Seconds(100);
     p.Play("4512");
     p.Seconds(25);
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
     const std::string file = Pathof("game.tc");
     const std::vector<std::string> board = Drawing(p.m.Picrecord);
@@ -532,7 +532,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
 
     // A loaded game saved again writes over its own file and stays "Loaded".
     q.Play("2345");
-    q.Menu("Mnusave");
+    q.Menu(Menucommand::Mnusave);
     EXPECT_FALSE(q.f.Visible);
     EXPECT_EQ(q.g.Rec.Savedstate, Filestate::Loaded);
     {
@@ -556,7 +556,7 @@ TEST_F(Filedialog, TheNoticeOfALoadedGameAnswersItselfAfterAMinute) {
     p.Startyouguess("0123");
     p.Play("4501");
     p.Seconds(125);
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
 
     auto later = Later();
@@ -702,7 +702,7 @@ TEST_F(Filedialog, PlayerMarkingGameResumesOnTheMarksPanelAndPlaysOnAlike) {
     ASSERT_NE(g.Rec.Currentstring, code) << "the code came too early for this test";
     const int trial = g.Rec.Trial;
     const Str waiting = g.Rec.Currentstring;
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("marks");
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_TRUE(p.m.Frgetresult.Visible);
@@ -818,7 +818,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
 
     // The saved-games folder is a file.
     Writebytes(Files(), {'n', 'o', 't', ' ', 'a', ' ', 'f', 'o', 'l', 'd', 'e', 'r'});
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("game.tc")), std::string::npos)
@@ -838,7 +838,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     // The file's place is a folder: overwriting it fails whole and leaves nothing beside it.
     fs::remove(Files());
     fs::create_directories(Files() / "dir.tc");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("dir");
     ASSERT_EQ(g.Message.Tag, "Overwrite");
     p.Press("Cmdl2");
@@ -862,7 +862,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     fs::remove(good);
     fs::create_directories(good);
     p.Play("4512");
-    p.Menu("Mnusave");
+    p.Menu(Menucommand::Mnusave);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Lblmessage.Caption.find(good), std::string::npos);
     EXPECT_EQ(g.Rec.Savedstate, Filestate::Saved);
@@ -874,12 +874,12 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
 TEST_F(Filedialog, TheDialogOpenedByAFailedSaveTimesOutLikeAnyOther) {
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("good");
     ASSERT_EQ(g.Rec.Savedstate, Filestate::Saved);
     fs::remove(Files() / "good.tc");
     fs::create_directories(Files() / "good.tc");
-    p.Menu("Mnusave");
+    p.Menu(Menucommand::Mnusave);
     ASSERT_TRUE(g.Message.Visible);
     ASSERT_TRUE(g.Files.Visible);
     p.Press("Cmdmid");
@@ -895,7 +895,7 @@ TEST_F(Filedialog, TheDialogOpenedByAFailedSaveTimesOutLikeAnyOther) {
 TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("b");
     fs::create_directories(Files() / "sub");
     Writebytes(Files() / "notes.txt", {'x'});
@@ -903,7 +903,7 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     p.Play("4512");
 
     // In save mode a double click is Save: the file exists, so the question comes.
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"b.tc"}));
     EXPECT_EQ(g.Files.Folders, (std::vector<std::string>{"sub"}));
     p.Act([&] { g.Dialog.Filfiles_DblClick(0); });
@@ -923,7 +923,7 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     p.Guess("0123");
     p.Press("Cmdr3");
     p.Expectidle();
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     p.Act([&] { g.Dialog.Filfiles_Click(0); });
     EXPECT_EQ(g.Files.Txtfiles.Caption, "b.tc");
     p.Act([&] { g.Dialog.Filfiles_DblClick(0); });
@@ -935,7 +935,7 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
 TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     fs::create_directories(Files());
     for (const char* name : {"a.tc", "b.tc", "c.tc"}) Writebytes(Files() / name, {'x'});
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     ASSERT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"a.tc", "b.tc", "c.tc"}));
 
     // Nothing selected: nothing happens.
@@ -996,7 +996,7 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
 
 TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
     const std::string root = dir.path.root_path().string();
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     g.Files.Drvfiles.Items = {root, (dir.path / "no-such-drive").string()};
     g.Files.Drvfiles.Listindex = 0;
     p.Act([&] { g.Dialog.Drvfiles_Change(1); });
@@ -1021,7 +1021,7 @@ TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
 
 TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) {
     // Without the platform's list the program folder's root stands alone.
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     EXPECT_EQ(g.Files.Drvfiles.Items, std::vector<std::string>{dir.path.root_path().string()});
     EXPECT_EQ(g.Files.Drvfiles.Listindex, 0);
     p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
@@ -1032,7 +1032,7 @@ TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) 
     std::vector<std::string> drives = {dir.path.root_path().string(), parent,
                                        folder.substr(0, folder.size() - 1)};
     g.Files.Drives = [&] { return drives; };
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     EXPECT_EQ(g.Files.Drvfiles.Items, drives);
     EXPECT_EQ(g.Files.Drvfiles.Text(), parent);
     EXPECT_EQ(g.Files.Dirfiles, Files());
@@ -1041,7 +1041,7 @@ TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) 
 
     // A drive that came meanwhile is offered; the choice is the program's drive again.
     drives.push_back(folder);
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     EXPECT_EQ(g.Files.Drvfiles.Listcount(), 4);
     EXPECT_EQ(g.Files.Drvfiles.Text(), folder);
     EXPECT_EQ(g.Files.Dirfiles, Files());

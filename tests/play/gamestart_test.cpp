@@ -113,10 +113,10 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
                                        "order\nEach colour at most 2 times\nPlaying");
 
     // No way to end it or quit while the computer plays.
-    Act([&] { g.Menu.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icoend"); });
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
-    Act([&] { g.Menu.Menu_Click("Mnuset"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuset); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(m.Frmenu.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);

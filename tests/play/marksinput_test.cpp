@@ -26,7 +26,7 @@ struct Marksinput : ::testing::Test, testkit::Virtualgame {
 
     Marksinput() { g.Observer = &log; }
     void Keyboard() {
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     // Opens the setting menu, picks "Computer guesses" and each choice, and starts: the marking
     // question shows, or the start trial question for a middle start.

@@ -98,7 +98,7 @@ TEST_F(Mediabench, TitlePlaysVideoAndMusicAndTheMusicStartsAgainEveryTwoMinutes)
 TEST_F(Mediabench, MusicSwitchesOffAndOnFromMenuAndToolbar) {
     Seconds(5);
     media.Take();
-    Act([&] { g.Menu.Menu_Click("Mnumusic"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnumusic); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Musicclose}));
     EXPECT_FALSE(g.Musicswitchedon);
     EXPECT_FALSE(g.Tmrmusic.Enabled);
@@ -121,7 +121,7 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     Seconds(5);
     media.Take();
     // Cancel.
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay}));
     Act([&] { g.Messagebutton("Cmdr2"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
@@ -134,7 +134,7 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
     // OK with the music on: both devices close.
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
     media.Take();
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_TRUE(g.Quitrequested);
@@ -143,16 +143,16 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
 
 TEST_F(Mediabench, QuitWithTheMusicOffClosesOnlyTheSound) {
     Seconds(5);
-    Act([&] { g.Menu.Menu_Click("Mnumusic"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnumusic); });
     media.Take();
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
     Act([&] { g.Messagebutton("Cmdl2"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay, Soundclose}));
 }
 
 TEST_F(Mediabench, AWinSoundsAndLeavingTheWinClosesTheSound) {
     Seconds(5);
-    Act([&] { g.Menu.Menu_Click("Mnukey"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     Act([&] { g.Menu.Mnuset_Click(); });
     ASSERT_TRUE(g.Main.Lists.Choose(g.Main.Lists.Cbwho, "You guess"));
     g.Plan.Answer = Str("012");

@@ -14,7 +14,7 @@ namespace {
 
 struct Playerguess : ::testing::Test, testkit::Virtualgame {
     Playerguess() {
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     // Opens the setting menu and picks "You guess" and then each choice in turn.
     void Menu(std::vector<std::pair<Combolist*, std::string>> choices = {}) {
@@ -144,7 +144,7 @@ TEST_F(Playerguess, UnspecifiedLengthPromptTellsHowToTypeABlank) {
 }
 
 TEST_F(Playerguess, MouseRowOfUnspecifiedLengthMayLeaveBoxesEmpty) {
-    Act([&] { g.Menu.Menu_Click("Mnumouse"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnumouse); });
     Menu({{&lists.Cblength, Unspecifieditem(5)}, {&lists.Cborder, "Random order"}});
     Start("012bb");
     ASSERT_TRUE(m.Frgetstring.Visible);

@@ -217,7 +217,7 @@ struct Topfivegame : ::testing::Test {
         g.Registertimers(host);
         g.Menu.Form_Load();
         clock.Sync();
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     template <class F> void Act(F handler) {
         handler();
