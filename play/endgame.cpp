@@ -85,7 +85,7 @@ void Gameending::Win() {
     }
     if (G.Observer) G.Observer->Won();
     Wait.Showmessage(Withendchoices({.Text = text + problem + "\nPlease choose one option below.",
-                                     .Icon = "!",
+                                     .Icon = Boxicon::Exclamation,
                                      .Key = Waitkey::Win,
                                      .Caption = "Win",
                                      .Timeout = 900}));
@@ -118,13 +118,13 @@ void Gameending::Gameover() {
     }
     if (Rec.Trial > 0)
         Wait.Showmessage(Withendchoices({.Text = text + "\nPlease choose one option below.",
-                                         .Icon = "!",
+                                         .Icon = Boxicon::Exclamation,
                                          .Key = Waitkey::Gameover1,
                                          .Caption = "Gameover",
                                          .Timeout = 900}));
     else
         Wait.Showmessage(Withok({.Text = text,
-                                 .Icon = "!",
+                                 .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Gameover0,
                                  .Caption = "Gameover",
                                  .Timeout = 60}));
@@ -145,7 +145,7 @@ void Gameending::Tmrrec_Timer() {
         Warned = true;
         if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
         Wait.Showmessage(Withok({.Text = "Please notice this game is over in five minutes!",
-                                 .Icon = "!",
+                                 .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Warning,
                                  .Caption = "Warning",
                                  .Timeout = 60}));
@@ -166,7 +166,7 @@ void Gameending::Tmrbuffer_Timer() {
         Wait.Showmessage(Withendchoices(
             {.Text = "You may see the answer in the Answer Frame now.\nPlease choose one "
                      "option below.",
-             .Icon = "i",
+             .Icon = Boxicon::Information,
              .Key = Waitkey::Franswer,
              .Caption = "Show Answer",
              .Timeout = 900}));

@@ -77,11 +77,11 @@ bool Gamefiles::Settlepath() {
         const std::string what = G.Files.Mode != Filemode::Open ? "save the game?" : "load a game?";
         Wait.Showmessage(
             {.Text = "You haven't specified a file name.\nDo you still want to " + what,
-             .Kind = 2,
-             .Icon = "?",
+             .Kind = Messagekind::Two,
+             .Icon = Boxicon::Question,
              .L2 = "Yes",
              .R2 = "No",
-             .Defaultbutton = "Cmdr2",
+             .Defaultbutton = Boxbutton::Cmdr2,
              .Key = Waitkey::Nofile,
              .Caption = "No File Name",
              .Timeout = 60,
@@ -92,7 +92,7 @@ bool Gamefiles::Settlepath() {
         // A bad file name: the name would lead out of the folder shown, or cannot be one.
         Wait.Showmessage(Withok({.Text = "Disk not ready! Please insert a disk in drive " +
                                          Driveletter(G.Files.Drvfiles.Text()) + ".",
-                                 .Icon = "X",
+                                 .Icon = Boxicon::Critical,
                                  .Key = Waitkey::Notready,
                                  .Caption = "Disk Not Ready",
                                  .Timeout = 60,
@@ -111,7 +111,7 @@ void Gamefiles::Cmdopen_Click() {
     if (std::filesystem::status(Chosenpath, ec).type() == std::filesystem::file_type::not_found) {
         Wait.Showmessage(
             Withok({.Text = "The file " + Fieldtext(Chosenpath) + " does not exist!  Try again.",
-                    .Icon = "X",
+                    .Icon = Boxicon::Critical,
                     .Key = Waitkey::Notexist,
                     .Caption = "File Not Exist",
                     .Timeout = 60,
@@ -127,11 +127,11 @@ void Gamefiles::Cmdsave_Click() {
     if (std::filesystem::exists(Chosenpath, ec)) {
         Wait.Showmessage(
             {.Text = "The file " + Fieldtext(Chosenpath) + " already exits!  Overwrite?",
-             .Kind = 2,
-             .Icon = "?",
+             .Kind = Messagekind::Two,
+             .Icon = Boxicon::Question,
              .L2 = "Yes",
              .R2 = "No",
-             .Defaultbutton = "Cmdr2",
+             .Defaultbutton = Boxbutton::Cmdr2,
              .Key = Waitkey::Overwrite,
              .Caption = "Overwrite File?",
              .Timeout = 60,
@@ -180,7 +180,7 @@ void Gamefiles::Savegame() {
         }
         Wait.Showmessage(Withok(
             {.Text = "The game could not be saved as " + Fieldtext(Chosenpath) + ".\n" + reason,
-             .Icon = "X",
+             .Icon = Boxicon::Critical,
              .Key = Waitkey::Notexist,
              .Caption = "Game Not Saved",
              .Timeout = 60,
@@ -209,11 +209,11 @@ void Gamefiles::Fmfiles_KeyUp(int keycode) {
     Deletepath = (G.Files.Dirfiles / G.Files.Filfiles.Text()).string();
     Wait.Showmessage(
         {.Text = "Are you sure you want to delete the file " + Fieldtext(Deletepath) + "?",
-         .Kind = 2,
-         .Icon = "?",
+         .Kind = Messagekind::Two,
+         .Icon = Boxicon::Question,
          .L2 = "Yes",
          .R2 = "No",
-         .Defaultbutton = "Cmdl2",
+         .Defaultbutton = Boxbutton::Cmdl2,
          .Key = Waitkey::Delete,
          .Caption = "Delete File?",
          .Timeout = 60,
@@ -232,7 +232,7 @@ void Gamefiles::Deletefile() {
         Wait.Showmessage(
             Withok({.Text = "The file " + Fieldtext(Deletepath) + " could not be deleted." +
                             (ec ? " " + ec.message() + "." : ""),
-                    .Icon = "X",
+                    .Icon = Boxicon::Critical,
                     .Key = Waitkey::Notexist,
                     .Caption = "File Not Deleted",
                     .Timeout = 60,
@@ -251,7 +251,7 @@ void Gamefiles::Dirfiles_Change(const std::filesystem::path& folder) {
         Wait.Showmessage(Withok({.Text = "The folder " + Fieldtext(folder.string()) +
                                          " cannot be read.\nYou may not look into it; choose "
                                          "another folder.",
-                                 .Icon = "X",
+                                 .Icon = Boxicon::Critical,
                                  .Key = Waitkey::Notexist,
                                  .Caption = "Folder Not Read",
                                  .Timeout = 60,
@@ -264,7 +264,7 @@ void Gamefiles::Drvfiles_Change(int index) {
     std::error_code ec;
     if (drive.empty() || !std::filesystem::is_directory(drive, ec)) {
         Wait.Showmessage(Withok({.Text = "Drive " + Driveletter(drive) + " not ready!  Try again.",
-                                 .Icon = "X",
+                                 .Icon = Boxicon::Critical,
                                  .Key = Waitkey::Notready,
                                  .Caption = "Disk Not Ready",
                                  .Timeout = 60,
@@ -313,10 +313,10 @@ void Gamefiles::Loadgame(const std::string& path) {
     if (!told.empty()) {
         // The current game stays as it was; the dialog stays open for another choice.
         Wait.Showmessage({.Text = "The file " + Fieldtext(path) + " " + told,
-                          .Kind = 1,
-                          .Icon = "X",
+                          .Kind = Messagekind::One,
+                          .Icon = Boxicon::Critical,
                           .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
+                          .Defaultbutton = Boxbutton::Cmdmid,
                           .Key = Waitkey::Notexist,
                           .Caption = "Not A Saved Game",
                           .Timeout = 60,
@@ -349,10 +349,10 @@ void Gamefiles::Loadgame(const std::string& path) {
             Wait.Showmessage(
                 {.Text = "Please notice that for a loaded game, you will not\nenter the Top "
                          "Five List even if you break the record.",
-                 .Kind = 1,
-                 .Icon = "i",
+                 .Kind = Messagekind::One,
+                 .Icon = Boxicon::Information,
                  .Mid = "OK",
-                 .Defaultbutton = "Cmdmid",
+                 .Defaultbutton = Boxbutton::Cmdmid,
                  .Key = Waitkey::Notenter,
                  .Caption = "Loaded Game",
                  .Timeout = 60});
@@ -372,11 +372,11 @@ void Gamefiles::Loadgame(const std::string& path) {
     Wait.Showmessage(
         {.Text = "Here is the result of a previous game.\nPress the FINISH button after you "
                  "have finished examining the result.",
-         .Kind = 2,
-         .Icon = "i",
+         .Kind = Messagekind::Two,
+         .Icon = Boxicon::Information,
          .L2 = "Change Display",
          .R2 = "FINISH",
-         .Defaultbutton = "Cmdr2",
+         .Defaultbutton = Boxbutton::Cmdr2,
          .Key = Waitkey::Notgame,
          .Caption = "Result of Previous Game",
          .Timeout = 900});

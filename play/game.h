@@ -142,8 +142,8 @@ public:
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);
-    // A press of a message box button, by the button's name ("Cmdmid", ...).
-    void Messagebutton(const std::string& button) { Wait.Press(button); }
+    // A press of a message box button.
+    void Messagebutton(Boxbutton button) { Wait.Press(button); }
     // The player marks the computer's guesses.
     bool Playermarks() const {
         return Setting.Whoguess == Role::Computerguesses && Main.Optnomark.Value;

@@ -221,7 +221,7 @@ void Menus::Cmdcancel_Click() {
     if (!problem.empty())
         Wait.Showmessage(
             Withok({.Text = "The computer's statistics could not be stored.\n" + problem,
-                    .Icon = "X",
+                    .Icon = Boxicon::Critical,
                     .Key = Waitkey::Notexist,
                     .Caption = "Statistics Not Stored",
                     .Timeout = 60,
@@ -301,7 +301,7 @@ void Menus::Stbmenu_Click() {
     G.Tmrdelay.Enabled = false;
     G.Demopaused = true;
     G.Statbox.Title = "Tintcipher";
-    G.Statbox.Icon.clear();
+    G.Statbox.Icon = Boxicon::None;
     G.Statbox.Text = "PAUSE";
     G.Statbox.Histogram.clear();
     G.Statbox.Visible = true;

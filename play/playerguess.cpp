@@ -159,7 +159,7 @@ void Guessentry::Submitguess() {
         refusal = "Hey!  The string you input is the same as a previous one. Input again!";
     if (refusal) {
         Wait.Showmessage(Withok({.Text = refusal,
-                                 .Icon = "!",
+                                 .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Same,
                                  .Caption = "Inappropriate Input",
                                  .Timeout = 900}));
@@ -255,7 +255,7 @@ void Guessentry::Cmdshowresult_Click() {
     if (Rec.Trial == Lasttrial - 1 && Rec.Elapsed < Timelimit) {
         G.Ending.Afterwarn = Gameending::Afterwarning::Nextguess;
         Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
-                                 .Icon = "!",
+                                 .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Warning,
                                  .Caption = "Warning",
                                  .Timeout = 60}));

@@ -95,10 +95,10 @@ void Topfivelist::Tellnotstored(const std::string& problem) {
     if (!problem.empty())
         Wait.Showmessage(
             {.Text = "Your entry in the TOP FIVE list could not be stored.\n" + problem,
-             .Kind = 1,
-             .Icon = "X",
+             .Kind = Messagekind::One,
+             .Icon = Boxicon::Critical,
              .Mid = "OK",
-             .Defaultbutton = "Cmdmid",
+             .Defaultbutton = Boxbutton::Cmdmid,
              .Key = Waitkey::Notexist,
              .Caption = "Entry Not Stored",
              .Timeout = 60,

@@ -263,7 +263,7 @@ void Title::Refuse(std::vector<std::string> lines) {
     Form.Box.Visible = true;
     Form.Box.Caption = "Tintcipher";
     TC_FALSE_RESTRICT_BEGIN
-    Form.Box.Icon = "X";
+    Form.Box.Icon = Boxicon::Critical;
     TC_FALSE_RESTRICT_END
     Form.Box.Lines = std::move(lines);
 }

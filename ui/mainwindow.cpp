@@ -169,8 +169,7 @@ void Mainwindow::buildstage() {
 
 void Mainwindow::builddialogs() {
     message_ = new Messagedialog(
-        game_.Message, folder_,
-        [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); },
+        game_.Message, folder_, [this](Boxbutton b) { act([&] { game_.Messagebutton(b); }); },
         [this] { return topwindow(false); }, this);
     about_ = new Aboutdialog(
         game_.About, folder_, [this] { act([this] { game_.Menu.Cmdokabout_Click(); }); }, this);

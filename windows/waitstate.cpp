@@ -330,11 +330,11 @@ void Waitstate::Showmessage(const Messageargs& m) {
 void Waitstate::Endgame() {
     actions_.Keepfinaltrial();
     Showmessage({.Text = "Are you sure you want to end this game?",
-                 .Kind = 2,
-                 .Icon = "?",
+                 .Kind = Messagekind::Two,
+                 .Icon = Boxicon::Question,
                  .L2 = "OK",
                  .R2 = "Cancel",
-                 .Defaultbutton = "Cmdl2",
+                 .Defaultbutton = Boxbutton::Cmdl2,
                  .Key = Waitkey::Mnuend,
                  .Caption = "End Game?",
                  .Timeout = 60,
@@ -344,11 +344,11 @@ void Waitstate::Endgame() {
 void Waitstate::Quitgame() {
     actions_.Playreminder();
     Showmessage({.Text = "Are you sure you want to quit this programme?",
-                 .Kind = 2,
-                 .Icon = "?",
+                 .Kind = Messagekind::Two,
+                 .Icon = Boxicon::Question,
                  .L2 = "OK",
                  .R2 = "Cancel",
-                 .Defaultbutton = "Cmdl2",
+                 .Defaultbutton = Boxbutton::Cmdl2,
                  .Key = Waitkey::Mnuquit,
                  .Caption = "Quit Programme?",
                  .Timeout = 60,
@@ -360,11 +360,11 @@ void Waitstate::Reportbug(const std::string& guess) {
     if (!guess.empty()) text += " My next guess is " + guess + ".";
     text += " Please choose one option below.";
     Showmessage({.Text = text,
-                 .Kind = 2,
-                 .Icon = "?",
+                 .Kind = Messagekind::Two,
+                 .Icon = Boxicon::Question,
                  .L2 = "Change Display",
                  .R2 = "FINISH",
-                 .Defaultbutton = "Cmdl2",
+                 .Defaultbutton = Boxbutton::Cmdl2,
                  .Key = Waitkey::Bug,
                  .Caption = "Bug"});
 }
@@ -500,12 +500,12 @@ void Waitstate::Cmdr3_Click() {
     }
 }
 
-void Waitstate::Press(const std::string& button) {
-    if (button == "Cmdl3") Cmdl3_Click();
-    if (button == "Cmdl2") Cmdl2_Click();
-    if (button == "Cmdmid") Cmdmid_Click();
-    if (button == "Cmdr2") Cmdr2_Click();
-    if (button == "Cmdr3") Cmdr3_Click();
+void Waitstate::Press(Boxbutton button) {
+    if (button == Boxbutton::Cmdl3) Cmdl3_Click();
+    if (button == Boxbutton::Cmdl2) Cmdl2_Click();
+    if (button == Boxbutton::Cmdmid) Cmdmid_Click();
+    if (button == Boxbutton::Cmdr2) Cmdr2_Click();
+    if (button == Boxbutton::Cmdr3) Cmdr3_Click();
 }
 
 } // namespace tc

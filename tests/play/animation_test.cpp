@@ -260,12 +260,12 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
     EXPECT_EQ(ani.Offset, offset + 3);
 
     // The End Game question answered OK.
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     Start();
     Ticks(5);
     ASSERT_TRUE(ani.Bird.Drawn);
     Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);
 }

@@ -286,7 +286,7 @@ TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
     r.g.Menu.Stbmenu_Click();
     EXPECT_TRUE(r.g.Statbox.Visible);
     EXPECT_EQ(r.g.Statbox.Text, "PAUSE");
-    EXPECT_TRUE(r.g.Statbox.Icon.empty());
+    EXPECT_EQ(r.g.Statbox.Icon, Boxicon::None);
     EXPECT_TRUE(r.g.Statbox.Histogram.empty());
     const size_t rows = r.log.rows.size();
     r.clock.advance(600'000);

@@ -175,7 +175,7 @@ TEST_F(Endofgame, TrialTwentySixWarnsAndTrialTwentySevenEndsTheGame) {
     EXPECT_FALSE(m.Frinput.Visible);
     EXPECT_FALSE(g.Tmrrec.Enabled);
 
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     Expectidle();
 }
 
@@ -184,7 +184,7 @@ TEST_F(Endofgame, OkOfTheLastChanceWarningAsksForTheLastGuess) {
     const std::vector<std::string> guesses = Wrongguesses(27);
     for (int t = 1; t <= 26; ++t) Play(guesses[t - 1]);
     ASSERT_TRUE(g.Message.Visible);
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(g.Message.Visible);
     ASSERT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
@@ -196,7 +196,7 @@ TEST_F(Endofgame, OkOfTheLastChanceWarningAsksForTheLastGuess) {
     EXPECT_EQ(g.Message.Lblmessage.Caption.rfind("Win!  You have tried 27 times and spent ", 0),
               0u);
     // A win at the last trial takes no place in the records: End goes straight back.
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     Expectidle();
 }
 
@@ -256,7 +256,7 @@ TEST_F(Endofgame, WarningAndHourCloseTheSaveAsDialog) {
         EXPECT_FALSE(g.Files.Visible) << seconds;
         ASSERT_TRUE(g.Message.Visible) << seconds;
         EXPECT_EQ(g.Wait.Key(), g.Message.Tag); // nothing of the dialog's wait is left
-        if (g.Message.Tag == "Warning") Act([&] { g.Messagebutton("Cmdmid"); });
+        if (g.Message.Tag == "Warning") Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     }
     Expectendmessage("Gameover1", "Gameover");
 }
@@ -270,7 +270,7 @@ TEST_F(Endofgame, WarningOverTheResultPanelPressesItsOkWhenClosed) {
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Warning");
     EXPECT_TRUE(g.Rec.Guesses[1].empty());
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(m.Frshowresult.Visible);
     EXPECT_EQ(g.Rec.Guesses[1], "012");
     EXPECT_TRUE(m.Frinput.Visible);
@@ -288,7 +288,7 @@ TEST_F(Endofgame, WarningOverARefusedGuessAsksForTheGuessAgain) {
     Seconds(1);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Warning");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
@@ -323,7 +323,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     EXPECT_EQ(g.Wait.Key(), "Mnuend+Frgetstring1");
 
     // Cancel keeps the game.
-    Act([&] { g.Messagebutton("Cmdr2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr2); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_TRUE(m.Frinput.Visible);
@@ -332,7 +332,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
 
     Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
     ASSERT_TRUE(g.Message.Visible);
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Endgame);
     EXPECT_EQ(g.Rec.Elapsed, 3600);
@@ -347,7 +347,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     Expectendmessage("Franswer", "Show Answer");
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "You may see the answer in the Answer Frame now.\nPlease choose one option below.");
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     Expectidle();
 }
 
@@ -378,7 +378,7 @@ TEST_F(Endofgame, ComputerGuessesEndsAfterTheHourWithTheTrialsMarked) {
     Seconds(3300 - 30);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Please notice this game is over in five minutes!");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_TRUE(m.Frgetresult.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetresult");
 

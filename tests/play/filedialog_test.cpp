@@ -102,7 +102,7 @@ struct Program {
     void Menu(Menucommand item) {
         Act([&] { g.Menu.Menu_Click(item); });
     }
-    void Press(const std::string& button) {
+    void Press(Boxbutton button) {
         Act([&] { g.Messagebutton(button); });
     }
     void Save(const std::string& name) {
@@ -210,14 +210,13 @@ struct Filedialog : ::testing::Test {
     std::string Pathof(const std::string& file) const { return (Files() / file).string(); }
     std::unique_ptr<Program> Later() { return std::make_unique<Program>(dir.path); }
     void Expectmessage(const Game& game, const std::string& key, const std::string& text,
-                       const std::string& caption, const std::string& defaultbutton,
-                       int timeout = 60) {
+                       const std::string& caption, Boxbutton defaultbutton, int timeout = 60) {
         ASSERT_TRUE(game.Message.Visible);
         EXPECT_EQ(game.Message.Tag, key);
         EXPECT_EQ(game.Message.Lblmessage.Caption, text);
         EXPECT_EQ(game.Message.Caption, caption);
         Fmmessage copy = game.Message;
-        EXPECT_TRUE(copy.Button(defaultbutton)->Default) << defaultbutton;
+        EXPECT_TRUE(copy.Button(defaultbutton)->Default) << static_cast<int>(defaultbutton);
         EXPECT_EQ(game.Wait.Timeout, timeout);
     }
 };
@@ -239,7 +238,7 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
     EXPECT_EQ(g.Message.Tag, "Overwrite");
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "The file " + Pathof("game.tc") + " already exits!  Overwrite?");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
 
     // The comparison is case-sensitive.
     p.Save("GAME.TC");
@@ -249,7 +248,7 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
 
     // In a root folder no second separator is put in.
     p.Guess("0123");
-    p.Press("Cmdr3");
+    p.Press(Boxbutton::Cmdr3);
     p.Menu(Menucommand::Mnuload);
     const fs::path root = dir.path.root_path();
     p.Act([&] { g.Dialog.Dirfiles_Change(root); });
@@ -269,8 +268,8 @@ TEST_F(Filedialog, ANameThatIsNotAPlainFileNameGetsTheBadNameMessage) {
     for (const std::string& name : bad) {
         p.Save(name);
         Expectmessage(g, "Notready", "Disk not ready! Please insert a disk in drive /.",
-                      "Disk Not Ready", "Cmdmid");
-        p.Press("Cmdmid");
+                      "Disk Not Ready", Boxbutton::Cmdmid);
+        p.Press(Boxbutton::Cmdmid);
         EXPECT_TRUE(g.Files.Visible) << name;
         EXPECT_EQ(g.Rec.Savedstate, Filestate::Unsaved) << name;
     }
@@ -287,11 +286,11 @@ TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
     p.Open("");
     Expectmessage(g, "Nofile",
                   "You haven't specified a file name.\nDo you still want to load a game?",
-                  "No File Name", "Cmdr2");
+                  "No File Name", Boxbutton::Cmdr2);
     EXPECT_EQ(g.Message.Cmdl2.Caption, "Yes");
     EXPECT_EQ(g.Message.Cmdr2.Caption, "No");
     EXPECT_EQ(g.Wait.Key(), "Nofile+Load");
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Load");
@@ -299,7 +298,7 @@ TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
 
     // No cancels the dialog: back to the idle screen.
     p.Open("");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
     p.Expectidle();
 
     // Save mode during play: the question's own words, and its time-out answers No, which
@@ -310,7 +309,7 @@ TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
     p.Save("");
     Expectmessage(g, "Nofile",
                   "You haven't specified a file name.\nDo you still want to save the game?",
-                  "No File Name", "Cmdr2");
+                  "No File Name", Boxbutton::Cmdr2);
     p.Seconds(59);
     EXPECT_TRUE(g.Message.Visible);
     p.Seconds(1);
@@ -381,10 +380,10 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
     Expectmessage(g, "Overwrite", "The file " + file.string() + " already exits!  Overwrite?",
-                  "Overwrite File?", "Cmdr2");
+                  "Overwrite File?", Boxbutton::Cmdr2);
     EXPECT_EQ(g.Message.Cmdl2.Caption, "Yes");
     EXPECT_EQ(g.Wait.Key(), "Overwrite+Mnusave+Frgetstring1");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
@@ -400,7 +399,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
 
     // Yes writes.
     p.Save("game");
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
@@ -434,9 +433,9 @@ TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
     p.Open("missing");
     Expectmessage(g, "Notexist",
                   "The file " + Pathof("missing.tc") + " does not exist!  Try again.",
-                  "File Not Exist", "Cmdmid");
+                  "File Not Exist", Boxbutton::Cmdmid);
     EXPECT_EQ(g.Message.Cmdmid.Caption, "OK");
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Files.Txtfiles.Caption, "missing");
@@ -471,7 +470,7 @@ TEST_F(Filedialog, AFolderThatCannotBeReadIsToldNotShownEmpty) {
     Expectmessage(g, "Notexist",
                   "The folder " + gone.string() +
                       " cannot be read.\nYou may not look into it; choose another folder.",
-                  "Folder Not Read", "Cmdmid");
+                  "Folder Not Read", Boxbutton::Cmdmid);
 }
 
 TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
@@ -490,7 +489,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     p.Emptywinners(6);
     p.Guess("0123");
     ASSERT_EQ(g.Message.Tag, "Win");
-    p.Press("Cmdr3");
+    p.Press(Boxbutton::Cmdr3);
     EXPECT_TRUE(p.m.Frgetname.Visible);
 
     auto later = Later();
@@ -503,7 +502,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     Expectmessage(q.g, "Notenter",
                   "Please notice that for a loaded game, you will not\nenter the Top Five List "
                   "even if you break the record.",
-                  "Loaded Game", "Cmdmid");
+                  "Loaded Game", Boxbutton::Cmdmid);
     EXPECT_EQ(q.g.Wait.Key(), "Notenter");
     for (const Menuitem* item :
          {&q.m.Mnuset, &q.m.Mnunew, &q.m.Mnuload, &q.m.Mnusaving, &q.m.Mnudemo})
@@ -518,7 +517,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
 
     // Waiting on the notice costs no play time; its OK starts the clock from 125 seconds.
     q.Seconds(30);
-    q.Press("Cmdmid");
+    q.Press(Boxbutton::Cmdmid);
     EXPECT_FALSE(q.g.Message.Visible);
     EXPECT_TRUE(q.m.Lbltime.Visible);
     EXPECT_EQ(q.m.Lbltime.Caption, "Time spent:  2 minutes 5 seconds");
@@ -547,7 +546,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     q.Guess("0123");
     ASSERT_TRUE(q.g.Message.Visible);
     ASSERT_EQ(q.g.Message.Tag, "Win");
-    q.Press("Cmdr3");
+    q.Press(Boxbutton::Cmdr3);
     EXPECT_FALSE(q.m.Frgetname.Visible);
     q.Expectidle();
 }
@@ -578,7 +577,7 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
     p.Seconds(30);
     p.Guess("0123");
     ASSERT_EQ(g.Message.Tag, "Win");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     EXPECT_FALSE(g.Message.Visible);
     ASSERT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Files.Caption(), "Save As");
@@ -605,7 +604,7 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
     Expectmessage(q.g, "Notgame",
                   "Here is the result of a previous game.\nPress the FINISH button after you have "
                   "finished examining the result.",
-                  "Result of Previous Game", "Cmdr2", 900);
+                  "Result of Previous Game", Boxbutton::Cmdr2, 900);
     EXPECT_EQ(q.g.Message.Cmdl2.Caption, "Change Display");
     EXPECT_EQ(q.g.Message.Cmdr2.Caption, "FINISH");
     EXPECT_EQ(q.m.Caption, "Loaded Game - " + Pathof("won.tc"));
@@ -617,12 +616,12 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
 
     // "Change Display" switches the display and keeps the message.
     const Displaykind display = q.m.Displaymode;
-    q.Press("Cmdl2");
+    q.Press(Boxbutton::Cmdl2);
     EXPECT_NE(q.m.Displaymode, display);
     EXPECT_TRUE(q.g.Message.Visible);
 
     // FINISH: the idle screen with the choices the setting menu had before the load.
-    q.Press("Cmdr2");
+    q.Press(Boxbutton::Cmdr2);
     q.Expectidle();
     EXPECT_EQ(q.m.Lists.Save(), menu);
     EXPECT_EQ(q.g.Setting, setting);
@@ -637,7 +636,7 @@ TEST_F(Filedialog, AGameOverSavedFromItsEndMessageFinishesAndLoadsFinished) {
     p.Seconds(3602); // the warning closes by itself, then the hour ends the game
     ASSERT_TRUE(g.Message.Visible);
     ASSERT_EQ(g.Message.Tag, "Gameover1");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     ASSERT_TRUE(g.Files.Visible);
     p.Save("over");
     p.Expectidle();
@@ -662,7 +661,7 @@ TEST_F(Filedialog, ASaveFromTheEndMessageLeftAloneFinishesTheGameUnsaved) {
     p.Play("4501");
     p.Guess("0123");
     ASSERT_EQ(g.Message.Tag, "Win");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     ASSERT_TRUE(g.Files.Visible);
     p.Seconds(59);
     EXPECT_TRUE(g.Files.Visible);
@@ -673,10 +672,10 @@ TEST_F(Filedialog, ASaveFromTheEndMessageLeftAloneFinishesTheGameUnsaved) {
     // The no-name question's No ends it the same way.
     p.Startyouguess("0123");
     p.Guess("0123");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     p.Save("");
     ASSERT_EQ(g.Message.Tag, "Nofile");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
     p.Expectidle();
 }
 
@@ -685,7 +684,7 @@ TEST_F(Filedialog, CancellingTheSaveOfACountedWinStillOffersTheTopFive) {
     p.Emptywinners(6);
     p.Startyouguess("0123");
     p.Guess("0123");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
     EXPECT_TRUE(p.m.Frgetname.Visible);
 }
@@ -746,7 +745,7 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
     p.Startyouguess("0123");
     p.Play("4501");
     p.Guess("0123");
-    p.Press("Cmdr3");
+    p.Press(Boxbutton::Cmdr3);
     p.Expectidle();
 
     fs::create_directories(Files());
@@ -801,7 +800,7 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
         EXPECT_TRUE(p.m.Mnuload.Enabled);
 
         // OK returns to the dialog, the name kept; Cancel to the idle screen.
-        p.Press("Cmdmid");
+        p.Press(Boxbutton::Cmdmid);
         EXPECT_FALSE(g.Message.Visible);
         EXPECT_TRUE(g.Files.Visible);
         EXPECT_EQ(g.Files.Txtfiles.Caption, name);
@@ -829,7 +828,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     EXPECT_EQ(p.m.Caption, caption);
     EXPECT_EQ(Entries(dir.path), (std::vector<std::string>{"Files"}));
     EXPECT_EQ(fs::file_size(Files()), 12u);
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
     p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
@@ -841,7 +840,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     p.Menu(Menucommand::Mnusaveas);
     p.Save("dir");
     ASSERT_EQ(g.Message.Tag, "Overwrite");
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Tag, "Overwrite");
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("dir.tc")), std::string::npos)
@@ -851,7 +850,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     EXPECT_TRUE(fs::is_directory(Files() / "dir.tc"));
     EXPECT_TRUE(fs::is_empty(Files() / "dir.tc"));
     EXPECT_EQ(Entries(Files()), (std::vector<std::string>{"dir.tc"}));
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(g.Files.Visible);
 
     // A saved game whose file has become a folder: Save reports it; the state stays "Saved".
@@ -882,7 +881,7 @@ TEST_F(Filedialog, TheDialogOpenedByAFailedSaveTimesOutLikeAnyOther) {
     p.Menu(Menucommand::Mnusave);
     ASSERT_TRUE(g.Message.Visible);
     ASSERT_TRUE(g.Files.Visible);
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
     p.Seconds(300);
@@ -910,7 +909,7 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     EXPECT_EQ(g.Files.Txtfiles.Caption, "b.tc");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Overwrite");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
 
     // Another folder lists its own files and empties the name.
     p.Act([&] { g.Dialog.Dirfiles_Change(Files() / "sub"); });
@@ -921,7 +920,7 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
 
     // In load mode a double click is Open.
     p.Guess("0123");
-    p.Press("Cmdr3");
+    p.Press(Boxbutton::Cmdr3);
     p.Expectidle();
     p.Menu(Menucommand::Mnuload);
     p.Act([&] { g.Dialog.Filfiles_Click(0); });
@@ -947,7 +946,7 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     EXPECT_FALSE(g.Message.Visible);
     p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
     Expectmessage(g, "Delete", "Are you sure you want to delete the file " + Pathof("b.tc") + "?",
-                  "Delete File?", "Cmdl2");
+                  "Delete File?", Boxbutton::Cmdl2);
     EXPECT_EQ(g.Message.Cmdl2.Caption, "Yes");
     EXPECT_EQ(g.Message.Cmdr2.Caption, "No");
     EXPECT_EQ(g.Wait.Key(), "Delete+Load");
@@ -964,12 +963,12 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
 
     // No keeps it too.
     p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
     EXPECT_TRUE(fs::exists(Files() / "b.tc"));
 
     // Yes deletes it and refreshes the list; nothing stays selected.
     p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(fs::exists(Files() / "b.tc"));
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"a.tc", "c.tc"}));
@@ -985,10 +984,10 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     p.Act([&] { g.Dialog.Filfiles_Click(0); });
     fs::remove(Files() / "a.tc");
     p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("a.tc")), std::string::npos);
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"c.tc"}));
     EXPECT_EQ(g.Wait.Key(), "Load");

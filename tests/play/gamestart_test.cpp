@@ -81,7 +81,7 @@ TEST_F(Gamestart, EndingAYouGuessGameBeforeAnyGuessReturnsToIdle) {
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icoend"); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnuend+Frgetstring1");
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(m.Lbltime.Visible);
     EXPECT_FALSE(g.Tmrrec.Enabled);
@@ -130,7 +130,7 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
     EXPECT_EQ(g.Wait.Key(), "Win");
     EXPECT_FALSE(m.Mnugame.Enabled); // still shut under the end message
 
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(m.Frsetting.Visible);
     EXPECT_FALSE(m.Picrecord.Visible);

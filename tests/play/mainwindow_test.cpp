@@ -384,7 +384,7 @@ TEST_F(Mainwindow, QuitQuestionCancelGivesTheIdleScreenBack) {
     EXPECT_EQ(g.Wait.Key(), "Mnuquit+Picfore");
     EXPECT_EQ(g.Wait.Timeout, 60);
     Seconds(5);
-    Act([&] { g.Messagebutton("Cmdr2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr2); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(g.Quitrequested);
     Expectidle();
@@ -405,7 +405,7 @@ TEST_F(Mainwindow, QuitQuestionOverTheMenuAnswersCancelAfterAMinute) {
 
 TEST_F(Mainwindow, QuitQuestionOkEndsTheProgramme) {
     Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_TRUE(g.Quitrequested);
 }
 

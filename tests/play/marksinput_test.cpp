@@ -358,7 +358,7 @@ TEST_F(Marksinput, MiddleStartTakesTypedRowsThenGuessesFromTheStartTrial) {
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Hey!  You have input the same string as the answer. Input again!");
     EXPECT_EQ(g.Message.Caption, "Inappropriate Input");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     ASSERT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_TRUE(log.rows.empty());
@@ -371,7 +371,7 @@ TEST_F(Marksinput, MiddleStartTakesTypedRowsThenGuessesFromTheStartTrial) {
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Hey!  The string you input is the same as a previous one. Input again!");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_EQ(g.Rec.Trial, 2);
     Submit("0123");
     Submit("5432");

@@ -123,7 +123,7 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     // Cancel.
     Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay}));
-    Act([&] { g.Messagebutton("Cmdr2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr2); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
     // Left alone for a minute: Cancel.
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icoquit"); });
@@ -136,7 +136,7 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     // OK with the music on: both devices close.
     Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
     media.Take();
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_TRUE(g.Quitrequested);
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose, Musicclose}));
 }
@@ -146,7 +146,7 @@ TEST_F(Mediabench, QuitWithTheMusicOffClosesOnlyTheSound) {
     Act([&] { g.Menu.Menu_Click(Menucommand::Mnumusic); });
     media.Take();
     Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay, Soundclose}));
 }
 
@@ -162,7 +162,7 @@ TEST_F(Mediabench, AWinSoundsAndLeavingTheWinClosesTheSound) {
     Act([&] { g.Guess.Cmdsubnum_Click(); });
     ASSERT_EQ(g.Message.Tag, "Win");
     EXPECT_EQ(media.Take(), (std::vector<Sent>{{"Mmcmenu", "Open", "Music/Tada.wav"}, Soundplay}));
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
 }
 

@@ -184,7 +184,7 @@ TEST_F(Playerguess, RepeatedGuessIsRefusedWithoutCostingATrial) {
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_TRUE(g.Rec.Guesses[2].empty());
 
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(m.Txtinput.Caption, "");
@@ -358,7 +358,7 @@ TEST_F(Claims, ClaimBeforeAnyErrorShowsAPossibleAnswer) {
     EXPECT_TRUE(Validcode(g.Rec.Answer, g.Setting)) << g.Rec.Answer.str();
     EXPECT_TRUE(testkit::Satisfies(g.Rec.Answer, g.Rec, g.Setting, 1)) << g.Rec.Answer.str();
 
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::None);
     EXPECT_EQ(g.Wait.Key(), "Picfore");
@@ -383,7 +383,7 @@ TEST_F(Claims, RightClaimCorrectsTheHintAndTheGameGoesOn) {
     EXPECT_EQ(g.Rec.Status, Gamestatus::Errordetected);
     EXPECT_EQ(g.Rec.Detecttrial, 4);
 
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Continueplaying);
     EXPECT_EQ(g.Rec.Blacks[3], 2);
@@ -452,7 +452,7 @@ TEST_F(Claims, TwoErrorsAreNamedAndBothCorrected) {
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "You are right!  In fact, there are errors in Trials 3 and 6. Press the OK button. "
               "The errors will be corrected and you may continue guessing.");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_EQ(g.Rec.Status, Gamestatus::Continueplaying);
     EXPECT_EQ(g.Rec.Blacks[3], 2);
     EXPECT_EQ(g.Rec.Blacks[6], 2);
@@ -477,7 +477,7 @@ TEST_F(Claims, ClaimBeforeTheErrorShowsIsLostAndLaterOnesAreLate) {
     Expectlost("Hint(s) Consistent");
     EXPECT_EQ(g.Rec.Finaltrial, 3);
     EXPECT_TRUE(testkit::Satisfies(g.Rec.Answer, g.Rec, g.Setting, 3)) << g.Rec.Answer.str();
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
 
     // Both errors made and claimed one trial after they show: both are named.
     Begin("012", "36");
@@ -503,7 +503,7 @@ TEST_F(Claims, ClaimRevealsAWinTheFalsifiedHintHid) {
     Claim();
     ASSERT_TRUE(g.Message.Visible);
     ASSERT_EQ(g.Message.Tag, "Continue Playing");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_FALSE(g.Message.Visible); // the win follows on the deferral timer
     clock.advance(1);

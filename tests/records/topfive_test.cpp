@@ -246,7 +246,7 @@ struct Topfivegame : ::testing::Test {
         Type(answer);
         ASSERT_TRUE(g.Message.Visible);
         ASSERT_EQ(g.Message.Tag, "Win");
-        Act([&] { g.Messagebutton("Cmdr3"); });
+        Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     }
     void Type(const std::string& s) {
         ASSERT_TRUE(m.Frinput.Visible) << s;
@@ -470,7 +470,7 @@ TEST_F(Topfivegame, AnEditedFileIsNotStampedAnewAndAFailedWriteIsToldAlsoByTheEd
     EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Altered);
 
     ASSERT_TRUE(Restorewinners(dir.Path(), clock));
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     Act([&] { g.Top.Cmdcontinue_Click(); });
     g.Designmode = true;
     Act([&] { g.Menu.Mnuset_Click(); });
