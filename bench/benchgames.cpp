@@ -106,7 +106,7 @@ bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const St
     for (;;) {
         if (g.Message.Visible) {
             if (g.Message.Key != tc::Waitkey::Continueplaying) break;
-            timed([&] { g.Messagebutton("Cmdmid"); });
+            timed([&] { g.Messagebutton(tc::Boxbutton::Cmdmid); });
         } else if (g.Tmrbuffer.Enabled) {
             timed([&] { g.Ending.Tmrbuffer_Timer(); });
         } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {

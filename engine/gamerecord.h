@@ -54,7 +54,10 @@ enum class Run { None, Demo, Initstat, Simulate };
 // Whether the game was saved to a file or loaded from one: a loaded game earns no record.
 enum class Filestate { Unsaved, Saved, Loaded };
 
-constexpr int Trialslots = 28; // index 0..27; trials are numbered from 1
+constexpr int Trialslots = 28;            // index 0..27; trials are numbered from 1
+constexpr int Lasttrial = Trialslots - 1; // no guess follows it
+constexpr int Timelimit = 3600;           // seconds of play a game may last
+constexpr int Warningtime = 3300;         // seconds of play after which the player is warned, once
 
 struct Gamerecord {
     Gamestatus Status = Gamestatus::None;

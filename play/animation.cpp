@@ -9,9 +9,9 @@ bool Animator::Timedgame() const {
 
 void Animator::Aniswitch() {
     Toolbutton& button = Main.Tlbgame[6];
-    if (G.Tmrani.Tag != "On") {
+    if (!G.Animationswitchedon) {
         button.Tooltip = "Switch off animation";
-        G.Tmrani.Tag = "On";
+        G.Animationswitchedon = true;
         G.Tmrani.Enabled = true;
         if (Main.Picrecord.Visible && Timedgame()) {
             Main.Ani.Bird.X = -Main.Ani.Frame.Width;
@@ -19,7 +19,7 @@ void Animator::Aniswitch() {
         }
     } else {
         button.Tooltip = "Switch on animation";
-        G.Tmrani.Tag = "Off";
+        G.Animationswitchedon = false;
         G.Tmrani.Enabled = false;
         Repaintstrip();
     }

@@ -6,7 +6,7 @@ void Runtimers(Game& g) {
     for (;;) {
         if (g.Message.Visible) {
             if (g.Message.Key != Waitkey::Continueplaying) return;
-            g.Messagebutton("Cmdmid");
+            g.Messagebutton(Boxbutton::Cmdmid);
         } else if (g.Tmrbuffer.Enabled) {
             g.Ending.Tmrbuffer_Timer();
         } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {

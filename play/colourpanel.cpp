@@ -5,13 +5,11 @@ namespace tc {
 
 namespace {
 
-constexpr int Emptybox = 99;
-
 std::string Digit(int c) {
     return std::string(1, static_cast<char>('0' + c));
 }
 
-// Box i of the row shows colour v, or nothing for 99.
+// Box i of the row shows colour v, or nothing for Emptybox.
 void Setbox(Fmmain& m, std::array<int, 8>& boxes, int i, int v) {
     boxes[i] = v;
     m.Picstring[i].Background = v == Emptybox ? Windowbackground : m.Piccolour[v].Background;

@@ -4,6 +4,9 @@
 
 namespace tc {
 
+// The value of a box of the input row that holds no colour.
+constexpr int Emptybox = 99;
+
 class Colourinput : public Gamepart {
 public:
     using Gamepart::Gamepart;
@@ -20,7 +23,7 @@ public:
     void Lblcolour_DragDrop(int i, Dragsource source);
     void Lblstring_DragDrop(int k, Dragsource source);
     void Setinputmethod(Inputkind method);
-    std::array<int, 8> Inputboxes{};   // colour 0..9 per box, 99 for an empty box
+    std::array<int, 8> Inputboxes{};   // colour 0..9 per box, or Emptybox
     std::array<int, 10> Colourcount{}; // boxes holding each colour
 };
 

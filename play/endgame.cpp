@@ -85,7 +85,7 @@ void Gameending::Win() {
     }
     if (G.Observer) G.Observer->Won();
     Wait.Showmessage(Withendchoices({.Text = text + problem + "\nPlease choose one option below.",
-                                     .Icon = "!",
+                                     .Icon = Boxicon::Exclamation,
                                      .Key = Waitkey::Win,
                                      .Caption = "Win",
                                      .Timeout = 900}));
@@ -106,7 +106,7 @@ void Gameending::Gameover() {
     std::string text;
     if (Setting.Whoguess == Role::Youguess) {
         if (Rec.Trial > 0) G.Board.Showanswer("Answer");
-        if (Rec.Trial >= 27) {
+        if (Rec.Trial >= Lasttrial) {
             G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial],
                                Rec.Whites[Rec.Trial], Rec.Guesses[Rec.Trial]);
             text = "Gameover! You have already reached the last trial.";
@@ -118,13 +118,13 @@ void Gameending::Gameover() {
     }
     if (Rec.Trial > 0)
         Wait.Showmessage(Withendchoices({.Text = text + "\nPlease choose one option below.",
-                                         .Icon = "!",
+                                         .Icon = Boxicon::Exclamation,
                                          .Key = Waitkey::Gameover1,
                                          .Caption = "Gameover",
                                          .Timeout = 900}));
     else
         Wait.Showmessage(Withok({.Text = text,
-                                 .Icon = "!",
+                                 .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Gameover0,
                                  .Caption = "Gameover",
                                  .Timeout = 60}));
@@ -134,8 +134,8 @@ void Gameending::Tmrrec_Timer() {
     if (!Rec.Inplay()) return;
     Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
-    const bool warning = Rec.Elapsed >= 3300 && !Warned;
-    const bool over = Rec.Elapsed > 3600;
+    const bool warning = Rec.Elapsed >= Warningtime && !Warned;
+    const bool over = Rec.Elapsed > Timelimit;
     if (!warning && !over) return;
     // Nothing may hide the warning or the end of the game.
     if (G.Message.Visible && G.Message.Key == Waitkey::Same) Retypeafterwarning = true;
@@ -145,7 +145,7 @@ void Gameending::Tmrrec_Timer() {
         Warned = true;
         if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
         Wait.Showmessage(Withok({.Text = "Please notice this game is over in five minutes!",
-                                 .Icon = "!",
+                                 .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Warning,
                                  .Caption = "Warning",
                                  .Timeout = 60}));
@@ -166,7 +166,7 @@ void Gameending::Tmrbuffer_Timer() {
         Wait.Showmessage(Withendchoices(
             {.Text = "You may see the answer in the Answer Frame now.\nPlease choose one "
                      "option below.",
-             .Icon = "i",
+             .Icon = Boxicon::Information,
              .Key = Waitkey::Franswer,
              .Caption = "Show Answer",
              .Timeout = 900}));

@@ -25,10 +25,10 @@ bool Holds(const std::string& drive, const std::string& folder) {
 
 } // namespace
 
-void Gamefiles::Openfiles(const std::string& mode) {
-    G.Files.Caption = mode;
-    G.Files.Cmdopen.Visible = G.Files.Cmdopen.Default = mode == "Open";
-    G.Files.Cmdsave.Visible = G.Files.Cmdsave.Default = mode != "Open";
+void Gamefiles::Openfiles(Filemode mode) {
+    G.Files.Mode = mode;
+    G.Files.Cmdopen.Visible = G.Files.Cmdopen.Default = mode == Filemode::Open;
+    G.Files.Cmdsave.Visible = G.Files.Cmdsave.Default = mode != Filemode::Open;
     std::error_code ec;
     const std::filesystem::path folder = G.Programfolder / "Files";
     std::filesystem::create_directories(folder, ec);
@@ -47,7 +47,7 @@ void Gamefiles::Openfiles(const std::string& mode) {
 void Gamefiles::Mnuload_Click() {
     Rec.Demomode = 0;
     Wait.Setwait(300, Waitkey::Load);
-    Openfiles("Open");
+    Openfiles(Filemode::Open);
 }
 
 void Gamefiles::Savefile() {
@@ -65,23 +65,23 @@ void Gamefiles::Saveas() {
     Rec.Finaltrial =
         static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
     Wait.Pushwait(300, Waitkey::Mnusave);
-    Openfiles("Save As");
+    Openfiles(Filemode::Saveas);
 }
 
 void Gamefiles::Opensavedialog() {
-    Openfiles("Save As");
+    Openfiles(Filemode::Saveas);
 }
 
 bool Gamefiles::Settlepath() {
     if (G.Files.Txtfiles.Caption.empty()) {
-        const std::string what = G.Files.Caption != "Open" ? "save the game?" : "load a game?";
+        const std::string what = G.Files.Mode != Filemode::Open ? "save the game?" : "load a game?";
         Wait.Showmessage(
             {.Text = "You haven't specified a file name.\nDo you still want to " + what,
-             .Kind = 2,
-             .Icon = "?",
+             .Kind = Messagekind::Two,
+             .Icon = Boxicon::Question,
              .L2 = "Yes",
              .R2 = "No",
-             .Defaultbutton = "Cmdr2",
+             .Defaultbutton = Boxbutton::Cmdr2,
              .Key = Waitkey::Nofile,
              .Caption = "No File Name",
              .Timeout = 60,
@@ -92,7 +92,7 @@ bool Gamefiles::Settlepath() {
         // A bad file name: the name would lead out of the folder shown, or cannot be one.
         Wait.Showmessage(Withok({.Text = "Disk not ready! Please insert a disk in drive " +
                                          Driveletter(G.Files.Drvfiles.Text()) + ".",
-                                 .Icon = "X",
+                                 .Icon = Boxicon::Critical,
                                  .Key = Waitkey::Notready,
                                  .Caption = "Disk Not Ready",
                                  .Timeout = 60,
@@ -111,7 +111,7 @@ void Gamefiles::Cmdopen_Click() {
     if (std::filesystem::status(Chosenpath, ec).type() == std::filesystem::file_type::not_found) {
         Wait.Showmessage(
             Withok({.Text = "The file " + Fieldtext(Chosenpath) + " does not exist!  Try again.",
-                    .Icon = "X",
+                    .Icon = Boxicon::Critical,
                     .Key = Waitkey::Notexist,
                     .Caption = "File Not Exist",
                     .Timeout = 60,
@@ -127,11 +127,11 @@ void Gamefiles::Cmdsave_Click() {
     if (std::filesystem::exists(Chosenpath, ec)) {
         Wait.Showmessage(
             {.Text = "The file " + Fieldtext(Chosenpath) + " already exits!  Overwrite?",
-             .Kind = 2,
-             .Icon = "?",
+             .Kind = Messagekind::Two,
+             .Icon = Boxicon::Question,
              .L2 = "Yes",
              .R2 = "No",
-             .Defaultbutton = "Cmdr2",
+             .Defaultbutton = Boxbutton::Cmdr2,
              .Key = Waitkey::Overwrite,
              .Caption = "Overwrite File?",
              .Timeout = 60,
@@ -163,7 +163,7 @@ void Gamefiles::Cancelfiles() {
 
 void Gamefiles::Leavewin() {
     G.Music.Closemedia();
-    if (Rec.Elapsed < 3600 && Rec.Trial < 27)
+    if (Rec.Elapsed < Timelimit && Rec.Trial < Lasttrial)
         G.Top.Offerrecord();
     else
         G.Start.Finishgame();
@@ -176,11 +176,11 @@ void Gamefiles::Savegame() {
         // Nothing was written and nothing changes; the player may choose another name.
         if (!G.Files.Visible) {
             Wait.Pushwait(300, Waitkey::Mnusave);
-            Openfiles("Save As");
+            Openfiles(Filemode::Saveas);
         }
         Wait.Showmessage(Withok(
             {.Text = "The game could not be saved as " + Fieldtext(Chosenpath) + ".\n" + reason,
-             .Icon = "X",
+             .Icon = Boxicon::Critical,
              .Key = Waitkey::Notexist,
              .Caption = "Game Not Saved",
              .Timeout = 60,
@@ -209,11 +209,11 @@ void Gamefiles::Fmfiles_KeyUp(int keycode) {
     Deletepath = (G.Files.Dirfiles / G.Files.Filfiles.Text()).string();
     Wait.Showmessage(
         {.Text = "Are you sure you want to delete the file " + Fieldtext(Deletepath) + "?",
-         .Kind = 2,
-         .Icon = "?",
+         .Kind = Messagekind::Two,
+         .Icon = Boxicon::Question,
          .L2 = "Yes",
          .R2 = "No",
-         .Defaultbutton = "Cmdl2",
+         .Defaultbutton = Boxbutton::Cmdl2,
          .Key = Waitkey::Delete,
          .Caption = "Delete File?",
          .Timeout = 60,
@@ -232,7 +232,7 @@ void Gamefiles::Deletefile() {
         Wait.Showmessage(
             Withok({.Text = "The file " + Fieldtext(Deletepath) + " could not be deleted." +
                             (ec ? " " + ec.message() + "." : ""),
-                    .Icon = "X",
+                    .Icon = Boxicon::Critical,
                     .Key = Waitkey::Notexist,
                     .Caption = "File Not Deleted",
                     .Timeout = 60,
@@ -251,7 +251,7 @@ void Gamefiles::Dirfiles_Change(const std::filesystem::path& folder) {
         Wait.Showmessage(Withok({.Text = "The folder " + Fieldtext(folder.string()) +
                                          " cannot be read.\nYou may not look into it; choose "
                                          "another folder.",
-                                 .Icon = "X",
+                                 .Icon = Boxicon::Critical,
                                  .Key = Waitkey::Notexist,
                                  .Caption = "Folder Not Read",
                                  .Timeout = 60,
@@ -264,7 +264,7 @@ void Gamefiles::Drvfiles_Change(int index) {
     std::error_code ec;
     if (drive.empty() || !std::filesystem::is_directory(drive, ec)) {
         Wait.Showmessage(Withok({.Text = "Drive " + Driveletter(drive) + " not ready!  Try again.",
-                                 .Icon = "X",
+                                 .Icon = Boxicon::Critical,
                                  .Key = Waitkey::Notready,
                                  .Caption = "Disk Not Ready",
                                  .Timeout = 60,
@@ -297,7 +297,7 @@ void Gamefiles::Filfiles_Click(int index) {
 
 void Gamefiles::Filfiles_DblClick(int index) {
     Filfiles_Click(index);
-    if (G.Files.Caption != "Open")
+    if (G.Files.Mode != Filemode::Open)
         Cmdsave_Click();
     else
         Cmdopen_Click();
@@ -313,10 +313,10 @@ void Gamefiles::Loadgame(const std::string& path) {
     if (!told.empty()) {
         // The current game stays as it was; the dialog stays open for another choice.
         Wait.Showmessage({.Text = "The file " + Fieldtext(path) + " " + told,
-                          .Kind = 1,
-                          .Icon = "X",
+                          .Kind = Messagekind::One,
+                          .Icon = Boxicon::Critical,
                           .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
+                          .Defaultbutton = Boxbutton::Cmdmid,
                           .Key = Waitkey::Notexist,
                           .Caption = "Not A Saved Game",
                           .Timeout = 60,
@@ -324,7 +324,7 @@ void Gamefiles::Loadgame(const std::string& path) {
         return;
     }
     G.Files.Visible = false;
-    G.Ending.Warned = Rec.Carriedseconds >= 3300;
+    G.Ending.Warned = Rec.Carriedseconds >= Warningtime;
     Main.Mnumouse.Checked = Main.Inputmethod == Inputkind::Mouse;
     Main.Mnukey.Checked = !Main.Mnumouse.Checked;
     Main.Mnucolour.Checked = Main.Displaymode == Displaykind::Colour;
@@ -349,10 +349,10 @@ void Gamefiles::Loadgame(const std::string& path) {
             Wait.Showmessage(
                 {.Text = "Please notice that for a loaded game, you will not\nenter the Top "
                          "Five List even if you break the record.",
-                 .Kind = 1,
-                 .Icon = "i",
+                 .Kind = Messagekind::One,
+                 .Icon = Boxicon::Information,
                  .Mid = "OK",
-                 .Defaultbutton = "Cmdmid",
+                 .Defaultbutton = Boxbutton::Cmdmid,
                  .Key = Waitkey::Notenter,
                  .Caption = "Loaded Game",
                  .Timeout = 60});
@@ -372,11 +372,11 @@ void Gamefiles::Loadgame(const std::string& path) {
     Wait.Showmessage(
         {.Text = "Here is the result of a previous game.\nPress the FINISH button after you "
                  "have finished examining the result.",
-         .Kind = 2,
-         .Icon = "i",
+         .Kind = Messagekind::Two,
+         .Icon = Boxicon::Information,
          .L2 = "Change Display",
          .R2 = "FINISH",
-         .Defaultbutton = "Cmdr2",
+         .Defaultbutton = Boxbutton::Cmdr2,
          .Key = Waitkey::Notgame,
          .Caption = "Result of Previous Game",
          .Timeout = 900});

@@ -1,6 +1,7 @@
 #pragma once
 // Saving and loading games through the Open/Save dialog.
 #include "play/gamepart.h"
+#include "savedgames/fmfiles.h"
 #include <filesystem>
 
 namespace tc {
@@ -31,7 +32,7 @@ private:
     void Loadgame(const std::string& path);
     // The win message left by saving or by leaving its save dialog: on as its End button goes.
     void Leavewin();
-    void Openfiles(const std::string& mode);
+    void Openfiles(Filemode mode);
     bool Settlepath();
     void Restartclock();
     std::string Chosenpath; // the full path the dialog settled on

@@ -107,8 +107,9 @@ public:
     Gamehost Host{*this};
     Waitstate Wait;
     Timer Tmrdelay{1}, Tmrbuffer{1}, Tmrrec{100};
-    // Animation and music; their tags hold the switches, "On" or "Off".
-    Timer Tmrani{50}, Tmrmusic{500};
+    Timer Tmrani{50}, Tmrmusic{500}; // animation and music
+    // The switches of the animation and the music (Media menu and toolbar).
+    bool Animationswitchedon = false, Musicswitchedon = false;
     Gameobserver* Observer = nullptr;
     Gameplan Plan;
     Media* Mediaout = &nomedia_; // the program's devices; silent by default
@@ -141,8 +142,8 @@ public:
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);
-    // A press of a message box button, by the button's name ("Cmdmid", ...).
-    void Messagebutton(const std::string& button) { Wait.Press(button); }
+    // A press of a message box button.
+    void Messagebutton(Boxbutton button) { Wait.Press(button); }
     // The player marks the computer's guesses.
     bool Playermarks() const {
         return Setting.Whoguess == Role::Computerguesses && Main.Optnomark.Value;

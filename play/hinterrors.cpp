@@ -36,7 +36,7 @@ void Hinterrors::Errorcase() {
     }
     G.Start.Showsetting();
     Wait.Showmessage(Withendchoices({.Text = text + "\nChoose one option below.",
-                                     .Icon = "X",
+                                     .Icon = Boxicon::Critical,
                                      .Key = Waitkey::Wrongdetection,
                                      .Caption = Statusname(Rec.Status),
                                      .Timeout = 900}));
@@ -64,7 +64,7 @@ void Hinterrors::Inconsistent() {
                Plural("is", Rec.Finaltrial) +
                " inconsistent!  I cannot continue. Please choose one option below.";
         Wait.Showmessage(Withendchoices({.Text = text,
-                                         .Icon = "X",
+                                         .Icon = Boxicon::Critical,
                                          .Key = Waitkey::Errordetected,
                                          .Caption = "Error Detected",
                                          .Timeout = 900}));
@@ -80,7 +80,7 @@ void Hinterrors::Inconsistent() {
                ". Press the OK button. The " + Plural("error", n) +
                " will be corrected and I will continue guessing.";
     Wait.Showmessage(Withok({.Text = text,
-                             .Icon = "i",
+                             .Icon = Boxicon::Information,
                              .Key = Waitkey::Continueplaying,
                              .Caption = "Error Detected",
                              .Timeout = 60}));

@@ -176,7 +176,7 @@ void Menus::Form_Load() {
         m.Tlbgame[i].Tooltip = Toolbar[i].Tooltip;
     }
     // Animation is on from the start; its timer runs once the title has gone.
-    G.Tmrani.Tag = "On";
+    G.Animationswitchedon = true;
     Main.Ani.Offset = 0;
     G.Anim.Background();
     G.Start.Finishgame();
@@ -195,7 +195,7 @@ void Menus::Mnuset_Click() {
         item->Enabled = false;
     Settlb();
     Wait.Setwait(300, Waitkey::Frmenu);
-    Main.Lists.Cmdtop.Enabled = Main.Lists.Cbwho.Text() == "You guess";
+    Main.Lists.Cmdtop.Enabled = Main.Lists.Chosenrole() == Role::Youguess;
 }
 
 void Menus::Cmdcancel_Click() {
@@ -221,7 +221,7 @@ void Menus::Cmdcancel_Click() {
     if (!problem.empty())
         Wait.Showmessage(
             Withok({.Text = "The computer's statistics could not be stored.\n" + problem,
-                    .Icon = "X",
+                    .Icon = Boxicon::Critical,
                     .Key = Waitkey::Notexist,
                     .Caption = "Statistics Not Stored",
                     .Timeout = 60,
@@ -236,44 +236,44 @@ void Menus::Setdisplay(Displaykind mode) {
     G.Board.Redraw();
 }
 
-void Menus::Menu_Click(const std::string& item) {
+void Menus::Menu_Click(Menucommand item) {
     Fmmain& m = Main;
     auto enabled = [&](const Menuitem& i, const Menuitem& menu) {
         return i.Enabled && menu.Enabled;
     };
-    if (item == "Mnuset" && enabled(m.Mnuset, m.Mnugame)) {
+    if (item == Menucommand::Mnuset && enabled(m.Mnuset, m.Mnugame)) {
         Mnuset_Click();
-    } else if (item == "Mnunew" && enabled(m.Mnunew, m.Mnugame)) {
+    } else if (item == Menucommand::Mnunew && enabled(m.Mnunew, m.Mnugame)) {
         Rec.Demomode = 0;
         G.Start.Cmdstart_Click();
-    } else if (item == "Mnuload" && enabled(m.Mnuload, m.Mnugame)) {
+    } else if (item == Menucommand::Mnuload && enabled(m.Mnuload, m.Mnugame)) {
         G.Dialog.Mnuload_Click();
-    } else if (item == "Mnusave" && enabled(m.Mnusaving, m.Mnugame)) {
+    } else if (item == Menucommand::Mnusave && enabled(m.Mnusaving, m.Mnugame)) {
         G.Dialog.Savefile();
-    } else if (item == "Mnusaveas" && enabled(m.Mnusaving, m.Mnugame)) {
+    } else if (item == Menucommand::Mnusaveas && enabled(m.Mnusaving, m.Mnugame)) {
         G.Dialog.Saveas();
-    } else if (item == "Mnuend" && enabled(m.Mnuend, m.Mnugame)) {
+    } else if (item == Menucommand::Mnuend && enabled(m.Mnuend, m.Mnugame)) {
         Wait.Endgame();
-    } else if (item == "Mnuquit" && enabled(m.Mnuquit, m.Mnugame)) {
+    } else if (item == Menucommand::Mnuquit && enabled(m.Mnuquit, m.Mnugame)) {
         Wait.Quitgame();
-    } else if (item == "Mnumusic" && enabled(m.Mnumusic, m.Mnumedia)) {
+    } else if (item == Menucommand::Mnumusic && enabled(m.Mnumusic, m.Mnumedia)) {
         G.Music.Musicswitch();
-    } else if (item == "Mnuani" && enabled(m.Mnuani, m.Mnumedia)) {
+    } else if (item == Menucommand::Mnuani && enabled(m.Mnuani, m.Mnumedia)) {
         G.Anim.Aniswitch();
-    } else if (item == "Mnudemo" && enabled(m.Mnudemo, m.Mnumedia)) {
+    } else if (item == Menucommand::Mnudemo && enabled(m.Mnudemo, m.Mnumedia)) {
         G.Demo.Startdemo();
-    } else if (item == "Mnumouse" && enabled(m.Mnumouse, m.Mnuoption)) {
+    } else if (item == Menucommand::Mnumouse && enabled(m.Mnumouse, m.Mnuoption)) {
         G.Panel.Setinputmethod(Inputkind::Mouse);
-    } else if (item == "Mnukey" && enabled(m.Mnukey, m.Mnuoption)) {
+    } else if (item == Menucommand::Mnukey && enabled(m.Mnukey, m.Mnuoption)) {
         G.Panel.Setinputmethod(Inputkind::Keyboard);
-    } else if (item == "Mnucolour" && enabled(m.Mnucolour, m.Mnuoption)) {
+    } else if (item == Menucommand::Mnucolour && enabled(m.Mnucolour, m.Mnuoption)) {
         Setdisplay(Displaykind::Colour);
-    } else if (item == "Mnunumber" && enabled(m.Mnunumber, m.Mnuoption)) {
+    } else if (item == Menucommand::Mnunumber && enabled(m.Mnunumber, m.Mnuoption)) {
         Setdisplay(Displaykind::Number);
-    } else if (item == "Mnuinstr" && enabled(m.Mnuinstr, m.Mnuhelp)) {
+    } else if (item == Menucommand::Mnuinstr && enabled(m.Mnuinstr, m.Mnuhelp)) {
         Wait.Pushwait(300, Waitkey::Instruct);
         G.Instr.Visible = true;
-    } else if (item == "Mnuabout" && enabled(m.Mnuabout, m.Mnuhelp)) {
+    } else if (item == Menucommand::Mnuabout && enabled(m.Mnuabout, m.Mnuhelp)) {
         Wait.Pushwait(60, Waitkey::Fmabout);
         G.About.Visible = true;
     }
@@ -282,9 +282,11 @@ void Menus::Menu_Click(const std::string& item) {
 void Menus::Tlbgame_ButtonClick(const std::string& key) {
     for (int i = 0; i < 13; ++i)
         if (key == Toolbar[i].Key && Main.Tlbgame[i].Enabled) {
-            static const char* const items[13] = {
-                "Mnuset",  "Mnunew",   "Mnuload", "Mnusave",   "Mnuend",    "Mnumusic", "Mnuani",
-                "Mnudemo", "Mnumouse", "Mnukey",  "Mnucolour", "Mnunumber", "Mnuquit"};
+            using C = Menucommand;
+            static constexpr Menucommand items[13] = {
+                C::Mnuset,    C::Mnunew,    C::Mnuload, C::Mnusave,  C::Mnuend,
+                C::Mnumusic,  C::Mnuani,    C::Mnudemo, C::Mnumouse, C::Mnukey,
+                C::Mnucolour, C::Mnunumber, C::Mnuquit};
             Menu_Click(items[i]);
         }
 }
@@ -299,7 +301,7 @@ void Menus::Stbmenu_Click() {
     G.Tmrdelay.Enabled = false;
     G.Demopaused = true;
     G.Statbox.Title = "Tintcipher";
-    G.Statbox.Icon.clear();
+    G.Statbox.Icon = Boxicon::None;
     G.Statbox.Text = "PAUSE";
     G.Statbox.Histogram.clear();
     G.Statbox.Visible = true;
@@ -343,7 +345,7 @@ void Menus::Showanswerlater() {
     Rec.Status = Gamestatus::Endgame;
     G.Start.Showsetting();
     G.Board.Showanswer("Answer");
-    Rec.Elapsed = 3600;
+    Rec.Elapsed = Timelimit;
     G.Tmrbuffer.Enabled = true;
 }
 

@@ -5,6 +5,26 @@
 
 namespace tc {
 
+// The menus' commands, one per item, named after it; the toolbar's buttons give them too.
+enum class Menucommand {
+    Mnuset,
+    Mnunew,
+    Mnuload,
+    Mnusave,
+    Mnusaveas,
+    Mnuend,
+    Mnuquit,
+    Mnumusic,
+    Mnuani,
+    Mnudemo,
+    Mnumouse,
+    Mnukey,
+    Mnucolour,
+    Mnunumber,
+    Mnuinstr,
+    Mnuabout
+};
+
 class Menus : public Gamepart {
 public:
     using Gamepart::Gamepart;
@@ -14,7 +34,7 @@ public:
     void Cmdcancel_Click();
     void Settlb();
     void Setdisplay(Displaykind mode);
-    void Menu_Click(const std::string& item); // a menu item by its name ("Mnunew", ...)
+    void Menu_Click(Menucommand item);
     void Tlbgame_ButtonClick(const std::string& key);
     void Form_Activate(); // the main window activated
     void Stbmenu_Click();

@@ -13,19 +13,19 @@ void Musicplayer::Musicon() {
     G.Tmrmusic.Enabled = true;
     G.Mediaout->Command("Mmctitle", "Open", "Music/canyon.mid");
     G.Mediaout->Command("Mmctitle", "Play");
-    G.Tmrmusic.Tag = "On";
+    G.Musicswitchedon = true;
     Main.Tlbgame[5].Tooltip = "Switch off background music";
 }
 
 void Musicplayer::Musicswitch() {
-    if (G.Tmrmusic.Tag != "On") {
+    if (!G.Musicswitchedon) {
         Musicon();
         return;
     }
     G.Tmrmusic.Enabled = false;
     G.Mediaout->Command("Mmctitle", "Close");
     Main.Tlbgame[5].Tooltip = "Switch on background music";
-    G.Tmrmusic.Tag = "Off";
+    G.Musicswitchedon = false;
 }
 
 void Musicplayer::Tmrmusic_Timer() {
@@ -52,7 +52,7 @@ void Musicplayer::Closemedia() {
 
 void Musicplayer::Closeallmedia() {
     G.Mediaout->Command("Mmcmenu", "Close");
-    if (G.Tmrmusic.Tag == "On") G.Mediaout->Command("Mmctitle", "Close");
+    if (G.Musicswitchedon) G.Mediaout->Command("Mmctitle", "Close");
 }
 
 } // namespace tc

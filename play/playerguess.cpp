@@ -32,7 +32,7 @@ Stringprompts Promptsfor(Role who, bool errorbutton, int trial, bool blanks) {
 std::vector<Stringprompts> Everystringprompt() {
     std::vector<Stringprompts> all{Promptsfor(Role::Youguess, true, 1, false)};
     for (bool blanks : {false, true})
-        for (int trial : {0, 1, 27}) // the widest trial number stands for the others
+        for (int trial : {0, 1, Lasttrial}) // the widest trial number stands for the others
             all.push_back(Promptsfor(trial == 1 ? Role::Youguess : Role::Computerguesses, false,
                                      trial, blanks));
     return all;
@@ -87,7 +87,7 @@ void Guessentry::Getstring() {
 
 void Guessentry::Submitok() {
     int empty = 0;
-    for (int i = 0; i < Setting.Codelength; ++i) empty += G.Panel.Inputboxes[i] == 99;
+    for (int i = 0; i < Setting.Codelength; ++i) empty += G.Panel.Inputboxes[i] == Emptybox;
     Rec.Inputblanks = static_cast<int16_t>(empty);
     Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
 }
@@ -134,8 +134,9 @@ void Guessentry::Cmdsubcol_Click() {
     if (!Main.Frgetstring.Visible || !Main.Cmdsubcol.Enabled) return;
     Str s;
     for (int i = 0; i < Setting.Codelength; ++i)
-        s.push_back(G.Panel.Inputboxes[i] == 99 ? 'b'
-                                                : static_cast<char>('0' + G.Panel.Inputboxes[i]));
+        s.push_back(G.Panel.Inputboxes[i] == Emptybox
+                        ? 'b'
+                        : static_cast<char>('0' + G.Panel.Inputboxes[i]));
     Rec.Currentstring = s;
     Submitguess();
 }
@@ -158,7 +159,7 @@ void Guessentry::Submitguess() {
         refusal = "Hey!  The string you input is the same as a previous one. Input again!";
     if (refusal) {
         Wait.Showmessage(Withok({.Text = refusal,
-                                 .Icon = "!",
+                                 .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Same,
                                  .Caption = "Inappropriate Input",
                                  .Timeout = 900}));
@@ -251,16 +252,16 @@ void Guessentry::Cmdshowresult_Click() {
                        Rec.Currentstring);
     G.Start.Processmark();
     G.Ending.Calculatetime();
-    if (Rec.Trial == 26 && Rec.Elapsed < 3600) {
+    if (Rec.Trial == Lasttrial - 1 && Rec.Elapsed < Timelimit) {
         G.Ending.Afterwarn = Gameending::Afterwarning::Nextguess;
         Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
-                                 .Icon = "!",
+                                 .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Warning,
                                  .Caption = "Warning",
                                  .Timeout = 60}));
         return;
     }
-    if (Rec.Trial < 27)
+    if (Rec.Trial < Lasttrial)
         G.Computer.Getguess();
     else
         G.Ending.Gameover();

@@ -215,7 +215,7 @@ void Statisticsruns::Updateprogress(bool finished) {
 void Statisticsruns::Statisticsmessagebox() {
     G.Statbox.Title = "Statistics";
     TC_FALSE_RESTRICT_BEGIN
-    G.Statbox.Icon = "i";
+    G.Statbox.Icon = Boxicon::Information;
     TC_FALSE_RESTRICT_END
     G.Statbox.Text = Statisticsmessage(Simtotals);
     G.Statbox.Histogram.assign(Simtotals.Histogram.begin(), Simtotals.Histogram.end());

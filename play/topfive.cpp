@@ -61,7 +61,7 @@ void Topfivelist::Offerrecord() {
     // The clock stopped at the win: `Winseconds` is the time the entry ranks and is kept by.
     const bool qualifies = Rec.Savedstate != Filestate::Loaded &&
                            Setting.Whoguess == Role::Youguess && Rec.Errorpending == 0 &&
-                           Rec.Elapsed < 3600 && Rec.Trial < 27;
+                           Rec.Elapsed < Timelimit && Rec.Trial < Lasttrial;
     if (!qualifies || !Readwinnersrecord() ||
         Winnersplace(Winners, Slotof(Setting), Rec.Winseconds, Rec.Attempts) == 0) {
         G.Start.Finishgame();
@@ -95,10 +95,10 @@ void Topfivelist::Tellnotstored(const std::string& problem) {
     if (!problem.empty())
         Wait.Showmessage(
             {.Text = "Your entry in the TOP FIVE list could not be stored.\n" + problem,
-             .Kind = 1,
-             .Icon = "X",
+             .Kind = Messagekind::One,
+             .Icon = Boxicon::Critical,
              .Mid = "OK",
-             .Defaultbutton = "Cmdmid",
+             .Defaultbutton = Boxbutton::Cmdmid,
              .Key = Waitkey::Notexist,
              .Caption = "Entry Not Stored",
              .Timeout = 60,

@@ -3,6 +3,7 @@
 // and the computer's statistics of every setting, with a stamp that must agree with the file's
 // last-modified time. Reading and writing go field by field, little-endian, so the bytes on disk
 // never depend on how a compiler lays out a struct.
+#include "engine/gamerecord.h"
 #include "engine/gamesetting.h"
 #include "system/clock.h"
 #include <chrono>
@@ -22,8 +23,8 @@ constexpr int Nslots = 704;         // 11 lengths x 2 orders x 2 starts x 2 hint
 constexpr int Nplaces = 5;
 constexpr int Nentries = Nslots * Nplaces;
 constexpr int Emptyrecordsize = 25352; // every name empty
-constexpr int16_t Emptyduration = 3600;
-constexpr int16_t Emptyattempt = 27;
+constexpr int16_t Emptyduration = Timelimit;
+constexpr int16_t Emptyattempt = Lasttrial;
 constexpr int16_t Populationcap = 30000;  // a larger population takes no more games
 constexpr double Stamptolerance = 0.0001; // of a day: 8.64 seconds
 constexpr int Firstcolours = 5, Lastcolours = 10;

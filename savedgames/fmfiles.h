@@ -10,6 +10,9 @@
 
 namespace tc {
 
+// What the dialog was last opened for.
+enum class Filemode { Unopened, Open, Saveas };
+
 struct Fmfiles {
     Fmfiles() {
         Lbllook.Caption = "Look in:";
@@ -24,7 +27,13 @@ struct Fmfiles {
         Cbfiles.Listindex = 0;
     }
     bool Visible = false;
-    std::string Caption = "Open/Save As"; // "Open" in load mode, "Save As" in save mode
+    Filemode Mode = Filemode::Unopened;
+    // "Open" in load mode, "Save As" in save mode; "Open/Save As" before it first opens.
+    std::string Caption() const {
+        return Mode == Filemode::Open     ? "Open"
+               : Mode == Filemode::Saveas ? "Save As"
+                                          : "Open/Save As";
+    }
     Control Lbllook, Lblname, Lbltype, Lbldelete;
     Combolist Drvfiles;               // drives: on Linux the mounted file systems
     std::filesystem::path Dirfiles;   // the current folder

@@ -50,17 +50,19 @@ int Correctof(const Savedgame& g, int k) {
 }
 
 bool Playermarks(const Savedgame& g) {
-    return g.Whoguess == 2 && g.Computermarks == 0;
+    return g.Whoguess == Role::Computerguesses && g.Computermarks == 0;
 }
 
 // The setting must be one the setting menu could have produced.
 std::string Checksetting(const Savedgame& g) {
-    if (g.Whoguess < 1 || g.Whoguess > 3) return "the role is not one of the three";
+    if (g.Whoguess != Role::Youguess && g.Whoguess != Role::Computerguesses &&
+        g.Whoguess != Role::Watch)
+        return "the role is not one of the three";
     if (g.Inputmethod != "Mouse" && g.Inputmethod != "Keyboard")
         return "the input method is neither \"Mouse\" nor \"Keyboard\"";
     if (g.Displaymode != "Colour" && g.Displaymode != "Number")
         return "the display is neither \"Colour\" nor \"Number\"";
-    if (g.Whoguess == 2 && g.Computermarks != -1 && g.Computermarks != 0)
+    if (g.Whoguess == Role::Computerguesses && g.Computermarks != -1 && g.Computermarks != 0)
         return "the marking choice is neither yes nor no";
     if (g.Ncolours < 5 || g.Ncolours > 10) return "the number of colours is not 5 to 10";
     if (g.Starttype != 1 && g.Starttype != 2) return "the start type is neither 1 nor 2";
@@ -69,7 +71,7 @@ std::string Checksetting(const Savedgame& g) {
     if (g.Fixedlength != 0 && g.Fixedlength != 1) return "the length type is neither 0 nor 1";
     if (g.Fixedlength == 0 && g.Codelength < 4) return "an unspecified length must reach 4 to 8";
     if (g.Hinttype != 1 && g.Hinttype != 2) return "the hint type is neither 1 nor 2";
-    if (g.Whoguess == 2 && g.Hinttype != 1)
+    if (g.Whoguess == Role::Computerguesses && g.Hinttype != 1)
         return "hints of the player's code cannot be set to contain errors";
     if (g.Ordertype != 1 && g.Ordertype != 2) return "the order type is neither 1 nor 2";
     if (g.Maxrepeat < 1 || g.Maxrepeat > g.Codelength)
@@ -79,7 +81,9 @@ std::string Checksetting(const Savedgame& g) {
     } else {
         // The player picks 2..9 in "Computer guesses"; the statistics give 0..9 otherwise. A
         // "You guess" game from trial 0 plays a row 0, which the file has no room for.
-        const int low = g.Whoguess == 2 ? 2 : g.Whoguess == 1 ? 1 : 0;
+        const int low = g.Whoguess == Role::Computerguesses ? 2
+                        : g.Whoguess == Role::Youguess      ? 1
+                                                            : 0;
         if (g.Starttrial < low || g.Starttrial > 9) return "the start trial is out of range";
     }
     return "";
@@ -117,8 +121,9 @@ std::string Checkerrors(const Savedgame& g, bool inplay) {
         for (size_t i = 0; i < g.Trueblacks.size(); ++i)
             if (inplay && e[i] - '0' > g.Trial) return "a hint of a trial not yet played is false";
     }
-    if (g.Claimtrial < 0 || g.Claimtrial > 27) return "the claimed trial is not 0 to 27";
-    if (g.Whoguess == 2 && g.Claimtrial != 0) return "the player's own marks hold a claim";
+    if (g.Claimtrial < 0 || g.Claimtrial > Lasttrial) return "the claimed trial is not 0 to 27";
+    if (g.Whoguess == Role::Computerguesses && g.Claimtrial != 0)
+        return "the player's own marks hold a claim";
     return "";
 }
 
@@ -174,7 +179,7 @@ std::string Checkerrorblock(const Savedgame& g, const Gamesetting& s, bool inpla
 
 Gamesetting Settingof(const Savedgame& g) {
     Gamesetting s;
-    s.Whoguess = static_cast<Role>(g.Whoguess);
+    s.Whoguess = g.Whoguess;
     s.Ncolours = g.Ncolours;
     s.Starttype = static_cast<Startkind>(g.Starttype);
     s.Starttrial = g.Starttrial;
@@ -188,7 +193,7 @@ Gamesetting Settingof(const Savedgame& g) {
 }
 
 bool Answerstored(const Savedgame& g) {
-    return g.Status == "Win" || g.Whoguess != 2 || g.Computermarks == -1;
+    return g.Status == "Win" || g.Whoguess != Role::Computerguesses || g.Computermarks == -1;
 }
 
 bool Errorblockstored(const Savedgame& g) {
@@ -201,7 +206,7 @@ bool Savedinplay(const Savedgame& g) {
 
 Savedgame Normalise(const Savedgame& g) {
     Savedgame n = g;
-    if (n.Whoguess != 2) n.Computermarks = 0;
+    if (n.Whoguess != Role::Computerguesses) n.Computermarks = 0;
     if (!Answerstored(n)) n.Answer.clear();
     const bool block = Errorblockstored(n);
     for (int k = 0; k < Slots; ++k) {
@@ -232,19 +237,19 @@ std::string Check(const Savedgame& g) {
     bool known = false;
     for (const char* w : Statuswords) known = known || g.Status == w;
     if (!known) return "the status \"" + g.Status + "\" is not one a saved game can have";
-    if (g.Trial < 0 || g.Trial > 27) return "the trial number is not 0 to 27";
-    if (g.Finaltrial < 0 || g.Finaltrial > 27) return "the number of rows is not 0 to 27";
+    if (g.Trial < 0 || g.Trial > Lasttrial) return "the trial number is not 0 to 27";
+    if (g.Finaltrial < 0 || g.Finaltrial > Lasttrial) return "the number of rows is not 0 to 27";
     if (g.Elapsed < 0) return "the seconds of play are negative";
     const bool inplay = Savedinplay(g);
     if (inplay) {
         // Only games the player takes part in can be saved while they run; the loader resumes
         // them by asking for the next guess or for the marks of the computer's guess.
-        if (g.Whoguess == 3 || g.Computermarks == -1)
+        if (g.Whoguess == Role::Watch || g.Computermarks == -1)
             return "a game the computer plays by itself cannot be in play";
-        if (g.Elapsed > 3600) return "a game in play has run for more than an hour";
-        if (g.Whoguess == 1) {
+        if (g.Elapsed > Timelimit) return "a game in play has run for more than an hour";
+        if (g.Whoguess == Role::Youguess) {
             if (g.Finaltrial != g.Trial) return "the rows of a game in play do not reach its trial";
-            if (g.Trial > 26) return "a game in play has no trial left";
+            if (g.Trial > Lasttrial - 1) return "a game in play has no trial left";
             if (g.Trial < g.Starttrial - 1) return "a game in play has not reached its start";
         } else {
             if (g.Trial < 1 || g.Trial < g.Starttrial) return "the computer has no guess to mark";
@@ -294,6 +299,13 @@ public:
         if (!Need(2, what)) return false;
         v = static_cast<int16_t>(static_cast<uint16_t>(b_[pos_] | b_[pos_ + 1] << 8));
         pos_ += 2;
+        return true;
+    }
+    // The role as the file numbers it; a number of no role is kept for the checks to refuse.
+    bool Int(Role& v, const std::string& what) {
+        int16_t n = 0;
+        if (!Int(n, what)) return false;
+        v = static_cast<Role>(n);
         return true;
     }
     bool Text(std::string& s, const std::string& what) {
@@ -359,6 +371,10 @@ struct Namedwriter {
         w.Int(v);
         return true;
     }
+    bool Int(Role v, const std::string&) {
+        w.Int(static_cast<int16_t>(v));
+        return true;
+    }
     bool Text(const std::string& s, const std::string&) {
         w.Text(s);
         return true;
@@ -396,7 +412,7 @@ Decoded Decode(std::span<const uint8_t> bytes) {
 Savedgame Capture(const Gamesetting& s, const Gamerecord& r, const Codebreaker& e,
                   const Fmmain& main) {
     Savedgame g;
-    g.Whoguess = static_cast<int16_t>(s.Whoguess);
+    g.Whoguess = s.Whoguess;
     g.Inputmethod = Inputname(main.Inputmethod);
     g.Displaymode = Displayname(main.Displaymode);
     g.Computermarks = static_cast<int16_t>(main.Optyesmark.Value ? -1 : 0);
@@ -444,7 +460,7 @@ std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
     s = Settingof(g);
     main.Inputmethod = g.Inputmethod == "Mouse" ? Inputkind::Mouse : Inputkind::Keyboard;
     main.Displaymode = g.Displaymode == "Colour" ? Displaykind::Colour : Displaykind::Number;
-    if (g.Whoguess == 2) {
+    if (g.Whoguess == Role::Computerguesses) {
         main.Optyesmark.Value = g.Computermarks == -1;
         main.Optnomark.Value = g.Computermarks != -1;
     }

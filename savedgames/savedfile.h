@@ -4,6 +4,7 @@
 // byte count followed by its bytes. The record has no signature, so the reader trusts nothing:
 // every count is checked against what is left and every value against what the game can hold,
 // and a record that fails is refused whole, before anything of the game is touched.
+#include "engine/gamesetting.h"
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -16,9 +17,7 @@ namespace tc {
 
 class Codebreaker;
 struct Fmmain;
-struct Gamesetting;
 struct Gamerecord;
-struct Gamesetting;
 
 constexpr int Savedrecordlength = 722;
 // The integers and string counts of the record, without the characters of the strings.
@@ -26,7 +25,7 @@ constexpr int Savedfixedpart = 480;
 
 // The record, field by field in file order.
 struct Savedgame {
-    int16_t Whoguess = 1;               // 1 "You guess", 2 "Computer guesses", 3 "Watch ..."
+    Role Whoguess = Role::Youguess;     // the file holds it as 1, 2 or 3
     std::string Inputmethod = "Mouse";  // or "Keyboard"
     std::string Displaymode = "Colour"; // or "Number"
     int16_t Computermarks = 0;          // "Computer guesses" only: -1 the computer marks, 0 not

@@ -233,7 +233,7 @@ void Title::Leave() {
     Form.Visible = false;
     game_.Main.Visible = true;
     game_.Wait.Showhelp();
-    game_.Tmrani.Enabled = game_.Tmrani.Tag == "On";
+    game_.Tmrani.Enabled = game_.Animationswitchedon;
 }
 
 void Title::Form_Click() {
@@ -263,7 +263,7 @@ void Title::Refuse(std::vector<std::string> lines) {
     Form.Box.Visible = true;
     Form.Box.Caption = "Tintcipher";
     TC_FALSE_RESTRICT_BEGIN
-    Form.Box.Icon = "X";
+    Form.Box.Icon = Boxicon::Critical;
     TC_FALSE_RESTRICT_END
     Form.Box.Lines = std::move(lines);
 }

@@ -95,7 +95,7 @@ struct Inputbox {
 struct Systemmessage {
     bool Visible = false;
     std::string Caption;
-    std::string Icon; // "X" critical
+    Boxicon Icon = Boxicon::None;
     std::vector<std::string> Lines;
 };
 

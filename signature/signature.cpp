@@ -14,6 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The transcript names menu commands and message buttons after their controls, in enum order.
+constexpr const char* Commandnames[] = {
+    "Mnuset", "Mnunew",  "Mnuload",  "Mnusave", "Mnusaveas", "Mnuend",    "Mnuquit",  "Mnumusic",
+    "Mnuani", "Mnudemo", "Mnumouse", "Mnukey",  "Mnucolour", "Mnunumber", "Mnuinstr", "Mnuabout"};
+constexpr const char* Buttonnames[] = {"", "Cmdl3", "Cmdl2", "Cmdmid", "Cmdr2", "Cmdr3"};
+static_assert(std::size(Commandnames) == static_cast<size_t>(Menucommand::Mnuabout) + 1);
+static_assert(std::size(Buttonnames) == static_cast<size_t>(Boxbutton::Cmdr3) + 1);
+
 // The program as a player runs it, on a program folder with fresh Winners files, its handlers
 // called as the window would call them and every step written down.
 struct Session {
@@ -38,11 +46,13 @@ struct Session {
     void Seconds(int s) {
         Do("wait " + std::to_string(s) + " s", [&] { clock.advance(int64_t{s} * 1000); });
     }
-    void Menu(const std::string& item) {
-        Do("menu " + item, [&] { g.Menu.Menu_Click(item); });
+    void Menu(Menucommand item) {
+        Do(std::string("menu ") + Commandnames[static_cast<size_t>(item)],
+           [&] { g.Menu.Menu_Click(item); });
     }
-    void Press(const std::string& button) {
-        Do("press " + button, [&] { g.Messagebutton(button); });
+    void Press(Boxbutton button) {
+        Do(std::string("press ") + Buttonnames[static_cast<size_t>(button)],
+           [&] { g.Messagebutton(button); });
     }
     // The setting menu opened, its lists chosen, and Start pressed.
     void Start(std::initializer_list<std::pair<Combolist Settinglists::*, std::string>> choices) {
@@ -93,7 +103,7 @@ using L = Settinglists;
 // "You guess" with hints that may contain errors: a falsified hint, the player's claim and its
 // correction, the game saved, ended, loaded and won (a loaded game earns no record).
 void Youguesswitherrors(Session& s) {
-    s.Menu("Mnukey");
+    s.Menu(Menucommand::Mnukey);
     s.g.Plan.Answer = Str("4545");
     s.g.Plan.Errortrials = std::string("1");
     s.Start({{&L::Cbwho, "You guess"},
@@ -108,27 +118,27 @@ void Youguesswitherrors(Session& s) {
     s.Guess("1230");
     s.Okresult();
     s.Do("claim an error", [&] { s.g.Guess.Cmderror_Click(); });
-    s.Press("Cmdmid");
+    s.Press(Boxbutton::Cmdmid);
     s.Guess("4411");
     s.Okresult();
-    s.Menu("Mnusaveas");
+    s.Menu(Menucommand::Mnusaveas);
     s.Do("save as signature", [&] {
         s.g.Files.Txtfiles.Caption = "signature";
         s.g.Dialog.Cmdsave_Click();
     });
-    s.Menu("Mnuend");
-    s.Press("Cmdl2");
+    s.Menu(Menucommand::Mnuend);
+    s.Press(Boxbutton::Cmdl2);
     s.Seconds(2);
-    s.Press("Cmdr3");
-    s.Menu("Mnuload");
+    s.Press(Boxbutton::Cmdr3);
+    s.Menu(Menucommand::Mnuload);
     s.Do("open signature", [&] {
         s.g.Files.Txtfiles.Caption = "signature";
         s.g.Dialog.Cmdopen_Click();
     });
-    s.Press("Cmdmid");
+    s.Press(Boxbutton::Cmdmid);
     s.Seconds(1);
     s.Guess("4545");
-    s.Press("Cmdr3");
+    s.Press(Boxbutton::Cmdr3);
 }
 
 // "You guess" started in the middle, with blanks and in fixed order, won into the TOP FIVE list.
@@ -146,7 +156,7 @@ void Youguessmiddleblanks(Session& s) {
     s.Okresult();
     s.Seconds(45);
     s.Guess("126b");
-    s.Press("Cmdr3");
+    s.Press(Boxbutton::Cmdr3);
     s.Do("name Signe", [&] {
         s.g.Main.Txtname.Caption = "Signe";
         s.g.Top.Cmdokname_Click();
@@ -183,7 +193,7 @@ void Computerguessesmiddle(Session& s) {
             s.Mark(code);
         else
             break;
-    s.Press("Cmdr3");
+    s.Press(Boxbutton::Cmdr3);
 }
 
 // "Computer guesses" with the computer marking the code the player typed; its win message is
@@ -218,9 +228,9 @@ void Watchcomputer(Session& s) {
              {&L::Cborder, "Fixed order"},
              {&L::Cbrepeat, "Each colour at most 2 times"}});
     s.Seconds(30);
-    s.Press("Cmdmid");
+    s.Press(Boxbutton::Cmdmid);
     s.Seconds(30);
-    s.Press("Cmdr3");
+    s.Press(Boxbutton::Cmdr3);
 }
 
 // Five idle minutes start the demo; half a minute of its games, then a press on the board ends it.

@@ -40,6 +40,8 @@ QSize Textroom(const Picture& picture, const QFont& base, int margin) {
 }
 
 constexpr const char* Buttonnames[5] = {"Cmdl3", "Cmdl2", "Cmdmid", "Cmdr2", "Cmdr3"};
+constexpr Boxbutton Buttonorder[5] = {Boxbutton::Cmdl3, Boxbutton::Cmdl2, Boxbutton::Cmdmid,
+                                      Boxbutton::Cmdr2, Boxbutton::Cmdr3};
 constexpr int Messagewidth = 320; // the narrowest a message's text is set
 
 // A dialog with a title bar and no close box where the design gives none.
@@ -86,8 +88,8 @@ void Placeonscreen(QWidget* window, double fromleft, double fromtop) {
 }
 
 Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,
-                             std::function<void(const std::string&)> press,
-                             std::function<QWidget*()> owner, QWidget* parent)
+                             std::function<void(Boxbutton)> press, std::function<QWidget*()> owner,
+                             QWidget* parent)
     : QDialog(parent, Dialogflags), model_(model), folder_(folder), owner_(std::move(owner)) {
     setObjectName("Fmmessage");
     setWindowModality(Qt::WindowModal);
@@ -110,8 +112,8 @@ Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,
         auto* b = new QPushButton(this);
         b->setObjectName(Buttonnames[i]);
         b->setMinimumWidth(96);
-        const std::string name = Buttonnames[i];
-        connect(b, &QPushButton::clicked, this, [press, name] { press(name); });
+        const Boxbutton which = Buttonorder[i];
+        connect(b, &QPushButton::clicked, this, [press, which] { press(which); });
         buttons_[i] = b;
         row->addWidget(b);
     }
@@ -131,7 +133,9 @@ QPushButton* Messagedialog::button(const std::string& name) const {
 }
 
 void Messagedialog::reject() {
-    QPushButton* b = button(Escapebutton(model_));
+    QPushButton* b = nullptr;
+    for (int i = 0; i < 5; ++i)
+        if (Buttonorder[i] == Escapebutton(model_)) b = buttons_[i];
     if (b && b->isVisible() && b->isEnabled()) b->click();
 }
 

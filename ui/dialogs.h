@@ -22,12 +22,13 @@ void Placeonscreen(QWidget* window, double fromleft, double fromtop);
 
 class Messagedialog : public QDialog {
 public:
-    // `press` receives the name of the clicked button ("Cmdl3" .. "Cmdr3").
+    // `press` receives the clicked button.
     // `owner` names the window the message is to sit over when it opens.
     Messagedialog(const Fmmessage& model, const QString& folder,
-                  std::function<void(const std::string&)> press, std::function<QWidget*()> owner,
+                  std::function<void(Boxbutton)> press, std::function<QWidget*()> owner,
                   QWidget* parent);
     void bind(Syncset& sync);
+    // A button by its object name ("Cmdl3" .. "Cmdr3").
     QPushButton* button(const std::string& name) const;
 
 protected:

@@ -271,7 +271,7 @@ void Filewindow::fillfiles() {
 
 void Filewindow::bind(Syncset& sync) {
     Fmfiles& f = game_.Files;
-    sync.add([&f] { return f.Caption; }, [this](const std::string& c) { setWindowTitle(Qs(c)); });
+    sync.add([&f] { return f.Caption(); }, [this](const std::string& c) { setWindowTitle(Qs(c)); });
     Bindlabel(sync, f.Lbllook, lbllook_);
     Bindlabel(sync, f.Lblname, lblname_);
     Bindlabel(sync, f.Lbltype, lbltype_);

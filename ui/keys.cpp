@@ -108,31 +108,31 @@ void Installkeys() {
     });
 }
 
-std::string Escapebutton(const Fmmessage& message) {
+Boxbutton Escapebutton(const Fmmessage& message) {
     switch (message.Key) {
     case Waitkey::Mnuend:
     case Waitkey::Mnuquit:
     case Waitkey::Nofile:
     case Waitkey::Overwrite:
     case Waitkey::Delete:
-        return "Cmdr2";
+        return Boxbutton::Cmdr2;
     default:
         break;
     }
-    const std::array<std::pair<const Control*, const char*>, 5> buttons{
-        {{&message.Cmdl3, "Cmdl3"},
-         {&message.Cmdl2, "Cmdl2"},
-         {&message.Cmdmid, "Cmdmid"},
-         {&message.Cmdr2, "Cmdr2"},
-         {&message.Cmdr3, "Cmdr3"}}};
-    std::string only;
+    const std::array<std::pair<const Control*, Boxbutton>, 5> buttons{
+        {{&message.Cmdl3, Boxbutton::Cmdl3},
+         {&message.Cmdl2, Boxbutton::Cmdl2},
+         {&message.Cmdmid, Boxbutton::Cmdmid},
+         {&message.Cmdr2, Boxbutton::Cmdr2},
+         {&message.Cmdr3, Boxbutton::Cmdr3}}};
+    Boxbutton only = Boxbutton::None;
     int shown = 0;
     for (const auto& [model, name] : buttons)
         if (model->Visible) {
             ++shown;
             only = name;
         }
-    return shown == 1 ? only : std::string();
+    return shown == 1 ? only : Boxbutton::None;
 }
 
 QWidget* Entry(QWidget* panel) {

@@ -19,7 +19,7 @@ void Installkeys();
 
 // The button Escape presses in `message`: in the questions the time-out answers with `Cmdr2`,
 // that button; in a message with one button, that one; in any other message none ("").
-std::string Escapebutton(const Fmmessage& message);
+Boxbutton Escapebutton(const Fmmessage& message);
 
 // The widget of `panel` that takes the keyboard when it opens: its first input (a text box, a list,
 // an option button, a scroll bar), else its default button, else its first button; null when it

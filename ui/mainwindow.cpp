@@ -169,8 +169,7 @@ void Mainwindow::buildstage() {
 
 void Mainwindow::builddialogs() {
     message_ = new Messagedialog(
-        game_.Message, folder_,
-        [this](const std::string& b) { act([&] { game_.Messagebutton(b); }); },
+        game_.Message, folder_, [this](Boxbutton b) { act([&] { game_.Messagebutton(b); }); },
         [this] { return topwindow(false); }, this);
     about_ = new Aboutdialog(
         game_.About, folder_, [this] { act([this] { game_.Menu.Cmdokabout_Click(); }); }, this);
@@ -349,10 +348,9 @@ void Mainwindow::speakas(QWidget* widget, std::function<std::string()> text) {
 void Mainwindow::buildmenus() {
     Fmmain& m = game_.Main;
     // A menu item by its name; its click goes to the game's menu handler.
-    auto additem = [this](QMenu* menu, Menuitem& model, const char* name) {
+    auto additem = [this](QMenu* menu, Menuitem& model, const char* name, Menucommand item) {
         QAction* a = menu->addAction(QString());
         a->setObjectName(name);
-        const std::string item = name;
         connect(a, &QAction::triggered, this,
                 [this, item] { act([&] { game_.Menu.Menu_Click(item); }); });
         sync_.add([&model] { return model.Caption; },
@@ -380,33 +378,33 @@ void Mainwindow::buildmenus() {
 
     QMenu* game = addmenu(nullptr, m.Mnugame, "Mnugame");
     gamemenu_ = game;
-    additem(game, m.Mnuset, "Mnuset");
-    additem(game, m.Mnunew, "Mnunew");
-    additem(game, m.Mnuload, "Mnuload");
+    additem(game, m.Mnuset, "Mnuset", Menucommand::Mnuset);
+    additem(game, m.Mnunew, "Mnunew", Menucommand::Mnunew);
+    additem(game, m.Mnuload, "Mnuload", Menucommand::Mnuload);
     QMenu* saving = addmenu(game, m.Mnusaving, "Mnusaving");
-    additem(saving, m.Mnusave, "Mnusave");
-    additem(saving, m.Mnusaveas, "Mnusaveas");
+    additem(saving, m.Mnusave, "Mnusave", Menucommand::Mnusave);
+    additem(saving, m.Mnusaveas, "Mnusaveas", Menucommand::Mnusaveas);
     game->addSeparator();
-    additem(game, m.Mnuend, "Mnuend");
-    additem(game, m.Mnuquit, "Mnuquit");
+    additem(game, m.Mnuend, "Mnuend", Menucommand::Mnuend);
+    additem(game, m.Mnuquit, "Mnuquit", Menucommand::Mnuquit);
 
     QMenu* media = addmenu(nullptr, m.Mnumedia, "Mnumedia");
-    additem(media, m.Mnumusic, "Mnumusic");
-    additem(media, m.Mnuani, "Mnuani");
-    additem(media, m.Mnudemo, "Mnudemo");
+    additem(media, m.Mnumusic, "Mnumusic", Menucommand::Mnumusic);
+    additem(media, m.Mnuani, "Mnuani", Menucommand::Mnuani);
+    additem(media, m.Mnudemo, "Mnudemo", Menucommand::Mnudemo);
 
     QMenu* options = addmenu(nullptr, m.Mnuoption, "Mnuoption");
     QMenu* input = addmenu(options, m.Mnuinput, "Mnuinput");
     // The two pairs show their tick marks as check boxes from the start.
-    additem(input, m.Mnumouse, "Mnumouse")->setCheckable(true);
-    additem(input, m.Mnukey, "Mnukey")->setCheckable(true);
+    additem(input, m.Mnumouse, "Mnumouse", Menucommand::Mnumouse)->setCheckable(true);
+    additem(input, m.Mnukey, "Mnukey", Menucommand::Mnukey)->setCheckable(true);
     QMenu* display = addmenu(options, m.Mnudisplay, "Mnudisplay");
-    additem(display, m.Mnucolour, "Mnucolour")->setCheckable(true);
-    additem(display, m.Mnunumber, "Mnunumber")->setCheckable(true);
+    additem(display, m.Mnucolour, "Mnucolour", Menucommand::Mnucolour)->setCheckable(true);
+    additem(display, m.Mnunumber, "Mnunumber", Menucommand::Mnunumber)->setCheckable(true);
 
     QMenu* help = addmenu(nullptr, m.Mnuhelp, "Mnuhelp");
-    additem(help, m.Mnuinstr, "Mnuinstr");
-    additem(help, m.Mnuabout, "Mnuabout");
+    additem(help, m.Mnuinstr, "Mnuinstr", Menucommand::Mnuinstr);
+    additem(help, m.Mnuabout, "Mnuabout", Menucommand::Mnuabout);
 }
 
 void Mainwindow::buildtoolbar() {

@@ -243,16 +243,16 @@ Statdialog::Statdialog(const Statisticsbox& model, std::function<void()> closed,
     layout->addWidget(ok_, 0, Qt::AlignHCenter);
 }
 
-void Statdialog::seticon(const std::string& kind) {
+void Statdialog::seticon(Boxicon kind) {
     // A plain message ("PAUSE") has no icon.
-    icon_->setVisible(!kind.empty());
-    if (kind.empty()) return;
+    icon_->setVisible(kind != Boxicon::None);
+    if (kind == Boxicon::None) return;
     QStyle::StandardPixmap which = QStyle::SP_MessageBoxInformation;
-    if (kind == "X")
+    if (kind == Boxicon::Critical)
         which = QStyle::SP_MessageBoxCritical;
-    else if (kind == "!")
+    else if (kind == Boxicon::Exclamation)
         which = QStyle::SP_MessageBoxWarning;
-    else if (kind == "?")
+    else if (kind == Boxicon::Question)
         which = QStyle::SP_MessageBoxQuestion;
     icon_->setPixmap(
         style()->standardIcon(which, nullptr, this).pixmap(QSize(40, 40), devicePixelRatioF()));
@@ -261,7 +261,7 @@ void Statdialog::seticon(const std::string& kind) {
 void Statdialog::bind(Syncset& sync) {
     sync.add([this] { return model_.Title; },
              [this](const std::string& t) { setWindowTitle(Qs(t)); });
-    sync.add([this] { return model_.Icon; }, [this](const std::string& i) { seticon(i); });
+    sync.add([this] { return model_.Icon; }, [this](Boxicon i) { seticon(i); });
     sync.add([this] { return model_.Text; },
              [this](const std::string& t) { text_->setText(Qs(t)); });
     sync.add([this] { return model_.Histogram; },

@@ -66,7 +66,7 @@ protected:
     void reject() override { closed_(); }
 
 private:
-    void seticon(const std::string& kind);
+    void seticon(Boxicon kind);
 
     const Statisticsbox& model_;
     std::function<void()> closed_;

@@ -180,7 +180,7 @@ void Titlewindow::showbox(bool visible) {
 void Titlewindow::fillbox() {
     const Systemmessage& b = title_.Form.Box;
     box_->setWindowTitle(Qs(b.Caption));
-    box_->setIcon(b.Icon == "X" ? QMessageBox::Critical : QMessageBox::Information);
+    box_->setIcon(b.Icon == Boxicon::Critical ? QMessageBox::Critical : QMessageBox::Information);
     box_->setText(Joined(b.Lines));
 }
 

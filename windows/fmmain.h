@@ -4,6 +4,7 @@
 // in ui/ shows them.
 #include "windows/animation.h"
 #include "windows/controls.h"
+#include "windows/messagebox.h"
 #include "windows/picture.h"
 #include "windows/settinglists.h"
 #include <array>
@@ -126,7 +127,8 @@ struct Fmstat {
 // (attempts, games) goes with it as a chart.
 struct Statisticsbox {
     bool Visible = false;
-    std::string Title, Text, Icon;
+    std::string Title, Text;
+    Boxicon Icon = Boxicon::None; // None for a plain message
     std::vector<std::pair<int, long long>> Histogram;
 };
 

@@ -9,33 +9,33 @@ std::string Plural(const std::string& word, int n) {
     return word + "s";
 }
 
-Control* Fmmessage::Button(const std::string& name) {
-    if (name == "Cmdl3") return &Cmdl3;
-    if (name == "Cmdl2") return &Cmdl2;
-    if (name == "Cmdmid") return &Cmdmid;
-    if (name == "Cmdr2") return &Cmdr2;
-    if (name == "Cmdr3") return &Cmdr3;
+Control* Fmmessage::Button(Boxbutton button) {
+    switch (button) {
+    case Boxbutton::Cmdl3:
+        return &Cmdl3;
+    case Boxbutton::Cmdl2:
+        return &Cmdl2;
+    case Boxbutton::Cmdmid:
+        return &Cmdmid;
+    case Boxbutton::Cmdr2:
+        return &Cmdr2;
+    case Boxbutton::Cmdr3:
+        return &Cmdr3;
+    case Boxbutton::None:
+        break;
+    }
     return nullptr;
 }
 
 void Fmmessage::Messagebox(const Messageargs& m) {
     Lblmessage.Caption = m.Text;
-    const int kind = m.Kind;
-    if (kind >= 1 && kind <= 3) {
-        Cmdl3.Visible = kind == 3;
-        Cmdl2.Visible = kind == 2;
-        Cmdmid.Visible = kind == 1 || kind == 3;
-        Cmdr2.Visible = kind == 2;
-        Cmdr3.Visible = kind == 3;
-    }
-    if (m.Icon == "X")
-        Icon = "Icon/W95mbx01.ico";
-    else if (m.Icon == "?")
-        Icon = "Icon/W95mbx02.ico";
-    else if (m.Icon == "!")
-        Icon = "Icon/W95mbx03.ico";
-    else if (m.Icon == "i")
-        Icon = "Icon/W95mbx04.ico";
+    using K = Messagekind;
+    Cmdl3.Visible = m.Kind == K::Three;
+    Cmdl2.Visible = m.Kind == K::Two;
+    Cmdmid.Visible = m.Kind == K::One || m.Kind == K::Three;
+    Cmdr2.Visible = m.Kind == K::Two;
+    Cmdr3.Visible = m.Kind == K::Three;
+    if (m.Icon != Boxicon::None) Icon = Iconfile(m.Icon);
     Cmdl2.Caption = m.L2;
     Cmdl3.Caption = m.L3;
     Cmdmid.Caption = m.Mid;
@@ -48,19 +48,35 @@ void Fmmessage::Messagebox(const Messageargs& m) {
     Caption = m.Caption;
 }
 
+std::string Iconfile(Boxicon icon) {
+    switch (icon) {
+    case Boxicon::Critical:
+        return "Icon/W95mbx01.ico";
+    case Boxicon::Question:
+        return "Icon/W95mbx02.ico";
+    case Boxicon::Exclamation:
+        return "Icon/W95mbx03.ico";
+    case Boxicon::Information:
+        return "Icon/W95mbx04.ico";
+    case Boxicon::None:
+        break;
+    }
+    return "";
+}
+
 Messageargs Withok(Messageargs m) {
-    m.Kind = 1;
+    m.Kind = Messagekind::One;
     m.Mid = "OK";
-    m.Defaultbutton = "Cmdmid";
+    m.Defaultbutton = Boxbutton::Cmdmid;
     return m;
 }
 
 Messageargs Withendchoices(Messageargs m) {
-    m.Kind = 3;
+    m.Kind = Messagekind::Three;
     m.L3 = "Save File";
     m.Mid = "Change Display";
     m.R3 = "End";
-    m.Defaultbutton = "Cmdr3";
+    m.Defaultbutton = Boxbutton::Cmdr3;
     return m;
 }
 

@@ -62,15 +62,23 @@ Settinglists::Settinglists() {
     Choose(Cbrepeat, std::string(Norepeat));
 }
 
-void Settinglists::Cbwho_Click() {
+std::optional<Role> Settinglists::Chosenrole() const {
     const std::string who = Cbwho.Text();
+    if (who == Whoitems[0]) return Role::Youguess;
+    if (who == Whoitems[1]) return Role::Computerguesses;
+    if (who == Whoitems[2]) return Role::Watch;
+    return std::nullopt;
+}
+
+void Settinglists::Cbwho_Click() {
+    const std::optional<Role> who = Chosenrole();
     // Only a computer codemaker falsifies hints; the player who makes the code marks honestly.
-    if (who == Whoitems[1]) {
+    if (who == Role::Computerguesses) {
         if (Cbhint.Listcount() == 2) Cbhint.Removeitem(1);
     } else if (Cbhint.Listcount() == 1) {
         Cbhint.Additem(std::string(Hintitems[1]), 1);
     }
-    Cmdtop.Enabled = who == Whoitems[0];
+    Cmdtop.Enabled = who == Role::Youguess;
 }
 
 void Settinglists::Cbhint_Click() {
@@ -156,10 +164,7 @@ bool Settinglists::Choose(Combolist& list, const std::string& text) {
 }
 
 void Settinglists::Updatesetting(Gamesetting& setting) const {
-    const std::string who = Cbwho.Text();
-    setting.Whoguess = who == Whoitems[1]   ? Role::Computerguesses
-                       : who == Whoitems[2] ? Role::Watch
-                                            : Role::Youguess;
+    setting.Whoguess = Chosenrole().value_or(Role::Youguess);
     setting.Ncolours = static_cast<int16_t>(Number(Cbcolour.Text()));
     setting.Starttype = static_cast<Startkind>(Cbstart.Listindex + 1);
     setting.Hinttype = static_cast<Hintkind>(Cbhint.Listindex + 1);

@@ -4,6 +4,7 @@
 // player picks is a valid setting.
 #include "engine/gamesetting.h"
 #include "windows/controls.h"
+#include <optional>
 #include <string>
 
 namespace tc {
@@ -41,6 +42,8 @@ public:
     // Returns false, changing nothing, when the list does not offer the text.
     bool Choose(Combolist& list, const std::string& text);
 
+    // The role Cbwho shows, none while it shows no item.
+    std::optional<Role> Chosenrole() const;
     // Reads the setting from the lists; Starttrial is left alone.
     void Updatesetting(Gamesetting& setting) const;
 

@@ -1,5 +1,7 @@
 #include "windows/waitstate.h"
 
+#include "engine/gamerecord.h"
+
 #include <algorithm>
 
 namespace tc {
@@ -208,7 +210,7 @@ std::string Waitstate::Helptext() const {
 std::string Waitstate::Helptext(Waitkey key, bool message) const {
     if (!message && key == Waitkey::Frgetstring1)
         return "Input your guess.  Please notice you are allowed to try at most " +
-               std::to_string(28 - actions_.Starttrial()) + " times or 1 hour.";
+               std::to_string(Lasttrial + 1 - actions_.Starttrial()) + " times or 1 hour.";
     const Context* c = Find(key, message);
     std::string text = c ? c->Help : "";
     // A window come back to after a message waits one minute, not the five it first had; its
@@ -328,11 +330,11 @@ void Waitstate::Showmessage(const Messageargs& m) {
 void Waitstate::Endgame() {
     actions_.Keepfinaltrial();
     Showmessage({.Text = "Are you sure you want to end this game?",
-                 .Kind = 2,
-                 .Icon = "?",
+                 .Kind = Messagekind::Two,
+                 .Icon = Boxicon::Question,
                  .L2 = "OK",
                  .R2 = "Cancel",
-                 .Defaultbutton = "Cmdl2",
+                 .Defaultbutton = Boxbutton::Cmdl2,
                  .Key = Waitkey::Mnuend,
                  .Caption = "End Game?",
                  .Timeout = 60,
@@ -342,11 +344,11 @@ void Waitstate::Endgame() {
 void Waitstate::Quitgame() {
     actions_.Playreminder();
     Showmessage({.Text = "Are you sure you want to quit this programme?",
-                 .Kind = 2,
-                 .Icon = "?",
+                 .Kind = Messagekind::Two,
+                 .Icon = Boxicon::Question,
                  .L2 = "OK",
                  .R2 = "Cancel",
-                 .Defaultbutton = "Cmdl2",
+                 .Defaultbutton = Boxbutton::Cmdl2,
                  .Key = Waitkey::Mnuquit,
                  .Caption = "Quit Programme?",
                  .Timeout = 60,
@@ -358,11 +360,11 @@ void Waitstate::Reportbug(const std::string& guess) {
     if (!guess.empty()) text += " My next guess is " + guess + ".";
     text += " Please choose one option below.";
     Showmessage({.Text = text,
-                 .Kind = 2,
-                 .Icon = "?",
+                 .Kind = Messagekind::Two,
+                 .Icon = Boxicon::Question,
                  .L2 = "Change Display",
                  .R2 = "FINISH",
-                 .Defaultbutton = "Cmdl2",
+                 .Defaultbutton = Boxbutton::Cmdl2,
                  .Key = Waitkey::Bug,
                  .Caption = "Bug"});
 }
@@ -487,7 +489,7 @@ void Waitstate::Cmdr3_Click() {
         actions_.Closemedia();
         Setwait(0, K::None);
         Close();
-        if (actions_.Elapsed() >= 3600 || actions_.Trial() >= 27)
+        if (actions_.Elapsed() >= Timelimit || actions_.Trial() >= Lasttrial)
             actions_.Finishgame();
         else
             actions_.Offerrecord();
@@ -498,12 +500,12 @@ void Waitstate::Cmdr3_Click() {
     }
 }
 
-void Waitstate::Press(const std::string& button) {
-    if (button == "Cmdl3") Cmdl3_Click();
-    if (button == "Cmdl2") Cmdl2_Click();
-    if (button == "Cmdmid") Cmdmid_Click();
-    if (button == "Cmdr2") Cmdr2_Click();
-    if (button == "Cmdr3") Cmdr3_Click();
+void Waitstate::Press(Boxbutton button) {
+    if (button == Boxbutton::Cmdl3) Cmdl3_Click();
+    if (button == Boxbutton::Cmdl2) Cmdl2_Click();
+    if (button == Boxbutton::Cmdmid) Cmdmid_Click();
+    if (button == Boxbutton::Cmdr2) Cmdr2_Click();
+    if (button == Boxbutton::Cmdr3) Cmdr3_Click();
 }
 
 } // namespace tc

@@ -122,8 +122,8 @@ public:
     void Cmdmid_Click();
     void Cmdr2_Click();
     void Cmdr3_Click();
-    // A button by its name ("Cmdmid", ...); other names do nothing.
-    void Press(const std::string& button);
+    // A button by its name; None does nothing.
+    void Press(Boxbutton button);
 
 private:
     enum class Default;

@@ -40,7 +40,7 @@ std::vector<Savedgame> Seeds() {
     you.Elapsed = 125;
 
     Savedgame marks;
-    marks.Whoguess = 2;
+    marks.Whoguess = Role::Computerguesses;
     marks.Ncolours = 6;
     marks.Codelength = 4;
     marks.Maxrepeat = 4;
@@ -63,7 +63,7 @@ std::vector<Savedgame> Seeds() {
     marks.Elapsed = 42;
 
     Savedgame watch = you;
-    watch.Whoguess = 3;
+    watch.Whoguess = Role::Watch;
     watch.Status = "Win";
     watch.Fixedlength = 0;
     watch.Codelength = 5;

@@ -62,7 +62,7 @@ struct Animated : ::testing::Test, testkit::Virtualgame {
         // As the title does when it gives way to the main window.
         g.Tmrani.Enabled = true;
         clock.Sync();
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     void Settled() override { px.Follow(ani.Bird); }
     // Ticks of the animation timer, the board following each.
@@ -125,7 +125,7 @@ TEST(Clouds, BackgroundShiftsThePanoramaRoundAndCoversTheSeam) {
 TEST_F(Animated, CloudsDriftAPixelEveryFiftyMillisecondsAndWrapAtTheWidth) {
     ani.Forewidth = 40;
     EXPECT_EQ(ani.Offset, 0);
-    EXPECT_EQ(g.Tmrani.Tag, "On");
+    EXPECT_TRUE(g.Animationswitchedon);
     clock.advance(49);
     EXPECT_EQ(ani.Offset, 0);
     clock.advance(1);
@@ -198,9 +198,9 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
     Expectbirdover(ani.Bird);
     const Birdpose at = ani.Bird;
 
-    Act([&] { g.Menu.Menu_Click("Mnuani"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuani); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch on animation");
-    EXPECT_EQ(g.Tmrani.Tag, "Off");
+    EXPECT_FALSE(g.Animationswitchedon);
     EXPECT_FALSE(g.Tmrani.Enabled);
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);
@@ -210,7 +210,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
 
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icoani"); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch off animation");
-    EXPECT_EQ(g.Tmrani.Tag, "On");
+    EXPECT_TRUE(g.Animationswitchedon);
     EXPECT_TRUE(g.Tmrani.Enabled);
     EXPECT_EQ(ani.Bird.X, -ani.Frame.Width);
     Ticks(1);
@@ -235,12 +235,12 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
     EXPECT_EQ(ani.Offset, offset + 3);
 
     // The End Game question answered OK.
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     Startyouguess("789");
     Ticks(5);
     ASSERT_TRUE(ani.Bird.Drawn);
-    Act([&] { g.Menu.Menu_Click("Mnuend"); });
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);
 }

@@ -41,7 +41,7 @@ protected:
         std::string out;
         for (int i = 0; i < g.Setting.Codelength; ++i) {
             const int v = g.Panel.Inputboxes[i];
-            if (v == 99) {
+            if (v == Emptybox) {
                 EXPECT_EQ(g.Main.Picstring[i].Background, Windowbackground) << "box " << i;
                 EXPECT_EQ(g.Main.Lblstring[i].Caption, "") << "box " << i;
                 out += '.';

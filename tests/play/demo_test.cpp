@@ -106,7 +106,7 @@ TEST(Demostart, FiveIdleMinutesStartItNotOneSecondLess) {
 TEST(Demostart, MenuAndToolbarStartIt) {
     {
         Rig r;
-        r.g.Menu.Menu_Click("Mnudemo");
+        r.g.Menu.Menu_Click(Menucommand::Mnudemo);
         EXPECT_TRUE(r.Demoon());
         EXPECT_TRUE(r.g.Rec.Inplay());
     }
@@ -120,7 +120,7 @@ TEST(Demostart, MenuAndToolbarStartIt) {
 
 TEST(Demosettings, RandomSettingsKeepTheirLimits) {
     Rig r;
-    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
     r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
     r.Playuntil(300);
@@ -176,7 +176,7 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     Rig r;
     r.Playersetting();
     const Savedchoices before = r.g.Main.Lists.Save();
-    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
     r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
     EXPECT_EQ(r.g.Menu.Menusaved, before);
@@ -266,7 +266,7 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
 
 TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
     Rig r;
-    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
     r.g.Demo.Hsbspeed_Change(0);
     r.clock.Sync();
     ASSERT_TRUE(r.Demoon());
@@ -279,7 +279,7 @@ TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
     r.g.Menu.Stbmenu_Click();
     EXPECT_TRUE(r.g.Statbox.Visible);
     EXPECT_EQ(r.g.Statbox.Text, "PAUSE");
-    EXPECT_TRUE(r.g.Statbox.Icon.empty());
+    EXPECT_EQ(r.g.Statbox.Icon, Boxicon::None);
     EXPECT_TRUE(r.g.Statbox.Histogram.empty());
     const size_t rows = r.log.rows.size();
     r.clock.advance(600'000);
@@ -330,7 +330,7 @@ std::vector<int64_t> Rowgaps(const std::vector<Step>& rows, size_t from) {
 
 TEST(Demospeed, StepsFollowTheSpeedBarAndPauseASecondOnAWin) {
     Rig r;
-    r.g.Menu.Menu_Click("Mnudemo");
+    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
     // The idle screen leaves the bar at its maximum: a step a second.
     EXPECT_EQ(r.g.Main.Hsbspeed.Value, r.g.Main.Hsbspeed.Max);
     r.clock.advance(30'000);

@@ -28,7 +28,7 @@ TEST(Converttime, SecondsAndMinutesInWords) {
 
 struct Endofgame : ::testing::Test, testkit::Virtualgame {
     Endofgame() {
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     // "You guess" with the menu's first setting: 10 colours, length 3, fixed order, no
     // repetition.
@@ -152,7 +152,7 @@ TEST_F(Endofgame, TrialTwentySixWarnsAndTrialTwentySevenEndsTheGame) {
     EXPECT_FALSE(m.Frinput.Visible);
     EXPECT_FALSE(g.Tmrrec.Enabled);
 
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     Expectidle();
 }
 
@@ -161,7 +161,7 @@ TEST_F(Endofgame, OkOfTheLastChanceWarningAsksForTheLastGuess) {
     const std::vector<std::string> guesses = Wrongguesses(27);
     for (int t = 1; t <= 26; ++t) Play(guesses[t - 1]);
     ASSERT_TRUE(g.Message.Visible);
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(g.Message.Visible);
     ASSERT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
@@ -173,7 +173,7 @@ TEST_F(Endofgame, OkOfTheLastChanceWarningAsksForTheLastGuess) {
     EXPECT_EQ(g.Message.Lblmessage.Caption.rfind("Win!  You have tried 27 times and spent ", 0),
               0u);
     // A win at the last trial takes no place in the records: End goes straight back.
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     Expectidle();
 }
 
@@ -227,13 +227,13 @@ TEST_F(Endofgame, WarningAndHourCloseTheSaveAsDialog) {
     Start("789");
     Play("012");
     for (int seconds : {3300, 301}) {
-        Act([&] { g.Menu.Menu_Click("Mnusaveas"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnusaveas); });
         ASSERT_TRUE(g.Files.Visible);
         Seconds(seconds); // to the warning, then past the hour
         EXPECT_FALSE(g.Files.Visible) << seconds;
         ASSERT_TRUE(g.Message.Visible) << seconds;
         EXPECT_EQ(g.Wait.Key(), g.Message.Tag); // nothing of the dialog's wait is left
-        if (g.Message.Tag == "Warning") Act([&] { g.Messagebutton("Cmdmid"); });
+        if (g.Message.Tag == "Warning") Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     }
     Expectendmessage("Gameover1", "Gameover");
 }
@@ -247,7 +247,7 @@ TEST_F(Endofgame, WarningOverTheResultPanelPressesItsOkWhenClosed) {
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Warning");
     EXPECT_TRUE(g.Rec.Guesses[1].empty());
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(m.Frshowresult.Visible);
     EXPECT_EQ(g.Rec.Guesses[1], "012");
     EXPECT_TRUE(m.Frinput.Visible);
@@ -265,7 +265,7 @@ TEST_F(Endofgame, WarningOverARefusedGuessAsksForTheGuessAgain) {
     Seconds(1);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Warning");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
@@ -293,23 +293,23 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     Start("789");
     Play("012");
     Seconds(30);
-    Act([&] { g.Menu.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Are you sure you want to end this game?");
     EXPECT_EQ(g.Message.Caption, "End Game?");
     EXPECT_EQ(g.Wait.Key(), "Mnuend+Frgetstring1");
 
     // Cancel keeps the game.
-    Act([&] { g.Messagebutton("Cmdr2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr2); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_TRUE(g.Tmrrec.Enabled);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
 
-    Act([&] { g.Menu.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
     ASSERT_TRUE(g.Message.Visible);
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Endgame);
     EXPECT_EQ(g.Rec.Elapsed, 3600);
@@ -324,7 +324,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     Expectendmessage("Franswer", "Show Answer");
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "You may see the answer in the Answer Frame now.\nPlease choose one option below.");
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     Expectidle();
 }
 
@@ -355,7 +355,7 @@ TEST_F(Endofgame, ComputerGuessesEndsAfterTheHourWithTheTrialsMarked) {
     Seconds(3300 - 30);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Please notice this game is over in five minutes!");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_TRUE(m.Frgetresult.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetresult");
 

@@ -59,10 +59,10 @@ struct Program : testkit::Virtualgame {
     Fmfiles& f = g.Files;
 
     explicit Program(const fs::path& folder) { g.Programfolder = folder; }
-    void Menu(const std::string& item) {
+    void Menu(Menucommand item) {
         Act([&] { g.Menu.Menu_Click(item); });
     }
-    void Press(const std::string& button) {
+    void Press(Boxbutton button) {
         Act([&] { g.Messagebutton(button); });
     }
     void Save(const std::string& name) {
@@ -74,13 +74,13 @@ struct Program : testkit::Virtualgame {
         Act([&] { g.Dialog.Cmdopen_Click(); });
     }
     void Load(const std::string& name) {
-        Menu("Mnuload");
+        Menu(Menucommand::Mnuload);
         ASSERT_TRUE(f.Visible);
         Open(name);
     }
     // "You guess" typed on the keyboard: 6 colours, length 4, random order, no repetition.
     void Startyouguess(const std::string& answer) {
-        Menu("Mnukey");
+        Menu(Menucommand::Mnukey);
         Virtualgame::Startyouguess(
             answer,
             {{&lists.Cbcolour, "6"}, {&lists.Cblength, "4"}, {&lists.Cborder, "Random order"}});
@@ -89,7 +89,7 @@ struct Program : testkit::Virtualgame {
     // "Computer guesses" with the player marking on the keyboard: 10 colours, length 4, fixed
     // order, no repetition.
     void Startcomputerguesses() {
-        Menu("Mnukey");
+        Menu(Menucommand::Mnukey);
         Setmenu("Computer guesses", {{&lists.Cbcolour, "10"}, {&lists.Cblength, "4"}});
         Act([&] { g.Start.Cmdstart_Click(); });
         ASSERT_TRUE(m.Frmark.Visible);
@@ -150,14 +150,13 @@ struct Filedialog : ::testing::Test {
     std::string Pathof(const std::string& file) const { return (Files() / file).string(); }
     std::unique_ptr<Program> Later() { return std::make_unique<Program>(dir.Path()); }
     void Expectmessage(const Game& game, const std::string& key, const std::string& text,
-                       const std::string& caption, const std::string& defaultbutton,
-                       int timeout = 60) {
+                       const std::string& caption, Boxbutton defaultbutton, int timeout = 60) {
         ASSERT_TRUE(game.Message.Visible);
         EXPECT_EQ(game.Message.Tag, key);
         EXPECT_EQ(game.Message.Lblmessage.Caption, text);
         EXPECT_EQ(game.Message.Caption, caption);
         Fmmessage copy = game.Message;
-        EXPECT_TRUE(copy.Button(defaultbutton)->Default) << defaultbutton;
+        EXPECT_TRUE(copy.Button(defaultbutton)->Default) << static_cast<int>(defaultbutton);
         EXPECT_EQ(game.Wait.Timeout, timeout);
     }
 };
@@ -167,19 +166,19 @@ struct Filedialog : ::testing::Test {
 TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
     EXPECT_EQ(Entries(Files()), (std::vector<std::string>{"game.tc"}));
     EXPECT_EQ(g.Rec.Filepath, Pathof("game.tc"));
 
     // "game.tc" is the same file: no second ".tc", so the overwrite question comes.
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game.tc");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Overwrite");
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "The file " + Pathof("game.tc") + " already exits!  Overwrite?");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
 
     // The comparison is case-sensitive.
     p.Save("GAME.TC");
@@ -189,8 +188,8 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
 
     // In a root folder no second separator is put in.
     p.Guess("0123");
-    p.Press("Cmdr3");
-    p.Menu("Mnuload");
+    p.Press(Boxbutton::Cmdr3);
+    p.Menu(Menucommand::Mnuload);
     const fs::path root = dir.Path().root_path();
     p.Act([&] { g.Dialog.Dirfiles_Change(root); });
     p.Open("no-such-saved-game");
@@ -203,14 +202,14 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
 TEST_F(Filedialog, ANameThatIsNotAPlainFileNameGetsTheBadNameMessage) {
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     const std::string bad[] = {"/game",     "../game",    "sub/game", "a\\b",
                                "tab\tname", "esc\x1b[2J", "..",       std::string(253, 'n')};
     for (const std::string& name : bad) {
         p.Save(name);
         Expectmessage(g, "Notready", "Disk not ready! Please insert a disk in drive /.",
-                      "Disk Not Ready", "Cmdmid");
-        p.Press("Cmdmid");
+                      "Disk Not Ready", Boxbutton::Cmdmid);
+        p.Press(Boxbutton::Cmdmid);
         EXPECT_TRUE(g.Files.Visible) << name;
         EXPECT_EQ(g.Rec.Savedstate, Filestate::Unsaved) << name;
     }
@@ -223,15 +222,15 @@ TEST_F(Filedialog, ANameThatIsNotAPlainFileNameGetsTheBadNameMessage) {
 
 TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
     // Load mode: Yes returns to the dialog with a minute's wait.
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     p.Open("");
     Expectmessage(g, "Nofile",
                   "You haven't specified a file name.\nDo you still want to load a game?",
-                  "No File Name", "Cmdr2");
+                  "No File Name", Boxbutton::Cmdr2);
     EXPECT_EQ(g.Message.Cmdl2.Caption, "Yes");
     EXPECT_EQ(g.Message.Cmdr2.Caption, "No");
     EXPECT_EQ(g.Wait.Key(), "Nofile+Load");
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Load");
@@ -239,18 +238,18 @@ TEST_F(Filedialog, AnEmptyNameAsksWhetherToGoOn) {
 
     // No cancels the dialog: back to the idle screen.
     p.Open("");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
     p.Expectidle();
 
     // Save mode during play: the question's own words, and its time-out answers No, which
     // cancels the dialog and leaves the game in play.
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("");
     Expectmessage(g, "Nofile",
                   "You haven't specified a file name.\nDo you still want to save the game?",
-                  "No File Name", "Cmdr2");
+                  "No File Name", Boxbutton::Cmdr2);
     p.Seconds(59);
     EXPECT_TRUE(g.Message.Visible);
     p.Seconds(1);
@@ -269,9 +268,9 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     p.Startyouguess("0123");
     p.Play("4501");
     p.Seconds(125);
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     ASSERT_TRUE(g.Files.Visible);
-    EXPECT_EQ(g.Files.Caption, "Save As");
+    EXPECT_EQ(g.Files.Caption(), "Save As");
     EXPECT_TRUE(g.Files.Cmdsave.Visible);
     EXPECT_TRUE(g.Files.Cmdsave.Default);
     EXPECT_FALSE(g.Files.Cmdopen.Visible);
@@ -304,7 +303,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
 
     // Save writes over the same file without asking.
     p.Play("4512");
-    p.Menu("Mnusave");
+    p.Menu(Menucommand::Mnusave);
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(Entries(Files()), (std::vector<std::string>{"game.tc"}));
@@ -318,13 +317,13 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     // Save As onto it asks first; No and the time-out return to the dialog, unwritten.
     p.Play("5240");
     const std::vector<unsigned char> before = Filebytes(file);
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
     Expectmessage(g, "Overwrite", "The file " + file.string() + " already exits!  Overwrite?",
-                  "Overwrite File?", "Cmdr2");
+                  "Overwrite File?", Boxbutton::Cmdr2);
     EXPECT_EQ(g.Message.Cmdl2.Caption, "Yes");
     EXPECT_EQ(g.Wait.Key(), "Overwrite+Mnusave+Frgetstring1");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
@@ -340,7 +339,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
 
     // Yes writes.
     p.Save("game");
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
@@ -350,7 +349,7 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
     EXPECT_EQ(d.Game->Guesses[3], "5240");
 
     // Left alone, the dialog gives up after five minutes and play goes on.
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Seconds(299);
     EXPECT_TRUE(g.Files.Visible);
     p.Seconds(1);
@@ -362,9 +361,9 @@ TEST_F(Filedialog, SaveAsDuringPlayThenSaveAndOverwrite) {
 // ---- Loading ----
 
 TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     ASSERT_TRUE(g.Files.Visible);
-    EXPECT_EQ(g.Files.Caption, "Open");
+    EXPECT_EQ(g.Files.Caption(), "Open");
     EXPECT_TRUE(g.Files.Cmdopen.Visible);
     EXPECT_TRUE(g.Files.Cmdopen.Default);
     EXPECT_FALSE(g.Files.Cmdsave.Visible);
@@ -374,9 +373,9 @@ TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
     p.Open("missing");
     Expectmessage(g, "Notexist",
                   "The file " + Pathof("missing.tc") + " does not exist!  Try again.",
-                  "File Not Exist", "Cmdmid");
+                  "File Not Exist", Boxbutton::Cmdmid);
     EXPECT_EQ(g.Message.Cmdmid.Caption, "OK");
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Files.Txtfiles.Caption, "missing");
@@ -397,7 +396,7 @@ TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
     // a fresh dialog is cancelled.
     p.Seconds(60);
     p.Expectidle();
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     p.Seconds(299);
     EXPECT_TRUE(g.Files.Visible);
     p.Seconds(1);
@@ -405,13 +404,13 @@ TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
 }
 
 TEST_F(Filedialog, AFolderThatCannotBeReadIsToldNotShownEmpty) {
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     const fs::path gone = Files() / "gone";
     p.Act([&] { g.Dialog.Dirfiles_Change(gone); });
     Expectmessage(g, "Notexist",
                   "The folder " + gone.string() +
                       " cannot be read.\nYou may not look into it; choose another folder.",
-                  "Folder Not Read", "Cmdmid");
+                  "Folder Not Read", Boxbutton::Cmdmid);
 }
 
 TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
@@ -420,7 +419,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     p.Seconds(100);
     p.Play("4512");
     p.Seconds(25);
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
     const std::string file = Pathof("game.tc");
     const std::vector<std::string> board = Drawing(p.m.Picrecord);
@@ -430,7 +429,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     p.Emptywinners(6);
     p.Guess("0123");
     ASSERT_EQ(g.Message.Tag, "Win");
-    p.Press("Cmdr3");
+    p.Press(Boxbutton::Cmdr3);
     EXPECT_TRUE(p.m.Frgetname.Visible);
 
     auto later = Later();
@@ -443,7 +442,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     Expectmessage(q.g, "Notenter",
                   "Please notice that for a loaded game, you will not\nenter the Top Five List "
                   "even if you break the record.",
-                  "Loaded Game", "Cmdmid");
+                  "Loaded Game", Boxbutton::Cmdmid);
     EXPECT_EQ(q.g.Wait.Key(), "Notenter");
     for (const Menuitem* item :
          {&q.m.Mnuset, &q.m.Mnunew, &q.m.Mnuload, &q.m.Mnusaving, &q.m.Mnudemo})
@@ -458,7 +457,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
 
     // Waiting on the notice costs no play time; its OK starts the clock from 125 seconds.
     q.Seconds(30);
-    q.Press("Cmdmid");
+    q.Press(Boxbutton::Cmdmid);
     EXPECT_FALSE(q.g.Message.Visible);
     EXPECT_TRUE(q.m.Lbltime.Visible);
     EXPECT_EQ(q.m.Lbltime.Caption, "Time spent:  2 minutes 5 seconds");
@@ -472,7 +471,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
 
     // A loaded game saved again writes over its own file and stays "Loaded".
     q.Play("2345");
-    q.Menu("Mnusave");
+    q.Menu(Menucommand::Mnusave);
     EXPECT_FALSE(q.f.Visible);
     EXPECT_EQ(q.g.Rec.Savedstate, Filestate::Loaded);
     {
@@ -487,7 +486,7 @@ TEST_F(Filedialog, AGameInPlayResumesWithItsClockAndNeverEntersTheTopFive) {
     q.Guess("0123");
     ASSERT_TRUE(q.g.Message.Visible);
     ASSERT_EQ(q.g.Message.Tag, "Win");
-    q.Press("Cmdr3");
+    q.Press(Boxbutton::Cmdr3);
     EXPECT_FALSE(q.m.Frgetname.Visible);
     q.Expectidle();
 }
@@ -496,7 +495,7 @@ TEST_F(Filedialog, TheNoticeOfALoadedGameAnswersItselfAfterAMinute) {
     p.Startyouguess("0123");
     p.Play("4501");
     p.Seconds(125);
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
 
     auto later = Later();
@@ -518,10 +517,10 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
     p.Seconds(30);
     p.Guess("0123");
     ASSERT_EQ(g.Message.Tag, "Win");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     EXPECT_FALSE(g.Message.Visible);
     ASSERT_TRUE(g.Files.Visible);
-    EXPECT_EQ(g.Files.Caption, "Save As");
+    EXPECT_EQ(g.Files.Caption(), "Save As");
     EXPECT_EQ(g.Wait.Key(), "Mnusave+");
     EXPECT_EQ(g.Wait.Timeout, 60);
     p.Save("won");
@@ -545,7 +544,7 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
     Expectmessage(q.g, "Notgame",
                   "Here is the result of a previous game.\nPress the FINISH button after you have "
                   "finished examining the result.",
-                  "Result of Previous Game", "Cmdr2", 900);
+                  "Result of Previous Game", Boxbutton::Cmdr2, 900);
     EXPECT_EQ(q.g.Message.Cmdl2.Caption, "Change Display");
     EXPECT_EQ(q.g.Message.Cmdr2.Caption, "FINISH");
     EXPECT_EQ(q.m.Caption, "Loaded Game - " + Pathof("won.tc"));
@@ -557,12 +556,12 @@ TEST_F(Filedialog, AWonGameSavedFromItsEndMessageIsShownForExamination) {
 
     // "Change Display" switches the display and keeps the message.
     const Displaykind display = q.m.Displaymode;
-    q.Press("Cmdl2");
+    q.Press(Boxbutton::Cmdl2);
     EXPECT_NE(q.m.Displaymode, display);
     EXPECT_TRUE(q.g.Message.Visible);
 
     // FINISH: the idle screen with the choices the setting menu had before the load.
-    q.Press("Cmdr2");
+    q.Press(Boxbutton::Cmdr2);
     q.Expectidle();
     EXPECT_EQ(q.m.Lists.Save(), menu);
     EXPECT_EQ(q.g.Setting, setting);
@@ -577,7 +576,7 @@ TEST_F(Filedialog, AGameOverSavedFromItsEndMessageFinishesAndLoadsFinished) {
     p.Seconds(3602); // the warning closes by itself, then the hour ends the game
     ASSERT_TRUE(g.Message.Visible);
     ASSERT_EQ(g.Message.Tag, "Gameover1");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     ASSERT_TRUE(g.Files.Visible);
     p.Save("over");
     p.Expectidle();
@@ -602,7 +601,7 @@ TEST_F(Filedialog, ASaveFromTheEndMessageLeftAloneFinishesTheGameUnsaved) {
     p.Play("4501");
     p.Guess("0123");
     ASSERT_EQ(g.Message.Tag, "Win");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     ASSERT_TRUE(g.Files.Visible);
     p.Seconds(59);
     EXPECT_TRUE(g.Files.Visible);
@@ -613,10 +612,10 @@ TEST_F(Filedialog, ASaveFromTheEndMessageLeftAloneFinishesTheGameUnsaved) {
     // The no-name question's No ends it the same way.
     p.Startyouguess("0123");
     p.Guess("0123");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     p.Save("");
     ASSERT_EQ(g.Message.Tag, "Nofile");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
     p.Expectidle();
 }
 
@@ -625,7 +624,7 @@ TEST_F(Filedialog, CancellingTheSaveOfACountedWinStillOffersTheTopFive) {
     p.Emptywinners(6);
     p.Startyouguess("0123");
     p.Guess("0123");
-    p.Press("Cmdl3");
+    p.Press(Boxbutton::Cmdl3);
     p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
     EXPECT_TRUE(p.m.Frgetname.Visible);
 }
@@ -642,7 +641,7 @@ TEST_F(Filedialog, PlayerMarkingGameResumesOnTheMarksPanelAndPlaysOnAlike) {
     ASSERT_NE(g.Rec.Currentstring, code) << "the code came too early for this test";
     const int trial = g.Rec.Trial;
     const Str waiting = g.Rec.Currentstring;
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("marks");
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_TRUE(p.m.Frgetresult.Visible);
@@ -686,7 +685,7 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
     p.Startyouguess("0123");
     p.Play("4501");
     p.Guess("0123");
-    p.Press("Cmdr3");
+    p.Press(Boxbutton::Cmdr3);
     p.Expectidle();
 
     fs::create_directories(Files());
@@ -741,7 +740,7 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
         EXPECT_TRUE(p.m.Mnuload.Enabled);
 
         // OK returns to the dialog, the name kept; Cancel to the idle screen.
-        p.Press("Cmdmid");
+        p.Press(Boxbutton::Cmdmid);
         EXPECT_FALSE(g.Message.Visible);
         EXPECT_TRUE(g.Files.Visible);
         EXPECT_EQ(g.Files.Txtfiles.Caption, name);
@@ -758,7 +757,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
 
     // The saved-games folder is a file.
     Putbytes(Files(), {'n', 'o', 't', ' ', 'a', ' ', 'f', 'o', 'l', 'd', 'e', 'r'});
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("game");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("game.tc")), std::string::npos)
@@ -769,7 +768,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     EXPECT_EQ(p.m.Caption, caption);
     EXPECT_EQ(Entries(dir.Path()), (std::vector<std::string>{"Files"}));
     EXPECT_EQ(fs::file_size(Files()), 12u);
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
     p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
@@ -778,10 +777,10 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     // The file's place is a folder: overwriting it fails whole and leaves nothing beside it.
     fs::remove(Files());
     fs::create_directories(Files() / "dir.tc");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("dir");
     ASSERT_EQ(g.Message.Tag, "Overwrite");
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Tag, "Overwrite");
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("dir.tc")), std::string::npos)
@@ -791,7 +790,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     EXPECT_TRUE(fs::is_directory(Files() / "dir.tc"));
     EXPECT_TRUE(fs::is_empty(Files() / "dir.tc"));
     EXPECT_EQ(Entries(Files()), (std::vector<std::string>{"dir.tc"}));
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(g.Files.Visible);
 
     // A saved game whose file has become a folder: Save reports it; the state stays "Saved".
@@ -802,7 +801,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     fs::remove(good);
     fs::create_directories(good);
     p.Play("4512");
-    p.Menu("Mnusave");
+    p.Menu(Menucommand::Mnusave);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Lblmessage.Caption.find(good), std::string::npos);
     EXPECT_EQ(g.Rec.Savedstate, Filestate::Saved);
@@ -814,15 +813,15 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
 TEST_F(Filedialog, TheDialogOpenedByAFailedSaveTimesOutLikeAnyOther) {
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("good");
     ASSERT_EQ(g.Rec.Savedstate, Filestate::Saved);
     fs::remove(Files() / "good.tc");
     fs::create_directories(Files() / "good.tc");
-    p.Menu("Mnusave");
+    p.Menu(Menucommand::Mnusave);
     ASSERT_TRUE(g.Message.Visible);
     ASSERT_TRUE(g.Files.Visible);
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
     p.Seconds(300);
@@ -835,7 +834,7 @@ TEST_F(Filedialog, TheDialogOpenedByAFailedSaveTimesOutLikeAnyOther) {
 TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     p.Startyouguess("0123");
     p.Play("4501");
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     p.Save("b");
     fs::create_directories(Files() / "sub");
     Putbytes(Files() / "notes.txt", {'x'});
@@ -843,14 +842,14 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     p.Play("4512");
 
     // In save mode a double click is Save: the file exists, so the question comes.
-    p.Menu("Mnusaveas");
+    p.Menu(Menucommand::Mnusaveas);
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"b.tc"}));
     EXPECT_EQ(g.Files.Folders, (std::vector<std::string>{"sub"}));
     p.Act([&] { g.Dialog.Filfiles_DblClick(0); });
     EXPECT_EQ(g.Files.Txtfiles.Caption, "b.tc");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Overwrite");
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
 
     // Another folder lists its own files and empties the name.
     p.Act([&] { g.Dialog.Dirfiles_Change(Files() / "sub"); });
@@ -861,9 +860,9 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
 
     // In load mode a double click is Open.
     p.Guess("0123");
-    p.Press("Cmdr3");
+    p.Press(Boxbutton::Cmdr3);
     p.Expectidle();
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     p.Act([&] { g.Dialog.Filfiles_Click(0); });
     EXPECT_EQ(g.Files.Txtfiles.Caption, "b.tc");
     p.Act([&] { g.Dialog.Filfiles_DblClick(0); });
@@ -875,7 +874,7 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
 TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     fs::create_directories(Files());
     for (const char* name : {"a.tc", "b.tc", "c.tc"}) Putbytes(Files() / name, {'x'});
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     ASSERT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"a.tc", "b.tc", "c.tc"}));
 
     // Nothing selected: nothing happens.
@@ -887,7 +886,7 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     EXPECT_FALSE(g.Message.Visible);
     p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
     Expectmessage(g, "Delete", "Are you sure you want to delete the file " + Pathof("b.tc") + "?",
-                  "Delete File?", "Cmdl2");
+                  "Delete File?", Boxbutton::Cmdl2);
     EXPECT_EQ(g.Message.Cmdl2.Caption, "Yes");
     EXPECT_EQ(g.Message.Cmdr2.Caption, "No");
     EXPECT_EQ(g.Wait.Key(), "Delete+Load");
@@ -904,12 +903,12 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
 
     // No keeps it too.
     p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
-    p.Press("Cmdr2");
+    p.Press(Boxbutton::Cmdr2);
     EXPECT_TRUE(fs::exists(Files() / "b.tc"));
 
     // Yes deletes it and refreshes the list; nothing stays selected.
     p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(fs::exists(Files() / "b.tc"));
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"a.tc", "c.tc"}));
@@ -925,10 +924,10 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     p.Act([&] { g.Dialog.Filfiles_Click(0); });
     fs::remove(Files() / "a.tc");
     p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
-    p.Press("Cmdl2");
+    p.Press(Boxbutton::Cmdl2);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("a.tc")), std::string::npos);
-    p.Press("Cmdmid");
+    p.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"c.tc"}));
     EXPECT_EQ(g.Wait.Key(), "Load");
@@ -936,7 +935,7 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
 
 TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
     const std::string root = dir.Path().root_path().string();
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     g.Files.Drvfiles.Items = {root, (dir.Path() / "no-such-drive").string()};
     g.Files.Drvfiles.Listindex = 0;
     p.Act([&] { g.Dialog.Drvfiles_Change(1); });
@@ -961,7 +960,7 @@ TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
 
 TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) {
     // Without the platform's list the program folder's root stands alone.
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     EXPECT_EQ(g.Files.Drvfiles.Items, std::vector<std::string>{dir.Path().root_path().string()});
     EXPECT_EQ(g.Files.Drvfiles.Listindex, 0);
     p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
@@ -972,7 +971,7 @@ TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) 
     std::vector<std::string> drives = {dir.Path().root_path().string(), parent,
                                        folder.substr(0, folder.size() - 1)};
     g.Files.Drives = [&] { return drives; };
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     EXPECT_EQ(g.Files.Drvfiles.Items, drives);
     EXPECT_EQ(g.Files.Drvfiles.Text(), parent);
     EXPECT_EQ(g.Files.Dirfiles, Files());
@@ -981,7 +980,7 @@ TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) 
 
     // A drive that came meanwhile is offered; the choice is the program's drive again.
     drives.push_back(folder);
-    p.Menu("Mnuload");
+    p.Menu(Menucommand::Mnuload);
     EXPECT_EQ(g.Files.Drvfiles.Listcount(), 4);
     EXPECT_EQ(g.Files.Drvfiles.Text(), folder);
     EXPECT_EQ(g.Files.Dirfiles, Files());

@@ -76,7 +76,7 @@ TEST_F(Gamestart, EndingAYouGuessGameBeforeAnyGuessReturnsToIdle) {
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icoend"); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnuend+Frgetstring1");
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(m.Lbltime.Visible);
     EXPECT_FALSE(g.Tmrrec.Enabled);
@@ -108,10 +108,10 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
                                        "order\nEach colour at most 2 times\nPlaying");
 
     // No way to end it or quit while the computer plays.
-    Act([&] { g.Menu.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icoend"); });
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
-    Act([&] { g.Menu.Menu_Click("Mnuset"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuset); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(m.Frmenu.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
@@ -125,7 +125,7 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
     EXPECT_EQ(g.Wait.Key(), "Win");
     EXPECT_FALSE(m.Mnugame.Enabled); // still shut under the end message
 
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(m.Frsetting.Visible);
     EXPECT_FALSE(m.Picrecord.Visible);

@@ -232,7 +232,7 @@ struct Eventlog : Gameobserver {
 // setting back from the menu; the tests keep the setting they chose directly.
 inline void Endgame(Game& g) {
     const Gamesetting s = g.Setting;
-    if (g.Message.Visible) g.Messagebutton("Cmdr3");
+    if (g.Message.Visible) g.Messagebutton(Boxbutton::Cmdr3);
     g.Setting = s;
 }
 

@@ -182,7 +182,7 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
             EXPECT_EQ(g.Rec.Whites[1], 0);
         }
         const int claim = g.Rec.Claimtrial;
-        g.Messagebutton("Cmdmid");
+        g.Messagebutton(Boxbutton::Cmdmid);
         Runtimers(g);
         EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
         EXPECT_EQ(g.Rec.Blacks[1], 0);
@@ -502,7 +502,7 @@ TEST(Youguess, CorrectionOfARightClaimLetsThePlayerGoOn) {
     y.Guess("1230");
     y.Claim();
     ASSERT_EQ(y.g.Message.Tag, "Continue Playing");
-    y.g.Messagebutton("Cmdmid");
+    y.g.Messagebutton(Boxbutton::Cmdmid);
     EXPECT_EQ(y.g.Rec.Blacks[1], 0);
     EXPECT_EQ(y.g.Rec.Status, Gamestatus::Continueplaying);
     // The player guesses trial 3 next; nothing else may happen in between.

@@ -157,7 +157,7 @@ TEST_F(Mainwindow, AnOpenMenuCannotBeOpenedAgainOverItsOwnChoices) {
     Act([&] { g.Menu.Mnuset_Click(); });
     Choose(lists.Cbcolour, "7");
     // Both ways in are shut: a second opening would save the changed choices.
-    Act([&] { g.Menu.Menu_Click("Mnuset"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuset); });
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icosetting"); });
     Act([&] { g.Menu.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
@@ -236,7 +236,7 @@ TEST_F(Mainwindow, AnUntouchedMenuCancelsItselfAfterFiveMinutes) {
 // ---- About box and instructions ----
 
 TEST_F(Mainwindow, AboutOverTheIdleScreenGivesBackAFreshFiveMinutes) {
-    Act([&] { g.Menu.Menu_Click("Mnuabout"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuabout); });
     EXPECT_TRUE(g.About.Visible);
     EXPECT_EQ(g.Wait.Key(), "Fmabout+Picfore");
     EXPECT_EQ(g.Wait.Timeout, 60);
@@ -250,7 +250,7 @@ TEST_F(Mainwindow, AboutOverTheIdleScreenGivesBackAFreshFiveMinutes) {
 TEST_F(Mainwindow, AboutOverTheMenuLeavesTheMenuOneMinute) {
     Act([&] { g.Menu.Mnuset_Click(); });
     Seconds(10);
-    Act([&] { g.Menu.Menu_Click("Mnuabout"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuabout); });
     EXPECT_EQ(g.Wait.Key(), "Fmabout+Frmenu");
     Seconds(10);
     Act([&] { g.Menu.Cmdokabout_Click(); });
@@ -267,7 +267,7 @@ TEST_F(Mainwindow, AboutOverTheMenuLeavesTheMenuOneMinute) {
 
 TEST_F(Mainwindow, AboutLeftOpenClosesAfterAMinuteThenTheMenuAfterAnother) {
     Act([&] { g.Menu.Mnuset_Click(); });
-    Act([&] { g.Menu.Menu_Click("Mnuabout"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuabout); });
     Seconds(59);
     EXPECT_TRUE(g.About.Visible);
     Seconds(1);
@@ -280,7 +280,7 @@ TEST_F(Mainwindow, AboutLeftOpenClosesAfterAMinuteThenTheMenuAfterAnother) {
 }
 
 TEST_F(Mainwindow, InstructionsCloseThemselvesAfterFiveMinutes) {
-    Act([&] { g.Menu.Menu_Click("Mnuinstr"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuinstr); });
     EXPECT_TRUE(g.Instr.Visible);
     EXPECT_EQ(g.Wait.Key(), "Instruct+Picfore");
     EXPECT_EQ(g.Wait.Timeout, 300);
@@ -294,7 +294,7 @@ TEST_F(Mainwindow, InstructionsCloseThemselvesAfterFiveMinutes) {
 
 TEST_F(Mainwindow, InstructionsOverTheMenuGoBackToItByOk) {
     Act([&] { g.Menu.Mnuset_Click(); });
-    Act([&] { g.Menu.Menu_Click("Mnuinstr"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuinstr); });
     EXPECT_EQ(g.Wait.Key(), "Instruct+Frmenu");
     Act([&] { g.Menu.Cmdokinstr_Click(); });
     EXPECT_FALSE(g.Instr.Visible);
@@ -335,12 +335,12 @@ TEST_F(Mainwindow, DisplayTicksFollowTheMode) {
     EXPECT_EQ(g.Main.Displaymode, Displaykind::Number);
     EXPECT_FALSE(g.Main.Mnucolour.Checked);
     EXPECT_TRUE(g.Main.Mnunumber.Checked);
-    Act([&] { g.Menu.Menu_Click("Mnunumber"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnunumber); });
     EXPECT_EQ(g.Main.Displaymode, Displaykind::Number);
     EXPECT_TRUE(g.Main.Mnunumber.Checked);
     EXPECT_FALSE(g.Main.Mnucolour.Checked);
 
-    Act([&] { g.Menu.Menu_Click("Mnucolour"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnucolour); });
     EXPECT_EQ(g.Main.Displaymode, Displaykind::Colour);
     EXPECT_TRUE(g.Main.Mnucolour.Checked);
     EXPECT_FALSE(g.Main.Mnunumber.Checked);
@@ -350,7 +350,7 @@ TEST_F(Mainwindow, DisplayTicksFollowTheMode) {
 }
 
 TEST_F(Mainwindow, ChoosingTheCurrentDisplayRedrawsNothing) {
-    Act([&] { g.Menu.Menu_Click("Mnunew"); }); // a "You guess" game puts the board up
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnunew); }); // a "You guess" game puts the board up
     ASSERT_TRUE(g.Main.Picrecord.Visible);
     const int board = g.Main.Picrecord.Revision;
     g.Menu.Setdisplay(Displaykind::Colour);
@@ -362,7 +362,7 @@ TEST_F(Mainwindow, ChoosingTheCurrentDisplayRedrawsNothing) {
 }
 
 TEST_F(Mainwindow, CancelTakesTheDisplayFromTheTickedItem) {
-    Act([&] { g.Menu.Menu_Click("Mnunumber"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnunumber); });
     Act([&] { g.Menu.Mnuset_Click(); });
     g.Main.Displaymode = Displaykind::Colour; // as a finished game's "Change Display" may leave it
     Act([&] { g.Menu.Cmdcancel_Click(); });
@@ -372,7 +372,7 @@ TEST_F(Mainwindow, CancelTakesTheDisplayFromTheTickedItem) {
 // ---- Quit question ----
 
 TEST_F(Mainwindow, QuitQuestionCancelGivesTheIdleScreenBack) {
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
     EXPECT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Are you sure you want to quit this programme?");
     EXPECT_EQ(g.Message.Caption, "Quit Programme?");
@@ -380,7 +380,7 @@ TEST_F(Mainwindow, QuitQuestionCancelGivesTheIdleScreenBack) {
     EXPECT_EQ(g.Wait.Key(), "Mnuquit+Picfore");
     EXPECT_EQ(g.Wait.Timeout, 60);
     Seconds(5);
-    Act([&] { g.Messagebutton("Cmdr2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr2); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(g.Quitrequested);
     Expectidle();
@@ -400,13 +400,13 @@ TEST_F(Mainwindow, QuitQuestionOverTheMenuAnswersCancelAfterAMinute) {
 }
 
 TEST_F(Mainwindow, QuitQuestionOkEndsTheProgramme) {
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_TRUE(g.Quitrequested);
 }
 
 TEST_F(Mainwindow, EndGameIsRefusedWithoutAGame) {
-    Act([&] { g.Menu.Menu_Click("Mnuend"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icoend"); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Wait.Key(), "Picfore");

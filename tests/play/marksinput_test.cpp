@@ -26,7 +26,7 @@ struct Marksinput : ::testing::Test, testkit::Virtualgame {
 
     Marksinput() { g.Observer = &log; }
     void Keyboard() {
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     // Opens the setting menu, picks "Computer guesses" and each choice, and starts: the marking
     // question shows, or the start trial question for a middle start.
@@ -351,7 +351,7 @@ TEST_F(Marksinput, MiddleStartTakesTypedRowsThenGuessesFromTheStartTrial) {
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Hey!  You have input the same string as the answer. Input again!");
     EXPECT_EQ(g.Message.Caption, "Inappropriate Input");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     ASSERT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_TRUE(log.rows.empty());
@@ -364,7 +364,7 @@ TEST_F(Marksinput, MiddleStartTakesTypedRowsThenGuessesFromTheStartTrial) {
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Hey!  The string you input is the same as a previous one. Input again!");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_EQ(g.Rec.Trial, 2);
     Guess("0123");
     Guess("5432");

@@ -55,7 +55,7 @@ TEST_F(Mediabench, TitlePlaysVideoAndMusicAndTheMusicStartsAgainEveryTwoMinutes)
         media.Take(),
         (std::vector<Sent>{
             {"Mmcavi", "Open", "Video/Fox.avi"}, {"Mmcavi", "Play", ""}, Musicopen, Musicplay}));
-    EXPECT_EQ(g.Tmrmusic.Tag, "On");
+    EXPECT_TRUE(g.Musicswitchedon);
     EXPECT_EQ(g.Tmrmusic.Interval, 500);
     EXPECT_EQ(g.Main.Tlbgame[5].Tooltip, "Switch off background music");
     EXPECT_FALSE(g.Tmrani.Enabled); // the clouds wait for the main window
@@ -84,9 +84,9 @@ TEST_F(Mediabench, TitlePlaysVideoAndMusicAndTheMusicStartsAgainEveryTwoMinutes)
 TEST_F(Mediabench, MusicSwitchesOffAndOnFromMenuAndToolbar) {
     Seconds(5);
     media.Take();
-    Act([&] { g.Menu.Menu_Click("Mnumusic"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnumusic); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Musicclose}));
-    EXPECT_EQ(g.Tmrmusic.Tag, "Off");
+    EXPECT_FALSE(g.Musicswitchedon);
     EXPECT_FALSE(g.Tmrmusic.Enabled);
     EXPECT_EQ(g.Main.Tlbgame[5].Tooltip, "Switch on background music");
     // Past two minutes, short of the idle screen's five before the demo.
@@ -107,9 +107,9 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     Seconds(5);
     media.Take();
     // Cancel.
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay}));
-    Act([&] { g.Messagebutton("Cmdr2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr2); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
     // Left alone for a minute: Cancel.
     Act([&] { g.Menu.Tlbgame_ButtonClick("Icoquit"); });
@@ -120,25 +120,25 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
     // OK with the music on: both devices close.
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
     media.Take();
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_TRUE(g.Quitrequested);
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose, Musicclose}));
 }
 
 TEST_F(Mediabench, QuitWithTheMusicOffClosesOnlyTheSound) {
     Seconds(5);
-    Act([&] { g.Menu.Menu_Click("Mnumusic"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnumusic); });
     media.Take();
-    Act([&] { g.Menu.Menu_Click("Mnuquit"); });
-    Act([&] { g.Messagebutton("Cmdl2"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay, Soundclose}));
 }
 
 TEST_F(Mediabench, AWinSoundsAndLeavingTheWinClosesTheSound) {
     Seconds(5);
-    Act([&] { g.Menu.Menu_Click("Mnukey"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     Act([&] { g.Menu.Mnuset_Click(); });
     ASSERT_TRUE(g.Main.Lists.Choose(g.Main.Lists.Cbwho, "You guess"));
     g.Plan.Answer = Str("012");
@@ -148,7 +148,7 @@ TEST_F(Mediabench, AWinSoundsAndLeavingTheWinClosesTheSound) {
     Act([&] { g.Guess.Cmdsubnum_Click(); });
     ASSERT_EQ(g.Message.Tag, "Win");
     EXPECT_EQ(media.Take(), (std::vector<Sent>{{"Mmcmenu", "Open", "Music/Tada.wav"}, Soundplay}));
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
 }
 

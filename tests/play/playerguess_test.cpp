@@ -14,7 +14,7 @@ namespace {
 
 struct Playerguess : ::testing::Test, testkit::Virtualgame {
     Playerguess() {
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     void Menu(const Choices& choices = {}) { Setmenu("You guess", choices); }
     void Start(const std::string& answer, const std::string& errors = "") {
@@ -128,7 +128,7 @@ TEST_F(Playerguess, UnspecifiedLengthPromptTellsHowToTypeABlank) {
 }
 
 TEST_F(Playerguess, MouseRowOfUnspecifiedLengthMayLeaveBoxesEmpty) {
-    Act([&] { g.Menu.Menu_Click("Mnumouse"); });
+    Act([&] { g.Menu.Menu_Click(Menucommand::Mnumouse); });
     Menu({{&lists.Cblength, Unspecifieditem(5)}, {&lists.Cborder, "Random order"}});
     Start("012bb");
     ASSERT_TRUE(m.Frgetstring.Visible);
@@ -168,7 +168,7 @@ TEST_F(Playerguess, RepeatedGuessIsRefusedWithoutCostingATrial) {
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_TRUE(g.Rec.Guesses[2].empty());
 
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(m.Txtinput.Caption, "");
@@ -342,7 +342,7 @@ TEST_F(Claims, ClaimBeforeAnyErrorShowsAPossibleAnswer) {
     EXPECT_TRUE(Validcode(g.Rec.Answer, g.Setting)) << g.Rec.Answer.str();
     EXPECT_TRUE(testkit::Satisfies(g.Rec.Answer, g.Rec, g.Setting, 1)) << g.Rec.Answer.str();
 
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::None);
     EXPECT_EQ(g.Wait.Key(), "Picfore");
@@ -367,7 +367,7 @@ TEST_F(Claims, RightClaimCorrectsTheHintAndTheGameGoesOn) {
     EXPECT_EQ(g.Rec.Status, Gamestatus::Errordetected);
     EXPECT_EQ(g.Rec.Detecttrial, 4);
 
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Continueplaying);
     EXPECT_EQ(g.Rec.Blacks[3], 2);
@@ -436,7 +436,7 @@ TEST_F(Claims, TwoErrorsAreNamedAndBothCorrected) {
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "You are right!  In fact, there are errors in Trials 3 and 6. Press the OK button. "
               "The errors will be corrected and you may continue guessing.");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_EQ(g.Rec.Status, Gamestatus::Continueplaying);
     EXPECT_EQ(g.Rec.Blacks[3], 2);
     EXPECT_EQ(g.Rec.Blacks[6], 2);
@@ -461,7 +461,7 @@ TEST_F(Claims, ClaimBeforeTheErrorShowsIsLostAndLaterOnesAreLate) {
     Expectlost("Hint(s) Consistent");
     EXPECT_EQ(g.Rec.Finaltrial, 3);
     EXPECT_TRUE(testkit::Satisfies(g.Rec.Answer, g.Rec, g.Setting, 3)) << g.Rec.Answer.str();
-    Act([&] { g.Messagebutton("Cmdr3"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
 
     // Both errors made and claimed one trial after they show: both are named.
     Begin("012", "36");
@@ -487,7 +487,7 @@ TEST_F(Claims, ClaimRevealsAWinTheFalsifiedHintHid) {
     Claim();
     ASSERT_TRUE(g.Message.Visible);
     ASSERT_EQ(g.Message.Tag, "Continue Playing");
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     EXPECT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_FALSE(g.Message.Visible); // the win follows on the deferral timer
     clock.advance(1);

@@ -125,7 +125,7 @@ void Expectmessage(const Rig& r, size_t games) {
     ASSERT_EQ(r.log.attempts.size(), games);
     EXPECT_TRUE(g.Statbox.Visible);
     EXPECT_EQ(g.Statbox.Title, "Statistics");
-    EXPECT_EQ(g.Statbox.Icon, "i");
+    EXPECT_EQ(g.Statbox.Icon, Boxicon::Information);
     const Message m = Parse(g.Statbox.Text);
     const long long total = std::accumulate(r.log.attempts.begin(), r.log.attempts.end(), 0LL);
     EXPECT_EQ(m.population, static_cast<long long>(games));

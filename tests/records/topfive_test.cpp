@@ -198,7 +198,7 @@ struct Topfivegame : ::testing::Test, testkit::Virtualgame {
     Topfivegame() {
         g.Programfolder = dir.Path();
         EXPECT_TRUE(Restorewinners(dir.Path(), clock));
-        Act([&] { g.Menu.Menu_Click("Mnukey"); });
+        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
     }
     fs::path File() const { return Winnersfile(dir.Path(), 10); }
     Winnersrecord Stored() const {
@@ -215,7 +215,7 @@ struct Topfivegame : ::testing::Test, testkit::Virtualgame {
         Guess(answer);
         ASSERT_TRUE(g.Message.Visible);
         ASSERT_EQ(g.Message.Tag, "Win");
-        Act([&] { g.Messagebutton("Cmdr3"); });
+        Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });
     }
     void Name(const std::string& name) {
         ASSERT_TRUE(m.Frgetname.Visible);
@@ -434,7 +434,7 @@ TEST_F(Topfivegame, AnEditedFileIsNotStampedAnewAndAFailedWriteIsToldAlsoByTheEd
     EXPECT_EQ(Checkwinners(dir.Path()).Verdict, Winnersverdict::Altered);
 
     ASSERT_TRUE(Restorewinners(dir.Path(), clock));
-    Act([&] { g.Messagebutton("Cmdmid"); });
+    Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
     Act([&] { g.Top.Cmdcontinue_Click(); });
     g.Designmode = true;
     Act([&] { g.Menu.Mnuset_Click(); });

@@ -51,7 +51,7 @@ struct Bytes {
 // Lays out any record, sound or not, without looking at the conditions.
 std::vector<uint8_t> Layout(const Savedgame& g, bool pad = true) {
     Bytes w;
-    w.I(g.Whoguess).S(g.Inputmethod).S(g.Displaymode).I(g.Computermarks);
+    w.I(static_cast<int>(g.Whoguess)).S(g.Inputmethod).S(g.Displaymode).I(g.Computermarks);
     for (int v : {g.Ncolours, g.Starttype, g.Starttrial, g.Codelength, g.Fixedlength, g.Hinttype,
                   g.Ordertype, g.Maxrepeat})
         w.I(v);
@@ -75,7 +75,7 @@ std::vector<uint8_t> Layout(const Savedgame& g, bool pad = true) {
 // three rows played, the hint of trial 2 falsified (true 0/0, shown 1/0), 125 seconds.
 Savedgame Youguessinplay() {
     Savedgame g;
-    g.Whoguess = 1;
+    g.Whoguess = Role::Youguess;
     g.Inputmethod = "Keyboard";
     g.Displaymode = "Number";
     g.Ncolours = 6;
@@ -103,7 +103,7 @@ Savedgame Youguessinplay() {
 // two rows marked, the third guess waiting for marks, and the search state behind it.
 Savedgame Playermarkinginplay() {
     Savedgame g;
-    g.Whoguess = 2;
+    g.Whoguess = Role::Computerguesses;
     g.Computermarks = 0;
     g.Ncolours = 6;
     g.Codelength = 4;
@@ -247,7 +247,7 @@ std::vector<Case> Everyroleandstatus() {
     for (const char* status : {"Win", "Gameover", "End Game"})
         cases.push_back({status, [status] {
                              Savedgame g = Finished(Youguessinplay(), status);
-                             g.Whoguess = 2;
+                             g.Whoguess = Role::Computerguesses;
                              g.Computermarks = -1;
                              g.Hinttype = 1;
                              g.Errorpending = 0;
@@ -259,7 +259,7 @@ std::vector<Case> Everyroleandstatus() {
     for (const char* status : {"Win", "Gameover", "Error Detected", "Late Detection of Error"})
         cases.push_back({status, [status] {
                              Savedgame g = Finished(Youguessinplay(), status);
-                             g.Whoguess = 3;
+                             g.Whoguess = Role::Watch;
                              g.Starttype = 2;
                              g.Starttrial = 0;
                              g.Claimtrial = 3;
@@ -271,7 +271,8 @@ std::vector<Case> Everyroleandstatus() {
 TEST(Savedfileroundtrip, EveryRoleAndStatusComesBackThroughTheFileAndTheGame) {
     for (const Case& c : Everyroleandstatus()) {
         const Savedgame g = c.make();
-        SCOPED_TRACE(std::string(c.name) + ", role " + std::to_string(g.Whoguess));
+        SCOPED_TRACE(std::string(c.name) + ", role " +
+                     std::to_string(static_cast<int>(g.Whoguess)));
         ASSERT_EQ(Check(g), "");
         const Encoded e = Encode(g);
         ASSERT_TRUE(e) << e.Reason;
@@ -485,7 +486,7 @@ TEST(Savedfilerefusal, ValuesOutOfRangeAndGuessesBreakingTheSetting) {
         const char* reason;
     };
     const std::vector<Mutation> mutations = {
-        {"role", [](Savedgame& g) { g.Whoguess = 4; }, "role"},
+        {"role", [](Savedgame& g) { g.Whoguess = static_cast<Role>(4); }, "role"},
         {"input", [](Savedgame& g) { g.Inputmethod = "mouse"; }, "input method"},
         {"display", [](Savedgame& g) { g.Displaymode = ""; }, "display"},
         {"colours", [](Savedgame& g) { g.Ncolours = 11; }, "number of colours"},
@@ -519,7 +520,7 @@ TEST(Savedfilerefusal, ValuesOutOfRangeAndGuessesBreakingTheSetting) {
         {"claim", [](Savedgame& g) { g.Claimtrial = 40; }, "claimed"},
         {"seconds", [](Savedgame& g) { g.Elapsed = 3700; }, "an hour"},
         {"negative time", [](Savedgame& g) { g.Elapsed = -5; }, "negative"},
-        {"computer alone", [](Savedgame& g) { g.Whoguess = 3; }, "by itself"},
+        {"computer alone", [](Savedgame& g) { g.Whoguess = Role::Watch; }, "by itself"},
         {"errors, no error", [](Savedgame& g) { g.Hinttype = 1; }, "without hint errors"},
     };
     for (const Mutation& m : mutations) {

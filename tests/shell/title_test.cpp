@@ -181,7 +181,7 @@ TEST_F(Titlebench, EmptyAnswerEndsSilentlyAndAWrongOneWithItsMessage) {
     again.Inputbox_Close("305818");
     EXPECT_FALSE(again.Ended);
     EXPECT_TRUE(again.Form.Box.Visible);
-    EXPECT_EQ(again.Form.Box.Icon, "X");
+    EXPECT_EQ(again.Form.Box.Icon, Boxicon::Critical);
     EXPECT_EQ(
         again.Form.Box.Lines,
         (std::vector<std::string>{"Incorrect password! This programme cannot be run any more.",

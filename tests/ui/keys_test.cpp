@@ -26,14 +26,14 @@ TEST_F(Keys, AHiddenListLosesTheKeyboardAndItsArrowKeys) {
 
 TEST_F(Keys, EscapeAnswersAQuestionAsItsTimeOutAndAOneButtonMessageButNoOther) {
     action("Mnuquit")->trigger();
-    EXPECT_EQ(tc::ui::Escapebutton(game.Message), "Cmdr2");
+    EXPECT_EQ(tc::ui::Escapebutton(game.Message), tc::Boxbutton::Cmdr2);
     press(window->messagebox(), Qt::Key_Escape);
     EXPECT_FALSE(game.Message.Visible);
     EXPECT_FALSE(game.Quitrequested);
     game.Wait.Showmessage(tc::Withok({.Key = tc::Waitkey::Notexist, .Pushed = true}));
-    EXPECT_EQ(tc::ui::Escapebutton(game.Message), "Cmdmid");
+    EXPECT_EQ(tc::ui::Escapebutton(game.Message), tc::Boxbutton::Cmdmid);
     game.Wait.Showmessage(tc::Withendchoices({.Key = tc::Waitkey::Win}));
-    EXPECT_EQ(tc::ui::Escapebutton(game.Message), "");
+    EXPECT_EQ(tc::ui::Escapebutton(game.Message), tc::Boxbutton::None);
 }
 
 TEST_F(Keys, TheWindowBehindAMessageHandsTheKeyboardOnToIt) {

@@ -154,7 +154,7 @@ TEST_F(Runs, SimulationEndsWithItsMessageAndChartAndClosingItClearsTheModel) {
 TEST_F(Runs, TheStatisticsMessagesCloseBoxClearsTheModel) {
     game.Statbox.Title = "Statistics";
     game.Statbox.Text = "Average number of attempts: 431 / 100 = 4.31";
-    game.Statbox.Icon = "i";
+    game.Statbox.Icon = tc::Boxicon::Information;
     game.Statbox.Histogram = {{3, 20}, {4, 40}, {6, 40}};
     game.Statbox.Visible = true;
     window->sync();

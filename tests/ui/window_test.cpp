@@ -233,10 +233,10 @@ TEST_F(Window, CloseBoxEndsTheProgramWithoutAQuestion) {
 
 TEST_F(Window, AMessageWithALongFileNameWrapsWithinTheScreen) {
     game.Wait.Showmessage({.Text = "The file /" + std::string(300, 'x') + ".tc does not exist!",
-                           .Kind = 1,
-                           .Icon = "X",
+                           .Kind = tc::Messagekind::One,
+                           .Icon = tc::Boxicon::Critical,
                            .Mid = "OK",
-                           .Defaultbutton = "Cmdmid",
+                           .Defaultbutton = tc::Boxbutton::Cmdmid,
                            .Key = tc::Waitkey::Notexist,
                            .Caption = "File Not Exist",
                            .Timeout = 60});

@@ -78,10 +78,10 @@ struct Waitbench : ::testing::Test {
     // A one-button message as the game shows them.
     void Okmessage(Waitkey key, int timeout, bool pushed) {
         wait.Showmessage({.Text = "Text",
-                          .Kind = 1,
-                          .Icon = "i",
+                          .Kind = Messagekind::One,
+                          .Icon = Boxicon::Information,
                           .Mid = "OK",
-                          .Defaultbutton = "Cmdmid",
+                          .Defaultbutton = Boxbutton::Cmdmid,
                           .Key = key,
                           .Caption = "Caption",
                           .Timeout = timeout,
@@ -89,20 +89,20 @@ struct Waitbench : ::testing::Test {
     }
     void Endmessage(Waitkey key) {
         wait.Showmessage({.Text = "Text",
-                          .Kind = 3,
-                          .Icon = "!",
+                          .Kind = Messagekind::Three,
+                          .Icon = Boxicon::Exclamation,
                           .L3 = "Save File",
                           .Mid = "Change Display",
                           .R3 = "End",
-                          .Defaultbutton = "Cmdr3",
+                          .Defaultbutton = Boxbutton::Cmdr3,
                           .Key = key,
                           .Caption = Keyname(key),
                           .Timeout = 900});
     }
-    void Question(Waitkey key, const std::string& def) {
+    void Question(Waitkey key, Boxbutton def) {
         wait.Showmessage({.Text = "Sure?",
-                          .Kind = 2,
-                          .Icon = "?",
+                          .Kind = Messagekind::Two,
+                          .Icon = Boxicon::Question,
                           .L2 = "Yes",
                           .R2 = "No",
                           .Defaultbutton = def,
@@ -304,7 +304,7 @@ TEST_F(Waitbench, EndGameQuestion) {
         window.whoguess = who;
         window.trial = trial;
         wait.Endgame();
-        wait.Press("Cmdl2");
+        wait.Press(Boxbutton::Cmdl2);
         EXPECT_EQ(window.log, (Log{"Keepfinaltrial", "Stopplay", "Finishgame"}));
         EXPECT_EQ(wait.Key(), "Picfore");
     }
@@ -342,7 +342,7 @@ TEST_F(Waitbench, QuitQuestion) {
 
 TEST_F(Waitbench, FileQuestionsAnswerYesByButtonAndNoByTimeOut) {
     wait.Setwait(300, Waitkey::Load);
-    Question(Waitkey::Delete, "Cmdl2");
+    Question(Waitkey::Delete, Boxbutton::Cmdl2);
     EXPECT_TRUE(message.Cmdl2.Default); // Enter means Yes
     wait.Cmdl2_Click();
     EXPECT_EQ(window.log, Log{"Deletefile"});
@@ -350,20 +350,20 @@ TEST_F(Waitbench, FileQuestionsAnswerYesByButtonAndNoByTimeOut) {
     EXPECT_EQ(wait.Timeout, 60);
 
     window.log.clear();
-    Question(Waitkey::Delete, "Cmdl2");
+    Question(Waitkey::Delete, Boxbutton::Cmdl2);
     Seconds(60);
     EXPECT_TRUE(window.log.empty());
     EXPECT_FALSE(message.Visible);
     EXPECT_EQ(wait.Key(), "Load");
 
-    Question(Waitkey::Overwrite, "Cmdr2");
+    Question(Waitkey::Overwrite, Boxbutton::Cmdr2);
     wait.Cmdl2_Click();
     EXPECT_EQ(window.log, Log{"Savegame"});
     EXPECT_FALSE(wait.Tmrwait.Enabled);
 
     window.log.clear();
     wait.Pushwait(300, Waitkey::Mnusave);
-    Question(Waitkey::Nofile, "Cmdr2");
+    Question(Waitkey::Nofile, Boxbutton::Cmdr2);
     EXPECT_EQ(wait.Key(), "Nofile+Mnusave+Load");
     Seconds(60);
     EXPECT_EQ(window.log, Log{"Cancelfiles"});
@@ -404,18 +404,18 @@ TEST_F(Waitbench, EndMessagesSaveSwitchDisplayAndEnd) {
         window.elapsed = elapsed;
         window.trial = trial;
         Endmessage(Waitkey::Win);
-        wait.Press("Cmdr3");
+        wait.Press(Boxbutton::Cmdr3);
         EXPECT_EQ(window.log, (Log{"Closemedia", last}));
         EXPECT_FALSE(message.Visible);
     }
 
     window.log.clear();
     wait.Showmessage({.Text = "Result",
-                      .Kind = 2,
-                      .Icon = "i",
+                      .Kind = Messagekind::Two,
+                      .Icon = Boxicon::Information,
                       .L2 = "Change Display",
                       .R2 = "FINISH",
-                      .Defaultbutton = "Cmdr2",
+                      .Defaultbutton = Boxbutton::Cmdr2,
                       .Key = Waitkey::Notgame,
                       .Caption = "Result of Previous Game",
                       .Timeout = 900});
@@ -450,13 +450,15 @@ TEST_F(Waitbench, OkMessagesByContext) {
 TEST_F(Waitbench, AButtonWithNoWorkForTheKeyDoesNothing) {
     wait.Setwait(0, Waitkey::Frgetstring1);
     Okmessage(Waitkey::Same, 900, false);
-    for (const char* b : {"Cmdl3", "Cmdl2", "Cmdr2", "Cmdr3", "Cmdnone"}) wait.Press(b);
+    for (Boxbutton b :
+         {Boxbutton::Cmdl3, Boxbutton::Cmdl2, Boxbutton::Cmdr2, Boxbutton::Cmdr3, Boxbutton::None})
+        wait.Press(b);
     Endmessage(Waitkey::Franswer);
-    wait.Press("Cmdl2");
-    wait.Press("Cmdr2");
-    Question(Waitkey::Mnuend, "Cmdl2");
-    wait.Press("Cmdr3");
-    wait.Press("Cmdmid");
+    wait.Press(Boxbutton::Cmdl2);
+    wait.Press(Boxbutton::Cmdr2);
+    Question(Waitkey::Mnuend, Boxbutton::Cmdl2);
+    wait.Press(Boxbutton::Cmdr3);
+    wait.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(window.log.empty());
     EXPECT_TRUE(message.Visible);
     EXPECT_EQ(wait.Key(), "Mnuend+Franswer");

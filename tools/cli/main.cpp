@@ -484,11 +484,11 @@ int Showgame(const std::vector<std::string>& args) {
     const Savedgame& g = *d.Game;
     static const char* const who[] = {"You guess", "Computer guesses", "Watch computer play"};
     const Settingdisplay text = Showsettingtexts(Settingof(g), g.Status);
-    std::cout << "Setting: " << who[std::clamp<int>(g.Whoguess, 1, 3) - 1] << '\n';
+    std::cout << "Setting: " << who[std::clamp(static_cast<int>(g.Whoguess), 1, 3) - 1] << '\n';
     std::stringstream titles(text.Title), contents(text.Content);
     for (std::string t, c; std::getline(titles, t) && std::getline(contents, c);)
         std::cout << "  " << t << (t.back() == ' ' ? "" : " ") << c << '\n';
-    if (g.Whoguess == 2)
+    if (g.Whoguess == Role::Computerguesses)
         std::cout << "Marking: " << (g.Computermarks ? "computer" : "player") << '\n';
     std::cout << "Answer: " << (Answerstored(g) && !g.Answer.empty() ? g.Answer : "-") << '\n';
     for (int t = 1; t <= g.Finaltrial; ++t) {

@@ -171,7 +171,7 @@ Example Playexample(const std::string& name, const std::string& display) {
         if (play->Stopatclaim) break;
         g.Guess.Cmderror_Click();
         if (g.Message.Key != Waitkey::Continueplaying) fail("the claim is not found right");
-        g.Messagebutton("Cmdmid");
+        g.Messagebutton(Boxbutton::Cmdmid);
     }
     if (!play->Stopatclaim && g.Rec.Status != Gamestatus::Win)
         fail("the last guess does not find the code");
