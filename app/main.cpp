@@ -6,7 +6,7 @@
 #include "system/platform.h"
 #include "system/timerhost.h"
 #include "ui/mainwindow.h"
-#include "ui/media.h"
+#include "ui/platformmedia.h"
 #include "ui/timerdriver.h"
 #include "ui/titlewindow.h"
 #include <QApplication>
@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
     tc::ui::Mediadevices media(folder, tc::ui::Soundfontplaces(folder));
     media.Hold();
     game.Mediaout = &media;
-    game.Menu.Form_Load();
+    game.Menus.Form_Load();
     tc::Timerhost host;
     game.Registertimers(host);
     tc::Title title(game, started.Folder, clock, started.Data);

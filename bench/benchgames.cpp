@@ -88,8 +88,8 @@ bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const St
     g.Rec.Answerblanks = static_cast<int16_t>(tc::Countchar(code, 'b'));
     if (!errors.empty()) g.Plan.Errortrials = errors;
     if (!colourorder.empty()) g.Plan.Colourorder = colourorder;
-    g.Start.Initialize();
-    g.Start.Startgame();
+    g.Gamestarter.Initialize();
+    g.Gamestarter.Startgame();
     int index = 0;
     auto timed = [&](auto&& call) {
         const uint64_t work = g.Engine.Steps;
@@ -102,15 +102,15 @@ bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const St
         onstep(index++, static_cast<uint32_t>(ns), static_cast<uint32_t>(g.Engine.Steps - work),
                trial);
     };
-    timed([&] { g.Computer.Getguess(); });
+    timed([&] { g.Computerplay.Getguess(); });
     for (;;) {
         if (g.Message.Visible) {
             if (g.Message.Key != tc::Waitkey::Continueplaying) break;
             timed([&] { g.Messagebutton(tc::Boxbutton::Cmdmid); });
         } else if (g.Tmrbuffer.Enabled) {
-            timed([&] { g.Ending.Tmrbuffer_Timer(); });
+            timed([&] { g.Gameending.Tmrbuffer_Timer(); });
         } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
-            timed([&] { g.Computer.Tmrdelay_Timer(); });
+            timed([&] { g.Computerplay.Tmrdelay_Timer(); });
         } else {
             break;
         }

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     Winnersbook book(folder, clock);
     Game game(rnd, book, clock);
     game.Programfolder = folder;
-    game.Menu.Form_Load();
+    game.Menus.Form_Load();
     Timerhost host;
     game.Registertimers(host);
     game.Main.Visible = true;
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
                           QDir(pictures).exists("Pictures") ? pictures : scratch.path());
 
     // The setting menu as a player fills it, the speed bar at its fastest, then Simulate.
-    game.Menu.Mnuset_Click();
+    game.Menus.Mnuset_Click();
     Settinglists& l = game.Main.Lists;
     const std::string repeattext = repeat == "none"  ? std::string(Norepeat)
                                    : repeat == "any" ? std::string(Anyrepeat)
@@ -89,9 +89,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "the setting menu offers no '%s'\n", text.c_str());
             return 2;
         }
-    game.Demo.Hsbspeed_Change(game.Main.Hsbspeed.Min);
+    game.Demorun.Hsbspeed_Change(game.Main.Hsbspeed.Min);
     window.after();
-    game.Runs.Cmdsimulate_Click();
+    game.Statisticsruns.Cmdsimulate_Click();
     window.after();
     const Gamesetting setting = game.Setting;
 

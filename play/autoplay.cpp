@@ -8,9 +8,9 @@ void Runtimers(Game& g) {
             if (g.Message.Key != Waitkey::Continueplaying) return;
             g.Messagebutton(Boxbutton::Cmdmid);
         } else if (g.Tmrbuffer.Enabled) {
-            g.Ending.Tmrbuffer_Timer();
+            g.Gameending.Tmrbuffer_Timer();
         } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
-            g.Computer.Tmrdelay_Timer();
+            g.Computerplay.Tmrdelay_Timer();
         } else {
             return;
         }
@@ -18,8 +18,8 @@ void Runtimers(Game& g) {
 }
 
 void Autoplay(Game& g) {
-    g.Start.Startgame();
-    g.Computer.Getguess();
+    g.Gamestarter.Startgame();
+    g.Computerplay.Getguess();
     Runtimers(g);
 }
 
@@ -34,10 +34,10 @@ void Preparerun(Game& g, const Gamesetting& s, Run kind) {
 bool Simulategame(Game& g, const Str& code) {
     // The board of the last game goes, as between the games of the window's own run: nothing
     // else clears it, and a run of many millions of games would fill the memory with it.
-    g.Board.Clear();
+    g.Boardview.Clear();
     g.Rec.Answer = code;
     g.Rec.Answerblanks = static_cast<int16_t>(Countchar(code, 'b'));
-    g.Start.Initialize();
+    g.Gamestarter.Initialize();
     Autoplay(g);
     return g.Rec.Status == Gamestatus::Nextdemo;
 }

@@ -4,7 +4,7 @@ namespace tc {
 
 void Computerplay::Getguess() {
     if (Setting.Whoguess == Role::Youguess) {
-        G.Guess.Getstring();
+        G.Guessentry.Getstring();
         return;
     }
     if (!Wait.Is(Waitkey::Demo)) {
@@ -26,18 +26,18 @@ void Computerplay::Startdelay(int interval) {
 void Computerplay::Tmrdelay_Timer() {
     G.Tmrdelay.Enabled = false;
     if (Rec.Status == Gamestatus::Errordetected) {
-        G.Errors.Correction();
+        G.Hinterrors.Correction();
         return;
     }
     if (Rec.Inplay()) {
         if (Rec.Trial >= Setting.Starttrial && Rec.Trial > Rec.Claimtrial) {
-            G.Start.Showsetting();
-            G.Marker.Mark();
-            G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                               Rec.Currenthint.white, Rec.Currentstring);
-            G.Start.Processmark();
-            if (G.Marker.Hintbreakscode())
-                G.Ending.Win();
+            G.Gamestarter.Showsetting();
+            G.Marking.Mark();
+            G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                                   Rec.Currenthint.white, Rec.Currentstring);
+            G.Gamestarter.Processmark();
+            if (G.Marking.Hintbreakscode())
+                G.Gameending.Win();
             else
                 Getguess();
         } else {
@@ -46,14 +46,14 @@ void Computerplay::Tmrdelay_Timer() {
     } else if (Rec.Status == Gamestatus::Nextdemo) {
         Main.Picdemo.Visible = false;
         Main.Picupper.Cls();
-        G.Board.Clear();
+        G.Boardview.Clear();
         if (Rec.Runkind == Run::Demo) {
-            G.Tmrdelay.Interval = G.Start.Speeddelay();
-            G.Demo.Startdemo();
+            G.Tmrdelay.Interval = G.Gamestarter.Speeddelay();
+            G.Demorun.Startdemo();
         } else if (Rec.Runkind == Run::Initstat) {
-            G.Runs.Initstat();
+            G.Statisticsruns.Initstat();
         } else if (Rec.Runkind == Run::Simulate) {
-            G.Runs.Simulate();
+            G.Statisticsruns.Simulate();
         }
     }
 }

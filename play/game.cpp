@@ -13,11 +13,11 @@ Game::Game(Randomsource& rnd, Recordbook& records, Clock& clock)
 
 void Game::Registertimers(Timerhost& host) {
     Wait.Register(host);
-    host.Add("Tmrdelay", Tmrdelay, [this] { Runs.Runtick(); });
-    host.Add("Tmrbuffer", Tmrbuffer, [this] { Ending.Tmrbuffer_Timer(); });
-    host.Add("Tmrrec", Tmrrec, [this] { Ending.Tmrrec_Timer(); });
-    host.Add("Tmrani", Tmrani, [this] { Anim.Tmrani_Timer(); });
-    host.Add("Tmrmusic", Tmrmusic, [this] { Music.Tmrmusic_Timer(); });
+    host.Add("Tmrdelay", Tmrdelay, [this] { Statisticsruns.Runtick(); });
+    host.Add("Tmrbuffer", Tmrbuffer, [this] { Gameending.Tmrbuffer_Timer(); });
+    host.Add("Tmrrec", Tmrrec, [this] { Gameending.Tmrrec_Timer(); });
+    host.Add("Tmrani", Tmrani, [this] { Animator.Tmrani_Timer(); });
+    host.Add("Tmrmusic", Tmrmusic, [this] { Musicplayer.Tmrmusic_Timer(); });
 }
 
 Role Gamehost::Whoguess() const {
@@ -36,103 +36,103 @@ Displaykind Gamehost::Displaymode() const {
     return g_.Main.Displaymode;
 }
 void Gamehost::Startdemo() {
-    g_.Demo.Startdemo();
+    g_.Demorun.Startdemo();
 }
 void Gamehost::Cmdcancel_Click() {
-    g_.Menu.Cmdcancel_Click();
+    g_.Menus.Cmdcancel_Click();
 }
 void Gamehost::Cmdcontinue_Click() {
-    g_.Top.Cmdcontinue_Click();
+    g_.Topfivelist.Cmdcontinue_Click();
 }
 void Gamehost::Hidestartpanels() {
-    g_.Menu.Hidestartpanels();
+    g_.Menus.Hidestartpanels();
 }
 void Gamehost::Finishgame() {
-    g_.Start.Finishgame();
+    g_.Gamestarter.Finishgame();
 }
 void Gamehost::Cmdshowresult_Click() {
-    g_.Guess.Cmdshowresult_Click();
+    g_.Guessentry.Cmdshowresult_Click();
 }
 void Gamehost::Cmdokname_Click() {
-    g_.Top.Cmdokname_Click();
+    g_.Topfivelist.Cmdokname_Click();
 }
 void Gamehost::Cancelfiles() {
-    g_.Dialog.Cancelfiles();
+    g_.Gamefiles.Cancelfiles();
 }
 void Gamehost::Cmdokabout_Click() {
-    g_.Menu.Cmdokabout_Click();
+    g_.Menus.Cmdokabout_Click();
 }
 void Gamehost::Cmdokinstr_Click() {
-    g_.Menu.Cmdokinstr_Click();
+    g_.Menus.Cmdokinstr_Click();
 }
 void Gamehost::Stopplay() {
-    g_.Menu.Stopplay();
+    g_.Menus.Stopplay();
 }
 void Gamehost::Showanswerlater() {
-    g_.Menu.Showanswerlater();
+    g_.Menus.Showanswerlater();
 }
 void Gamehost::Quitprogramme() {
-    g_.Menu.Quitprogramme();
+    g_.Menus.Quitprogramme();
 }
 void Gamehost::Savegame() {
-    g_.Dialog.Savegame();
+    g_.Gamefiles.Savegame();
 }
 void Gamehost::Deletefile() {
-    g_.Dialog.Deletefile();
+    g_.Gamefiles.Deletefile();
 }
 void Gamehost::Opensavedialog() {
-    g_.Dialog.Opensavedialog();
+    g_.Gamefiles.Opensavedialog();
 }
 void Gamehost::Resetdrive() {
-    g_.Dialog.Resetdrive();
+    g_.Gamefiles.Resetdrive();
 }
 void Gamehost::Resumeloadedgame() {
-    g_.Dialog.Resumeloadedgame();
+    g_.Gamefiles.Resumeloadedgame();
 }
 void Gamehost::Correction() {
-    g_.Errors.Correction();
+    g_.Hinterrors.Correction();
 }
 void Gamehost::Setdisplay(Displaykind mode) {
-    g_.Menu.Setdisplay(mode);
+    g_.Menus.Setdisplay(mode);
 }
 void Gamehost::Closemedia() {
-    g_.Music.Closemedia();
+    g_.Musicplayer.Closemedia();
 }
 void Gamehost::Closereminder() {
-    g_.Music.Closereminder();
+    g_.Musicplayer.Closereminder();
 }
 void Gamehost::Playreminder() {
-    g_.Music.Playreminder();
+    g_.Musicplayer.Playreminder();
 }
 void Gamehost::Keepfinaltrial() {
-    g_.Menu.Keepfinaltrial();
+    g_.Menus.Keepfinaltrial();
 }
 void Gamehost::Offerrecord() {
-    g_.Top.Offerrecord();
+    g_.Topfivelist.Offerrecord();
 }
 void Gamehost::Messageclosed(Waitkey key) {
-    g_.Guess.Messageclosed(key);
+    g_.Guessentry.Messageclosed(key);
 }
 void Gamehost::Errorcase() {
-    g_.Errors.Errorcase();
+    g_.Hinterrors.Errorcase();
 }
 void Gamehost::Inconsistent() {
-    g_.Errors.Inconsistent();
+    g_.Hinterrors.Inconsistent();
 }
 void Gamehost::Getresult() {
-    g_.Marks.Getresult();
+    g_.Markentry.Getresult();
 }
 void Gamehost::Reportbug(const std::string& guess) {
-    g_.Ending.Reportbug(guess);
+    g_.Gameending.Reportbug(guess);
 }
 void Gamehost::Startdelay(int interval) {
-    g_.Computer.Startdelay(interval);
+    g_.Computerplay.Startdelay(interval);
 }
 bool Gamehost::Playermarks() const {
     return g_.Playermarks();
 }
 int Gamehost::Demodelay() const {
-    return g_.Start.Demodelay();
+    return g_.Gamestarter.Demodelay();
 }
 
 } // namespace tc

@@ -2,23 +2,23 @@
 // The aggregate of the program: the one setting, game record, codebreaker, window models, wait
 // state and timers, and the subsystems whose procedures act on them, one class and one file
 // each in play/.
-#include "play/animation.h"
-#include "play/board.h"
-#include "play/colourpanel.h"
+#include "play/animator.h"
+#include "play/boardview.h"
+#include "play/colourinput.h"
 #include "play/computerplay.h"
-#include "play/demo.h"
-#include "play/endgame.h"
-#include "play/filedialog.h"
+#include "play/demorun.h"
+#include "play/gameending.h"
+#include "play/gamefiles.h"
 #include "play/gamepart.h"
-#include "play/gamestart.h"
+#include "play/gamestarter.h"
+#include "play/guessentry.h"
 #include "play/hinterrors.h"
-#include "play/mainwindow.h"
+#include "play/markentry.h"
 #include "play/marking.h"
-#include "play/marksinput.h"
-#include "play/music.h"
-#include "play/playerguess.h"
-#include "play/runs.h"
-#include "play/topfive.h"
+#include "play/menus.h"
+#include "play/musicplayer.h"
+#include "play/statisticsruns.h"
+#include "play/topfivelist.h"
 #include "savedgames/fmfiles.h"
 #include "savedgames/savedfile.h"
 #include "settings/settingtexts.h"
@@ -123,22 +123,22 @@ public:
     std::filesystem::path Programfolder;
 
     // The subsystems.
-    Menus Menu{*this};
-    Gamestarter Start{*this};
-    Boardview Board{*this};
-    Colourinput Panel{*this};
-    Guessentry Guess{*this};
-    Marking Marker{*this};
-    Markentry Marks{*this};
-    Computerplay Computer{*this};
-    Demorun Demo{*this};
-    Hinterrors Errors{*this};
-    Gameending Ending{*this};
-    Topfivelist Top{*this};
-    Statisticsruns Runs{*this};
-    Gamefiles Dialog{*this};
-    Musicplayer Music{*this};
-    Animator Anim{*this};
+    tc::Menus Menus{*this};
+    tc::Gamestarter Gamestarter{*this};
+    tc::Boardview Boardview{*this};
+    tc::Colourinput Colourinput{*this};
+    tc::Guessentry Guessentry{*this};
+    tc::Marking Marking{*this};
+    tc::Markentry Markentry{*this};
+    tc::Computerplay Computerplay{*this};
+    tc::Demorun Demorun{*this};
+    tc::Hinterrors Hinterrors{*this};
+    tc::Gameending Gameending{*this};
+    tc::Topfivelist Topfivelist{*this};
+    tc::Statisticsruns Statisticsruns{*this};
+    tc::Gamefiles Gamefiles{*this};
+    tc::Musicplayer Musicplayer{*this};
+    tc::Animator Animator{*this};
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);

@@ -14,13 +14,13 @@ void Hinterrors::Errorcase() {
         Inconsistent();
         return;
     }
-    G.Anim.Repaintstrip();
+    G.Animator.Repaintstrip();
     Rec.Finaltrial = static_cast<int16_t>(c);
     G.Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     std::string text;
     if (d != 0) {
-        G.Board.Showanswer("Answer");
+        G.Boardview.Showanswer("Answer");
         Rec.Status = Gamestatus::Latedetection;
         text = "Too late!  In fact, the " +
                Errortext("error occurred in Trial ", "errors occurred in Trials ") +
@@ -28,13 +28,13 @@ void Hinterrors::Errorcase() {
     } else {
         --Rec.Trial;
         Rec.Answer = Rec.Currentstring;
-        G.Board.Showanswer("Possible Answer");
+        G.Boardview.Showanswer("Possible Answer");
         Rec.Status = Gamestatus::Hintsconsistent;
         text = "Sorry!  The " + Plural("hint", Rec.Trial) + " I gave you " +
                Plural("is", Rec.Trial) +
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
-    G.Start.Showsetting();
+    G.Gamestarter.Showsetting();
     Wait.Showmessage(Withendchoices({.Text = text + "\nChoose one option below.",
                                      .Icon = Boxicon::Critical,
                                      .Key = Waitkey::Wrongdetection,
@@ -43,15 +43,16 @@ void Hinterrors::Errorcase() {
 }
 
 void Hinterrors::Inconsistent() {
-    G.Anim.Repaintstrip();
+    G.Animator.Repaintstrip();
     Rec.Status = Gamestatus::Errordetected;
-    G.Start.Showsetting();
+    G.Gamestarter.Showsetting();
     if (G.Observer) G.Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
     if (Wait.Is(Waitkey::Demo)) {
-        G.Computer.Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".",
-                            "Icon/W95mbx01.ico");
-        G.Tmrdelay.Interval = G.Start.Speeddelay();
+        G.Computerplay.Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) +
+                                    ".",
+                                "Icon/W95mbx01.ico");
+        G.Tmrdelay.Interval = G.Gamestarter.Speeddelay();
         G.Tmrdelay.Enabled = true;
         return;
     }
@@ -97,9 +98,9 @@ void Hinterrors::Correction() {
             Setting.Fixedorder() ? Rec.Blacks[t] : Rec.Blacks[t] + Rec.Whites[t]);
     }
     // The board shows the true hints from now on.
-    G.Board.Clear();
+    G.Boardview.Clear();
     for (int t = 1; t <= Rec.Claimtrial; ++t)
-        G.Board.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
+        G.Boardview.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     Rec.Errortrials.clear();
     Rec.Errorpending = 0;
     if (G.Observer) G.Observer->Corrected();
@@ -117,10 +118,10 @@ void Hinterrors::Correction() {
         Rec.Trial = 0;
     }
     if (Wait.Is(Waitkey::Demo))
-        G.Computer.Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
-                                " been corrected and I continue guessing.",
-                            "Icon/W95mbx04.ico");
-    G.Computer.Getguess();
+        G.Computerplay.Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
+                                    " been corrected and I continue guessing.",
+                                "Icon/W95mbx04.ico");
+    G.Computerplay.Getguess();
 }
 
 } // namespace tc

@@ -11,7 +11,7 @@ void Marking::Mark() {
             break;
         }
     if (!Hintbreakscode() && Rec.Inplay() && Setting.Whoguess == Role::Youguess)
-        G.Guess.Showresult();
+        G.Guessentry.Showresult();
 }
 
 void Marking::Makeerror() {

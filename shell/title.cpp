@@ -221,7 +221,7 @@ void Title::Startshow() {
         game_.Mediaout->Command("Mmcavi", "Play");
     }
     // The music keeps playing in the main window after the title has gone.
-    game_.Music.Musicon();
+    game_.Musicplayer.Musicon();
     Form.Tmrtitle.Enabled = true;
 }
 

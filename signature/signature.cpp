@@ -29,7 +29,7 @@ struct Session {
         if (!Restorewinners(folder, clock)) throw std::runtime_error("no Winners files");
         out.Registertimers(host);
         g.Programfolder = folder;
-        g.Menu.Form_Load();
+        g.Menus.Form_Load();
         g.Main.Visible = true; // as the title leaves it
         clock.Sync();
         out.Look();
@@ -48,7 +48,7 @@ struct Session {
     }
     void Menu(Menucommand item) {
         Do(std::string("menu ") + Commandnames[static_cast<size_t>(item)],
-           [&] { g.Menu.Menu_Click(item); });
+           [&] { g.Menus.Menu_Click(item); });
     }
     void Press(Boxbutton button) {
         Do(std::string("press ") + Buttonnames[static_cast<size_t>(button)],
@@ -56,34 +56,34 @@ struct Session {
     }
     // The setting menu opened, its lists chosen, and Start pressed.
     void Start(std::initializer_list<std::pair<Combolist Settinglists::*, std::string>> choices) {
-        Do("menu Mnuset", [&] { g.Menu.Mnuset_Click(); });
+        Do("menu Mnuset", [&] { g.Menus.Mnuset_Click(); });
         for (const auto& [list, text] : choices)
             Do("choose " + text, [&] {
                 if (!g.Main.Lists.Choose(g.Main.Lists.*list, text)) out.Step("refused");
             });
-        Do("start", [&] { g.Start.Cmdstart_Click(); });
+        Do("start", [&] { g.Gamestarter.Cmdstart_Click(); });
     }
     // Keys typed into the input box, then its Submit.
     void Guess(const std::string& keys) {
         Do("guess " + keys, [&] {
             for (char k : keys)
-                if (!g.Guess.Txtinput_KeyPress(k)) out.Step(std::string("refused ") + k);
-            g.Guess.Cmdsubnum_Click();
+                if (!g.Guessentry.Txtinput_KeyPress(k)) out.Step(std::string("refused ") + k);
+            g.Guessentry.Cmdsubnum_Click();
         });
     }
     void Okresult() {
-        Do("result OK", [&] { g.Guess.Cmdshowresult_Click(); });
+        Do("result OK", [&] { g.Guessentry.Cmdshowresult_Click(); });
     }
     // The player's true marks of the computer's guess against `code`, or the Win button.
     void Mark(const Str& code) {
         const Str guess = g.Rec.Currentstring;
-        if (guess == code) return Do("mark win", [&] { g.Marks.Cmdwin_Click(); });
+        if (guess == code) return Do("mark win", [&] { g.Markentry.Cmdwin_Click(); });
         const Hint h = Markguess(guess, code, g.Setting);
         Do("mark " + std::to_string(h.black) + " " + std::to_string(h.white), [&] {
-            g.Marks.Txtcorrect_KeyPress(static_cast<char>('0' + h.black));
+            g.Markentry.Txtcorrect_KeyPress(static_cast<char>('0' + h.black));
             if (!g.Setting.Fixedorder())
-                g.Marks.Txtwrong_KeyPress(static_cast<char>('0' + h.white));
-            g.Marks.Cmdgetresult_Click();
+                g.Markentry.Txtwrong_KeyPress(static_cast<char>('0' + h.white));
+            g.Markentry.Cmdgetresult_Click();
             clock.Sync();
             clock.advance(10); // the computer's next guess
         });
@@ -117,14 +117,14 @@ void Youguesswitherrors(Session& s) {
     s.Seconds(20);
     s.Guess("1230");
     s.Okresult();
-    s.Do("claim an error", [&] { s.g.Guess.Cmderror_Click(); });
+    s.Do("claim an error", [&] { s.g.Guessentry.Cmderror_Click(); });
     s.Press(Boxbutton::Cmdmid);
     s.Guess("4411");
     s.Okresult();
     s.Menu(Menucommand::Mnusaveas);
     s.Do("save as signature", [&] {
         s.g.Files.Txtfiles.Caption = "signature";
-        s.g.Dialog.Cmdsave_Click();
+        s.g.Gamefiles.Cmdsave_Click();
     });
     s.Menu(Menucommand::Mnuend);
     s.Press(Boxbutton::Cmdl2);
@@ -133,7 +133,7 @@ void Youguesswitherrors(Session& s) {
     s.Menu(Menucommand::Mnuload);
     s.Do("open signature", [&] {
         s.g.Files.Txtfiles.Caption = "signature";
-        s.g.Dialog.Cmdopen_Click();
+        s.g.Gamefiles.Cmdopen_Click();
     });
     s.Press(Boxbutton::Cmdmid);
     s.Seconds(1);
@@ -159,9 +159,9 @@ void Youguessmiddleblanks(Session& s) {
     s.Press(Boxbutton::Cmdr3);
     s.Do("name Signe", [&] {
         s.g.Main.Txtname.Caption = "Signe";
-        s.g.Top.Cmdokname_Click();
+        s.g.Topfivelist.Cmdokname_Click();
     });
-    s.Do("continue", [&] { s.g.Top.Cmdcontinue_Click(); });
+    s.Do("continue", [&] { s.g.Topfivelist.Cmdcontinue_Click(); });
 }
 
 // "Computer guesses": the panel asking who marks left to its time-out; then a game from the
@@ -182,10 +182,10 @@ void Computerguessesmiddle(Session& s) {
         Combolist& c = s.g.Main.Cbtrialno;
         for (int i = 0; i < c.Listcount(); ++i)
             if (c.Items[static_cast<size_t>(i)] == "3") c.Listindex = i;
-        s.g.Start.Cmdoktrial_Click();
+        s.g.Gamestarter.Cmdoktrial_Click();
     });
-    s.Do("player marks", [&] { s.g.Start.Cmdokmark_Click(); });
-    s.Do("ready", [&] { s.g.Start.Cmdready_Click(); });
+    s.Do("player marks", [&] { s.g.Gamestarter.Cmdokmark_Click(); });
+    s.Do("ready", [&] { s.g.Gamestarter.Cmdready_Click(); });
     for (size_t row = 0, n = 0; n < 40; ++n)
         if (s.g.Main.Frinput.Visible && row < std::size(rows))
             s.Guess(rows[row++]);
@@ -207,8 +207,8 @@ void Computerguessesmarking(Session& s) {
              {&L::Cborder, "Random order"},
              {&L::Cbrepeat, "Each colour at most 2 times"}});
     s.Do("computer marks", [&] {
-        s.g.Menu.Optyesmark_Click();
-        s.g.Start.Cmdokmark_Click();
+        s.g.Menus.Optyesmark_Click();
+        s.g.Gamestarter.Cmdokmark_Click();
     });
     s.Guess("70725");
     s.Seconds(60);
@@ -237,7 +237,7 @@ void Watchcomputer(Session& s) {
 void Demo(Session& s) {
     s.Seconds(300);
     s.Seconds(30);
-    s.Do("press the board", [&] { s.g.Board.Picrecord_MouseDown(1); });
+    s.Do("press the board", [&] { s.g.Boardview.Picrecord_MouseDown(1); });
 }
 
 } // namespace

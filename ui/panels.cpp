@@ -193,8 +193,8 @@ QGroupBox* Mainwindow::buildtrialno(QWidget* parent) {
     caption->setBuddy(list);
     row->addWidget(list);
     row->addStretch();
-    row->addWidget(
-        button(m.Cmdoktrial, "Cmdoktrial", trialno, [this] { game_.Start.Cmdoktrial_Click(); }));
+    row->addWidget(button(m.Cmdoktrial, "Cmdoktrial", trialno,
+                          [this] { game_.Gamestarter.Cmdoktrial_Click(); }));
     layout->addLayout(row);
     return trialno;
 }
@@ -222,12 +222,12 @@ QGroupBox* Mainwindow::buildmark(QWidget* parent) {
         return r;
     };
     row->addWidget(option(
-        m.Optyesmark, [this] { game_.Menu.Optyesmark_Click(); }, "Optyesmark"));
+        m.Optyesmark, [this] { game_.Menus.Optyesmark_Click(); }, "Optyesmark"));
     row->addWidget(option(
-        m.Optnomark, [this] { game_.Menu.Optnomark_Click(); }, "Optnomark"));
+        m.Optnomark, [this] { game_.Menus.Optnomark_Click(); }, "Optnomark"));
     row->addStretch();
     row->addWidget(
-        button(m.Cmdokmark, "Cmdokmark", mark, [this] { game_.Start.Cmdokmark_Click(); }));
+        button(m.Cmdokmark, "Cmdokmark", mark, [this] { game_.Gamestarter.Cmdokmark_Click(); }));
     layout->addLayout(row);
     return mark;
 }
@@ -238,7 +238,7 @@ QGroupBox* Mainwindow::buildaskcode(QWidget* parent) {
     auto* layout = Inside<QVBoxLayout>(askcode);
     layout->addWidget(wrapped(m.Lblaskcode, "Lblaskcode", askcode));
     layout->addWidget(
-        button(m.Cmdready, "Cmdready", askcode, [this] { game_.Start.Cmdready_Click(); }), 0,
+        button(m.Cmdready, "Cmdready", askcode, [this] { game_.Gamestarter.Cmdready_Click(); }), 0,
         Qt::AlignRight);
     return askcode;
 }
@@ -258,7 +258,7 @@ QHBoxLayout* Mainwindow::cells(std::span<Picture> pictures, std::span<Control> l
             {kind, index}, [this, doubleclicked, index] { act([&] { doubleclicked(index); }); },
             [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); },
             [this, kind, index] {
-                return game_.Panel.Candrag({kind, index});
+                return game_.Colourinput.Candrag({kind, index});
             },
             p);
         l->setObjectName(Qs("Lbl" + n));
@@ -280,7 +280,7 @@ QHBoxLayout* Mainwindow::cells(std::span<Picture> pictures, std::span<Control> l
             l->setGeometry(0, 0, s.Box, s.Box);
         });
         Bindlabel(sync_, labels[i], l);
-        speakas(l, [this, kind, index] { return game_.Board.Spokencell({kind, index}); });
+        speakas(l, [this, kind, index] { return game_.Boardview.Spokencell({kind, index}); });
         row->addWidget(p);
     }
     row->addStretch();
@@ -299,11 +299,11 @@ QGroupBox* Mainwindow::buildgetstring(QWidget* parent) {
     layout->addWidget(prompt);
     QHBoxLayout* row = cells(
         m.Picstring, m.Lblstring, "string", getstring, Dragsource::Kind::Box,
-        [this](int k) { game_.Panel.Lblstring_DblClick(k); },
-        [this](int k, Dragsource from) { game_.Panel.Lblstring_DragDrop(k, from); });
+        [this](int k) { game_.Colourinput.Lblstring_DblClick(k); },
+        [this](int k, Dragsource from) { game_.Colourinput.Lblstring_DragDrop(k, from); });
     row->addWidget(
-        button(m.Cmdsubcol, "Cmdsubcol", getstring, [this] { game_.Guess.Cmdsubcol_Click(); }), 0,
-        Qt::AlignBottom);
+        button(m.Cmdsubcol, "Cmdsubcol", getstring, [this] { game_.Guessentry.Cmdsubcol_Click(); }),
+        0, Qt::AlignBottom);
     layout->addLayout(row);
     return getstring;
 }
@@ -345,11 +345,11 @@ QGroupBox* Mainwindow::buildinput(QWidget* parent) {
     layout->addWidget(prompt);
     auto* row = new QHBoxLayout;
     QWidget* text = keybox(m.Txtinput, "Txtinput", input,
-                           [this](char k) { return game_.Guess.Txtinput_KeyPress(k); });
+                           [this](char k) { return game_.Guessentry.Txtinput_KeyPress(k); });
     speakas(text, [&m] { return m.Lblinput.Caption; });
     row->addWidget(text, 1);
     row->addWidget(
-        button(m.Cmdsubnum, "Cmdsubnum", input, [this] { game_.Guess.Cmdsubnum_Click(); }));
+        button(m.Cmdsubnum, "Cmdsubnum", input, [this] { game_.Guessentry.Cmdsubnum_Click(); }));
     layout->addLayout(row);
     return input;
 }
@@ -359,8 +359,8 @@ QGroupBox* Mainwindow::buildcolour(QWidget* parent) {
     QGroupBox* colour = frame(m.Frcolour, "Frcolour", parent);
     Inside<QVBoxLayout>(colour)->addLayout(cells(
         m.Piccolour, m.Lblcolour, "colour", colour, Dragsource::Kind::Colour,
-        [this](int i) { game_.Panel.Lblcolour_DblClick(i); },
-        [this](int i, Dragsource from) { game_.Panel.Lblcolour_DragDrop(i, from); }));
+        [this](int i) { game_.Colourinput.Lblcolour_DblClick(i); },
+        [this](int i, Dragsource from) { game_.Colourinput.Lblcolour_DragDrop(i, from); }));
     return colour;
 }
 
@@ -369,7 +369,7 @@ QGroupBox* Mainwindow::builderror(QWidget* parent) {
     QGroupBox* error = frame(m.Frerror, "Frerror", parent);
     auto* layout = Inside<QHBoxLayout>(error);
     layout->addWidget(
-        button(m.Cmderror, "Cmderror", error, [this] { game_.Guess.Cmderror_Click(); }));
+        button(m.Cmderror, "Cmderror", error, [this] { game_.Guessentry.Cmderror_Click(); }));
     layout->addStretch();
     return error;
 }
@@ -403,7 +403,7 @@ QGroupBox* Mainwindow::buildshowresult(QWidget* parent) {
     auto* ok = new QHBoxLayout;
     ok->addWidget(wrapped(m.Lbltrials, "Lbltrials", showresult, 1), 1);
     ok->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult,
-                         [this] { game_.Guess.Cmdshowresult_Click(); }));
+                         [this] { game_.Guessentry.Cmdshowresult_Click(); }));
     layout->addLayout(ok);
     return showresult;
 }
@@ -431,13 +431,14 @@ QGroupBox* Mainwindow::buildgetresult(QWidget* parent) {
     getcorr->Reserve({"How many correct colours have I got in correct position?\nIf I have got the "
                       "correct answer, please press WIN."});
     marks->addWidget(getcorr, 0, 0);
-    QLineEdit* txtcorrect = keybox(m.Txtcorrect, "Txtcorrect", getresult,
-                                   [this](char k) { return game_.Marks.Txtcorrect_KeyPress(k); });
+    QLineEdit* txtcorrect = keybox(m.Txtcorrect, "Txtcorrect", getresult, [this](char k) {
+        return game_.Markentry.Txtcorrect_KeyPress(k);
+    });
     speakas(txtcorrect, [&m] { return m.Lblgetcorr.Caption; });
     marks->addWidget(txtcorrect, 0, 1);
     QComboBox* cbcorrect = combo(m.Cbcorrect, "Cbcorrect", getresult, [this](int index) {
         game_.Main.Cbcorrect.Listindex = index;
-        game_.Marks.Cbcorrect_Click();
+        game_.Markentry.Cbcorrect_Click();
     });
     getcorr->setBuddy(cbcorrect);
     marks->addWidget(cbcorrect, 0, 1);
@@ -446,9 +447,10 @@ QGroupBox* Mainwindow::buildgetresult(QWidget* parent) {
     marks->setColumnStretch(0, 1);
     auto* row = new QHBoxLayout;
     row->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult, 1), 1);
-    row->addWidget(button(m.Cmdwin, "Cmdwin", getresult, [this] { game_.Marks.Cmdwin_Click(); }));
+    row->addWidget(
+        button(m.Cmdwin, "Cmdwin", getresult, [this] { game_.Markentry.Cmdwin_Click(); }));
     row->addWidget(button(m.Cmdgetresult, "Cmdgetresult", getresult,
-                          [this] { game_.Marks.Cmdgetresult_Click(); }));
+                          [this] { game_.Markentry.Cmdgetresult_Click(); }));
     layout->addLayout(row);
     for (QLineEdit* box : {txtcorrect, getresult->findChild<QLineEdit*>("Txtwrong")})
         scaled([box](const Scale&) {
@@ -466,12 +468,12 @@ QGroupBox* Mainwindow::buildgetwrong(QWidget* parent) {
     caption->Reserve({"How many correct colours have I got in wrong position?"});
     row->addWidget(caption, 0, 0);
     QLineEdit* txtwrong = keybox(m.Txtwrong, "Txtwrong", getwrong,
-                                 [this](char k) { return game_.Marks.Txtwrong_KeyPress(k); });
+                                 [this](char k) { return game_.Markentry.Txtwrong_KeyPress(k); });
     speakas(txtwrong, [&m] { return m.Lblgetwrong.Caption; });
     row->addWidget(txtwrong, 0, 1);
     QComboBox* cbwrong = combo(m.Cbwrong, "Cbwrong", getwrong, [this](int index) {
         game_.Main.Cbwrong.Listindex = index;
-        game_.Marks.Cbwrong_Click();
+        game_.Markentry.Cbwrong_Click();
     });
     caption->setBuddy(cbwrong);
     row->addWidget(cbwrong, 0, 1);
@@ -512,7 +514,7 @@ QGroupBox* Mainwindow::buildscroll(QWidget* parent) {
                    speed->setValue(v);
                });
     connect(speed, &QScrollBar::valueChanged, this,
-            [this](int v) { act([&] { game_.Demo.Hsbspeed_Change(v); }); });
+            [this](int v) { act([&] { game_.Demorun.Hsbspeed_Change(v); }); });
     Inside<QVBoxLayout>(scroll)->addWidget(speed);
     return scroll;
 }

@@ -78,7 +78,7 @@ TEST(Workedexample, MiddleStartWalksTheGivenRows) {
     g.Plan.Colourorder = Str("310542");
     g.Plan.Starttrial = 3;
     g.Plan.Rows = {Str("3310"), Str("0005")};
-    g.Start.Initialize();
+    g.Gamestarter.Initialize();
     Autoplay(g);
     // The given rows are the example's first two guesses, so the game goes on as the example.
     Expectrows(g, {{"3310", 0, 1}, {"0005", 2, 0}, {"0042", 1, 1}, {"0255", 4, 0}});

@@ -146,7 +146,7 @@ struct Virtualgame {
           g(rnd, book ? static_cast<Recordbook&>(*book) : rec, clock) {
         if (folder) g.Programfolder = *folder;
         g.Registertimers(host);
-        g.Menu.Form_Load();
+        g.Menus.Form_Load();
         clock.Sync();
     }
     virtual ~Virtualgame() = default;
@@ -162,7 +162,7 @@ struct Virtualgame {
     std::string Type(const std::string& keys) {
         std::string refused;
         for (char k : keys)
-            if (!g.Guess.Txtinput_KeyPress(k)) refused += k;
+            if (!g.Guessentry.Txtinput_KeyPress(k)) refused += k;
         clock.Sync();
         return refused;
     }
@@ -172,7 +172,7 @@ struct Virtualgame {
     using Choices = std::vector<std::pair<Combolist*, std::string>>;
     // Opens the setting menu and picks who guesses and then each choice in turn.
     void Setmenu(const std::string& who, const Choices& choices = {}) {
-        Act([&] { g.Menu.Mnuset_Click(); });
+        Act([&] { g.Menus.Mnuset_Click(); });
         Choose(lists.Cbwho, who);
         for (const auto& [list, text] : choices) Choose(*list, text);
     }
@@ -180,19 +180,19 @@ struct Virtualgame {
     void Startyouguess(const std::string& answer, const Choices& choices = {}) {
         Setmenu("You guess", choices);
         g.Plan.Answer = Str(answer);
-        Act([&] { g.Start.Cmdstart_Click(); });
+        Act([&] { g.Gamestarter.Cmdstart_Click(); });
     }
     // Types a guess into the input box and submits it.
     void Guess(const std::string& s) {
         ASSERT_TRUE(m.Frinput.Visible) << s;
         ASSERT_EQ(Type(s), "") << s;
-        Act([&] { g.Guess.Cmdsubnum_Click(); });
+        Act([&] { g.Guessentry.Cmdsubnum_Click(); });
     }
     // A guess that does not break the code, and the result panel's OK.
     void Play(const std::string& s) {
         Guess(s);
         ASSERT_TRUE(m.Frshowresult.Visible) << s;
-        Act([&] { g.Guess.Cmdshowresult_Click(); });
+        Act([&] { g.Guessentry.Cmdshowresult_Click(); });
     }
 };
 
@@ -242,7 +242,7 @@ inline void Playgame(Game& g, const Str& code, const Str& order) {
     g.Plan = Gameplan{};
     g.Plan.Answer = code;
     g.Plan.Colourorder = order;
-    g.Start.Initialize();
+    g.Gamestarter.Initialize();
     Autoplay(g);
 }
 

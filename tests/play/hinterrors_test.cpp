@@ -14,9 +14,9 @@ using namespace testkit;
 void Rununtilmessage(Game& g) {
     while (!g.Message.Visible) {
         if (g.Tmrbuffer.Enabled)
-            g.Ending.Tmrbuffer_Timer();
+            g.Gameending.Tmrbuffer_Timer();
         else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo)
-            g.Computer.Tmrdelay_Timer();
+            g.Computerplay.Tmrdelay_Timer();
         else
             return;
     }
@@ -69,7 +69,7 @@ TEST_P(Plannederrors, DetectedCorrectedAndWon) {
             g.Plan.Answer = code;
             g.Plan.Colourorder = order;
             g.Plan.Errortrials = std::string(plan);
-            g.Start.Initialize();
+            g.Gamestarter.Initialize();
             Autoplay(g);
             const Gamerecord& r = g.Rec;
             const std::string where = Describe(s) + ", errors " + plan + ", code " + code.str();
@@ -155,9 +155,9 @@ TEST(Plannederrors, MessagesOfTheRandomOrderExample) {
         g.Plan.Answer = Str("0255");
         g.Plan.Colourorder = Str("310542");
         g.Plan.Errortrials = std::string(plan);
-        g.Start.Initialize();
-        g.Start.Startgame();
-        g.Computer.Getguess();
+        g.Gamestarter.Initialize();
+        g.Gamestarter.Startgame();
+        g.Computerplay.Getguess();
         Rununtilmessage(g);
         const int n = static_cast<int>(std::string(plan).size());
         ASSERT_TRUE(g.Message.Visible);
@@ -203,7 +203,7 @@ TEST(Plannederrors, FixedOrderErrorAtTheWinningTrial) {
     g.Plan.Answer = Str("0255");
     g.Plan.Colourorder = Str("310542");
     g.Plan.Errortrials = std::string("6");
-    g.Start.Initialize();
+    g.Gamestarter.Initialize();
     Autoplay(g);
     EXPECT_EQ(log.detected, 1);
     EXPECT_EQ(log.corrected, 1);
@@ -238,7 +238,7 @@ TEST(Inconsistenthints, WithNoErrorPendingTheProgrammeReportsABug) {
     g.Observer = &spoil;
     g.Plan.Answer = Str("0255");
     g.Plan.Colourorder = Str("310542");
-    g.Start.Initialize();
+    g.Gamestarter.Initialize();
     Autoplay(g);
     EXPECT_EQ(spoil.bugs, 1);
     EXPECT_EQ(spoil.bugguess, "");
@@ -260,16 +260,16 @@ struct Playermarking : testkit::Plaingame {
         g.Main.Optnomark.Value = true;
         g.Observer = &log;
         g.Plan.Colourorder = Str(order);
-        g.Start.Initialize();
-        g.Start.Startgame();
-        g.Computer.Getguess();
+        g.Gamestarter.Initialize();
+        g.Gamestarter.Startgame();
+        g.Computerplay.Getguess();
     }
     // True while the computer waits for marks.
     bool Waiting() const { return g.Wait.Key() == "Frgetresult" && !g.Message.Visible; }
     void Answer(int black, int white) {
         g.Rec.Currenthint = Hint{static_cast<int16_t>(black), static_cast<int16_t>(white), 0};
-        g.Start.Processmark();
-        g.Computer.Getguess();
+        g.Gamestarter.Processmark();
+        g.Computerplay.Getguess();
     }
     Eventlog log;
 };
@@ -378,7 +378,7 @@ TEST(Repeatedguess, WatchComputerPlayWithAnErrorAndBlanks) {
     g.Plan.Answer = Str("0301");
     g.Plan.Colourorder = Str("401523");
     g.Plan.Errortrials = std::string("1");
-    g.Start.Initialize();
+    g.Gamestarter.Initialize();
     Autoplay(g);
     ASSERT_EQ(g.Rec.Status, Gamestatus::Win);
     for (int t = 1; t <= g.Rec.Finaltrial; ++t)
@@ -396,7 +396,7 @@ TEST(Repeatedguess, RowsGivenBeforeAMiddleStartCountToo) {
     g.Setting.Hinttype = Hintkind::Errors;
     g.Setting.Starttype = Startkind::Middle;
     g.Plan = {Str("13456"), Str("2536041"), std::string("1"), 3, {Str("01234"), Str("3456b")}};
-    g.Start.Initialize();
+    g.Gamestarter.Initialize();
     Autoplay(g);
     for (int t = 3; t <= g.Rec.Finaltrial; ++t)
         for (int u = 1; u < t; ++u) EXPECT_FALSE(g.Rec.Guesses[u] == g.Rec.Guesses[t]) << t;
@@ -431,13 +431,13 @@ struct Youguess : testkit::Plaingame {
         g.Plan.Answer = Str("4545");
         g.Plan.Colourorder = Str("310542");
         g.Plan.Errortrials = std::string(errors);
-        g.Start.Initialize();
-        g.Start.Startgame();
+        g.Gamestarter.Initialize();
+        g.Gamestarter.Startgame();
     }
     void Guess(const char* s) {
         g.Rec.Currentstring = Str(s);
-        g.Marker.Mark();
-        g.Start.Processmark();
+        g.Marking.Mark();
+        g.Gamestarter.Processmark();
     }
     // The Error button: the engine walks the finished trials again.
     void Claim() {

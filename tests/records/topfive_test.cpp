@@ -198,7 +198,7 @@ struct Topfivegame : ::testing::Test, testkit::Virtualgame {
     Topfivegame() {
         g.Programfolder = dir.Path();
         EXPECT_TRUE(Restorewinners(dir.Path(), clock));
-        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
+        Act([&] { g.Menus.Menu_Click(Menucommand::Mnukey); });
     }
     fs::path File() const { return Winnersfile(dir.Path(), 10); }
     Winnersrecord Stored() const {
@@ -220,7 +220,7 @@ struct Topfivegame : ::testing::Test, testkit::Virtualgame {
     void Name(const std::string& name) {
         ASSERT_TRUE(m.Frgetname.Visible);
         m.Txtname.Caption = name;
-        Act([&] { g.Top.Cmdokname_Click(); });
+        Act([&] { g.Topfivelist.Cmdokname_Click(); });
     }
     std::tuple<std::string, int, int> Entry(const Winnersrecord& r, int place) const {
         const int i = Entryindex(slot, place);
@@ -284,7 +284,7 @@ TEST_F(Topfivegame, FirstWinTakesPlaceOneThenTheListThenIdle) {
     EXPECT_EQ(g.Wait.Key(), "Picwinners");
     EXPECT_EQ(g.Wait.Timeout, 60);
 
-    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
     Expectidle();
     EXPECT_FALSE(m.Frmenu.Visible);
 }
@@ -293,7 +293,7 @@ TEST_F(Topfivegame, TiesGoAfterFewerAttemptsAndBeforeEqualEntries) {
     Store(Listof({{30, 5}, {30, 6}}, slot));
     Win(7, 30);
     Name("Seven");
-    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
     Winnersrecord r = Stored();
     EXPECT_EQ(Entry(r, 1), E("P1", 30, 5));
     EXPECT_EQ(Entry(r, 2), E("P2", 30, 6));
@@ -301,7 +301,7 @@ TEST_F(Topfivegame, TiesGoAfterFewerAttemptsAndBeforeEqualEntries) {
 
     Win(5, 30);
     Name("Five");
-    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
     r = Stored();
     EXPECT_EQ(Entry(r, 1), E("Five", 30, 5));
     EXPECT_EQ(Entry(r, 2), E("P1", 30, 5));
@@ -343,10 +343,10 @@ TEST_F(Topfivegame, NamePanelLeftAloneStoresXxxAndTheListClosesItself) {
 TEST_F(Topfivegame, NamesAreStoredAsTypedAndCutTo15Characters) {
     Win(2, 10);
     Name(" Bo ");
-    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
     Win(2, 9);
     Name("Bartholomew Jones");
-    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
     Win(2, 8);
     Name("Zo\xC3\xAB");
     const Winnersrecord r = Stored();
@@ -380,7 +380,7 @@ TEST_F(Topfivegame, GamesThatNeverReachTheNamePanel) {
     };
     for (const Wonstate& c : cases) {
         SCOPED_TRACE(c.what);
-        Act([&] { g.Start.Finishgame(); });
+        Act([&] { g.Gamestarter.Finishgame(); });
         m.Frgetname.Visible = false;
         g.Setting.Whoguess = static_cast<Role>(c.who);
         g.Rec.Status = Gamestatus::Win;
@@ -390,7 +390,7 @@ TEST_F(Topfivegame, GamesThatNeverReachTheNamePanel) {
         g.Rec.Attempts = c.trial;
         g.Rec.Elapsed = g.Rec.Winseconds = c.elapsed;
         const Winnersrecord before = Stored();
-        Act([&] { g.Top.Offerrecord(); });
+        Act([&] { g.Topfivelist.Offerrecord(); });
         EXPECT_EQ(m.Frgetname.Visible, c.enters);
         if (!c.enters) {
             Expectidle();
@@ -435,16 +435,16 @@ TEST_F(Topfivegame, AnEditedFileIsNotStampedAnewAndAFailedWriteIsToldAlsoByTheEd
 
     ASSERT_TRUE(Restorewinners(dir.Path(), clock));
     Act([&] { g.Messagebutton(Boxbutton::Cmdmid); });
-    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
     g.Designmode = true;
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
-    Act([&] { g.Top.Cmdtop_Click(); });
+    Act([&] { g.Topfivelist.Cmdtop_Click(); });
     ASSERT_TRUE(m.Fredit.Visible);
     m.Txtpopulation.Caption = "5";
     {
         testkit::Injectedfault full(Oscall::Write, ENOSPC);
-        EXPECT_FALSE(g.Top.Cmdgo_Click());
+        EXPECT_FALSE(g.Topfivelist.Cmdgo_Click());
     }
     EXPECT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption,
@@ -468,16 +468,16 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
     // A game played first: its trial count stays in the record afterwards.
     Win(2, 10);
     Name("Ada");
-    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
     ASSERT_NE(g.Rec.Trial, 0);
 
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
     ASSERT_TRUE(lists.Choose(lists.Cbcolour, "7"));
     ASSERT_TRUE(lists.Choose(lists.Cblength, "4"));
     ASSERT_TRUE(lists.Choose(lists.Cborder, "Random order"));
     ASSERT_TRUE(lists.Choose(lists.Cbrepeat, "Each colour at most 2 times"));
-    Act([&] { g.Top.Cmdtop_Click(); });
+    Act([&] { g.Topfivelist.Cmdtop_Click(); });
     EXPECT_EQ(g.Setting.Ncolours, 7);
     EXPECT_FALSE(m.Frmenu.Visible);
     EXPECT_FALSE(m.Picfore.Visible);
@@ -490,7 +490,7 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
     EXPECT_EQ(m.Lbldata.Caption, "Population Size:   12\nAverage No. of Attempts:   5.3");
     EXPECT_EQ(g.Wait.Key(), "Picwinners");
 
-    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
     EXPECT_FALSE(m.Picwinners.Visible);
     EXPECT_TRUE(m.Frmenu.Visible);
     EXPECT_TRUE(m.Cmdstart.Default);
@@ -500,7 +500,7 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
     EXPECT_EQ(lists.Cbcolour.Text(), "7");
 
     // The list's time-out presses Continue, back to the menu as well.
-    Act([&] { g.Top.Cmdtop_Click(); });
+    Act([&] { g.Topfivelist.Cmdtop_Click(); });
     Seconds(60);
     EXPECT_FALSE(m.Picwinners.Visible);
     EXPECT_TRUE(m.Frmenu.Visible);
@@ -508,10 +508,10 @@ TEST_F(Topfivegame, FromTheMenuTheListShowsTheChosenSettingAndContinueReturnsToT
 }
 
 TEST_F(Topfivegame, TheListButtonDoesNothingForTheComputersGames) {
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "Computer guesses"));
     EXPECT_FALSE(lists.Cmdtop.Enabled);
-    Act([&] { g.Top.Cmdtop_Click(); });
+    Act([&] { g.Topfivelist.Cmdtop_Click(); });
     EXPECT_FALSE(m.Picwinners.Visible);
     EXPECT_TRUE(m.Frmenu.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frmenu");
@@ -523,9 +523,9 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
     r.Average[slot] = 5.25f;
     Store(r);
     g.Designmode = true;
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
-    Act([&] { g.Top.Cmdtop_Click(); });
+    Act([&] { g.Topfivelist.Cmdtop_Click(); });
     ASSERT_TRUE(m.Fredit.Visible);
     EXPECT_EQ(m.Cbedit.Items, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(m.Cbedit.Text(), "1");
@@ -538,7 +538,7 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
     EXPECT_EQ(g.Wait.Key(), "");
 
     m.Cbedit.Listindex = 1;
-    Act([&] { g.Top.Cbedit_Click(); });
+    Act([&] { g.Topfivelist.Cbedit_Click(); });
     EXPECT_EQ(m.Txtplayer.Caption, "P2");
     EXPECT_EQ(m.Txtduration.Caption, "40");
 
@@ -548,7 +548,7 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
     m.Txtpopulation.Caption = "lots";
     m.Txtaverage.Caption = "4.5";
     bool stored = true;
-    Act([&] { stored = g.Top.Cmdgo_Click(); });
+    Act([&] { stored = g.Topfivelist.Cmdgo_Click(); });
     EXPECT_FALSE(stored); // the population was refused
     r = Stored();
     EXPECT_EQ(Entry(r, 2), E("Zo\xEB the designe", 45, 0));
@@ -564,7 +564,7 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
 
     m.Txtpopulation.Caption = "20";
     m.Txtaverage.Caption = "five";
-    Act([&] { stored = g.Top.Cmdgo_Click(); });
+    Act([&] { stored = g.Topfivelist.Cmdgo_Click(); });
     EXPECT_FALSE(stored);
     r = Stored();
     EXPECT_EQ(r.Population[slot], 20);
@@ -572,38 +572,38 @@ TEST_F(Topfivegame, EditorStoresAnEntryAndRefusesWhatIsNotANumber) {
     EXPECT_EQ(Entry(r, 1), E("P1", 30, 5)); // place 1 written back as it was shown
 
     m.Txtaverage.Caption = "6.125";
-    Act([&] { stored = g.Top.Cmdgo_Click(); });
+    Act([&] { stored = g.Topfivelist.Cmdgo_Click(); });
     EXPECT_TRUE(stored);
     EXPECT_EQ(Stored().Average[slot], 6.125f);
     EXPECT_EQ(m.Lbldata.Caption, "Population Size:   20\nAverage No. of Attempts:   6.1");
 
-    Act([&] { g.Top.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
     EXPECT_FALSE(m.Fredit.Visible);
     EXPECT_TRUE(m.Frmenu.Visible);
 }
 
 TEST_F(Topfivegame, EditorIsForDesignModeOnlyAndStoresOnlyAnEntryThatExists) {
     const Winnersrecord before = Stored();
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "You guess"));
-    Act([&] { g.Top.Cmdtop_Click(); });
+    Act([&] { g.Topfivelist.Cmdtop_Click(); });
     EXPECT_FALSE(m.Fredit.Visible);
     m.Txtpopulation.Caption = "5";
     m.Txtaverage.Caption = "5";
-    EXPECT_FALSE(g.Top.Cmdgo_Click());
+    EXPECT_FALSE(g.Topfivelist.Cmdgo_Click());
     EXPECT_EQ(Stored(), before);
 
     // In design mode GO stores only a place of the list, of a setting that has a slot.
     g.Designmode = true;
-    Act([&] { g.Top.Cmdcontinue_Click(); });
-    Act([&] { g.Top.Cmdtop_Click(); });
+    Act([&] { g.Topfivelist.Cmdcontinue_Click(); });
+    Act([&] { g.Topfivelist.Cmdtop_Click(); });
     ASSERT_TRUE(m.Fredit.Visible);
     m.Txtpopulation.Caption = "5";
     m.Cbedit.Listindex = Nplaces;
-    EXPECT_FALSE(g.Top.Cmdgo_Click());
+    EXPECT_FALSE(g.Topfivelist.Cmdgo_Click());
     m.Cbedit.Listindex = 0;
     g.Setting.Codelength = 9;
-    EXPECT_FALSE(g.Top.Cmdgo_Click());
+    EXPECT_FALSE(g.Topfivelist.Cmdgo_Click());
     EXPECT_EQ(Stored(), before);
 }
 

@@ -335,15 +335,15 @@ struct Markedgame : testkit::Plaingame {
         g.Setting.Whoguess = Role::Computerguesses;
         g.Main.Optnomark.Value = true;
         g.Plan.Colourorder = Str(order);
-        g.Start.Initialize();
-        g.Start.Startgame();
-        g.Computer.Getguess();
+        g.Gamestarter.Initialize();
+        g.Gamestarter.Startgame();
+        g.Computerplay.Getguess();
     }
     void Mark(const Str& code) {
         const Hint h = Markguess(g.Rec.Currentstring, code, g.Setting);
         g.Rec.Currenthint = h;
-        g.Start.Processmark();
-        g.Computer.Getguess();
+        g.Gamestarter.Processmark();
+        g.Computerplay.Getguess();
     }
 };
 
@@ -380,8 +380,8 @@ TEST(Savedfileroundtrip, ARestoredSearchGoesOnExactlyAsTheOriginal) {
             original.Mark(Str(u.code));
             const Hint h = Markguess(guess, Str(u.code), loaded.Setting);
             loaded.Rec.Currenthint = h;
-            loaded.Start.Processmark();
-            loaded.Computer.Getguess();
+            loaded.Gamestarter.Processmark();
+            loaded.Computerplay.Getguess();
             EXPECT_EQ(loaded.Rec.Status, original.g.Rec.Status);
         }
         EXPECT_EQ(loaded.Rec.Currentstring, Str(u.code));

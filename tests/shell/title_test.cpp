@@ -35,7 +35,7 @@ protected:
         Systemclock now;
         EXPECT_TRUE(Restorewinners(folder.Path(), now));
         game.Mediaout = &media;
-        game.Menu.Form_Load();
+        game.Menus.Form_Load();
         game.Registertimers(host);
     }
     // The title as the program makes it once the folder is ready.

@@ -35,7 +35,7 @@ TEST(Manual, NamesEveryChoiceOfTheSettingMenu) {
     Norecords rec;
     testkit::Testclock clock;
     Game g(rnd, rec, clock);
-    g.Menu.Form_Load();
+    g.Menus.Form_Load();
     const Fmmain& m = g.Main;
     for (const Control* label :
          {&m.Lblset, &m.Lblgametype, &m.Lblcolourno, &m.Lblstart, &m.Lblgamelength, &m.Lblhint,

@@ -23,7 +23,7 @@ TEST_F(Layout, EveryStateFitsAnEightHundredBySixHundredScreen) {
     choose("Cborder", "Random order");
     click({"Cmdstart"});
     fits("input row");
-    for (int c = 0; c < 8; ++c) game.Panel.Lblcolour_DblClick(c);
+    for (int c = 0; c < 8; ++c) game.Colourinput.Lblcolour_DblClick(c);
     window->after();
     click({"Cmdsubcol"});
     fits("result");
@@ -69,7 +69,7 @@ TEST_F(Layout, DigitsReadOnEveryColour) {
         }
     };
     legible("available");
-    for (int c : {5, 8}) game.Panel.Lblcolour_DblClick(c);
+    for (int c : {5, 8}) game.Colourinput.Lblcolour_DblClick(c);
     window->after();
     legible("used up");
     EXPECT_NE(find<tc::ui::Picturewidget>("Piccolour5")->Showncolour(), tc::Panelcolours[5]);
@@ -145,7 +145,7 @@ TEST_F(Layout, EveryStateAtEverySizeIsWholeAndTheBoardStill) {
     choose("Cblength", "8");
     QTest::mouseClick(button("Cmdstart"), Qt::LeftButton);
     check("guess by mouse");
-    for (int c = 0; c < 8; ++c) game.Panel.Lblcolour_DblClick(c);
+    for (int c = 0; c < 8; ++c) game.Colourinput.Lblcolour_DblClick(c);
     window->after();
     QTest::mouseClick(button("Cmdsubcol"), Qt::LeftButton);
     check("result");

@@ -194,7 +194,7 @@ TEST_F(Runs, SpeedBarChangeReachesTheGame) {
     speed->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(game.Main.Hsbspeed.Value, 51);
     // The game changing it moves the bar.
-    game.Demo.Hsbspeed_Change(10);
+    game.Demorun.Hsbspeed_Change(10);
     window->sync();
     EXPECT_EQ(speed->value(), 10);
 }

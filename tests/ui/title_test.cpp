@@ -27,7 +27,7 @@ protected:
         if (winners) {
             ASSERT_TRUE(tc::Restorewinners(game.Programfolder, clock));
         }
-        game.Menu.Form_Load();
+        game.Menus.Form_Load();
         game.Registertimers(host);
         title = std::make_unique<tc::Title>(game, game.Programfolder, clock);
         title->Registertimers(host);

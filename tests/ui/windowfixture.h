@@ -17,7 +17,7 @@
 class Window : public ::testing::Test {
 protected:
     void SetUp() override {
-        game.Menu.Form_Load();
+        game.Menus.Form_Load();
         game.Registertimers(host);
         game.Main.Visible = true;
         window = std::make_unique<tc::ui::Mainwindow>(game, host, QDir::tempPath());

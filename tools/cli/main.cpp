@@ -285,7 +285,7 @@ int Play(const Options& o) {
     g.Plan.Errortrials = o.errors;
     g.Plan.Starttrial = o.start;
     g.Plan.Rows = o.rows;
-    g.Start.Initialize();
+    g.Gamestarter.Initialize();
     Autoplay(g);
     if (out.bug) return 1;
     if (g.Rec.Status != Gamestatus::Win) {

@@ -138,7 +138,7 @@ Example Playexample(const std::string& name, const std::string& display) {
     Norecords records;
     Systemclock clock;
     Game g(rnd, records, clock);
-    g.Menu.Form_Load();
+    g.Menus.Form_Load();
     Settinglists& l = g.Main.Lists;
     const bool middle = !play->Given.empty();
     // Colours first: with ten colours on offer every length is, and the length offers the
@@ -151,25 +151,25 @@ Example Playexample(const std::string& name, const std::string& display) {
                               {&l.Cbhint, *play->Errors ? "May contain error(s)" : "No error"},
                               {&l.Cbstart, middle ? "Middle" : "Trial 1"}})
         if (!l.Choose(*list, text)) fail(std::string("the lists do not offer ") + text);
-    g.Panel.Setinputmethod(Inputkind::Keyboard);
-    g.Menu.Setdisplay(display == "Number" ? Displaykind::Number : Displaykind::Colour);
+    g.Colourinput.Setinputmethod(Inputkind::Keyboard);
+    g.Menus.Setdisplay(display == "Number" ? Displaykind::Number : Displaykind::Colour);
     g.Plan.Answer = play->Code;
     g.Plan.Errortrials = play->Errors;
     if (middle) {
         g.Plan.Starttrial = static_cast<int>(play->Given.size()) + 1;
         for (const char* row : play->Given) g.Plan.Rows.push_back(row);
     }
-    g.Start.Cmdstart_Click();
+    g.Gamestarter.Cmdstart_Click();
     for (size_t n = 0; n < play->Guesses.size(); ++n) {
         const std::string guess = play->Guesses[n];
         if (!g.Main.Frinput.Visible) fail("no guess is asked for before " + guess);
         for (char k : guess)
-            if (!g.Guess.Txtinput_KeyPress(k)) fail("the input refuses " + guess);
-        g.Guess.Cmdsubnum_Click();
-        if (g.Main.Frshowresult.Visible) g.Guess.Cmdshowresult_Click();
+            if (!g.Guessentry.Txtinput_KeyPress(k)) fail("the input refuses " + guess);
+        g.Guessentry.Cmdsubnum_Click();
+        if (g.Main.Frshowresult.Visible) g.Guessentry.Cmdshowresult_Click();
         if (n + 1 != play->Claimafter) continue;
         if (play->Stopatclaim) break;
-        g.Guess.Cmderror_Click();
+        g.Guessentry.Cmderror_Click();
         if (g.Message.Key != Waitkey::Continueplaying) fail("the claim is not found right");
         g.Messagebutton(Boxbutton::Cmdmid);
     }

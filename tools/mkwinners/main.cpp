@@ -74,7 +74,7 @@ bool Playsetting(const Gamesetting& s, size_t index, int games, std::vector<int>
     Preparerun(g, s, Run::Initstat);
     for (int i = 0; i < games; ++i) {
         const size_t before = book.Attempts.size();
-        g.Start.Initialize();
+        g.Gamestarter.Initialize();
         Autoplay(g);
         if (book.Attempts.size() != before + 1) return false;
     }

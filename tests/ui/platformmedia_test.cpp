@@ -1,8 +1,8 @@
 // The platform's media devices with files, soundfonts or devices missing: silent, no error, and
 // the commands return at once. And the animation's raster copies done with QPainter agree with
 // the game's own pixel model.
-#include "ui/animation.h"
-#include "ui/media.h"
+#include "ui/animationlayers.h"
+#include "ui/platformmedia.h"
 
 #include <QDir>
 #include <QFile>

@@ -106,13 +106,13 @@ TEST(Demostart, FiveIdleMinutesStartItNotOneSecondLess) {
 TEST(Demostart, MenuAndToolbarStartIt) {
     {
         Rig r;
-        r.g.Menu.Menu_Click(Menucommand::Mnudemo);
+        r.g.Menus.Menu_Click(Menucommand::Mnudemo);
         EXPECT_TRUE(r.Demoon());
         EXPECT_TRUE(r.g.Rec.Inplay());
     }
     {
         Rig r;
-        r.g.Menu.Tlbgame_ButtonClick("Icodemo");
+        r.g.Menus.Tlbgame_ButtonClick("Icodemo");
         EXPECT_TRUE(r.Demoon());
         Expectmenusshut(r.g, true);
     }
@@ -120,8 +120,8 @@ TEST(Demostart, MenuAndToolbarStartIt) {
 
 TEST(Demosettings, RandomSettingsKeepTheirLimits) {
     Rig r;
-    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
-    r.g.Demo.Hsbspeed_Change(0);
+    r.g.Menus.Menu_Click(Menucommand::Mnudemo);
+    r.g.Demorun.Hsbspeed_Change(0);
     r.clock.Sync();
     r.Playuntil(300);
     std::set<int> colours, lengths, repeats, orders, starts, hints;
@@ -176,10 +176,10 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     Rig r;
     r.Playersetting();
     const Savedchoices before = r.g.Main.Lists.Save();
-    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
-    r.g.Demo.Hsbspeed_Change(0);
+    r.g.Menus.Menu_Click(Menucommand::Mnudemo);
+    r.g.Demorun.Hsbspeed_Change(0);
     r.clock.Sync();
-    EXPECT_EQ(r.g.Menu.Menusaved, before);
+    EXPECT_EQ(r.g.Menus.Menusaved, before);
     r.Playuntil(1);
     // A second's pause on the win, then the next game at the speed bar's pace.
     EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
@@ -196,13 +196,13 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_TRUE(r.Demoon());
     EXPECT_EQ(r.g.Rec.Trial, r.g.Setting.Starttrial); // a fresh game at its first guess
     EXPECT_EQ(r.g.Tmrdelay.Interval, 1);
-    EXPECT_EQ(r.g.Menu.Menusaved, before);
+    EXPECT_EQ(r.g.Menus.Menusaved, before);
     r.Playuntil(2);
     r.clock.advance(1'000);
     ASSERT_TRUE(r.g.Rec.Inplay());     // the third game is under way
     EXPECT_EQ(r.g.Main.Escapekeys, 2); // sent as the demo began, not for each game
 
-    r.g.Board.Picrecord_MouseDown(1);
+    r.g.Boardview.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_FALSE(r.g.Rec.Demomode);
     EXPECT_FALSE(r.g.Rec.Inplay());
@@ -235,7 +235,7 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     // No demo: a left press neither ends nor restarts the idle wait.
     r.clock.advance(200'000);
     const Datetime idlesince = r.g.Wait.Start;
-    r.g.Board.Picrecord_MouseDown(1);
+    r.g.Boardview.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     EXPECT_EQ(r.g.Wait.Start, idlesince);
@@ -243,9 +243,9 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     ASSERT_TRUE(r.Demoon());
 
     // A right press during the demo leaves it running.
-    r.g.Demo.Hsbspeed_Change(0);
+    r.g.Demorun.Hsbspeed_Change(0);
     r.clock.Sync();
-    r.g.Board.Picrecord_MouseDown(2);
+    r.g.Boardview.Picrecord_MouseDown(2);
     r.clock.Sync();
     EXPECT_TRUE(r.Demoon());
     r.Playuntil(2);
@@ -255,10 +255,10 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     Rig plain;
     Settinglists& l = plain.g.Main.Lists;
     ASSERT_TRUE(l.Choose(l.Cbwho, "Watch computer play"));
-    plain.g.Start.Cmdstart_Click();
+    plain.g.Gamestarter.Cmdstart_Click();
     plain.clock.Sync();
     ASSERT_TRUE(plain.g.Rec.Inplay());
-    plain.g.Board.Picrecord_MouseDown(1);
+    plain.g.Boardview.Picrecord_MouseDown(1);
     plain.clock.Sync();
     EXPECT_TRUE(plain.g.Rec.Inplay());
     EXPECT_FALSE(plain.g.Rec.Demomode);
@@ -266,17 +266,17 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
 
 TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
     Rig r;
-    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
-    r.g.Demo.Hsbspeed_Change(0);
+    r.g.Menus.Menu_Click(Menucommand::Mnudemo);
+    r.g.Demorun.Hsbspeed_Change(0);
     r.clock.Sync();
     ASSERT_TRUE(r.Demoon());
     // Without design mode a status-bar click does nothing.
-    r.g.Menu.Stbmenu_Click();
+    r.g.Menus.Stbmenu_Click();
     EXPECT_FALSE(r.g.Statbox.Visible);
     EXPECT_TRUE(r.g.Tmrdelay.Enabled);
 
     r.g.Designmode = true;
-    r.g.Menu.Stbmenu_Click();
+    r.g.Menus.Stbmenu_Click();
     EXPECT_TRUE(r.g.Statbox.Visible);
     EXPECT_EQ(r.g.Statbox.Text, "PAUSE");
     EXPECT_EQ(r.g.Statbox.Icon, Boxicon::None);
@@ -286,7 +286,7 @@ TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
     EXPECT_EQ(r.log.rows.size(), rows) << "the paused demo went on";
     EXPECT_TRUE(r.Demoon());
 
-    r.g.Menu.Statbox_Close();
+    r.g.Menus.Statbox_Close();
     EXPECT_FALSE(r.g.Statbox.Visible);
     r.Playuntil(1);
     EXPECT_GT(r.log.rows.size(), rows);
@@ -295,11 +295,11 @@ TEST(Demopause, StatusBarPausesOnlyInDesignModeUntilThePauseCloses) {
 TEST(Demopause, StatusBarOutsideTheDemoAndAStatisticsMessageLeaveTheTimerAlone) {
     Rig r;
     r.g.Designmode = true;
-    r.g.Menu.Stbmenu_Click(); // idle: no demo to pause
+    r.g.Menus.Stbmenu_Click(); // idle: no demo to pause
     EXPECT_FALSE(r.g.Statbox.Visible);
     // Closing an ordinary statistics message must not start the step timer.
     r.g.Statbox.Visible = true;
-    r.g.Menu.Statbox_Close();
+    r.g.Menus.Statbox_Close();
     EXPECT_FALSE(r.g.Statbox.Visible);
     EXPECT_FALSE(r.g.Tmrdelay.Enabled);
 }
@@ -310,7 +310,7 @@ TEST(Demospeed, SpeedBarSetsTheStepInterval) {
     const std::pair<int, int> cases[] = {
         {0, 1}, {max, 1000}, {max / 2, 500}, {-5, 1}, {max + 50, 1000}};
     for (auto [value, interval] : cases) {
-        r.g.Demo.Hsbspeed_Change(value);
+        r.g.Demorun.Hsbspeed_Change(value);
         EXPECT_EQ(r.g.Tmrdelay.Interval, interval) << value;
         EXPECT_GE(r.g.Main.Hsbspeed.Value, r.g.Main.Hsbspeed.Min);
         EXPECT_LE(r.g.Main.Hsbspeed.Value, max);
@@ -330,7 +330,7 @@ std::vector<int64_t> Rowgaps(const std::vector<Step>& rows, size_t from) {
 
 TEST(Demospeed, StepsFollowTheSpeedBarAndPauseASecondOnAWin) {
     Rig r;
-    r.g.Menu.Menu_Click(Menucommand::Mnudemo);
+    r.g.Menus.Menu_Click(Menucommand::Mnudemo);
     // The idle screen leaves the bar at its maximum: a step a second.
     EXPECT_EQ(r.g.Main.Hsbspeed.Value, r.g.Main.Hsbspeed.Max);
     r.clock.advance(30'000);
@@ -338,7 +338,7 @@ TEST(Demospeed, StepsFollowTheSpeedBarAndPauseASecondOnAWin) {
     ASSERT_FALSE(slow.empty());
     EXPECT_EQ(*std::min_element(slow.begin(), slow.end()), 1000);
 
-    r.g.Demo.Hsbspeed_Change(0);
+    r.g.Demorun.Hsbspeed_Change(0);
     r.clock.Sync();
     const size_t from = r.log.rows.size();
     const size_t wins = r.log.settings.size();

@@ -44,7 +44,7 @@ std::vector<Drawtext> Digits(const Picture& p) {
 class Board : public ::testing::Test, public testkit::Plaingame {
 protected:
     Board() {
-        g.Menu.Form_Load();
+        g.Menus.Form_Load();
         g.Setting.Ncolours = 8;
         g.Setting.Codelength = 4;
         g.Setting.Maxrepeat = 4;
@@ -62,7 +62,7 @@ TEST_F(Board, TrialsLieThreeToALineNineLines) {
                    Case{27, 7800, 4200}}) {
         SCOPED_TRACE(c.trial);
         board.Cls();
-        g.Board.Showrecord(c.trial, 1, 0, 0, "0123");
+        g.Boardview.Showrecord(c.trial, 1, 0, 0, "0123");
         const std::vector<Drawbox> pos = Boxesofsize(board, 280);
         ASSERT_EQ(pos.size(), 4u);
         for (int i = 0; i < 4; ++i) {
@@ -77,7 +77,7 @@ TEST_F(Board, TrialsLieThreeToALineNineLines) {
 }
 
 TEST_F(Board, HeadingIsRecordOrDemo) {
-    g.Board.Showrecord(1, 1, 0, 0, "0123");
+    g.Boardview.Showrecord(1, 1, 0, 0, "0123");
     std::vector<Drawtext> t = Texts(board);
     ASSERT_EQ(t.size(), 1u);
     EXPECT_EQ(t[0].Text, "RECORD");
@@ -89,7 +89,7 @@ TEST_F(Board, HeadingIsRecordOrDemo) {
 
     board.Cls();
     g.Wait.Setkey(Waitkey::Demo);
-    g.Board.Showrecord(1, 1, 0, 0, "0123");
+    g.Boardview.Showrecord(1, 1, 0, 0, "0123");
     t = Texts(board);
     ASSERT_EQ(t.size(), 1u);
     EXPECT_EQ(t[0].Text, "DEMO");
@@ -97,7 +97,7 @@ TEST_F(Board, HeadingIsRecordOrDemo) {
 
 TEST_F(Board, RowsBeforeTheStartTrialAreGrey) {
     g.Setting.Starttrial = 4;
-    for (int t = 1; t <= 5; ++t) g.Board.Showrecord(t, 4, 1, 1, "0123");
+    for (int t = 1; t <= 5; ++t) g.Boardview.Showrecord(t, 4, 1, 1, "0123");
     for (const Drawbox& b : Boxes(board)) {
         const bool before = b.Y < 1050; // trials 1 to 3 fill the first line
         EXPECT_EQ(b.Outline, before ? Grey : Black) << "box at " << b.X << "," << b.Y;
@@ -105,8 +105,8 @@ TEST_F(Board, RowsBeforeTheStartTrialAreGrey) {
 
     board.Cls();
     g.Main.Displaymode = Displaykind::Number;
-    g.Board.Showrecord(3, 4, 0, 0, "0123");
-    g.Board.Showrecord(4, 4, 0, 0, "4567");
+    g.Boardview.Showrecord(3, 4, 0, 0, "0123");
+    g.Boardview.Showrecord(4, 4, 0, 0, "4567");
     const std::vector<Drawtext> d = Digits(board);
     ASSERT_EQ(d.size(), 8u);
     for (int i = 0; i < 8; ++i) {
@@ -119,7 +119,7 @@ TEST_F(Board, BlanksAreDottedEmptyBoxesOrTheLetterB) {
     g.Setting.Codelength = 5;
     g.Setting.Fixedlength = 0;
     g.Setting.Maxblanks = 2;
-    g.Board.Showrecord(5, 1, 0, 0, "0b1b2");
+    g.Boardview.Showrecord(5, 1, 0, 0, "0b1b2");
     const std::vector<Drawbox> pos = Boxesofsize(board, 280);
     ASSERT_EQ(pos.size(), 5u);
     for (int i : {1, 3}) {
@@ -134,7 +134,7 @@ TEST_F(Board, BlanksAreDottedEmptyBoxesOrTheLetterB) {
 
     board.Cls();
     g.Main.Displaymode = Displaykind::Number;
-    g.Board.Showrecord(5, 1, 0, 0, "0b1b2");
+    g.Boardview.Showrecord(5, 1, 0, 0, "0b1b2");
     EXPECT_TRUE(Boxesofsize(board, 280).empty());
     const std::vector<Drawtext> d = Digits(board);
     ASSERT_EQ(d.size(), 5u);
@@ -152,7 +152,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     auto markx = [&](int j) { return x0 + 80 + L * 280 + 150 * j; };
 
     g.Setting.Ordertype = Orderkind::Fixed;
-    g.Board.Showrecord(2, 1, 3, 0, "0123");
+    g.Boardview.Showrecord(2, 1, 3, 0, "0123");
     std::vector<Drawbox> m = Boxesofsize(board, 120);
     ASSERT_EQ(m.size(), 3u);
     for (int j = 1; j <= 3; ++j) {
@@ -165,12 +165,12 @@ TEST_F(Board, MarksFollowTheOrderType) {
 
     // In fixed order white holds nothing to show, even when the caller passes a count.
     board.Cls();
-    g.Board.Showrecord(2, 1, 0, 2, "0123");
+    g.Boardview.Showrecord(2, 1, 0, 2, "0123");
     EXPECT_TRUE(Boxesofsize(board, 120).empty());
 
     board.Cls();
     g.Setting.Ordertype = Orderkind::Random;
-    g.Board.Showrecord(2, 1, 1, 2, "0123");
+    g.Boardview.Showrecord(2, 1, 1, 2, "0123");
     m = Boxesofsize(board, 120);
     ASSERT_EQ(m.size(), 3u);
     EXPECT_EQ(m[0].X, markx(1));
@@ -185,7 +185,7 @@ TEST_F(Board, MarksFollowTheOrderType) {
     // Marks are drawn in number display too.
     board.Cls();
     g.Main.Displaymode = Displaykind::Number;
-    g.Board.Showrecord(2, 1, 1, 2, "0123");
+    g.Boardview.Showrecord(2, 1, 1, 2, "0123");
     EXPECT_EQ(Boxesofsize(board, 120).size(), 3u);
 }
 
@@ -196,7 +196,7 @@ TEST_F(Board, AnswerInBothDisplayModes) {
     g.Main.Franswer.Visible = false;
     g.Main.Picanswer.Print(Drawtext{0, 0, "old", 10, false, false, 0});
 
-    g.Board.Showanswer("Answer");
+    g.Boardview.Showanswer("Answer");
     EXPECT_FALSE(g.Main.Frerror.Visible);
     EXPECT_TRUE(g.Main.Franswer.Visible);
     EXPECT_EQ(g.Main.Franswer.Caption, "Answer");
@@ -217,7 +217,7 @@ TEST_F(Board, AnswerInBothDisplayModes) {
     EXPECT_EQ(b[1].Fill, Panelcolours[0]);
 
     g.Main.Displaymode = Displaykind::Number;
-    g.Board.Showanswer("Possible Answer");
+    g.Boardview.Showanswer("Possible Answer");
     EXPECT_EQ(g.Main.Franswer.Caption, "Possible Answer");
     EXPECT_TRUE(Boxes(g.Main.Picanswer).empty());
     const std::vector<Drawtext> d = Digits(g.Main.Picanswer);
@@ -235,7 +235,7 @@ TEST_F(Board, AnswerInBothDisplayModes) {
 TEST_F(Board, ComputersGuessOnTheTopLine) {
     g.Rec.Currentstring = "5203";
     g.Main.Picguess.Print(Drawtext{0, 0, "old", 10, false, false, 0});
-    g.Board.Showguess();
+    g.Boardview.Showguess();
     const std::vector<Drawbox> b = Boxes(g.Main.Picguess);
     ASSERT_EQ(b.size(), 4u);
     EXPECT_TRUE(Texts(g.Main.Picguess).empty());
@@ -247,7 +247,7 @@ TEST_F(Board, ComputersGuessOnTheTopLine) {
     }
 
     g.Main.Displaymode = Displaykind::Number;
-    g.Board.Showguess();
+    g.Boardview.Showguess();
     const std::vector<Drawtext> d = Digits(g.Main.Picguess);
     ASSERT_EQ(d.size(), 4u);
     EXPECT_TRUE(Boxes(g.Main.Picguess).empty());
@@ -285,7 +285,7 @@ TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
         g.Rec.Trial = static_cast<int16_t>(c.trial);
         g.Rec.Finaltrial = static_cast<int16_t>(c.finaltrial);
         Storerows(g, 27);
-        g.Menu.Setdisplay(Displaykind::Number);
+        g.Menus.Setdisplay(Displaykind::Number);
         const std::vector<Drawtext> d = Digits(board);
         EXPECT_EQ(static_cast<int>(d.size()), 4 * c.rows);
         for (const Drawtext& t : Texts(board)) EXPECT_NE(t.Text, "stale");
@@ -308,7 +308,7 @@ TEST_F(Board, DisplayChangeLeavesHiddenPicturesAlone) {
     g.Main.Picrecord.Visible = false;
     g.Main.Franswer.Visible = false;
     g.Main.Frgetresult.Visible = false;
-    g.Menu.Setdisplay(Displaykind::Number);
+    g.Menus.Setdisplay(Displaykind::Number);
     ASSERT_EQ(Texts(board).size(), 1u);
     EXPECT_EQ(Texts(board)[0].Text, "stale");
     EXPECT_TRUE(g.Main.Picanswer.Ops.empty());
@@ -318,13 +318,13 @@ TEST_F(Board, DisplayChangeLeavesHiddenPicturesAlone) {
 TEST_F(Board, DisplayChangeRedrawsTheGuessAndTheAnswerUnderItsHeading) {
     g.Rec.Answer = "0123";
     g.Rec.Currentstring = "4567";
-    g.Board.Showanswer("Possible Answer");
+    g.Boardview.Showanswer("Possible Answer");
     g.Main.Frgetresult.Visible = true;
-    g.Board.Showguess();
+    g.Boardview.Showguess();
     // The Error button may stand beside a possible answer; redrawing leaves it there.
     g.Main.Frerror.Visible = true;
 
-    g.Menu.Setdisplay(Displaykind::Number);
+    g.Menus.Setdisplay(Displaykind::Number);
     EXPECT_EQ(g.Main.Franswer.Caption, "Possible Answer");
     EXPECT_TRUE(g.Main.Frerror.Visible);
     EXPECT_TRUE(Boxes(g.Main.Picanswer).empty());
@@ -334,7 +334,7 @@ TEST_F(Board, DisplayChangeRedrawsTheGuessAndTheAnswerUnderItsHeading) {
     ASSERT_EQ(Digits(g.Main.Picguess).size(), 4u);
     EXPECT_EQ(Digits(g.Main.Picguess)[0].Text, "4");
 
-    g.Menu.Setdisplay(Displaykind::Colour);
+    g.Menus.Setdisplay(Displaykind::Colour);
     EXPECT_EQ(Boxes(g.Main.Picanswer).size(), 4u);
     EXPECT_TRUE(Texts(g.Main.Picanswer).empty());
     EXPECT_EQ(Boxes(g.Main.Picguess).size(), 4u);
@@ -345,8 +345,8 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     g.Rec.Status = Gamestatus::Playing;
     g.Main.Picrecord.Visible = true;
     g.Wait.Setkey(Waitkey::Frgetstring1);
-    g.Board.Picrecord_MouseDown(1);
-    g.Board.Picrecord_MouseDown(2);
+    g.Boardview.Picrecord_MouseDown(1);
+    g.Boardview.Picrecord_MouseDown(2);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
     EXPECT_TRUE(g.Main.Picrecord.Visible);
@@ -354,11 +354,11 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     g.Wait.Setkey(Waitkey::Demo);
     g.Rec.Demomode = -1;
     g.Main.Picdemo.Visible = true;
-    g.Board.Picrecord_MouseDown(2);
+    g.Boardview.Picrecord_MouseDown(2);
     EXPECT_EQ(g.Wait.Key(), "Demo");
     EXPECT_TRUE(g.Main.Picdemo.Visible);
 
-    g.Board.Picrecord_MouseDown(1);
+    g.Boardview.Picrecord_MouseDown(1);
     EXPECT_NE(g.Wait.Key(), "Demo");
     EXPECT_FALSE(g.Main.Picdemo.Visible);
     EXPECT_EQ(g.Rec.Demomode, 0);
@@ -391,12 +391,12 @@ TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
             g.Setting.Ordertype = static_cast<Orderkind>(order);
             board.Cls();
             // A given row and played rows, with every count of marks from 0 to 5.
-            for (int t = 1; t <= 6; ++t) g.Board.Showrecord(t, 2, t - 1, 6 - t, "0b9b8");
+            for (int t = 1; t <= 6; ++t) g.Boardview.Showrecord(t, 2, t - 1, 6 - t, "0b9b8");
             g.Rec.Answer = g.Rec.Currentstring = Str("58b7b");
-            g.Board.Showanswer("Answer");
-            g.Board.Showguess();
+            g.Boardview.Showanswer("Answer");
+            g.Boardview.Showguess();
             g.Rec.Currenthint = {1, 1};
-            g.Guess.Showresult();
+            g.Guessentry.Showresult();
             for (Picture* p : {&board, &g.Main.Picanswer, &g.Main.Picguess, &g.Main.Piccorrect,
                                &g.Main.Picwrong})
                 check(*p);

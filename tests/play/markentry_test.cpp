@@ -26,45 +26,45 @@ struct Marksinput : ::testing::Test, testkit::Virtualgame {
 
     Marksinput() { g.Observer = &log; }
     void Keyboard() {
-        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
+        Act([&] { g.Menus.Menu_Click(Menucommand::Mnukey); });
     }
     // Opens the setting menu, picks "Computer guesses" and each choice, and starts: the marking
     // question shows, or the start trial question for a middle start.
     void Start(const Choices& choices) {
         Setmenu("Computer guesses", choices);
-        Act([&] { g.Start.Cmdstart_Click(); });
+        Act([&] { g.Gamestarter.Cmdstart_Click(); });
     }
     // "No" is preselected: the player keeps the code on paper and marks.
     void Playermarks() {
         ASSERT_TRUE(m.Frmark.Visible);
-        Act([&] { g.Start.Cmdokmark_Click(); });
+        Act([&] { g.Gamestarter.Cmdokmark_Click(); });
         ASSERT_TRUE(m.Fraskcode.Visible);
-        Act([&] { g.Start.Cmdready_Click(); });
+        Act([&] { g.Gamestarter.Cmdready_Click(); });
     }
     void Computermarks() {
         ASSERT_TRUE(m.Frmark.Visible);
         m.Optyesmark.Value = true;
         m.Optnomark.Value = false;
-        Act([&] { g.Start.Cmdokmark_Click(); });
+        Act([&] { g.Gamestarter.Cmdokmark_Click(); });
     }
     void Pick(Combolist& list, const std::string& item) {
         ASSERT_TRUE(list.Select(item)) << item;
         Act([&] {
             if (&list == &m.Cbcorrect)
-                g.Marks.Cbcorrect_Click();
+                g.Markentry.Cbcorrect_Click();
             else
-                g.Marks.Cbwrong_Click();
+                g.Markentry.Cbwrong_Click();
         });
     }
     // The true marks of the guess on the panel against the code the player holds.
     void Markagainst(const Str& code) {
         const Hint h = Markguess(g.Rec.Currentstring, code, g.Setting);
         ASSERT_LT(h.black, g.Setting.Codelength) << "the computer found " << code.str();
-        ASSERT_TRUE(g.Marks.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
+        ASSERT_TRUE(g.Markentry.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
         if (!g.Setting.Fixedorder()) {
-            ASSERT_TRUE(g.Marks.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
+            ASSERT_TRUE(g.Markentry.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
         }
-        Act([&] { g.Marks.Cmdgetresult_Click(); });
+        Act([&] { g.Markentry.Cmdgetresult_Click(); });
     }
 };
 
@@ -107,7 +107,7 @@ TEST_F(Marksinput, ListsOfLengthFourOfferNoWinAndLimitEachOther) {
     Pick(m.Cbcorrect, "1");
     Pick(m.Cbwrong, "2");
     const Str first = g.Rec.Currentstring;
-    Act([&] { g.Marks.Cmdgetresult_Click(); });
+    Act([&] { g.Markentry.Cmdgetresult_Click(); });
     EXPECT_EQ(g.Rec.Guesses[1], first);
     EXPECT_EQ(g.Rec.Blacks[1], 1);
     EXPECT_EQ(g.Rec.Whites[1], 2);
@@ -129,31 +129,31 @@ TEST_F(Marksinput, KeyboardBoxesTakeOneDigitWithinWhatTheOtherAllows) {
     EXPECT_FALSE(m.Cbwrong.Visible);
     EXPECT_FALSE(m.Cmdgetresult.Enabled);
 
-    EXPECT_FALSE(g.Marks.Txtcorrect_KeyPress('4')); // four right is WIN's
-    EXPECT_FALSE(g.Marks.Txtcorrect_KeyPress('x'));
-    EXPECT_FALSE(g.Marks.Txtcorrect_KeyPress('\b'));
-    EXPECT_TRUE(g.Marks.Txtwrong_KeyPress('2'));
+    EXPECT_FALSE(g.Markentry.Txtcorrect_KeyPress('4')); // four right is WIN's
+    EXPECT_FALSE(g.Markentry.Txtcorrect_KeyPress('x'));
+    EXPECT_FALSE(g.Markentry.Txtcorrect_KeyPress('\b'));
+    EXPECT_TRUE(g.Markentry.Txtwrong_KeyPress('2'));
     EXPECT_FALSE(m.Cmdgetresult.Enabled);
-    EXPECT_FALSE(g.Marks.Txtcorrect_KeyPress('3'));
-    EXPECT_TRUE(g.Marks.Txtcorrect_KeyPress('2'));
+    EXPECT_FALSE(g.Markentry.Txtcorrect_KeyPress('3'));
+    EXPECT_TRUE(g.Markentry.Txtcorrect_KeyPress('2'));
     EXPECT_EQ(m.Txtcorrect.Caption, "2");
     EXPECT_TRUE(m.Cmdgetresult.Enabled);
     EXPECT_TRUE(m.Cmdgetresult.Default);
-    EXPECT_FALSE(g.Marks.Txtcorrect_KeyPress('1')); // one digit only
-    EXPECT_TRUE(g.Marks.Txtcorrect_KeyPress('\b'));
+    EXPECT_FALSE(g.Markentry.Txtcorrect_KeyPress('1')); // one digit only
+    EXPECT_TRUE(g.Markentry.Txtcorrect_KeyPress('\b'));
     EXPECT_EQ(m.Txtcorrect.Caption, "");
     EXPECT_FALSE(m.Cmdgetresult.Enabled);
 
-    EXPECT_TRUE(g.Marks.Txtwrong_KeyPress('\b'));
-    EXPECT_TRUE(g.Marks.Txtcorrect_KeyPress('3'));
-    EXPECT_FALSE(g.Marks.Txtwrong_KeyPress('1'));
-    EXPECT_TRUE(g.Marks.Txtwrong_KeyPress('0'));
-    EXPECT_TRUE(g.Marks.Txtwrong_KeyPress('\b'));
-    EXPECT_TRUE(g.Marks.Txtcorrect_KeyPress('\b'));
-    EXPECT_TRUE(g.Marks.Txtwrong_KeyPress('1'));
-    EXPECT_FALSE(g.Marks.Txtcorrect_KeyPress('3')); // three right and one misplaced cannot be
-    EXPECT_TRUE(g.Marks.Txtcorrect_KeyPress('2'));
-    Act([&] { g.Marks.Cmdgetresult_Click(); });
+    EXPECT_TRUE(g.Markentry.Txtwrong_KeyPress('\b'));
+    EXPECT_TRUE(g.Markentry.Txtcorrect_KeyPress('3'));
+    EXPECT_FALSE(g.Markentry.Txtwrong_KeyPress('1'));
+    EXPECT_TRUE(g.Markentry.Txtwrong_KeyPress('0'));
+    EXPECT_TRUE(g.Markentry.Txtwrong_KeyPress('\b'));
+    EXPECT_TRUE(g.Markentry.Txtcorrect_KeyPress('\b'));
+    EXPECT_TRUE(g.Markentry.Txtwrong_KeyPress('1'));
+    EXPECT_FALSE(g.Markentry.Txtcorrect_KeyPress('3')); // three right and one misplaced cannot be
+    EXPECT_TRUE(g.Markentry.Txtcorrect_KeyPress('2'));
+    Act([&] { g.Markentry.Cmdgetresult_Click(); });
     EXPECT_EQ(g.Rec.Blacks[1], 2);
     EXPECT_EQ(g.Rec.Whites[1], 1);
     ASSERT_TRUE(m.Frgetresult.Visible);
@@ -168,14 +168,14 @@ TEST_F(Marksinput, RowWithABlankOffersEveryCountOfItsColours) {
            {&lists.Cblength, Unspecifieditem(5)},
            {&lists.Cborder, "Random order"}});
     ASSERT_TRUE(m.Frtrialno.Visible);
-    Act([&] { g.Start.Cmdoktrial_Click(); }); // trial 2, as offered
+    Act([&] { g.Gamestarter.Cmdoktrial_Click(); }); // trial 2, as offered
     Playermarks();
     ASSERT_TRUE(m.Frgetstring.Visible);
     EXPECT_EQ(m.Lblgetstring.Caption,
               "Input a string for Trial 1 by dragging or double-clicking the colours.");
-    for (int c : {0, 1, 2, 3}) Act([&] { g.Panel.Lblcolour_DblClick(c); });
+    for (int c : {0, 1, 2, 3}) Act([&] { g.Colourinput.Lblcolour_DblClick(c); });
     ASSERT_TRUE(m.Cmdsubcol.Enabled);
-    Act([&] { g.Guess.Cmdsubcol_Click(); });
+    Act([&] { g.Guessentry.Cmdsubcol_Click(); });
 
     ASSERT_TRUE(m.Frgetresult.Visible);
     EXPECT_EQ(g.Rec.Currentstring, "0123b");
@@ -192,7 +192,7 @@ TEST_F(Marksinput, RowWithABlankOffersEveryCountOfItsColours) {
     EXPECT_EQ(m.Cbwrong.Items, (Items{"0", "1", "2"}));
     Pick(m.Cbwrong, "1");
     EXPECT_EQ(m.Cbcorrect.Items, (Items{"0", "1", "2", "3"}));
-    Act([&] { g.Marks.Cmdgetresult_Click(); });
+    Act([&] { g.Markentry.Cmdgetresult_Click(); });
     EXPECT_EQ(g.Rec.Guesses[1], "0123b");
     EXPECT_EQ(g.Rec.Blacks[1], 2);
     EXPECT_EQ(g.Rec.Whites[1], 1);
@@ -215,7 +215,7 @@ TEST_F(Marksinput, WinForAWrongGuessIsBelievedAndTheGuessBecomesTheAnswer) {
     ASSERT_TRUE(m.Frgetresult.Visible);
     const Str guess = g.Rec.Currentstring;
     Seconds(40);
-    Act([&] { g.Marks.Cmdwin_Click(); });
+    Act([&] { g.Markentry.Cmdwin_Click(); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Win!  I have tried 1 time.\nPlease choose one option below.");
@@ -245,7 +245,7 @@ TEST_F(Marksinput, MarksNoCodeFitsEndTheGame) {
     EXPECT_EQ(m.Cbcorrect.Items, (Items{"0", "1", "2", "3"}));
     Seconds(30);
     // None of the four guessed colours leaves two colours for a code of four different ones.
-    Act([&] { g.Marks.Cmdgetresult_Click(); });
+    Act([&] { g.Markentry.Cmdgetresult_Click(); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption,
               "Hey!  The hint you gave me is inconsistent!  I cannot continue. Please choose one "
@@ -284,7 +284,7 @@ TEST_F(Marksinput, TrueMarksLeadTheComputerToTheCode) {
     ASSERT_EQ(g.Rec.Currentstring, code);
     ASSERT_TRUE(m.Cmdwin.Visible);
     const int trial = g.Rec.Trial;
-    Act([&] { g.Marks.Cmdwin_Click(); });
+    Act([&] { g.Markentry.Cmdwin_Click(); });
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Win!  I have tried " + std::to_string(trial) +
                                                 " times.\nPlease choose one option below.");
     EXPECT_EQ(g.Rec.Answer, code);
@@ -337,7 +337,7 @@ TEST_F(Marksinput, MiddleStartTakesTypedRowsThenGuessesFromTheStartTrial) {
            {&lists.Cblength, "4"},
            {&lists.Cborder, "Random order"}});
     ASSERT_TRUE(m.Cbtrialno.Select("4"));
-    Act([&] { g.Start.Cmdoktrial_Click(); });
+    Act([&] { g.Gamestarter.Cmdoktrial_Click(); });
     Computermarks();
     Guess("5240");
     EXPECT_EQ(g.Rec.Status, Gamestatus::Preparation);

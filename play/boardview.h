@@ -26,7 +26,7 @@ public:
     std::string Spokencell(Dragsource source) const;
     // A board row in words ("Trial 2: red, green, blue; 1 black, 2 white").
     std::string Spokenrow(int t, int start, int black, int white, const Codestring& guess) const;
-    Gamesetting shownsetting_;
+    Gamesetting Shownsetting;
     Gamestatus shownstatus_ = Gamestatus::None;
 
 private:

@@ -13,7 +13,7 @@ void Demorun::Startdemo() {
     if (!Rec.Demomode) {
         Main.Sendescapes(); // no menu left open over the demo
         Wait.Setwait(0, Waitkey::Demo);
-        G.Menu.Menusaved = Main.Lists.Save();
+        G.Menus.Menusaved = Main.Lists.Save();
         for (Menuitem* menu :
              {&Main.Mnugame, &Main.Mnuquit, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
             menu->Enabled = false;
@@ -33,16 +33,16 @@ void Demorun::Startdemo() {
     Setting.Hinttype = static_cast<Hintkind>(draw(2) + 1);
     Rec.Demomode = -1;
     Rec.Runkind = Run::Demo;
-    G.Board.Clear();
+    G.Boardview.Clear();
     Main.Frscroll.Visible = true;
-    G.Start.Initialize();
-    G.Start.Startgame();
-    G.Computer.Getguess();
+    G.Gamestarter.Initialize();
+    G.Gamestarter.Startgame();
+    G.Computerplay.Getguess();
 }
 
 void Demorun::Hsbspeed_Change(int value) {
     Main.Hsbspeed.Value = Minimum(Maximum(value, Main.Hsbspeed.Min), Main.Hsbspeed.Max);
-    G.Tmrdelay.Interval = G.Start.Speeddelay();
+    G.Tmrdelay.Interval = G.Gamestarter.Speeddelay();
 }
 
 } // namespace tc

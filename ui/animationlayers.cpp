@@ -1,4 +1,4 @@
-#include "ui/animation.h"
+#include "ui/animationlayers.h"
 
 #include "ui/picturewidget.h"
 #include <QDir>

@@ -197,7 +197,7 @@ std::string Boardview::Spokencell(Dragsource source) const {
         return Main.Piccolour[static_cast<size_t>(i)].Borderstyle == 0 ? name + ", used up" : name;
     }
     if (i >= 8) return {};
-    const int v = G.Panel.Inputboxes[static_cast<size_t>(i)];
+    const int v = G.Colourinput.Inputboxes[static_cast<size_t>(i)];
     const std::string box = "Box " + std::to_string(i + 1) + ": ";
     if (v < 0 || v > 9) return box + "empty";
     return box + (Main.Displaymode == Displaykind::Number ? std::to_string(v) : Colournames[v]);
@@ -206,7 +206,7 @@ std::string Boardview::Spokencell(Dragsource source) const {
 void Boardview::Picrecord_MouseDown(int button) {
     if (button == 1 && Wait.Is(Waitkey::Demo)) {
         Wait.Setkey(Waitkey::None);
-        G.Menu.Cmdcancel_Click();
+        G.Menus.Cmdcancel_Click();
     }
     // The right button's pop-up menu is the binding's: it shows the Game menu when
     // `Main.Mnugame` is enabled, and the game has nothing to change for it.

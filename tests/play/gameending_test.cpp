@@ -28,7 +28,7 @@ TEST(Converttime, SecondsAndMinutesInWords) {
 
 struct Endofgame : ::testing::Test, testkit::Virtualgame {
     Endofgame() {
-        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
+        Act([&] { g.Menus.Menu_Click(Menucommand::Mnukey); });
     }
     // "You guess" with the menu's first setting: 10 colours, length 3, fixed order, no
     // repetition.
@@ -88,7 +88,7 @@ TEST(Statisticsupdate, AFailedWriteIsToldWithTheWin) {
         Game g(rnd, book, clock);
         g.Setting = testkit::Makesetting(6, 4, testkit::Any, testkit::Random);
         g.Rec.Demomode = demo ? -1 : 0;
-        g.Start.Initialize();
+        g.Gamestarter.Initialize();
         Autoplay(g);
         const std::string& text = demo ? g.Main.Lbldemo.Caption : g.Message.Lblmessage.Caption;
         EXPECT_NE(
@@ -227,7 +227,7 @@ TEST_F(Endofgame, WarningAndHourCloseTheSaveAsDialog) {
     Start("789");
     Play("012");
     for (int seconds : {3300, 301}) {
-        Act([&] { g.Menu.Menu_Click(Menucommand::Mnusaveas); });
+        Act([&] { g.Menus.Menu_Click(Menucommand::Mnusaveas); });
         ASSERT_TRUE(g.Files.Visible);
         Seconds(seconds); // to the warning, then past the hour
         EXPECT_FALSE(g.Files.Visible) << seconds;
@@ -293,7 +293,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     Start("789");
     Play("012");
     Seconds(30);
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuend); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Are you sure you want to end this game?");
     EXPECT_EQ(g.Message.Caption, "End Game?");
@@ -307,7 +307,7 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
     EXPECT_TRUE(g.Tmrrec.Enabled);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
 
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuend); });
     ASSERT_TRUE(g.Message.Visible);
     Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_FALSE(g.Message.Visible);
@@ -331,22 +331,22 @@ TEST_F(Endofgame, EndGameDuringPlayShowsTheAnswerAfterTheQuestion) {
 // ---- "Computer guesses" with the player marking ----
 
 TEST_F(Endofgame, ComputerGuessesEndsAfterTheHourWithTheTrialsMarked) {
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     ASSERT_TRUE(lists.Choose(lists.Cbwho, "Computer guesses"));
     ASSERT_TRUE(lists.Choose(lists.Cblength, "4"));
     ASSERT_TRUE(lists.Choose(lists.Cborder, "Random order"));
-    Act([&] { g.Start.Cmdstart_Click(); });
-    Act([&] { g.Start.Cmdokmark_Click(); });
-    Act([&] { g.Start.Cmdready_Click(); });
+    Act([&] { g.Gamestarter.Cmdstart_Click(); });
+    Act([&] { g.Gamestarter.Cmdokmark_Click(); });
+    Act([&] { g.Gamestarter.Cmdready_Click(); });
     const Str code = "9876";
     for (int t = 1; t <= 3; ++t) {
         ASSERT_TRUE(m.Frgetresult.Visible);
         ASSERT_EQ(g.Rec.Trial, t);
         const Hint h = Markguess(g.Rec.Currentstring, code, g.Setting);
         ASSERT_LT(h.black, 4);
-        ASSERT_TRUE(g.Marks.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
-        ASSERT_TRUE(g.Marks.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
-        Act([&] { g.Marks.Cmdgetresult_Click(); });
+        ASSERT_TRUE(g.Markentry.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
+        ASSERT_TRUE(g.Markentry.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
+        Act([&] { g.Markentry.Cmdgetresult_Click(); });
         Seconds(10);
     }
     ASSERT_TRUE(m.Frgetresult.Visible);

@@ -1,4 +1,4 @@
-#include "ui/media.h"
+#include "ui/platformmedia.h"
 
 #include <QAudioOutput>
 #include <QCoreApplication>

@@ -86,11 +86,11 @@ TEST_F(Mainwindow, StatisticsButtonsShowOnActivationOnlyInDesignMode) {
     EXPECT_EQ(g.Stat.Cmdback.Caption, "BACK");
     const std::array<const Control*, 3> buttons{&g.Main.Cmdstat, &g.Main.Cmdinitstat,
                                                 &g.Main.Cmdsimulate};
-    g.Menu.Form_Activate();
+    g.Menus.Form_Activate();
     for (const Control* c : buttons) EXPECT_FALSE(c->Visible) << c->Caption;
     g.Designmode = true;
     for (const Control* c : buttons) EXPECT_FALSE(c->Visible) << "before the window is activated";
-    g.Menu.Form_Activate();
+    g.Menus.Form_Activate();
     for (const Control* c : buttons) EXPECT_TRUE(c->Visible) << c->Caption;
 }
 
@@ -105,7 +105,7 @@ TEST_F(Mainwindow, ToolbarHasItsThirteenKeysInOrderAndFollowsTheMenus) {
     g.Main.Mnumedia.Enabled = false;
     g.Main.Mnuoption.Enabled = false;
     g.Main.Mnuquit.Enabled = false;
-    g.Menu.Settlb();
+    g.Menus.Settlb();
     EXPECT_EQ(Toolbar(), "1111000100000");
 }
 
@@ -135,7 +135,7 @@ TEST_F(Mainwindow, NoGamePanelShowsOnTheIdleScreen) {
 
 TEST_F(Mainwindow, OpeningTheMenuShutsTheGameItemsAndWaitsFiveMinutes) {
     Seconds(7);
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Icosetting"); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Icosetting"); });
     EXPECT_TRUE(g.Main.Frmenu.Visible);
     EXPECT_TRUE(g.Main.Cmdstart.Default);
     for (const Menuitem* m : {&g.Main.Mnuset, &g.Main.Mnunew, &g.Main.Mnuload, &g.Main.Mnusaving,
@@ -154,12 +154,12 @@ TEST_F(Mainwindow, OpeningTheMenuShutsTheGameItemsAndWaitsFiveMinutes) {
 
 TEST_F(Mainwindow, AnOpenMenuCannotBeOpenedAgainOverItsOwnChoices) {
     const auto before = Menustate();
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     Choose(lists.Cbcolour, "7");
     // Both ways in are shut: a second opening would save the changed choices.
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuset); });
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Icosetting"); });
-    Act([&] { g.Menu.Cmdcancel_Click(); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuset); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Icosetting"); });
+    Act([&] { g.Menus.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
 }
 
@@ -168,14 +168,14 @@ TEST_F(Mainwindow, CancelRestoresLongUnspecifiedAnyRepeatAfterShortFewColours) {
     Choose(lists.Cblength, "Unspecified (3 - 8)");
     Choose(lists.Cbrepeat, "May be repeated any times");
     const auto before = Menustate();
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     Choose(lists.Cblength, "3");
     Choose(lists.Cbcolour, "5");
     Choose(lists.Cbrepeat, "Each colour at most 2 times");
     ASSERT_NE(Menustate(), before);
 
     Seconds(3);
-    Act([&] { g.Menu.Cmdcancel_Click(); });
+    Act([&] { g.Menus.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     Expectidle();
     EXPECT_EQ(g.Wait.Start, clock.Now()); // a fresh idle wait
@@ -187,12 +187,12 @@ TEST_F(Mainwindow, CancelRestoresLongUnspecifiedAnyRepeatAfterShortFewColours) {
 TEST_F(Mainwindow, CancelRestoresFiveColoursAfterALongLengthRemovedThem) {
     Choose(lists.Cbcolour, "5");
     const auto before = Menustate();
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     Choose(lists.Cbcolour, "10");
     Choose(lists.Cblength, "5");
     ASSERT_EQ(lists.Cbcolour.Items.front(), "7");
 
-    Act([&] { g.Menu.Cmdcancel_Click(); });
+    Act([&] { g.Menus.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     EXPECT_EQ(g.Setting.Ncolours, 5);
     EXPECT_EQ(g.Setting.Codelength, 3);
@@ -202,27 +202,27 @@ TEST_F(Mainwindow, CancelRestoresComputerGuessesAfterErrorsWereChosen) {
     Choose(lists.Cbwho, "Computer guesses");
     ASSERT_EQ(lists.Cbhint.Listcount(), 1);
     const auto before = Menustate();
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     EXPECT_FALSE(lists.Cmdtop.Enabled); // only the player's own games have a TOP FIVE list
     Choose(lists.Cbwho, "You guess");
     Choose(lists.Cbhint, "May contain error(s)");
     ASSERT_EQ(lists.Cbwho.Listcount(), 2);
 
-    Act([&] { g.Menu.Cmdcancel_Click(); });
+    Act([&] { g.Menus.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     EXPECT_EQ(g.Setting.Whoguess, Role::Computerguesses);
     EXPECT_EQ(g.Setting.Hinttype, Hintkind::Noerror);
 
     // Back to "You guess": the button is offered again on the next opening.
     Choose(lists.Cbwho, "You guess");
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     EXPECT_TRUE(lists.Cmdtop.Enabled);
 }
 
 TEST_F(Mainwindow, AnUntouchedMenuCancelsItselfAfterFiveMinutes) {
     Seconds(20);
     const auto before = Menustate();
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     Choose(lists.Cbcolour, "6");
     Seconds(299);
     EXPECT_TRUE(g.Main.Frmenu.Visible);
@@ -236,24 +236,24 @@ TEST_F(Mainwindow, AnUntouchedMenuCancelsItselfAfterFiveMinutes) {
 // ---- About box and instructions ----
 
 TEST_F(Mainwindow, AboutOverTheIdleScreenGivesBackAFreshFiveMinutes) {
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuabout); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuabout); });
     EXPECT_TRUE(g.About.Visible);
     EXPECT_EQ(g.Wait.Key(), "Fmabout+Picfore");
     EXPECT_EQ(g.Wait.Timeout, 60);
     Seconds(30);
-    Act([&] { g.Menu.Cmdokabout_Click(); });
+    Act([&] { g.Menus.Cmdokabout_Click(); });
     EXPECT_FALSE(g.About.Visible);
     Expectidle();
     EXPECT_EQ(g.Wait.Start, clock.Now());
 }
 
 TEST_F(Mainwindow, AboutOverTheMenuLeavesTheMenuOneMinute) {
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     Seconds(10);
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuabout); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuabout); });
     EXPECT_EQ(g.Wait.Key(), "Fmabout+Frmenu");
     Seconds(10);
-    Act([&] { g.Menu.Cmdokabout_Click(); });
+    Act([&] { g.Menus.Cmdokabout_Click(); });
     EXPECT_FALSE(g.About.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frmenu");
     EXPECT_EQ(g.Wait.Timeout, 60);
@@ -266,8 +266,8 @@ TEST_F(Mainwindow, AboutOverTheMenuLeavesTheMenuOneMinute) {
 }
 
 TEST_F(Mainwindow, AboutLeftOpenClosesAfterAMinuteThenTheMenuAfterAnother) {
-    Act([&] { g.Menu.Mnuset_Click(); });
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuabout); });
+    Act([&] { g.Menus.Mnuset_Click(); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuabout); });
     Seconds(59);
     EXPECT_TRUE(g.About.Visible);
     Seconds(1);
@@ -280,7 +280,7 @@ TEST_F(Mainwindow, AboutLeftOpenClosesAfterAMinuteThenTheMenuAfterAnother) {
 }
 
 TEST_F(Mainwindow, InstructionsCloseThemselvesAfterFiveMinutes) {
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuinstr); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuinstr); });
     EXPECT_TRUE(g.Instr.Visible);
     EXPECT_EQ(g.Wait.Key(), "Instruct+Picfore");
     EXPECT_EQ(g.Wait.Timeout, 300);
@@ -293,16 +293,16 @@ TEST_F(Mainwindow, InstructionsCloseThemselvesAfterFiveMinutes) {
 }
 
 TEST_F(Mainwindow, InstructionsOverTheMenuGoBackToItByOk) {
-    Act([&] { g.Menu.Mnuset_Click(); });
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuinstr); });
+    Act([&] { g.Menus.Mnuset_Click(); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuinstr); });
     EXPECT_EQ(g.Wait.Key(), "Instruct+Frmenu");
-    Act([&] { g.Menu.Cmdokinstr_Click(); });
+    Act([&] { g.Menus.Cmdokinstr_Click(); });
     EXPECT_FALSE(g.Instr.Visible);
     EXPECT_EQ(g.Wait.Key(), "Frmenu");
     EXPECT_EQ(g.Wait.Timeout, 60);
     EXPECT_TRUE(g.Main.Frmenu.Visible);
     // A second OK of a closed window must not pop the menu's context.
-    Act([&] { g.Menu.Cmdokinstr_Click(); });
+    Act([&] { g.Menus.Cmdokinstr_Click(); });
     EXPECT_EQ(g.Wait.Key(), "Frmenu");
 }
 
@@ -331,16 +331,16 @@ TEST_F(Mainwindow, InstructionTextLineByLine) {
 // ---- Display mode ----
 
 TEST_F(Mainwindow, DisplayTicksFollowTheMode) {
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Iconumber"); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Iconumber"); });
     EXPECT_EQ(g.Main.Displaymode, Displaykind::Number);
     EXPECT_FALSE(g.Main.Mnucolour.Checked);
     EXPECT_TRUE(g.Main.Mnunumber.Checked);
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnunumber); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnunumber); });
     EXPECT_EQ(g.Main.Displaymode, Displaykind::Number);
     EXPECT_TRUE(g.Main.Mnunumber.Checked);
     EXPECT_FALSE(g.Main.Mnucolour.Checked);
 
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnucolour); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnucolour); });
     EXPECT_EQ(g.Main.Displaymode, Displaykind::Colour);
     EXPECT_TRUE(g.Main.Mnucolour.Checked);
     EXPECT_FALSE(g.Main.Mnunumber.Checked);
@@ -350,29 +350,29 @@ TEST_F(Mainwindow, DisplayTicksFollowTheMode) {
 }
 
 TEST_F(Mainwindow, ChoosingTheCurrentDisplayRedrawsNothing) {
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnunew); }); // a "You guess" game puts the board up
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnunew); }); // a "You guess" game puts the board up
     ASSERT_TRUE(g.Main.Picrecord.Visible);
     const int board = g.Main.Picrecord.Revision;
-    g.Menu.Setdisplay(Displaykind::Colour);
+    g.Menus.Setdisplay(Displaykind::Colour);
     EXPECT_EQ(g.Main.Picrecord.Revision, board);
     EXPECT_TRUE(g.Main.Mnucolour.Checked);
     EXPECT_FALSE(g.Main.Mnunumber.Checked);
-    g.Menu.Setdisplay(Displaykind::Number); // a real switch does redraw the board
+    g.Menus.Setdisplay(Displaykind::Number); // a real switch does redraw the board
     EXPECT_NE(g.Main.Picrecord.Revision, board);
 }
 
 TEST_F(Mainwindow, CancelTakesTheDisplayFromTheTickedItem) {
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnunumber); });
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnunumber); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     g.Main.Displaymode = Displaykind::Colour; // as a finished game's "Change Display" may leave it
-    Act([&] { g.Menu.Cmdcancel_Click(); });
+    Act([&] { g.Menus.Cmdcancel_Click(); });
     EXPECT_EQ(g.Main.Displaymode, Displaykind::Number);
 }
 
 // ---- Quit question ----
 
 TEST_F(Mainwindow, QuitQuestionCancelGivesTheIdleScreenBack) {
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuquit); });
     EXPECT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "Are you sure you want to quit this programme?");
     EXPECT_EQ(g.Message.Caption, "Quit Programme?");
@@ -388,8 +388,8 @@ TEST_F(Mainwindow, QuitQuestionCancelGivesTheIdleScreenBack) {
 }
 
 TEST_F(Mainwindow, QuitQuestionOverTheMenuAnswersCancelAfterAMinute) {
-    Act([&] { g.Menu.Mnuset_Click(); });
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoquit"); });
+    Act([&] { g.Menus.Mnuset_Click(); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Icoquit"); });
     EXPECT_EQ(g.Wait.Key(), "Mnuquit+Frmenu");
     Seconds(60);
     EXPECT_FALSE(g.Message.Visible);
@@ -400,14 +400,14 @@ TEST_F(Mainwindow, QuitQuestionOverTheMenuAnswersCancelAfterAMinute) {
 }
 
 TEST_F(Mainwindow, QuitQuestionOkEndsTheProgramme) {
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuquit); });
     Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_TRUE(g.Quitrequested);
 }
 
 TEST_F(Mainwindow, EndGameIsRefusedWithoutAGame) {
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoend"); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuend); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Icoend"); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Wait.Key(), "Picfore");
 }

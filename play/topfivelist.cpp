@@ -1,7 +1,7 @@
 // The TOP FIVE list: a won game's entry with the name panel, the list after a record or from the
 // setting menu, and its editor in design mode.
-#include "records/topfive.h"
 #include "play/game.h"
+#include "records/topfive.h"
 #include "settings/settingtexts.h"
 #include <algorithm>
 
@@ -64,13 +64,13 @@ void Topfivelist::Offerrecord() {
                            Rec.Elapsed < Timelimit && Rec.Trial < Lasttrial;
     if (!qualifies || !Readwinnersrecord() ||
         Winnersplace(Winners, Slotof(Setting), Rec.Winseconds, Rec.Attempts) == 0) {
-        G.Start.Finishgame();
+        G.Gamestarter.Finishgame();
         return;
     }
-    G.Board.Clear();
+    G.Boardview.Clear();
     Main.Franswer.Visible = false;
     Main.Mnuend.Enabled = false;
-    G.Menu.Settlb();
+    G.Menus.Settlb();
     Main.Cmdokname.Default = true;
     Main.Frgetname.Visible = true;
     Main.Txtname.Caption.clear();
@@ -168,7 +168,7 @@ void Topfivelist::Cmdcontinue_Click() {
     Main.Picfore.Visible = true;
     Wait.Setwait(0, Waitkey::None);
     if (!Winnersfrommenu) {
-        G.Start.Finishgame();
+        G.Gamestarter.Finishgame();
         return;
     }
     Winnersfrommenu = false;

@@ -156,21 +156,21 @@ void Gamefiles::Cancelfiles() {
         // Looking at the save dialog never costs a record.
         Leavewin();
     } else {
-        G.Start.Finishgame();
+        G.Gamestarter.Finishgame();
         Wait.Showhelp();
     }
 }
 
 void Gamefiles::Leavewin() {
-    G.Music.Closemedia();
+    G.Musicplayer.Closemedia();
     if (Rec.Elapsed < Timelimit && Rec.Trial < Lasttrial)
-        G.Top.Offerrecord();
+        G.Topfivelist.Offerrecord();
     else
-        G.Start.Finishgame();
+        G.Gamestarter.Finishgame();
 }
 
 void Gamefiles::Savegame() {
-    if (Rec.Inplay()) G.Ending.Calculatetime();
+    if (Rec.Inplay()) G.Gameending.Calculatetime();
     const std::string reason = Writesavedgame(Chosenpath, Capture(G));
     if (!reason.empty()) {
         // Nothing was written and nothing changes; the player may choose another name.
@@ -195,7 +195,7 @@ void Gamefiles::Savegame() {
     const Gamestatus s = Rec.Status;
     if (s == Errordetected || s == Endgame || s == Hintsconsistent || s == Latedetection ||
         s == Gameover) {
-        G.Start.Finishgame();
+        G.Gamestarter.Finishgame();
     } else if (s == Win) {
         Leavewin();
     } else {
@@ -307,7 +307,7 @@ void Gamefiles::Loadgame(const std::string& path) {
     const Decoded d = Readsavedgame(path);
     std::string told = d.Told;
     if (d.Game) {
-        G.Menu.Menusaved = Main.Lists.Save();
+        G.Menus.Menusaved = Main.Lists.Save();
         if (!Restore(G, *d.Game).empty()) told = Damagedtext;
     }
     if (!told.empty()) {
@@ -324,7 +324,7 @@ void Gamefiles::Loadgame(const std::string& path) {
         return;
     }
     G.Files.Visible = false;
-    G.Ending.Warned = Rec.Carriedseconds >= Warningtime;
+    G.Gameending.Warned = Rec.Carriedseconds >= Warningtime;
     Main.Mnumouse.Checked = Main.Inputmethod == Inputkind::Mouse;
     Main.Mnukey.Checked = !Main.Mnumouse.Checked;
     Main.Mnucolour.Checked = Main.Displaymode == Displaykind::Colour;
@@ -337,13 +337,13 @@ void Gamefiles::Loadgame(const std::string& path) {
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
         item->Enabled = false;
     Main.Mnuend.Enabled = true;
-    G.Menu.Settlb();
+    G.Menus.Settlb();
     Main.Frmenu.Visible = false;
     Main.Picfore.Visible = false;
     Main.Picupper.Visible = Main.Picrecord.Visible = true;
-    G.Board.Clear();
+    G.Boardview.Clear();
     for (int t = 1; t <= Rec.Finaltrial; ++t)
-        G.Board.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
+        G.Boardview.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     if (Rec.Inplay()) {
         if (Setting.Whoguess == Role::Youguess) {
             Wait.Showmessage(
@@ -358,17 +358,17 @@ void Gamefiles::Loadgame(const std::string& path) {
                  .Timeout = 60});
         } else {
             Restartclock();
-            G.Marks.Getresult();
+            G.Markentry.Getresult();
         }
         return;
     }
-    G.Start.Showsetting();
+    G.Gamestarter.Showsetting();
     const bool answer = Rec.Status == Gamestatus::Win ||
                         Setting.Whoguess != Role::Computerguesses || Main.Optyesmark.Value;
     if (Rec.Status == Gamestatus::Hintsconsistent)
-        G.Board.Showanswer("Possible Answer");
+        G.Boardview.Showanswer("Possible Answer");
     else if (answer)
-        G.Board.Showanswer("Answer");
+        G.Boardview.Showanswer("Answer");
     Wait.Showmessage(
         {.Text = "Here is the result of a previous game.\nPress the FINISH button after you "
                  "have finished examining the result.",
@@ -384,17 +384,17 @@ void Gamefiles::Loadgame(const std::string& path) {
 
 void Gamefiles::Restartclock() {
     Rec.Starttime = clock_.Ticks();
-    G.Ending.Calculatetime();
+    G.Gameending.Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
     Main.Lbltime.Visible = true;
     G.Tmrrec.Enabled = true;
     // The bird starts over in the band of the trial the game goes on from.
-    G.Anim.Restartanimation();
+    G.Animator.Restartanimation();
 }
 
 void Gamefiles::Resumeloadedgame() {
     Restartclock();
-    G.Computer.Getguess();
+    G.Computerplay.Getguess();
 }
 
 } // namespace tc

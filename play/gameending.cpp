@@ -14,11 +14,11 @@ void Gameending::Calculatetime() {
 
 void Gameending::Win() {
     const bool timed = Setting.Whoguess == Role::Youguess || G.Playermarks();
-    G.Anim.Repaintstrip();
+    G.Animator.Repaintstrip();
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
     Rec.Status = Gamestatus::Win;
-    G.Start.Showsetting();
+    G.Gamestarter.Showsetting();
     // A statistics update that could not be stored is told with the win; the game goes on.
     std::string problem;
     if (Setting.Whoguess == Role::Watch && Setting.Hinttype == Hintkind::Noerror)
@@ -50,9 +50,9 @@ void Gameending::Win() {
             winnote_.assign(note, static_cast<size_t>(end - note) + tail.size());
         }
         if (!problem.empty()) winnote_ += problem;
-        G.Computer.Demonote(winnote_, "Icon/W95mbx03.ico");
+        G.Computerplay.Demonote(winnote_, "Icon/W95mbx03.ico");
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
-        G.Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : G.Start.Speeddelay();
+        G.Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : G.Gamestarter.Speeddelay();
         G.Tmrdelay.Enabled = true;
         Rec.Status = Gamestatus::Nextdemo;
         return;
@@ -63,7 +63,7 @@ void Gameending::Win() {
     Main.Lbltime.Visible = false;
     if (timed) {
         if (Setting.Whoguess == Role::Computerguesses) Rec.Answer = Rec.Currentstring;
-        G.Board.Showanswer("Answer");
+        G.Boardview.Showanswer("Answer");
     }
     std::string text;
     if (Setting.Whoguess != Role::Youguess) {
@@ -74,7 +74,7 @@ void Gameending::Win() {
         text = Rec.Solvedunseen ? solved("I") : "Win!  I have tried " + tried() + ".";
     } else if (Rec.Errorpending) {
         text = "Well!  You have got the correct answer by pure luck. Haven't you noticed the " +
-               G.Errors.Errortext("error in Trial ", "errors in Trials ") + "?";
+               G.Hinterrors.Errortext("error in Trial ", "errors in Trials ") + "?";
     } else {
         Calculatetime();
         Rec.Winseconds = Rec.Elapsed;
@@ -96,7 +96,7 @@ void Gameending::Gameover() {
     if (Setting.Whoguess == Role::Computerguesses) --Rec.Trial;
     Rec.Finaltrial = Rec.Trial;
     Rec.Status = Gamestatus::Gameover;
-    G.Start.Showsetting();
+    G.Gamestarter.Showsetting();
     Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
     G.Tmrrec.Enabled = false;
@@ -105,10 +105,10 @@ void Gameending::Gameover() {
         c->Visible = false;
     std::string text;
     if (Setting.Whoguess == Role::Youguess) {
-        if (Rec.Trial > 0) G.Board.Showanswer("Answer");
+        if (Rec.Trial > 0) G.Boardview.Showanswer("Answer");
         if (Rec.Trial >= Lasttrial) {
-            G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial],
-                               Rec.Whites[Rec.Trial], Rec.Guesses[Rec.Trial]);
+            G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial],
+                                   Rec.Whites[Rec.Trial], Rec.Guesses[Rec.Trial]);
             text = "Gameover! You have already reached the last trial.";
         } else {
             text = "Gameover! You have already spent one hour.";
@@ -152,14 +152,14 @@ void Gameending::Tmrrec_Timer() {
         if (!over) return;
         G.Message.Visible = false;
     }
-    if (Main.Frshowresult.Visible) G.Guess.Cmdshowresult_Click();
+    if (Main.Frshowresult.Visible) G.Guessentry.Cmdshowresult_Click();
     Gameover();
 }
 
 void Gameending::Tmrbuffer_Timer() {
     G.Tmrbuffer.Enabled = false;
     if (Rec.Runkind == Run::Simulate && Rec.Status == Gamestatus::None) {
-        G.Runs.Statisticsmessagebox();
+        G.Statisticsruns.Statisticsmessagebox();
     } else if (Rec.Status == Gamestatus::Win) {
         Win();
     } else if (Rec.Status == Gamestatus::Endgame) {

@@ -157,7 +157,7 @@ void Menus::Form_Load() {
         t.Bold = i >= std::size(Instructions) - 2;
         G.Instr.Picinstr.Print(t);
     }
-    G.Top.Loadtopfive();
+    G.Topfivelist.Loadtopfive();
 
     // Only the idle picture shows until a game or a panel is asked for.
     for (Control* c : {&m.Frmenu, &m.Frtrialno, &m.Frmark, &m.Fraskcode, &m.Picdemo,
@@ -178,8 +178,8 @@ void Menus::Form_Load() {
     // Animation is on from the start; its timer runs once the title has gone.
     G.Animationswitchedon = true;
     Main.Ani.Offset = 0;
-    G.Anim.Background();
-    G.Start.Finishgame();
+    G.Animator.Background();
+    G.Gamestarter.Finishgame();
 }
 
 void Menus::Settlb() {
@@ -204,16 +204,16 @@ void Menus::Cmdcancel_Click() {
     Main.Picdemo.Visible = false;
     Main.Frscroll.Visible = false;
     Rec.Demomode = 0;
-    G.Runs.Initcount = 0;
+    G.Statisticsruns.Initcount = 0;
     const std::string problem = records_.Setbatching(false);
     Main.Progress.Visible = false;
     Main.Displaymode = Main.Mnucolour.Checked ? Displaykind::Colour : Displaykind::Number;
     Main.Lists.Restore(Menusaved);
     Main.Frmenu.Visible = false;
-    G.Start.Finishgame();
+    G.Gamestarter.Finishgame();
     if (Rec.Runkind == Run::Simulate) {
         // The statistics message reports the games counted; with none there is nothing to say.
-        if (G.Runs.Simtotals.Population != 0)
+        if (G.Statisticsruns.Simtotals.Population != 0)
             G.Tmrbuffer.Enabled = true;
         else
             Rec.Runkind = Run::None;
@@ -233,7 +233,7 @@ void Menus::Setdisplay(Displaykind mode) {
     Main.Displaymode = mode;
     Main.Mnucolour.Checked = mode == Displaykind::Colour;
     Main.Mnunumber.Checked = mode != Displaykind::Colour;
-    G.Board.Redraw();
+    G.Boardview.Redraw();
 }
 
 void Menus::Menu_Click(Menucommand item) {
@@ -245,27 +245,27 @@ void Menus::Menu_Click(Menucommand item) {
         Mnuset_Click();
     } else if (item == Menucommand::Mnunew && enabled(m.Mnunew, m.Mnugame)) {
         Rec.Demomode = 0;
-        G.Start.Cmdstart_Click();
+        G.Gamestarter.Cmdstart_Click();
     } else if (item == Menucommand::Mnuload && enabled(m.Mnuload, m.Mnugame)) {
-        G.Dialog.Mnuload_Click();
+        G.Gamefiles.Mnuload_Click();
     } else if (item == Menucommand::Mnusave && enabled(m.Mnusaving, m.Mnugame)) {
-        G.Dialog.Savefile();
+        G.Gamefiles.Savefile();
     } else if (item == Menucommand::Mnusaveas && enabled(m.Mnusaving, m.Mnugame)) {
-        G.Dialog.Saveas();
+        G.Gamefiles.Saveas();
     } else if (item == Menucommand::Mnuend && enabled(m.Mnuend, m.Mnugame)) {
         Wait.Endgame();
     } else if (item == Menucommand::Mnuquit && enabled(m.Mnuquit, m.Mnugame)) {
         Wait.Quitgame();
     } else if (item == Menucommand::Mnumusic && enabled(m.Mnumusic, m.Mnumedia)) {
-        G.Music.Musicswitch();
+        G.Musicplayer.Musicswitch();
     } else if (item == Menucommand::Mnuani && enabled(m.Mnuani, m.Mnumedia)) {
-        G.Anim.Aniswitch();
+        G.Animator.Aniswitch();
     } else if (item == Menucommand::Mnudemo && enabled(m.Mnudemo, m.Mnumedia)) {
-        G.Demo.Startdemo();
+        G.Demorun.Startdemo();
     } else if (item == Menucommand::Mnumouse && enabled(m.Mnumouse, m.Mnuoption)) {
-        G.Panel.Setinputmethod(Inputkind::Mouse);
+        G.Colourinput.Setinputmethod(Inputkind::Mouse);
     } else if (item == Menucommand::Mnukey && enabled(m.Mnukey, m.Mnuoption)) {
-        G.Panel.Setinputmethod(Inputkind::Keyboard);
+        G.Colourinput.Setinputmethod(Inputkind::Keyboard);
     } else if (item == Menucommand::Mnucolour && enabled(m.Mnucolour, m.Mnuoption)) {
         Setdisplay(Displaykind::Colour);
     } else if (item == Menucommand::Mnunumber && enabled(m.Mnunumber, m.Mnuoption)) {
@@ -329,13 +329,13 @@ void Menus::Cmdokinstr_Click() {
 }
 
 void Menus::Quitprogramme() {
-    G.Music.Closeallmedia();
+    G.Musicplayer.Closeallmedia();
     G.Quitrequested = true;
 }
 
 void Menus::Stopplay() {
     G.Tmrrec.Enabled = false;
-    G.Anim.Repaintstrip();
+    G.Animator.Repaintstrip();
     for (Control* c : {&Main.Lbltime, &Main.Frgetstring, &Main.Frinput, &Main.Frcolour,
                        &Main.Frerror, &Main.Frgetresult})
         c->Visible = false;
@@ -343,8 +343,8 @@ void Menus::Stopplay() {
 
 void Menus::Showanswerlater() {
     Rec.Status = Gamestatus::Endgame;
-    G.Start.Showsetting();
-    G.Board.Showanswer("Answer");
+    G.Gamestarter.Showsetting();
+    G.Boardview.Showanswer("Answer");
     Rec.Elapsed = Timelimit;
     G.Tmrbuffer.Enabled = true;
 }

@@ -39,10 +39,10 @@ std::vector<Stringprompts> Everystringprompt() {
 }
 
 void Guessentry::Getstring() {
-    G.Start.Showsetting();
+    G.Gamestarter.Showsetting();
     if (Rec.Inplay() && Rec.Trial > 0) {
         Main.Mnusaving.Enabled = Main.Mnuend.Enabled = Main.Mnuoption.Enabled = true;
-        G.Menu.Settlb();
+        G.Menus.Settlb();
     }
     for (int c = 0; c < 10; ++c) {
         const bool shown = c < Setting.Ncolours;
@@ -64,7 +64,7 @@ void Guessentry::Getstring() {
     if (Main.Inputmethod == Inputkind::Mouse) {
         Main.Frgetstring.Visible = true;
         Main.Frinput.Visible = false;
-        G.Panel.Emptyinput();
+        G.Colourinput.Emptyinput();
         for (int i = 0; i < 8; ++i) Main.Picstring[i].Visible = Main.Lblstring[i].Visible = i < L;
     } else {
         Main.Frinput.Visible = true;
@@ -87,7 +87,7 @@ void Guessentry::Getstring() {
 
 void Guessentry::Submitok() {
     int empty = 0;
-    for (int i = 0; i < Setting.Codelength; ++i) empty += G.Panel.Inputboxes[i] == Emptybox;
+    for (int i = 0; i < Setting.Codelength; ++i) empty += G.Colourinput.Inputboxes[i] == Emptybox;
     Rec.Inputblanks = static_cast<int16_t>(empty);
     Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
 }
@@ -134,9 +134,9 @@ void Guessentry::Cmdsubcol_Click() {
     if (!Main.Frgetstring.Visible || !Main.Cmdsubcol.Enabled) return;
     Str s;
     for (int i = 0; i < Setting.Codelength; ++i)
-        s.push_back(G.Panel.Inputboxes[i] == Emptybox
+        s.push_back(G.Colourinput.Inputboxes[i] == Emptybox
                         ? 'b'
-                        : static_cast<char>('0' + G.Panel.Inputboxes[i]));
+                        : static_cast<char>('0' + G.Colourinput.Inputboxes[i]));
     Rec.Currentstring = s;
     Submitguess();
 }
@@ -147,7 +147,7 @@ void Guessentry::Submitguess() {
         c->Visible = false;
     Main.Mnusaving.Enabled = false;
     if (Rec.Inplay()) Main.Mnuend.Enabled = Main.Mnuoption.Enabled = false;
-    G.Menu.Settlb();
+    G.Menus.Settlb();
 
     const bool computermarks = Setting.Whoguess == Role::Computerguesses && Main.Optyesmark.Value;
     const bool acceptable =
@@ -167,39 +167,39 @@ void Guessentry::Submitguess() {
     }
 
     if (Setting.Whoguess == Role::Youguess) {
-        G.Marker.Mark();
-        if (G.Marker.Hintbreakscode()) {
-            G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                               Rec.Currenthint.white, Rec.Currentstring);
-            G.Start.Processmark();
-            G.Ending.Win();
+        G.Marking.Mark();
+        if (G.Marking.Hintbreakscode()) {
+            G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                                   Rec.Currenthint.white, Rec.Currentstring);
+            G.Gamestarter.Processmark();
+            G.Gameending.Win();
         }
         return;
     }
     if (!computermarks) {
-        G.Marks.Getresult();
+        G.Markentry.Getresult();
         return;
     }
     if (Rec.Trial == 0) {
         Rec.Answer = Rec.Currentstring;
         Rec.Answerblanks = Rec.Inputblanks;
         if (Setting.Starttype == Startkind::Trialone) {
-            G.Start.Startgame();
-            G.Computer.Getguess();
+            G.Gamestarter.Startgame();
+            G.Computerplay.Getguess();
         } else {
             Rec.Trial = 1;
             Getstring();
         }
         return;
     }
-    G.Marker.Mark();
-    G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
-                       Rec.Currentstring);
-    G.Start.Processmark();
+    G.Marking.Mark();
+    G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                           Rec.Currenthint.white, Rec.Currentstring);
+    G.Gamestarter.Processmark();
     if (Rec.Trial >= Setting.Starttrial - 1) {
         Rec.Trial = 0;
-        G.Start.Startgame();
-        G.Computer.Getguess();
+        G.Gamestarter.Startgame();
+        G.Computerplay.Getguess();
     } else {
         ++Rec.Trial;
         Getstring();
@@ -239,7 +239,7 @@ void Guessentry::Showresult() {
     }
     // In words, the trial as its board row will read.
     Main.Piccorrect.Spoken[0] =
-        G.Board.Spokenrow(Rec.Trial, Setting.Starttrial, black, white, Rec.Currentstring);
+        G.Boardview.Spokenrow(Rec.Trial, Setting.Starttrial, black, white, Rec.Currentstring);
     Wait.Setwait(60, Waitkey::Frshowresult);
 }
 
@@ -248,12 +248,12 @@ void Guessentry::Cmdshowresult_Click() {
     Main.Sendescapes();
     Wait.Setwait(0, Waitkey::None);
     Main.Frshowresult.Visible = false;
-    G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, Rec.Currenthint.white,
-                       Rec.Currentstring);
-    G.Start.Processmark();
-    G.Ending.Calculatetime();
+    G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                           Rec.Currenthint.white, Rec.Currentstring);
+    G.Gamestarter.Processmark();
+    G.Gameending.Calculatetime();
     if (Rec.Trial == Lasttrial - 1 && Rec.Elapsed < Timelimit) {
-        G.Ending.Afterwarn = Gameending::Afterwarning::Nextguess;
+        G.Gameending.Afterwarn = Gameending::Afterwarning::Nextguess;
         Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
                                  .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Warning,
@@ -262,9 +262,9 @@ void Guessentry::Cmdshowresult_Click() {
         return;
     }
     if (Rec.Trial < Lasttrial)
-        G.Computer.Getguess();
+        G.Computerplay.Getguess();
     else
-        G.Ending.Gameover();
+        G.Gameending.Gameover();
 }
 
 void Guessentry::Cmderror_Click() {
@@ -284,12 +284,12 @@ void Guessentry::Messageclosed(Waitkey key) {
     if (key == Waitkey::Same) {
         Getstring();
     } else if (key == Waitkey::Warning) {
-        const Gameending::Afterwarning next = G.Ending.Afterwarn;
-        G.Ending.Afterwarn = Gameending::Afterwarning::Nothing;
-        const bool retype = G.Ending.Retypeafterwarning;
-        G.Ending.Retypeafterwarning = false;
+        const Gameending::Afterwarning next = G.Gameending.Afterwarn;
+        G.Gameending.Afterwarn = Gameending::Afterwarning::Nothing;
+        const bool retype = G.Gameending.Retypeafterwarning;
+        G.Gameending.Retypeafterwarning = false;
         if (next == Gameending::Afterwarning::Nextguess) {
-            G.Computer.Getguess();
+            G.Computerplay.Getguess();
         } else if (next == Gameending::Afterwarning::Showresultok) {
             if (Main.Frshowresult.Visible) {
                 Cmdshowresult_Click();

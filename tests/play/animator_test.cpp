@@ -62,7 +62,7 @@ struct Animated : ::testing::Test, testkit::Virtualgame {
         // As the title does when it gives way to the main window.
         g.Tmrani.Enabled = true;
         clock.Sync();
-        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
+        Act([&] { g.Menus.Menu_Click(Menucommand::Mnukey); });
     }
     void Settled() override { px.Follow(ani.Bird); }
     // Ticks of the animation timer, the board following each.
@@ -198,7 +198,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
     Expectbirdover(ani.Bird);
     const Birdpose at = ani.Bird;
 
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuani); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuani); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch on animation");
     EXPECT_FALSE(g.Animationswitchedon);
     EXPECT_FALSE(g.Tmrani.Enabled);
@@ -208,7 +208,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
     EXPECT_EQ(ani.Bird.X, at.X); // nothing moves while off
     EXPECT_EQ(px.Board, clean);
 
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoani"); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Icoani"); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch off animation");
     EXPECT_TRUE(g.Animationswitchedon);
     EXPECT_TRUE(g.Tmrani.Enabled);
@@ -224,8 +224,8 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
     Ticks(10);
     ASSERT_TRUE(ani.Bird.Drawn);
     // A win: the final board shows without the bird, and the clouds move again.
-    for (char k : std::string("789")) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k));
-    Act([&] { g.Guess.Cmdsubnum_Click(); });
+    for (char k : std::string("789")) ASSERT_TRUE(g.Guessentry.Txtinput_KeyPress(k));
+    Act([&] { g.Guessentry.Cmdsubnum_Click(); });
     ASSERT_EQ(g.Rec.Status, Gamestatus::Win);
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);
@@ -239,7 +239,7 @@ TEST_F(Animated, TheBirdLeavesTheBoardWhenTheGameEnds) {
     Startyouguess("789");
     Ticks(5);
     ASSERT_TRUE(ani.Bird.Drawn);
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuend); });
     Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);

@@ -62,7 +62,7 @@ QWidget* Mainwindow::buildnamepanel(QWidget* parent) {
     speakas(name, [&m] { return m.Lblgetname.Caption; });
     row->addWidget(name, 1);
     row->addWidget(
-        button(m.Cmdokname, "Cmdokname", panel, [this] { game_.Top.Cmdokname_Click(); }));
+        button(m.Cmdokname, "Cmdokname", panel, [this] { game_.Topfivelist.Cmdokname_Click(); }));
     layout->addLayout(row);
     return panel;
 }
@@ -171,9 +171,9 @@ QGroupBox* Mainwindow::buildwinrecord(QWidget* panel) {
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(1, 1);
-    grid->addWidget(
-        button(m.Cmdcontinue, "Cmdcontinue", record, [this] { game_.Top.Cmdcontinue_Click(); }), 2,
-        2, Qt::AlignRight);
+    grid->addWidget(button(m.Cmdcontinue, "Cmdcontinue", record,
+                           [this] { game_.Topfivelist.Cmdcontinue_Click(); }),
+                    2, 2, Qt::AlignRight);
     return record;
 }
 
@@ -191,7 +191,7 @@ QGroupBox* Mainwindow::buildeditor(QWidget* panel) {
     };
     QComboBox* place = combo(m.Cbedit, "Cbedit", edit, [this](int index) {
         game_.Main.Cbedit.Listindex = index;
-        game_.Top.Cbedit_Click();
+        game_.Topfivelist.Cbedit_Click();
     });
     // One pair to a line, so the list beside it keeps its room on a small screen.
     form->addWidget(caption("Place"), 0, 0);
@@ -209,7 +209,7 @@ QGroupBox* Mainwindow::buildeditor(QWidget* panel) {
     form->addWidget(button(m.Cmdgo, "Cmdgo", edit,
                            [this] {
                                // A box the game refused keeps its old value; say so.
-                               if (!game_.Top.Cmdgo_Click()) QApplication::beep();
+                               if (!game_.Topfivelist.Cmdgo_Click()) QApplication::beep();
                            }),
                     6, 1, Qt::AlignRight);
     return edit;

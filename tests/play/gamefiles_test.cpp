@@ -60,18 +60,18 @@ struct Program : testkit::Virtualgame {
 
     explicit Program(const fs::path& folder) { g.Programfolder = folder; }
     void Menu(Menucommand item) {
-        Act([&] { g.Menu.Menu_Click(item); });
+        Act([&] { g.Menus.Menu_Click(item); });
     }
     void Press(Boxbutton button) {
         Act([&] { g.Messagebutton(button); });
     }
     void Save(const std::string& name) {
         f.Txtfiles.Caption = name;
-        Act([&] { g.Dialog.Cmdsave_Click(); });
+        Act([&] { g.Gamefiles.Cmdsave_Click(); });
     }
     void Open(const std::string& name) {
         f.Txtfiles.Caption = name;
-        Act([&] { g.Dialog.Cmdopen_Click(); });
+        Act([&] { g.Gamefiles.Cmdopen_Click(); });
     }
     void Load(const std::string& name) {
         Menu(Menucommand::Mnuload);
@@ -91,11 +91,11 @@ struct Program : testkit::Virtualgame {
     void Startcomputerguesses() {
         Menu(Menucommand::Mnukey);
         Setmenu("Computer guesses", {{&lists.Cbcolour, "10"}, {&lists.Cblength, "4"}});
-        Act([&] { g.Start.Cmdstart_Click(); });
+        Act([&] { g.Gamestarter.Cmdstart_Click(); });
         ASSERT_TRUE(m.Frmark.Visible);
-        Act([&] { g.Start.Cmdokmark_Click(); }); // "No" is preselected: the player marks
+        Act([&] { g.Gamestarter.Cmdokmark_Click(); }); // "No" is preselected: the player marks
         ASSERT_TRUE(m.Fraskcode.Visible);
-        Act([&] { g.Start.Cmdready_Click(); });
+        Act([&] { g.Gamestarter.Cmdready_Click(); });
         clock.advance(10);
         ASSERT_TRUE(m.Frgetresult.Visible);
     }
@@ -103,11 +103,11 @@ struct Program : testkit::Virtualgame {
     void Mark(const Str& code) {
         const Hint h = Markguess(g.Rec.Currentstring, code, g.Setting);
         ASSERT_LT(h.black, g.Setting.Codelength);
-        ASSERT_TRUE(g.Marks.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
+        ASSERT_TRUE(g.Markentry.Txtcorrect_KeyPress(static_cast<char>('0' + h.black)));
         if (!g.Setting.Fixedorder()) {
-            ASSERT_TRUE(g.Marks.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
+            ASSERT_TRUE(g.Markentry.Txtwrong_KeyPress(static_cast<char>('0' + h.white)));
         }
-        Act([&] { g.Marks.Cmdgetresult_Click(); });
+        Act([&] { g.Markentry.Cmdgetresult_Click(); });
         clock.advance(10);
     }
     // Marks every guess until the computer names the code; the guesses it made.
@@ -116,7 +116,7 @@ struct Program : testkit::Virtualgame {
         while (m.Frgetresult.Visible && guesses.size() < 27) {
             guesses.push_back(g.Rec.Currentstring.str());
             if (g.Rec.Currentstring == code) {
-                Act([&] { g.Marks.Cmdwin_Click(); });
+                Act([&] { g.Markentry.Cmdwin_Click(); });
                 break;
             }
             Mark(code);
@@ -191,7 +191,7 @@ TEST_F(Filedialog, NamesGetTcUnlessTheyEndExactlyInIt) {
     p.Press(Boxbutton::Cmdr3);
     p.Menu(Menucommand::Mnuload);
     const fs::path root = dir.Path().root_path();
-    p.Act([&] { g.Dialog.Dirfiles_Change(root); });
+    p.Act([&] { g.Gamefiles.Dirfiles_Change(root); });
     p.Open("no-such-saved-game");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Lblmessage.Caption, "The file " +
@@ -406,7 +406,7 @@ TEST_F(Filedialog, LoadModeTimesOutAndReportsAMissingFile) {
 TEST_F(Filedialog, AFolderThatCannotBeReadIsToldNotShownEmpty) {
     p.Menu(Menucommand::Mnuload);
     const fs::path gone = Files() / "gone";
-    p.Act([&] { g.Dialog.Dirfiles_Change(gone); });
+    p.Act([&] { g.Gamefiles.Dirfiles_Change(gone); });
     Expectmessage(g, "Notexist",
                   "The folder " + gone.string() +
                       " cannot be read.\nYou may not look into it; choose another folder.",
@@ -625,7 +625,7 @@ TEST_F(Filedialog, CancellingTheSaveOfACountedWinStillOffersTheTopFive) {
     p.Startyouguess("0123");
     p.Guess("0123");
     p.Press(Boxbutton::Cmdl3);
-    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Gamefiles.Cmdcancelfiles_Click(); });
     EXPECT_TRUE(p.m.Frgetname.Visible);
 }
 
@@ -745,7 +745,7 @@ TEST_F(Filedialog, AFileThatIsNotASavedGameIsRefusedAndNothingChanges) {
         EXPECT_TRUE(g.Files.Visible);
         EXPECT_EQ(g.Files.Txtfiles.Caption, name);
         EXPECT_EQ(g.Wait.Key(), "Load");
-        p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
+        p.Act([&] { g.Gamefiles.Cmdcancelfiles_Click(); });
         p.Expectidle();
     }
 }
@@ -771,7 +771,7 @@ TEST_F(Filedialog, AWriteThatFailsIsReportedAndChangesNothing) {
     p.Press(Boxbutton::Cmdmid);
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnusave+Frgetstring1");
-    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Gamefiles.Cmdcancelfiles_Click(); });
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
 
     // The file's place is a folder: overwriting it fails whole and leaves nothing beside it.
@@ -845,27 +845,27 @@ TEST_F(Filedialog, ListsShowSavedGamesAndAClickOrDoubleClickPicksOne) {
     p.Menu(Menucommand::Mnusaveas);
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"b.tc"}));
     EXPECT_EQ(g.Files.Folders, (std::vector<std::string>{"sub"}));
-    p.Act([&] { g.Dialog.Filfiles_DblClick(0); });
+    p.Act([&] { g.Gamefiles.Filfiles_DblClick(0); });
     EXPECT_EQ(g.Files.Txtfiles.Caption, "b.tc");
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Overwrite");
     p.Press(Boxbutton::Cmdr2);
 
     // Another folder lists its own files and empties the name.
-    p.Act([&] { g.Dialog.Dirfiles_Change(Files() / "sub"); });
+    p.Act([&] { g.Gamefiles.Dirfiles_Change(Files() / "sub"); });
     EXPECT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"inner.tc"}));
     EXPECT_EQ(g.Files.Txtfiles.Caption, "");
     EXPECT_TRUE(g.Files.Txtfiles.Focused);
-    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Gamefiles.Cmdcancelfiles_Click(); });
 
     // In load mode a double click is Open.
     p.Guess("0123");
     p.Press(Boxbutton::Cmdr3);
     p.Expectidle();
     p.Menu(Menucommand::Mnuload);
-    p.Act([&] { g.Dialog.Filfiles_Click(0); });
+    p.Act([&] { g.Gamefiles.Filfiles_Click(0); });
     EXPECT_EQ(g.Files.Txtfiles.Caption, "b.tc");
-    p.Act([&] { g.Dialog.Filfiles_DblClick(0); });
+    p.Act([&] { g.Gamefiles.Filfiles_DblClick(0); });
     EXPECT_FALSE(g.Files.Visible);
     EXPECT_EQ(g.Rec.Savedstate, Filestate::Loaded);
     EXPECT_EQ(g.Message.Tag, "Notenter");
@@ -878,13 +878,13 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     ASSERT_EQ(g.Files.Filfiles.Items, (std::vector<std::string>{"a.tc", "b.tc", "c.tc"}));
 
     // Nothing selected: nothing happens.
-    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Gamefiles.Fmfiles_KeyUp(46); });
     EXPECT_FALSE(g.Message.Visible);
 
-    p.Act([&] { g.Dialog.Filfiles_Click(1); });
-    p.Act([&] { g.Dialog.Fmfiles_KeyUp(13); }); // only the Delete key deletes
+    p.Act([&] { g.Gamefiles.Filfiles_Click(1); });
+    p.Act([&] { g.Gamefiles.Fmfiles_KeyUp(13); }); // only the Delete key deletes
     EXPECT_FALSE(g.Message.Visible);
-    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Gamefiles.Fmfiles_KeyUp(46); });
     Expectmessage(g, "Delete", "Are you sure you want to delete the file " + Pathof("b.tc") + "?",
                   "Delete File?", Boxbutton::Cmdl2);
     EXPECT_EQ(g.Message.Cmdl2.Caption, "Yes");
@@ -902,12 +902,12 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     EXPECT_EQ(g.Wait.Timeout, 60);
 
     // No keeps it too.
-    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Gamefiles.Fmfiles_KeyUp(46); });
     p.Press(Boxbutton::Cmdr2);
     EXPECT_TRUE(fs::exists(Files() / "b.tc"));
 
     // Yes deletes it and refreshes the list; nothing stays selected.
-    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Gamefiles.Fmfiles_KeyUp(46); });
     p.Press(Boxbutton::Cmdl2);
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(fs::exists(Files() / "b.tc"));
@@ -917,13 +917,13 @@ TEST_F(Filedialog, DeleteKeyAsksAndDeletesTheSelectedFile) {
     EXPECT_TRUE(g.Files.Visible);
     EXPECT_EQ(g.Wait.Key(), "Load");
     EXPECT_EQ(g.Wait.Timeout, 60);
-    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Gamefiles.Fmfiles_KeyUp(46); });
     EXPECT_FALSE(g.Message.Visible);
 
     // A file gone meanwhile: the dialog stays open and says so.
-    p.Act([&] { g.Dialog.Filfiles_Click(0); });
+    p.Act([&] { g.Gamefiles.Filfiles_Click(0); });
     fs::remove(Files() / "a.tc");
-    p.Act([&] { g.Dialog.Fmfiles_KeyUp(46); });
+    p.Act([&] { g.Gamefiles.Fmfiles_KeyUp(46); });
     p.Press(Boxbutton::Cmdl2);
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_NE(g.Message.Lblmessage.Caption.find(Pathof("a.tc")), std::string::npos);
@@ -938,7 +938,7 @@ TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
     p.Menu(Menucommand::Mnuload);
     g.Files.Drvfiles.Items = {root, (dir.Path() / "no-such-drive").string()};
     g.Files.Drvfiles.Listindex = 0;
-    p.Act([&] { g.Dialog.Drvfiles_Change(1); });
+    p.Act([&] { g.Gamefiles.Drvfiles_Change(1); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Message.Tag, "Notready");
     EXPECT_EQ(g.Message.Caption, "Disk Not Ready");
@@ -953,7 +953,7 @@ TEST_F(Filedialog, AnUnreadableDriveIsReportedAndTheProgramsDriveReturns) {
     EXPECT_EQ(g.Wait.Timeout, 60);
 
     // A readable drive shows its folder.
-    p.Act([&] { g.Dialog.Drvfiles_Change(0); });
+    p.Act([&] { g.Gamefiles.Drvfiles_Change(0); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(g.Files.Dirfiles, fs::path(root));
 }
@@ -963,7 +963,7 @@ TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) 
     p.Menu(Menucommand::Mnuload);
     EXPECT_EQ(g.Files.Drvfiles.Items, std::vector<std::string>{dir.Path().root_path().string()});
     EXPECT_EQ(g.Files.Drvfiles.Listindex, 0);
-    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Gamefiles.Cmdcancelfiles_Click(); });
 
     // A drive whose name runs on into the folder's name does not hold the folder.
     const std::string folder = dir.Path().string();
@@ -975,8 +975,8 @@ TEST_F(Filedialog, EachOpeningListsTheDrivesOfThatMomentAndPicksTheProgramsOwn) 
     EXPECT_EQ(g.Files.Drvfiles.Items, drives);
     EXPECT_EQ(g.Files.Drvfiles.Text(), parent);
     EXPECT_EQ(g.Files.Dirfiles, Files());
-    p.Act([&] { g.Dialog.Drvfiles_Change(0); });
-    p.Act([&] { g.Dialog.Cmdcancelfiles_Click(); });
+    p.Act([&] { g.Gamefiles.Drvfiles_Change(0); });
+    p.Act([&] { g.Gamefiles.Cmdcancelfiles_Click(); });
 
     // A drive that came meanwhile is offered; the choice is the program's drive again.
     drives.push_back(folder);

@@ -38,7 +38,7 @@ struct Mediabench : ::testing::Test {
         std::filesystem::create_directories(folder.Path() / "Video");
         std::ofstream(folder.Path() / "Video" / "Fox.avi") << "x";
         g.Mediaout = &media;
-        g.Menu.Form_Load();
+        g.Menus.Form_Load();
         g.Registertimers(host);
         title.Registertimers(host);
         Act([&] { title.Form_Load(); });
@@ -84,7 +84,7 @@ TEST_F(Mediabench, TitlePlaysVideoAndMusicAndTheMusicStartsAgainEveryTwoMinutes)
 TEST_F(Mediabench, MusicSwitchesOffAndOnFromMenuAndToolbar) {
     Seconds(5);
     media.Take();
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnumusic); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnumusic); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Musicclose}));
     EXPECT_FALSE(g.Musicswitchedon);
     EXPECT_FALSE(g.Tmrmusic.Enabled);
@@ -93,7 +93,7 @@ TEST_F(Mediabench, MusicSwitchesOffAndOnFromMenuAndToolbar) {
     Seconds(200);
     EXPECT_TRUE(media.Take().empty());
 
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Icomusic"); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Icomusic"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Musicopen, Musicplay}));
     EXPECT_EQ(g.Main.Tlbgame[5].Tooltip, "Switch off background music");
     // The two minutes count from the new start.
@@ -107,12 +107,12 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     Seconds(5);
     media.Take();
     // Cancel.
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuquit); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay}));
     Act([&] { g.Messagebutton(Boxbutton::Cmdr2); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
     // Left alone for a minute: Cancel.
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoquit"); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Icoquit"); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay}));
     Seconds(59);
     EXPECT_TRUE(media.Take().empty());
@@ -120,7 +120,7 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose}));
     // OK with the music on: both devices close.
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuquit); });
     media.Take();
     Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_TRUE(g.Quitrequested);
@@ -129,23 +129,23 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
 
 TEST_F(Mediabench, QuitWithTheMusicOffClosesOnlyTheSound) {
     Seconds(5);
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnumusic); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnumusic); });
     media.Take();
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuquit); });
     Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Reminderopen, Soundplay, Soundclose}));
 }
 
 TEST_F(Mediabench, AWinSoundsAndLeavingTheWinClosesTheSound) {
     Seconds(5);
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnukey); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     ASSERT_TRUE(g.Main.Lists.Choose(g.Main.Lists.Cbwho, "You guess"));
     g.Plan.Answer = Str("012");
-    Act([&] { g.Start.Cmdstart_Click(); });
+    Act([&] { g.Gamestarter.Cmdstart_Click(); });
     media.Take();
-    for (char k : std::string("012")) ASSERT_TRUE(g.Guess.Txtinput_KeyPress(k));
-    Act([&] { g.Guess.Cmdsubnum_Click(); });
+    for (char k : std::string("012")) ASSERT_TRUE(g.Guessentry.Txtinput_KeyPress(k));
+    Act([&] { g.Guessentry.Cmdsubnum_Click(); });
     ASSERT_EQ(g.Message.Tag, "Win");
     EXPECT_EQ(media.Take(), (std::vector<Sent>{{"Mmcmenu", "Open", "Music/Tada.wav"}, Soundplay}));
     Act([&] { g.Messagebutton(Boxbutton::Cmdr3); });

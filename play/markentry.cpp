@@ -41,7 +41,7 @@ void Markentry::Getresult() {
     Main.Lblmyguess.Caption = row ? "Your input is" : "My guess is";
     Rec.Inputblanks = static_cast<int16_t>(Countchar(Rec.Currentstring, 'b'));
     const int n = Setting.Codelength - Rec.Inputblanks;
-    G.Board.Showguess();
+    G.Boardview.Showguess();
     const bool mouse = Main.Inputmethod == Inputkind::Mouse;
     if (mouse) {
         Fillnumbers(Main.Cbcorrect, Rec.Inputblanks > 0 ? n : n - 1);
@@ -81,7 +81,7 @@ void Markentry::Getresult() {
     }
     if (Rec.Trial >= Setting.Starttrial) {
         Main.Mnusaving.Enabled = true;
-        G.Menu.Settlb();
+        G.Menus.Settlb();
     }
 }
 
@@ -148,17 +148,17 @@ void Markentry::Cmdgetresult_Click() {
         h.white = static_cast<int16_t>(mouse ? Valueof(Main.Cbwrong) : Valueof(Main.Txtwrong));
     Rec.Currenthint = h;
     Main.Frgetresult.Visible = false;
-    G.Board.Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
-    G.Start.Processmark();
+    G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
+    G.Gamestarter.Processmark();
     if (Rec.Status != Gamestatus::Preparation) {
-        G.Computer.Getguess();
+        G.Computerplay.Getguess();
     } else if (Rec.Trial >= Setting.Starttrial - 1) {
         Rec.Trial = 0;
-        G.Start.Startgame();
-        G.Computer.Getguess();
+        G.Gamestarter.Startgame();
+        G.Computerplay.Getguess();
     } else {
         ++Rec.Trial;
-        G.Guess.Getstring();
+        G.Guessentry.Getstring();
     }
 }
 
@@ -166,9 +166,10 @@ void Markentry::Cmdwin_Click() {
     if (!Main.Frgetresult.Visible || !Main.Cmdwin.Visible) return;
     Rec.Currenthint = {static_cast<int16_t>(Setting.Codelength - Rec.Inputblanks), 0, 0};
     Main.Frgetresult.Visible = false;
-    G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, 0, Rec.Currentstring);
-    G.Start.Processmark();
-    G.Ending.Win();
+    G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, 0,
+                           Rec.Currentstring);
+    G.Gamestarter.Processmark();
+    G.Gameending.Win();
 }
 
 } // namespace tc

@@ -18,7 +18,7 @@ Dragsource Box(int k) {
 
 class Colourpanel : public ::testing::Test, public testkit::Plaingame {
 protected:
-    Colourpanel() { g.Menu.Form_Load(); }
+    Colourpanel() { g.Menus.Form_Load(); }
 
     // The input row open for a string of `length` in the given order, as the guess input opens
     // it.
@@ -32,7 +32,7 @@ protected:
         g.Main.Frgetstring.Visible = true;
         g.Main.Frcolour.Visible = true;
         g.Main.Frinput.Visible = false;
-        g.Panel.Emptyinput();
+        g.Colourinput.Emptyinput();
     }
 
     // The row as the player sees it: a digit per filled box, "." per empty one. Each box's
@@ -40,7 +40,7 @@ protected:
     std::string Row() {
         std::string out;
         for (int i = 0; i < g.Setting.Codelength; ++i) {
-            const int v = g.Panel.Inputboxes[i];
+            const int v = g.Colourinput.Inputboxes[i];
             if (v == Emptybox) {
                 EXPECT_EQ(g.Main.Picstring[i].Background, Windowbackground) << "box " << i;
                 EXPECT_EQ(g.Main.Lblstring[i].Caption, "") << "box " << i;
@@ -55,7 +55,7 @@ protected:
     }
 
     void Put(const std::string& colours) {
-        for (char c : colours) g.Panel.Lblcolour_DblClick(c - '0');
+        for (char c : colours) g.Colourinput.Lblcolour_DblClick(c - '0');
     }
 };
 
@@ -64,137 +64,137 @@ TEST_F(Colourpanel, ColourIsUsedUpAtTheRepeatLimitAndFreedAgain) {
     Put("2");
     EXPECT_EQ(Row(), "2...");
     EXPECT_EQ(g.Main.Piccolour[2].Borderstyle, 0);
-    EXPECT_FALSE(g.Panel.Colouravailable(2));
+    EXPECT_FALSE(g.Colourinput.Colouravailable(2));
     Put("2"); // a used-up colour cannot be taken again
     EXPECT_EQ(Row(), "2...");
-    EXPECT_EQ(g.Panel.Colourcount[2], 1);
-    g.Panel.Lblstring_DragDrop(1, Colour(2));
+    EXPECT_EQ(g.Colourinput.Colourcount[2], 1);
+    g.Colourinput.Lblstring_DragDrop(1, Colour(2));
     EXPECT_EQ(Row(), "2...");
 
-    g.Panel.Lblstring_DblClick(0);
+    g.Colourinput.Lblstring_DblClick(0);
     EXPECT_EQ(Row(), "....");
-    EXPECT_EQ(g.Panel.Colourcount[2], 0);
-    EXPECT_TRUE(g.Panel.Colouravailable(2));
+    EXPECT_EQ(g.Colourinput.Colourcount[2], 0);
+    EXPECT_TRUE(g.Colourinput.Colouravailable(2));
     EXPECT_EQ(g.Main.Piccolour[2].Borderstyle, 1);
 
     // Dragging the box back onto the panel frees it the same way.
-    g.Panel.Lblstring_DragDrop(3, Colour(2));
+    g.Colourinput.Lblstring_DragDrop(3, Colour(2));
     EXPECT_EQ(Row(), "...2");
-    EXPECT_FALSE(g.Panel.Colouravailable(2));
-    g.Panel.Lblcolour_DragDrop(5, Box(3));
+    EXPECT_FALSE(g.Colourinput.Colouravailable(2));
+    g.Colourinput.Lblcolour_DragDrop(5, Box(3));
     EXPECT_EQ(Row(), "....");
-    EXPECT_TRUE(g.Panel.Colouravailable(2));
+    EXPECT_TRUE(g.Colourinput.Colouravailable(2));
 
     // Two of a colour under "at most 2 times".
     Open(Random, 2);
     Put("3");
-    EXPECT_TRUE(g.Panel.Colouravailable(3));
+    EXPECT_TRUE(g.Colourinput.Colouravailable(3));
     Put("3");
     EXPECT_EQ(Row(), "33..");
     EXPECT_EQ(g.Main.Piccolour[3].Borderstyle, 0);
-    g.Panel.Lblstring_DblClick(1);
+    g.Colourinput.Lblstring_DblClick(1);
     EXPECT_EQ(g.Main.Piccolour[3].Borderstyle, 1);
 }
 
 TEST_F(Colourpanel, DragsStartOnlyFromAvailableColoursAndFilledBoxes) {
     Open(Random, 1);
     Put("2");
-    EXPECT_TRUE(g.Panel.Candrag(Colour(3)));
-    EXPECT_FALSE(g.Panel.Candrag(Colour(2))) << "used up";
-    EXPECT_FALSE(g.Panel.Candrag(Colour(8))) << "not in this setting";
-    EXPECT_TRUE(g.Panel.Candrag(Box(0)));
-    EXPECT_FALSE(g.Panel.Candrag(Box(1))) << "empty";
-    EXPECT_FALSE(g.Panel.Candrag(Box(4))) << "beyond the code length";
-    g.Panel.Setinputmethod(Inputkind::Keyboard);
-    EXPECT_FALSE(g.Panel.Candrag(Colour(3)));
+    EXPECT_TRUE(g.Colourinput.Candrag(Colour(3)));
+    EXPECT_FALSE(g.Colourinput.Candrag(Colour(2))) << "used up";
+    EXPECT_FALSE(g.Colourinput.Candrag(Colour(8))) << "not in this setting";
+    EXPECT_TRUE(g.Colourinput.Candrag(Box(0)));
+    EXPECT_FALSE(g.Colourinput.Candrag(Box(1))) << "empty";
+    EXPECT_FALSE(g.Colourinput.Candrag(Box(4))) << "beyond the code length";
+    g.Colourinput.Setinputmethod(Inputkind::Keyboard);
+    EXPECT_FALSE(g.Colourinput.Candrag(Colour(3)));
 }
 
 TEST_F(Colourpanel, DroppingAColourOntoABox) {
     Open(Random, 2);
     Put("3");
-    g.Panel.Lblstring_DragDrop(0, Colour(3)); // the same colour onto itself
+    g.Colourinput.Lblstring_DragDrop(0, Colour(3)); // the same colour onto itself
     EXPECT_EQ(Row(), "3...");
-    EXPECT_EQ(g.Panel.Colourcount[3], 1);
-    EXPECT_TRUE(g.Panel.Colouravailable(3));
+    EXPECT_EQ(g.Colourinput.Colourcount[3], 1);
+    EXPECT_TRUE(g.Colourinput.Colouravailable(3));
 
     // Another colour replaces it: one more of the new colour, one fewer of the old.
     Open(Random, 1);
     Put("3");
-    g.Panel.Lblstring_DragDrop(0, Colour(4));
+    g.Colourinput.Lblstring_DragDrop(0, Colour(4));
     EXPECT_EQ(Row(), "4...");
-    EXPECT_EQ(g.Panel.Colourcount[3], 0);
-    EXPECT_EQ(g.Panel.Colourcount[4], 1);
-    EXPECT_TRUE(g.Panel.Colouravailable(3));
-    EXPECT_FALSE(g.Panel.Colouravailable(4));
+    EXPECT_EQ(g.Colourinput.Colourcount[3], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount[4], 1);
+    EXPECT_TRUE(g.Colourinput.Colouravailable(3));
+    EXPECT_FALSE(g.Colourinput.Colouravailable(4));
 
     // A colour beyond the setting's number of colours is not on the panel.
-    g.Panel.Lblstring_DragDrop(1, Colour(8));
+    g.Colourinput.Lblstring_DragDrop(1, Colour(8));
     EXPECT_EQ(Row(), "4...");
 }
 
 TEST_F(Colourpanel, BoxesMoveAndSwapInRandomOrder) {
     Open(Random, 1);
     Put("12");
-    g.Panel.Lblstring_DragDrop(1, Box(0));
+    g.Colourinput.Lblstring_DragDrop(1, Box(0));
     EXPECT_EQ(Row(), "21..");
-    g.Panel.Lblstring_DragDrop(3, Box(0));
+    g.Colourinput.Lblstring_DragDrop(3, Box(0));
     EXPECT_EQ(Row(), ".1.2");
-    g.Panel.Lblstring_DragDrop(1, Box(2)); // an empty box cannot be dragged
+    g.Colourinput.Lblstring_DragDrop(1, Box(2)); // an empty box cannot be dragged
     EXPECT_EQ(Row(), ".1.2");
-    EXPECT_EQ(g.Panel.Colourcount[1], 1);
-    EXPECT_EQ(g.Panel.Colourcount[2], 1);
-    EXPECT_FALSE(g.Panel.Colouravailable(1));
-    EXPECT_FALSE(g.Panel.Colouravailable(2));
+    EXPECT_EQ(g.Colourinput.Colourcount[1], 1);
+    EXPECT_EQ(g.Colourinput.Colourcount[2], 1);
+    EXPECT_FALSE(g.Colourinput.Colouravailable(1));
+    EXPECT_FALSE(g.Colourinput.Colouravailable(2));
 }
 
 TEST_F(Colourpanel, FixedOrderKeepsTheRowSorted) {
     Open(Fixed, 2);
     Put("52");
     EXPECT_EQ(Row(), "25..");
-    g.Panel.Lblstring_DragDrop(3, Colour(0)); // the target box does not matter
+    g.Colourinput.Lblstring_DragDrop(3, Colour(0)); // the target box does not matter
     EXPECT_EQ(Row(), "025.");
-    g.Panel.Lblstring_DragDrop(3, Box(0)); // boxes are not moved by hand
-    g.Panel.Lblstring_DragDrop(1, Box(2));
+    g.Colourinput.Lblstring_DragDrop(3, Box(0)); // boxes are not moved by hand
+    g.Colourinput.Lblstring_DragDrop(1, Box(2));
     EXPECT_EQ(Row(), "025.");
 
     Put("4");
     EXPECT_EQ(Row(), "0245");
-    g.Panel.Lblstring_DblClick(1);
+    g.Colourinput.Lblstring_DblClick(1);
     EXPECT_EQ(Row(), "045.");
-    EXPECT_EQ(g.Panel.Colourcount[2], 0);
-    g.Panel.Lblcolour_DragDrop(0, Box(0));
+    EXPECT_EQ(g.Colourinput.Colourcount[2], 0);
+    g.Colourinput.Lblcolour_DragDrop(0, Box(0));
     EXPECT_EQ(Row(), "45..");
 }
 
 TEST_F(Colourpanel, AFullRowTakesNoMore) {
     Open(Random, 3, 3);
     Put("210");
-    g.Panel.Fillcolour(3);
-    g.Panel.Lblcolour_DblClick(4);
+    g.Colourinput.Fillcolour(3);
+    g.Colourinput.Lblcolour_DblClick(4);
     EXPECT_EQ(Row(), "210");
-    EXPECT_EQ(g.Panel.Colourcount[3], 0);
-    EXPECT_EQ(g.Panel.Colourcount[4], 0);
-    EXPECT_TRUE(g.Panel.Colouravailable(3));
+    EXPECT_EQ(g.Colourinput.Colourcount[3], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount[4], 0);
+    EXPECT_TRUE(g.Colourinput.Colouravailable(3));
 
     Open(Fixed, 3, 3);
     Put("210");
     EXPECT_EQ(Row(), "012");
-    g.Panel.Fillcolour(3);
+    g.Colourinput.Fillcolour(3);
     EXPECT_EQ(Row(), "012");
-    EXPECT_EQ(g.Panel.Colourcount[3], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount[3], 0);
 }
 
 TEST_F(Colourpanel, EveryChangeOffersSubmitWhenTheRowIsComplete) {
     Open(Random, 1, 3);
     Put("01");
     EXPECT_FALSE(g.Main.Cmdsubcol.Enabled);
-    g.Panel.Lblstring_DragDrop(2, Colour(5));
+    g.Colourinput.Lblstring_DragDrop(2, Colour(5));
     EXPECT_TRUE(g.Main.Cmdsubcol.Enabled);
-    g.Panel.Lblcolour_DragDrop(0, Box(2));
+    g.Colourinput.Lblcolour_DragDrop(0, Box(2));
     EXPECT_FALSE(g.Main.Cmdsubcol.Enabled);
     Put("4");
     EXPECT_TRUE(g.Main.Cmdsubcol.Enabled);
-    g.Panel.Lblstring_DblClick(0);
+    g.Colourinput.Lblstring_DblClick(0);
     EXPECT_FALSE(g.Main.Cmdsubcol.Enabled);
 }
 
@@ -202,7 +202,7 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
     Open(Random, 1);
     Put("12");
     g.Main.Cmdsubcol.Enabled = g.Main.Cmdsubcol.Default = true;
-    g.Panel.Setinputmethod(Inputkind::Keyboard);
+    g.Colourinput.Setinputmethod(Inputkind::Keyboard);
     EXPECT_TRUE(g.Main.Mnukey.Checked);
     EXPECT_FALSE(g.Main.Mnumouse.Checked);
     EXPECT_EQ(g.Main.Inputmethod, Inputkind::Keyboard);
@@ -213,19 +213,19 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
     EXPECT_FALSE(g.Main.Cmdsubnum.Enabled);
     EXPECT_FALSE(g.Main.Cmdsubnum.Default);
     EXPECT_FALSE(g.Main.Cmdsubcol.Default);
-    EXPECT_EQ(g.Panel.Colourcount[1], 0);
-    EXPECT_EQ(g.Panel.Colourcount[2], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount[1], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount[2], 0);
     // The panel no longer feeds the hidden row.
-    EXPECT_FALSE(g.Panel.Colouravailable(3));
-    g.Panel.Lblcolour_DblClick(3);
-    EXPECT_EQ(g.Panel.Colourcount[3], 0);
+    EXPECT_FALSE(g.Colourinput.Colouravailable(3));
+    g.Colourinput.Lblcolour_DblClick(3);
+    EXPECT_EQ(g.Colourinput.Colourcount[3], 0);
 
-    EXPECT_TRUE(g.Guess.Txtinput_KeyPress('3'));
-    EXPECT_TRUE(g.Guess.Txtinput_KeyPress('4'));
-    g.Panel.Setinputmethod(Inputkind::Keyboard); // choosing the method in use changes nothing
+    EXPECT_TRUE(g.Guessentry.Txtinput_KeyPress('3'));
+    EXPECT_TRUE(g.Guessentry.Txtinput_KeyPress('4'));
+    g.Colourinput.Setinputmethod(Inputkind::Keyboard); // choosing the method in use changes nothing
     EXPECT_EQ(g.Main.Txtinput.Caption, "34");
 
-    g.Panel.Setinputmethod(Inputkind::Mouse);
+    g.Colourinput.Setinputmethod(Inputkind::Mouse);
     EXPECT_TRUE(g.Main.Mnumouse.Checked);
     EXPECT_FALSE(g.Main.Mnukey.Checked);
     EXPECT_FALSE(g.Main.Frinput.Visible);
@@ -237,7 +237,7 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
     for (int i = 0; i < 8; ++i) EXPECT_EQ(g.Main.Picstring[i].Visible, i < 4);
 
     Put("5");
-    g.Panel.Setinputmethod(Inputkind::Mouse);
+    g.Colourinput.Setinputmethod(Inputkind::Mouse);
     EXPECT_EQ(Row(), "5...");
 }
 
@@ -253,10 +253,10 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     g.Rec.Status = Gamestatus::Playing;
     g.Rec.Trial = 1;
     g.Rec.Currentstring = "01b2b";
-    g.Marks.Getresult();
+    g.Markentry.Getresult();
     ASSERT_TRUE(g.Main.Cbcorrect.Visible);
 
-    g.Panel.Setinputmethod(Inputkind::Keyboard);
+    g.Colourinput.Setinputmethod(Inputkind::Keyboard);
     for (const Combolist* list : {&g.Main.Cbcorrect, &g.Main.Cbwrong}) EXPECT_FALSE(list->Visible);
     for (const Textbox* box : {&g.Main.Txtcorrect, &g.Main.Txtwrong}) {
         EXPECT_TRUE(box->Visible);
@@ -265,8 +265,8 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     EXPECT_FALSE(g.Main.Cmdgetresult.Enabled);
     EXPECT_FALSE(g.Main.Cmdgetresult.Default);
 
-    EXPECT_TRUE(g.Marks.Txtcorrect_KeyPress('1'));
-    g.Panel.Setinputmethod(Inputkind::Mouse);
+    EXPECT_TRUE(g.Markentry.Txtcorrect_KeyPress('1'));
+    g.Colourinput.Setinputmethod(Inputkind::Mouse);
     for (const Textbox* box : {&g.Main.Txtcorrect, &g.Main.Txtwrong}) {
         EXPECT_FALSE(box->Visible);
         EXPECT_EQ(box->Caption, "");
@@ -286,11 +286,11 @@ TEST_F(Colourpanel, SwitchingInputMethodOnTheMarksPanel) {
     g.Setting.Maxblanks = 0;
     g.Setting.Codelength = 4;
     g.Rec.Currentstring = "0123";
-    g.Marks.Getresult();
-    g.Panel.Setinputmethod(Inputkind::Keyboard);
+    g.Markentry.Getresult();
+    g.Colourinput.Setinputmethod(Inputkind::Keyboard);
     EXPECT_TRUE(g.Main.Txtcorrect.Visible);
     EXPECT_FALSE(g.Main.Txtwrong.Visible);
-    g.Panel.Setinputmethod(Inputkind::Mouse);
+    g.Colourinput.Setinputmethod(Inputkind::Mouse);
     // All four right is the WIN button's, so the list stops at 3.
     EXPECT_EQ(g.Main.Cbcorrect.Items, upto3);
     EXPECT_FALSE(g.Main.Txtwrong.Visible);

@@ -14,16 +14,16 @@ namespace {
 
 struct Playerguess : ::testing::Test, testkit::Virtualgame {
     Playerguess() {
-        Act([&] { g.Menu.Menu_Click(Menucommand::Mnukey); });
+        Act([&] { g.Menus.Menu_Click(Menucommand::Mnukey); });
     }
     void Menu(const Choices& choices = {}) { Setmenu("You guess", choices); }
     void Start(const std::string& answer, const std::string& errors = "") {
         g.Plan.Answer = Str(answer);
         if (!errors.empty()) g.Plan.Errortrials = errors;
-        Act([&] { g.Start.Cmdstart_Click(); });
+        Act([&] { g.Gamestarter.Cmdstart_Click(); });
     }
     void Claim() {
-        Act([&] { g.Guess.Cmderror_Click(); });
+        Act([&] { g.Guessentry.Cmderror_Click(); });
     }
 };
 
@@ -48,7 +48,7 @@ TEST_F(Playerguess, KeyboardRefusesColoursBeyondTheSettingAndRepeatsWithoutRepet
     EXPECT_EQ(m.Txtinput.Caption, "501");
     EXPECT_FALSE(m.Cmdsubnum.Enabled);
     // Submit cannot be pressed early.
-    Act([&] { g.Guess.Cmdsubnum_Click(); });
+    Act([&] { g.Guessentry.Cmdsubnum_Click(); });
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(g.Rec.Trial, 0);
 
@@ -67,14 +67,14 @@ TEST_F(Playerguess, KeyboardRefusesColoursBeyondTheSettingAndRepeatsWithoutRepet
     EXPECT_EQ(m.Txtinput.Caption, "5201");
     EXPECT_EQ(m.Txtinput.Caret, 2);
     EXPECT_TRUE(m.Cmdsubnum.Enabled);
-    Act([&] { g.Guess.Cmdsubnum_Click(); });
+    Act([&] { g.Guessentry.Cmdsubnum_Click(); });
     EXPECT_EQ(g.Rec.Trial, 1);
     EXPECT_EQ(g.Rec.Currentstring, "5201");
     EXPECT_TRUE(m.Frshowresult.Visible);
 
     // The result's OK closes any open list or drag; the box takes the keyboard again.
     const int escapes = m.Escapekeys;
-    Act([&] { g.Guess.Cmdshowresult_Click(); });
+    Act([&] { g.Guessentry.Cmdshowresult_Click(); });
     EXPECT_EQ(m.Escapekeys, escapes + 2);
     EXPECT_TRUE(m.Frinput.Visible);
     EXPECT_EQ(m.Txtinput.Focusrequest, 2);
@@ -113,7 +113,7 @@ TEST_F(Playerguess, UnspecifiedLengthTakesCapitalBAsABlankUpToTheLimit) {
     EXPECT_EQ(Type("B"), "B");
     EXPECT_EQ(Type("2"), "");
     EXPECT_TRUE(m.Cmdsubnum.Enabled);
-    Act([&] { g.Guess.Cmdsubnum_Click(); });
+    Act([&] { g.Guessentry.Cmdsubnum_Click(); });
     EXPECT_EQ(g.Rec.Currentstring, "0b1b2");
     EXPECT_EQ(g.Rec.Inputblanks, 2);
     EXPECT_TRUE(m.Frshowresult.Visible);
@@ -128,7 +128,7 @@ TEST_F(Playerguess, UnspecifiedLengthPromptTellsHowToTypeABlank) {
 }
 
 TEST_F(Playerguess, MouseRowOfUnspecifiedLengthMayLeaveBoxesEmpty) {
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnumouse); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnumouse); });
     Menu({{&lists.Cblength, Unspecifieditem(5)}, {&lists.Cborder, "Random order"}});
     Start("012bb");
     ASSERT_TRUE(m.Frgetstring.Visible);
@@ -136,14 +136,14 @@ TEST_F(Playerguess, MouseRowOfUnspecifiedLengthMayLeaveBoxesEmpty) {
     EXPECT_EQ(m.Lblgetstring.Caption,
               "Input your guess by dragging or double-clicking the colours.");
     for (int i = 0; i < 8; ++i) EXPECT_EQ(m.Picstring[i].Visible, i < 5) << "box " << i;
-    Act([&] { g.Panel.Lblcolour_DblClick(3); });
-    Act([&] { g.Panel.Lblcolour_DblClick(1); });
+    Act([&] { g.Colourinput.Lblcolour_DblClick(3); });
+    Act([&] { g.Colourinput.Lblcolour_DblClick(1); });
     EXPECT_FALSE(m.Cmdsubcol.Enabled); // three empty boxes
-    Act([&] { g.Panel.Lblcolour_DblClick(7); });
+    Act([&] { g.Colourinput.Lblcolour_DblClick(7); });
     EXPECT_TRUE(m.Cmdsubcol.Enabled);
     EXPECT_TRUE(m.Cmdsubcol.Default);
     EXPECT_EQ(g.Rec.Inputblanks, 2);
-    Act([&] { g.Guess.Cmdsubcol_Click(); });
+    Act([&] { g.Guessentry.Cmdsubcol_Click(); });
     EXPECT_EQ(g.Rec.Currentstring, "317bb");
     EXPECT_EQ(g.Rec.Trial, 1);
 }
@@ -218,7 +218,7 @@ TEST_F(Playerguess, ResultPanelInRandomOrderCountsBothKindsWithPlurals) {
     EXPECT_EQ(g.Wait.Timeout, 60);
     // The hint is stored only when the panel goes.
     EXPECT_TRUE(g.Rec.Guesses[1].empty());
-    Act([&] { g.Guess.Cmdshowresult_Click(); });
+    Act([&] { g.Guessentry.Cmdshowresult_Click(); });
     EXPECT_EQ(g.Rec.Guesses[1], "0132");
     EXPECT_EQ(g.Rec.Blacks[1], 2);
     EXPECT_EQ(g.Rec.Whites[1], 2);
@@ -229,7 +229,7 @@ TEST_F(Playerguess, ResultPanelInRandomOrderCountsBothKindsWithPlurals) {
     EXPECT_EQ(m.Lblwrong.Caption, "You have got 0 correct colours in wrong position.");
     EXPECT_EQ(m.Piccorrect.Ops.size(), 1u);
     EXPECT_TRUE(m.Picwrong.Ops.empty());
-    Act([&] { g.Guess.Cmdshowresult_Click(); });
+    Act([&] { g.Guessentry.Cmdshowresult_Click(); });
     Guess("4561");
     EXPECT_EQ(m.Lbltrials.Caption, "Trial: 3");
     EXPECT_EQ(m.Lblcorrect.Caption, "You have got 0 correct colours in correct position.");
@@ -247,12 +247,12 @@ TEST_F(Playerguess, ResultPanelInFixedOrderCountsColoursOnly) {
     ASSERT_EQ(m.Piccorrect.Ops.size(), 3u);
     for (const Drawop& op : m.Piccorrect.Ops) EXPECT_EQ(op.Box.Fill, Countfill);
     EXPECT_TRUE(m.Picwrong.Ops.empty());
-    Act([&] { g.Guess.Cmdshowresult_Click(); });
+    Act([&] { g.Guessentry.Cmdshowresult_Click(); });
     EXPECT_EQ(g.Rec.Corrects[1], 3);
     Guess("4567");
     EXPECT_EQ(m.Lblcorrect.Caption, "You have got 0 correct colours.");
     EXPECT_TRUE(m.Piccorrect.Ops.empty());
-    Act([&] { g.Guess.Cmdshowresult_Click(); });
+    Act([&] { g.Guessentry.Cmdshowresult_Click(); });
     Guess("0456");
     EXPECT_EQ(m.Lblcorrect.Caption, "You have got 1 correct colour.");
 }

@@ -35,11 +35,11 @@ void Statisticsruns::Runtick() {
     // A statistics run at full speed plays many steps in one tick, but never so long that the
     // window stops answering; the board shows where the tick ended.
     const int64_t start = clock_.Ticks();
-    G.Board.Holddrawing(Fastrun());
+    G.Boardview.Holddrawing(Fastrun());
     do {
-        G.Computer.Tmrdelay_Timer();
+        G.Computerplay.Tmrdelay_Timer();
     } while (Fastrun() && G.Tmrdelay.Enabled && clock_.Ticks() - start < 16);
-    G.Board.Holddrawing(false);
+    G.Boardview.Holddrawing(false);
     Updateprogress(false);
 }
 
@@ -79,14 +79,14 @@ void Statisticsruns::Cmdback_Click() {
 
 void Statisticsruns::Beginrun(Run kind) {
     Wait.Setwait(0, Waitkey::Demo);
-    G.Menu.Menusaved = Main.Lists.Save();
+    G.Menus.Menusaved = Main.Lists.Save();
     for (Menuitem* menu : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
         menu->Enabled = false;
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
     Main.Frmenu.Visible = false;
     Rec.Demomode = -1;
     Rec.Runkind = kind;
-    G.Board.Clear();
+    G.Boardview.Clear();
     Main.Frscroll.Visible = true;
     Runstart = clock_.Ticks();
     Rungames = 0;
@@ -101,9 +101,9 @@ void Statisticsruns::Cmdinitstat_Click() {
     Setting.Codelength = 3;
     Initcount = 1;
     Runtotal = 3560;
-    G.Start.Initialize();
-    G.Start.Startgame();
-    G.Computer.Getguess();
+    G.Gamestarter.Initialize();
+    G.Gamestarter.Startgame();
+    G.Computerplay.Getguess();
 }
 
 void Statisticsruns::Initstat() {
@@ -145,11 +145,11 @@ void Statisticsruns::Initstat() {
         Endrun();
         return;
     }
-    G.Board.Clear();
+    G.Boardview.Clear();
     Main.Frscroll.Visible = true;
-    G.Start.Initialize();
-    G.Start.Startgame();
-    G.Computer.Getguess();
+    G.Gamestarter.Initialize();
+    G.Gamestarter.Startgame();
+    G.Computerplay.Getguess();
 }
 
 void Statisticsruns::Cmdsimulate_Click() {
@@ -167,9 +167,9 @@ void Statisticsruns::Cmdsimulate_Click() {
         }
     Rec.Answer = Simcodes->Code();
     Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
-    G.Start.Initialize();
-    G.Start.Startgame();
-    G.Computer.Getguess();
+    G.Gamestarter.Initialize();
+    G.Gamestarter.Startgame();
+    G.Computerplay.Getguess();
 }
 
 void Statisticsruns::Simulate() {
@@ -179,20 +179,20 @@ void Statisticsruns::Simulate() {
         Endrun();
         return;
     }
-    G.Board.Clear();
+    G.Boardview.Clear();
     Main.Frscroll.Visible = true;
     Rec.Answer = Simcodes->Code();
     Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
     if (Simorder) G.Plan.Colourorder = Simorder;
-    G.Start.Initialize();
-    G.Start.Startgame();
-    G.Computer.Getguess();
+    G.Gamestarter.Initialize();
+    G.Gamestarter.Startgame();
+    G.Computerplay.Getguess();
 }
 
 void Statisticsruns::Endrun() {
     // The last games are written as the menu comes back, which tells a failure.
     Updateprogress(true);
-    G.Menu.Cmdcancel_Click();
+    G.Menus.Cmdcancel_Click();
 }
 
 void Statisticsruns::Updateprogress(bool finished) {

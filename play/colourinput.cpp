@@ -28,10 +28,10 @@ bool Filledbox(const std::array<int, 8>& boxes, int k, int length) {
 
 // Takes the colour out of box k: one fewer of it, so it is available again.
 void Takeout(Game& g, int k) {
-    const int c = g.Panel.Inputboxes[k];
-    if (--g.Panel.Colourcount[c] < g.Setting.Maxrepeat) g.Main.Piccolour[c].Borderstyle = 1;
-    Setbox(g.Main, g.Panel.Inputboxes, k, Emptybox);
-    if (g.Setting.Fixedorder()) g.Panel.Sortinput();
+    const int c = g.Colourinput.Inputboxes[k];
+    if (--g.Colourinput.Colourcount[c] < g.Setting.Maxrepeat) g.Main.Piccolour[c].Borderstyle = 1;
+    Setbox(g.Main, g.Colourinput.Inputboxes, k, Emptybox);
+    if (g.Setting.Fixedorder()) g.Colourinput.Sortinput();
 }
 
 } // namespace
@@ -85,13 +85,13 @@ bool Colourinput::Candrag(Dragsource source) const {
 void Colourinput::Lblcolour_DblClick(int i) {
     if (!Rowopen(Main)) return;
     if (Colouravailable(i)) Fillcolour(i);
-    G.Guess.Submitok();
+    G.Guessentry.Submitok();
 }
 
 void Colourinput::Lblstring_DblClick(int k) {
     if (!Rowopen(Main) || !Filledbox(Inputboxes, k, Setting.Codelength)) return;
     Takeout(G, k);
-    G.Guess.Submitok();
+    G.Guessentry.Submitok();
 }
 
 void Colourinput::Lblcolour_DragDrop(int, Dragsource source) {
@@ -99,7 +99,7 @@ void Colourinput::Lblcolour_DragDrop(int, Dragsource source) {
         !Filledbox(Inputboxes, source.Index, Setting.Codelength))
         return;
     Takeout(G, source.Index);
-    G.Guess.Submitok();
+    G.Guessentry.Submitok();
 }
 
 void Colourinput::Lblstring_DragDrop(int k, Dragsource source) {
@@ -126,7 +126,7 @@ void Colourinput::Lblstring_DragDrop(int k, Dragsource source) {
         Setbox(Main, Inputboxes, k, Inputboxes[j]);
         Setbox(Main, Inputboxes, j, d);
     }
-    G.Guess.Submitok();
+    G.Guessentry.Submitok();
 }
 
 void Colourinput::Setinputmethod(Inputkind method) {
@@ -172,9 +172,10 @@ void Colourinput::Setinputmethod(Inputkind method) {
             list.Listindex = 0;
             list.Visible = true;
         };
-        tolist(Main.Txtcorrect, Main.Cbcorrect, G.Marks.Largestblack(0));
+        tolist(Main.Txtcorrect, Main.Cbcorrect, G.Markentry.Largestblack(0));
         // In fixed order the second pair sits in a hidden frame and stays as it is.
-        if (Main.Frgetwrong.Visible) tolist(Main.Txtwrong, Main.Cbwrong, G.Marks.Largestwhite(0));
+        if (Main.Frgetwrong.Visible)
+            tolist(Main.Txtwrong, Main.Cbwrong, G.Markentry.Largestwhite(0));
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = true;
     } else {
         auto tobox = [](Combolist& list, Textbox& box) {

@@ -76,14 +76,14 @@ using L = Settinglists;
 // Opens the setting menu, chooses a "Watch computer play" setting and starts the simulation.
 void Startsimulation(Rig& r, const char* colours, const char* length, const char* order,
                      const char* repeat, int speed = 0) {
-    r.g.Menu.Mnuset_Click();
+    r.g.Menus.Mnuset_Click();
     r.Choose({{&L::Cbwho, "Watch computer play"},
               {&L::Cbcolour, colours},
               {&L::Cblength, length},
               {&L::Cborder, order},
               {&L::Cbrepeat, repeat}});
-    r.g.Demo.Hsbspeed_Change(speed);
-    r.g.Runs.Cmdsimulate_Click();
+    r.g.Demorun.Hsbspeed_Change(speed);
+    r.g.Statisticsruns.Cmdsimulate_Click();
     r.clock.Sync();
 }
 
@@ -214,14 +214,14 @@ TEST(Simulationrun, FullSpeedPlaysAndShowsWhatTheStepByStepRunDoes) {
     Rig slow, fast;
     for (Rig* r : {&slow, &fast}) Startsimulation(*r, "6", "4", "Random order", "No repetition", 1);
     // Steps across several games, the drawing held back in one run until the end.
-    fast.g.Board.Holddrawing(true);
+    fast.g.Boardview.Holddrawing(true);
     for (int step = 0; step < 23; ++step)
-        for (Rig* r : {&slow, &fast}) r->g.Computer.Tmrdelay_Timer();
+        for (Rig* r : {&slow, &fast}) r->g.Computerplay.Tmrdelay_Timer();
     EXPECT_NE(shown(fast.g), shown(slow.g));
-    fast.g.Board.Holddrawing(false);
+    fast.g.Boardview.Holddrawing(false);
     EXPECT_EQ(shown(fast.g), shown(slow.g));
     // The rest at full speed: the same games, figures and last picture as step by step.
-    fast.g.Demo.Hsbspeed_Change(0);
+    fast.g.Demorun.Hsbspeed_Change(0);
     for (Rig* r : {&slow, &fast}) r->clock.Sync(), r->Finish();
     EXPECT_EQ(fast.log.answers, slow.log.answers);
     EXPECT_EQ(fast.log.attempts, slow.log.attempts);
@@ -234,10 +234,11 @@ TEST(Simulationrun, CancelStillReportsTheGamesCounted) {
     // A step every 10 ms, so the run can be stopped between games.
     Startsimulation(r, "5", "3", "Random order", "No repetition", 1);
     ASSERT_EQ(r.g.Tmrdelay.Interval, 10);
-    for (int t = 0; t < 600'000 && r.g.Runs.Simtotals.Population < 7; t += 10) r.clock.advance(10);
-    ASSERT_EQ(r.g.Runs.Simtotals.Population, 7);
+    for (int t = 0; t < 600'000 && r.g.Statisticsruns.Simtotals.Population < 7; t += 10)
+        r.clock.advance(10);
+    ASSERT_EQ(r.g.Statisticsruns.Simtotals.Population, 7);
     // The board press is what stops a run while its menus are shut.
-    r.g.Board.Picrecord_MouseDown(1);
+    r.g.Boardview.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     r.clock.advance(10);
@@ -255,7 +256,7 @@ TEST(Simulationrun, CancelStillReportsTheGamesCounted) {
 TEST(Simulationrun, CancelBeforeTheFirstGameEndsLeavesNoSimulationBehind) {
     Rig r;
     Startsimulation(r, "5", "3", "Random order", "No repetition", 1);
-    r.g.Board.Picrecord_MouseDown(1);
+    r.g.Boardview.Picrecord_MouseDown(1);
     r.clock.Sync();
     r.clock.advance(1000);
     EXPECT_FALSE(r.g.Statbox.Visible); // nothing was counted, so nothing to report
@@ -264,9 +265,9 @@ TEST(Simulationrun, CancelBeforeTheFirstGameEndsLeavesNoSimulationBehind) {
     r.Choose({{&L::Cbwho, "You guess"}});
     std::set<std::string> answers;
     for (int i = 0; i < 4; ++i) {
-        r.g.Start.Cmdstart_Click();
+        r.g.Gamestarter.Cmdstart_Click();
         answers.insert(r.g.Rec.Answer.str());
-        r.g.Start.Finishgame();
+        r.g.Gamestarter.Finishgame();
     }
     EXPECT_GT(answers.size(), 1u) << *answers.begin();
 }
@@ -287,7 +288,7 @@ TEST(Simulationrun, SameFiguresAsTheCommandLine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cli);
         Rig r;
-        r.g.Runs.Simorder = Str(c.colourorder);
+        r.g.Statisticsruns.Simorder = Str(c.colourorder);
         Startsimulation(r, c.colours, c.length, c.order, c.repeat);
         r.Finish();
         ASSERT_TRUE(r.g.Statbox.Visible);
@@ -312,8 +313,9 @@ TEST(Simulationrun, ProgressShowsGamesDoneAndRate) {
     Rig r;
     Startsimulation(r, "5", "3", "Random order", "No repetition", 1);
     const Scrollbar& p = r.g.Main.Progress;
-    for (int t = 0; t < 600'000 && r.g.Runs.Simtotals.Population < 20; t += 10) r.clock.advance(10);
-    ASSERT_EQ(r.g.Runs.Simtotals.Population, 20);
+    for (int t = 0; t < 600'000 && r.g.Statisticsruns.Simtotals.Population < 20; t += 10)
+        r.clock.advance(10);
+    ASSERT_EQ(r.g.Statisticsruns.Simtotals.Population, 20);
     EXPECT_TRUE(p.Visible);
     EXPECT_EQ(p.Value, 20);
     EXPECT_EQ(p.Max, 60);
@@ -368,7 +370,7 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
     ASSERT_TRUE(Restorewinners(folder.Path(), testkit::Testclock()));
     Rig r(&folder.Path());
     // A setting of the player's own, to come back after the sweep.
-    r.g.Menu.Mnuset_Click();
+    r.g.Menus.Mnuset_Click();
     r.Choose({{&L::Cbwho, "You guess"},
               {&L::Cbcolour, "7"},
               {&L::Cblength, "5"},
@@ -376,8 +378,8 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
               {&L::Cborder, "Random order"},
               {&L::Cbrepeat, "Each colour at most 2 times"}});
     const Savedchoices before = r.g.Main.Lists.Save();
-    r.g.Demo.Hsbspeed_Change(0);
-    r.g.Runs.Cmdinitstat_Click();
+    r.g.Demorun.Hsbspeed_Change(0);
+    r.g.Statisticsruns.Cmdinitstat_Click();
     r.clock.Sync();
     EXPECT_EQ(r.g.Rec.Runkind, Run::Initstat);
     EXPECT_EQ(r.g.Wait.Key(), "Demo");
@@ -423,7 +425,7 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
     EXPECT_EQ(r.g.Setting.Codelength, 5);
     EXPECT_EQ(r.g.Setting.Starttype, Startkind::Middle);
     EXPECT_EQ(r.g.Setting.Maxrepeat, 2);
-    EXPECT_EQ(r.g.Runs.Initcount, 0);
+    EXPECT_EQ(r.g.Statisticsruns.Initcount, 0);
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     EXPECT_FALSE(r.g.Rec.Demomode);
     EXPECT_FALSE(r.g.Main.Progress.Visible);
@@ -460,9 +462,9 @@ TEST(Sweeprun, ALastBatchThatCannotBeWrittenIsTold) {
     ASSERT_TRUE(Restorewinners(folder.Path(), testkit::Testclock()));
     const auto empty = testkit::Filebytes(Winnersfile(folder.Path(), 10));
     Rig r(&folder.Path());
-    r.g.Demo.Hsbspeed_Change(0);
+    r.g.Demorun.Hsbspeed_Change(0);
     testkit::Injectedfault full(Oscall::Write, ENOSPC);
-    r.g.Runs.Cmdinitstat_Click();
+    r.g.Statisticsruns.Cmdinitstat_Click();
     r.Finish(1000);
     EXPECT_TRUE(r.g.Message.Visible);
     EXPECT_EQ(r.g.Message.Lblmessage.Caption,
@@ -474,8 +476,8 @@ TEST(Sweeprun, ALastBatchThatCannotBeWrittenIsTold) {
 
 TEST(Sweeprun, ProgressCountsTheSweepsGames) {
     Rig r;
-    r.g.Demo.Hsbspeed_Change(1);
-    r.g.Runs.Cmdinitstat_Click();
+    r.g.Demorun.Hsbspeed_Change(1);
+    r.g.Statisticsruns.Cmdinitstat_Click();
     r.clock.Sync();
     for (int t = 0; t < 600'000 && r.log.settings.size() < 12; t += 10) r.clock.advance(10);
     ASSERT_GE(r.log.settings.size(), 12u);
@@ -491,11 +493,11 @@ TEST(Sweeprun, ProgressCountsTheSweepsGames) {
               0u)
         << r.g.Main.Progress.Caption;
     // A board press stops it; the setting menu's choices come back and the bar goes.
-    r.g.Board.Picrecord_MouseDown(1);
+    r.g.Boardview.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_FALSE(r.g.Main.Progress.Visible);
     EXPECT_TRUE(r.g.Rec.Runkind == Run::None);
-    EXPECT_EQ(r.g.Runs.Initcount, 0);
+    EXPECT_EQ(r.g.Statisticsruns.Initcount, 0);
     EXPECT_EQ(r.g.Setting.Ncolours, 10); // the menu's first setting
     const size_t won = r.log.settings.size();
     r.clock.advance(60'000);
@@ -520,8 +522,8 @@ TEST(Statisticslist, EverySettingInNestingOrderThenBack) {
                   Writeresult::Written);
     }
     Rig r(&folder.Path());
-    r.g.Menu.Mnuset_Click();
-    r.g.Runs.Cmdstat_Click();
+    r.g.Menus.Mnuset_Click();
+    r.g.Statisticsruns.Cmdstat_Click();
     r.clock.Sync();
     const std::vector<std::string>& lines = r.g.Stat.Lststat.Items;
     EXPECT_TRUE(r.g.Stat.Visible);
@@ -561,7 +563,7 @@ TEST(Statisticslist, EverySettingInNestingOrderThenBack) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "0     0"), 1423);
 
     // BACK: the setting menu waits a minute, then closes as its Cancel does.
-    r.g.Runs.Cmdback_Click();
+    r.g.Statisticsruns.Cmdback_Click();
     r.clock.Sync();
     EXPECT_FALSE(r.g.Stat.Visible);
     EXPECT_TRUE(r.g.Main.Visible);

@@ -55,10 +55,10 @@ void Gamestarter::Initialize() {
                 Rec.Currentstring = G.Plan.Rows[given];
             else
                 Makecode("Guessstr", Rec, Setting, rnd_);
-            G.Marker.Mark();
+            G.Marking.Mark();
             // The given rows are on the board, in grey, before the first guess of the game.
-            G.Board.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                               Rec.Currenthint.white, Rec.Currentstring);
+            G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                                   Rec.Currenthint.white, Rec.Currentstring);
             Processmark();
         }
     }
@@ -70,7 +70,7 @@ void Gamestarter::Initialize() {
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
         item->Enabled = false;
     Main.Mnuend.Enabled = true;
-    G.Menu.Settlb();
+    G.Menus.Settlb();
 }
 
 void Gamestarter::Getstarttrial() {
@@ -112,9 +112,9 @@ void Gamestarter::Startgame() {
         Main.Lbltime.Caption = "Time spent:  0 second";
         Rec.Starttime = clock_.Ticks();
         Rec.Carriedseconds = 0;
-        G.Ending.Warned = false;
+        G.Gameending.Warned = false;
         G.Tmrrec.Enabled = true;
-        G.Anim.Restartanimation();
+        G.Animator.Restartanimation();
         return;
     }
     // The computer plays both sides: no menu until the game is over.
@@ -122,7 +122,7 @@ void Gamestarter::Startgame() {
         menu->Enabled = false;
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
     Showsetting();
-    G.Board.Showanswer("Answer");
+    G.Boardview.Showanswer("Answer");
     if (Wait.Is(Waitkey::Demo) && !G.Headless) { // headless, the board is never drawn
         Drawtext demo;
         demo.X = 5000;
@@ -142,15 +142,15 @@ void Gamestarter::Showsetting() {
 }
 
 void Gamestarter::Drawsetting() {
-    if (Main.Frsetting.Visible && Setting == G.Board.shownsetting_ &&
-        Rec.Status == G.Board.shownstatus_)
+    if (Main.Frsetting.Visible && Setting == G.Boardview.Shownsetting &&
+        Rec.Status == G.Boardview.shownstatus_)
         return;
     const Settingdisplay d = Showsettingtexts(Setting, Statusname(Rec.Status));
     Main.Lblsettitle.Caption = d.Title;
     Main.Lblsetcontent.Caption = d.Content;
     Main.Frsetting.Visible = true;
-    G.Board.shownsetting_ = Setting;
-    G.Board.shownstatus_ = Rec.Status;
+    G.Boardview.Shownsetting = Setting;
+    G.Boardview.shownstatus_ = Rec.Status;
 }
 
 void Gamestarter::Processmark() {
@@ -180,7 +180,7 @@ void Gamestarter::Finishgame() {
         c->Visible = false;
     Main.Picupper.Visible = false;
     Main.Picrecord.Visible = false;
-    G.Board.Clear();
+    G.Boardview.Clear();
     Main.Piccorrect.Cls();
     Main.Picwrong.Cls();
     Main.Picguess.Cls();
@@ -190,7 +190,7 @@ void Gamestarter::Finishgame() {
         item->Enabled = true;
     Main.Mnusaving.Enabled = false;
     Main.Mnuend.Enabled = false;
-    G.Menu.Settlb();
+    G.Menus.Settlb();
     Main.Lists.Updatesetting(Setting);
 }
 
@@ -202,7 +202,7 @@ void Gamestarter::Cmdstart_Click() {
     if (Setting.Whoguess != Role::Computerguesses) {
         Initialize();
         Startgame();
-        G.Computer.Getguess();
+        G.Computerplay.Getguess();
     } else if (Setting.Starttype == Startkind::Trialone) {
         Cmdoktrial_Click();
     } else {
@@ -240,7 +240,7 @@ void Gamestarter::Cmdokmark_Click() {
     Initialize();
     Main.Frmark.Visible = false;
     if (Main.Optyesmark.Value) {
-        G.Guess.Getstring();
+        G.Guessentry.Getstring();
         return;
     }
     // The player sees the game's colours while writing the code down.
@@ -260,10 +260,10 @@ void Gamestarter::Cmdready_Click() {
         c->Visible = false;
     if (Setting.Starttype == Startkind::Trialone) {
         Startgame();
-        G.Computer.Getguess();
+        G.Computerplay.Getguess();
     } else {
         Rec.Trial = 1;
-        G.Guess.Getstring();
+        G.Guessentry.Getstring();
     }
 }
 

@@ -15,7 +15,7 @@ struct Gamestart : ::testing::Test, testkit::Virtualgame {
     // Opens the menu, picks who guesses and the start, and presses "Start  Game".
     void Start(const std::string& who, const std::string& start = "Trial 1") {
         Setmenu(who, {{&lists.Cbstart, start}});
-        Act([&] { g.Start.Cmdstart_Click(); });
+        Act([&] { g.Gamestarter.Cmdstart_Click(); });
     }
     std::string Toolbar() const {
         std::string s;
@@ -73,7 +73,7 @@ TEST_F(Gamestart, YouGuessFromTrialOneWaitsForTheGuessWithTheClockRunning) {
 TEST_F(Gamestart, EndingAYouGuessGameBeforeAnyGuessReturnsToIdle) {
     Start("You guess");
     Seconds(10);
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoend"); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Icoend"); });
     ASSERT_TRUE(g.Message.Visible);
     EXPECT_EQ(g.Wait.Key(), "Mnuend+Frgetstring1");
     Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
@@ -86,13 +86,13 @@ TEST_F(Gamestart, EndingAYouGuessGameBeforeAnyGuessReturnsToIdle) {
 // ---- "Watch computer play" ----
 
 TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     Choose(lists.Cbwho, "Watch computer play");
     Choose(lists.Cbcolour, "8");
     Choose(lists.Cblength, "4");
     Choose(lists.Cborder, "Random order");
     Choose(lists.Cbrepeat, "Each colour at most 2 times");
-    Act([&] { g.Start.Cmdstart_Click(); });
+    Act([&] { g.Gamestarter.Cmdstart_Click(); });
 
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(m.Caption, "New Game - Unsaved");
@@ -108,10 +108,10 @@ TEST_F(Gamestart, WatchComputerPlayShutsTheMenusAndPlaysToItsWin) {
                                        "order\nEach colour at most 2 times\nPlaying");
 
     // No way to end it or quit while the computer plays.
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuend); });
-    Act([&] { g.Menu.Tlbgame_ButtonClick("Icoend"); });
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuquit); });
-    Act([&] { g.Menu.Menu_Click(Menucommand::Mnuset); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuend); });
+    Act([&] { g.Menus.Tlbgame_ButtonClick("Icoend"); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuquit); });
+    Act([&] { g.Menus.Menu_Click(Menucommand::Mnuset); });
     EXPECT_FALSE(g.Message.Visible);
     EXPECT_FALSE(m.Frmenu.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
@@ -152,7 +152,7 @@ TEST_F(Gamestart, MiddleStartDrawsTheGivenRows) {
         for (const Drawop& op : m.Picrecord.Ops)
             given += op.Box.Width == 280 && op.Box.Outline == Givenrowink;
         EXPECT_EQ(given, 3 * 3) << who; // three rows of three positions
-        Act([&] { g.Start.Finishgame(); });
+        Act([&] { g.Gamestarter.Finishgame(); });
     }
 }
 
@@ -192,7 +192,7 @@ TEST_F(Gamestart, ComputerGuessesWithTheComputerMarkingAsksForTheCode) {
     Start("Computer guesses");
     m.Optyesmark.Value = true;
     m.Optnomark.Value = false;
-    Act([&] { g.Start.Cmdokmark_Click(); });
+    Act([&] { g.Gamestarter.Cmdokmark_Click(); });
     EXPECT_FALSE(m.Frmark.Visible);
     EXPECT_FALSE(m.Fraskcode.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Preparation);
@@ -215,7 +215,7 @@ TEST_F(Gamestart, ComputerGuessesFromTheMiddleOffersTrialsTwoToNine) {
 
     ASSERT_TRUE(m.Cbtrialno.Select("6"));
     Seconds(12);
-    Act([&] { g.Start.Cmdoktrial_Click(); });
+    Act([&] { g.Gamestarter.Cmdoktrial_Click(); });
     EXPECT_FALSE(m.Frtrialno.Visible);
     EXPECT_TRUE(m.Frmark.Visible);
     EXPECT_TRUE(m.Optnomark.Value);
@@ -236,8 +236,8 @@ TEST_F(Gamestart, TheStartTrialQuestionGivesUpAfterFiveMinutes) {
 
 TEST_F(Gamestart, PlayerMarkingAsksForTheCodeOnPaperAndGivesUpAfterFiveMinutes) {
     Start("Computer guesses", "Middle");
-    Act([&] { g.Start.Cmdoktrial_Click(); }); // "2" as offered
-    Act([&] { g.Start.Cmdokmark_Click(); });  // "No": the player marks
+    Act([&] { g.Gamestarter.Cmdoktrial_Click(); }); // "2" as offered
+    Act([&] { g.Gamestarter.Cmdokmark_Click(); });  // "No": the player marks
     EXPECT_FALSE(m.Frmark.Visible);
     EXPECT_TRUE(m.Fraskcode.Visible);
     EXPECT_TRUE(m.Cmdready.Default);
@@ -266,20 +266,20 @@ TEST_F(Gamestart, PlayerMarkingAsksForTheCodeOnPaperAndGivesUpAfterFiveMinutes) 
 }
 
 TEST_F(Gamestart, TheColourPanelBesideTheReadyButtonShowsOnlyTheGamesColours) {
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     Choose(lists.Cbwho, "Computer guesses");
     Choose(lists.Cbcolour, "6");
-    Act([&] { g.Start.Cmdstart_Click(); });
-    Act([&] { g.Start.Cmdokmark_Click(); });
+    Act([&] { g.Gamestarter.Cmdstart_Click(); });
+    Act([&] { g.Gamestarter.Cmdokmark_Click(); });
     ASSERT_TRUE(m.Frcolour.Visible);
     for (int c = 0; c < 10; ++c) EXPECT_EQ(m.Piccolour[c].Visible, c < 6) << "colour " << c;
 }
 
 TEST_F(Gamestart, ReadyFromTrialOneStartsTheClockAndAsksForMarks) {
     Start("Computer guesses");
-    Act([&] { g.Start.Cmdokmark_Click(); });
+    Act([&] { g.Gamestarter.Cmdokmark_Click(); });
     Seconds(40);
-    Act([&] { g.Start.Cmdready_Click(); });
+    Act([&] { g.Gamestarter.Cmdready_Click(); });
     EXPECT_FALSE(m.Fraskcode.Visible);
     EXPECT_FALSE(m.Frcolour.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
@@ -296,9 +296,9 @@ TEST_F(Gamestart, ReadyFromTrialOneStartsTheClockAndAsksForMarks) {
 TEST_F(Gamestart, ReadyFromTheMiddleAsksForTheFirstRow) {
     Start("Computer guesses", "Middle");
     ASSERT_TRUE(m.Cbtrialno.Select("4"));
-    Act([&] { g.Start.Cmdoktrial_Click(); });
-    Act([&] { g.Start.Cmdokmark_Click(); });
-    Act([&] { g.Start.Cmdready_Click(); });
+    Act([&] { g.Gamestarter.Cmdoktrial_Click(); });
+    Act([&] { g.Gamestarter.Cmdokmark_Click(); });
+    Act([&] { g.Gamestarter.Cmdready_Click(); });
     EXPECT_FALSE(m.Fraskcode.Visible);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Preparation);
     EXPECT_EQ(g.Rec.Trial, 1);
@@ -309,20 +309,20 @@ TEST_F(Gamestart, ReadyFromTheMiddleAsksForTheFirstRow) {
 // Each help text names the wait that runs: the menu after BACK and the save dialog of an end
 // message wait one minute; the marks of a typed middle row give up after five, as the row did.
 TEST_F(Gamestart, HelpTextsPromiseTheTimeOutsTheWaitsHave) {
-    Act([&] { g.Menu.Mnuset_Click(); });
+    Act([&] { g.Menus.Mnuset_Click(); });
     g.Stat.Visible = true; // the statistics list
-    Act([&] { g.Runs.Cmdback_Click(); });
+    Act([&] { g.Statisticsruns.Cmdback_Click(); });
     EXPECT_NE(g.Wait.Banner.find("closed automatically in one minute."), std::string::npos);
     g.Wait.Pushwait(60, Waitkey::Mnusave);
     EXPECT_NE(g.Wait.Banner.find("do so in one minute, it is"), std::string::npos);
-    Act([&] { g.Menu.Cmdcancel_Click(); });
-    g.Panel.Setinputmethod(Inputkind::Keyboard);
+    Act([&] { g.Menus.Cmdcancel_Click(); });
+    g.Colourinput.Setinputmethod(Inputkind::Keyboard);
     Start("Computer guesses", "Middle");
-    Act([&] { g.Start.Cmdoktrial_Click(); });
-    Act([&] { g.Start.Cmdokmark_Click(); });
-    Act([&] { g.Start.Cmdready_Click(); });
+    Act([&] { g.Gamestarter.Cmdoktrial_Click(); });
+    Act([&] { g.Gamestarter.Cmdokmark_Click(); });
+    Act([&] { g.Gamestarter.Cmdready_Click(); });
     Type("012");
-    Act([&] { g.Guess.Cmdsubnum_Click(); });
+    Act([&] { g.Guessentry.Cmdsubnum_Click(); });
     EXPECT_NE(g.Wait.Banner.find("do so in 5 minutes, it is assumed that you give up"),
               std::string::npos);
     Seconds(300);
