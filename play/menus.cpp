@@ -236,6 +236,15 @@ void Menus::Setdisplay(Displaykind mode) {
     G.Boardview.Redraw();
 }
 
+const char* Commandname(Menucommand item) {
+    static constexpr const char* Names[] = {"Mnuset",    "Mnunew",    "Mnuload",  "Mnusave",
+                                            "Mnusaveas", "Mnuend",    "Mnuquit",  "Mnumusic",
+                                            "Mnuani",    "Mnudemo",   "Mnumouse", "Mnukey",
+                                            "Mnucolour", "Mnunumber", "Mnuinstr", "Mnuabout"};
+    static_assert(std::size(Names) == static_cast<size_t>(Menucommand::Mnuabout) + 1);
+    return Names[static_cast<size_t>(item)];
+}
+
 void Menus::Menu_Click(Menucommand item) {
     Fmmain& m = Main;
     auto enabled = [&](const Menuitem& i, const Menuitem& menu) {

@@ -24,6 +24,8 @@ enum class Menucommand {
     Mnuinstr,
     Mnuabout
 };
+// The command's item name ("Mnuset"), which the window gives its action.
+const char* Commandname(Menucommand item);
 
 class Menus : public Gamepart {
 public:

@@ -14,14 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The transcript names menu commands and message buttons after their controls, in enum order.
-constexpr const char* Commandnames[] = {
-    "Mnuset", "Mnunew",  "Mnuload",  "Mnusave", "Mnusaveas", "Mnuend",    "Mnuquit",  "Mnumusic",
-    "Mnuani", "Mnudemo", "Mnumouse", "Mnukey",  "Mnucolour", "Mnunumber", "Mnuinstr", "Mnuabout"};
-constexpr const char* Buttonnames[] = {"", "Cmdl3", "Cmdl2", "Cmdmid", "Cmdr2", "Cmdr3"};
-static_assert(std::size(Commandnames) == static_cast<size_t>(Menucommand::Mnuabout) + 1);
-static_assert(std::size(Buttonnames) == static_cast<size_t>(Boxbutton::Cmdr3) + 1);
-
 // The program as a player runs it, on a program folder with fresh Winners files, its handlers
 // called as the window would call them and every step written down.
 struct Session {
@@ -47,12 +39,10 @@ struct Session {
         Do("wait " + std::to_string(s) + " s", [&] { clock.advance(int64_t{s} * 1000); });
     }
     void Menu(Menucommand item) {
-        Do(std::string("menu ") + Commandnames[static_cast<size_t>(item)],
-           [&] { g.Menus.Menu_Click(item); });
+        Do(std::string("menu ") + Commandname(item), [&] { g.Menus.Menu_Click(item); });
     }
     void Press(Boxbutton button) {
-        Do(std::string("press ") + Buttonnames[static_cast<size_t>(button)],
-           [&] { g.Messagebutton(button); });
+        Do(std::string("press ") + Buttonname(button), [&] { g.Messagebutton(button); });
     }
     // The setting menu opened, its lists chosen, and Start pressed.
     void Start(std::initializer_list<std::pair<Combolist Settinglists::*, std::string>> choices) {

@@ -39,7 +39,6 @@ QSize Textroom(const Picture& picture, const QFont& base, int margin) {
     return room;
 }
 
-constexpr const char* Buttonnames[5] = {"Cmdl3", "Cmdl2", "Cmdmid", "Cmdr2", "Cmdr3"};
 constexpr Boxbutton Buttonorder[5] = {Boxbutton::Cmdl3, Boxbutton::Cmdl2, Boxbutton::Cmdmid,
                                       Boxbutton::Cmdr2, Boxbutton::Cmdr3};
 constexpr int Messagewidth = 320; // the narrowest a message's text is set
@@ -110,7 +109,7 @@ Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,
     row->addStretch();
     for (int i = 0; i < 5; ++i) {
         auto* b = new QPushButton(this);
-        b->setObjectName(Buttonnames[i]);
+        b->setObjectName(Buttonname(Buttonorder[i]));
         b->setMinimumWidth(96);
         const Boxbutton which = Buttonorder[i];
         connect(b, &QPushButton::clicked, this, [press, which] { press(which); });
@@ -128,7 +127,7 @@ Messagedialog::Messagedialog(const Fmmessage& model, const QString& folder,
 
 QPushButton* Messagedialog::button(const std::string& name) const {
     for (int i = 0; i < 5; ++i)
-        if (name == Buttonnames[i]) return buttons_[i];
+        if (name == Buttonname(Buttonorder[i])) return buttons_[i];
     return nullptr;
 }
 

@@ -348,9 +348,9 @@ void Mainwindow::speakas(QWidget* widget, std::function<std::string()> text) {
 void Mainwindow::buildmenus() {
     Fmmain& m = game_.Main;
     // A menu item by its name; its click goes to the game's menu handler.
-    auto additem = [this](QMenu* menu, Menuitem& model, const char* name, Menucommand item) {
+    auto additem = [this](QMenu* menu, Menuitem& model, Menucommand item) {
         QAction* a = menu->addAction(QString());
-        a->setObjectName(name);
+        a->setObjectName(Commandname(item));
         connect(a, &QAction::triggered, this,
                 [this, item] { act([&] { game_.Menus.Menu_Click(item); }); });
         sync_.add([&model] { return model.Caption; },
@@ -378,33 +378,33 @@ void Mainwindow::buildmenus() {
 
     QMenu* game = addmenu(nullptr, m.Mnugame, "Mnugame");
     gamemenu_ = game;
-    additem(game, m.Mnuset, "Mnuset", Menucommand::Mnuset);
-    additem(game, m.Mnunew, "Mnunew", Menucommand::Mnunew);
-    additem(game, m.Mnuload, "Mnuload", Menucommand::Mnuload);
+    additem(game, m.Mnuset, Menucommand::Mnuset);
+    additem(game, m.Mnunew, Menucommand::Mnunew);
+    additem(game, m.Mnuload, Menucommand::Mnuload);
     QMenu* saving = addmenu(game, m.Mnusaving, "Mnusaving");
-    additem(saving, m.Mnusave, "Mnusave", Menucommand::Mnusave);
-    additem(saving, m.Mnusaveas, "Mnusaveas", Menucommand::Mnusaveas);
+    additem(saving, m.Mnusave, Menucommand::Mnusave);
+    additem(saving, m.Mnusaveas, Menucommand::Mnusaveas);
     game->addSeparator();
-    additem(game, m.Mnuend, "Mnuend", Menucommand::Mnuend);
-    additem(game, m.Mnuquit, "Mnuquit", Menucommand::Mnuquit);
+    additem(game, m.Mnuend, Menucommand::Mnuend);
+    additem(game, m.Mnuquit, Menucommand::Mnuquit);
 
     QMenu* media = addmenu(nullptr, m.Mnumedia, "Mnumedia");
-    additem(media, m.Mnumusic, "Mnumusic", Menucommand::Mnumusic);
-    additem(media, m.Mnuani, "Mnuani", Menucommand::Mnuani);
-    additem(media, m.Mnudemo, "Mnudemo", Menucommand::Mnudemo);
+    additem(media, m.Mnumusic, Menucommand::Mnumusic);
+    additem(media, m.Mnuani, Menucommand::Mnuani);
+    additem(media, m.Mnudemo, Menucommand::Mnudemo);
 
     QMenu* options = addmenu(nullptr, m.Mnuoption, "Mnuoption");
     QMenu* input = addmenu(options, m.Mnuinput, "Mnuinput");
     // The two pairs show their tick marks as check boxes from the start.
-    additem(input, m.Mnumouse, "Mnumouse", Menucommand::Mnumouse)->setCheckable(true);
-    additem(input, m.Mnukey, "Mnukey", Menucommand::Mnukey)->setCheckable(true);
+    additem(input, m.Mnumouse, Menucommand::Mnumouse)->setCheckable(true);
+    additem(input, m.Mnukey, Menucommand::Mnukey)->setCheckable(true);
     QMenu* display = addmenu(options, m.Mnudisplay, "Mnudisplay");
-    additem(display, m.Mnucolour, "Mnucolour", Menucommand::Mnucolour)->setCheckable(true);
-    additem(display, m.Mnunumber, "Mnunumber", Menucommand::Mnunumber)->setCheckable(true);
+    additem(display, m.Mnucolour, Menucommand::Mnucolour)->setCheckable(true);
+    additem(display, m.Mnunumber, Menucommand::Mnunumber)->setCheckable(true);
 
     QMenu* help = addmenu(nullptr, m.Mnuhelp, "Mnuhelp");
-    additem(help, m.Mnuinstr, "Mnuinstr", Menucommand::Mnuinstr);
-    additem(help, m.Mnuabout, "Mnuabout", Menucommand::Mnuabout);
+    additem(help, m.Mnuinstr, Menucommand::Mnuinstr);
+    additem(help, m.Mnuabout, Menucommand::Mnuabout);
 }
 
 void Mainwindow::buildtoolbar() {

@@ -48,6 +48,12 @@ void Fmmessage::Messagebox(const Messageargs& m) {
     Caption = m.Caption;
 }
 
+const char* Buttonname(Boxbutton button) {
+    static constexpr const char* Names[] = {"", "Cmdl3", "Cmdl2", "Cmdmid", "Cmdr2", "Cmdr3"};
+    static_assert(std::size(Names) == static_cast<size_t>(Boxbutton::Cmdr3) + 1);
+    return Names[static_cast<size_t>(button)];
+}
+
 std::string Iconfile(Boxicon icon) {
     switch (icon) {
     case Boxicon::Critical:

@@ -39,6 +39,8 @@ Messageargs Withendchoices(Messageargs m);
 
 // The picture file of an icon, relative to the program folder; "" for None.
 std::string Iconfile(Boxicon icon);
+// The button's control name ("Cmdl3" .. "Cmdr3"; "" for None).
+const char* Buttonname(Boxbutton button);
 
 struct Fmmessage {
     bool Visible = false;
