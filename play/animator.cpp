@@ -1,26 +1,32 @@
 // The animation's switch and tick: the clouds of the idle picture and the bird of a timed game.
-#include "play/game.h"
+#include "play/animator.h"
 
 namespace tc {
 
 bool Animator::Timedgame() const {
-    return Setting.Whoguess == Role::Youguess || G.Playermarks();
+    return Setting.Whoguess == Role::Youguess || Playermarks();
+}
+
+void Animator::Form_Load() {
+    switchedon_ = true;
+    Main.Ani.Offset = 0;
+    Background();
 }
 
 void Animator::Aniswitch() {
     Toolbutton& button = Main.Tlbgame[6];
-    if (!G.Animationswitchedon) {
+    if (!switchedon_) {
         button.Tooltip = "Switch off animation";
-        G.Animationswitchedon = true;
-        G.Tmrani.Enabled = true;
+        switchedon_ = true;
+        Tmrani.Enabled = true;
         if (Main.Picrecord.Visible && Timedgame()) {
             Main.Ani.Bird.X = -Main.Ani.Frame.Width;
             ++Main.Ani.Moves;
         }
     } else {
         button.Tooltip = "Switch on animation";
-        G.Animationswitchedon = false;
-        G.Tmrani.Enabled = false;
+        switchedon_ = false;
+        Tmrani.Enabled = false;
         Repaintstrip();
     }
 }

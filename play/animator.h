@@ -7,9 +7,12 @@ namespace tc {
 
 class Animator : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Animator(const Gamecore& core, Timer& tmrani) : Gamepart(core), Tmrani(tmrani) {}
 
+    // The switch starts on; the timer runs once the title has gone.
+    void Form_Load();
     void Aniswitch();
+    bool Switchedon() const { return switchedon_; }
     void Tmrani_Timer();
     void Background();
     // Takes the bird off the board, its saved pixels back in place.
@@ -18,8 +21,11 @@ public:
     void Restartanimation();
 
 private:
+    bool switchedon_ = false;
     // The player is on the clock: "You guess", or "Computer guesses" with the player marking.
     bool Timedgame() const;
+    // The subsystems and windows it works with.
+    Timer& Tmrani;
 };
 
 } // namespace tc

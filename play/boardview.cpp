@@ -1,5 +1,7 @@
 // The board: each trial's guess with its marks, the answer and the computer's guess.
-#include "play/game.h"
+#include "play/boardview.h"
+#include "play/colourinput.h"
+#include "play/menus.h"
 
 namespace tc {
 
@@ -45,7 +47,7 @@ void Drawcode(Picture& pic, bool numbers, const Codestring& code, int length, in
 } // namespace
 
 void Boardview::Showrecord(int t, int start, int black, int white, const Codestring& guess) {
-    if (!G.Headless) Noterow({t, start, black, white, guess});
+    if (!Options.Headless) Noterow({t, start, black, white, guess});
 }
 
 void Boardview::Noterow(const Heldrow& row) {
@@ -99,7 +101,7 @@ void Boardview::Drawrow(const Heldrow& row) {
 }
 
 void Boardview::Showanswer(const std::string& caption) {
-    if (!G.Headless) Noteanswer(caption);
+    if (!Options.Headless) Noteanswer(caption);
 }
 
 void Boardview::Noteanswer(const std::string& caption) {
@@ -197,7 +199,7 @@ std::string Boardview::Spokencell(Dragsource source) const {
         return Main.Piccolour[static_cast<size_t>(i)].Borderstyle == 0 ? name + ", used up" : name;
     }
     if (i >= 8) return {};
-    const int v = G.Colourinput.Inputboxes[static_cast<size_t>(i)];
+    const int v = Colourinput.Inputboxes[static_cast<size_t>(i)];
     const std::string box = "Box " + std::to_string(i + 1) + ": ";
     if (v < 0 || v > 9) return box + "empty";
     return box + (Main.Displaymode == Displaykind::Number ? std::to_string(v) : Colournames[v]);
@@ -206,7 +208,7 @@ std::string Boardview::Spokencell(Dragsource source) const {
 void Boardview::Picrecord_MouseDown(int button) {
     if (button == 1 && Wait.Is(Waitkey::Demo)) {
         Wait.Setkey(Waitkey::None);
-        G.Menus.Cmdcancel_Click();
+        Menus.Cmdcancel_Click();
     }
     // The right button's pop-up menu is the binding's: it shows the Game menu when
     // `Main.Mnugame` is enabled, and the game has nothing to change for it.

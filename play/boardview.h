@@ -9,7 +9,8 @@ namespace tc {
 
 class Boardview : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Boardview(const Gamecore& core, tc::Menus& menus, tc::Colourinput& colourinput)
+        : Gamepart(core), Menus(menus), Colourinput(colourinput) {}
 
     void Showrecord(int t, int start, int black, int white, const Codestring& guess);
     void Showanswer(const std::string& caption);
@@ -52,6 +53,9 @@ private:
     // In words, for a screen reader: a code ("red, green, blank" or "3 5 blank"), a cell of the
     // colour panel ("Red", "Red, used up") or of the input row ("Box 2: red", "Box 2: empty").
     std::string Spokencode(const Codestring& code, int length) const;
+    // The subsystems and windows it works with.
+    tc::Menus& Menus;
+    tc::Colourinput& Colourinput;
 };
 
 } // namespace tc

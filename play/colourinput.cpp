@@ -1,5 +1,7 @@
 // The colour panel and the input row: double clicks, drags and drops, and the input methods.
-#include "play/game.h"
+#include "play/colourinput.h"
+#include "play/guessentry.h"
+#include "play/markentry.h"
 
 namespace tc {
 
@@ -26,15 +28,14 @@ bool Filledbox(const std::array<int, 8>& boxes, int k, int length) {
     return k >= 0 && k < length && boxes[k] != Emptybox;
 }
 
-// Takes the colour out of box k: one fewer of it, so it is available again.
-void Takeout(Game& g, int k) {
-    const int c = g.Colourinput.Inputboxes[k];
-    if (--g.Colourinput.Colourcount[c] < g.Setting.Maxrepeat) g.Main.Piccolour[c].Borderstyle = 1;
-    Setbox(g.Main, g.Colourinput.Inputboxes, k, Emptybox);
-    if (g.Setting.Fixedorder()) g.Colourinput.Sortinput();
-}
-
 } // namespace
+
+void Colourinput::Takeout(int k) {
+    const int c = Inputboxes[k];
+    if (--Colourcount[c] < Setting.Maxrepeat) Main.Piccolour[c].Borderstyle = 1;
+    Setbox(Main, Inputboxes, k, Emptybox);
+    if (Setting.Fixedorder()) Sortinput();
+}
 
 void Colourinput::Fillcolour(int c) {
     if (c < 0 || c >= Setting.Ncolours) return;
@@ -85,21 +86,21 @@ bool Colourinput::Candrag(Dragsource source) const {
 void Colourinput::Lblcolour_DblClick(int i) {
     if (!Rowopen(Main)) return;
     if (Colouravailable(i)) Fillcolour(i);
-    G.Guessentry.Submitok();
+    Guessentry.Submitok();
 }
 
 void Colourinput::Lblstring_DblClick(int k) {
     if (!Rowopen(Main) || !Filledbox(Inputboxes, k, Setting.Codelength)) return;
-    Takeout(G, k);
-    G.Guessentry.Submitok();
+    Takeout(k);
+    Guessentry.Submitok();
 }
 
 void Colourinput::Lblcolour_DragDrop(int, Dragsource source) {
     if (!Rowopen(Main) || source.What != Dragsource::Kind::Box ||
         !Filledbox(Inputboxes, source.Index, Setting.Codelength))
         return;
-    Takeout(G, source.Index);
-    G.Guessentry.Submitok();
+    Takeout(source.Index);
+    Guessentry.Submitok();
 }
 
 void Colourinput::Lblstring_DragDrop(int k, Dragsource source) {
@@ -126,7 +127,7 @@ void Colourinput::Lblstring_DragDrop(int k, Dragsource source) {
         Setbox(Main, Inputboxes, k, Inputboxes[j]);
         Setbox(Main, Inputboxes, j, d);
     }
-    G.Guessentry.Submitok();
+    Guessentry.Submitok();
 }
 
 void Colourinput::Setinputmethod(Inputkind method) {
@@ -172,10 +173,9 @@ void Colourinput::Setinputmethod(Inputkind method) {
             list.Listindex = 0;
             list.Visible = true;
         };
-        tolist(Main.Txtcorrect, Main.Cbcorrect, G.Markentry.Largestblack(0));
+        tolist(Main.Txtcorrect, Main.Cbcorrect, Markentry.Largestblack(0));
         // In fixed order the second pair sits in a hidden frame and stays as it is.
-        if (Main.Frgetwrong.Visible)
-            tolist(Main.Txtwrong, Main.Cbwrong, G.Markentry.Largestwhite(0));
+        if (Main.Frgetwrong.Visible) tolist(Main.Txtwrong, Main.Cbwrong, Markentry.Largestwhite(0));
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = true;
     } else {
         auto tobox = [](Combolist& list, Textbox& box) {

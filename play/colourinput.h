@@ -9,7 +9,8 @@ constexpr int Emptybox = 99;
 
 class Colourinput : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Colourinput(const Gamecore& core, tc::Guessentry& guessentry, tc::Markentry& markentry)
+        : Gamepart(core), Guessentry(guessentry), Markentry(markentry) {}
 
     void Fillcolour(int c);
     void Sortinput();
@@ -25,6 +26,13 @@ public:
     void Setinputmethod(Inputkind method);
     std::array<int, 8> Inputboxes{};   // colour 0..9 per box, or Emptybox
     std::array<int, 10> Colourcount{}; // boxes holding each colour
+
+private:
+    // Takes the colour out of box k: one fewer of it, so it is available again.
+    void Takeout(int k);
+    // The subsystems and windows it works with.
+    tc::Guessentry& Guessentry;
+    tc::Markentry& Markentry;
 };
 
 } // namespace tc

@@ -1,10 +1,18 @@
-#include "play/game.h"
+#include "play/computerplay.h"
+#include "play/boardview.h"
+#include "play/demorun.h"
+#include "play/gameending.h"
+#include "play/gamestarter.h"
+#include "play/guessentry.h"
+#include "play/hinterrors.h"
+#include "play/marking.h"
+#include "play/statisticsruns.h"
 
 namespace tc {
 
 void Computerplay::Getguess() {
     if (Setting.Whoguess == Role::Youguess) {
-        G.Guessentry.Getstring();
+        Guessentry.Getstring();
         return;
     }
     if (!Wait.Is(Waitkey::Demo)) {
@@ -19,25 +27,25 @@ void Computerplay::Getguess() {
 }
 
 void Computerplay::Startdelay(int interval) {
-    G.Tmrdelay.Interval = interval;
-    G.Tmrdelay.Enabled = true;
+    Tmrdelay.Interval = interval;
+    Tmrdelay.Enabled = true;
 }
 
 void Computerplay::Tmrdelay_Timer() {
-    G.Tmrdelay.Enabled = false;
+    Tmrdelay.Enabled = false;
     if (Rec.Status == Gamestatus::Errordetected) {
-        G.Hinterrors.Correction();
+        Hinterrors.Correction();
         return;
     }
     if (Rec.Inplay()) {
         if (Rec.Trial >= Setting.Starttrial && Rec.Trial > Rec.Claimtrial) {
-            G.Gamestarter.Showsetting();
-            G.Marking.Mark();
-            G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                                   Rec.Currenthint.white, Rec.Currentstring);
-            G.Gamestarter.Processmark();
-            if (G.Marking.Hintbreakscode())
-                G.Gameending.Win();
+            Gamestarter.Showsetting();
+            Marking.Mark();
+            Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                                 Rec.Currenthint.white, Rec.Currentstring);
+            Gamestarter.Processmark();
+            if (Marking.Hintbreakscode())
+                Gameending.Win();
             else
                 Getguess();
         } else {
@@ -46,14 +54,14 @@ void Computerplay::Tmrdelay_Timer() {
     } else if (Rec.Status == Gamestatus::Nextdemo) {
         Main.Picdemo.Visible = false;
         Main.Picupper.Cls();
-        G.Boardview.Clear();
+        Boardview.Clear();
         if (Rec.Runkind == Run::Demo) {
-            G.Tmrdelay.Interval = G.Gamestarter.Speeddelay();
-            G.Demorun.Startdemo();
+            Tmrdelay.Interval = Gamestarter.Speeddelay();
+            Demorun.Startdemo();
         } else if (Rec.Runkind == Run::Initstat) {
-            G.Statisticsruns.Initstat();
+            Statisticsruns.Initstat();
         } else if (Rec.Runkind == Run::Simulate) {
-            G.Statisticsruns.Simulate();
+            Statisticsruns.Simulate();
         }
     }
 }

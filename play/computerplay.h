@@ -9,7 +9,13 @@ namespace tc {
 
 class Computerplay : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Computerplay(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
+                 tc::Guessentry& guessentry, tc::Marking& marking, tc::Demorun& demorun,
+                 tc::Hinterrors& hinterrors, tc::Gameending& gameending,
+                 tc::Statisticsruns& statisticsruns)
+        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Guessentry(guessentry),
+          Marking(marking), Demorun(demorun), Hinterrors(hinterrors), Gameending(gameending),
+          Statisticsruns(statisticsruns) {}
 
     void Getguess();
     // The demo panel's text and logo. Views, so that a step of a simulation builds no string.
@@ -30,6 +36,15 @@ private:
     static bool Same(const std::string& a, std::string_view b) {
         return a.size() == b.size() && std::memcmp(a.data(), b.data(), b.size()) == 0;
     }
+    // The subsystems and windows it works with.
+    tc::Gamestarter& Gamestarter;
+    tc::Boardview& Boardview;
+    tc::Guessentry& Guessentry;
+    tc::Marking& Marking;
+    tc::Demorun& Demorun;
+    tc::Hinterrors& Hinterrors;
+    tc::Gameending& Gameending;
+    tc::Statisticsruns& Statisticsruns;
 };
 
 } // namespace tc

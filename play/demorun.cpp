@@ -1,6 +1,10 @@
 // The demo: "Watch computer play" games under random settings, one after another, until the
 // player presses the board.
-#include "play/game.h"
+#include "play/demorun.h"
+#include "play/boardview.h"
+#include "play/computerplay.h"
+#include "play/gamestarter.h"
+#include "play/menus.h"
 
 namespace tc {
 
@@ -13,7 +17,7 @@ void Demorun::Startdemo() {
     if (!Rec.Demomode) {
         Main.Sendescapes(); // no menu left open over the demo
         Wait.Setwait(0, Waitkey::Demo);
-        G.Menus.Menusaved = Main.Lists.Save();
+        Menus.Menusaved = Main.Lists.Save();
         for (Menuitem* menu :
              {&Main.Mnugame, &Main.Mnuquit, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
             menu->Enabled = false;
@@ -33,16 +37,16 @@ void Demorun::Startdemo() {
     Setting.Hinttype = static_cast<Hintkind>(draw(2) + 1);
     Rec.Demomode = -1;
     Rec.Runkind = Run::Demo;
-    G.Boardview.Clear();
+    Boardview.Clear();
     Main.Frscroll.Visible = true;
-    G.Gamestarter.Initialize();
-    G.Gamestarter.Startgame();
-    G.Computerplay.Getguess();
+    Gamestarter.Initialize();
+    Gamestarter.Startgame();
+    Computerplay.Getguess();
 }
 
 void Demorun::Hsbspeed_Change(int value) {
     Main.Hsbspeed.Value = Minimum(Maximum(value, Main.Hsbspeed.Min), Main.Hsbspeed.Max);
-    G.Tmrdelay.Interval = G.Gamestarter.Speeddelay();
+    Tmrdelay.Interval = Gamestarter.Speeddelay();
 }
 
 } // namespace tc

@@ -2,12 +2,9 @@
 
 namespace tc {
 
-Gamepart::Gamepart(Game& g)
-    : G(g), Setting(g.Setting), Rec(g.Rec), Engine(g.Engine), Main(g.Main), Wait(g.Wait),
-      rnd_(g.rnd_), records_(g.records_), clock_(g.clock_) {}
-
 Game::Game(Randomsource& rnd, Recordbook& records, Clock& clock)
     : rnd_(rnd), records_(records), clock_(clock), Wait(Host, clock, Message) {
+    Mediaout = &nomedia_; // silent until the program gives its devices
     Engine.Sethost(&Host);
 }
 

@@ -31,6 +31,8 @@
 
 namespace tc {
 
+class Game;
+
 // What the codebreaker and the wait state set off, handed on to the subsystem that does it.
 class Gamehost : public Offerhost, public Shellactions {
 public:
@@ -79,9 +81,8 @@ private:
     Game& g_;
 };
 
-class Game {
+class Game : public Gameoptions {
     // First, so that they are bound before the subsystems take them.
-    friend class Gamepart;
     Randomsource& rnd_;
     Recordbook& records_;
     Clock& clock_;
@@ -108,46 +109,47 @@ public:
     Waitstate Wait;
     Timer Tmrdelay{1}, Tmrbuffer{1}, Tmrrec{100};
     Timer Tmrani{50}, Tmrmusic{500}; // animation and music
-    // The switches of the animation and the music (Media menu and toolbar).
-    bool Animationswitchedon = false, Musicswitchedon = false;
-    Gameobserver* Observer = nullptr;
-    Gameplan Plan;
-    Media* Mediaout = &nomedia_; // the program's devices; silent by default
-    // No window shows the game (the command line, the benchmark): the board is not drawn.
-    bool Headless = false;
-    // Set by the title's hidden password prompt; lasts until the program ends.
-    bool Designmode = false;
-    bool Demopaused = false;    // the demo stopped from the status bar until "PAUSE" closes
-    bool Quitrequested = false; // the program should end
-    // Where the data files lie: the Winners files, "Files", "Icon", "Music", "Video".
-    std::filesystem::path Programfolder;
 
-    // The subsystems.
-    tc::Menus Menus{*this};
-    tc::Gamestarter Gamestarter{*this};
-    tc::Boardview Boardview{*this};
-    tc::Colourinput Colourinput{*this};
-    tc::Guessentry Guessentry{*this};
-    tc::Marking Marking{*this};
-    tc::Markentry Markentry{*this};
-    tc::Computerplay Computerplay{*this};
-    tc::Demorun Demorun{*this};
-    tc::Hinterrors Hinterrors{*this};
-    tc::Gameending Gameending{*this};
-    tc::Topfivelist Topfivelist{*this};
-    tc::Statisticsruns Statisticsruns{*this};
-    tc::Gamefiles Gamefiles{*this};
-    tc::Musicplayer Musicplayer{*this};
-    tc::Animator Animator{*this};
+private:
+    // What every subsystem is given.
+    Gamecore core_{Setting,  Rec,    Engine,   Main,      Wait,   rnd_,
+                   records_, clock_, Tmrdelay, Tmrbuffer, Tmrrec, *this};
+
+public:
+    // The subsystems, each given the shared state and the others it calls.
+    tc::Menus Menus{core_,       Gamestarter,    Boardview, Colourinput, Demorun,
+                    Topfivelist, Statisticsruns, Gamefiles, Musicplayer, Animator,
+                    About,       Instr,          Stat,      Statbox};
+    tc::Gamestarter Gamestarter{core_,   Menus,        Boardview,  Guessentry,
+                                Marking, Computerplay, Gameending, Animator};
+    tc::Boardview Boardview{core_, Menus, Colourinput};
+    tc::Colourinput Colourinput{core_, Guessentry, Markentry};
+    tc::Guessentry Guessentry{core_,   Menus,     Gamestarter,  Boardview, Colourinput,
+                              Marking, Markentry, Computerplay, Gameending};
+    tc::Marking Marking{core_, Guessentry};
+    tc::Markentry Markentry{core_,      Menus,        Gamestarter, Boardview,
+                            Guessentry, Computerplay, Gameending};
+    tc::Computerplay Computerplay{core_,   Gamestarter, Boardview,  Guessentry,    Marking,
+                                  Demorun, Hinterrors,  Gameending, Statisticsruns};
+    tc::Demorun Demorun{core_, Menus, Gamestarter, Boardview, Computerplay};
+    tc::Hinterrors Hinterrors{core_, Gamestarter, Boardview, Computerplay, Animator};
+    tc::Gameending Gameending{core_,        Gamestarter, Boardview,      Guessentry,
+                              Computerplay, Hinterrors,  Statisticsruns, Animator,
+                              About,        Instr,       Files,          Message};
+    tc::Topfivelist Topfivelist{core_, Menus, Gamestarter, Boardview};
+    tc::Statisticsruns Statisticsruns{core_,        Menus, Gamestarter, Boardview,
+                                      Computerplay, Stat,  Statbox};
+    tc::Gamefiles Gamefiles{core_,       Menus,        Gamestarter, Boardview,
+                            Markentry,   Computerplay, Gameending,  Topfivelist,
+                            Musicplayer, Animator,     Files};
+    tc::Musicplayer Musicplayer{core_, Tmrmusic};
+    tc::Animator Animator{core_, Tmrani};
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);
     // A press of a message box button.
     void Messagebutton(Boxbutton button) { Wait.Press(button); }
-    // The player marks the computer's guesses.
-    bool Playermarks() const {
-        return Setting.Whoguess == Role::Computerguesses && Main.Optnomark.Value;
-    }
+    bool Playermarks() const { return tc::Playermarks(Setting, Main); }
 };
 
 // The game as a saved game holds it, and a saved game put into it.

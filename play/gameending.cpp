@@ -1,5 +1,13 @@
 // The end of a game: win, game over, giving up; and the game clock.
-#include "play/game.h"
+#include "play/gameending.h"
+#include "play/animator.h"
+#include "play/boardview.h"
+#include "play/computerplay.h"
+#include "play/gamestarter.h"
+#include "play/guessentry.h"
+#include "play/hinterrors.h"
+#include "play/statisticsruns.h"
+#include "settings/settingtexts.h"
 #include <charconv>
 #include <cstring>
 #include <string_view>
@@ -13,12 +21,12 @@ void Gameending::Calculatetime() {
 }
 
 void Gameending::Win() {
-    const bool timed = Setting.Whoguess == Role::Youguess || G.Playermarks();
-    G.Animator.Repaintstrip();
+    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
+    Animator.Repaintstrip();
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
     Rec.Status = Gamestatus::Win;
-    G.Gamestarter.Showsetting();
+    Gamestarter.Showsetting();
     // A statistics update that could not be stored is told with the win; the game goes on.
     std::string problem;
     if (Setting.Whoguess == Role::Watch && Setting.Hinttype == Hintkind::Noerror)
@@ -36,7 +44,7 @@ void Gameending::Win() {
             Reportbug("");
             return;
         }
-        if (G.Observer) G.Observer->Won();
+        if (Options.Observer) Options.Observer->Won();
         if (Rec.Solvedunseen) {
             winnote_ = solved("I");
         } else {
@@ -50,20 +58,20 @@ void Gameending::Win() {
             winnote_.assign(note, static_cast<size_t>(end - note) + tail.size());
         }
         if (!problem.empty()) winnote_ += problem;
-        G.Computerplay.Demonote(winnote_, "Icon/W95mbx03.ico");
+        Computerplay.Demonote(winnote_, "Icon/W95mbx03.ico");
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
-        G.Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : G.Gamestarter.Speeddelay();
-        G.Tmrdelay.Enabled = true;
+        Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : Gamestarter.Speeddelay();
+        Tmrdelay.Enabled = true;
         Rec.Status = Gamestatus::Nextdemo;
         return;
     }
-    G.Mediaout->Command("Mmcmenu", "Open", "Music/Tada.wav");
-    G.Mediaout->Command("Mmcmenu", "Play");
-    G.Tmrrec.Enabled = false;
+    Options.Mediaout->Command("Mmcmenu", "Open", "Music/Tada.wav");
+    Options.Mediaout->Command("Mmcmenu", "Play");
+    Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     if (timed) {
         if (Setting.Whoguess == Role::Computerguesses) Rec.Answer = Rec.Currentstring;
-        G.Boardview.Showanswer("Answer");
+        Boardview.Showanswer("Answer");
     }
     std::string text;
     if (Setting.Whoguess != Role::Youguess) {
@@ -74,7 +82,7 @@ void Gameending::Win() {
         text = Rec.Solvedunseen ? solved("I") : "Win!  I have tried " + tried() + ".";
     } else if (Rec.Errorpending) {
         text = "Well!  You have got the correct answer by pure luck. Haven't you noticed the " +
-               G.Hinterrors.Errortext("error in Trial ", "errors in Trials ") + "?";
+               Hinterrors.Errortext("error in Trial ", "errors in Trials ") + "?";
     } else {
         Calculatetime();
         Rec.Winseconds = Rec.Elapsed;
@@ -83,7 +91,7 @@ void Gameending::Win() {
                    ? solved("you")
                    : "Win!  You have tried " + tried() + " and spent " + Rec.Timetext + ".";
     }
-    if (G.Observer) G.Observer->Won();
+    if (Options.Observer) Options.Observer->Won();
     Wait.Showmessage(Withendchoices({.Text = text + problem + "\nPlease choose one option below.",
                                      .Icon = Boxicon::Exclamation,
                                      .Key = Waitkey::Win,
@@ -96,19 +104,19 @@ void Gameending::Gameover() {
     if (Setting.Whoguess == Role::Computerguesses) --Rec.Trial;
     Rec.Finaltrial = Rec.Trial;
     Rec.Status = Gamestatus::Gameover;
-    G.Gamestarter.Showsetting();
+    Gamestarter.Showsetting();
     Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
-    G.Tmrrec.Enabled = false;
+    Tmrrec.Enabled = false;
     for (Control* c : {&Main.Frshowresult, &Main.Frgetstring, &Main.Frinput, &Main.Frgetresult,
                        &Main.Frcolour, &Main.Lbltime, &Main.Frerror})
         c->Visible = false;
     std::string text;
     if (Setting.Whoguess == Role::Youguess) {
-        if (Rec.Trial > 0) G.Boardview.Showanswer("Answer");
+        if (Rec.Trial > 0) Boardview.Showanswer("Answer");
         if (Rec.Trial >= Lasttrial) {
-            G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial],
-                                   Rec.Whites[Rec.Trial], Rec.Guesses[Rec.Trial]);
+            Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Blacks[Rec.Trial],
+                                 Rec.Whites[Rec.Trial], Rec.Guesses[Rec.Trial]);
             text = "Gameover! You have already reached the last trial.";
         } else {
             text = "Gameover! You have already spent one hour.";
@@ -138,8 +146,8 @@ void Gameending::Tmrrec_Timer() {
     const bool over = Rec.Elapsed > Timelimit;
     if (!warning && !over) return;
     // Nothing may hide the warning or the end of the game.
-    if (G.Message.Visible && G.Message.Key == Waitkey::Same) Retypeafterwarning = true;
-    G.About.Visible = G.Instr.Visible = G.Message.Visible = G.Files.Visible = false;
+    if (Message.Visible && Message.Key == Waitkey::Same) Retypeafterwarning = true;
+    About.Visible = Instr.Visible = Message.Visible = Files.Visible = false;
     Wait.Setwait(0, Waitkey::None);
     if (warning) {
         Warned = true;
@@ -150,16 +158,16 @@ void Gameending::Tmrrec_Timer() {
                                  .Caption = "Warning",
                                  .Timeout = 60}));
         if (!over) return;
-        G.Message.Visible = false;
+        Message.Visible = false;
     }
-    if (Main.Frshowresult.Visible) G.Guessentry.Cmdshowresult_Click();
+    if (Main.Frshowresult.Visible) Guessentry.Cmdshowresult_Click();
     Gameover();
 }
 
 void Gameending::Tmrbuffer_Timer() {
-    G.Tmrbuffer.Enabled = false;
+    Tmrbuffer.Enabled = false;
     if (Rec.Runkind == Run::Simulate && Rec.Status == Gamestatus::None) {
-        G.Statisticsruns.Statisticsmessagebox();
+        Statisticsruns.Statisticsmessagebox();
     } else if (Rec.Status == Gamestatus::Win) {
         Win();
     } else if (Rec.Status == Gamestatus::Endgame) {
@@ -174,7 +182,7 @@ void Gameending::Tmrbuffer_Timer() {
 }
 
 void Gameending::Reportbug(const std::string& guess) {
-    if (G.Observer) G.Observer->Bug(guess);
+    if (Options.Observer) Options.Observer->Bug(guess);
     Wait.Reportbug(guess);
 }
 

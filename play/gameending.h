@@ -1,12 +1,21 @@
 #pragma once
 // The end of a game: the win, a bug report, the game over, and the game clock with its warnings.
 #include "play/gamepart.h"
+#include "savedgames/fmfiles.h"
+#include "windows/messagebox.h"
 
 namespace tc {
 
 class Gameending : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Gameending(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
+               tc::Guessentry& guessentry, tc::Computerplay& computerplay,
+               tc::Hinterrors& hinterrors, tc::Statisticsruns& statisticsruns,
+               tc::Animator& animator, Fmabout& about, Fminstr& instr, Fmfiles& files,
+               Fmmessage& message)
+        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Guessentry(guessentry),
+          Computerplay(computerplay), Hinterrors(hinterrors), Statisticsruns(statisticsruns),
+          Animator(animator), About(about), Instr(instr), Files(files), Message(message) {}
 
     void Tmrbuffer_Timer();
     void Win();
@@ -23,6 +32,18 @@ public:
 private:
     // The demo panel's win text, kept between games so that a simulated win allocates nothing.
     std::string winnote_;
+    // The subsystems and windows it works with.
+    tc::Gamestarter& Gamestarter;
+    tc::Boardview& Boardview;
+    tc::Guessentry& Guessentry;
+    tc::Computerplay& Computerplay;
+    tc::Hinterrors& Hinterrors;
+    tc::Statisticsruns& Statisticsruns;
+    tc::Animator& Animator;
+    Fmabout& About;
+    Fminstr& Instr;
+    Fmfiles& Files;
+    Fmmessage& Message;
 };
 
 } // namespace tc

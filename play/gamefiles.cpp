@@ -1,7 +1,16 @@
 // Saving and loading games: the file dialog's buttons and questions, the writing of a game and
 // the resuming or examining of a loaded one.
+#include "play/gamefiles.h"
 #include "engine/warnings.h"
-#include "play/game.h"
+#include "play/animator.h"
+#include "play/boardview.h"
+#include "play/computerplay.h"
+#include "play/gameending.h"
+#include "play/gamestarter.h"
+#include "play/markentry.h"
+#include "play/menus.h"
+#include "play/musicplayer.h"
+#include "play/topfivelist.h"
 #include "savedgames/savedfile.h"
 #include "system/fieldtext.h"
 #include <cctype>
@@ -26,22 +35,22 @@ bool Holds(const std::string& drive, const std::string& folder) {
 } // namespace
 
 void Gamefiles::Openfiles(Filemode mode) {
-    G.Files.Mode = mode;
-    G.Files.Cmdopen.Visible = G.Files.Cmdopen.Default = mode == Filemode::Open;
-    G.Files.Cmdsave.Visible = G.Files.Cmdsave.Default = mode != Filemode::Open;
+    Files.Mode = mode;
+    Files.Cmdopen.Visible = Files.Cmdopen.Default = mode == Filemode::Open;
+    Files.Cmdsave.Visible = Files.Cmdsave.Default = mode != Filemode::Open;
     std::error_code ec;
-    const std::filesystem::path folder = G.Programfolder / "Files";
+    const std::filesystem::path folder = Options.Programfolder / "Files";
     std::filesystem::create_directories(folder, ec);
-    G.Files.Dirfiles = folder;
+    Files.Dirfiles = folder;
     // Drives come and go while the program runs; the list shows those there now.
-    G.Files.Drvfiles.Items = G.Files.Drives ? G.Files.Drives() : std::vector<std::string>();
-    if (G.Files.Drvfiles.Items.empty())
-        G.Files.Drvfiles.Items = {std::filesystem::absolute(folder, ec).root_path().string()};
+    Files.Drvfiles.Items = Files.Drives ? Files.Drives() : std::vector<std::string>();
+    if (Files.Drvfiles.Items.empty())
+        Files.Drvfiles.Items = {std::filesystem::absolute(folder, ec).root_path().string()};
     Resetdrive();
-    G.Files.Txtfiles.Caption.clear();
-    G.Files.Txtfiles.Caret = 0;
-    G.Files.Txtfiles.Setfocus();
-    G.Files.Visible = true;
+    Files.Txtfiles.Caption.clear();
+    Files.Txtfiles.Caret = 0;
+    Files.Txtfiles.Setfocus();
+    Files.Visible = true;
 }
 
 void Gamefiles::Mnuload_Click() {
@@ -73,8 +82,8 @@ void Gamefiles::Opensavedialog() {
 }
 
 bool Gamefiles::Settlepath() {
-    if (G.Files.Txtfiles.Caption.empty()) {
-        const std::string what = G.Files.Mode != Filemode::Open ? "save the game?" : "load a game?";
+    if (Files.Txtfiles.Caption.empty()) {
+        const std::string what = Files.Mode != Filemode::Open ? "save the game?" : "load a game?";
         Wait.Showmessage(
             {.Text = "You haven't specified a file name.\nDo you still want to " + what,
              .Kind = Messagekind::Two,
@@ -88,10 +97,10 @@ bool Gamefiles::Settlepath() {
              .Pushed = true});
         return false;
     }
-    if (!Plainfilename(G.Files.Txtfiles.Caption)) {
+    if (!Plainfilename(Files.Txtfiles.Caption)) {
         // A bad file name: the name would lead out of the folder shown, or cannot be one.
         Wait.Showmessage(Withok({.Text = "Disk not ready! Please insert a disk in drive " +
-                                         Driveletter(G.Files.Drvfiles.Text()) + ".",
+                                         Driveletter(Files.Drvfiles.Text()) + ".",
                                  .Icon = Boxicon::Critical,
                                  .Key = Waitkey::Notready,
                                  .Caption = "Disk Not Ready",
@@ -99,12 +108,12 @@ bool Gamefiles::Settlepath() {
                                  .Pushed = true}));
         return false;
     }
-    Chosenpath = Savedgamepath(G.Files.Dirfiles, G.Files.Txtfiles.Caption).string();
+    Chosenpath = Savedgamepath(Files.Dirfiles, Files.Txtfiles.Caption).string();
     return true;
 }
 
 void Gamefiles::Cmdopen_Click() {
-    if (!G.Files.Visible || !Settlepath()) return;
+    if (!Files.Visible || !Settlepath()) return;
     std::error_code ec;
     // Only a name that is not there does not exist: a folder, a pipe or a device is refused by
     // the loader, which says what it is.
@@ -122,7 +131,7 @@ void Gamefiles::Cmdopen_Click() {
 }
 
 void Gamefiles::Cmdsave_Click() {
-    if (!G.Files.Visible || !Settlepath()) return;
+    if (!Files.Visible || !Settlepath()) return;
     std::error_code ec;
     if (std::filesystem::exists(Chosenpath, ec)) {
         Wait.Showmessage(
@@ -146,8 +155,8 @@ void Gamefiles::Cmdcancelfiles_Click() {
 }
 
 void Gamefiles::Cancelfiles() {
-    if (!G.Files.Visible) return;
-    G.Files.Visible = false;
+    if (!Files.Visible) return;
+    Files.Visible = false;
     Wait.Setwait(0);
     if (Rec.Inplay()) {
         Wait.Pop();
@@ -156,25 +165,25 @@ void Gamefiles::Cancelfiles() {
         // Looking at the save dialog never costs a record.
         Leavewin();
     } else {
-        G.Gamestarter.Finishgame();
+        Gamestarter.Finishgame();
         Wait.Showhelp();
     }
 }
 
 void Gamefiles::Leavewin() {
-    G.Musicplayer.Closemedia();
+    Musicplayer.Closemedia();
     if (Rec.Elapsed < Timelimit && Rec.Trial < Lasttrial)
-        G.Topfivelist.Offerrecord();
+        Topfivelist.Offerrecord();
     else
-        G.Gamestarter.Finishgame();
+        Gamestarter.Finishgame();
 }
 
 void Gamefiles::Savegame() {
-    if (Rec.Inplay()) G.Gameending.Calculatetime();
-    const std::string reason = Writesavedgame(Chosenpath, Capture(G));
+    if (Rec.Inplay()) Gameending.Calculatetime();
+    const std::string reason = Writesavedgame(Chosenpath, Capture(Setting, Rec, Engine, Main));
     if (!reason.empty()) {
         // Nothing was written and nothing changes; the player may choose another name.
-        if (!G.Files.Visible) {
+        if (!Files.Visible) {
             Wait.Pushwait(300, Waitkey::Mnusave);
             Openfiles(Filemode::Saveas);
         }
@@ -187,7 +196,7 @@ void Gamefiles::Savegame() {
              .Pushed = true}));
         return;
     }
-    G.Files.Visible = false;
+    Files.Visible = false;
     if (Rec.Savedstate == Filestate::Unsaved) Rec.Savedstate = Filestate::Saved;
     Rec.Filepath = Chosenpath;
     Wait.Pop();
@@ -195,7 +204,7 @@ void Gamefiles::Savegame() {
     const Gamestatus s = Rec.Status;
     if (s == Errordetected || s == Endgame || s == Hintsconsistent || s == Latedetection ||
         s == Gameover) {
-        G.Gamestarter.Finishgame();
+        Gamestarter.Finishgame();
     } else if (s == Win) {
         Leavewin();
     } else {
@@ -205,8 +214,8 @@ void Gamefiles::Savegame() {
 }
 
 void Gamefiles::Fmfiles_KeyUp(int keycode) {
-    if (keycode != 46 || !G.Files.Visible || G.Files.Filfiles.Listindex < 0) return;
-    Deletepath = (G.Files.Dirfiles / G.Files.Filfiles.Text()).string();
+    if (keycode != 46 || !Files.Visible || Files.Filfiles.Listindex < 0) return;
+    Deletepath = (Files.Dirfiles / Files.Filfiles.Text()).string();
     Wait.Showmessage(
         {.Text = "Are you sure you want to delete the file " + Fieldtext(Deletepath) + "?",
          .Kind = Messagekind::Two,
@@ -223,9 +232,9 @@ void Gamefiles::Fmfiles_KeyUp(int keycode) {
 void Gamefiles::Deletefile() {
     std::error_code ec;
     const bool removed = std::filesystem::remove(Deletepath, ec);
-    G.Files.Refresh();
-    G.Files.Txtfiles.Caption.clear();
-    G.Files.Txtfiles.Setfocus();
+    Files.Refresh();
+    Files.Txtfiles.Caption.clear();
+    Files.Txtfiles.Setfocus();
     if (!removed) {
         // The dialog stays open; the player learns why nothing was deleted.
         TC_FALSE_RESTRICT_BEGIN
@@ -242,10 +251,10 @@ void Gamefiles::Deletefile() {
 }
 
 void Gamefiles::Dirfiles_Change(const std::filesystem::path& folder) {
-    G.Files.Dirfiles = folder;
-    const bool read = G.Files.Refresh();
-    G.Files.Txtfiles.Caption.clear();
-    G.Files.Txtfiles.Setfocus();
+    Files.Dirfiles = folder;
+    const bool read = Files.Refresh();
+    Files.Txtfiles.Caption.clear();
+    Files.Txtfiles.Setfocus();
     // An empty list would say the folder holds nothing; the player learns it cannot be read.
     if (!read)
         Wait.Showmessage(Withok({.Text = "The folder " + Fieldtext(folder.string()) +
@@ -259,8 +268,8 @@ void Gamefiles::Dirfiles_Change(const std::filesystem::path& folder) {
 }
 
 void Gamefiles::Drvfiles_Change(int index) {
-    G.Files.Drvfiles.Listindex = index;
-    const std::string drive = G.Files.Drvfiles.Text();
+    Files.Drvfiles.Listindex = index;
+    const std::string drive = Files.Drvfiles.Text();
     std::error_code ec;
     if (drive.empty() || !std::filesystem::is_directory(drive, ec)) {
         Wait.Showmessage(Withok({.Text = "Drive " + Driveletter(drive) + " not ready!  Try again.",
@@ -276,28 +285,28 @@ void Gamefiles::Drvfiles_Change(int index) {
 
 void Gamefiles::Resetdrive() {
     // Back to the drive that holds the program, the one that surely can be read.
-    const std::string folder = G.Programfolder.string();
+    const std::string folder = Options.Programfolder.string();
     int best = -1;
     size_t length = 0;
-    for (int i = 0; i < G.Files.Drvfiles.Listcount(); ++i) {
-        const std::string& d = G.Files.Drvfiles.Items[static_cast<size_t>(i)];
+    for (int i = 0; i < Files.Drvfiles.Listcount(); ++i) {
+        const std::string& d = Files.Drvfiles.Items[static_cast<size_t>(i)];
         if (Holds(d, folder) && d.size() >= length) {
             best = i;
             length = d.size();
         }
     }
-    G.Files.Drvfiles.Listindex = best;
-    G.Files.Refresh();
+    Files.Drvfiles.Listindex = best;
+    Files.Refresh();
 }
 
 void Gamefiles::Filfiles_Click(int index) {
-    G.Files.Filfiles.Listindex = index;
-    G.Files.Txtfiles.Caption = G.Files.Filfiles.Text();
+    Files.Filfiles.Listindex = index;
+    Files.Txtfiles.Caption = Files.Filfiles.Text();
 }
 
 void Gamefiles::Filfiles_DblClick(int index) {
     Filfiles_Click(index);
-    if (G.Files.Mode != Filemode::Open)
+    if (Files.Mode != Filemode::Open)
         Cmdsave_Click();
     else
         Cmdopen_Click();
@@ -307,8 +316,8 @@ void Gamefiles::Loadgame(const std::string& path) {
     const Decoded d = Readsavedgame(path);
     std::string told = d.Told;
     if (d.Game) {
-        G.Menus.Menusaved = Main.Lists.Save();
-        if (!Restore(G, *d.Game).empty()) told = Damagedtext;
+        Menus.Menusaved = Main.Lists.Save();
+        if (!Restore(Setting, Rec, Engine, Main, *d.Game).empty()) told = Damagedtext;
     }
     if (!told.empty()) {
         // The current game stays as it was; the dialog stays open for another choice.
@@ -323,8 +332,8 @@ void Gamefiles::Loadgame(const std::string& path) {
                           .Pushed = true});
         return;
     }
-    G.Files.Visible = false;
-    G.Gameending.Warned = Rec.Carriedseconds >= Warningtime;
+    Files.Visible = false;
+    Gameending.Warned = Rec.Carriedseconds >= Warningtime;
     Main.Mnumouse.Checked = Main.Inputmethod == Inputkind::Mouse;
     Main.Mnukey.Checked = !Main.Mnumouse.Checked;
     Main.Mnucolour.Checked = Main.Displaymode == Displaykind::Colour;
@@ -337,13 +346,13 @@ void Gamefiles::Loadgame(const std::string& path) {
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
         item->Enabled = false;
     Main.Mnuend.Enabled = true;
-    G.Menus.Settlb();
+    Menus.Settlb();
     Main.Frmenu.Visible = false;
     Main.Picfore.Visible = false;
     Main.Picupper.Visible = Main.Picrecord.Visible = true;
-    G.Boardview.Clear();
+    Boardview.Clear();
     for (int t = 1; t <= Rec.Finaltrial; ++t)
-        G.Boardview.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
+        Boardview.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     if (Rec.Inplay()) {
         if (Setting.Whoguess == Role::Youguess) {
             Wait.Showmessage(
@@ -358,17 +367,17 @@ void Gamefiles::Loadgame(const std::string& path) {
                  .Timeout = 60});
         } else {
             Restartclock();
-            G.Markentry.Getresult();
+            Markentry.Getresult();
         }
         return;
     }
-    G.Gamestarter.Showsetting();
+    Gamestarter.Showsetting();
     const bool answer = Rec.Status == Gamestatus::Win ||
                         Setting.Whoguess != Role::Computerguesses || Main.Optyesmark.Value;
     if (Rec.Status == Gamestatus::Hintsconsistent)
-        G.Boardview.Showanswer("Possible Answer");
+        Boardview.Showanswer("Possible Answer");
     else if (answer)
-        G.Boardview.Showanswer("Answer");
+        Boardview.Showanswer("Answer");
     Wait.Showmessage(
         {.Text = "Here is the result of a previous game.\nPress the FINISH button after you "
                  "have finished examining the result.",
@@ -384,17 +393,17 @@ void Gamefiles::Loadgame(const std::string& path) {
 
 void Gamefiles::Restartclock() {
     Rec.Starttime = clock_.Ticks();
-    G.Gameending.Calculatetime();
+    Gameending.Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
     Main.Lbltime.Visible = true;
-    G.Tmrrec.Enabled = true;
+    Tmrrec.Enabled = true;
     // The bird starts over in the band of the trial the game goes on from.
-    G.Animator.Restartanimation();
+    Animator.Restartanimation();
 }
 
 void Gamefiles::Resumeloadedgame() {
     Restartclock();
-    G.Computerplay.Getguess();
+    Computerplay.Getguess();
 }
 
 } // namespace tc

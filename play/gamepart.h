@@ -9,15 +9,16 @@
 #include "engine/random.h"
 #include "records/recordbook.h"
 #include "system/clock.h"
+#include "system/media.h"
+#include "system/timer.h"
 #include "windows/fmmain.h"
 #include "windows/waitstate.h"
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tc {
-
-class Game;
 
 // Things a client may want to follow: the command line prints a transcript from them.
 class Gameobserver {
@@ -62,17 +63,76 @@ constexpr Rgb Panelcolours[10] = {0xFF0000, 0xFF8000, 0xFFFF00, 0x00FF00, 0x00FF
 inline constexpr const char* Colournames[10] = {"red",  "orange",  "yellow", "green", "cyan",
                                                 "blue", "magenta", "pink",   "brown", "grey"};
 
-// A subsystem of the game: a group of the game's procedures on one topic. Most of them read and
-// change the setting, the game record, the codebreaker, the main window and the wait state; those
-// are at hand by name, and the rest of the program is reached through `G`, the aggregate.
+// What the client sets before a game or for the whole run, owned by the aggregate and read by the
+// subsystems (the starter uses up the plan).
+struct Gameoptions {
+    Gameobserver* Observer = nullptr;
+    Gameplan Plan;
+    Media* Mediaout = nullptr; // the program's devices
+    // No window shows the game (the command line, the benchmark): the board is not drawn.
+    bool Headless = false;
+    // Set by the title's hidden password prompt; lasts until the program ends.
+    bool Designmode = false;
+    // Where the data files lie: the Winners files, "Files", "Icon", "Music", "Video".
+    std::filesystem::path Programfolder;
+};
+
+// The state that nearly every subsystem acts on, owned by the aggregate: the setting, the game
+// record, the codebreaker, the main window, the wait state, the game's three timers and the
+// client's options.
+struct Gamecore {
+    Gamesetting& Setting;
+    Gamerecord& Rec;
+    Codebreaker& Engine;
+    Fmmain& Main;
+    Waitstate& Wait;
+    Randomsource& Rnd;
+    Recordbook& Records;
+    Clock& Time;
+    Timer& Tmrdelay;
+    Timer& Tmrbuffer;
+    Timer& Tmrrec;
+    Gameoptions& Options;
+};
+
+// The subsystems, each a group of the game's procedures on one topic; each is given the others it
+// calls when it is made.
+class Menus;
+class Gamestarter;
+class Boardview;
+class Colourinput;
+class Guessentry;
+class Marking;
+class Markentry;
+class Computerplay;
+class Demorun;
+class Hinterrors;
+class Gameending;
+class Topfivelist;
+class Statisticsruns;
+class Gamefiles;
+class Musicplayer;
+class Animator;
+
+// The player marks the computer's guesses.
+inline bool Playermarks(const Gamesetting& s, const Fmmain& main) {
+    return s.Whoguess == Role::Computerguesses && main.Optnomark.Value;
+}
+
+// The base of a subsystem: the shared state at hand by name.
 class Gamepart {
 public:
-    explicit Gamepart(Game& g);
+    explicit Gamepart(const Gamecore& core)
+        : Setting(core.Setting), Rec(core.Rec), Engine(core.Engine), Main(core.Main),
+          Wait(core.Wait), rnd_(core.Rnd), records_(core.Records), clock_(core.Time),
+          Tmrdelay(core.Tmrdelay), Tmrbuffer(core.Tmrbuffer), Tmrrec(core.Tmrrec),
+          Options(core.Options) {}
     Gamepart(const Gamepart&) = delete;
     Gamepart& operator=(const Gamepart&) = delete;
 
 protected:
-    Game& G;
+    bool Playermarks() const { return tc::Playermarks(Setting, Main); }
+
     Gamesetting& Setting;
     Gamerecord& Rec;
     Codebreaker& Engine;
@@ -81,6 +141,10 @@ protected:
     Randomsource& rnd_;
     Recordbook& records_;
     Clock& clock_;
+    Timer& Tmrdelay;  // the computer's steps, the demo's and the runs' pace
+    Timer& Tmrbuffer; // a short pause before the win, the end or a run's totals are told
+    Timer& Tmrrec;    // the game's clock, its warning and its time-out
+    Gameoptions& Options;
 };
 
 } // namespace tc

@@ -1,5 +1,12 @@
+#include "play/gamestarter.h"
 #include "engine/warnings.h"
-#include "play/game.h"
+#include "play/animator.h"
+#include "play/boardview.h"
+#include "play/computerplay.h"
+#include "play/gameending.h"
+#include "play/guessentry.h"
+#include "play/marking.h"
+#include "play/menus.h"
 #include "settings/settingtexts.h"
 
 namespace tc {
@@ -26,10 +33,11 @@ void Gamestarter::Initialize() {
     Main.Picupper.Visible = true;
     Main.Picrecord.Visible = true;
     if (Setting.Whoguess != Role::Youguess || Setting.Hinttype == Hintkind::Errors)
-        Rec.Colourorder = G.Plan.Colourorder ? *G.Plan.Colourorder : Shufflecolours(Setting, rnd_);
+        Rec.Colourorder =
+            Options.Plan.Colourorder ? *Options.Plan.Colourorder : Shufflecolours(Setting, rnd_);
     if (Rec.Runkind != Run::Simulate && Setting.Whoguess != Role::Computerguesses) {
-        if (G.Plan.Answer) {
-            Rec.Answer = *G.Plan.Answer;
+        if (Options.Plan.Answer) {
+            Rec.Answer = *Options.Plan.Answer;
             Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
         } else {
             Makecode("Answer", Rec, Setting, rnd_);
@@ -38,39 +46,39 @@ void Gamestarter::Initialize() {
     Rec.Status = Gamestatus::Preparation;
     if (Setting.Hinttype == Hintkind::Noerror)
         Rec.Errortrials.clear();
-    else if (G.Plan.Errortrials)
-        Rec.Errortrials = *G.Plan.Errortrials;
+    else if (Options.Plan.Errortrials)
+        Rec.Errortrials = *Options.Plan.Errortrials;
     else
         Geterrortrial();
     if (Setting.Starttype == Startkind::Trialone) {
         Setting.Starttrial = 1;
     } else if (Setting.Whoguess != Role::Computerguesses) {
-        if (G.Plan.Starttrial)
-            Setting.Starttrial = static_cast<int16_t>(*G.Plan.Starttrial);
+        if (Options.Plan.Starttrial)
+            Setting.Starttrial = static_cast<int16_t>(*Options.Plan.Starttrial);
         else
             Getstarttrial();
         for (Rec.Trial = 1; Rec.Trial <= Setting.Starttrial - 1; ++Rec.Trial) {
             const size_t given = static_cast<size_t>(Rec.Trial - 1);
-            if (given < G.Plan.Rows.size())
-                Rec.Currentstring = G.Plan.Rows[given];
+            if (given < Options.Plan.Rows.size())
+                Rec.Currentstring = Options.Plan.Rows[given];
             else
                 Makecode("Guessstr", Rec, Setting, rnd_);
-            G.Marking.Mark();
+            Marking.Mark();
             // The given rows are on the board, in grey, before the first guess of the game.
-            G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                                   Rec.Currenthint.white, Rec.Currentstring);
+            Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                                 Rec.Currenthint.white, Rec.Currentstring);
             Processmark();
         }
     }
     Rec.Trial =
         static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0);
     Rec.Savedstate = Filestate::Unsaved;
-    G.Plan = Gameplan{};
+    Options.Plan = Gameplan{};
     for (Menuitem* item :
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
         item->Enabled = false;
     Main.Mnuend.Enabled = true;
-    G.Menus.Settlb();
+    Menus.Settlb();
 }
 
 void Gamestarter::Getstarttrial() {
@@ -106,15 +114,15 @@ void Gamestarter::Geterrortrial() {
 
 void Gamestarter::Startgame() {
     Rec.Status = Gamestatus::Playing;
-    const bool timed = Setting.Whoguess == Role::Youguess || G.Playermarks();
+    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
     if (timed) {
         Main.Lbltime.Visible = true;
         Main.Lbltime.Caption = "Time spent:  0 second";
         Rec.Starttime = clock_.Ticks();
         Rec.Carriedseconds = 0;
-        G.Gameending.Warned = false;
-        G.Tmrrec.Enabled = true;
-        G.Animator.Restartanimation();
+        Gameending.Warned = false;
+        Tmrrec.Enabled = true;
+        Animator.Restartanimation();
         return;
     }
     // The computer plays both sides: no menu until the game is over.
@@ -122,8 +130,8 @@ void Gamestarter::Startgame() {
         menu->Enabled = false;
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
     Showsetting();
-    G.Boardview.Showanswer("Answer");
-    if (Wait.Is(Waitkey::Demo) && !G.Headless) { // headless, the board is never drawn
+    Boardview.Showanswer("Answer");
+    if (Wait.Is(Waitkey::Demo) && !Options.Headless) { // headless, the board is never drawn
         Drawtext demo;
         demo.X = 5000;
         demo.Y = 10;
@@ -133,24 +141,24 @@ void Gamestarter::Startgame() {
         demo.Colour = Headingcolour;
         Main.Picrecord.Print(demo);
     }
-    G.Tmrdelay.Interval = Wait.Is(Waitkey::Demo) ? Speeddelay() : 1;
+    Tmrdelay.Interval = Wait.Is(Waitkey::Demo) ? Speeddelay() : 1;
 }
 
 void Gamestarter::Showsetting() {
     // The computer's steps call this every tick; rebuild the texts only when they change.
-    if (!G.Headless) Drawsetting();
+    if (!Options.Headless) Drawsetting();
 }
 
 void Gamestarter::Drawsetting() {
-    if (Main.Frsetting.Visible && Setting == G.Boardview.Shownsetting &&
-        Rec.Status == G.Boardview.shownstatus_)
+    if (Main.Frsetting.Visible && Setting == Boardview.Shownsetting &&
+        Rec.Status == Boardview.shownstatus_)
         return;
     const Settingdisplay d = Showsettingtexts(Setting, Statusname(Rec.Status));
     Main.Lblsettitle.Caption = d.Title;
     Main.Lblsetcontent.Caption = d.Content;
     Main.Frsetting.Visible = true;
-    G.Boardview.Shownsetting = Setting;
-    G.Boardview.shownstatus_ = Rec.Status;
+    Boardview.Shownsetting = Setting;
+    Boardview.shownstatus_ = Rec.Status;
 }
 
 void Gamestarter::Processmark() {
@@ -161,7 +169,7 @@ void Gamestarter::Processmark() {
     Rec.Corrects[t] =
         static_cast<int16_t>(Setting.Fixedorder() ? Rec.Currenthint.black
                                                   : Rec.Currenthint.black + Rec.Currenthint.white);
-    if (G.Observer) G.Observer->Processed(t);
+    if (Options.Observer) Options.Observer->Processed(t);
 }
 
 void Gamestarter::Finishgame() {
@@ -169,8 +177,8 @@ void Gamestarter::Finishgame() {
     Rec.Status = Gamestatus::None;
     if (Rec.Runkind != Run::Simulate) Rec.Runkind = Run::None;
     Main.Picfore.Visible = true;
-    G.Tmrdelay.Enabled = false;
-    G.Tmrrec.Enabled = false;
+    Tmrdelay.Enabled = false;
+    Tmrrec.Enabled = false;
     Main.Mousepointer.clear();
     Rec.Carriedseconds = 0;
     Wait.Setwait(300, Waitkey::Picfore);
@@ -180,7 +188,7 @@ void Gamestarter::Finishgame() {
         c->Visible = false;
     Main.Picupper.Visible = false;
     Main.Picrecord.Visible = false;
-    G.Boardview.Clear();
+    Boardview.Clear();
     Main.Piccorrect.Cls();
     Main.Picwrong.Cls();
     Main.Picguess.Cls();
@@ -190,7 +198,7 @@ void Gamestarter::Finishgame() {
         item->Enabled = true;
     Main.Mnusaving.Enabled = false;
     Main.Mnuend.Enabled = false;
-    G.Menus.Settlb();
+    Menus.Settlb();
     Main.Lists.Updatesetting(Setting);
 }
 
@@ -202,7 +210,7 @@ void Gamestarter::Cmdstart_Click() {
     if (Setting.Whoguess != Role::Computerguesses) {
         Initialize();
         Startgame();
-        G.Computerplay.Getguess();
+        Computerplay.Getguess();
     } else if (Setting.Starttype == Startkind::Trialone) {
         Cmdoktrial_Click();
     } else {
@@ -240,7 +248,7 @@ void Gamestarter::Cmdokmark_Click() {
     Initialize();
     Main.Frmark.Visible = false;
     if (Main.Optyesmark.Value) {
-        G.Guessentry.Getstring();
+        Guessentry.Getstring();
         return;
     }
     // The player sees the game's colours while writing the code down.
@@ -260,10 +268,10 @@ void Gamestarter::Cmdready_Click() {
         c->Visible = false;
     if (Setting.Starttype == Startkind::Trialone) {
         Startgame();
-        G.Computerplay.Getguess();
+        Computerplay.Getguess();
     } else {
         Rec.Trial = 1;
-        G.Guessentry.Getstring();
+        Guessentry.Getstring();
     }
 }
 

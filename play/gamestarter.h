@@ -7,7 +7,12 @@ namespace tc {
 
 class Gamestarter : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Gamestarter(const Gamecore& core, tc::Menus& menus, tc::Boardview& boardview,
+                tc::Guessentry& guessentry, tc::Marking& marking, tc::Computerplay& computerplay,
+                tc::Gameending& gameending, tc::Animator& animator)
+        : Gamepart(core), Menus(menus), Boardview(boardview), Guessentry(guessentry),
+          Marking(marking), Computerplay(computerplay), Gameending(gameending), Animator(animator) {
+    }
 
     void Initialize();
     void Startgame();
@@ -31,6 +36,14 @@ private:
     void Geterrortrial();
     // Showsetting's work, apart so that a headless step returns without setting up for it.
     [[gnu::noinline]] void Drawsetting();
+    // The subsystems and windows it works with.
+    tc::Menus& Menus;
+    tc::Boardview& Boardview;
+    tc::Guessentry& Guessentry;
+    tc::Marking& Marking;
+    tc::Computerplay& Computerplay;
+    tc::Gameending& Gameending;
+    tc::Animator& Animator;
 };
 
 } // namespace tc

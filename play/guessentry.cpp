@@ -1,6 +1,14 @@
 // The player's input of a string: a guess in "You guess", or the code and the rows of a middle
 // start in "Computer guesses"; the computer's marking of the player's guess and its result.
-#include "play/game.h"
+#include "play/guessentry.h"
+#include "play/boardview.h"
+#include "play/colourinput.h"
+#include "play/computerplay.h"
+#include "play/gameending.h"
+#include "play/gamestarter.h"
+#include "play/markentry.h"
+#include "play/marking.h"
+#include "play/menus.h"
 
 namespace tc {
 
@@ -39,10 +47,10 @@ std::vector<Stringprompts> Everystringprompt() {
 }
 
 void Guessentry::Getstring() {
-    G.Gamestarter.Showsetting();
+    Gamestarter.Showsetting();
     if (Rec.Inplay() && Rec.Trial > 0) {
         Main.Mnusaving.Enabled = Main.Mnuend.Enabled = Main.Mnuoption.Enabled = true;
-        G.Menus.Settlb();
+        Menus.Settlb();
     }
     for (int c = 0; c < 10; ++c) {
         const bool shown = c < Setting.Ncolours;
@@ -64,7 +72,7 @@ void Guessentry::Getstring() {
     if (Main.Inputmethod == Inputkind::Mouse) {
         Main.Frgetstring.Visible = true;
         Main.Frinput.Visible = false;
-        G.Colourinput.Emptyinput();
+        Colourinput.Emptyinput();
         for (int i = 0; i < 8; ++i) Main.Picstring[i].Visible = Main.Lblstring[i].Visible = i < L;
     } else {
         Main.Frinput.Visible = true;
@@ -87,7 +95,7 @@ void Guessentry::Getstring() {
 
 void Guessentry::Submitok() {
     int empty = 0;
-    for (int i = 0; i < Setting.Codelength; ++i) empty += G.Colourinput.Inputboxes[i] == Emptybox;
+    for (int i = 0; i < Setting.Codelength; ++i) empty += Colourinput.Inputboxes[i] == Emptybox;
     Rec.Inputblanks = static_cast<int16_t>(empty);
     Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
 }
@@ -134,9 +142,9 @@ void Guessentry::Cmdsubcol_Click() {
     if (!Main.Frgetstring.Visible || !Main.Cmdsubcol.Enabled) return;
     Str s;
     for (int i = 0; i < Setting.Codelength; ++i)
-        s.push_back(G.Colourinput.Inputboxes[i] == Emptybox
+        s.push_back(Colourinput.Inputboxes[i] == Emptybox
                         ? 'b'
-                        : static_cast<char>('0' + G.Colourinput.Inputboxes[i]));
+                        : static_cast<char>('0' + Colourinput.Inputboxes[i]));
     Rec.Currentstring = s;
     Submitguess();
 }
@@ -147,7 +155,7 @@ void Guessentry::Submitguess() {
         c->Visible = false;
     Main.Mnusaving.Enabled = false;
     if (Rec.Inplay()) Main.Mnuend.Enabled = Main.Mnuoption.Enabled = false;
-    G.Menus.Settlb();
+    Menus.Settlb();
 
     const bool computermarks = Setting.Whoguess == Role::Computerguesses && Main.Optyesmark.Value;
     const bool acceptable =
@@ -167,39 +175,39 @@ void Guessentry::Submitguess() {
     }
 
     if (Setting.Whoguess == Role::Youguess) {
-        G.Marking.Mark();
-        if (G.Marking.Hintbreakscode()) {
-            G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                                   Rec.Currenthint.white, Rec.Currentstring);
-            G.Gamestarter.Processmark();
-            G.Gameending.Win();
+        Marking.Mark();
+        if (Marking.Hintbreakscode()) {
+            Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                                 Rec.Currenthint.white, Rec.Currentstring);
+            Gamestarter.Processmark();
+            Gameending.Win();
         }
         return;
     }
     if (!computermarks) {
-        G.Markentry.Getresult();
+        Markentry.Getresult();
         return;
     }
     if (Rec.Trial == 0) {
         Rec.Answer = Rec.Currentstring;
         Rec.Answerblanks = Rec.Inputblanks;
         if (Setting.Starttype == Startkind::Trialone) {
-            G.Gamestarter.Startgame();
-            G.Computerplay.Getguess();
+            Gamestarter.Startgame();
+            Computerplay.Getguess();
         } else {
             Rec.Trial = 1;
             Getstring();
         }
         return;
     }
-    G.Marking.Mark();
-    G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                           Rec.Currenthint.white, Rec.Currentstring);
-    G.Gamestarter.Processmark();
+    Marking.Mark();
+    Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                         Rec.Currenthint.white, Rec.Currentstring);
+    Gamestarter.Processmark();
     if (Rec.Trial >= Setting.Starttrial - 1) {
         Rec.Trial = 0;
-        G.Gamestarter.Startgame();
-        G.Computerplay.Getguess();
+        Gamestarter.Startgame();
+        Computerplay.Getguess();
     } else {
         ++Rec.Trial;
         Getstring();
@@ -239,7 +247,7 @@ void Guessentry::Showresult() {
     }
     // In words, the trial as its board row will read.
     Main.Piccorrect.Spoken[0] =
-        G.Boardview.Spokenrow(Rec.Trial, Setting.Starttrial, black, white, Rec.Currentstring);
+        Boardview.Spokenrow(Rec.Trial, Setting.Starttrial, black, white, Rec.Currentstring);
     Wait.Setwait(60, Waitkey::Frshowresult);
 }
 
@@ -248,12 +256,12 @@ void Guessentry::Cmdshowresult_Click() {
     Main.Sendescapes();
     Wait.Setwait(0, Waitkey::None);
     Main.Frshowresult.Visible = false;
-    G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                           Rec.Currenthint.white, Rec.Currentstring);
-    G.Gamestarter.Processmark();
-    G.Gameending.Calculatetime();
+    Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                         Rec.Currenthint.white, Rec.Currentstring);
+    Gamestarter.Processmark();
+    Gameending.Calculatetime();
     if (Rec.Trial == Lasttrial - 1 && Rec.Elapsed < Timelimit) {
-        G.Gameending.Afterwarn = Gameending::Afterwarning::Nextguess;
+        Gameending.Afterwarn = Gameending::Afterwarning::Nextguess;
         Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
                                  .Icon = Boxicon::Exclamation,
                                  .Key = Waitkey::Warning,
@@ -262,9 +270,9 @@ void Guessentry::Cmdshowresult_Click() {
         return;
     }
     if (Rec.Trial < Lasttrial)
-        G.Computerplay.Getguess();
+        Computerplay.Getguess();
     else
-        G.Gameending.Gameover();
+        Gameending.Gameover();
 }
 
 void Guessentry::Cmderror_Click() {
@@ -284,12 +292,12 @@ void Guessentry::Messageclosed(Waitkey key) {
     if (key == Waitkey::Same) {
         Getstring();
     } else if (key == Waitkey::Warning) {
-        const Gameending::Afterwarning next = G.Gameending.Afterwarn;
-        G.Gameending.Afterwarn = Gameending::Afterwarning::Nothing;
-        const bool retype = G.Gameending.Retypeafterwarning;
-        G.Gameending.Retypeafterwarning = false;
+        const Gameending::Afterwarning next = Gameending.Afterwarn;
+        Gameending.Afterwarn = Gameending::Afterwarning::Nothing;
+        const bool retype = Gameending.Retypeafterwarning;
+        Gameending.Retypeafterwarning = false;
         if (next == Gameending::Afterwarning::Nextguess) {
-            G.Computerplay.Getguess();
+            Computerplay.Getguess();
         } else if (next == Gameending::Afterwarning::Showresultok) {
             if (Main.Frshowresult.Visible) {
                 Cmdshowresult_Click();

@@ -1,4 +1,8 @@
-#include "play/game.h"
+#include "play/hinterrors.h"
+#include "play/animator.h"
+#include "play/boardview.h"
+#include "play/computerplay.h"
+#include "play/gamestarter.h"
 
 namespace tc {
 
@@ -14,13 +18,13 @@ void Hinterrors::Errorcase() {
         Inconsistent();
         return;
     }
-    G.Animator.Repaintstrip();
+    Animator.Repaintstrip();
     Rec.Finaltrial = static_cast<int16_t>(c);
-    G.Tmrrec.Enabled = false;
+    Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     std::string text;
     if (d != 0) {
-        G.Boardview.Showanswer("Answer");
+        Boardview.Showanswer("Answer");
         Rec.Status = Gamestatus::Latedetection;
         text = "Too late!  In fact, the " +
                Errortext("error occurred in Trial ", "errors occurred in Trials ") +
@@ -28,13 +32,13 @@ void Hinterrors::Errorcase() {
     } else {
         --Rec.Trial;
         Rec.Answer = Rec.Currentstring;
-        G.Boardview.Showanswer("Possible Answer");
+        Boardview.Showanswer("Possible Answer");
         Rec.Status = Gamestatus::Hintsconsistent;
         text = "Sorry!  The " + Plural("hint", Rec.Trial) + " I gave you " +
                Plural("is", Rec.Trial) +
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
-    G.Gamestarter.Showsetting();
+    Gamestarter.Showsetting();
     Wait.Showmessage(Withendchoices({.Text = text + "\nChoose one option below.",
                                      .Icon = Boxicon::Critical,
                                      .Key = Waitkey::Wrongdetection,
@@ -43,22 +47,22 @@ void Hinterrors::Errorcase() {
 }
 
 void Hinterrors::Inconsistent() {
-    G.Animator.Repaintstrip();
+    Animator.Repaintstrip();
     Rec.Status = Gamestatus::Errordetected;
-    G.Gamestarter.Showsetting();
-    if (G.Observer) G.Observer->Detected();
+    Gamestarter.Showsetting();
+    if (Options.Observer) Options.Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
     if (Wait.Is(Waitkey::Demo)) {
-        G.Computerplay.Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) +
-                                    ".",
-                                "Icon/W95mbx01.ico");
-        G.Tmrdelay.Interval = G.Gamestarter.Speeddelay();
-        G.Tmrdelay.Enabled = true;
+        Computerplay.Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) +
+                                  ".",
+                              "Icon/W95mbx01.ico");
+        Tmrdelay.Interval = Gamestarter.Speeddelay();
+        Tmrdelay.Enabled = true;
         return;
     }
     std::string text;
-    if (G.Playermarks()) {
-        G.Tmrrec.Enabled = false;
+    if (Playermarks()) {
+        Tmrrec.Enabled = false;
         Main.Lbltime.Visible = false;
         Rec.Finaltrial = static_cast<int16_t>(Maximum(Setting.Starttrial - 1, Rec.Trial - 1));
         text = "Hey!  The " + Plural("hint", Rec.Finaltrial) + " you gave me " +
@@ -98,16 +102,16 @@ void Hinterrors::Correction() {
             Setting.Fixedorder() ? Rec.Blacks[t] : Rec.Blacks[t] + Rec.Whites[t]);
     }
     // The board shows the true hints from now on.
-    G.Boardview.Clear();
+    Boardview.Clear();
     for (int t = 1; t <= Rec.Claimtrial; ++t)
-        G.Boardview.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
+        Boardview.Showrecord(t, Setting.Starttrial, Rec.Blacks[t], Rec.Whites[t], Rec.Guesses[t]);
     Rec.Errortrials.clear();
     Rec.Errorpending = 0;
-    if (G.Observer) G.Observer->Corrected();
+    if (Options.Observer) Options.Observer->Corrected();
     if (Rec.Solvedunseen) {
         Rec.Status = Gamestatus::Win;
         Rec.Trial = Rec.Claimtrial;
-        G.Tmrbuffer.Enabled = true;
+        Tmrbuffer.Enabled = true;
         return;
     }
     if (Setting.Whoguess == Role::Youguess) {
@@ -118,10 +122,10 @@ void Hinterrors::Correction() {
         Rec.Trial = 0;
     }
     if (Wait.Is(Waitkey::Demo))
-        G.Computerplay.Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
-                                    " been corrected and I continue guessing.",
-                                "Icon/W95mbx04.ico");
-    G.Computerplay.Getguess();
+        Computerplay.Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
+                                  " been corrected and I continue guessing.",
+                              "Icon/W95mbx04.ico");
+    Computerplay.Getguess();
 }
 
 } // namespace tc

@@ -6,13 +6,23 @@ namespace tc {
 
 class Hinterrors : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Hinterrors(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
+               tc::Computerplay& computerplay, tc::Animator& animator)
+        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview),
+          Computerplay(computerplay), Animator(animator) {}
 
     void Errorcase();
     void Inconsistent();
     void Correction();
     // "error in Trial 3" / "errors in Trials 3 and 6" and its variants.
     std::string Errortext(const std::string& one, const std::string& two) const;
+
+private:
+    // The subsystems and windows it works with.
+    tc::Gamestarter& Gamestarter;
+    tc::Boardview& Boardview;
+    tc::Computerplay& Computerplay;
+    tc::Animator& Animator;
 };
 
 } // namespace tc

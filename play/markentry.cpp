@@ -1,5 +1,11 @@
 // The player marks the computer's guess: the marks panel, its input rules, OK and WIN.
-#include "play/game.h"
+#include "play/markentry.h"
+#include "play/boardview.h"
+#include "play/computerplay.h"
+#include "play/gameending.h"
+#include "play/gamestarter.h"
+#include "play/guessentry.h"
+#include "play/menus.h"
 
 namespace tc {
 
@@ -41,7 +47,7 @@ void Markentry::Getresult() {
     Main.Lblmyguess.Caption = row ? "Your input is" : "My guess is";
     Rec.Inputblanks = static_cast<int16_t>(Countchar(Rec.Currentstring, 'b'));
     const int n = Setting.Codelength - Rec.Inputblanks;
-    G.Boardview.Showguess();
+    Boardview.Showguess();
     const bool mouse = Main.Inputmethod == Inputkind::Mouse;
     if (mouse) {
         Fillnumbers(Main.Cbcorrect, Rec.Inputblanks > 0 ? n : n - 1);
@@ -81,7 +87,7 @@ void Markentry::Getresult() {
     }
     if (Rec.Trial >= Setting.Starttrial) {
         Main.Mnusaving.Enabled = true;
-        G.Menus.Settlb();
+        Menus.Settlb();
     }
 }
 
@@ -148,17 +154,17 @@ void Markentry::Cmdgetresult_Click() {
         h.white = static_cast<int16_t>(mouse ? Valueof(Main.Cbwrong) : Valueof(Main.Txtwrong));
     Rec.Currenthint = h;
     Main.Frgetresult.Visible = false;
-    G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
-    G.Gamestarter.Processmark();
+    Boardview.Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
+    Gamestarter.Processmark();
     if (Rec.Status != Gamestatus::Preparation) {
-        G.Computerplay.Getguess();
+        Computerplay.Getguess();
     } else if (Rec.Trial >= Setting.Starttrial - 1) {
         Rec.Trial = 0;
-        G.Gamestarter.Startgame();
-        G.Computerplay.Getguess();
+        Gamestarter.Startgame();
+        Computerplay.Getguess();
     } else {
         ++Rec.Trial;
-        G.Guessentry.Getstring();
+        Guessentry.Getstring();
     }
 }
 
@@ -166,10 +172,10 @@ void Markentry::Cmdwin_Click() {
     if (!Main.Frgetresult.Visible || !Main.Cmdwin.Visible) return;
     Rec.Currenthint = {static_cast<int16_t>(Setting.Codelength - Rec.Inputblanks), 0, 0};
     Main.Frgetresult.Visible = false;
-    G.Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, 0,
-                           Rec.Currentstring);
-    G.Gamestarter.Processmark();
-    G.Gameending.Win();
+    Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, 0,
+                         Rec.Currentstring);
+    Gamestarter.Processmark();
+    Gameending.Win();
 }
 
 } // namespace tc

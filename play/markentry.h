@@ -6,7 +6,11 @@ namespace tc {
 
 class Markentry : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Markentry(const Gamecore& core, tc::Menus& menus, tc::Gamestarter& gamestarter,
+              tc::Boardview& boardview, tc::Guessentry& guessentry, tc::Computerplay& computerplay,
+              tc::Gameending& gameending)
+        : Gamepart(core), Menus(menus), Gamestarter(gamestarter), Boardview(boardview),
+          Guessentry(guessentry), Computerplay(computerplay), Gameending(gameending) {}
 
     int Largestblack(int white) const;
     int Largestwhite(int black) const;
@@ -20,6 +24,13 @@ public:
 
 private:
     void Resultok();
+    // The subsystems and windows it works with.
+    tc::Menus& Menus;
+    tc::Gamestarter& Gamestarter;
+    tc::Boardview& Boardview;
+    tc::Guessentry& Guessentry;
+    tc::Computerplay& Computerplay;
+    tc::Gameending& Gameending;
 };
 
 } // namespace tc

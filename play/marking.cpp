@@ -1,4 +1,5 @@
-#include "play/game.h"
+#include "play/marking.h"
+#include "play/guessentry.h"
 
 namespace tc {
 
@@ -11,7 +12,7 @@ void Marking::Mark() {
             break;
         }
     if (!Hintbreakscode() && Rec.Inplay() && Setting.Whoguess == Role::Youguess)
-        G.Guessentry.Showresult();
+        Guessentry.Showresult();
 }
 
 void Marking::Makeerror() {

@@ -6,7 +6,8 @@ namespace tc {
 
 class Marking : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Marking(const Gamecore& core, tc::Guessentry& guessentry)
+        : Gamepart(core), Guessentry(guessentry) {}
 
     void Mark();
     // Inline: asked twice at every step of a game.
@@ -14,6 +15,8 @@ public:
 
 private:
     void Makeerror();
+    // The subsystems and windows it works with.
+    tc::Guessentry& Guessentry;
 };
 
 } // namespace tc

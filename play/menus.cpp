@@ -1,5 +1,14 @@
 // The main window's menus and toolbar, the setting menu and the two Help windows.
-#include "play/game.h"
+#include "play/menus.h"
+#include "play/animator.h"
+#include "play/boardview.h"
+#include "play/colourinput.h"
+#include "play/demorun.h"
+#include "play/gamefiles.h"
+#include "play/gamestarter.h"
+#include "play/musicplayer.h"
+#include "play/statisticsruns.h"
+#include "play/topfivelist.h"
 #include "settings/settingtexts.h"
 
 namespace tc {
@@ -110,7 +119,7 @@ void Menus::Form_Load() {
     for (Control* c : {&m.Cmdstat, &m.Cmdinitstat, &m.Cmdsimulate}) c->Visible = false;
     // Shown only while a statistics run counts.
     m.Progress.Visible = false;
-    G.Stat.Cmdback.Caption = "BACK";
+    Stat.Cmdback.Caption = "BACK";
 
     for (Picture* p : {&m.Picrecord, &m.Piccorrect, &m.Picwrong}) p->Background = Boardbackground;
     for (int c = 0; c < 10; ++c) {
@@ -138,15 +147,15 @@ void Menus::Form_Load() {
     m.Hsbspeed.Min = 0;
     m.Hsbspeed.Max = 100;
 
-    G.About.Lblabout.Caption =
+    About.Lblabout.Caption =
         "Tintcipher\nA game of code-breaking for one player and the computer.\n\n"
         "Free software: you may copy, share and change it.";
-    G.About.Cmdokabout.Caption = "OK";
-    G.About.Cmdokabout.Default = true;
-    G.Instr.Lbltitle.Caption = "Brief Instructions";
-    G.Instr.Cmdokinstr.Caption = "OK";
-    G.Instr.Cmdokinstr.Default = true;
-    G.Instr.Picinstr.Cls();
+    About.Cmdokabout.Caption = "OK";
+    About.Cmdokabout.Default = true;
+    Instr.Lbltitle.Caption = "Brief Instructions";
+    Instr.Cmdokinstr.Caption = "OK";
+    Instr.Cmdokinstr.Default = true;
+    Instr.Picinstr.Cls();
     const int linesize = 240; // twips a line of 10-point text takes
     int y = 0;
     for (size_t i = 0; i < std::size(Instructions); ++i, y += linesize) {
@@ -155,15 +164,15 @@ void Menus::Form_Load() {
         t.Text = Instructions[i];
         t.Italic = i == 1 || i == 10;
         t.Bold = i >= std::size(Instructions) - 2;
-        G.Instr.Picinstr.Print(t);
+        Instr.Picinstr.Print(t);
     }
-    G.Topfivelist.Loadtopfive();
+    Topfivelist.Loadtopfive();
 
     // Only the idle picture shows until a game or a panel is asked for.
     for (Control* c : {&m.Frmenu, &m.Frtrialno, &m.Frmark, &m.Fraskcode, &m.Picdemo,
                        &m.Frshowresult, &m.Frgetresult, &m.Franswer, &m.Frerror})
         c->Visible = false;
-    G.Instr.Picinstr.Background = 0xFFFFFF;
+    Instr.Picinstr.Background = 0xFFFFFF;
     m.Inputmethod = Inputkind::Mouse;
     m.Mnumouse.Checked = true;
     m.Mnukey.Checked = false;
@@ -175,11 +184,8 @@ void Menus::Form_Load() {
         m.Tlbgame[i].Key = Toolbar[i].Key;
         m.Tlbgame[i].Tooltip = Toolbar[i].Tooltip;
     }
-    // Animation is on from the start; its timer runs once the title has gone.
-    G.Animationswitchedon = true;
-    Main.Ani.Offset = 0;
-    G.Animator.Background();
-    G.Gamestarter.Finishgame();
+    Animator.Form_Load();
+    Gamestarter.Finishgame();
 }
 
 void Menus::Settlb() {
@@ -199,22 +205,22 @@ void Menus::Mnuset_Click() {
 }
 
 void Menus::Cmdcancel_Click() {
-    G.Tmrdelay.Enabled = false;
+    Tmrdelay.Enabled = false;
     Wait.Setwait(0, Waitkey::None);
     Main.Picdemo.Visible = false;
     Main.Frscroll.Visible = false;
     Rec.Demomode = 0;
-    G.Statisticsruns.Initcount = 0;
+    Statisticsruns.Initcount = 0;
     const std::string problem = records_.Setbatching(false);
     Main.Progress.Visible = false;
     Main.Displaymode = Main.Mnucolour.Checked ? Displaykind::Colour : Displaykind::Number;
     Main.Lists.Restore(Menusaved);
     Main.Frmenu.Visible = false;
-    G.Gamestarter.Finishgame();
+    Gamestarter.Finishgame();
     if (Rec.Runkind == Run::Simulate) {
         // The statistics message reports the games counted; with none there is nothing to say.
-        if (G.Statisticsruns.Simtotals.Population != 0)
-            G.Tmrbuffer.Enabled = true;
+        if (Statisticsruns.Simtotals.Population != 0)
+            Tmrbuffer.Enabled = true;
         else
             Rec.Runkind = Run::None;
     }
@@ -233,7 +239,7 @@ void Menus::Setdisplay(Displaykind mode) {
     Main.Displaymode = mode;
     Main.Mnucolour.Checked = mode == Displaykind::Colour;
     Main.Mnunumber.Checked = mode != Displaykind::Colour;
-    G.Boardview.Redraw();
+    Boardview.Redraw();
 }
 
 const char* Commandname(Menucommand item) {
@@ -254,37 +260,37 @@ void Menus::Menu_Click(Menucommand item) {
         Mnuset_Click();
     } else if (item == Menucommand::Mnunew && enabled(m.Mnunew, m.Mnugame)) {
         Rec.Demomode = 0;
-        G.Gamestarter.Cmdstart_Click();
+        Gamestarter.Cmdstart_Click();
     } else if (item == Menucommand::Mnuload && enabled(m.Mnuload, m.Mnugame)) {
-        G.Gamefiles.Mnuload_Click();
+        Gamefiles.Mnuload_Click();
     } else if (item == Menucommand::Mnusave && enabled(m.Mnusaving, m.Mnugame)) {
-        G.Gamefiles.Savefile();
+        Gamefiles.Savefile();
     } else if (item == Menucommand::Mnusaveas && enabled(m.Mnusaving, m.Mnugame)) {
-        G.Gamefiles.Saveas();
+        Gamefiles.Saveas();
     } else if (item == Menucommand::Mnuend && enabled(m.Mnuend, m.Mnugame)) {
         Wait.Endgame();
     } else if (item == Menucommand::Mnuquit && enabled(m.Mnuquit, m.Mnugame)) {
         Wait.Quitgame();
     } else if (item == Menucommand::Mnumusic && enabled(m.Mnumusic, m.Mnumedia)) {
-        G.Musicplayer.Musicswitch();
+        Musicplayer.Musicswitch();
     } else if (item == Menucommand::Mnuani && enabled(m.Mnuani, m.Mnumedia)) {
-        G.Animator.Aniswitch();
+        Animator.Aniswitch();
     } else if (item == Menucommand::Mnudemo && enabled(m.Mnudemo, m.Mnumedia)) {
-        G.Demorun.Startdemo();
+        Demorun.Startdemo();
     } else if (item == Menucommand::Mnumouse && enabled(m.Mnumouse, m.Mnuoption)) {
-        G.Colourinput.Setinputmethod(Inputkind::Mouse);
+        Colourinput.Setinputmethod(Inputkind::Mouse);
     } else if (item == Menucommand::Mnukey && enabled(m.Mnukey, m.Mnuoption)) {
-        G.Colourinput.Setinputmethod(Inputkind::Keyboard);
+        Colourinput.Setinputmethod(Inputkind::Keyboard);
     } else if (item == Menucommand::Mnucolour && enabled(m.Mnucolour, m.Mnuoption)) {
         Setdisplay(Displaykind::Colour);
     } else if (item == Menucommand::Mnunumber && enabled(m.Mnunumber, m.Mnuoption)) {
         Setdisplay(Displaykind::Number);
     } else if (item == Menucommand::Mnuinstr && enabled(m.Mnuinstr, m.Mnuhelp)) {
         Wait.Pushwait(300, Waitkey::Instruct);
-        G.Instr.Visible = true;
+        Instr.Visible = true;
     } else if (item == Menucommand::Mnuabout && enabled(m.Mnuabout, m.Mnuhelp)) {
         Wait.Pushwait(60, Waitkey::Fmabout);
-        G.About.Visible = true;
+        About.Visible = true;
     }
 }
 
@@ -301,50 +307,50 @@ void Menus::Tlbgame_ButtonClick(const std::string& key) {
 }
 
 void Menus::Form_Activate() {
-    if (!G.Designmode) return;
+    if (!Options.Designmode) return;
     for (Control* c : {&Main.Cmdstat, &Main.Cmdinitstat, &Main.Cmdsimulate}) c->Visible = true;
 }
 
 void Menus::Stbmenu_Click() {
-    if (!G.Designmode || !Wait.Is(Waitkey::Demo) || G.Statbox.Visible) return;
-    G.Tmrdelay.Enabled = false;
-    G.Demopaused = true;
-    G.Statbox.Title = "Tintcipher";
-    G.Statbox.Icon = Boxicon::None;
-    G.Statbox.Text = "PAUSE";
-    G.Statbox.Histogram.clear();
-    G.Statbox.Visible = true;
+    if (!Options.Designmode || !Wait.Is(Waitkey::Demo) || Statbox.Visible) return;
+    Tmrdelay.Enabled = false;
+    demopaused_ = true;
+    Statbox.Title = "Tintcipher";
+    Statbox.Icon = Boxicon::None;
+    Statbox.Text = "PAUSE";
+    Statbox.Histogram.clear();
+    Statbox.Visible = true;
 }
 
 void Menus::Statbox_Close() {
-    if (!G.Statbox.Visible) return;
-    G.Statbox.Visible = false;
-    if (G.Demopaused) {
-        G.Demopaused = false;
-        G.Tmrdelay.Enabled = true;
+    if (!Statbox.Visible) return;
+    Statbox.Visible = false;
+    if (demopaused_) {
+        demopaused_ = false;
+        Tmrdelay.Enabled = true;
     }
 }
 
 void Menus::Cmdokabout_Click() {
-    if (!G.About.Visible) return;
-    G.About.Visible = false;
+    if (!About.Visible) return;
+    About.Visible = false;
     Wait.Closepushed();
 }
 
 void Menus::Cmdokinstr_Click() {
-    if (!G.Instr.Visible) return;
-    G.Instr.Visible = false;
+    if (!Instr.Visible) return;
+    Instr.Visible = false;
     Wait.Closepushed();
 }
 
 void Menus::Quitprogramme() {
-    G.Musicplayer.Closeallmedia();
-    G.Quitrequested = true;
+    Musicplayer.Closeallmedia();
+    quitrequested_ = true;
 }
 
 void Menus::Stopplay() {
-    G.Tmrrec.Enabled = false;
-    G.Animator.Repaintstrip();
+    Tmrrec.Enabled = false;
+    Animator.Repaintstrip();
     for (Control* c : {&Main.Lbltime, &Main.Frgetstring, &Main.Frinput, &Main.Frcolour,
                        &Main.Frerror, &Main.Frgetresult})
         c->Visible = false;
@@ -352,10 +358,10 @@ void Menus::Stopplay() {
 
 void Menus::Showanswerlater() {
     Rec.Status = Gamestatus::Endgame;
-    G.Gamestarter.Showsetting();
-    G.Boardview.Showanswer("Answer");
+    Gamestarter.Showsetting();
+    Boardview.Showanswer("Answer");
     Rec.Elapsed = Timelimit;
-    G.Tmrbuffer.Enabled = true;
+    Tmrbuffer.Enabled = true;
 }
 
 void Menus::Keepfinaltrial() {

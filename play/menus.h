@@ -29,7 +29,15 @@ const char* Commandname(Menucommand item);
 
 class Menus : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Menus(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
+          tc::Colourinput& colourinput, tc::Demorun& demorun, tc::Topfivelist& topfivelist,
+          tc::Statisticsruns& statisticsruns, tc::Gamefiles& gamefiles,
+          tc::Musicplayer& musicplayer, tc::Animator& animator, Fmabout& about, Fminstr& instr,
+          Fmstat& stat, Statisticsbox& statbox)
+        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Colourinput(colourinput),
+          Demorun(demorun), Topfivelist(topfivelist), Statisticsruns(statisticsruns),
+          Gamefiles(gamefiles), Musicplayer(musicplayer), Animator(animator), About(about),
+          Instr(instr), Stat(stat), Statbox(statbox) {}
 
     void Form_Load();
     void Mnuset_Click();
@@ -50,7 +58,26 @@ public:
     void Showanswerlater();
     void Quitprogramme();
     void Keepfinaltrial();
+    bool Quitrequested() const { return quitrequested_; } // the program should end
     Savedchoices Menusaved; // the setting menu's choices when it was opened
+
+private:
+    bool demopaused_ = false; // the demo stopped from the status bar until "PAUSE" closes
+    bool quitrequested_ = false;
+    // The subsystems and windows it works with.
+    tc::Gamestarter& Gamestarter;
+    tc::Boardview& Boardview;
+    tc::Colourinput& Colourinput;
+    tc::Demorun& Demorun;
+    tc::Topfivelist& Topfivelist;
+    tc::Statisticsruns& Statisticsruns;
+    tc::Gamefiles& Gamefiles;
+    tc::Musicplayer& Musicplayer;
+    tc::Animator& Animator;
+    Fmabout& About;
+    Fminstr& Instr;
+    Fmstat& Stat;
+    Statisticsbox& Statbox;
 };
 
 } // namespace tc

@@ -6,10 +6,11 @@ namespace tc {
 
 class Musicplayer : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Musicplayer(const Gamecore& core, Timer& tmrmusic) : Gamepart(core), Tmrmusic(tmrmusic) {}
 
     void Musicon();
     void Musicswitch();
+    bool Switchedon() const { return switchedon_; }
     void Tmrmusic_Timer();
     // Closes the main window's sound and, while music is on, the music: the program ends.
     void Closeallmedia();
@@ -18,7 +19,10 @@ public:
     void Playreminder();
 
 private:
+    bool switchedon_ = false;
     int64_t Musicstart = 0; // tick clock reading when the piece was last started
+    // The subsystems and windows it works with.
+    Timer& Tmrmusic;
 };
 
 } // namespace tc

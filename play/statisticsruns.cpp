@@ -1,7 +1,11 @@
 // The computer's statistics in the program: the list of every setting's figures, the sweep that
 // plays ten games of each setting, and the exhaustive simulation of the current setting.
+#include "play/statisticsruns.h"
 #include "engine/warnings.h"
-#include "play/game.h"
+#include "play/boardview.h"
+#include "play/computerplay.h"
+#include "play/gamestarter.h"
+#include "play/menus.h"
 #include "records/winners.h"
 #include "settings/settingtexts.h"
 
@@ -27,29 +31,28 @@ int Slotof(int c, int e, int o, int s, int h, int rep) {
 } // namespace
 
 bool Statisticsruns::Fastrun() const {
-    return (Rec.Runkind == Run::Simulate || Rec.Runkind == Run::Initstat) &&
-           G.Tmrdelay.Interval <= 1;
+    return (Rec.Runkind == Run::Simulate || Rec.Runkind == Run::Initstat) && Tmrdelay.Interval <= 1;
 }
 
 void Statisticsruns::Runtick() {
     // A statistics run at full speed plays many steps in one tick, but never so long that the
     // window stops answering; the board shows where the tick ended.
     const int64_t start = clock_.Ticks();
-    G.Boardview.Holddrawing(Fastrun());
+    Boardview.Holddrawing(Fastrun());
     do {
-        G.Computerplay.Tmrdelay_Timer();
-    } while (Fastrun() && G.Tmrdelay.Enabled && clock_.Ticks() - start < 16);
-    G.Boardview.Holddrawing(false);
+        Computerplay.Tmrdelay_Timer();
+    } while (Fastrun() && Tmrdelay.Enabled && clock_.Ticks() - start < 16);
+    Boardview.Holddrawing(false);
     Updateprogress(false);
 }
 
 void Statisticsruns::Cmdstat_Click() {
     Wait.Setwait(0, Waitkey::None);
     Main.Visible = false;
-    G.Stat.Lststat.Items.clear();
-    G.Stat.Lststat.Visible = true;
+    Stat.Lststat.Items.clear();
+    Stat.Lststat.Visible = true;
     for (int c = 5; c <= 10; ++c) {
-        const Loadedrecord file = Readwinners(Winnersfile(G.Programfolder, c));
+        const Loadedrecord file = Readwinners(Winnersfile(Options.Programfolder, c));
         const Winnersrecord& r = file.Record;
         for (int e = 3; e <= 13; ++e)
             for (int o = 1; o <= 2; ++o)
@@ -61,32 +64,32 @@ void Statisticsruns::Cmdstat_Click() {
                             const int slot = Slotof(c, e, o, s, h, rep);
                             const Statlines l = Showlisttexts(c, e, o, s, h, rep,
                                                               r.Population[slot], r.Average[slot]);
-                            G.Stat.Lststat.Items.push_back(l.Line1);
-                            G.Stat.Lststat.Items.push_back(l.Line2);
-                            G.Stat.Lststat.Items.push_back("");
+                            Stat.Lststat.Items.push_back(l.Line1);
+                            Stat.Lststat.Items.push_back(l.Line2);
+                            Stat.Lststat.Items.push_back("");
                         }
                     }
     }
-    G.Stat.Visible = true;
+    Stat.Visible = true;
 }
 
 void Statisticsruns::Cmdback_Click() {
-    if (!G.Stat.Visible) return;
+    if (!Stat.Visible) return;
     Wait.Setwait(60, Waitkey::Frmenu);
-    G.Stat.Visible = false;
+    Stat.Visible = false;
     Main.Visible = true;
 }
 
 void Statisticsruns::Beginrun(Run kind) {
     Wait.Setwait(0, Waitkey::Demo);
-    G.Menus.Menusaved = Main.Lists.Save();
+    Menus.Menusaved = Main.Lists.Save();
     for (Menuitem* menu : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
         menu->Enabled = false;
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
     Main.Frmenu.Visible = false;
     Rec.Demomode = -1;
     Rec.Runkind = kind;
-    G.Boardview.Clear();
+    Boardview.Clear();
     Main.Frscroll.Visible = true;
     Runstart = clock_.Ticks();
     Rungames = 0;
@@ -101,9 +104,9 @@ void Statisticsruns::Cmdinitstat_Click() {
     Setting.Codelength = 3;
     Initcount = 1;
     Runtotal = 3560;
-    G.Gamestarter.Initialize();
-    G.Gamestarter.Startgame();
-    G.Computerplay.Getguess();
+    Gamestarter.Initialize();
+    Gamestarter.Startgame();
+    Computerplay.Getguess();
 }
 
 void Statisticsruns::Initstat() {
@@ -145,11 +148,11 @@ void Statisticsruns::Initstat() {
         Endrun();
         return;
     }
-    G.Boardview.Clear();
+    Boardview.Clear();
     Main.Frscroll.Visible = true;
-    G.Gamestarter.Initialize();
-    G.Gamestarter.Startgame();
-    G.Computerplay.Getguess();
+    Gamestarter.Initialize();
+    Gamestarter.Startgame();
+    Computerplay.Getguess();
 }
 
 void Statisticsruns::Cmdsimulate_Click() {
@@ -157,7 +160,7 @@ void Statisticsruns::Cmdsimulate_Click() {
     Main.Lists.Updatesetting(Setting);
     Setting.Whoguess = Role::Watch;
     Simcodes.emplace(Setting);
-    if (Simorder) G.Plan.Colourorder = Simorder;
+    if (Simorder) Options.Plan.Colourorder = Simorder;
     Simtotals = Simulationtotals{};
     Runtotal = 0;
     for (Odometer o(Setting);; ++Runtotal)
@@ -167,9 +170,9 @@ void Statisticsruns::Cmdsimulate_Click() {
         }
     Rec.Answer = Simcodes->Code();
     Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
-    G.Gamestarter.Initialize();
-    G.Gamestarter.Startgame();
-    G.Computerplay.Getguess();
+    Gamestarter.Initialize();
+    Gamestarter.Startgame();
+    Computerplay.Getguess();
 }
 
 void Statisticsruns::Simulate() {
@@ -179,20 +182,20 @@ void Statisticsruns::Simulate() {
         Endrun();
         return;
     }
-    G.Boardview.Clear();
+    Boardview.Clear();
     Main.Frscroll.Visible = true;
     Rec.Answer = Simcodes->Code();
     Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
-    if (Simorder) G.Plan.Colourorder = Simorder;
-    G.Gamestarter.Initialize();
-    G.Gamestarter.Startgame();
-    G.Computerplay.Getguess();
+    if (Simorder) Options.Plan.Colourorder = Simorder;
+    Gamestarter.Initialize();
+    Gamestarter.Startgame();
+    Computerplay.Getguess();
 }
 
 void Statisticsruns::Endrun() {
     // The last games are written as the menu comes back, which tells a failure.
     Updateprogress(true);
-    G.Menus.Cmdcancel_Click();
+    Menus.Cmdcancel_Click();
 }
 
 void Statisticsruns::Updateprogress(bool finished) {
@@ -213,13 +216,13 @@ void Statisticsruns::Updateprogress(bool finished) {
 }
 
 void Statisticsruns::Statisticsmessagebox() {
-    G.Statbox.Title = "Statistics";
+    Statbox.Title = "Statistics";
     TC_FALSE_RESTRICT_BEGIN
-    G.Statbox.Icon = Boxicon::Information;
+    Statbox.Icon = Boxicon::Information;
     TC_FALSE_RESTRICT_END
-    G.Statbox.Text = Statisticsmessage(Simtotals);
-    G.Statbox.Histogram.assign(Simtotals.Histogram.begin(), Simtotals.Histogram.end());
-    G.Statbox.Visible = true;
+    Statbox.Text = Statisticsmessage(Simtotals);
+    Statbox.Histogram.assign(Simtotals.Histogram.begin(), Simtotals.Histogram.end());
+    Statbox.Visible = true;
     Rec.Runkind = Run::None;
 }
 

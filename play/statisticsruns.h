@@ -10,7 +10,11 @@ namespace tc {
 
 class Statisticsruns : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Statisticsruns(const Gamecore& core, tc::Menus& menus, tc::Gamestarter& gamestarter,
+                   tc::Boardview& boardview, tc::Computerplay& computerplay, Fmstat& stat,
+                   Statisticsbox& statbox)
+        : Gamepart(core), Menus(menus), Gamestarter(gamestarter), Boardview(boardview),
+          Computerplay(computerplay), Stat(stat), Statbox(statbox) {}
 
     void Cmdstat_Click();
     void Cmdback_Click();
@@ -34,6 +38,13 @@ private:
     std::optional<Odometer> Simcodes;
     int64_t Runstart = 0;
     long long Rungames = 0, Runtotal = 0;
+    // The subsystems and windows it works with.
+    tc::Menus& Menus;
+    tc::Gamestarter& Gamestarter;
+    tc::Boardview& Boardview;
+    tc::Computerplay& Computerplay;
+    Fmstat& Stat;
+    Statisticsbox& Statbox;
 };
 
 } // namespace tc

@@ -1,6 +1,9 @@
 // The TOP FIVE list: a won game's entry with the name panel, the list after a record or from the
 // setting menu, and its editor in design mode.
-#include "play/game.h"
+#include "play/topfivelist.h"
+#include "play/boardview.h"
+#include "play/gamestarter.h"
+#include "play/menus.h"
 #include "records/topfive.h"
 #include "settings/settingtexts.h"
 #include <algorithm>
@@ -47,7 +50,7 @@ void Topfivelist::Loadtopfive() {
 bool Topfivelist::Readwinnersrecord() {
     const int slot = Slotof(Setting);
     Loadedrecord f;
-    if (slot >= 0) f = Readwinners(Winnersfile(G.Programfolder, Setting.Ncolours));
+    if (slot >= 0) f = Readwinners(Winnersfile(Options.Programfolder, Setting.Ncolours));
     if (f.Status != Filestatus::Ok) {
         // Never show another file's entries as this setting's.
         Winners = Winnersrecord{};
@@ -64,13 +67,13 @@ void Topfivelist::Offerrecord() {
                            Rec.Elapsed < Timelimit && Rec.Trial < Lasttrial;
     if (!qualifies || !Readwinnersrecord() ||
         Winnersplace(Winners, Slotof(Setting), Rec.Winseconds, Rec.Attempts) == 0) {
-        G.Gamestarter.Finishgame();
+        Gamestarter.Finishgame();
         return;
     }
-    G.Boardview.Clear();
+    Boardview.Clear();
     Main.Franswer.Visible = false;
     Main.Mnuend.Enabled = false;
-    G.Menus.Settlb();
+    Menus.Settlb();
     Main.Cmdokname.Default = true;
     Main.Frgetname.Visible = true;
     Main.Txtname.Caption.clear();
@@ -106,7 +109,7 @@ void Topfivelist::Tellnotstored(const std::string& problem) {
 }
 
 std::string Topfivelist::Updatewinners(const std::string& name) {
-    const std::filesystem::path file = Winnersfile(G.Programfolder, Setting.Ncolours);
+    const std::filesystem::path file = Winnersfile(Options.Programfolder, Setting.Ncolours);
     // A file that cannot be read is not replaced by one holding this entry alone: that would
     // pass the start-up check with the other entries lost.
     const int slot = Slotof(Setting);
@@ -137,7 +140,7 @@ void Topfivelist::Showwinners() {
     Main.Lblattempt.Caption = t.Attempts;
     Main.Picwinners.Visible = true;
     Main.Cmdcontinue.Default = true;
-    if (G.Designmode) {
+    if (Options.Designmode) {
         Main.Fredit.Visible = true;
         Main.Cbedit.Clear();
         for (int p = 1; p <= Nplaces; ++p) Main.Cbedit.Additem(std::to_string(p));
@@ -168,7 +171,7 @@ void Topfivelist::Cmdcontinue_Click() {
     Main.Picfore.Visible = true;
     Wait.Setwait(0, Waitkey::None);
     if (!Winnersfrommenu) {
-        G.Gamestarter.Finishgame();
+        Gamestarter.Finishgame();
         return;
     }
     Winnersfrommenu = false;
@@ -189,12 +192,12 @@ void Topfivelist::Cbedit_Click() {
 }
 
 bool Topfivelist::Cmdgo_Click() {
-    if (!G.Designmode || !Main.Fredit.Visible) return false;
+    if (!Options.Designmode || !Main.Fredit.Visible) return false;
     const int slot = Slotof(Setting);
     const int place = Editedplace(Main.Cbedit);
     // Only an entry that exists is stored: never one of another slot, nor past the record.
     if (slot < 0 || place == 0) return false;
-    const std::filesystem::path file = Winnersfile(G.Programfolder, Setting.Ncolours);
+    const std::filesystem::path file = Winnersfile(Options.Programfolder, Setting.Ncolours);
     Loadedrecord f = Readforupdate(file);
     if (f.Status != Filestatus::Ok) {
         Tellnotstored(Winnersproblem(file, f.Status));

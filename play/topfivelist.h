@@ -7,7 +7,9 @@ namespace tc {
 
 class Topfivelist : public Gamepart {
 public:
-    using Gamepart::Gamepart;
+    Topfivelist(const Gamecore& core, tc::Menus& menus, tc::Gamestarter& gamestarter,
+                tc::Boardview& boardview)
+        : Gamepart(core), Menus(menus), Gamestarter(gamestarter), Boardview(boardview) {}
 
     void Loadtopfive(); // captions of the name panel and the list, both hidden
     void Cmdtop_Click();
@@ -31,6 +33,10 @@ private:
     void Tellnotstored(const std::string& problem);
     Winnersrecord Winners;        // the record of the last Winners file operation
     bool Winnersfrommenu = false; // the list was opened from the setting menu
+    // The subsystems and windows it works with.
+    tc::Menus& Menus;
+    tc::Gamestarter& Gamestarter;
+    tc::Boardview& Boardview;
 };
 
 } // namespace tc

@@ -233,7 +233,7 @@ void Title::Leave() {
     Form.Visible = false;
     game_.Main.Visible = true;
     game_.Wait.Showhelp();
-    game_.Tmrani.Enabled = game_.Animationswitchedon;
+    game_.Tmrani.Enabled = game_.Animator.Switchedon();
 }
 
 void Title::Form_Click() {

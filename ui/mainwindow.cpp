@@ -252,7 +252,7 @@ void Mainwindow::after() {
     sync();
     if (keeper_) keeper_->keep();
     if (probe_) probe_->check();
-    if (game_.Quitrequested && !closing_) close();
+    if (game_.Menus.Quitrequested() && !closing_) close();
 }
 
 void Mainwindow::act(const std::function<void()>& handler) {

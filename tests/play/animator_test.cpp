@@ -125,7 +125,7 @@ TEST(Clouds, BackgroundShiftsThePanoramaRoundAndCoversTheSeam) {
 TEST_F(Animated, CloudsDriftAPixelEveryFiftyMillisecondsAndWrapAtTheWidth) {
     ani.Forewidth = 40;
     EXPECT_EQ(ani.Offset, 0);
-    EXPECT_TRUE(g.Animationswitchedon);
+    EXPECT_TRUE(g.Animator.Switchedon());
     clock.advance(49);
     EXPECT_EQ(ani.Offset, 0);
     clock.advance(1);
@@ -200,7 +200,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
 
     Act([&] { g.Menus.Menu_Click(Menucommand::Mnuani); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch on animation");
-    EXPECT_FALSE(g.Animationswitchedon);
+    EXPECT_FALSE(g.Animator.Switchedon());
     EXPECT_FALSE(g.Tmrani.Enabled);
     EXPECT_FALSE(ani.Bird.Drawn);
     EXPECT_EQ(px.Board, clean);
@@ -210,7 +210,7 @@ TEST_F(Animated, SwitchingOffErasesTheBirdAndOnBringsItBackFromTheLeft) {
 
     Act([&] { g.Menus.Tlbgame_ButtonClick("Icoani"); });
     EXPECT_EQ(m.Tlbgame[6].Tooltip, "Switch off animation");
-    EXPECT_TRUE(g.Animationswitchedon);
+    EXPECT_TRUE(g.Animator.Switchedon());
     EXPECT_TRUE(g.Tmrani.Enabled);
     EXPECT_EQ(ani.Bird.X, -ani.Frame.Width);
     Ticks(1);

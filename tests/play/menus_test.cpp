@@ -382,7 +382,7 @@ TEST_F(Mainwindow, QuitQuestionCancelGivesTheIdleScreenBack) {
     Seconds(5);
     Act([&] { g.Messagebutton(Boxbutton::Cmdr2); });
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_FALSE(g.Quitrequested);
+    EXPECT_FALSE(g.Menus.Quitrequested());
     Expectidle();
     EXPECT_EQ(g.Wait.Start, clock.Now());
 }
@@ -393,7 +393,7 @@ TEST_F(Mainwindow, QuitQuestionOverTheMenuAnswersCancelAfterAMinute) {
     EXPECT_EQ(g.Wait.Key(), "Mnuquit+Frmenu");
     Seconds(60);
     EXPECT_FALSE(g.Message.Visible);
-    EXPECT_FALSE(g.Quitrequested);
+    EXPECT_FALSE(g.Menus.Quitrequested());
     EXPECT_EQ(g.Wait.Key(), "Frmenu");
     EXPECT_EQ(g.Wait.Timeout, 300); // the menu's own wait, as its help text says
     EXPECT_TRUE(g.Main.Frmenu.Visible);
@@ -402,7 +402,7 @@ TEST_F(Mainwindow, QuitQuestionOverTheMenuAnswersCancelAfterAMinute) {
 TEST_F(Mainwindow, QuitQuestionOkEndsTheProgramme) {
     Act([&] { g.Menus.Menu_Click(Menucommand::Mnuquit); });
     Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
-    EXPECT_TRUE(g.Quitrequested);
+    EXPECT_TRUE(g.Menus.Quitrequested());
 }
 
 TEST_F(Mainwindow, EndGameIsRefusedWithoutAGame) {

@@ -55,7 +55,7 @@ TEST_F(Mediabench, TitlePlaysVideoAndMusicAndTheMusicStartsAgainEveryTwoMinutes)
         media.Take(),
         (std::vector<Sent>{
             {"Mmcavi", "Open", "Video/Fox.avi"}, {"Mmcavi", "Play", ""}, Musicopen, Musicplay}));
-    EXPECT_TRUE(g.Musicswitchedon);
+    EXPECT_TRUE(g.Musicplayer.Switchedon());
     EXPECT_EQ(g.Tmrmusic.Interval, 500);
     EXPECT_EQ(g.Main.Tlbgame[5].Tooltip, "Switch off background music");
     EXPECT_FALSE(g.Tmrani.Enabled); // the clouds wait for the main window
@@ -86,7 +86,7 @@ TEST_F(Mediabench, MusicSwitchesOffAndOnFromMenuAndToolbar) {
     media.Take();
     Act([&] { g.Menus.Menu_Click(Menucommand::Mnumusic); });
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Musicclose}));
-    EXPECT_FALSE(g.Musicswitchedon);
+    EXPECT_FALSE(g.Musicplayer.Switchedon());
     EXPECT_FALSE(g.Tmrmusic.Enabled);
     EXPECT_EQ(g.Main.Tlbgame[5].Tooltip, "Switch on background music");
     // Past two minutes, short of the idle screen's five before the demo.
@@ -123,7 +123,7 @@ TEST_F(Mediabench, QuitQuestionRemindsAndClosesTheSoundOnEveryAnswer) {
     Act([&] { g.Menus.Menu_Click(Menucommand::Mnuquit); });
     media.Take();
     Act([&] { g.Messagebutton(Boxbutton::Cmdl2); });
-    EXPECT_TRUE(g.Quitrequested);
+    EXPECT_TRUE(g.Menus.Quitrequested());
     EXPECT_EQ(media.Take(), (std::vector<Sent>{Soundclose, Musicclose}));
 }
 

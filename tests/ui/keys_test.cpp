@@ -29,7 +29,7 @@ TEST_F(Keys, EscapeAnswersAQuestionAsItsTimeOutAndAOneButtonMessageButNoOther) {
     EXPECT_EQ(tc::ui::Escapebutton(game.Message), tc::Boxbutton::Cmdr2);
     press(window->messagebox(), Qt::Key_Escape);
     EXPECT_FALSE(game.Message.Visible);
-    EXPECT_FALSE(game.Quitrequested);
+    EXPECT_FALSE(game.Menus.Quitrequested());
     game.Wait.Showmessage(tc::Withok({.Key = tc::Waitkey::Notexist, .Pushed = true}));
     EXPECT_EQ(tc::ui::Escapebutton(game.Message), tc::Boxbutton::Cmdmid);
     game.Wait.Showmessage(tc::Withendchoices({.Key = tc::Waitkey::Win}));
@@ -43,7 +43,7 @@ TEST_F(Keys, TheWindowBehindAMessageHandsTheKeyboardOnToIt) {
     window->activateWindow(); // as a click on it does
     EXPECT_TRUE(waitfor([&] { return QApplication::activeWindow() == box; }, 2000));
     press(box, Qt::Key_Return);
-    EXPECT_TRUE(game.Quitrequested);
+    EXPECT_TRUE(game.Menus.Quitrequested());
 }
 
 } // namespace

@@ -219,7 +219,7 @@ TEST_F(Window, MessageButtonsReachTheGameAndOkToQuitClosesTheWindow) {
 
     action("Mnuquit")->trigger();
     QTest::mouseClick(box->button("Cmdl2"), Qt::LeftButton);
-    EXPECT_TRUE(game.Quitrequested);
+    EXPECT_TRUE(game.Menus.Quitrequested());
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(window->isVisible());
 }
