@@ -2,6 +2,7 @@
 #include "play/boardview.h"
 #include "play/colourinput.h"
 #include "play/menus.h"
+#include "settings/settingtexts.h"
 
 namespace tc {
 
@@ -199,7 +200,7 @@ std::string Boardview::Spokencell(Dragsource source) const {
         return Main.Piccolour[static_cast<size_t>(i)].Borderstyle == 0 ? name + ", used up" : name;
     }
     if (i >= 8) return {};
-    const int v = Colourinput.Inputboxes[static_cast<size_t>(i)];
+    const int v = Colourinput.Inputboxes()[static_cast<size_t>(i)];
     const std::string box = "Box " + std::to_string(i + 1) + ": ";
     if (v < 0 || v > 9) return box + "empty";
     return box + (Main.Displaymode == Displaykind::Number ? std::to_string(v) : Colournames[v]);
@@ -212,6 +213,21 @@ void Boardview::Picrecord_MouseDown(int button) {
     }
     // The right button's pop-up menu is the binding's: it shows the Game menu when
     // `Main.Mnugame` is enabled, and the game has nothing to change for it.
+}
+
+void Boardview::Showsetting() {
+    // The computer's steps call this every tick; rebuild the texts only when they change.
+    if (!Options.Headless) Drawsetting();
+}
+
+void Boardview::Drawsetting() {
+    if (Main.Frsetting.Visible && Setting == shownsetting_ && Rec.Status == shownstatus_) return;
+    const Settingdisplay d = Showsettingtexts(Setting, Statusname(Rec.Status));
+    Main.Lblsettitle.Caption = d.Title;
+    Main.Lblsetcontent.Caption = d.Content;
+    Main.Frsetting.Visible = true;
+    shownsetting_ = Setting;
+    shownstatus_ = Rec.Status;
 }
 
 } // namespace tc

@@ -27,10 +27,15 @@ public:
     std::string Spokencell(Dragsource source) const;
     // A board row in words ("Trial 2: red, green, blue; 1 black, 2 white").
     std::string Spokenrow(int t, int start, int black, int white, const Codestring& guess) const;
-    Gamesetting Shownsetting;
-    Gamestatus shownstatus_ = Gamestatus::None;
+    // The setting frame; the computer's steps call this every tick, and the texts are rebuilt only
+    // when they change.
+    void Showsetting();
 
 private:
+    // Showsetting's work, apart so that a headless step returns without setting up for it.
+    [[gnu::noinline]] void Drawsetting();
+    Gamesetting shownsetting_;
+    Gamestatus shownstatus_ = Gamestatus::None;
     struct Heldrow {
         int t, start, black, white;
         Codestring guess;

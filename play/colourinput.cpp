@@ -31,9 +31,9 @@ bool Filledbox(const std::array<int, 8>& boxes, int k, int length) {
 } // namespace
 
 void Colourinput::Takeout(int k) {
-    const int c = Inputboxes[k];
-    if (--Colourcount[c] < Setting.Maxrepeat) Main.Piccolour[c].Borderstyle = 1;
-    Setbox(Main, Inputboxes, k, Emptybox);
+    const int c = inputboxes_[k];
+    if (--colourcount_[c] < Setting.Maxrepeat) Main.Piccolour[c].Borderstyle = 1;
+    Setbox(Main, inputboxes_, k, Emptybox);
     if (Setting.Fixedorder()) Sortinput();
 }
 
@@ -41,8 +41,8 @@ void Colourinput::Fillcolour(int c) {
     if (c < 0 || c >= Setting.Ncolours) return;
     for (int i = 0; i < Setting.Codelength; ++i) {
         if (Main.Picstring[i].Background != Windowbackground) continue;
-        Setbox(Main, Inputboxes, i, c);
-        if (++Colourcount[c] >= Setting.Maxrepeat) Main.Piccolour[c].Borderstyle = 0;
+        Setbox(Main, inputboxes_, i, c);
+        if (++colourcount_[c] >= Setting.Maxrepeat) Main.Piccolour[c].Borderstyle = 0;
         break;
     }
     if (Setting.Fixedorder()) Sortinput();
@@ -50,17 +50,17 @@ void Colourinput::Fillcolour(int c) {
 
 void Colourinput::Sortinput() {
     const int L = Setting.Codelength;
-    std::array<int, 8> sorted = Inputboxes;
+    std::array<int, 8> sorted = inputboxes_;
     for (int pass = 1; pass < L; ++pass)
         for (int j = 0; j + 1 < L; ++j)
             if (sorted[j] > sorted[j + 1]) Swap(sorted[j], sorted[j + 1]);
     for (int i = 0; i < L; ++i)
-        if (sorted[i] != Inputboxes[i]) Setbox(Main, Inputboxes, i, sorted[i]);
+        if (sorted[i] != inputboxes_[i]) Setbox(Main, inputboxes_, i, sorted[i]);
 }
 
 void Colourinput::Emptyinput() {
-    for (int i = 0; i < 8; ++i) Setbox(Main, Inputboxes, i, Emptybox);
-    Colourcount.fill(0);
+    for (int i = 0; i < 8; ++i) Setbox(Main, inputboxes_, i, Emptybox);
+    colourcount_.fill(0);
     for (int c = 0; c < 10; ++c) {
         Main.Piccolour[c].Borderstyle = 1;
         // A box takes its colour from the panel, so the panel must hold the colours first.
@@ -80,7 +80,7 @@ bool Colourinput::Candrag(Dragsource source) const {
     if (!Rowopen(Main)) return false;
     return source.What == Dragsource::Kind::Colour
                ? Colouravailable(source.Index)
-               : Filledbox(Inputboxes, source.Index, Setting.Codelength);
+               : Filledbox(inputboxes_, source.Index, Setting.Codelength);
 }
 
 void Colourinput::Lblcolour_DblClick(int i) {
@@ -90,14 +90,14 @@ void Colourinput::Lblcolour_DblClick(int i) {
 }
 
 void Colourinput::Lblstring_DblClick(int k) {
-    if (!Rowopen(Main) || !Filledbox(Inputboxes, k, Setting.Codelength)) return;
+    if (!Rowopen(Main) || !Filledbox(inputboxes_, k, Setting.Codelength)) return;
     Takeout(k);
     Guessentry.Submitok();
 }
 
 void Colourinput::Lblcolour_DragDrop(int, Dragsource source) {
     if (!Rowopen(Main) || source.What != Dragsource::Kind::Box ||
-        !Filledbox(Inputboxes, source.Index, Setting.Codelength))
+        !Filledbox(inputboxes_, source.Index, Setting.Codelength))
         return;
     Takeout(source.Index);
     Guessentry.Submitok();
@@ -112,20 +112,20 @@ void Colourinput::Lblstring_DragDrop(int k, Dragsource source) {
         if (Setting.Fixedorder()) {
             // The row stays sorted, so where it was dropped does not matter.
             Fillcolour(c);
-        } else if (Inputboxes[k] != c) {
-            if (++Colourcount[c] >= Setting.Maxrepeat) Main.Piccolour[c].Borderstyle = 0;
-            const int d = Inputboxes[k];
-            if (d != Emptybox && --Colourcount[d] < Setting.Maxrepeat)
+        } else if (inputboxes_[k] != c) {
+            if (++colourcount_[c] >= Setting.Maxrepeat) Main.Piccolour[c].Borderstyle = 0;
+            const int d = inputboxes_[k];
+            if (d != Emptybox && --colourcount_[d] < Setting.Maxrepeat)
                 Main.Piccolour[d].Borderstyle = 1;
-            Setbox(Main, Inputboxes, k, c);
+            Setbox(Main, inputboxes_, k, c);
         }
     } else {
         const int j = source.Index;
-        if (Setting.Fixedorder() || j == k || !Filledbox(Inputboxes, j, L)) return;
+        if (Setting.Fixedorder() || j == k || !Filledbox(inputboxes_, j, L)) return;
         // Moving into an empty box is the same exchange: the source box takes the emptiness.
-        const int d = Inputboxes[k];
-        Setbox(Main, Inputboxes, k, Inputboxes[j]);
-        Setbox(Main, Inputboxes, j, d);
+        const int d = inputboxes_[k];
+        Setbox(Main, inputboxes_, k, inputboxes_[j]);
+        Setbox(Main, inputboxes_, j, d);
     }
     Guessentry.Submitok();
 }

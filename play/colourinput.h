@@ -24,10 +24,12 @@ public:
     void Lblcolour_DragDrop(int i, Dragsource source);
     void Lblstring_DragDrop(int k, Dragsource source);
     void Setinputmethod(Inputkind method);
-    std::array<int, 8> Inputboxes{};   // colour 0..9 per box, or Emptybox
-    std::array<int, 10> Colourcount{}; // boxes holding each colour
+    const std::array<int, 8>& Inputboxes() const { return inputboxes_; } // colour 0..9, or Emptybox
+    const std::array<int, 10>& Colourcount() const { return colourcount_; } // boxes per colour
 
 private:
+    std::array<int, 8> inputboxes_{};
+    std::array<int, 10> colourcount_{};
     // Takes the colour out of box k: one fewer of it, so it is available again.
     void Takeout(int k);
     // The subsystems and windows it works with.

@@ -39,7 +39,7 @@ void Computerplay::Tmrdelay_Timer() {
     }
     if (Rec.Inplay()) {
         if (Rec.Trial >= Setting.Starttrial && Rec.Trial > Rec.Claimtrial) {
-            Gamestarter.Showsetting();
+            Boardview.Showsetting();
             Marking.Mark();
             Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
                                  Rec.Currenthint.white, Rec.Currentstring);

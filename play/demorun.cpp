@@ -4,7 +4,6 @@
 #include "play/boardview.h"
 #include "play/computerplay.h"
 #include "play/gamestarter.h"
-#include "play/menus.h"
 
 namespace tc {
 
@@ -17,7 +16,7 @@ void Demorun::Startdemo() {
     if (!Rec.Demomode) {
         Main.Sendescapes(); // no menu left open over the demo
         Wait.Setwait(0, Waitkey::Demo);
-        Menus.Menusaved = Main.Lists.Save();
+        Main.Lists.Keep();
         for (Menuitem* menu :
              {&Main.Mnugame, &Main.Mnuquit, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
             menu->Enabled = false;

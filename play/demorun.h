@@ -6,9 +6,9 @@ namespace tc {
 
 class Demorun : public Gamepart {
 public:
-    Demorun(const Gamecore& core, tc::Menus& menus, tc::Gamestarter& gamestarter,
-            tc::Boardview& boardview, tc::Computerplay& computerplay)
-        : Gamepart(core), Menus(menus), Gamestarter(gamestarter), Boardview(boardview),
+    Demorun(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
+            tc::Computerplay& computerplay)
+        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview),
           Computerplay(computerplay) {}
 
     void Hsbspeed_Change(int value);
@@ -16,7 +16,6 @@ public:
 
 private:
     // The subsystems and windows it works with.
-    tc::Menus& Menus;
     tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
     tc::Computerplay& Computerplay;

@@ -108,7 +108,10 @@ void Gamehost::Offerrecord() {
     g_.Topfivelist.Offerrecord();
 }
 void Gamehost::Messageclosed(Waitkey key) {
-    g_.Guessentry.Messageclosed(key);
+    if (key == Waitkey::Warning)
+        g_.Gameending.Warningclosed();
+    else
+        g_.Guessentry.Messageclosed(key);
 }
 void Gamehost::Errorcase() {
     g_.Hinterrors.Errorcase();

@@ -120,28 +120,26 @@ public:
     tc::Menus Menus{core_,       Gamestarter,    Boardview, Colourinput, Demorun,
                     Topfivelist, Statisticsruns, Gamefiles, Musicplayer, Animator,
                     About,       Instr,          Stat,      Statbox};
-    tc::Gamestarter Gamestarter{core_,   Menus,        Boardview,  Guessentry,
-                                Marking, Computerplay, Gameending, Animator};
+    tc::Gamestarter Gamestarter{core_,        Boardview,  Guessentry, Marking,
+                                Computerplay, Gameending, Animator};
     tc::Boardview Boardview{core_, Menus, Colourinput};
     tc::Colourinput Colourinput{core_, Guessentry, Markentry};
-    tc::Guessentry Guessentry{core_,   Menus,     Gamestarter,  Boardview, Colourinput,
-                              Marking, Markentry, Computerplay, Gameending};
+    tc::Guessentry Guessentry{core_,   Gamestarter, Boardview,    Colourinput,
+                              Marking, Markentry,   Computerplay, Gameending};
     tc::Marking Marking{core_, Guessentry};
-    tc::Markentry Markentry{core_,      Menus,        Gamestarter, Boardview,
-                            Guessentry, Computerplay, Gameending};
+    tc::Markentry Markentry{core_, Gamestarter, Boardview, Guessentry, Computerplay, Gameending};
     tc::Computerplay Computerplay{core_,   Gamestarter, Boardview,  Guessentry,    Marking,
                                   Demorun, Hinterrors,  Gameending, Statisticsruns};
-    tc::Demorun Demorun{core_, Menus, Gamestarter, Boardview, Computerplay};
+    tc::Demorun Demorun{core_, Gamestarter, Boardview, Computerplay};
     tc::Hinterrors Hinterrors{core_, Gamestarter, Boardview, Computerplay, Animator};
     tc::Gameending Gameending{core_,        Gamestarter, Boardview,      Guessentry,
                               Computerplay, Hinterrors,  Statisticsruns, Animator,
                               About,        Instr,       Files,          Message};
-    tc::Topfivelist Topfivelist{core_, Menus, Gamestarter, Boardview};
+    tc::Topfivelist Topfivelist{core_, Gamestarter, Boardview};
     tc::Statisticsruns Statisticsruns{core_,        Menus, Gamestarter, Boardview,
                                       Computerplay, Stat,  Statbox};
-    tc::Gamefiles Gamefiles{core_,       Menus,        Gamestarter, Boardview,
-                            Markentry,   Computerplay, Gameending,  Topfivelist,
-                            Musicplayer, Animator,     Files};
+    tc::Gamefiles Gamefiles{core_,      Gamestarter, Boardview,   Markentry, Computerplay,
+                            Gameending, Topfivelist, Musicplayer, Animator,  Files};
     tc::Musicplayer Musicplayer{core_, Tmrmusic};
     tc::Animator Animator{core_, Tmrani};
 

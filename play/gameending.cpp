@@ -26,7 +26,7 @@ void Gameending::Win() {
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
     Rec.Status = Gamestatus::Win;
-    Gamestarter.Showsetting();
+    Boardview.Showsetting();
     // A statistics update that could not be stored is told with the win; the game goes on.
     std::string problem;
     if (Setting.Whoguess == Role::Watch && Setting.Hinttype == Hintkind::Noerror)
@@ -104,7 +104,7 @@ void Gameending::Gameover() {
     if (Setting.Whoguess == Role::Computerguesses) --Rec.Trial;
     Rec.Finaltrial = Rec.Trial;
     Rec.Status = Gamestatus::Gameover;
-    Gamestarter.Showsetting();
+    Boardview.Showsetting();
     Calculatetime();
     Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
     Tmrrec.Enabled = false;
@@ -178,6 +178,36 @@ void Gameending::Tmrbuffer_Timer() {
              .Key = Waitkey::Franswer,
              .Caption = "Show Answer",
              .Timeout = 900}));
+    }
+}
+
+void Gameending::Warnlastchance() {
+    Afterwarn = Afterwarning::Nextguess;
+    Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
+                             .Icon = Boxicon::Exclamation,
+                             .Key = Waitkey::Warning,
+                             .Caption = "Warning",
+                             .Timeout = 60}));
+}
+
+void Gameending::Warningclosed() {
+    const Afterwarning next = Afterwarn;
+    Afterwarn = Afterwarning::Nothing;
+    const bool retype = Retypeafterwarning;
+    Retypeafterwarning = false;
+    if (next == Afterwarning::Nextguess) {
+        Computerplay.Getguess();
+    } else if (next == Afterwarning::Showresultok) {
+        if (Main.Frshowresult.Visible) {
+            Guessentry.Cmdshowresult_Click();
+        } else if (retype) {
+            Guessentry.Getstring();
+        } else {
+            // Back to what the clock's warning interrupted.
+            Wait.Setwait(0);
+            Wait.Setkey(Main.Frgetresult.Visible ? Waitkey::Frgetresult : Waitkey::Frgetstring1);
+            Wait.Showhelp();
+        }
     }
 }
 

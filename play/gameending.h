@@ -23,13 +23,19 @@ public:
     void Gameover();
     void Tmrrec_Timer();
     void Calculatetime();
+    // The clock starts or resumes: a loaded game past the five-minute mark is not warned again.
+    void Resetwarning() { Warned = Rec.Carriedseconds >= Warningtime; }
+    // Before the last trial: "only one more chance", then the computer's next guess.
+    void Warnlastchance();
+    // A "Warning" message closed: back to what it interrupted.
+    void Warningclosed();
+
+private:
     bool Warned = false; // the five-minute warning of this game was given
     // What follows when the "Warning" message closes: the next guess after the last-chance
     // warning, or the result panel's OK after the clock's warning.
     enum class Afterwarning { Nothing, Nextguess, Showresultok } Afterwarn = Afterwarning::Nothing;
     bool Retypeafterwarning = false; // the clock closed an "Inappropriate Input" message
-
-private:
     // The demo panel's win text, kept between games so that a simulated win allocates nothing.
     std::string winnote_;
     // The subsystems and windows it works with.

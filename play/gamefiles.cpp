@@ -8,7 +8,6 @@
 #include "play/gameending.h"
 #include "play/gamestarter.h"
 #include "play/markentry.h"
-#include "play/menus.h"
 #include "play/musicplayer.h"
 #include "play/topfivelist.h"
 #include "savedgames/savedfile.h"
@@ -316,7 +315,7 @@ void Gamefiles::Loadgame(const std::string& path) {
     const Decoded d = Readsavedgame(path);
     std::string told = d.Told;
     if (d.Game) {
-        Menus.Menusaved = Main.Lists.Save();
+        Main.Lists.Keep();
         if (!Restore(Setting, Rec, Engine, Main, *d.Game).empty()) told = Damagedtext;
     }
     if (!told.empty()) {
@@ -333,7 +332,7 @@ void Gamefiles::Loadgame(const std::string& path) {
         return;
     }
     Files.Visible = false;
-    Gameending.Warned = Rec.Carriedseconds >= Warningtime;
+    Gameending.Resetwarning();
     Main.Mnumouse.Checked = Main.Inputmethod == Inputkind::Mouse;
     Main.Mnukey.Checked = !Main.Mnumouse.Checked;
     Main.Mnucolour.Checked = Main.Displaymode == Displaykind::Colour;
@@ -346,7 +345,7 @@ void Gamefiles::Loadgame(const std::string& path) {
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
         item->Enabled = false;
     Main.Mnuend.Enabled = true;
-    Menus.Settlb();
+    Main.Settlb();
     Main.Frmenu.Visible = false;
     Main.Picfore.Visible = false;
     Main.Picupper.Visible = Main.Picrecord.Visible = true;
@@ -371,7 +370,7 @@ void Gamefiles::Loadgame(const std::string& path) {
         }
         return;
     }
-    Gamestarter.Showsetting();
+    Boardview.Showsetting();
     const bool answer = Rec.Status == Gamestatus::Win ||
                         Setting.Whoguess != Role::Computerguesses || Main.Optyesmark.Value;
     if (Rec.Status == Gamestatus::Hintsconsistent)

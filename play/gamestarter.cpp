@@ -6,7 +6,6 @@
 #include "play/gameending.h"
 #include "play/guessentry.h"
 #include "play/marking.h"
-#include "play/menus.h"
 #include "settings/settingtexts.h"
 
 namespace tc {
@@ -78,7 +77,7 @@ void Gamestarter::Initialize() {
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnudemo})
         item->Enabled = false;
     Main.Mnuend.Enabled = true;
-    Menus.Settlb();
+    Main.Settlb();
 }
 
 void Gamestarter::Getstarttrial() {
@@ -120,7 +119,7 @@ void Gamestarter::Startgame() {
         Main.Lbltime.Caption = "Time spent:  0 second";
         Rec.Starttime = clock_.Ticks();
         Rec.Carriedseconds = 0;
-        Gameending.Warned = false;
+        Gameending.Resetwarning();
         Tmrrec.Enabled = true;
         Animator.Restartanimation();
         return;
@@ -129,7 +128,7 @@ void Gamestarter::Startgame() {
     for (Menuitem* menu : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
         menu->Enabled = false;
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
-    Showsetting();
+    Boardview.Showsetting();
     Boardview.Showanswer("Answer");
     if (Wait.Is(Waitkey::Demo) && !Options.Headless) { // headless, the board is never drawn
         Drawtext demo;
@@ -142,23 +141,6 @@ void Gamestarter::Startgame() {
         Main.Picrecord.Print(demo);
     }
     Tmrdelay.Interval = Wait.Is(Waitkey::Demo) ? Speeddelay() : 1;
-}
-
-void Gamestarter::Showsetting() {
-    // The computer's steps call this every tick; rebuild the texts only when they change.
-    if (!Options.Headless) Drawsetting();
-}
-
-void Gamestarter::Drawsetting() {
-    if (Main.Frsetting.Visible && Setting == Boardview.Shownsetting &&
-        Rec.Status == Boardview.shownstatus_)
-        return;
-    const Settingdisplay d = Showsettingtexts(Setting, Statusname(Rec.Status));
-    Main.Lblsettitle.Caption = d.Title;
-    Main.Lblsetcontent.Caption = d.Content;
-    Main.Frsetting.Visible = true;
-    Boardview.Shownsetting = Setting;
-    Boardview.shownstatus_ = Rec.Status;
 }
 
 void Gamestarter::Processmark() {
@@ -198,7 +180,7 @@ void Gamestarter::Finishgame() {
         item->Enabled = true;
     Main.Mnusaving.Enabled = false;
     Main.Mnuend.Enabled = false;
-    Menus.Settlb();
+    Main.Settlb();
     Main.Lists.Updatesetting(Setting);
 }
 
@@ -255,7 +237,7 @@ void Gamestarter::Cmdokmark_Click() {
     for (int c = 0; c < 10; ++c)
         Main.Piccolour[c].Visible = Main.Lblcolour[c].Visible = c < Setting.Ncolours;
     Main.Frcolour.Visible = true;
-    Showsetting();
+    Boardview.Showsetting();
     Main.Cmdready.Default = true;
     Main.Fraskcode.Visible = true;
     Wait.Setwait(300, Waitkey::Fraskcode);

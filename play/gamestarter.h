@@ -7,12 +7,11 @@ namespace tc {
 
 class Gamestarter : public Gamepart {
 public:
-    Gamestarter(const Gamecore& core, tc::Menus& menus, tc::Boardview& boardview,
-                tc::Guessentry& guessentry, tc::Marking& marking, tc::Computerplay& computerplay,
-                tc::Gameending& gameending, tc::Animator& animator)
-        : Gamepart(core), Menus(menus), Boardview(boardview), Guessentry(guessentry),
-          Marking(marking), Computerplay(computerplay), Gameending(gameending), Animator(animator) {
-    }
+    Gamestarter(const Gamecore& core, tc::Boardview& boardview, tc::Guessentry& guessentry,
+                tc::Marking& marking, tc::Computerplay& computerplay, tc::Gameending& gameending,
+                tc::Animator& animator)
+        : Gamepart(core), Boardview(boardview), Guessentry(guessentry), Marking(marking),
+          Computerplay(computerplay), Gameending(gameending), Animator(animator) {}
 
     void Initialize();
     void Startgame();
@@ -22,7 +21,6 @@ public:
     void Cmdoktrial_Click();
     void Cmdokmark_Click();
     void Cmdready_Click();
-    void Showsetting();
     // Inline: the computer asks for the delay at every step.
     int Demodelay() const { return Wait.Is(Waitkey::Demo) ? Speeddelay() : 0; }
     int Speeddelay() const {
@@ -34,10 +32,7 @@ private:
     void Clearrec();
     void Getstarttrial();
     void Geterrortrial();
-    // Showsetting's work, apart so that a headless step returns without setting up for it.
-    [[gnu::noinline]] void Drawsetting();
     // The subsystems and windows it works with.
-    tc::Menus& Menus;
     tc::Boardview& Boardview;
     tc::Guessentry& Guessentry;
     tc::Marking& Marking;

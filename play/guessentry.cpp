@@ -8,7 +8,6 @@
 #include "play/gamestarter.h"
 #include "play/markentry.h"
 #include "play/marking.h"
-#include "play/menus.h"
 
 namespace tc {
 
@@ -47,10 +46,10 @@ std::vector<Stringprompts> Everystringprompt() {
 }
 
 void Guessentry::Getstring() {
-    Gamestarter.Showsetting();
+    Boardview.Showsetting();
     if (Rec.Inplay() && Rec.Trial > 0) {
         Main.Mnusaving.Enabled = Main.Mnuend.Enabled = Main.Mnuoption.Enabled = true;
-        Menus.Settlb();
+        Main.Settlb();
     }
     for (int c = 0; c < 10; ++c) {
         const bool shown = c < Setting.Ncolours;
@@ -95,7 +94,7 @@ void Guessentry::Getstring() {
 
 void Guessentry::Submitok() {
     int empty = 0;
-    for (int i = 0; i < Setting.Codelength; ++i) empty += Colourinput.Inputboxes[i] == Emptybox;
+    for (int i = 0; i < Setting.Codelength; ++i) empty += Colourinput.Inputboxes()[i] == Emptybox;
     Rec.Inputblanks = static_cast<int16_t>(empty);
     Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
 }
@@ -142,9 +141,9 @@ void Guessentry::Cmdsubcol_Click() {
     if (!Main.Frgetstring.Visible || !Main.Cmdsubcol.Enabled) return;
     Str s;
     for (int i = 0; i < Setting.Codelength; ++i)
-        s.push_back(Colourinput.Inputboxes[i] == Emptybox
+        s.push_back(Colourinput.Inputboxes()[i] == Emptybox
                         ? 'b'
-                        : static_cast<char>('0' + Colourinput.Inputboxes[i]));
+                        : static_cast<char>('0' + Colourinput.Inputboxes()[i]));
     Rec.Currentstring = s;
     Submitguess();
 }
@@ -155,7 +154,7 @@ void Guessentry::Submitguess() {
         c->Visible = false;
     Main.Mnusaving.Enabled = false;
     if (Rec.Inplay()) Main.Mnuend.Enabled = Main.Mnuoption.Enabled = false;
-    Menus.Settlb();
+    Main.Settlb();
 
     const bool computermarks = Setting.Whoguess == Role::Computerguesses && Main.Optyesmark.Value;
     const bool acceptable =
@@ -261,12 +260,7 @@ void Guessentry::Cmdshowresult_Click() {
     Gamestarter.Processmark();
     Gameending.Calculatetime();
     if (Rec.Trial == Lasttrial - 1 && Rec.Elapsed < Timelimit) {
-        Gameending.Afterwarn = Gameending::Afterwarning::Nextguess;
-        Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
-                                 .Icon = Boxicon::Exclamation,
-                                 .Key = Waitkey::Warning,
-                                 .Caption = "Warning",
-                                 .Timeout = 60}));
+        Gameending.Warnlastchance();
         return;
     }
     if (Rec.Trial < Lasttrial)
@@ -289,29 +283,7 @@ void Guessentry::Cmderror_Click() {
 }
 
 void Guessentry::Messageclosed(Waitkey key) {
-    if (key == Waitkey::Same) {
-        Getstring();
-    } else if (key == Waitkey::Warning) {
-        const Gameending::Afterwarning next = Gameending.Afterwarn;
-        Gameending.Afterwarn = Gameending::Afterwarning::Nothing;
-        const bool retype = Gameending.Retypeafterwarning;
-        Gameending.Retypeafterwarning = false;
-        if (next == Gameending::Afterwarning::Nextguess) {
-            Computerplay.Getguess();
-        } else if (next == Gameending::Afterwarning::Showresultok) {
-            if (Main.Frshowresult.Visible) {
-                Cmdshowresult_Click();
-            } else if (retype) {
-                Getstring();
-            } else {
-                // Back to what the clock's warning interrupted.
-                Wait.Setwait(0);
-                Wait.Setkey(Main.Frgetresult.Visible ? Waitkey::Frgetresult
-                                                     : Waitkey::Frgetstring1);
-                Wait.Showhelp();
-            }
-        }
-    }
+    if (key == Waitkey::Same) Getstring();
 }
 
 } // namespace tc

@@ -19,12 +19,12 @@ std::vector<Stringprompts> Everystringprompt();
 
 class Guessentry : public Gamepart {
 public:
-    Guessentry(const Gamecore& core, tc::Menus& menus, tc::Gamestarter& gamestarter,
-               tc::Boardview& boardview, tc::Colourinput& colourinput, tc::Marking& marking,
-               tc::Markentry& markentry, tc::Computerplay& computerplay, tc::Gameending& gameending)
-        : Gamepart(core), Menus(menus), Gamestarter(gamestarter), Boardview(boardview),
-          Colourinput(colourinput), Marking(marking), Markentry(markentry),
-          Computerplay(computerplay), Gameending(gameending) {}
+    Guessentry(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
+               tc::Colourinput& colourinput, tc::Marking& marking, tc::Markentry& markentry,
+               tc::Computerplay& computerplay, tc::Gameending& gameending)
+        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Colourinput(colourinput),
+          Marking(marking), Markentry(markentry), Computerplay(computerplay),
+          Gameending(gameending) {}
 
     // Opens the input of a string: the player's guess, or the code or a row the player types.
     void Getstring();
@@ -41,7 +41,6 @@ public:
 private:
     void Submitguess();
     // The subsystems and windows it works with.
-    tc::Menus& Menus;
     tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
     tc::Colourinput& Colourinput;

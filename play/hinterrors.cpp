@@ -38,7 +38,7 @@ void Hinterrors::Errorcase() {
                Plural("is", Rec.Trial) +
                " consistent. You may see a possible answer in the Possible Answer Frame.";
     }
-    Gamestarter.Showsetting();
+    Boardview.Showsetting();
     Wait.Showmessage(Withendchoices({.Text = text + "\nChoose one option below.",
                                      .Icon = Boxicon::Critical,
                                      .Key = Waitkey::Wrongdetection,
@@ -49,7 +49,7 @@ void Hinterrors::Errorcase() {
 void Hinterrors::Inconsistent() {
     Animator.Repaintstrip();
     Rec.Status = Gamestatus::Errordetected;
-    Gamestarter.Showsetting();
+    Boardview.Showsetting();
     if (Options.Observer) Options.Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
     if (Wait.Is(Waitkey::Demo)) {

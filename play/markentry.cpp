@@ -5,7 +5,6 @@
 #include "play/gameending.h"
 #include "play/gamestarter.h"
 #include "play/guessentry.h"
-#include "play/menus.h"
 
 namespace tc {
 
@@ -87,7 +86,7 @@ void Markentry::Getresult() {
     }
     if (Rec.Trial >= Setting.Starttrial) {
         Main.Mnusaving.Enabled = true;
-        Menus.Settlb();
+        Main.Settlb();
     }
 }
 

@@ -6,11 +6,11 @@ namespace tc {
 
 class Markentry : public Gamepart {
 public:
-    Markentry(const Gamecore& core, tc::Menus& menus, tc::Gamestarter& gamestarter,
-              tc::Boardview& boardview, tc::Guessentry& guessentry, tc::Computerplay& computerplay,
+    Markentry(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
+              tc::Guessentry& guessentry, tc::Computerplay& computerplay,
               tc::Gameending& gameending)
-        : Gamepart(core), Menus(menus), Gamestarter(gamestarter), Boardview(boardview),
-          Guessentry(guessentry), Computerplay(computerplay), Gameending(gameending) {}
+        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Guessentry(guessentry),
+          Computerplay(computerplay), Gameending(gameending) {}
 
     int Largestblack(int white) const;
     int Largestwhite(int black) const;
@@ -25,7 +25,6 @@ public:
 private:
     void Resultok();
     // The subsystems and windows it works with.
-    tc::Menus& Menus;
     tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
     tc::Guessentry& Guessentry;

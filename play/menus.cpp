@@ -37,14 +37,6 @@ const Toolkey Toolbar[13] = {
     {"Icoquit", "Quit this programme", &Fmmain::Mnuquit},
 };
 
-// The menu item whose enabled state each toolbar button takes.
-Menuitem Fmmain::*const Enabledby[13] = {
-    &Fmmain::Mnuset,    &Fmmain::Mnunew,    &Fmmain::Mnuload,   &Fmmain::Mnusaving,
-    &Fmmain::Mnuend,    &Fmmain::Mnumedia,  &Fmmain::Mnumedia,  &Fmmain::Mnudemo,
-    &Fmmain::Mnuoption, &Fmmain::Mnuoption, &Fmmain::Mnuoption, &Fmmain::Mnuoption,
-    &Fmmain::Mnuquit,
-};
-
 const char* const Instructions[] = {
     "",
     " GAME TYPE",
@@ -188,18 +180,14 @@ void Menus::Form_Load() {
     Gamestarter.Finishgame();
 }
 
-void Menus::Settlb() {
-    for (int i = 0; i < 13; ++i) Main.Tlbgame[i].Enabled = (Main.*Enabledby[i]).Enabled;
-}
-
 void Menus::Mnuset_Click() {
-    Menusaved = Main.Lists.Save();
+    Main.Lists.Keep();
     Main.Cmdstart.Default = true;
     Main.Frmenu.Visible = true;
     for (Menuitem* item :
          {&Main.Mnuset, &Main.Mnunew, &Main.Mnuload, &Main.Mnusaving, &Main.Mnuend, &Main.Mnudemo})
         item->Enabled = false;
-    Settlb();
+    Main.Settlb();
     Wait.Setwait(300, Waitkey::Frmenu);
     Main.Lists.Cmdtop.Enabled = Main.Lists.Chosenrole() == Role::Youguess;
 }
@@ -210,16 +198,16 @@ void Menus::Cmdcancel_Click() {
     Main.Picdemo.Visible = false;
     Main.Frscroll.Visible = false;
     Rec.Demomode = 0;
-    Statisticsruns.Initcount = 0;
+    Statisticsruns.Cancelsweep();
     const std::string problem = records_.Setbatching(false);
     Main.Progress.Visible = false;
     Main.Displaymode = Main.Mnucolour.Checked ? Displaykind::Colour : Displaykind::Number;
-    Main.Lists.Restore(Menusaved);
+    Main.Lists.Restore(Main.Lists.Kept());
     Main.Frmenu.Visible = false;
     Gamestarter.Finishgame();
     if (Rec.Runkind == Run::Simulate) {
         // The statistics message reports the games counted; with none there is nothing to say.
-        if (Statisticsruns.Simtotals.Population != 0)
+        if (Statisticsruns.Simtotals().Population != 0)
             Tmrbuffer.Enabled = true;
         else
             Rec.Runkind = Run::None;
@@ -358,7 +346,7 @@ void Menus::Stopplay() {
 
 void Menus::Showanswerlater() {
     Rec.Status = Gamestatus::Endgame;
-    Gamestarter.Showsetting();
+    Boardview.Showsetting();
     Boardview.Showanswer("Answer");
     Rec.Elapsed = Timelimit;
     Tmrbuffer.Enabled = true;

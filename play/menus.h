@@ -42,7 +42,6 @@ public:
     void Form_Load();
     void Mnuset_Click();
     void Cmdcancel_Click();
-    void Settlb();
     void Setdisplay(Displaykind mode);
     void Menu_Click(Menucommand item);
     void Tlbgame_ButtonClick(const std::string& key);
@@ -59,7 +58,6 @@ public:
     void Quitprogramme();
     void Keepfinaltrial();
     bool Quitrequested() const { return quitrequested_; } // the program should end
-    Savedchoices Menusaved; // the setting menu's choices when it was opened
 
 private:
     bool demopaused_ = false; // the demo stopped from the status bar until "PAUSE" closes

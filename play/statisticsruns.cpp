@@ -82,7 +82,7 @@ void Statisticsruns::Cmdback_Click() {
 
 void Statisticsruns::Beginrun(Run kind) {
     Wait.Setwait(0, Waitkey::Demo);
-    Menus.Menusaved = Main.Lists.Save();
+    Main.Lists.Keep();
     for (Menuitem* menu : {&Main.Mnugame, &Main.Mnumedia, &Main.Mnuoption, &Main.Mnuhelp})
         menu->Enabled = false;
     for (Toolbutton& b : Main.Tlbgame) b.Enabled = false;
@@ -102,7 +102,7 @@ void Statisticsruns::Cmdinitstat_Click() {
     Setting.Whoguess = Role::Watch;
     Setting.Ncolours = 5;
     Setting.Codelength = 3;
-    Initcount = 1;
+    initcount_ = 1;
     Runtotal = 3560;
     Gamestarter.Initialize();
     Gamestarter.Startgame();
@@ -117,33 +117,33 @@ void Statisticsruns::Initstat() {
         s.Ordertype = Orderkind::Fixed;
         s.Maxrepeat = 1;
     };
-    if (Initcount < 10) {
-        ++Initcount;
+    if (initcount_ < 10) {
+        ++initcount_;
     } else if (s.Maxrepeat < L) {
         ++s.Maxrepeat;
-        Initcount = 1;
+        initcount_ = 1;
     } else if (s.Ordertype == Orderkind::Fixed) {
         s.Ordertype = Orderkind::Random;
         s.Maxrepeat = 1;
-        Initcount = 1;
+        initcount_ = 1;
     } else if (L < s.Ncolours - 2) {
         ++s.Codelength;
         s.Maxblanks = static_cast<int16_t>(s.Fixedlength ? 0 : s.Codelength - 3);
         restart();
-        Initcount = 1;
+        initcount_ = 1;
     } else if (s.Fixedlength && s.Ncolours > 5) {
         s.Fixedlength = 0;
         s.Codelength = 4;
         s.Maxblanks = 1;
         restart();
-        Initcount = 1;
+        initcount_ = 1;
     } else if (s.Ncolours < 10) {
         ++s.Ncolours;
         s.Fixedlength = 1;
         s.Codelength = 3;
         s.Maxblanks = 0;
         restart();
-        Initcount = 1;
+        initcount_ = 1;
     } else {
         Endrun();
         return;
@@ -161,7 +161,7 @@ void Statisticsruns::Cmdsimulate_Click() {
     Setting.Whoguess = Role::Watch;
     Simcodes.emplace(Setting);
     if (Simorder) Options.Plan.Colourorder = Simorder;
-    Simtotals = Simulationtotals{};
+    simtotals_ = Simulationtotals{};
     Runtotal = 0;
     for (Odometer o(Setting);; ++Runtotal)
         if (!o.Next()) {
@@ -177,7 +177,7 @@ void Statisticsruns::Cmdsimulate_Click() {
 
 void Statisticsruns::Simulate() {
     ++Rungames;
-    Simtotals.Count(Rec.Attempts, Rec.Trial);
+    simtotals_.Count(Rec.Attempts, Rec.Trial);
     if (!Simcodes->Next()) {
         Endrun();
         return;
@@ -220,8 +220,8 @@ void Statisticsruns::Statisticsmessagebox() {
     TC_FALSE_RESTRICT_BEGIN
     Statbox.Icon = Boxicon::Information;
     TC_FALSE_RESTRICT_END
-    Statbox.Text = Statisticsmessage(Simtotals);
-    Statbox.Histogram.assign(Simtotals.Histogram.begin(), Simtotals.Histogram.end());
+    Statbox.Text = Statisticsmessage(simtotals_);
+    Statbox.Histogram.assign(simtotals_.Histogram.begin(), simtotals_.Histogram.end());
     Statbox.Visible = true;
     Rec.Runkind = Run::None;
 }

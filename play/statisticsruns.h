@@ -26,11 +26,15 @@ public:
     // statistics run goes at full speed.
     void Runtick();
     void Statisticsmessagebox();
-    int Initcount = 0;                  // games of the sweep's current setting
-    Simulationtotals Simtotals;         // the simulation's figures so far
+    // A cancelled run: the sweep starts again from its first game.
+    void Cancelsweep() { initcount_ = 0; }
+    int Initcount() const { return initcount_; }                     // games of the sweep's setting
+    const Simulationtotals& Simtotals() const { return simtotals_; } // the simulation's figures
     std::optional<Codestring> Simorder; // a fixed colour order for every simulated game
 
 private:
+    int initcount_ = 0;
+    Simulationtotals simtotals_;
     bool Fastrun() const;
     void Beginrun(Run kind);
     void Endrun();

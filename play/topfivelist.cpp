@@ -3,7 +3,6 @@
 #include "play/topfivelist.h"
 #include "play/boardview.h"
 #include "play/gamestarter.h"
-#include "play/menus.h"
 #include "records/topfive.h"
 #include "settings/settingtexts.h"
 #include <algorithm>
@@ -73,7 +72,7 @@ void Topfivelist::Offerrecord() {
     Boardview.Clear();
     Main.Franswer.Visible = false;
     Main.Mnuend.Enabled = false;
-    Menus.Settlb();
+    Main.Settlb();
     Main.Cmdokname.Default = true;
     Main.Frgetname.Visible = true;
     Main.Txtname.Caption.clear();

@@ -7,9 +7,8 @@ namespace tc {
 
 class Topfivelist : public Gamepart {
 public:
-    Topfivelist(const Gamecore& core, tc::Menus& menus, tc::Gamestarter& gamestarter,
-                tc::Boardview& boardview)
-        : Gamepart(core), Menus(menus), Gamestarter(gamestarter), Boardview(boardview) {}
+    Topfivelist(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview)
+        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview) {}
 
     void Loadtopfive(); // captions of the name panel and the list, both hidden
     void Cmdtop_Click();
@@ -34,7 +33,6 @@ private:
     Winnersrecord Winners;        // the record of the last Winners file operation
     bool Winnersfrommenu = false; // the list was opened from the setting menu
     // The subsystems and windows it works with.
-    tc::Menus& Menus;
     tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
 };

@@ -46,6 +46,8 @@ struct Fmmain {
     // Toolbar, in screen order: Icosetting, Iconew, Icoload, Icosave, Icoend, Icomusic, Icoani,
     // Icodemo, Icomouse, Icokey, Icocolour, Iconumber, Icoquit.
     std::array<Toolbutton, 13> Tlbgame;
+    // Each toolbar button takes the enabled state of the menu item it stands for.
+    void Settlb();
 
     // The setting menu.
     Control Frmenu, Lblset;

@@ -51,6 +51,12 @@ public:
     // Selects the saved texts in an order in which each is on offer when its turn comes.
     // Returns false if some text could not be selected (only for texts no list ever held).
     bool Restore(const Savedchoices& saved);
+    // The choices when the setting menu was opened, for its Cancel.
+    void Keep() { kept_ = Save(); }
+    const Savedchoices& Kept() const { return kept_; }
+
+private:
+    Savedchoices kept_;
 };
 
 // The length an item of Cblength stands for: the fixed length, or N of "Unspecified (3 - N)".

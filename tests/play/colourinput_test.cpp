@@ -40,7 +40,7 @@ protected:
     std::string Row() {
         std::string out;
         for (int i = 0; i < g.Setting.Codelength; ++i) {
-            const int v = g.Colourinput.Inputboxes[i];
+            const int v = g.Colourinput.Inputboxes()[i];
             if (v == Emptybox) {
                 EXPECT_EQ(g.Main.Picstring[i].Background, Windowbackground) << "box " << i;
                 EXPECT_EQ(g.Main.Lblstring[i].Caption, "") << "box " << i;
@@ -67,13 +67,13 @@ TEST_F(Colourpanel, ColourIsUsedUpAtTheRepeatLimitAndFreedAgain) {
     EXPECT_FALSE(g.Colourinput.Colouravailable(2));
     Put("2"); // a used-up colour cannot be taken again
     EXPECT_EQ(Row(), "2...");
-    EXPECT_EQ(g.Colourinput.Colourcount[2], 1);
+    EXPECT_EQ(g.Colourinput.Colourcount()[2], 1);
     g.Colourinput.Lblstring_DragDrop(1, Colour(2));
     EXPECT_EQ(Row(), "2...");
 
     g.Colourinput.Lblstring_DblClick(0);
     EXPECT_EQ(Row(), "....");
-    EXPECT_EQ(g.Colourinput.Colourcount[2], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount()[2], 0);
     EXPECT_TRUE(g.Colourinput.Colouravailable(2));
     EXPECT_EQ(g.Main.Piccolour[2].Borderstyle, 1);
 
@@ -114,7 +114,7 @@ TEST_F(Colourpanel, DroppingAColourOntoABox) {
     Put("3");
     g.Colourinput.Lblstring_DragDrop(0, Colour(3)); // the same colour onto itself
     EXPECT_EQ(Row(), "3...");
-    EXPECT_EQ(g.Colourinput.Colourcount[3], 1);
+    EXPECT_EQ(g.Colourinput.Colourcount()[3], 1);
     EXPECT_TRUE(g.Colourinput.Colouravailable(3));
 
     // Another colour replaces it: one more of the new colour, one fewer of the old.
@@ -122,8 +122,8 @@ TEST_F(Colourpanel, DroppingAColourOntoABox) {
     Put("3");
     g.Colourinput.Lblstring_DragDrop(0, Colour(4));
     EXPECT_EQ(Row(), "4...");
-    EXPECT_EQ(g.Colourinput.Colourcount[3], 0);
-    EXPECT_EQ(g.Colourinput.Colourcount[4], 1);
+    EXPECT_EQ(g.Colourinput.Colourcount()[3], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount()[4], 1);
     EXPECT_TRUE(g.Colourinput.Colouravailable(3));
     EXPECT_FALSE(g.Colourinput.Colouravailable(4));
 
@@ -141,8 +141,8 @@ TEST_F(Colourpanel, BoxesMoveAndSwapInRandomOrder) {
     EXPECT_EQ(Row(), ".1.2");
     g.Colourinput.Lblstring_DragDrop(1, Box(2)); // an empty box cannot be dragged
     EXPECT_EQ(Row(), ".1.2");
-    EXPECT_EQ(g.Colourinput.Colourcount[1], 1);
-    EXPECT_EQ(g.Colourinput.Colourcount[2], 1);
+    EXPECT_EQ(g.Colourinput.Colourcount()[1], 1);
+    EXPECT_EQ(g.Colourinput.Colourcount()[2], 1);
     EXPECT_FALSE(g.Colourinput.Colouravailable(1));
     EXPECT_FALSE(g.Colourinput.Colouravailable(2));
 }
@@ -161,7 +161,7 @@ TEST_F(Colourpanel, FixedOrderKeepsTheRowSorted) {
     EXPECT_EQ(Row(), "0245");
     g.Colourinput.Lblstring_DblClick(1);
     EXPECT_EQ(Row(), "045.");
-    EXPECT_EQ(g.Colourinput.Colourcount[2], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount()[2], 0);
     g.Colourinput.Lblcolour_DragDrop(0, Box(0));
     EXPECT_EQ(Row(), "45..");
 }
@@ -172,8 +172,8 @@ TEST_F(Colourpanel, AFullRowTakesNoMore) {
     g.Colourinput.Fillcolour(3);
     g.Colourinput.Lblcolour_DblClick(4);
     EXPECT_EQ(Row(), "210");
-    EXPECT_EQ(g.Colourinput.Colourcount[3], 0);
-    EXPECT_EQ(g.Colourinput.Colourcount[4], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount()[3], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount()[4], 0);
     EXPECT_TRUE(g.Colourinput.Colouravailable(3));
 
     Open(Fixed, 3, 3);
@@ -181,7 +181,7 @@ TEST_F(Colourpanel, AFullRowTakesNoMore) {
     EXPECT_EQ(Row(), "012");
     g.Colourinput.Fillcolour(3);
     EXPECT_EQ(Row(), "012");
-    EXPECT_EQ(g.Colourinput.Colourcount[3], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount()[3], 0);
 }
 
 TEST_F(Colourpanel, EveryChangeOffersSubmitWhenTheRowIsComplete) {
@@ -213,12 +213,12 @@ TEST_F(Colourpanel, SwitchingInputMethodDiscardsAHalfMadeString) {
     EXPECT_FALSE(g.Main.Cmdsubnum.Enabled);
     EXPECT_FALSE(g.Main.Cmdsubnum.Default);
     EXPECT_FALSE(g.Main.Cmdsubcol.Default);
-    EXPECT_EQ(g.Colourinput.Colourcount[1], 0);
-    EXPECT_EQ(g.Colourinput.Colourcount[2], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount()[1], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount()[2], 0);
     // The panel no longer feeds the hidden row.
     EXPECT_FALSE(g.Colourinput.Colouravailable(3));
     g.Colourinput.Lblcolour_DblClick(3);
-    EXPECT_EQ(g.Colourinput.Colourcount[3], 0);
+    EXPECT_EQ(g.Colourinput.Colourcount()[3], 0);
 
     EXPECT_TRUE(g.Guessentry.Txtinput_KeyPress('3'));
     EXPECT_TRUE(g.Guessentry.Txtinput_KeyPress('4'));

@@ -179,7 +179,7 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     r.g.Menus.Menu_Click(Menucommand::Mnudemo);
     r.g.Demorun.Hsbspeed_Change(0);
     r.clock.Sync();
-    EXPECT_EQ(r.g.Menus.Menusaved, before);
+    EXPECT_EQ(r.g.Main.Lists.Kept(), before);
     r.Playuntil(1);
     // A second's pause on the win, then the next game at the speed bar's pace.
     EXPECT_EQ(r.g.Rec.Status, Gamestatus::Nextdemo);
@@ -196,7 +196,7 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     EXPECT_TRUE(r.Demoon());
     EXPECT_EQ(r.g.Rec.Trial, r.g.Setting.Starttrial); // a fresh game at its first guess
     EXPECT_EQ(r.g.Tmrdelay.Interval, 1);
-    EXPECT_EQ(r.g.Menus.Menusaved, before);
+    EXPECT_EQ(r.g.Main.Lists.Kept(), before);
     r.Playuntil(2);
     r.clock.advance(1'000);
     ASSERT_TRUE(r.g.Rec.Inplay());     // the third game is under way

@@ -105,7 +105,7 @@ TEST_F(Mainwindow, ToolbarHasItsThirteenKeysInOrderAndFollowsTheMenus) {
     g.Main.Mnumedia.Enabled = false;
     g.Main.Mnuoption.Enabled = false;
     g.Main.Mnuquit.Enabled = false;
-    g.Menus.Settlb();
+    g.Main.Settlb();
     EXPECT_EQ(Toolbar(), "1111000100000");
 }
 

@@ -234,9 +234,9 @@ TEST(Simulationrun, CancelStillReportsTheGamesCounted) {
     // A step every 10 ms, so the run can be stopped between games.
     Startsimulation(r, "5", "3", "Random order", "No repetition", 1);
     ASSERT_EQ(r.g.Tmrdelay.Interval, 10);
-    for (int t = 0; t < 600'000 && r.g.Statisticsruns.Simtotals.Population < 7; t += 10)
+    for (int t = 0; t < 600'000 && r.g.Statisticsruns.Simtotals().Population < 7; t += 10)
         r.clock.advance(10);
-    ASSERT_EQ(r.g.Statisticsruns.Simtotals.Population, 7);
+    ASSERT_EQ(r.g.Statisticsruns.Simtotals().Population, 7);
     // The board press is what stops a run while its menus are shut.
     r.g.Boardview.Picrecord_MouseDown(1);
     r.clock.Sync();
@@ -313,9 +313,9 @@ TEST(Simulationrun, ProgressShowsGamesDoneAndRate) {
     Rig r;
     Startsimulation(r, "5", "3", "Random order", "No repetition", 1);
     const Scrollbar& p = r.g.Main.Progress;
-    for (int t = 0; t < 600'000 && r.g.Statisticsruns.Simtotals.Population < 20; t += 10)
+    for (int t = 0; t < 600'000 && r.g.Statisticsruns.Simtotals().Population < 20; t += 10)
         r.clock.advance(10);
-    ASSERT_EQ(r.g.Statisticsruns.Simtotals.Population, 20);
+    ASSERT_EQ(r.g.Statisticsruns.Simtotals().Population, 20);
     EXPECT_TRUE(p.Visible);
     EXPECT_EQ(p.Value, 20);
     EXPECT_EQ(p.Max, 60);
@@ -425,7 +425,7 @@ TEST(Sweeprun, TenGamesOfEverySettingInOrderWrittenToTheWinnersFiles) {
     EXPECT_EQ(r.g.Setting.Codelength, 5);
     EXPECT_EQ(r.g.Setting.Starttype, Startkind::Middle);
     EXPECT_EQ(r.g.Setting.Maxrepeat, 2);
-    EXPECT_EQ(r.g.Statisticsruns.Initcount, 0);
+    EXPECT_EQ(r.g.Statisticsruns.Initcount(), 0);
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     EXPECT_FALSE(r.g.Rec.Demomode);
     EXPECT_FALSE(r.g.Main.Progress.Visible);
@@ -497,7 +497,7 @@ TEST(Sweeprun, ProgressCountsTheSweepsGames) {
     r.clock.Sync();
     EXPECT_FALSE(r.g.Main.Progress.Visible);
     EXPECT_TRUE(r.g.Rec.Runkind == Run::None);
-    EXPECT_EQ(r.g.Statisticsruns.Initcount, 0);
+    EXPECT_EQ(r.g.Statisticsruns.Initcount(), 0);
     EXPECT_EQ(r.g.Setting.Ncolours, 10); // the menu's first setting
     const size_t won = r.log.settings.size();
     r.clock.advance(60'000);

@@ -370,7 +370,7 @@ TEST_F(Window, DoubleClicksAndDropsOnTheColourCellsReachTheGame) {
     ASSERT_TRUE(widget("Frcolour")->isVisible());
     ASSERT_TRUE(widget("Frgetstring")->isVisible());
     QTest::mouseDClick(find<QLabel>("Lblcolour3"), Qt::LeftButton);
-    EXPECT_EQ(game.Colourinput.Inputboxes[0], 3);
+    EXPECT_EQ(game.Colourinput.Inputboxes()[0], 3);
     EXPECT_EQ(find<QLabel>("Lblstring0")->text(), "3");
 
     // Colour 5 dragged onto the second box of the row.
@@ -384,12 +384,12 @@ TEST_F(Window, DoubleClicksAndDropsOnTheColourCellsReachTheGame) {
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
-    EXPECT_EQ(game.Colourinput.Inputboxes[1], 5);
+    EXPECT_EQ(game.Colourinput.Inputboxes()[1], 5);
     EXPECT_EQ(target->text(), "5");
 
     // A double click on a filled box empties it again.
     QTest::mouseDClick(target, Qt::LeftButton);
-    EXPECT_NE(game.Colourinput.Inputboxes[1], 5);
+    EXPECT_NE(game.Colourinput.Inputboxes()[1], 5);
     EXPECT_EQ(target->text(), "");
 }
 
