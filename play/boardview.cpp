@@ -1,7 +1,6 @@
 // The board: each trial's guess with its marks, the answer and the computer's guess.
 #include "play/boardview.h"
 #include "play/colourinput.h"
-#include "play/menus.h"
 #include "settings/settingtexts.h"
 
 namespace tc {
@@ -204,15 +203,6 @@ std::string Boardview::Spokencell(Dragsource source) const {
     const std::string box = "Box " + std::to_string(i + 1) + ": ";
     if (v < 0 || v > 9) return box + "empty";
     return box + (Main.Displaymode == Displaykind::Number ? std::to_string(v) : Colournames[v]);
-}
-
-void Boardview::Picrecord_MouseDown(int button) {
-    if (button == 1 && Wait.Is(Waitkey::Demo)) {
-        Wait.Setkey(Waitkey::None);
-        Menus.Cmdcancel_Click();
-    }
-    // The right button's pop-up menu is the binding's: it shows the Game menu when
-    // `Main.Mnugame` is enabled, and the game has nothing to change for it.
 }
 
 void Boardview::Showsetting() {

@@ -9,8 +9,8 @@ namespace tc {
 
 class Boardview : public Gamepart {
 public:
-    Boardview(const Gamecore& core, tc::Menus& menus, tc::Colourinput& colourinput)
-        : Gamepart(core), Menus(menus), Colourinput(colourinput) {}
+    Boardview(const Gamecore& core, tc::Colourinput& colourinput)
+        : Gamepart(core), Colourinput(colourinput) {}
 
     void Showrecord(int t, int start, int black, int white, const Codestring& guess);
     void Showanswer(const std::string& caption);
@@ -23,7 +23,6 @@ public:
     // of them are drawn as they would have been. A statistics run at full speed plays many games
     // between two paints, and drawing every row of each would cost more than playing it.
     void Holddrawing(bool on);
-    void Picrecord_MouseDown(int button); // 1 left, 2 right
     std::string Spokencell(Dragsource source) const;
     // A board row in words ("Trial 2: red, green, blue; 1 black, 2 white").
     std::string Spokenrow(int t, int start, int black, int white, const Codestring& guess) const;
@@ -59,7 +58,6 @@ private:
     // colour panel ("Red", "Red, used up") or of the input row ("Box 2: red", "Box 2: empty").
     std::string Spokencode(const Codestring& code, int length) const;
     // The subsystems and windows it works with.
-    tc::Menus& Menus;
     tc::Colourinput& Colourinput;
 };
 

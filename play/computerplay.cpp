@@ -2,7 +2,6 @@
 #include "play/boardview.h"
 #include "play/demorun.h"
 #include "play/gameending.h"
-#include "play/gamestarter.h"
 #include "play/guessentry.h"
 #include "play/hinterrors.h"
 #include "play/marking.h"
@@ -20,7 +19,7 @@ void Computerplay::Getguess() {
         Wait.Setkey(Waitkey::Thinking);
         Wait.Showhelp();
     } else if (Rec.Status != Gamestatus::Continueplaying) {
-        Demonote("\nI am thinking. Please wait a while.", "Icon/W95mbx04.ico");
+        Main.Demonote("\nI am thinking. Please wait a while.", "Icon/W95mbx04.ico");
     }
     if (Rec.Trial > 0) Engine.Recordnew();
     Engine.Nextguess();
@@ -43,7 +42,7 @@ void Computerplay::Tmrdelay_Timer() {
             Marking.Mark();
             Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
                                  Rec.Currenthint.white, Rec.Currentstring);
-            Gamestarter.Processmark();
+            Marking.Processmark();
             if (Marking.Hintbreakscode())
                 Gameending.Win();
             else
@@ -56,7 +55,7 @@ void Computerplay::Tmrdelay_Timer() {
         Main.Picupper.Cls();
         Boardview.Clear();
         if (Rec.Runkind == Run::Demo) {
-            Tmrdelay.Interval = Gamestarter.Speeddelay();
+            Tmrdelay.Interval = Main.Speeddelay();
             Demorun.Startdemo();
         } else if (Rec.Runkind == Run::Initstat) {
             Statisticsruns.Initstat();

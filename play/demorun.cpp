@@ -4,6 +4,7 @@
 #include "play/boardview.h"
 #include "play/computerplay.h"
 #include "play/gamestarter.h"
+#include "play/statisticsruns.h"
 
 namespace tc {
 
@@ -45,7 +46,16 @@ void Demorun::Startdemo() {
 
 void Demorun::Hsbspeed_Change(int value) {
     Main.Hsbspeed.Value = Minimum(Maximum(value, Main.Hsbspeed.Min), Main.Hsbspeed.Max);
-    Tmrdelay.Interval = Gamestarter.Speeddelay();
+    Tmrdelay.Interval = Main.Speeddelay();
+}
+
+void Demorun::Picrecord_MouseDown(int button) {
+    if (button == 1 && Wait.Is(Waitkey::Demo)) {
+        Wait.Setkey(Waitkey::None);
+        Statisticsruns.Cmdcancel_Click();
+    }
+    // The right button's pop-up menu is the binding's: it shows the Game menu when
+    // `Main.Mnugame` is enabled, and the game has nothing to change for it.
 }
 
 } // namespace tc

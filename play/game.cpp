@@ -36,7 +36,7 @@ void Gamehost::Startdemo() {
     g_.Demorun.Startdemo();
 }
 void Gamehost::Cmdcancel_Click() {
-    g_.Menus.Cmdcancel_Click();
+    g_.Statisticsruns.Cmdcancel_Click();
 }
 void Gamehost::Cmdcontinue_Click() {
     g_.Topfivelist.Cmdcontinue_Click();

@@ -117,27 +117,27 @@ private:
 
 public:
     // The subsystems, each given the shared state and the others it calls.
-    tc::Menus Menus{core_,       Gamestarter,    Boardview, Colourinput, Demorun,
-                    Topfivelist, Statisticsruns, Gamefiles, Musicplayer, Animator,
-                    About,       Instr,          Stat,      Statbox};
+    tc::Menus Menus{core_,       Gamestarter, Boardview,   Colourinput, Demorun,
+                    Topfivelist, Gamefiles,   Musicplayer, Animator,    About,
+                    Instr,       Stat,        Statbox};
     tc::Gamestarter Gamestarter{core_,        Boardview,  Guessentry, Marking,
                                 Computerplay, Gameending, Animator};
-    tc::Boardview Boardview{core_, Menus, Colourinput};
+    tc::Boardview Boardview{core_, Colourinput};
     tc::Colourinput Colourinput{core_, Guessentry, Markentry};
     tc::Guessentry Guessentry{core_,   Gamestarter, Boardview,    Colourinput,
                               Marking, Markentry,   Computerplay, Gameending};
     tc::Marking Marking{core_, Guessentry};
-    tc::Markentry Markentry{core_, Gamestarter, Boardview, Guessentry, Computerplay, Gameending};
-    tc::Computerplay Computerplay{core_,   Gamestarter, Boardview,  Guessentry,    Marking,
-                                  Demorun, Hinterrors,  Gameending, Statisticsruns};
-    tc::Demorun Demorun{core_, Gamestarter, Boardview, Computerplay};
-    tc::Hinterrors Hinterrors{core_, Gamestarter, Boardview, Computerplay, Animator};
-    tc::Gameending Gameending{core_,        Gamestarter, Boardview,      Guessentry,
-                              Computerplay, Hinterrors,  Statisticsruns, Animator,
-                              About,        Instr,       Files,          Message};
+    tc::Markentry Markentry{core_,      Marking,      Gamestarter, Boardview,
+                            Guessentry, Computerplay, Gameending};
+    tc::Computerplay Computerplay{core_,   Boardview,  Guessentry, Marking,
+                                  Demorun, Hinterrors, Gameending, Statisticsruns};
+    tc::Demorun Demorun{core_, Statisticsruns, Gamestarter, Boardview, Computerplay};
+    tc::Hinterrors Hinterrors{core_, Boardview, Computerplay, Animator};
+    tc::Gameending Gameending{core_,      Boardview,      Guessentry, Computerplay,
+                              Hinterrors, Statisticsruns, Animator,   About,
+                              Instr,      Files,          Message};
     tc::Topfivelist Topfivelist{core_, Gamestarter, Boardview};
-    tc::Statisticsruns Statisticsruns{core_,        Menus, Gamestarter, Boardview,
-                                      Computerplay, Stat,  Statbox};
+    tc::Statisticsruns Statisticsruns{core_, Gamestarter, Boardview, Computerplay, Stat, Statbox};
     tc::Gamefiles Gamefiles{core_,      Gamestarter, Boardview,   Markentry, Computerplay,
                             Gameending, Topfivelist, Musicplayer, Animator,  Files};
     tc::Musicplayer Musicplayer{core_, Tmrmusic};

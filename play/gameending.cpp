@@ -3,7 +3,6 @@
 #include "play/animator.h"
 #include "play/boardview.h"
 #include "play/computerplay.h"
-#include "play/gamestarter.h"
 #include "play/guessentry.h"
 #include "play/hinterrors.h"
 #include "play/statisticsruns.h"
@@ -58,9 +57,9 @@ void Gameending::Win() {
             winnote_.assign(note, static_cast<size_t>(end - note) + tail.size());
         }
         if (!problem.empty()) winnote_ += problem;
-        Computerplay.Demonote(winnote_, "Icon/W95mbx03.ico");
+        Main.Demonote(winnote_, "Icon/W95mbx03.ico");
         // The demo pauses a second on each win; a statistics run goes on at its own speed.
-        Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : Gamestarter.Speeddelay();
+        Tmrdelay.Interval = Rec.Runkind == Run::Demo ? 1000 : Main.Speeddelay();
         Tmrdelay.Enabled = true;
         Rec.Status = Gamestatus::Nextdemo;
         return;

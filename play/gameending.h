@@ -8,14 +8,13 @@ namespace tc {
 
 class Gameending : public Gamepart {
 public:
-    Gameending(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
-               tc::Guessentry& guessentry, tc::Computerplay& computerplay,
-               tc::Hinterrors& hinterrors, tc::Statisticsruns& statisticsruns,
-               tc::Animator& animator, Fmabout& about, Fminstr& instr, Fmfiles& files,
-               Fmmessage& message)
-        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Guessentry(guessentry),
-          Computerplay(computerplay), Hinterrors(hinterrors), Statisticsruns(statisticsruns),
-          Animator(animator), About(about), Instr(instr), Files(files), Message(message) {}
+    Gameending(const Gamecore& core, tc::Boardview& boardview, tc::Guessentry& guessentry,
+               tc::Computerplay& computerplay, tc::Hinterrors& hinterrors,
+               tc::Statisticsruns& statisticsruns, tc::Animator& animator, Fmabout& about,
+               Fminstr& instr, Fmfiles& files, Fmmessage& message)
+        : Gamepart(core), Boardview(boardview), Guessentry(guessentry), Computerplay(computerplay),
+          Hinterrors(hinterrors), Statisticsruns(statisticsruns), Animator(animator), About(about),
+          Instr(instr), Files(files), Message(message) {}
 
     void Tmrbuffer_Timer();
     void Win();
@@ -39,7 +38,6 @@ private:
     // The demo panel's win text, kept between games so that a simulated win allocates nothing.
     std::string winnote_;
     // The subsystems and windows it works with.
-    tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
     tc::Guessentry& Guessentry;
     tc::Computerplay& Computerplay;

@@ -66,7 +66,7 @@ void Gamestarter::Initialize() {
             // The given rows are on the board, in grey, before the first guess of the game.
             Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
                                  Rec.Currenthint.white, Rec.Currentstring);
-            Processmark();
+            Marking.Processmark();
         }
     }
     Rec.Trial =
@@ -140,18 +140,7 @@ void Gamestarter::Startgame() {
         demo.Colour = Headingcolour;
         Main.Picrecord.Print(demo);
     }
-    Tmrdelay.Interval = Wait.Is(Waitkey::Demo) ? Speeddelay() : 1;
-}
-
-void Gamestarter::Processmark() {
-    const int t = Rec.Trial;
-    Rec.Guesses[t] = Rec.Currentstring;
-    Rec.Blacks[t] = Rec.Currenthint.black;
-    Rec.Whites[t] = Rec.Currenthint.white;
-    Rec.Corrects[t] =
-        static_cast<int16_t>(Setting.Fixedorder() ? Rec.Currenthint.black
-                                                  : Rec.Currenthint.black + Rec.Currenthint.white);
-    if (Options.Observer) Options.Observer->Processed(t);
+    Tmrdelay.Interval = Wait.Is(Waitkey::Demo) ? Main.Speeddelay() : 1;
 }
 
 void Gamestarter::Finishgame() {

@@ -15,18 +15,13 @@ public:
 
     void Initialize();
     void Startgame();
-    void Processmark();
     void Finishgame();
     void Cmdstart_Click();
     void Cmdoktrial_Click();
     void Cmdokmark_Click();
     void Cmdready_Click();
     // Inline: the computer asks for the delay at every step.
-    int Demodelay() const { return Wait.Is(Waitkey::Demo) ? Speeddelay() : 0; }
-    int Speeddelay() const {
-        return static_cast<int>(static_cast<double>(Main.Hsbspeed.Value) / Main.Hsbspeed.Max * 999 +
-                                1);
-    }
+    int Demodelay() const { return Wait.Is(Waitkey::Demo) ? Main.Speeddelay() : 0; }
 
 private:
     void Clearrec();

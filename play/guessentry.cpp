@@ -178,7 +178,7 @@ void Guessentry::Submitguess() {
         if (Marking.Hintbreakscode()) {
             Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
                                  Rec.Currenthint.white, Rec.Currentstring);
-            Gamestarter.Processmark();
+            Marking.Processmark();
             Gameending.Win();
         }
         return;
@@ -202,7 +202,7 @@ void Guessentry::Submitguess() {
     Marking.Mark();
     Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
                          Rec.Currenthint.white, Rec.Currentstring);
-    Gamestarter.Processmark();
+    Marking.Processmark();
     if (Rec.Trial >= Setting.Starttrial - 1) {
         Rec.Trial = 0;
         Gamestarter.Startgame();
@@ -257,7 +257,7 @@ void Guessentry::Cmdshowresult_Click() {
     Main.Frshowresult.Visible = false;
     Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
                          Rec.Currenthint.white, Rec.Currentstring);
-    Gamestarter.Processmark();
+    Marking.Processmark();
     Gameending.Calculatetime();
     if (Rec.Trial == Lasttrial - 1 && Rec.Elapsed < Timelimit) {
         Gameending.Warnlastchance();

@@ -2,7 +2,6 @@
 #include "play/animator.h"
 #include "play/boardview.h"
 #include "play/computerplay.h"
-#include "play/gamestarter.h"
 
 namespace tc {
 
@@ -53,10 +52,9 @@ void Hinterrors::Inconsistent() {
     if (Options.Observer) Options.Observer->Detected();
     const int n = static_cast<int>(Rec.Trueblacks.size());
     if (Wait.Is(Waitkey::Demo)) {
-        Computerplay.Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) +
-                                  ".",
-                              "Icon/W95mbx01.ico");
-        Tmrdelay.Interval = Gamestarter.Speeddelay();
+        Main.Demonote("\nI have detected an error in the " + Plural("hint", Rec.Trial) + ".",
+                      "Icon/W95mbx01.ico");
+        Tmrdelay.Interval = Main.Speeddelay();
         Tmrdelay.Enabled = true;
         return;
     }
@@ -122,9 +120,9 @@ void Hinterrors::Correction() {
         Rec.Trial = 0;
     }
     if (Wait.Is(Waitkey::Demo))
-        Computerplay.Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
-                                  " been corrected and I continue guessing.",
-                              "Icon/W95mbx04.ico");
+        Main.Demonote("\nThe " + Plural("error", n) + " " + Plural("has", n) +
+                          " been corrected and I continue guessing.",
+                      "Icon/W95mbx04.ico");
     Computerplay.Getguess();
 }
 

@@ -6,10 +6,9 @@ namespace tc {
 
 class Hinterrors : public Gamepart {
 public:
-    Hinterrors(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
-               tc::Computerplay& computerplay, tc::Animator& animator)
-        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview),
-          Computerplay(computerplay), Animator(animator) {}
+    Hinterrors(const Gamecore& core, tc::Boardview& boardview, tc::Computerplay& computerplay,
+               tc::Animator& animator)
+        : Gamepart(core), Boardview(boardview), Computerplay(computerplay), Animator(animator) {}
 
     void Errorcase();
     void Inconsistent();
@@ -19,7 +18,6 @@ public:
 
 private:
     // The subsystems and windows it works with.
-    tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
     tc::Computerplay& Computerplay;
     tc::Animator& Animator;

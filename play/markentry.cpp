@@ -5,6 +5,7 @@
 #include "play/gameending.h"
 #include "play/gamestarter.h"
 #include "play/guessentry.h"
+#include "play/marking.h"
 
 namespace tc {
 
@@ -154,7 +155,7 @@ void Markentry::Cmdgetresult_Click() {
     Rec.Currenthint = h;
     Main.Frgetresult.Visible = false;
     Boardview.Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
-    Gamestarter.Processmark();
+    Marking.Processmark();
     if (Rec.Status != Gamestatus::Preparation) {
         Computerplay.Getguess();
     } else if (Rec.Trial >= Setting.Starttrial - 1) {
@@ -173,7 +174,7 @@ void Markentry::Cmdwin_Click() {
     Main.Frgetresult.Visible = false;
     Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, 0,
                          Rec.Currentstring);
-    Gamestarter.Processmark();
+    Marking.Processmark();
     Gameending.Win();
 }
 

@@ -6,11 +6,11 @@ namespace tc {
 
 class Markentry : public Gamepart {
 public:
-    Markentry(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
-              tc::Guessentry& guessentry, tc::Computerplay& computerplay,
+    Markentry(const Gamecore& core, tc::Marking& marking, tc::Gamestarter& gamestarter,
+              tc::Boardview& boardview, tc::Guessentry& guessentry, tc::Computerplay& computerplay,
               tc::Gameending& gameending)
-        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Guessentry(guessentry),
-          Computerplay(computerplay), Gameending(gameending) {}
+        : Gamepart(core), Marking(marking), Gamestarter(gamestarter), Boardview(boardview),
+          Guessentry(guessentry), Computerplay(computerplay), Gameending(gameending) {}
 
     int Largestblack(int white) const;
     int Largestwhite(int black) const;
@@ -25,6 +25,7 @@ public:
 private:
     void Resultok();
     // The subsystems and windows it works with.
+    tc::Marking& Marking;
     tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
     tc::Guessentry& Guessentry;

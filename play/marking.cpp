@@ -32,4 +32,15 @@ void Marking::Makeerror() {
     Rec.Errorpending = -1;
 }
 
+void Marking::Processmark() {
+    const int t = Rec.Trial;
+    Rec.Guesses[t] = Rec.Currentstring;
+    Rec.Blacks[t] = Rec.Currenthint.black;
+    Rec.Whites[t] = Rec.Currenthint.white;
+    Rec.Corrects[t] =
+        static_cast<int16_t>(Setting.Fixedorder() ? Rec.Currenthint.black
+                                                  : Rec.Currenthint.black + Rec.Currenthint.white);
+    if (Options.Observer) Options.Observer->Processed(t);
+}
+
 } // namespace tc

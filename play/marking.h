@@ -10,6 +10,8 @@ public:
         : Gamepart(core), Guessentry(guessentry) {}
 
     void Mark();
+    // The current guess and its hint become the trial's row of the record.
+    void Processmark();
     // Inline: asked twice at every step of a game.
     bool Hintbreakscode() const { return Breakscode(Rec.Currenthint, Setting, Rec.Answerblanks); }
 

@@ -7,7 +7,6 @@
 #include "play/gamefiles.h"
 #include "play/gamestarter.h"
 #include "play/musicplayer.h"
-#include "play/statisticsruns.h"
 #include "play/topfivelist.h"
 #include "settings/settingtexts.h"
 
@@ -190,36 +189,6 @@ void Menus::Mnuset_Click() {
     Main.Settlb();
     Wait.Setwait(300, Waitkey::Frmenu);
     Main.Lists.Cmdtop.Enabled = Main.Lists.Chosenrole() == Role::Youguess;
-}
-
-void Menus::Cmdcancel_Click() {
-    Tmrdelay.Enabled = false;
-    Wait.Setwait(0, Waitkey::None);
-    Main.Picdemo.Visible = false;
-    Main.Frscroll.Visible = false;
-    Rec.Demomode = 0;
-    Statisticsruns.Cancelsweep();
-    const std::string problem = records_.Setbatching(false);
-    Main.Progress.Visible = false;
-    Main.Displaymode = Main.Mnucolour.Checked ? Displaykind::Colour : Displaykind::Number;
-    Main.Lists.Restore(Main.Lists.Kept());
-    Main.Frmenu.Visible = false;
-    Gamestarter.Finishgame();
-    if (Rec.Runkind == Run::Simulate) {
-        // The statistics message reports the games counted; with none there is nothing to say.
-        if (Statisticsruns.Simtotals().Population != 0)
-            Tmrbuffer.Enabled = true;
-        else
-            Rec.Runkind = Run::None;
-    }
-    if (!problem.empty())
-        Wait.Showmessage(
-            Withok({.Text = "The computer's statistics could not be stored.\n" + problem,
-                    .Icon = Boxicon::Critical,
-                    .Key = Waitkey::Notexist,
-                    .Caption = "Statistics Not Stored",
-                    .Timeout = 60,
-                    .Pushed = true}));
 }
 
 void Menus::Setdisplay(Displaykind mode) {

@@ -31,17 +31,15 @@ class Menus : public Gamepart {
 public:
     Menus(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
           tc::Colourinput& colourinput, tc::Demorun& demorun, tc::Topfivelist& topfivelist,
-          tc::Statisticsruns& statisticsruns, tc::Gamefiles& gamefiles,
-          tc::Musicplayer& musicplayer, tc::Animator& animator, Fmabout& about, Fminstr& instr,
-          Fmstat& stat, Statisticsbox& statbox)
+          tc::Gamefiles& gamefiles, tc::Musicplayer& musicplayer, tc::Animator& animator,
+          Fmabout& about, Fminstr& instr, Fmstat& stat, Statisticsbox& statbox)
         : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Colourinput(colourinput),
-          Demorun(demorun), Topfivelist(topfivelist), Statisticsruns(statisticsruns),
-          Gamefiles(gamefiles), Musicplayer(musicplayer), Animator(animator), About(about),
-          Instr(instr), Stat(stat), Statbox(statbox) {}
+          Demorun(demorun), Topfivelist(topfivelist), Gamefiles(gamefiles),
+          Musicplayer(musicplayer), Animator(animator), About(about), Instr(instr), Stat(stat),
+          Statbox(statbox) {}
 
     void Form_Load();
     void Mnuset_Click();
-    void Cmdcancel_Click();
     void Setdisplay(Displaykind mode);
     void Menu_Click(Menucommand item);
     void Tlbgame_ButtonClick(const std::string& key);
@@ -68,7 +66,6 @@ private:
     tc::Colourinput& Colourinput;
     tc::Demorun& Demorun;
     tc::Topfivelist& Topfivelist;
-    tc::Statisticsruns& Statisticsruns;
     tc::Gamefiles& Gamefiles;
     tc::Musicplayer& Musicplayer;
     tc::Animator& Animator;

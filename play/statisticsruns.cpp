@@ -5,7 +5,6 @@
 #include "play/boardview.h"
 #include "play/computerplay.h"
 #include "play/gamestarter.h"
-#include "play/menus.h"
 #include "records/winners.h"
 #include "settings/settingtexts.h"
 
@@ -192,10 +191,40 @@ void Statisticsruns::Simulate() {
     Computerplay.Getguess();
 }
 
+void Statisticsruns::Cmdcancel_Click() {
+    Tmrdelay.Enabled = false;
+    Wait.Setwait(0, Waitkey::None);
+    Main.Picdemo.Visible = false;
+    Main.Frscroll.Visible = false;
+    Rec.Demomode = 0;
+    initcount_ = 0; // the sweep starts again from its first game
+    const std::string problem = records_.Setbatching(false);
+    Main.Progress.Visible = false;
+    Main.Displaymode = Main.Mnucolour.Checked ? Displaykind::Colour : Displaykind::Number;
+    Main.Lists.Restore(Main.Lists.Kept());
+    Main.Frmenu.Visible = false;
+    Gamestarter.Finishgame();
+    if (Rec.Runkind == Run::Simulate) {
+        // The statistics message reports the games counted; with none there is nothing to say.
+        if (simtotals_.Population != 0)
+            Tmrbuffer.Enabled = true;
+        else
+            Rec.Runkind = Run::None;
+    }
+    if (!problem.empty())
+        Wait.Showmessage(
+            Withok({.Text = "The computer's statistics could not be stored.\n" + problem,
+                    .Icon = Boxicon::Critical,
+                    .Key = Waitkey::Notexist,
+                    .Caption = "Statistics Not Stored",
+                    .Timeout = 60,
+                    .Pushed = true}));
+}
+
 void Statisticsruns::Endrun() {
     // The last games are written as the menu comes back, which tells a failure.
     Updateprogress(true);
-    Menus.Cmdcancel_Click();
+    Cmdcancel_Click();
 }
 
 void Statisticsruns::Updateprogress(bool finished) {

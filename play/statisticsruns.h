@@ -10,10 +10,9 @@ namespace tc {
 
 class Statisticsruns : public Gamepart {
 public:
-    Statisticsruns(const Gamecore& core, tc::Menus& menus, tc::Gamestarter& gamestarter,
-                   tc::Boardview& boardview, tc::Computerplay& computerplay, Fmstat& stat,
-                   Statisticsbox& statbox)
-        : Gamepart(core), Menus(menus), Gamestarter(gamestarter), Boardview(boardview),
+    Statisticsruns(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
+                   tc::Computerplay& computerplay, Fmstat& stat, Statisticsbox& statbox)
+        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview),
           Computerplay(computerplay), Stat(stat), Statbox(statbox) {}
 
     void Cmdstat_Click();
@@ -26,8 +25,8 @@ public:
     // statistics run goes at full speed.
     void Runtick();
     void Statisticsmessagebox();
-    // A cancelled run: the sweep starts again from its first game.
-    void Cancelsweep() { initcount_ = 0; }
+    // Cancel: the demo or the run stops and the setting menu's choices come back.
+    void Cmdcancel_Click();
     int Initcount() const { return initcount_; }                     // games of the sweep's setting
     const Simulationtotals& Simtotals() const { return simtotals_; } // the simulation's figures
     std::optional<Codestring> Simorder; // a fixed colour order for every simulated game
@@ -43,7 +42,6 @@ private:
     int64_t Runstart = 0;
     long long Rungames = 0, Runtotal = 0;
     // The subsystems and windows it works with.
-    tc::Menus& Menus;
     tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
     tc::Computerplay& Computerplay;

@@ -227,7 +227,7 @@ void Watchcomputer(Session& s) {
 void Demo(Session& s) {
     s.Seconds(300);
     s.Seconds(30);
-    s.Do("press the board", [&] { s.g.Boardview.Picrecord_MouseDown(1); });
+    s.Do("press the board", [&] { s.g.Demorun.Picrecord_MouseDown(1); });
 }
 
 } // namespace

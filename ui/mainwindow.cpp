@@ -208,9 +208,9 @@ void Mainwindow::buildshortcuts() {
     connect(escape, &QShortcut::activated, this, [this] {
         if (Sendingescapes) return;
         if (game_.Main.Frmenu.Visible && game_.Main.Cmdcancel.Enabled)
-            act([this] { game_.Menus.Cmdcancel_Click(); });
+            act([this] { game_.Statisticsruns.Cmdcancel_Click(); });
         else if (game_.Wait.Is(Waitkey::Demo))
-            act([this] { game_.Boardview.Picrecord_MouseDown(1); });
+            act([this] { game_.Demorun.Picrecord_MouseDown(1); });
     });
     sync_.add([this] { return game_.Main.Escapekeys; }, [this](int) { Sendescapes(menuBar()); });
 }
@@ -513,8 +513,8 @@ QWidget* Mainwindow::buildsettingmenu() {
     row->addStretch();
     row->addWidget(
         button(m.Cmdstart, "Cmdstart", panel, [this] { game_.Gamestarter.Cmdstart_Click(); }));
-    row->addWidget(
-        button(m.Cmdcancel, "Cmdcancel", panel, [this] { game_.Menus.Cmdcancel_Click(); }));
+    row->addWidget(button(m.Cmdcancel, "Cmdcancel", panel,
+                          [this] { game_.Statisticsruns.Cmdcancel_Click(); }));
     row->addWidget(
         button(lists.Cmdtop, "Cmdtop", panel, [this] { game_.Topfivelist.Cmdtop_Click(); }));
     row->addStretch();
@@ -566,7 +566,7 @@ QWidget* Mainwindow::buildboard() {
     record->Setextent(QSize(11700, 4650));
     record->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     record->Setpress([this](int b, QPoint at) {
-        act([&] { game_.Boardview.Picrecord_MouseDown(b); });
+        act([&] { game_.Demorun.Picrecord_MouseDown(b); });
         // The game leaves the right button's menu to the window.
         if (b == 2 && game_.Main.Mnugame.Enabled) gamemenu_->popup(at);
     });

@@ -8,7 +8,9 @@
 #include "windows/picture.h"
 #include "windows/settinglists.h"
 #include <array>
+#include <cstring>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -115,6 +117,26 @@ struct Fmmain {
     Animation Ani; // the clouds on `Picfore` and the bird on `Picrecord`
     Control Picdemo, Lbldemo;
     Picture Piclogo;
+    // The demo panel's text and logo. Views, so that a step of a simulation builds no string.
+    // Every step of a demo or simulation comes here, mostly with the note already shown: the
+    // caption and the logo change only when they differ, found (inline, where the note is a
+    // constant) in a few compares.
+    void Demonote(std::string_view text, std::string_view icon) {
+        std::string& caption = Lbldemo.Caption;
+        if (!Same(caption, text)) caption.assign(text); // no allocation once it fits
+        Picture& logo = Piclogo;
+        if (logo.Ops.empty() || !Same(logo.Ops.front().Image, icon)) logo.Replaceimage(icon);
+        Picdemo.Visible = true;
+    }
+    // The demo's pause between steps, from the speed bar: 1 ms fastest to 1000 ms slowest.
+    int Speeddelay() const {
+        return static_cast<int>(static_cast<double>(Hsbspeed.Value) / Hsbspeed.Max * 999 + 1);
+    }
+
+private:
+    static bool Same(const std::string& a, std::string_view b) {
+        return a.size() == b.size() && std::memcmp(a.data(), b.data(), b.size()) == 0;
+    }
 };
 
 // The statistics window: every setting's computer figures.

@@ -345,8 +345,8 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     g.Rec.Status = Gamestatus::Playing;
     g.Main.Picrecord.Visible = true;
     g.Wait.Setkey(Waitkey::Frgetstring1);
-    g.Boardview.Picrecord_MouseDown(1);
-    g.Boardview.Picrecord_MouseDown(2);
+    g.Demorun.Picrecord_MouseDown(1);
+    g.Demorun.Picrecord_MouseDown(2);
     EXPECT_EQ(g.Rec.Status, Gamestatus::Playing);
     EXPECT_EQ(g.Wait.Key(), "Frgetstring1");
     EXPECT_TRUE(g.Main.Picrecord.Visible);
@@ -354,11 +354,11 @@ TEST_F(Board, LeftClickOnTheBoardEndsTheDemoOnly) {
     g.Wait.Setkey(Waitkey::Demo);
     g.Rec.Demomode = -1;
     g.Main.Picdemo.Visible = true;
-    g.Boardview.Picrecord_MouseDown(2);
+    g.Demorun.Picrecord_MouseDown(2);
     EXPECT_EQ(g.Wait.Key(), "Demo");
     EXPECT_TRUE(g.Main.Picdemo.Visible);
 
-    g.Boardview.Picrecord_MouseDown(1);
+    g.Demorun.Picrecord_MouseDown(1);
     EXPECT_NE(g.Wait.Key(), "Demo");
     EXPECT_FALSE(g.Main.Picdemo.Visible);
     EXPECT_EQ(g.Rec.Demomode, 0);

@@ -202,7 +202,7 @@ TEST(Demogames, OneAfterAnotherThenABoardPressRestoresTheFirstSetting) {
     ASSERT_TRUE(r.g.Rec.Inplay());     // the third game is under way
     EXPECT_EQ(r.g.Main.Escapekeys, 2); // sent as the demo began, not for each game
 
-    r.g.Boardview.Picrecord_MouseDown(1);
+    r.g.Demorun.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_FALSE(r.g.Rec.Demomode);
     EXPECT_FALSE(r.g.Rec.Inplay());
@@ -235,7 +235,7 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     // No demo: a left press neither ends nor restarts the idle wait.
     r.clock.advance(200'000);
     const Datetime idlesince = r.g.Wait.Start;
-    r.g.Boardview.Picrecord_MouseDown(1);
+    r.g.Demorun.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     EXPECT_EQ(r.g.Wait.Start, idlesince);
@@ -245,7 +245,7 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     // A right press during the demo leaves it running.
     r.g.Demorun.Hsbspeed_Change(0);
     r.clock.Sync();
-    r.g.Boardview.Picrecord_MouseDown(2);
+    r.g.Demorun.Picrecord_MouseDown(2);
     r.clock.Sync();
     EXPECT_TRUE(r.Demoon());
     r.Playuntil(2);
@@ -258,7 +258,7 @@ TEST(Demogames, OtherPressesLeaveThingsAlone) {
     plain.g.Gamestarter.Cmdstart_Click();
     plain.clock.Sync();
     ASSERT_TRUE(plain.g.Rec.Inplay());
-    plain.g.Boardview.Picrecord_MouseDown(1);
+    plain.g.Demorun.Picrecord_MouseDown(1);
     plain.clock.Sync();
     EXPECT_TRUE(plain.g.Rec.Inplay());
     EXPECT_FALSE(plain.g.Rec.Demomode);

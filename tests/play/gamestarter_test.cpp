@@ -315,7 +315,7 @@ TEST_F(Gamestart, HelpTextsPromiseTheTimeOutsTheWaitsHave) {
     EXPECT_NE(g.Wait.Banner.find("closed automatically in one minute."), std::string::npos);
     g.Wait.Pushwait(60, Waitkey::Mnusave);
     EXPECT_NE(g.Wait.Banner.find("do so in one minute, it is"), std::string::npos);
-    Act([&] { g.Menus.Cmdcancel_Click(); });
+    Act([&] { g.Statisticsruns.Cmdcancel_Click(); });
     g.Colourinput.Setinputmethod(Inputkind::Keyboard);
     Start("Computer guesses", "Middle");
     Act([&] { g.Gamestarter.Cmdoktrial_Click(); });

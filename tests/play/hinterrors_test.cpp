@@ -268,7 +268,7 @@ struct Playermarking : testkit::Plaingame {
     bool Waiting() const { return g.Wait.Key() == "Frgetresult" && !g.Message.Visible; }
     void Answer(int black, int white) {
         g.Rec.Currenthint = Hint{static_cast<int16_t>(black), static_cast<int16_t>(white), 0};
-        g.Gamestarter.Processmark();
+        g.Marking.Processmark();
         g.Computerplay.Getguess();
     }
     Eventlog log;
@@ -437,7 +437,7 @@ struct Youguess : testkit::Plaingame {
     void Guess(const char* s) {
         g.Rec.Currentstring = Str(s);
         g.Marking.Mark();
-        g.Gamestarter.Processmark();
+        g.Marking.Processmark();
     }
     // The Error button: the engine walks the finished trials again.
     void Claim() {

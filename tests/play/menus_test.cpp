@@ -159,7 +159,7 @@ TEST_F(Mainwindow, AnOpenMenuCannotBeOpenedAgainOverItsOwnChoices) {
     // Both ways in are shut: a second opening would save the changed choices.
     Act([&] { g.Menus.Menu_Click(Menucommand::Mnuset); });
     Act([&] { g.Menus.Tlbgame_ButtonClick("Icosetting"); });
-    Act([&] { g.Menus.Cmdcancel_Click(); });
+    Act([&] { g.Statisticsruns.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
 }
 
@@ -175,7 +175,7 @@ TEST_F(Mainwindow, CancelRestoresLongUnspecifiedAnyRepeatAfterShortFewColours) {
     ASSERT_NE(Menustate(), before);
 
     Seconds(3);
-    Act([&] { g.Menus.Cmdcancel_Click(); });
+    Act([&] { g.Statisticsruns.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     Expectidle();
     EXPECT_EQ(g.Wait.Start, clock.Now()); // a fresh idle wait
@@ -192,7 +192,7 @@ TEST_F(Mainwindow, CancelRestoresFiveColoursAfterALongLengthRemovedThem) {
     Choose(lists.Cblength, "5");
     ASSERT_EQ(lists.Cbcolour.Items.front(), "7");
 
-    Act([&] { g.Menus.Cmdcancel_Click(); });
+    Act([&] { g.Statisticsruns.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     EXPECT_EQ(g.Setting.Ncolours, 5);
     EXPECT_EQ(g.Setting.Codelength, 3);
@@ -208,7 +208,7 @@ TEST_F(Mainwindow, CancelRestoresComputerGuessesAfterErrorsWereChosen) {
     Choose(lists.Cbhint, "May contain error(s)");
     ASSERT_EQ(lists.Cbwho.Listcount(), 2);
 
-    Act([&] { g.Menus.Cmdcancel_Click(); });
+    Act([&] { g.Statisticsruns.Cmdcancel_Click(); });
     EXPECT_EQ(Menustate(), before);
     EXPECT_EQ(g.Setting.Whoguess, Role::Computerguesses);
     EXPECT_EQ(g.Setting.Hinttype, Hintkind::Noerror);
@@ -365,7 +365,7 @@ TEST_F(Mainwindow, CancelTakesTheDisplayFromTheTickedItem) {
     Act([&] { g.Menus.Menu_Click(Menucommand::Mnunumber); });
     Act([&] { g.Menus.Mnuset_Click(); });
     g.Main.Displaymode = Displaykind::Colour; // as a finished game's "Change Display" may leave it
-    Act([&] { g.Menus.Cmdcancel_Click(); });
+    Act([&] { g.Statisticsruns.Cmdcancel_Click(); });
     EXPECT_EQ(g.Main.Displaymode, Displaykind::Number);
 }
 

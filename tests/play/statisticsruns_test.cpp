@@ -238,7 +238,7 @@ TEST(Simulationrun, CancelStillReportsTheGamesCounted) {
         r.clock.advance(10);
     ASSERT_EQ(r.g.Statisticsruns.Simtotals().Population, 7);
     // The board press is what stops a run while its menus are shut.
-    r.g.Boardview.Picrecord_MouseDown(1);
+    r.g.Demorun.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_EQ(r.g.Wait.Key(), "Picfore");
     r.clock.advance(10);
@@ -256,7 +256,7 @@ TEST(Simulationrun, CancelStillReportsTheGamesCounted) {
 TEST(Simulationrun, CancelBeforeTheFirstGameEndsLeavesNoSimulationBehind) {
     Rig r;
     Startsimulation(r, "5", "3", "Random order", "No repetition", 1);
-    r.g.Boardview.Picrecord_MouseDown(1);
+    r.g.Demorun.Picrecord_MouseDown(1);
     r.clock.Sync();
     r.clock.advance(1000);
     EXPECT_FALSE(r.g.Statbox.Visible); // nothing was counted, so nothing to report
@@ -493,7 +493,7 @@ TEST(Sweeprun, ProgressCountsTheSweepsGames) {
               0u)
         << r.g.Main.Progress.Caption;
     // A board press stops it; the setting menu's choices come back and the bar goes.
-    r.g.Boardview.Picrecord_MouseDown(1);
+    r.g.Demorun.Picrecord_MouseDown(1);
     r.clock.Sync();
     EXPECT_FALSE(r.g.Main.Progress.Visible);
     EXPECT_TRUE(r.g.Rec.Runkind == Run::None);

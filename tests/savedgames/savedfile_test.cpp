@@ -342,7 +342,7 @@ struct Markedgame : testkit::Plaingame {
     void Mark(const Str& code) {
         const Hint h = Markguess(g.Rec.Currentstring, code, g.Setting);
         g.Rec.Currenthint = h;
-        g.Gamestarter.Processmark();
+        g.Marking.Processmark();
         g.Computerplay.Getguess();
     }
 };
@@ -380,7 +380,7 @@ TEST(Savedfileroundtrip, ARestoredSearchGoesOnExactlyAsTheOriginal) {
             original.Mark(Str(u.code));
             const Hint h = Markguess(guess, Str(u.code), loaded.Setting);
             loaded.Rec.Currenthint = h;
-            loaded.Gamestarter.Processmark();
+            loaded.Marking.Processmark();
             loaded.Computerplay.Getguess();
             EXPECT_EQ(loaded.Rec.Status, original.g.Rec.Status);
         }
