@@ -1,6 +1,5 @@
 // The colour panel and the input row: double clicks, drags and drops, and the input methods.
 #include "play/colourinput.h"
-#include "play/guessentry.h"
 #include "play/markentry.h"
 
 namespace tc {
@@ -83,16 +82,23 @@ bool Colourinput::Candrag(Dragsource source) const {
                : Filledbox(inputboxes_, source.Index, Setting.Codelength);
 }
 
+void Colourinput::Submitok() {
+    int empty = 0;
+    for (int i = 0; i < Setting.Codelength; ++i) empty += inputboxes_[i] == Emptybox;
+    Rec.Inputblanks = static_cast<int16_t>(empty);
+    Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
+}
+
 void Colourinput::Lblcolour_DblClick(int i) {
     if (!Rowopen(Main)) return;
     if (Colouravailable(i)) Fillcolour(i);
-    Guessentry.Submitok();
+    Submitok();
 }
 
 void Colourinput::Lblstring_DblClick(int k) {
     if (!Rowopen(Main) || !Filledbox(inputboxes_, k, Setting.Codelength)) return;
     Takeout(k);
-    Guessentry.Submitok();
+    Submitok();
 }
 
 void Colourinput::Lblcolour_DragDrop(int, Dragsource source) {
@@ -100,7 +106,7 @@ void Colourinput::Lblcolour_DragDrop(int, Dragsource source) {
         !Filledbox(inputboxes_, source.Index, Setting.Codelength))
         return;
     Takeout(source.Index);
-    Guessentry.Submitok();
+    Submitok();
 }
 
 void Colourinput::Lblstring_DragDrop(int k, Dragsource source) {
@@ -127,7 +133,7 @@ void Colourinput::Lblstring_DragDrop(int k, Dragsource source) {
         Setbox(Main, inputboxes_, k, inputboxes_[j]);
         Setbox(Main, inputboxes_, j, d);
     }
-    Guessentry.Submitok();
+    Submitok();
 }
 
 void Colourinput::Setinputmethod(Inputkind method) {

@@ -9,13 +9,15 @@ constexpr int Emptybox = 99;
 
 class Colourinput : public Gamepart {
 public:
-    Colourinput(const Gamecore& core, tc::Guessentry& guessentry, tc::Markentry& markentry)
-        : Gamepart(core), Guessentry(guessentry), Markentry(markentry) {}
+    Colourinput(const Gamecore& core, tc::Markentry& markentry)
+        : Gamepart(core), Markentry(markentry) {}
 
     void Fillcolour(int c);
     void Sortinput();
     void Emptyinput(); // every box empty, every count 0, every colour available
     bool Colouravailable(int c) const;
+    // The submit button is on while the row has no more blanks than the setting allows.
+    void Submitok();
     // A drag may start from an available colour or a filled box of the open input row, and
     // from nothing else: a drag that could land nowhere is not offered.
     bool Candrag(Dragsource source) const;
@@ -33,7 +35,6 @@ private:
     // Takes the colour out of box k: one fewer of it, so it is available again.
     void Takeout(int k);
     // The subsystems and windows it works with.
-    tc::Guessentry& Guessentry;
     tc::Markentry& Markentry;
 };
 

@@ -123,10 +123,10 @@ public:
     tc::Gamestarter Gamestarter{core_,        Boardview,  Guessentry, Marking,
                                 Computerplay, Gameending, Animator};
     tc::Boardview Boardview{core_, Colourinput};
-    tc::Colourinput Colourinput{core_, Guessentry, Markentry};
+    tc::Colourinput Colourinput{core_, Markentry};
     tc::Guessentry Guessentry{core_,   Gamestarter, Boardview,    Colourinput,
                               Marking, Markentry,   Computerplay, Gameending};
-    tc::Marking Marking{core_, Guessentry};
+    tc::Marking Marking{core_};
     tc::Markentry Markentry{core_,      Marking,      Gamestarter, Boardview,
                             Guessentry, Computerplay, Gameending};
     tc::Computerplay Computerplay{core_,   Boardview,  Guessentry, Marking,

@@ -92,13 +92,6 @@ void Guessentry::Getstring() {
     }
 }
 
-void Guessentry::Submitok() {
-    int empty = 0;
-    for (int i = 0; i < Setting.Codelength; ++i) empty += Colourinput.Inputboxes()[i] == Emptybox;
-    Rec.Inputblanks = static_cast<int16_t>(empty);
-    Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
-}
-
 bool Guessentry::Txtinput_KeyPress(char key) {
     Textbox& box = Main.Txtinput;
     std::string& text = box.Caption;
@@ -175,12 +168,14 @@ void Guessentry::Submitguess() {
 
     if (Setting.Whoguess == Role::Youguess) {
         Marking.Mark();
-        if (Marking.Hintbreakscode()) {
-            Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                                 Rec.Currenthint.white, Rec.Currentstring);
-            Marking.Processmark();
-            Gameending.Win();
+        if (!Marking.Hintbreakscode()) {
+            if (Rec.Inplay()) Showresult();
+            return;
         }
+        Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
+                             Rec.Currenthint.white, Rec.Currentstring);
+        Marking.Processmark();
+        Gameending.Win();
         return;
     }
     if (!computermarks) {

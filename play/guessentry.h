@@ -28,7 +28,6 @@ public:
 
     // Opens the input of a string: the player's guess, or the code or a row the player types.
     void Getstring();
-    void Submitok();
     // A key typed into `Txtinput` at its caret; '\b' is Backspace. False when refused.
     bool Txtinput_KeyPress(char key);
     void Cmdsubcol_Click();

@@ -1,5 +1,4 @@
 #include "play/marking.h"
-#include "play/guessentry.h"
 
 namespace tc {
 
@@ -11,8 +10,6 @@ void Marking::Mark() {
             Makeerror();
             break;
         }
-    if (!Hintbreakscode() && Rec.Inplay() && Setting.Whoguess == Role::Youguess)
-        Guessentry.Showresult();
 }
 
 void Marking::Makeerror() {

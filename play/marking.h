@@ -6,8 +6,7 @@ namespace tc {
 
 class Marking : public Gamepart {
 public:
-    Marking(const Gamecore& core, tc::Guessentry& guessentry)
-        : Gamepart(core), Guessentry(guessentry) {}
+    Marking(const Gamecore& core) : Gamepart(core) {}
 
     void Mark();
     // The current guess and its hint become the trial's row of the record.
@@ -18,7 +17,6 @@ public:
 private:
     void Makeerror();
     // The subsystems and windows it works with.
-    tc::Guessentry& Guessentry;
 };
 
 } // namespace tc
