@@ -46,7 +46,7 @@ void Gamestarter::Initialize() {
         Setting.Starttrial = 1;
     } else if (Setting.Whoguess != Role::Computerguesses) {
         if (G.Plan.Starttrial)
-            Setting.Starttrial = static_cast<int16_t>(*G.Plan.Starttrial);
+            Setting.Starttrial = *G.Plan.Starttrial;
         else
             Getstarttrial();
         for (Rec.Trial = 1; Rec.Trial <= Setting.Starttrial - 1; ++Rec.Trial) {
@@ -81,7 +81,7 @@ void Gamestarter::Getstarttrial() {
     const int t = static_cast<int>(a + rnd_.Rnd());
     // A setting without statistics yet (average 0, or below 2) would start at trial 0 or 1:
     // a middle start always has at least one given row.
-    Setting.Starttrial = static_cast<int16_t>(Maximum(Minimum(t, 9), 2));
+    Setting.Starttrial = Maximum(Minimum(t, 9), 2);
 }
 
 void Gamestarter::Geterrortrial() {
@@ -217,8 +217,8 @@ void Gamestarter::Cmdstart_Click() {
 
 void Gamestarter::Cmdoktrial_Click() {
     TC_FALSE_RESTRICT_BEGIN
-    Setting.Starttrial = static_cast<int16_t>(
-        Setting.Starttype == Startkind::Trialone ? 1 : std::stoi("0" + Main.Cbtrialno.Text()));
+    Setting.Starttrial =
+        Setting.Starttype == Startkind::Trialone ? 1 : std::stoi("0" + Main.Cbtrialno.Text());
     TC_FALSE_RESTRICT_END
     Main.Frtrialno.Visible = false;
     Main.Optnomark.Value = true;

@@ -185,7 +185,7 @@ Gamesetting Settingof(const Savedgame& g) {
     s.Starttrial = g.Starttrial;
     s.Codelength = g.Codelength;
     s.Fixedlength = g.Fixedlength;
-    s.Maxblanks = static_cast<int16_t>(g.Fixedlength ? 0 : g.Codelength - 3);
+    s.Maxblanks = g.Fixedlength ? 0 : g.Codelength - 3;
     s.Hinttype = static_cast<Hintkind>(g.Hinttype);
     s.Ordertype = static_cast<Orderkind>(g.Ordertype);
     s.Maxrepeat = g.Maxrepeat;

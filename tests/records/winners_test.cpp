@@ -197,12 +197,12 @@ TEST(Winnersrecord, ShortFilesAreFlaggedAndExtraBytesIgnored) {
 
 Gamesetting Slotsetting(int length, bool unspecified, int order, int start, int hint, int repeat) {
     Gamesetting s;
-    s.Codelength = static_cast<int16_t>(length);
+    s.Codelength = length;
     s.Fixedlength = unspecified ? 0 : 1;
     s.Ordertype = static_cast<Orderkind>(order);
     s.Starttype = static_cast<Startkind>(start);
     s.Hinttype = static_cast<Hintkind>(hint);
-    s.Maxrepeat = static_cast<int16_t>(repeat);
+    s.Maxrepeat = repeat;
     return s;
 }
 
