@@ -85,7 +85,7 @@ template <class F>
 bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const Str& colourorder,
                F&& onstep) {
     g.Rec.Answer = code;
-    g.Rec.Answerblanks = static_cast<int16_t>(tc::Countchar(code, 'b'));
+    g.Rec.Answerblanks = tc::Countchar(code, 'b');
     if (!errors.empty()) g.Plan.Errortrials = errors;
     if (!colourorder.empty()) g.Plan.Colourorder = colourorder;
     g.Gamestarter.Initialize();

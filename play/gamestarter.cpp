@@ -30,7 +30,7 @@ void Gamestarter::Initialize() {
     if (Rec.Runkind != Run::Simulate && Setting.Whoguess != Role::Computerguesses) {
         if (G.Plan.Answer) {
             Rec.Answer = *G.Plan.Answer;
-            Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
+            Rec.Answerblanks = Countchar(Rec.Answer, 'b');
         } else {
             Makecode("Answer", Rec, Setting, rnd_);
         }
@@ -62,8 +62,7 @@ void Gamestarter::Initialize() {
             Processmark();
         }
     }
-    Rec.Trial =
-        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0);
+    Rec.Trial = Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0;
     Rec.Savedstate = Filestate::Unsaved;
     G.Plan = Gameplan{};
     for (Menuitem* item :
@@ -158,9 +157,8 @@ void Gamestarter::Processmark() {
     Rec.Guesses[t] = Rec.Currentstring;
     Rec.Blacks[t] = Rec.Currenthint.black;
     Rec.Whites[t] = Rec.Currenthint.white;
-    Rec.Corrects[t] =
-        static_cast<int16_t>(Setting.Fixedorder() ? Rec.Currenthint.black
-                                                  : Rec.Currenthint.black + Rec.Currenthint.white);
+    Rec.Corrects[t] = Setting.Fixedorder() ? Rec.Currenthint.black
+                                           : Rec.Currenthint.black + Rec.Currenthint.white;
     if (G.Observer) G.Observer->Processed(t);
 }
 

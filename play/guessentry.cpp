@@ -75,7 +75,7 @@ void Guessentry::Getstring() {
     }
     Main.Frcolour.Visible = Main.Frcolour.Enabled = true;
     for (Control* b : {&Main.Cmdsubcol, &Main.Cmdsubnum}) b->Enabled = b->Default = false;
-    Rec.Inputblanks = static_cast<int16_t>(L);
+    Rec.Inputblanks = L;
     if (Setting.Whoguess == Role::Youguess) {
         // The game clock bounds the player's guessing, not a time-out.
         Wait.Setkey(Waitkey::Frgetstring1);
@@ -88,7 +88,7 @@ void Guessentry::Getstring() {
 void Guessentry::Submitok() {
     int empty = 0;
     for (int i = 0; i < Setting.Codelength; ++i) empty += G.Colourinput.Inputboxes[i] == Emptybox;
-    Rec.Inputblanks = static_cast<int16_t>(empty);
+    Rec.Inputblanks = empty;
     Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
 }
 
@@ -126,7 +126,7 @@ bool Guessentry::Txtinput_KeyPress(char key) {
 void Guessentry::Cmdsubnum_Click() {
     if (!Main.Frinput.Visible || !Main.Cmdsubnum.Enabled) return;
     Rec.Currentstring = Str(Main.Txtinput.Caption);
-    Rec.Inputblanks = static_cast<int16_t>(Countchar(Main.Txtinput.Caption, 'b'));
+    Rec.Inputblanks = Countchar(Main.Txtinput.Caption, 'b');
     Submitguess();
 }
 

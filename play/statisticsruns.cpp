@@ -166,7 +166,7 @@ void Statisticsruns::Cmdsimulate_Click() {
             break;
         }
     Rec.Answer = Simcodes->Code();
-    Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
+    Rec.Answerblanks = Countchar(Rec.Answer, 'b');
     G.Gamestarter.Initialize();
     G.Gamestarter.Startgame();
     G.Computerplay.Getguess();
@@ -182,7 +182,7 @@ void Statisticsruns::Simulate() {
     G.Boardview.Clear();
     Main.Frscroll.Visible = true;
     Rec.Answer = Simcodes->Code();
-    Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
+    Rec.Answerblanks = Countchar(Rec.Answer, 'b');
     if (Simorder) G.Plan.Colourorder = Simorder;
     G.Gamestarter.Initialize();
     G.Gamestarter.Startgame();
