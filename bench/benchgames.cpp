@@ -17,11 +17,11 @@ using Clock = std::chrono::steady_clock;
 Gamesetting Makesetting(int colours, int length, int maxrepeat, bool fixedorder, bool errors) {
     Gamesetting s;
     s.Whoguess = Role::Watch;
-    s.Ncolours = static_cast<int16_t>(colours);
-    s.Codelength = static_cast<int16_t>(length);
+    s.Ncolours = colours;
+    s.Codelength = length;
     s.Fixedlength = 1;
     s.Maxblanks = 0;
-    s.Maxrepeat = static_cast<int16_t>(maxrepeat);
+    s.Maxrepeat = maxrepeat;
     s.Ordertype = fixedorder ? Orderkind::Fixed : Orderkind::Random;
     s.Starttype = Startkind::Trialone;
     s.Starttrial = 1;
@@ -85,7 +85,7 @@ template <class F>
 bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const Str& colourorder,
                F&& onstep) {
     g.Rec.Answer = code;
-    g.Rec.Answerblanks = static_cast<int16_t>(tc::Countchar(code, 'b'));
+    g.Rec.Answerblanks = tc::Countchar(code, 'b');
     if (!errors.empty()) g.Plan.Errortrials = errors;
     if (!colourorder.empty()) g.Plan.Colourorder = colourorder;
     g.Gamestarter.Initialize();

@@ -154,11 +154,11 @@ void Codebreaker::Recordnew() {
     char colours[16], counts[16];
     int n = 0;
     for (int c = 0; c < 10; ++c) {
-        int16_t& used = Used[c];
+        int& used = Used[c];
         colours[n] = Digit(c);
         counts[n] = Digit(runs[c] - used);
         n += runs[c] > used;
-        used = static_cast<int16_t>(Maximum<int>(used, runs[c]));
+        used = Maximum<int>(used, runs[c]);
     }
     for (auto [out, text] :
          {std::pair{&Newcolours[t], colours}, std::pair{&Newcounts[t], counts}}) {
@@ -243,7 +243,7 @@ bool Codebreaker::Openlevel(int k) {
         const int x = need > 0 && Absent[c] == 0 ? Minimum(n, need - taken) : 0;
         taken += x;
         choice[i] = Digit(x);
-        Absent[c] = static_cast<int16_t>(Absent[c] + n - x);
+        Absent[c] = Absent[c] + n - x;
     }
     Consistent = true;
     return true;
@@ -396,14 +396,13 @@ Codebreaker::Outcome Codebreaker::Searchcolours() {
             Str next = choice;
             if (Nextchoice(true, next, colours, counts)) {
                 for (int i = 0; i < next.size(); ++i)
-                    Absent[Val(colours[i])] =
-                        static_cast<int16_t>(Absent[Val(colours[i])] + choice[i] - next[i]);
+                    Absent[Val(colours[i])] = Absent[Val(colours[i])] + choice[i] - next[i];
                 choice = next;
                 break;
             }
             for (int i = 0; i < choice.size(); ++i)
-                Absent[Val(colours[i])] = static_cast<int16_t>(Absent[Val(colours[i])] -
-                                                               (Val(counts[i]) - Val(choice[i])));
+                Absent[Val(colours[i])] =
+                    Absent[Val(colours[i])] - (Val(counts[i]) - Val(choice[i]));
             choice.clear();
         }
         // Advance through the later levels.
@@ -750,7 +749,7 @@ bool Codebreaker::Offerguess(Outcome o) {
     if (o == Outcome::Nosolution) {
         if (s_.Whoguess == Role::Youguess) {
             if (!r_.Errortrials.empty() && trial >= r_.Errortrial(0) && r_.Errorpending) {
-                r_.Detecttrial = static_cast<int16_t>(trial);
+                r_.Detecttrial = trial;
                 host_->Errorcase();
             } else {
                 host_->Reportbug("");
@@ -761,13 +760,13 @@ bool Codebreaker::Offerguess(Outcome o) {
             --r_.Trial;
             host_->Reportbug("");
         } else {
-            r_.Claimtrial = static_cast<int16_t>(Maximum(s_.Starttrial - 1, trial - 1));
+            r_.Claimtrial = Maximum(s_.Starttrial - 1, trial - 1);
             host_->Inconsistent();
         }
         return false;
     }
     if (fresh)
-        r_.Inputblanks = static_cast<int16_t>(Countchar(r_.Currentstring, 'b'));
+        r_.Inputblanks = Countchar(r_.Currentstring, 'b');
     else
         r_.Currentstring = r_.Guesses[trial];
     if (!Validguess(r_.Currentstring, s_)) {

@@ -44,7 +44,7 @@ public:
 
     // Search state, readable for saving games and for tests.
     std::array<Str, Trialslots> Newcolours{}, Newcounts{}, Choice{};
-    std::array<int16_t, 10> Used{}, Absent{};
+    std::array<int, 10> Used{}, Absent{};
     bool Nosolution = false;
     Str Skeleton;
 
@@ -148,7 +148,7 @@ private:
     Lanes Foundleft{};
     std::array<int8_t, 8> Foundplaced{};
     int Foundtrial = 0; // 0: none
-    std::array<int16_t, Trialslots> Foundblacks{};
+    std::array<int, Trialslots> Foundblacks{};
     std::array<uint8_t, Trialslots> Resume{};
     bool Resuming = false;
     bool Foundmarks = false; // the trials before Foundtrial have the marks it was found against

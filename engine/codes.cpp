@@ -33,9 +33,9 @@ Hint Markguess(const Str& g, const Str& c, const Gamesetting& s) {
         white += pairs;
     }
     Hint h;
-    h.black = static_cast<int16_t>(s.Fixedorder() ? black + white : black);
-    h.white = static_cast<int16_t>(white);
-    h.blanks = static_cast<int16_t>(blanks);
+    h.black = s.Fixedorder() ? black + white : black;
+    h.white = white;
+    h.blanks = blanks;
     return h;
 }
 
@@ -96,12 +96,12 @@ bool Isnewstring(const Gamerecord& r, const Gamesetting& s) {
     return true;
 }
 
-Str Randomcode(const Gamesetting& s, Randomsource& rnd, int16_t& blanks) {
+Str Randomcode(const Gamesetting& s, Randomsource& rnd, int& blanks) {
     const int L = s.Codelength;
     Str colours = Alphabet(s);
     Str positions(Str(std::string_view("12345678").substr(0, static_cast<size_t>(L))));
     Str code(L, '#');
-    blanks = s.Fixedlength ? 0 : static_cast<int16_t>(rnd.Rnd() * (s.Maxblanks + 1));
+    blanks = s.Fixedlength ? 0 : static_cast<int>(rnd.Rnd() * (s.Maxblanks + 1));
     auto draw = [&](Str& pool) {
         const int k = static_cast<int>(rnd.Rnd() * pool.size());
         const char c = pool[k];
@@ -112,8 +112,7 @@ Str Randomcode(const Gamesetting& s, Randomsource& rnd, int16_t& blanks) {
     while (positions.size() - blanks > 0) {
         const char colour = draw(colours);
         const int remaining = positions.size() - blanks;
-        const int times =
-            1 + static_cast<int>(rnd.Rnd() * Minimum(remaining, static_cast<int>(s.Maxrepeat)));
+        const int times = 1 + static_cast<int>(rnd.Rnd() * Minimum(remaining, s.Maxrepeat));
         for (int i = 0; i < times; ++i) code[draw(positions) - '1'] = colour;
     }
     for (char& c : code)
@@ -123,7 +122,7 @@ Str Randomcode(const Gamesetting& s, Randomsource& rnd, int16_t& blanks) {
 }
 
 void Makecode(std::string_view kind, Gamerecord& r, const Gamesetting& s, Randomsource& rnd) {
-    int16_t blanks = 0;
+    int blanks = 0;
     if (kind == "Answer") {
         r.Answer = Randomcode(s, rnd, blanks);
         r.Answerblanks = blanks;

@@ -59,7 +59,7 @@ bool Validcode(const Str& candidate, const Gamesetting& s);
 bool Isnewstring(const Gamerecord& r, const Gamesetting& s);
 
 // Draws a random code of the setting; `blanks` receives its number of blanks.
-Str Randomcode(const Gamesetting& s, Randomsource& rnd, int16_t& blanks);
+Str Randomcode(const Gamesetting& s, Randomsource& rnd, int& blanks);
 // Kind "Answer" sets the secret code; kind "Guessstr" sets the current string to a random
 // string that is neither the answer nor an earlier trial's guess.
 void Makecode(std::string_view kind, Gamerecord& r, const Gamesetting& s, Randomsource& rnd);

@@ -11,9 +11,9 @@ namespace tc {
 using Codestring = Str;
 
 struct Hint {
-    int16_t black = 0;
-    int16_t white = 0;
-    int16_t blanks = 0; // blank matches: only for the win test, never shown
+    int black = 0;
+    int white = 0;
+    int blanks = 0; // blank matches: only for the win test, never shown
 };
 
 // Where a game stands; None between games. Saved games and the setting panel hold the names.
@@ -62,35 +62,35 @@ constexpr int Warningtime = 3300;         // seconds of play after which the pla
 struct Gamerecord {
     Gamestatus Status = Gamestatus::None;
     Filestate Savedstate = Filestate::Unsaved;
-    int16_t Trial = 0;
-    int16_t Finaltrial = 0;
-    int16_t Attempts = 0;
+    int Trial = 0;
+    int Finaltrial = 0;
+    int Attempts = 0;
     Codestring Answer;
-    int16_t Answerblanks = 0;
+    int Answerblanks = 0;
     Codestring Currentstring;
-    int16_t Inputblanks = 0;
+    int Inputblanks = 0;
     Hint Currenthint;
     std::array<Codestring, Trialslots> Guesses{};
-    std::array<int16_t, Trialslots> Blacks{};
-    std::array<int16_t, Trialslots> Whites{};
-    std::array<int16_t, Trialslots> Corrects{};
+    std::array<int, Trialslots> Blacks{};
+    std::array<int, Trialslots> Whites{};
+    std::array<int, Trialslots> Corrects{};
     std::string Errortrials;
     std::string Trueblacks;
     std::string Truewhites;
-    int16_t Errorpending = 0; // -1 while a falsified hint is uncorrected
-    int16_t Solvedunseen = 0; // -1 when a falsified hint hid the answer
-    int16_t Solvedtrial = 0;
-    int16_t Claimtrial = 0;
-    int16_t Detecttrial = 0;
-    int16_t Checkmode = 0;
+    int Errorpending = 0; // -1 while a falsified hint is uncorrected
+    int Solvedunseen = 0; // -1 when a falsified hint hid the answer
+    int Solvedtrial = 0;
+    int Claimtrial = 0;
+    int Detecttrial = 0;
+    int Checkmode = 0;
     int64_t Starttime = 0; // milliseconds of the injected clock when the game clock last started
-    int16_t Carriedseconds = 0;
-    int16_t Elapsed = 0;
+    int Carriedseconds = 0;
+    int Elapsed = 0;
     std::string Timetext;
-    int16_t Winseconds = 0;
+    int Winseconds = 0;
     std::string Wintimetext;
     Codestring Colourorder;
-    int16_t Demomode = 0;
+    int Demomode = 0;
     Run Runkind = Run::None;
     std::string Filepath;
 

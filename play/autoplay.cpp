@@ -36,7 +36,7 @@ bool Simulategame(Game& g, const Str& code) {
     // else clears it, and a run of many millions of games would fill the memory with it.
     g.Boardview.Clear();
     g.Rec.Answer = code;
-    g.Rec.Answerblanks = static_cast<int16_t>(Countchar(code, 'b'));
+    g.Rec.Answerblanks = Countchar(code, 'b');
     g.Gamestarter.Initialize();
     Autoplay(g);
     return g.Rec.Status == Gamestatus::Nextdemo;

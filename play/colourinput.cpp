@@ -85,7 +85,7 @@ bool Colourinput::Candrag(Dragsource source) const {
 void Colourinput::Submitok() {
     int empty = 0;
     for (int i = 0; i < Setting.Codelength; ++i) empty += inputboxes_[i] == Emptybox;
-    Rec.Inputblanks = static_cast<int16_t>(empty);
+    Rec.Inputblanks = empty;
     Main.Cmdsubcol.Enabled = Main.Cmdsubcol.Default = empty <= Setting.Maxblanks;
 }
 
@@ -169,7 +169,7 @@ void Colourinput::Setinputmethod(Inputkind method) {
     if (mouse) {
         // The lists offer what the marks panel offers when it opens, showing 0 and 0, which is a
         // mark that can be given as it stands.
-        Rec.Inputblanks = static_cast<int16_t>(Countchar(Rec.Currentstring, 'b'));
+        Rec.Inputblanks = Countchar(Rec.Currentstring, 'b');
         auto tolist = [](Textbox& box, Combolist& list, int last) {
             if (!box.Visible) return;
             box.Visible = false;

@@ -27,13 +27,13 @@ void Demorun::Startdemo() {
     }
     auto draw = [this](int n) { return static_cast<int>(n * rnd_.Rnd()); };
     Main.Displaymode = draw(2) == 0 ? Displaykind::Colour : Displaykind::Number;
-    Setting.Ncolours = static_cast<int16_t>(draw(6) + 5);
+    Setting.Ncolours = draw(6) + 5;
     Setting.Starttype = static_cast<Startkind>(draw(2) + 1);
-    Setting.Codelength = static_cast<int16_t>(draw(Setting.Ncolours - 4) + 3);
-    Setting.Fixedlength = static_cast<int16_t>(Setting.Codelength == 3 ? 1 : draw(2));
-    Setting.Maxblanks = static_cast<int16_t>(Setting.Fixedlength ? 0 : Setting.Codelength - 3);
+    Setting.Codelength = draw(Setting.Ncolours - 4) + 3;
+    Setting.Fixedlength = Setting.Codelength == 3 ? 1 : draw(2);
+    Setting.Maxblanks = Setting.Fixedlength ? 0 : Setting.Codelength - 3;
     Setting.Ordertype = static_cast<Orderkind>(draw(2) + 1);
-    Setting.Maxrepeat = static_cast<int16_t>(draw(Setting.Codelength) + 1);
+    Setting.Maxrepeat = draw(Setting.Codelength) + 1;
     Setting.Hinttype = static_cast<Hintkind>(draw(2) + 1);
     Rec.Demomode = -1;
     Rec.Runkind = Run::Demo;

@@ -14,8 +14,7 @@
 namespace tc {
 
 void Gameending::Calculatetime() {
-    Rec.Elapsed = static_cast<int16_t>(
-        Minimum(Rec.Carriedseconds + Wholeseconds(Rec.Starttime, clock_.Ticks()), 32767));
+    Rec.Elapsed = Minimum(Rec.Carriedseconds + Wholeseconds(Rec.Starttime, clock_.Ticks()), 32767);
     Rec.Timetext = Converttime(Rec.Elapsed);
 }
 
@@ -23,7 +22,7 @@ void Gameending::Win() {
     const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
     Animator.Repaintstrip();
     Rec.Finaltrial = Rec.Trial;
-    Rec.Attempts = static_cast<int16_t>(Rec.Trial - Setting.Starttrial + 1);
+    Rec.Attempts = Rec.Trial - Setting.Starttrial + 1;
     Rec.Status = Gamestatus::Win;
     Boardview.Showsetting();
     // A statistics update that could not be stored is told with the win; the game goes on.

@@ -63,15 +63,13 @@ void Gamefiles::Savefile() {
         Saveas();
         return;
     }
-    Rec.Finaltrial =
-        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
+    Rec.Finaltrial = Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1;
     Chosenpath = Rec.Filepath;
     Savegame();
 }
 
 void Gamefiles::Saveas() {
-    Rec.Finaltrial =
-        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1);
+    Rec.Finaltrial = Setting.Whoguess == Role::Youguess ? Rec.Trial : Rec.Trial - 1;
     Wait.Pushwait(300, Waitkey::Mnusave);
     Openfiles(Filemode::Saveas);
 }

@@ -37,7 +37,7 @@ void Gamestarter::Initialize() {
     if (Rec.Runkind != Run::Simulate && Setting.Whoguess != Role::Computerguesses) {
         if (Options.Plan.Answer) {
             Rec.Answer = *Options.Plan.Answer;
-            Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
+            Rec.Answerblanks = Countchar(Rec.Answer, 'b');
         } else {
             Makecode("Answer", Rec, Setting, rnd_);
         }
@@ -53,7 +53,7 @@ void Gamestarter::Initialize() {
         Setting.Starttrial = 1;
     } else if (Setting.Whoguess != Role::Computerguesses) {
         if (Options.Plan.Starttrial)
-            Setting.Starttrial = static_cast<int16_t>(*Options.Plan.Starttrial);
+            Setting.Starttrial = *Options.Plan.Starttrial;
         else
             Getstarttrial();
         for (Rec.Trial = 1; Rec.Trial <= Setting.Starttrial - 1; ++Rec.Trial) {
@@ -69,8 +69,7 @@ void Gamestarter::Initialize() {
             Marking.Processmark();
         }
     }
-    Rec.Trial =
-        static_cast<int16_t>(Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0);
+    Rec.Trial = Setting.Whoguess == Role::Youguess ? Setting.Starttrial - 1 : 0;
     Rec.Savedstate = Filestate::Unsaved;
     Options.Plan = Gameplan{};
     for (Menuitem* item :
@@ -88,7 +87,7 @@ void Gamestarter::Getstarttrial() {
     const int t = static_cast<int>(a + rnd_.Rnd());
     // A setting without statistics yet (average 0, or below 2) would start at trial 0 or 1:
     // a middle start always has at least one given row.
-    Setting.Starttrial = static_cast<int16_t>(Maximum(Minimum(t, 9), 2));
+    Setting.Starttrial = Maximum(Minimum(t, 9), 2);
 }
 
 void Gamestarter::Geterrortrial() {
@@ -196,8 +195,8 @@ void Gamestarter::Cmdstart_Click() {
 
 void Gamestarter::Cmdoktrial_Click() {
     TC_FALSE_RESTRICT_BEGIN
-    Setting.Starttrial = static_cast<int16_t>(
-        Setting.Starttype == Startkind::Trialone ? 1 : std::stoi("0" + Main.Cbtrialno.Text()));
+    Setting.Starttrial =
+        Setting.Starttype == Startkind::Trialone ? 1 : std::stoi("0" + Main.Cbtrialno.Text());
     TC_FALSE_RESTRICT_END
     Main.Frtrialno.Visible = false;
     Main.Optnomark.Value = true;

@@ -82,7 +82,7 @@ void Guessentry::Getstring() {
     }
     Main.Frcolour.Visible = Main.Frcolour.Enabled = true;
     for (Control* b : {&Main.Cmdsubcol, &Main.Cmdsubnum}) b->Enabled = b->Default = false;
-    Rec.Inputblanks = static_cast<int16_t>(L);
+    Rec.Inputblanks = L;
     if (Setting.Whoguess == Role::Youguess) {
         // The game clock bounds the player's guessing, not a time-out.
         Wait.Setkey(Waitkey::Frgetstring1);
@@ -126,7 +126,7 @@ bool Guessentry::Txtinput_KeyPress(char key) {
 void Guessentry::Cmdsubnum_Click() {
     if (!Main.Frinput.Visible || !Main.Cmdsubnum.Enabled) return;
     Rec.Currentstring = Str(Main.Txtinput.Caption);
-    Rec.Inputblanks = static_cast<int16_t>(Countchar(Main.Txtinput.Caption, 'b'));
+    Rec.Inputblanks = Countchar(Main.Txtinput.Caption, 'b');
     Submitguess();
 }
 

@@ -18,7 +18,7 @@ void Hinterrors::Errorcase() {
         return;
     }
     Animator.Repaintstrip();
-    Rec.Finaltrial = static_cast<int16_t>(c);
+    Rec.Finaltrial = c;
     Tmrrec.Enabled = false;
     Main.Lbltime.Visible = false;
     std::string text;
@@ -62,7 +62,7 @@ void Hinterrors::Inconsistent() {
     if (Playermarks()) {
         Tmrrec.Enabled = false;
         Main.Lbltime.Visible = false;
-        Rec.Finaltrial = static_cast<int16_t>(Maximum(Setting.Starttrial - 1, Rec.Trial - 1));
+        Rec.Finaltrial = Maximum(Setting.Starttrial - 1, Rec.Trial - 1);
         text = "Hey!  The " + Plural("hint", Rec.Finaltrial) + " you gave me " +
                Plural("is", Rec.Finaltrial) +
                " inconsistent!  I cannot continue. Please choose one option below.";
@@ -94,10 +94,9 @@ void Hinterrors::Correction() {
     const int n = static_cast<int>(Rec.Trueblacks.size());
     for (int i = 0; i < n; ++i) {
         const int t = Rec.Errortrial(i);
-        Rec.Blacks[t] = static_cast<int16_t>(Rec.Trueblacks[static_cast<size_t>(i)] - '0');
-        Rec.Whites[t] = static_cast<int16_t>(Rec.Truewhites[static_cast<size_t>(i)] - '0');
-        Rec.Corrects[t] = static_cast<int16_t>(
-            Setting.Fixedorder() ? Rec.Blacks[t] : Rec.Blacks[t] + Rec.Whites[t]);
+        Rec.Blacks[t] = Rec.Trueblacks[static_cast<size_t>(i)] - '0';
+        Rec.Whites[t] = Rec.Truewhites[static_cast<size_t>(i)] - '0';
+        Rec.Corrects[t] = Setting.Fixedorder() ? Rec.Blacks[t] : Rec.Blacks[t] + Rec.Whites[t];
     }
     // The board shows the true hints from now on.
     Boardview.Clear();

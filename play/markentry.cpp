@@ -45,7 +45,7 @@ void Markentry::Getresult() {
     }
     Main.Lbltrials2.Caption = "Trial: " + std::to_string(Rec.Trial);
     Main.Lblmyguess.Caption = row ? "Your input is" : "My guess is";
-    Rec.Inputblanks = static_cast<int16_t>(Countchar(Rec.Currentstring, 'b'));
+    Rec.Inputblanks = Countchar(Rec.Currentstring, 'b');
     const int n = Setting.Codelength - Rec.Inputblanks;
     Boardview.Showguess();
     const bool mouse = Main.Inputmethod == Inputkind::Mouse;
@@ -149,9 +149,8 @@ void Markentry::Cmdgetresult_Click() {
     if (!Main.Frgetresult.Visible || !Main.Cmdgetresult.Enabled) return;
     const bool mouse = Main.Inputmethod == Inputkind::Mouse;
     Hint h;
-    h.black = static_cast<int16_t>(mouse ? Valueof(Main.Cbcorrect) : Valueof(Main.Txtcorrect));
-    if (!Setting.Fixedorder())
-        h.white = static_cast<int16_t>(mouse ? Valueof(Main.Cbwrong) : Valueof(Main.Txtwrong));
+    h.black = mouse ? Valueof(Main.Cbcorrect) : Valueof(Main.Txtcorrect);
+    if (!Setting.Fixedorder()) h.white = mouse ? Valueof(Main.Cbwrong) : Valueof(Main.Txtwrong);
     Rec.Currenthint = h;
     Main.Frgetresult.Visible = false;
     Boardview.Showrecord(Rec.Trial, Setting.Starttrial, h.black, h.white, Rec.Currentstring);
@@ -170,7 +169,7 @@ void Markentry::Cmdgetresult_Click() {
 
 void Markentry::Cmdwin_Click() {
     if (!Main.Frgetresult.Visible || !Main.Cmdwin.Visible) return;
-    Rec.Currenthint = {static_cast<int16_t>(Setting.Codelength - Rec.Inputblanks), 0, 0};
+    Rec.Currenthint = {Setting.Codelength - Rec.Inputblanks, 0, 0};
     Main.Frgetresult.Visible = false;
     Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black, 0,
                          Rec.Currentstring);

@@ -34,9 +34,8 @@ void Marking::Processmark() {
     Rec.Guesses[t] = Rec.Currentstring;
     Rec.Blacks[t] = Rec.Currenthint.black;
     Rec.Whites[t] = Rec.Currenthint.white;
-    Rec.Corrects[t] =
-        static_cast<int16_t>(Setting.Fixedorder() ? Rec.Currenthint.black
-                                                  : Rec.Currenthint.black + Rec.Currenthint.white);
+    Rec.Corrects[t] = Setting.Fixedorder() ? Rec.Currenthint.black
+                                           : Rec.Currenthint.black + Rec.Currenthint.white;
     if (Options.Observer) Options.Observer->Processed(t);
 }
 

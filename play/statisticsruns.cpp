@@ -16,14 +16,14 @@ namespace {
 int Slotof(int c, int e, int o, int s, int h, int rep) {
     Gamesetting g;
     g.Whoguess = Role::Watch;
-    g.Ncolours = static_cast<int16_t>(c);
+    g.Ncolours = c;
     g.Fixedlength = e < 9 ? 1 : 0;
-    g.Codelength = static_cast<int16_t>(e < 9 ? e : e - 5);
-    g.Maxblanks = static_cast<int16_t>(e < 9 ? 0 : g.Codelength - 3);
+    g.Codelength = e < 9 ? e : e - 5;
+    g.Maxblanks = e < 9 ? 0 : g.Codelength - 3;
     g.Ordertype = static_cast<Orderkind>(o);
     g.Starttype = static_cast<Startkind>(s);
     g.Hinttype = static_cast<Hintkind>(h);
-    g.Maxrepeat = static_cast<int16_t>(rep);
+    g.Maxrepeat = rep;
     return Settingslot(g);
 }
 
@@ -127,7 +127,7 @@ void Statisticsruns::Initstat() {
         initcount_ = 1;
     } else if (L < s.Ncolours - 2) {
         ++s.Codelength;
-        s.Maxblanks = static_cast<int16_t>(s.Fixedlength ? 0 : s.Codelength - 3);
+        s.Maxblanks = s.Fixedlength ? 0 : s.Codelength - 3;
         restart();
         initcount_ = 1;
     } else if (s.Fixedlength && s.Ncolours > 5) {
@@ -168,7 +168,7 @@ void Statisticsruns::Cmdsimulate_Click() {
             break;
         }
     Rec.Answer = Simcodes->Code();
-    Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
+    Rec.Answerblanks = Countchar(Rec.Answer, 'b');
     Gamestarter.Initialize();
     Gamestarter.Startgame();
     Computerplay.Getguess();
@@ -184,7 +184,7 @@ void Statisticsruns::Simulate() {
     Boardview.Clear();
     Main.Frscroll.Visible = true;
     Rec.Answer = Simcodes->Code();
-    Rec.Answerblanks = static_cast<int16_t>(Countchar(Rec.Answer, 'b'));
+    Rec.Answerblanks = Countchar(Rec.Answer, 'b');
     if (Simorder) Options.Plan.Colourorder = Simorder;
     Gamestarter.Initialize();
     Gamestarter.Startgame();

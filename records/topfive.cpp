@@ -50,8 +50,8 @@ void Insertwinner(Winnersrecord& r, int slot, int place, const std::string& name
     }
     const int i = Entryindex(slot, place);
     r.Player[i] = name;
-    r.Duration[i] = static_cast<int16_t>(seconds);
-    r.Attempt[i] = static_cast<int16_t>(attempts);
+    r.Duration[i] = seconds;
+    r.Attempt[i] = attempts;
 }
 
 bool Emptyentry(const Winnersrecord& r, int slot, int place) {
@@ -148,14 +148,14 @@ Winnerstexts Listtexts(const Winnersrecord& r, int slot) {
     return t;
 }
 
-std::optional<int16_t> Populationvalue(const std::string& text) {
+std::optional<int> Populationvalue(const std::string& text) {
     const std::string_view s = Trimmed(text);
     int v = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (s.empty() || ec != std::errc() || end != s.data() + s.size() || v < 0 ||
         v > std::numeric_limits<int16_t>::max())
         return std::nullopt;
-    return static_cast<int16_t>(v);
+    return v;
 }
 
 std::optional<float> Averagevalue(const std::string& text) {
@@ -167,7 +167,7 @@ std::optional<float> Averagevalue(const std::string& text) {
     return v + 0.0f; // no negative zero
 }
 
-int16_t Leadingnumber(const std::string& text) {
+int Leadingnumber(const std::string& text) {
     size_t i = text.find_first_not_of(" \t");
     if (i == std::string::npos) return 0;
     const bool negative = text[i] == '-';
@@ -176,8 +176,8 @@ int16_t Leadingnumber(const std::string& text) {
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
         v = std::min(v * 10 + (text[i] - '0'), 100000L);
     if (negative) v = -v;
-    return static_cast<int16_t>(std::clamp<long>(v, std::numeric_limits<int16_t>::min(),
-                                                 std::numeric_limits<int16_t>::max()));
+    return static_cast<int>(std::clamp<long>(v, std::numeric_limits<int16_t>::min(),
+                                             std::numeric_limits<int16_t>::max()));
 }
 
 } // namespace tc

@@ -2,7 +2,6 @@
 // The TOP FIVE list of a setting: where a won game ranks, the name it is kept under, the texts
 // of the list and its statistics box, and the values the design-mode editor accepts.
 #include "records/winners.h"
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -48,10 +47,10 @@ Winnerstexts Listtexts(const Winnersrecord& r, int slot);
 
 // The editor's boxes. A population is a whole number 0..32767 and an average a number of at
 // least 0, each written alone (spaces around it allowed); nothing for any other text.
-std::optional<int16_t> Populationvalue(const std::string& text);
+std::optional<int> Populationvalue(const std::string& text);
 std::optional<float> Averagevalue(const std::string& text);
 // The whole number a text starts with (after spaces, with an optional sign), kept within the
 // 16-bit range; 0 when the text does not start with one.
-int16_t Leadingnumber(const std::string& text);
+int Leadingnumber(const std::string& text);
 
 } // namespace tc

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 
 namespace tc {
 
@@ -32,7 +33,7 @@ public:
         for (size_t i = 0; i < width; ++i) v |= uint64_t{Byte(pos_ - width + i)} << (8 * i);
         return v;
     }
-    int16_t Int16() { return static_cast<int16_t>(Unsigned(2)); }
+    int Int16() { return static_cast<int16_t>(Unsigned(2)); }
     float Single() { return std::bit_cast<float>(static_cast<uint32_t>(Unsigned(4))); }
     double Double() { return std::bit_cast<double>(Unsigned(8)); }
     std::string Text() {
@@ -62,12 +63,16 @@ private:
 class Fieldwriter {
 public:
     std::vector<unsigned char> Bytes;
+    bool Fits = true; // every number was within the file's 16 bits; one outside is not wrapped
 
     void Unsigned(uint64_t v, size_t width) {
         for (size_t i = 0; i < width; ++i)
             Bytes.push_back(static_cast<unsigned char>(v >> (8 * i)));
     }
-    void Int16(int16_t v) { Unsigned(static_cast<uint16_t>(v), 2); }
+    void Int16(int v) {
+        Fits = Fits && std::in_range<int16_t>(v);
+        Unsigned(static_cast<uint16_t>(v), 2);
+    }
     void Single(float v) { Unsigned(std::bit_cast<uint32_t>(v), 4); }
     void Double(double v) { Unsigned(std::bit_cast<uint64_t>(v), 8); }
     void Text(const std::string& s) {
@@ -168,7 +173,7 @@ bool Addgame(Winnersrecord& r, int slot, int attempts) {
     // Each step rounds to single precision, as the stored averages always have.
     const float sum = r.Average[slot] * static_cast<float>(p) + static_cast<float>(attempts);
     r.Average[slot] = sum / static_cast<float>(p + 1);
-    r.Population[slot] = static_cast<int16_t>(p + 1);
+    r.Population[slot] = p + 1;
     return true;
 }
 
@@ -178,10 +183,10 @@ Decodedrecord Decodewinners(std::span<const unsigned char> bytes) {
     Fieldreader in(bytes);
     r.Stamp = in.Double();
     for (std::string& p : r.Player) p = in.Text();
-    for (int16_t& v : r.Duration) v = in.Int16();
-    for (int16_t& v : r.Attempt) v = in.Int16();
+    for (int& v : r.Duration) v = in.Int16();
+    for (int& v : r.Attempt) v = in.Int16();
     for (float& v : r.Average) v = in.Single();
-    for (int16_t& v : r.Population) v = in.Int16();
+    for (int& v : r.Population) v = in.Int16();
     if (in.Past())
         d.Fault = Recordfault::Pastrecord;
     else if (in.Used() > bytes.size())
@@ -195,10 +200,11 @@ std::optional<std::vector<unsigned char>> Encodewinners(const Winnersrecord& r) 
     out.Bytes.reserve(Recordlength);
     out.Double(r.Stamp);
     for (const std::string& p : r.Player) out.Text(p);
-    for (int16_t v : r.Duration) out.Int16(v);
-    for (int16_t v : r.Attempt) out.Int16(v);
+    for (int v : r.Duration) out.Int16(v);
+    for (int v : r.Attempt) out.Int16(v);
     for (float v : r.Average) out.Single(v);
-    for (int16_t v : r.Population) out.Int16(v);
+    for (int v : r.Population) out.Int16(v);
+    if (!out.Fits) return std::nullopt;
     out.Bytes.resize(Recordlength, 0);
     return std::move(out.Bytes);
 }

@@ -23,9 +23,9 @@ constexpr int Nslots = 704;         // 11 lengths x 2 orders x 2 starts x 2 hint
 constexpr int Nplaces = 5;
 constexpr int Nentries = Nslots * Nplaces;
 constexpr int Emptyrecordsize = 25352; // every name empty
-constexpr int16_t Emptyduration = Timelimit;
-constexpr int16_t Emptyattempt = Lasttrial;
-constexpr int16_t Populationcap = 30000;  // a larger population takes no more games
+constexpr int Emptyduration = Timelimit;
+constexpr int Emptyattempt = Lasttrial;
+constexpr int Populationcap = 30000;      // a larger population takes no more games
 constexpr double Stamptolerance = 0.0001; // of a day: 8.64 seconds
 constexpr int Firstcolours = 5, Lastcolours = 10;
 inline constexpr char Winnerspassword[] = "305817";
@@ -41,10 +41,10 @@ constexpr int Entryindex(int slot, int place) {
 struct Winnersrecord {
     double Stamp = 0;                // days since 30 December 1899, local time
     std::vector<std::string> Player; // Nentries; one byte per character
-    std::vector<int16_t> Duration;   // Nentries; seconds
-    std::vector<int16_t> Attempt;    // Nentries
+    std::vector<int> Duration;       // Nentries; seconds
+    std::vector<int> Attempt;        // Nentries
     std::vector<float> Average;      // Nslots; the computer's average attempts
-    std::vector<int16_t> Population; // Nslots; games behind `Average`
+    std::vector<int> Population;     // Nslots; games behind `Average`
 
     // An empty record: names "", durations 3600, attempts 27, statistics 0.
     Winnersrecord();
@@ -69,8 +69,8 @@ struct Decodedrecord {
 
 // Reads record 1 from the first bytes of a file; bytes after the record length are ignored.
 Decodedrecord Decodewinners(std::span<const unsigned char> bytes);
-// The record as `Recordlength` bytes, zero-padded; nothing when it does not fit or its fields
-// do not have their element counts.
+// The record as `Recordlength` bytes, zero-padded; nothing when it does not fit, its fields
+// do not have their element counts or a number does not fit the file's 16 bits.
 std::optional<std::vector<unsigned char>> Encodewinners(const Winnersrecord& r);
 
 // "Winners/Winners<n>" below the program folder.

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 namespace tc {
 
@@ -185,7 +186,7 @@ Gamesetting Settingof(const Savedgame& g) {
     s.Starttrial = g.Starttrial;
     s.Codelength = g.Codelength;
     s.Fixedlength = g.Fixedlength;
-    s.Maxblanks = static_cast<int16_t>(g.Fixedlength ? 0 : g.Codelength - 3);
+    s.Maxblanks = g.Fixedlength ? 0 : g.Codelength - 3;
     s.Hinttype = static_cast<Hintkind>(g.Hinttype);
     s.Ordertype = static_cast<Orderkind>(g.Ordertype);
     s.Maxrepeat = g.Maxrepeat;
@@ -276,18 +277,27 @@ std::string Check(const Savedgame& g) {
 
 namespace {
 
+// The file holds 16 bits a number; a value outside them is refused, never wrapped.
 class Recordwriter {
 public:
-    void Int(int16_t v) {
-        const auto u = static_cast<uint16_t>(v);
+    bool Int(int v) {
+        if (!std::in_range<int16_t>(v)) return false;
+        Word(static_cast<uint16_t>(v));
+        return true;
+    }
+    bool Text(const std::string& s) {
+        if (!std::in_range<uint16_t>(s.size())) return false;
+        Word(static_cast<uint16_t>(s.size()));
+        out.insert(out.end(), s.begin(), s.end());
+        return true;
+    }
+    std::vector<uint8_t> out;
+
+private:
+    void Word(uint16_t u) {
         out.push_back(static_cast<uint8_t>(u & 0xFF));
         out.push_back(static_cast<uint8_t>(u >> 8));
     }
-    void Text(const std::string& s) {
-        Int(static_cast<int16_t>(static_cast<uint16_t>(s.size())));
-        out.insert(out.end(), s.begin(), s.end());
-    }
-    std::vector<uint8_t> out;
 };
 
 class Recordreader {
@@ -295,23 +305,22 @@ public:
     explicit Recordreader(std::span<const uint8_t> bytes)
         : b_(bytes.first(std::min<size_t>(bytes.size(), Savedrecordlength))) {}
 
-    bool Int(int16_t& v, const std::string& what) {
-        if (!Need(2, what)) return false;
-        v = static_cast<int16_t>(static_cast<uint16_t>(b_[pos_] | b_[pos_ + 1] << 8));
-        pos_ += 2;
+    bool Int(int& v, const std::string& what) {
+        uint16_t u = 0;
+        if (!Word(u, what)) return false;
+        v = static_cast<int16_t>(u);
         return true;
     }
     // The role as the file numbers it; a number of no role is kept for the checks to refuse.
     bool Int(Role& v, const std::string& what) {
-        int16_t n = 0;
+        int n = 0;
         if (!Int(n, what)) return false;
         v = static_cast<Role>(n);
         return true;
     }
     bool Text(std::string& s, const std::string& what) {
-        int16_t raw = 0;
-        if (!Int(raw, "the length of " + what)) return false;
-        const size_t n = static_cast<uint16_t>(raw);
+        uint16_t n = 0;
+        if (!Word(n, "the length of " + what)) return false;
         if (n > b_.size() - pos_) {
             reason = what + " claims " + std::to_string(n) + " characters but only " +
                      std::to_string(b_.size() - pos_) + " bytes of the record are left";
@@ -324,6 +333,12 @@ public:
     std::string reason;
 
 private:
+    bool Word(uint16_t& u, const std::string& what) {
+        if (!Need(2, what)) return false;
+        u = static_cast<uint16_t>(b_[pos_] | b_[pos_ + 1] << 8);
+        pos_ += 2;
+        return true;
+    }
     bool Need(size_t n, const std::string& what) {
         if (b_.size() - pos_ >= n) return true;
         reason = "the file is too short: it ends before " + what;
@@ -365,21 +380,17 @@ template <class Io, class T> bool Walk(Io& io, T& g) {
     return ok && i(g.Elapsed, "the seconds of play");
 }
 
-// The writer ignores the field names; only the reader reports them.
+// The writer names only a field it cannot write.
 struct Namedwriter {
-    bool Int(int16_t v, const std::string&) {
-        w.Int(v);
-        return true;
-    }
-    bool Int(Role v, const std::string&) {
-        w.Int(static_cast<int16_t>(v));
-        return true;
-    }
-    bool Text(const std::string& s, const std::string&) {
-        w.Text(s);
-        return true;
+    bool Int(int v, const std::string& what) { return w.Int(v) || Refuse(what); }
+    bool Int(Role v, const std::string& what) { return Int(static_cast<int>(v), what); }
+    bool Text(const std::string& s, const std::string& what) { return w.Text(s) || Refuse(what); }
+    bool Refuse(const std::string& what) {
+        reason = "the file cannot hold " + what;
+        return false;
     }
     Recordwriter w;
+    std::string reason;
 };
 
 } // namespace
@@ -388,7 +399,7 @@ Encoded Encode(const Savedgame& g) {
     const Savedgame n = Normalise(g);
     if (std::string r = Check(n); !r.empty()) return {{}, "the game cannot be saved: " + r};
     Namedwriter io;
-    Walk(io, n);
+    if (!Walk(io, n)) return {{}, "the game cannot be saved: " + io.reason};
     std::vector<uint8_t>& out = io.w.out;
     if (out.size() > Savedrecordlength)
         return {{},
@@ -415,14 +426,14 @@ Savedgame Capture(const Gamesetting& s, const Gamerecord& r, const Codebreaker& 
     g.Whoguess = s.Whoguess;
     g.Inputmethod = Inputname(main.Inputmethod);
     g.Displaymode = Displayname(main.Displaymode);
-    g.Computermarks = static_cast<int16_t>(main.Optyesmark.Value ? -1 : 0);
+    g.Computermarks = main.Optyesmark.Value ? -1 : 0;
     g.Ncolours = s.Ncolours;
-    g.Starttype = static_cast<int16_t>(s.Starttype);
+    g.Starttype = static_cast<int>(s.Starttype);
     g.Starttrial = s.Starttrial;
     g.Codelength = s.Codelength;
     g.Fixedlength = s.Fixedlength;
-    g.Hinttype = static_cast<int16_t>(s.Hinttype);
-    g.Ordertype = static_cast<int16_t>(s.Ordertype);
+    g.Hinttype = static_cast<int>(s.Hinttype);
+    g.Ordertype = static_cast<int>(s.Ordertype);
     g.Maxrepeat = s.Maxrepeat;
     g.Status = Statusname(r.Status);
     g.Trial = r.Trial;
@@ -471,9 +482,9 @@ std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
     r.Finaltrial = g.Finaltrial;
     r.Attempts = 0;
     r.Answer = Str(g.Answer);
-    r.Answerblanks = static_cast<int16_t>(Countchar(g.Answer, 'b'));
+    r.Answerblanks = Countchar(g.Answer, 'b');
     r.Currentstring = Str(g.Currentstring);
-    r.Inputblanks = static_cast<int16_t>(Countchar(g.Currentstring, 'b'));
+    r.Inputblanks = Countchar(g.Currentstring, 'b');
     r.Currenthint = Hint{};
     const bool block = Errorblockstored(g);
     for (int k = 0; k < Slots; ++k) {
@@ -481,9 +492,7 @@ std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
         r.Blacks[k] = g.Blacks[k];
         r.Whites[k] = g.Whites[k];
         // Without the error block the counts follow from the marks, as they always do.
-        r.Corrects[k] =
-            block ? g.Corrects[k]
-                  : static_cast<int16_t>(k >= 1 && k <= g.Finaltrial ? Correctof(g, k) : 0);
+        r.Corrects[k] = block ? g.Corrects[k] : k >= 1 && k <= g.Finaltrial ? Correctof(g, k) : 0;
     }
     r.Errorpending = g.Errorpending;
     r.Errortrials = g.Errortrials;
@@ -499,7 +508,7 @@ std::string Restore(Gamesetting& s, Gamerecord& r, Codebreaker& e, Fmmain& main,
             const int t = g.Errortrials[i] - '0';
             if (t <= g.Finaltrial && g.Guesses[t] == g.Answer) {
                 r.Solvedunseen = -1;
-                r.Solvedtrial = static_cast<int16_t>(t);
+                r.Solvedtrial = t;
                 break;
             }
         }

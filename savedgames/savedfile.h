@@ -1,9 +1,10 @@
 #pragma once
 // The saved-game file: one record of at most 722 bytes at the start of the file, written and
-// read field by field. Integers are 16-bit signed little-endian; a string is a 16-bit unsigned
-// byte count followed by its bytes. The record has no signature, so the reader trusts nothing:
-// every count is checked against what is left and every value against what the game can hold,
-// and a record that fails is refused whole, before anything of the game is touched.
+// read field by field. Integers are 16-bit signed little-endian (ints in memory, narrowed only
+// here); a string is a 16-bit unsigned byte count followed by its bytes. The record has no
+// signature, so the reader trusts nothing: every count is checked against what is left and every
+// value against what the game can hold, and a record that fails is refused whole, before anything
+// of the game is touched.
 #include "engine/gamesetting.h"
 #include <array>
 #include <cstdint>
@@ -28,36 +29,36 @@ struct Savedgame {
     Role Whoguess = Role::Youguess;     // the file holds it as 1, 2 or 3
     std::string Inputmethod = "Mouse";  // or "Keyboard"
     std::string Displaymode = "Colour"; // or "Number"
-    int16_t Computermarks = 0;          // "Computer guesses" only: -1 the computer marks, 0 not
-    int16_t Ncolours = 10;              // the setting, fields 5 to 12
-    int16_t Starttype = 1;
-    int16_t Starttrial = 1;
-    int16_t Codelength = 3;
-    int16_t Fixedlength = 1;
-    int16_t Hinttype = 1;
-    int16_t Ordertype = 1;
-    int16_t Maxrepeat = 1;
+    int Computermarks = 0;              // "Computer guesses" only: -1 the computer marks, 0 not
+    int Ncolours = 10;                  // the setting, fields 5 to 12
+    int Starttype = 1;
+    int Starttrial = 1;
+    int Codelength = 3;
+    int Fixedlength = 1;
+    int Hinttype = 1;
+    int Ordertype = 1;
+    int Maxrepeat = 1;
     std::string Status;
-    int16_t Trial = 0;
-    int16_t Finaltrial = 0;              // rows 1..Finaltrial are stored
+    int Trial = 0;
+    int Finaltrial = 0;                  // rows 1..Finaltrial are stored
     std::string Answer;                  // see Answerstored
     std::array<std::string, 28> Guesses; // index 1..Finaltrial
-    std::array<int16_t, 28> Blacks{};    // index 1..Finaltrial
-    std::array<int16_t, 28> Whites{};    // index 1..Finaltrial
-    std::array<int16_t, 28> Corrects{};  // error block, index 0..Finaltrial
-    int16_t Errorpending = 0;
+    std::array<int, 28> Blacks{};        // index 1..Finaltrial
+    std::array<int, 28> Whites{};        // index 1..Finaltrial
+    std::array<int, 28> Corrects{};      // error block, index 0..Finaltrial
+    int Errorpending = 0;
     std::string Errortrials;
     std::string Trueblacks;
     std::string Truewhites;
-    int16_t Claimtrial = 0;
+    int Claimtrial = 0;
     std::array<std::string, 28> Newcolours; // error block, index 0..Finaltrial
     std::array<std::string, 28> Newcounts;  // the same
     std::array<std::string, 28> Choice;     // the same
     std::string Colourorder;                // error block
     std::string Currentstring;              // error block
-    std::array<int16_t, 10> Used{};         // error block, per colour
-    std::array<int16_t, 10> Absent{};       // error block, per colour
-    int16_t Elapsed = 0;                    // seconds of play
+    std::array<int, 10> Used{};             // error block, per colour
+    std::array<int, 10> Absent{};           // error block, per colour
+    int Elapsed = 0;                        // seconds of play
 
     bool operator==(const Savedgame&) const = default;
 };
@@ -97,7 +98,8 @@ struct Decoded {
 };
 
 // The record as the file holds it, padded with zero bytes. A record that the reader would
-// refuse, or whose strings do not fit the 722 bytes, is refused rather than cut short.
+// refuse, whose strings do not fit the 722 bytes or whose numbers do not fit 16 bits, is refused
+// rather than cut short or wrapped.
 Encoded Encode(const Savedgame& g);
 // Reads the fields in order from the first byte and ignores whatever follows the last one.
 // Pure: the bytes are either a sound saved game or refused with a reason.

@@ -104,7 +104,7 @@ void Transcriber::Look() {
     // A row without a guess is not on the board, whatever marks its slot still holds.
     for (size_t t = 1; t < Trialslots; ++t) {
         const bool empty = r.Guesses[t].empty();
-        const int16_t black = empty ? 0 : r.Blacks[t], white = empty ? 0 : r.Whites[t];
+        const int black = empty ? 0 : r.Blacks[t], white = empty ? 0 : r.Whites[t];
         if (r.Guesses[t] == guesses_[t] && black == blacks_[t] && white == whites_[t]) continue;
         guesses_[t] = r.Guesses[t];
         blacks_[t] = black;

@@ -46,7 +46,7 @@ private:
     Gamestatus status_ = Gamestatus::None;
     Codestring answer_;
     std::array<Codestring, Trialslots> guesses_{};
-    std::array<int16_t, Trialslots> blacks_{}, whites_{};
+    std::array<int, Trialslots> blacks_{}, whites_{};
     std::vector<std::string> labels_;
     std::map<std::string, std::pair<size_t, uint64_t>> files_;
 };

@@ -65,8 +65,8 @@ bool Odometer::Next() {
 void Simulationtotals::Count(int attempts, int finaltrial) {
     ++Population;
     Total += attempts;
-    Maxattempts = static_cast<int16_t>(Maximum<int>(Maxattempts, attempts));
-    Maxtrials = static_cast<int16_t>(Maximum<int>(Maxtrials, finaltrial));
+    Maxattempts = Maximum(Maxattempts, attempts);
+    Maxtrials = Maximum(Maxtrials, finaltrial);
     ++Histogram[attempts];
 }
 

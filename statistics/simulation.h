@@ -32,8 +32,8 @@ private:
 struct Simulationtotals {
     int32_t Population = 0;
     int32_t Total = 0;
-    int16_t Maxattempts = 0;
-    int16_t Maxtrials = 0;
+    int Maxattempts = 0;
+    int Maxtrials = 0;
     std::map<int, int64_t> Histogram; // attempts -> games
 
     void Count(int attempts, int finaltrial);

@@ -165,18 +165,18 @@ bool Settinglists::Choose(Combolist& list, const std::string& text) {
 
 void Settinglists::Updatesetting(Gamesetting& setting) const {
     setting.Whoguess = Chosenrole().value_or(Role::Youguess);
-    setting.Ncolours = static_cast<int16_t>(Number(Cbcolour.Text()));
+    setting.Ncolours = Number(Cbcolour.Text());
     setting.Starttype = static_cast<Startkind>(Cbstart.Listindex + 1);
     setting.Hinttype = static_cast<Hintkind>(Cbhint.Listindex + 1);
     setting.Ordertype = static_cast<Orderkind>(Cborder.Listindex + 1);
-    setting.Maxrepeat = static_cast<int16_t>(Cbrepeat.Listindex + 1);
+    setting.Maxrepeat = Cbrepeat.Listindex + 1;
     const std::string length = Cblength.Text();
     if (length.size() >= 2) {
-        setting.Codelength = static_cast<int16_t>(Digitat(length, 18));
+        setting.Codelength = Digitat(length, 18);
         setting.Fixedlength = 0;
-        setting.Maxblanks = static_cast<int16_t>(setting.Codelength - 3);
+        setting.Maxblanks = setting.Codelength - 3;
     } else {
-        setting.Codelength = static_cast<int16_t>(Number(length));
+        setting.Codelength = Number(length);
         setting.Fixedlength = 1;
         setting.Maxblanks = 0;
     }

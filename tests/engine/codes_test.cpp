@@ -251,7 +251,7 @@ TEST(Makecode, GuessstrAvoidsAnswerAndEarlierRows) {
         int t = 0;
         for (size_t i = 0; i < codes.size(); ++i)
             if (i != left && !(codes[i] == r.Answer)) r.Guesses[++t] = codes[i];
-        r.Trial = static_cast<int16_t>(t + 1);
+        r.Trial = t + 1;
         for (int n = 0; n < 20; ++n) {
             Makecode("Guessstr", r, s, rnd);
             EXPECT_EQ(r.Currentstring, codes[left]);
@@ -262,7 +262,7 @@ TEST(Makecode, GuessstrAvoidsAnswerAndEarlierRows) {
     Gamerecord r;
     r.Answer = "01b2";
     for (int t = 1; t <= 8; ++t) {
-        r.Trial = static_cast<int16_t>(t);
+        r.Trial = t;
         Makecode("Guessstr", r, big, rnd);
         ASSERT_TRUE(Validcode(r.Currentstring, big));
         ASSERT_FALSE(r.Currentstring == r.Answer);

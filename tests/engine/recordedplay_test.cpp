@@ -41,7 +41,7 @@ Playedgames Play(Gamesetting s, const std::string& errors, int starttrial, int g
     Playedgames out;
     auto add = [&](char c) { out.fingerprint = (out.fingerprint ^ uint8_t(c)) * 1099511628211ull; };
     for (int i = 0; i < games; ++i) {
-        int16_t blanks = 0;
+        int blanks = 0;
         const Str code = Randomcode(s, draws, blanks);
         g.Plan.Colourorder = Shufflecolours(s, draws);
         if (!errors.empty()) g.Plan.Errortrials = errors;

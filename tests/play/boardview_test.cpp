@@ -282,8 +282,8 @@ TEST_F(Board, DisplayChangeRedrawsTheRowsPlayedSoFar) {
         g.Main.Picrecord.Cls();
         g.Setting.Whoguess = static_cast<Role>(c.who);
         g.Rec.Status = Statusof(c.status);
-        g.Rec.Trial = static_cast<int16_t>(c.trial);
-        g.Rec.Finaltrial = static_cast<int16_t>(c.finaltrial);
+        g.Rec.Trial = c.trial;
+        g.Rec.Finaltrial = c.finaltrial;
         Storerows(g, 27);
         g.Menus.Setdisplay(Displaykind::Number);
         const std::vector<Drawtext> d = Digits(board);
@@ -385,7 +385,7 @@ TEST_F(Board, EveryDrawnColourStandsOutFromItsPicture) {
         }
     };
     for (Displaykind mode : {Displaykind::Colour, Displaykind::Number})
-        for (int16_t order : {1, 2}) {
+        for (int order : {1, 2}) {
             SCOPED_TRACE(Displayname(mode) + std::to_string(order));
             g.Main.Displaymode = mode;
             g.Setting.Ordertype = static_cast<Orderkind>(order);

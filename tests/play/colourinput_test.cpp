@@ -24,11 +24,11 @@ protected:
     // it.
     void Open(int order, int maxrepeat, int length = 4) {
         g.Setting.Ncolours = 8;
-        g.Setting.Codelength = static_cast<int16_t>(length);
+        g.Setting.Codelength = length;
         g.Setting.Fixedlength = 1;
         g.Setting.Maxblanks = 0;
         g.Setting.Ordertype = static_cast<Orderkind>(order);
-        g.Setting.Maxrepeat = static_cast<int16_t>(maxrepeat);
+        g.Setting.Maxrepeat = maxrepeat;
         g.Main.Frgetstring.Visible = true;
         g.Main.Frcolour.Visible = true;
         g.Main.Frinput.Visible = false;

@@ -29,11 +29,11 @@ inline Gamesetting Makesetting(int colours, int length, int maxrepeat, int order
                                bool unspecified = false, int who = 3) {
     Gamesetting s;
     s.Whoguess = static_cast<Role>(who);
-    s.Ncolours = static_cast<int16_t>(colours);
-    s.Codelength = static_cast<int16_t>(length);
+    s.Ncolours = colours;
+    s.Codelength = length;
     s.Fixedlength = unspecified ? 0 : 1;
-    s.Maxblanks = static_cast<int16_t>(unspecified ? length - 3 : 0);
-    s.Maxrepeat = static_cast<int16_t>(maxrepeat == Any ? length : maxrepeat);
+    s.Maxblanks = unspecified ? length - 3 : 0;
+    s.Maxrepeat = maxrepeat == Any ? length : maxrepeat;
     s.Ordertype = static_cast<Orderkind>(order);
     s.Starttype = Startkind::Trialone;
     s.Starttrial = 1;

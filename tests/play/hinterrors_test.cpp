@@ -223,7 +223,7 @@ struct Spoiler : Eventlog {
     Spoiler(Game& g, int t, int black) : Eventlog(g), target(g), trial(t), value(black) {}
     void Processed(int t) override {
         Eventlog::Processed(t);
-        if (t == trial) target.Rec.Blacks[t] = target.Rec.Corrects[t] = static_cast<int16_t>(value);
+        if (t == trial) target.Rec.Blacks[t] = target.Rec.Corrects[t] = value;
     }
     Game& target;
     int trial, value;
@@ -267,7 +267,7 @@ struct Playermarking : testkit::Plaingame {
     // True while the computer waits for marks.
     bool Waiting() const { return g.Wait.Key() == "Frgetresult" && !g.Message.Visible; }
     void Answer(int black, int white) {
-        g.Rec.Currenthint = Hint{static_cast<int16_t>(black), static_cast<int16_t>(white), 0};
+        g.Rec.Currenthint = Hint{black, white, 0};
         g.Marking.Processmark();
         g.Computerplay.Getguess();
     }
@@ -346,10 +346,9 @@ TEST_P(Playermarkingverdict, MatchesBruteForce) {
                 if (chance.Rnd() < 0.2) {
                     // A wrong mark, any the panel would take.
                     const int n = base.Codelength - Countchar(guess, 'b');
-                    h.black = static_cast<int16_t>(chance.Rnd() * n);
-                    h.white = base.Fixedorder()
-                                  ? 0
-                                  : static_cast<int16_t>(chance.Rnd() * (n - h.black + 1));
+                    h.black = static_cast<int>(chance.Rnd() * n);
+                    h.white =
+                        base.Fixedorder() ? 0 : static_cast<int>(chance.Rnd() * (n - h.black + 1));
                 }
                 p.Answer(h.black, h.white);
             }

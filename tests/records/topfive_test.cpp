@@ -25,8 +25,8 @@ Winnersrecord Listof(const std::vector<std::pair<int, int>>& entries, int slot =
     for (size_t k = 0; k < entries.size(); ++k) {
         const int i = Entryindex(slot, static_cast<int>(k) + 1);
         r.Player[i] = "P" + std::to_string(k + 1);
-        r.Duration[i] = static_cast<int16_t>(entries[k].first);
-        r.Attempt[i] = static_cast<int16_t>(entries[k].second);
+        r.Duration[i] = entries[k].first;
+        r.Attempt[i] = entries[k].second;
     }
     return r;
 }
@@ -59,7 +59,7 @@ TEST(Topfiveranking, InsertingMovesTheRestDownAndDropsTheFifth) {
         const int i = Entryindex(Slot, p);
         return std::make_tuple(r.Player[i], r.Duration[i], r.Attempt[i]);
     };
-    using E = std::tuple<std::string, int16_t, int16_t>;
+    using E = std::tuple<std::string, int, int>;
     EXPECT_EQ(entry(1), E("P1", 10, 3));
     EXPECT_EQ(entry(2), E("New", 15, 9));
     EXPECT_EQ(entry(3), E("P2", 20, 4));
@@ -359,11 +359,11 @@ TEST_F(Topfivegame, NamesAreStoredAsTypedAndCutTo15Characters) {
 // A won "You guess" game, as the win message's End leaves it.
 struct Wonstate {
     const char* what;
-    int16_t who = 1;
+    int who = 1;
     Filestate saved = Filestate::Unsaved;
-    int16_t errorpending = 0;
-    int16_t trial = 5;
-    int16_t elapsed = 100;
+    int errorpending = 0;
+    int trial = 5;
+    int elapsed = 100;
     bool enters = false;
 };
 

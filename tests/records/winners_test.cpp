@@ -112,10 +112,10 @@ Winnersrecord Randomrecord(std::mt19937& rng) {
         p.resize(len(rng));
         for (char& ch : p) ch = static_cast<char>(byte(rng)); // zero bytes included
     }
-    for (auto& v : r.Duration) v = static_cast<int16_t>(i16(rng));
-    for (auto& v : r.Attempt) v = static_cast<int16_t>(i16(rng));
+    for (auto& v : r.Duration) v = i16(rng);
+    for (auto& v : r.Attempt) v = i16(rng);
     for (auto& v : r.Average) v = avg(rng);
-    for (auto& v : r.Population) v = static_cast<int16_t>(i16(rng));
+    for (auto& v : r.Population) v = i16(rng);
     return r;
 }
 
@@ -147,6 +147,22 @@ TEST(Winnersrecord, NamesFitUpTo7040CharactersInAll) {
     r.Player[Nentries - 1].clear();
     r.Average.pop_back();
     EXPECT_FALSE(Encodewinners(r)); // nor a record missing an element
+}
+
+// The file holds 16 bits a number: the ends round-trip, one beyond is refused, never wrapped.
+TEST(Winnersrecord, NumbersBeyondSixteenBitsAreNotWritten) {
+    for (auto f : {&Winnersrecord::Duration, &Winnersrecord::Attempt, &Winnersrecord::Population}) {
+        Winnersrecord r;
+        (r.*f)[6] = -32768;
+        (r.*f)[7] = 32767;
+        const auto bytes = Encodewinners(r);
+        ASSERT_TRUE(bytes);
+        EXPECT_EQ(Decodewinners(*bytes).Record, r);
+        (r.*f)[7] = 32768;
+        EXPECT_FALSE(Encodewinners(r));
+        (r.*f)[7] = -32769;
+        EXPECT_FALSE(Encodewinners(r));
+    }
 }
 
 TEST(Winnersrecord, RefusesFieldsRunningPastTheRecordLength) {
@@ -197,12 +213,12 @@ TEST(Winnersrecord, ShortFilesAreFlaggedAndExtraBytesIgnored) {
 
 Gamesetting Slotsetting(int length, bool unspecified, int order, int start, int hint, int repeat) {
     Gamesetting s;
-    s.Codelength = static_cast<int16_t>(length);
+    s.Codelength = length;
     s.Fixedlength = unspecified ? 0 : 1;
     s.Ordertype = static_cast<Orderkind>(order);
     s.Starttype = static_cast<Startkind>(start);
     s.Hinttype = static_cast<Hintkind>(hint);
-    s.Maxrepeat = static_cast<int16_t>(repeat);
+    s.Maxrepeat = repeat;
     return s;
 }
 

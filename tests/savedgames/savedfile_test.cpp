@@ -361,7 +361,7 @@ TEST(Savedfileroundtrip, ARestoredSearchGoesOnExactlyAsTheOriginal) {
         Markedgame original(u.s, u.order);
         for (int i = 0; i < 2 && original.g.Rec.Inplay(); ++i) original.Mark(Str(u.code));
         ASSERT_TRUE(original.g.Rec.Inplay());
-        original.g.Rec.Finaltrial = static_cast<int16_t>(original.g.Rec.Trial - 1);
+        original.g.Rec.Finaltrial = original.g.Rec.Trial - 1;
         original.g.Rec.Elapsed = 77;
 
         const Decoded d = Decode(Encode(Capture(original.g)).Bytes);
@@ -432,7 +432,7 @@ TEST(Savedfilerestore, FillsWhatTheFileCannotHoldButTheGameNeeds) {
 
 TEST(Savedfilerestore, GameSavedInItsFirstSecondKeepsTheGuessAwaitingMarks) {
     Markedgame m(Makesetting(6, 4, Any, Fixed), "310542");
-    m.g.Rec.Finaltrial = static_cast<int16_t>(m.g.Rec.Trial - 1);
+    m.g.Rec.Finaltrial = m.g.Rec.Trial - 1;
     m.g.Rec.Elapsed = 0;
     const Savedgame g = Capture(m.g);
     EXPECT_EQ(g.Elapsed, 1);
@@ -531,6 +531,19 @@ TEST(Savedfilerefusal, ValuesOutOfRangeAndGuessesBreakingTheSetting) {
         EXPECT_NE(d.Reason.find(m.reason), std::string::npos) << m.what << ": " << d.Reason;
         EXPECT_FALSE(Encode(g)) << m.what << ": a record that cannot be read is not written";
     }
+}
+
+// The file holds 16 bits a number: one beyond them is refused, never written wrapped.
+TEST(Savedfilerefusal, NumbersBeyondSixteenBitsAreNotWritten) {
+    Savedgame g = Finished(Youguessinplay(), "Gameover");
+    g.Elapsed = 32767;
+    const Encoded e = Encode(g);
+    ASSERT_TRUE(e) << e.Reason;
+    EXPECT_EQ(Decode(e.Bytes).Game->Elapsed, 32767);
+    g.Elapsed = 32768;
+    const Encoded wide = Encode(g);
+    EXPECT_FALSE(wide);
+    EXPECT_EQ(wide.Reason, "the game cannot be saved: the file cannot hold the seconds of play");
 }
 
 TEST(Savedfilerefusal, BrokenSearchStateIsRefused) {

@@ -45,8 +45,8 @@ protected:
                     int attempts) {
         const int i = Entryindex(slot, place);
         r.Player[i] = name;
-        r.Duration[i] = static_cast<int16_t>(seconds);
-        r.Attempt[i] = static_cast<int16_t>(attempts);
+        r.Duration[i] = seconds;
+        r.Attempt[i] = attempts;
     }
     fs::path File(int n) const { return Winnersfile(dir.Path(), n); }
     std::string Folder() const { return " --folder '" + dir.Path().string() + "'"; }

@@ -175,22 +175,22 @@ Options Parse(const std::vector<std::string>& args, bool play) {
     Options o;
     Gamesetting& s = o.setting;
     s.Whoguess = Role::Watch;
-    s.Ncolours = static_cast<int16_t>(Number(values["--colours"], "--colours", 5, 10));
+    s.Ncolours = Number(values["--colours"], "--colours", 5, 10);
     const int length = Number(values["--length"], "--length", 3, 8);
     if (length > s.Ncolours - 2)
         throw Usageerror("--length " + std::to_string(length) + " needs at least " +
                          std::to_string(length + 2) + " colours");
     if (unspecified && length < 4) throw Usageerror("an unspecified length runs from 3 to 4..8");
-    s.Codelength = static_cast<int16_t>(length);
+    s.Codelength = length;
     s.Fixedlength = unspecified ? 0 : 1;
-    s.Maxblanks = static_cast<int16_t>(unspecified ? length - 3 : 0);
+    s.Maxblanks = unspecified ? length - 3 : 0;
     const std::string repeat = values["--repeat"];
     if (repeat == "none")
         s.Maxrepeat = 1;
     else if (repeat == "any")
-        s.Maxrepeat = static_cast<int16_t>(length);
+        s.Maxrepeat = length;
     else if (!repeat.empty() && repeat.find_first_not_of("0123456789") == std::string::npos)
-        s.Maxrepeat = static_cast<int16_t>(Number(repeat, "--repeat", 2, length - 1));
+        s.Maxrepeat = Number(repeat, "--repeat", 2, length - 1);
     else
         throw Usageerror("--repeat takes none, any or a number 2.." + std::to_string(length - 1) +
                          ", not '" + repeat + "'");

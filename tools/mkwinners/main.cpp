@@ -40,15 +40,15 @@ std::vector<Gamesetting> Sweepsettings() {
                     for (int r = 1; r <= l; ++r) {
                         Gamesetting s;
                         s.Whoguess = Role::Watch;
-                        s.Ncolours = static_cast<int16_t>(c);
+                        s.Ncolours = c;
                         s.Starttype = Startkind::Trialone;
                         s.Starttrial = 1;
-                        s.Codelength = static_cast<int16_t>(l);
-                        s.Fixedlength = static_cast<int16_t>(fixed);
-                        s.Maxblanks = static_cast<int16_t>(fixed ? 0 : l - 3);
+                        s.Codelength = l;
+                        s.Fixedlength = fixed;
+                        s.Maxblanks = fixed ? 0 : l - 3;
                         s.Hinttype = Hintkind::Noerror;
                         s.Ordertype = static_cast<Orderkind>(order);
-                        s.Maxrepeat = static_cast<int16_t>(r);
+                        s.Maxrepeat = r;
                         all.push_back(s);
                     }
     return all;
