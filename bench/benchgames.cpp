@@ -110,7 +110,7 @@ bool Playtimed(tc::Game& g, const Str& code, const std::string& errors, const St
         } else if (g.Tmrbuffer.Enabled) {
             timed([&] { g.Gameending.Tmrbuffer_Timer(); });
         } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
-            timed([&] { g.Computerplay.Tmrdelay_Timer(); });
+            timed([&] { g.Steptimer.Tmrdelay_Timer(); });
         } else {
             break;
         }

@@ -10,7 +10,7 @@ void Runtimers(Game& g) {
         } else if (g.Tmrbuffer.Enabled) {
             g.Gameending.Tmrbuffer_Timer();
         } else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo) {
-            g.Computerplay.Tmrdelay_Timer();
+            g.Steptimer.Tmrdelay_Timer();
         } else {
             return;
         }

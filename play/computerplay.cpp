@@ -1,11 +1,5 @@
 #include "play/computerplay.h"
-#include "play/boardview.h"
-#include "play/demorun.h"
-#include "play/gameending.h"
 #include "play/guessentry.h"
-#include "play/hinterrors.h"
-#include "play/marking.h"
-#include "play/statisticsruns.h"
 
 namespace tc {
 
@@ -28,41 +22,6 @@ void Computerplay::Getguess() {
 void Computerplay::Startdelay(int interval) {
     Tmrdelay.Interval = interval;
     Tmrdelay.Enabled = true;
-}
-
-void Computerplay::Tmrdelay_Timer() {
-    Tmrdelay.Enabled = false;
-    if (Rec.Status == Gamestatus::Errordetected) {
-        Hinterrors.Correction();
-        return;
-    }
-    if (Rec.Inplay()) {
-        if (Rec.Trial >= Setting.Starttrial && Rec.Trial > Rec.Claimtrial) {
-            Boardview.Showsetting();
-            Marking.Mark();
-            Boardview.Showrecord(Rec.Trial, Setting.Starttrial, Rec.Currenthint.black,
-                                 Rec.Currenthint.white, Rec.Currentstring);
-            Marking.Processmark();
-            if (Marking.Hintbreakscode())
-                Gameending.Win();
-            else
-                Getguess();
-        } else {
-            Getguess();
-        }
-    } else if (Rec.Status == Gamestatus::Nextdemo) {
-        Main.Picdemo.Visible = false;
-        Main.Picupper.Cls();
-        Boardview.Clear();
-        if (Rec.Runkind == Run::Demo) {
-            Tmrdelay.Interval = Main.Speeddelay();
-            Demorun.Startdemo();
-        } else if (Rec.Runkind == Run::Initstat) {
-            Statisticsruns.Initstat();
-        } else if (Rec.Runkind == Run::Simulate) {
-            Statisticsruns.Simulate();
-        }
-    }
 }
 
 } // namespace tc

@@ -10,7 +10,7 @@ Game::Game(Randomsource& rnd, Recordbook& records, Clock& clock)
 
 void Game::Registertimers(Timerhost& host) {
     Wait.Register(host);
-    host.Add("Tmrdelay", Tmrdelay, [this] { Statisticsruns.Runtick(); });
+    host.Add("Tmrdelay", Tmrdelay, [this] { Steptimer.Runtick(); });
     host.Add("Tmrbuffer", Tmrbuffer, [this] { Gameending.Tmrbuffer_Timer(); });
     host.Add("Tmrrec", Tmrrec, [this] { Gameending.Tmrrec_Timer(); });
     host.Add("Tmrani", Tmrani, [this] { Animator.Tmrani_Timer(); });

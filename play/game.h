@@ -18,6 +18,7 @@
 #include "play/menus.h"
 #include "play/musicplayer.h"
 #include "play/statisticsruns.h"
+#include "play/steptimer.h"
 #include "play/topfivelist.h"
 #include "savedgames/fmfiles.h"
 #include "savedgames/savedfile.h"
@@ -129,8 +130,7 @@ public:
     tc::Marking Marking{core_};
     tc::Markentry Markentry{core_,      Marking,      Gamestarter, Boardview,
                             Guessentry, Computerplay, Gameending};
-    tc::Computerplay Computerplay{core_,   Boardview,  Guessentry, Marking,
-                                  Demorun, Hinterrors, Gameending, Statisticsruns};
+    tc::Computerplay Computerplay{core_, Guessentry};
     tc::Demorun Demorun{core_, Statisticsruns, Gamestarter, Boardview, Computerplay};
     tc::Hinterrors Hinterrors{core_, Boardview, Computerplay, Animator};
     tc::Gameending Gameending{core_,      Boardview,      Guessentry, Computerplay,
@@ -142,6 +142,8 @@ public:
                             Gameending, Topfivelist, Musicplayer, Animator,  Files};
     tc::Musicplayer Musicplayer{core_, Tmrmusic};
     tc::Animator Animator{core_, Tmrani};
+    tc::Steptimer Steptimer{core_,   Boardview,  Marking,    Computerplay,
+                            Demorun, Hinterrors, Gameending, Statisticsruns};
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);

@@ -29,22 +29,6 @@ int Slotof(int c, int e, int o, int s, int h, int rep) {
 
 } // namespace
 
-bool Statisticsruns::Fastrun() const {
-    return (Rec.Runkind == Run::Simulate || Rec.Runkind == Run::Initstat) && Tmrdelay.Interval <= 1;
-}
-
-void Statisticsruns::Runtick() {
-    // A statistics run at full speed plays many steps in one tick, but never so long that the
-    // window stops answering; the board shows where the tick ended.
-    const int64_t start = clock_.Ticks();
-    Boardview.Holddrawing(Fastrun());
-    do {
-        Computerplay.Tmrdelay_Timer();
-    } while (Fastrun() && Tmrdelay.Enabled && clock_.Ticks() - start < 16);
-    Boardview.Holddrawing(false);
-    Updateprogress(false);
-}
-
 void Statisticsruns::Cmdstat_Click() {
     Wait.Setwait(0, Waitkey::None);
     Main.Visible = false;

@@ -21,9 +21,8 @@ public:
     void Initstat();
     void Cmdsimulate_Click();
     void Simulate();
-    // The step timer's tick: one computer step, or many within a short time while a
-    // statistics run goes at full speed.
-    void Runtick();
+    // The progress bar and its caption; a run's last games are written when it finishes.
+    void Updateprogress(bool finished);
     void Statisticsmessagebox();
     // Cancel: the demo or the run stops and the setting menu's choices come back.
     void Cmdcancel_Click();
@@ -34,10 +33,8 @@ public:
 private:
     int initcount_ = 0;
     Simulationtotals simtotals_;
-    bool Fastrun() const;
     void Beginrun(Run kind);
     void Endrun();
-    void Updateprogress(bool finished);
     std::optional<Odometer> Simcodes;
     int64_t Runstart = 0;
     long long Rungames = 0, Runtotal = 0;

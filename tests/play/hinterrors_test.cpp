@@ -16,7 +16,7 @@ void Rununtilmessage(Game& g) {
         if (g.Tmrbuffer.Enabled)
             g.Gameending.Tmrbuffer_Timer();
         else if (g.Tmrdelay.Enabled && g.Rec.Status != Gamestatus::Nextdemo)
-            g.Computerplay.Tmrdelay_Timer();
+            g.Steptimer.Tmrdelay_Timer();
         else
             return;
     }

@@ -216,7 +216,7 @@ TEST(Simulationrun, FullSpeedPlaysAndShowsWhatTheStepByStepRunDoes) {
     // Steps across several games, the drawing held back in one run until the end.
     fast.g.Boardview.Holddrawing(true);
     for (int step = 0; step < 23; ++step)
-        for (Rig* r : {&slow, &fast}) r->g.Computerplay.Tmrdelay_Timer();
+        for (Rig* r : {&slow, &fast}) r->g.Steptimer.Tmrdelay_Timer();
     EXPECT_NE(shown(fast.g), shown(slow.g));
     fast.g.Boardview.Holddrawing(false);
     EXPECT_EQ(shown(fast.g), shown(slow.g));
