@@ -151,4 +151,15 @@ Str Expand(const Str& counts, const Str& colours) {
     return out;
 }
 
+int Largestblack(int length, int blanks, int white) {
+    // L - 1 blacks and one white cannot both be true.
+    int b = white == 1 && blanks == 0 ? length - 2 : length - blanks - white;
+    if (b == length) b = length - 1; // all blacks is a win, which WIN reports
+    return b;
+}
+
+int Largestwhite(int length, int blanks, int black) {
+    return black == length - 1 ? 0 : length - blanks - black;
+}
+
 } // namespace tc

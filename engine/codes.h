@@ -29,6 +29,10 @@ Str Alphabet(const Gamesetting& s);
 Str Allowedchars(const Gamesetting& s);
 
 Hint Markguess(const Str& guess, const Str& code, const Gamesetting& s);
+// The most black marks a player may give a guess of this length and blanks beside this many
+// whites, and the most whites beside this many blacks.
+int Largestblack(int length, int blanks, int white);
+int Largestwhite(int length, int blanks, int black);
 // True when the marks say the guess is the code.
 inline bool Breakscode(const Hint& h, const Gamesetting& s, int answerblanks) {
     return h.black == s.Codelength - answerblanks && h.blanks == answerblanks;

@@ -1,6 +1,5 @@
 // The colour panel and the input row: double clicks, drags and drops, and the input methods.
 #include "play/colourinput.h"
-#include "play/markentry.h"
 
 namespace tc {
 
@@ -179,9 +178,12 @@ void Colourinput::Setinputmethod(Inputkind method) {
             list.Listindex = 0;
             list.Visible = true;
         };
-        tolist(Main.Txtcorrect, Main.Cbcorrect, Markentry.Largestblack(0));
+        tolist(Main.Txtcorrect, Main.Cbcorrect,
+               Largestblack(Setting.Codelength, Rec.Inputblanks, 0));
         // In fixed order the second pair sits in a hidden frame and stays as it is.
-        if (Main.Frgetwrong.Visible) tolist(Main.Txtwrong, Main.Cbwrong, Markentry.Largestwhite(0));
+        if (Main.Frgetwrong.Visible)
+            tolist(Main.Txtwrong, Main.Cbwrong,
+                   Largestwhite(Setting.Codelength, Rec.Inputblanks, 0));
         Main.Cmdgetresult.Enabled = Main.Cmdgetresult.Default = true;
     } else {
         auto tobox = [](Combolist& list, Textbox& box) {

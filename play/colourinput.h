@@ -9,8 +9,7 @@ constexpr int Emptybox = 99;
 
 class Colourinput : public Gamepart {
 public:
-    Colourinput(const Gamecore& core, tc::Markentry& markentry)
-        : Gamepart(core), Markentry(markentry) {}
+    Colourinput(const Gamecore& core) : Gamepart(core) {}
 
     void Fillcolour(int c);
     void Sortinput();
@@ -35,7 +34,6 @@ private:
     // Takes the colour out of box k: one fewer of it, so it is available again.
     void Takeout(int k);
     // The subsystems and windows it works with.
-    tc::Markentry& Markentry;
 };
 
 } // namespace tc

@@ -1,11 +1,11 @@
 #include "play/computerplay.h"
-#include "play/guessentry.h"
+#include "play/stringinput.h"
 
 namespace tc {
 
 void Computerplay::Getguess() {
     if (Setting.Whoguess == Role::Youguess) {
-        Guessentry.Getstring();
+        Stringinput.Getstring();
         return;
     }
     if (!Wait.Is(Waitkey::Demo)) {

@@ -6,15 +6,15 @@ namespace tc {
 
 class Computerplay : public Gamepart {
 public:
-    Computerplay(const Gamecore& core, tc::Guessentry& guessentry)
-        : Gamepart(core), Guessentry(guessentry) {}
+    Computerplay(const Gamecore& core, tc::Stringinput& stringinput)
+        : Gamepart(core), Stringinput(stringinput) {}
 
     void Getguess();
     void Startdelay(int interval);
 
 private:
     // The subsystems and windows it works with.
-    tc::Guessentry& Guessentry;
+    tc::Stringinput& Stringinput;
 };
 
 } // namespace tc

@@ -19,6 +19,7 @@
 #include "play/musicplayer.h"
 #include "play/statisticsruns.h"
 #include "play/steptimer.h"
+#include "play/stringinput.h"
 #include "play/topfivelist.h"
 #include "savedgames/fmfiles.h"
 #include "savedgames/savedfile.h"
@@ -121,21 +122,22 @@ public:
     tc::Menus Menus{core_,       Gamestarter, Boardview,   Colourinput, Demorun,
                     Topfivelist, Gamefiles,   Musicplayer, Animator,    About,
                     Instr,       Stat,        Statbox};
-    tc::Gamestarter Gamestarter{core_,        Boardview,  Guessentry, Marking,
-                                Computerplay, Gameending, Animator};
+    tc::Gamestarter Gamestarter{core_,        Stringinput, Boardview, Marking,
+                                Computerplay, Gameending,  Animator};
     tc::Boardview Boardview{core_, Colourinput};
-    tc::Colourinput Colourinput{core_, Markentry};
-    tc::Guessentry Guessentry{core_,   Gamestarter, Boardview,    Colourinput,
+    tc::Stringinput Stringinput{core_, Boardview, Colourinput};
+    tc::Colourinput Colourinput{core_};
+    tc::Guessentry Guessentry{core_,   Stringinput, Gamestarter,  Boardview, Colourinput,
                               Marking, Markentry,   Computerplay, Gameending};
     tc::Marking Marking{core_};
-    tc::Markentry Markentry{core_,      Marking,      Gamestarter, Boardview,
-                            Guessentry, Computerplay, Gameending};
-    tc::Computerplay Computerplay{core_, Guessentry};
+    tc::Markentry Markentry{core_,     Stringinput,  Marking,   Gamestarter,
+                            Boardview, Computerplay, Gameending};
+    tc::Computerplay Computerplay{core_, Stringinput};
     tc::Demorun Demorun{core_, Statisticsruns, Gamestarter, Boardview, Computerplay};
     tc::Hinterrors Hinterrors{core_, Boardview, Computerplay, Animator};
-    tc::Gameending Gameending{core_,      Boardview,      Guessentry, Computerplay,
-                              Hinterrors, Statisticsruns, Animator,   About,
-                              Instr,      Files,          Message};
+    tc::Gameending Gameending{core_,        Stringinput, Boardview,      Guessentry,
+                              Computerplay, Hinterrors,  Statisticsruns, Animator,
+                              About,        Instr,       Files,          Message};
     tc::Topfivelist Topfivelist{core_, Gamestarter, Boardview};
     tc::Statisticsruns Statisticsruns{core_, Gamestarter, Boardview, Computerplay, Stat, Statbox};
     tc::Gamefiles Gamefiles{core_,      Gamestarter, Boardview,   Markentry, Computerplay,

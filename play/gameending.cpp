@@ -6,6 +6,7 @@
 #include "play/guessentry.h"
 #include "play/hinterrors.h"
 #include "play/statisticsruns.h"
+#include "play/stringinput.h"
 #include "settings/settingtexts.h"
 #include <charconv>
 #include <cstring>
@@ -199,7 +200,7 @@ void Gameending::Warningclosed() {
         if (Main.Frshowresult.Visible) {
             Guessentry.Cmdshowresult_Click();
         } else if (retype) {
-            Guessentry.Getstring();
+            Stringinput.Getstring();
         } else {
             // Back to what the clock's warning interrupted.
             Wait.Setwait(0);

@@ -8,13 +8,14 @@ namespace tc {
 
 class Gameending : public Gamepart {
 public:
-    Gameending(const Gamecore& core, tc::Boardview& boardview, tc::Guessentry& guessentry,
-               tc::Computerplay& computerplay, tc::Hinterrors& hinterrors,
-               tc::Statisticsruns& statisticsruns, tc::Animator& animator, Fmabout& about,
-               Fminstr& instr, Fmfiles& files, Fmmessage& message)
-        : Gamepart(core), Boardview(boardview), Guessentry(guessentry), Computerplay(computerplay),
-          Hinterrors(hinterrors), Statisticsruns(statisticsruns), Animator(animator), About(about),
-          Instr(instr), Files(files), Message(message) {}
+    Gameending(const Gamecore& core, tc::Stringinput& stringinput, tc::Boardview& boardview,
+               tc::Guessentry& guessentry, tc::Computerplay& computerplay,
+               tc::Hinterrors& hinterrors, tc::Statisticsruns& statisticsruns,
+               tc::Animator& animator, Fmabout& about, Fminstr& instr, Fmfiles& files,
+               Fmmessage& message)
+        : Gamepart(core), Stringinput(stringinput), Boardview(boardview), Guessentry(guessentry),
+          Computerplay(computerplay), Hinterrors(hinterrors), Statisticsruns(statisticsruns),
+          Animator(animator), About(about), Instr(instr), Files(files), Message(message) {}
 
     void Tmrbuffer_Timer();
     void Win();
@@ -38,6 +39,7 @@ private:
     // The demo panel's win text, kept between games so that a simulated win allocates nothing.
     std::string winnote_;
     // The subsystems and windows it works with.
+    tc::Stringinput& Stringinput;
     tc::Boardview& Boardview;
     tc::Guessentry& Guessentry;
     tc::Computerplay& Computerplay;

@@ -102,6 +102,7 @@ class Gamestarter;
 class Boardview;
 class Colourinput;
 class Guessentry;
+class Stringinput;
 class Marking;
 class Markentry;
 class Computerplay;

@@ -4,8 +4,8 @@
 #include "play/boardview.h"
 #include "play/computerplay.h"
 #include "play/gameending.h"
-#include "play/guessentry.h"
 #include "play/marking.h"
+#include "play/stringinput.h"
 #include "settings/settingtexts.h"
 
 namespace tc {
@@ -218,7 +218,7 @@ void Gamestarter::Cmdokmark_Click() {
     Initialize();
     Main.Frmark.Visible = false;
     if (Main.Optyesmark.Value) {
-        Guessentry.Getstring();
+        Stringinput.Getstring();
         return;
     }
     // The player sees the game's colours while writing the code down.
@@ -241,7 +241,7 @@ void Gamestarter::Cmdready_Click() {
         Computerplay.Getguess();
     } else {
         Rec.Trial = 1;
-        Guessentry.Getstring();
+        Stringinput.Getstring();
     }
 }
 

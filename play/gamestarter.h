@@ -7,10 +7,10 @@ namespace tc {
 
 class Gamestarter : public Gamepart {
 public:
-    Gamestarter(const Gamecore& core, tc::Boardview& boardview, tc::Guessentry& guessentry,
+    Gamestarter(const Gamecore& core, tc::Stringinput& stringinput, tc::Boardview& boardview,
                 tc::Marking& marking, tc::Computerplay& computerplay, tc::Gameending& gameending,
                 tc::Animator& animator)
-        : Gamepart(core), Boardview(boardview), Guessentry(guessentry), Marking(marking),
+        : Gamepart(core), Stringinput(stringinput), Boardview(boardview), Marking(marking),
           Computerplay(computerplay), Gameending(gameending), Animator(animator) {}
 
     void Initialize();
@@ -28,8 +28,8 @@ private:
     void Getstarttrial();
     void Geterrortrial();
     // The subsystems and windows it works with.
+    tc::Stringinput& Stringinput;
     tc::Boardview& Boardview;
-    tc::Guessentry& Guessentry;
     tc::Marking& Marking;
     tc::Computerplay& Computerplay;
     tc::Gameending& Gameending;

@@ -7,27 +7,15 @@
 
 namespace tc {
 
-// What the input of a string asks: the mouse panel's prompt with its size in points, and the
-// keyboard panel's.
-struct Stringprompts {
-    std::string Mouse, Typed;
-    int Points = 12;
-};
-Stringprompts Promptsfor(Role who, bool errorbutton, int trial, bool blanks);
-// Every prompt pair the input can show, for a panel that keeps room for the longest.
-std::vector<Stringprompts> Everystringprompt();
-
 class Guessentry : public Gamepart {
 public:
-    Guessentry(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
-               tc::Colourinput& colourinput, tc::Marking& marking, tc::Markentry& markentry,
-               tc::Computerplay& computerplay, tc::Gameending& gameending)
-        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Colourinput(colourinput),
-          Marking(marking), Markentry(markentry), Computerplay(computerplay),
-          Gameending(gameending) {}
+    Guessentry(const Gamecore& core, tc::Stringinput& stringinput, tc::Gamestarter& gamestarter,
+               tc::Boardview& boardview, tc::Colourinput& colourinput, tc::Marking& marking,
+               tc::Markentry& markentry, tc::Computerplay& computerplay, tc::Gameending& gameending)
+        : Gamepart(core), Stringinput(stringinput), Gamestarter(gamestarter), Boardview(boardview),
+          Colourinput(colourinput), Marking(marking), Markentry(markentry),
+          Computerplay(computerplay), Gameending(gameending) {}
 
-    // Opens the input of a string: the player's guess, or the code or a row the player types.
-    void Getstring();
     // A key typed into `Txtinput` at its caret; '\b' is Backspace. False when refused.
     bool Txtinput_KeyPress(char key);
     void Cmdsubcol_Click();
@@ -40,6 +28,7 @@ public:
 private:
     void Submitguess();
     // The subsystems and windows it works with.
+    tc::Stringinput& Stringinput;
     tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
     tc::Colourinput& Colourinput;

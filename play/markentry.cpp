@@ -4,8 +4,8 @@
 #include "play/computerplay.h"
 #include "play/gameending.h"
 #include "play/gamestarter.h"
-#include "play/guessentry.h"
 #include "play/marking.h"
+#include "play/stringinput.h"
 
 namespace tc {
 
@@ -91,19 +91,6 @@ void Markentry::Getresult() {
     }
 }
 
-int Markentry::Largestblack(int white) const {
-    const int L = Setting.Codelength, n = L - Rec.Inputblanks;
-    // L - 1 blacks and one white cannot both be true.
-    int b = white == 1 && Rec.Inputblanks == 0 ? L - 2 : n - white;
-    if (b == L) b = L - 1; // all blacks is a win, which WIN reports
-    return b;
-}
-
-int Markentry::Largestwhite(int black) const {
-    const int L = Setting.Codelength, n = L - Rec.Inputblanks;
-    return black == L - 1 ? 0 : n - black;
-}
-
 void Markentry::Resultok() {
     const bool ready = !Main.Txtcorrect.Caption.empty() &&
                        (Setting.Fixedorder() || !Main.Txtwrong.Caption.empty());
@@ -111,11 +98,14 @@ void Markentry::Resultok() {
 }
 
 void Markentry::Cbcorrect_Click() {
-    if (!Setting.Fixedorder()) Resize(Main.Cbwrong, Largestwhite(Valueof(Main.Cbcorrect)));
+    if (!Setting.Fixedorder())
+        Resize(Main.Cbwrong,
+               Largestwhite(Setting.Codelength, Rec.Inputblanks, Valueof(Main.Cbcorrect)));
 }
 
 void Markentry::Cbwrong_Click() {
-    Resize(Main.Cbcorrect, Largestblack(Valueof(Main.Cbwrong)));
+    Resize(Main.Cbcorrect,
+           Largestblack(Setting.Codelength, Rec.Inputblanks, Valueof(Main.Cbwrong)));
 }
 
 namespace {
@@ -134,13 +124,17 @@ bool Markkey(Textbox& box, char key, int largest) {
 } // namespace
 
 bool Markentry::Txtcorrect_KeyPress(char key) {
-    const bool accepted = Markkey(Main.Txtcorrect, key, Largestblack(Valueof(Main.Txtwrong)));
+    const bool accepted =
+        Markkey(Main.Txtcorrect, key,
+                Largestblack(Setting.Codelength, Rec.Inputblanks, Valueof(Main.Txtwrong)));
     Resultok();
     return accepted;
 }
 
 bool Markentry::Txtwrong_KeyPress(char key) {
-    const bool accepted = Markkey(Main.Txtwrong, key, Largestwhite(Valueof(Main.Txtcorrect)));
+    const bool accepted =
+        Markkey(Main.Txtwrong, key,
+                Largestwhite(Setting.Codelength, Rec.Inputblanks, Valueof(Main.Txtcorrect)));
     Resultok();
     return accepted;
 }
@@ -163,7 +157,7 @@ void Markentry::Cmdgetresult_Click() {
         Computerplay.Getguess();
     } else {
         ++Rec.Trial;
-        Guessentry.Getstring();
+        Stringinput.Getstring();
     }
 }
 

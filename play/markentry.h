@@ -6,14 +6,12 @@ namespace tc {
 
 class Markentry : public Gamepart {
 public:
-    Markentry(const Gamecore& core, tc::Marking& marking, tc::Gamestarter& gamestarter,
-              tc::Boardview& boardview, tc::Guessentry& guessentry, tc::Computerplay& computerplay,
-              tc::Gameending& gameending)
-        : Gamepart(core), Marking(marking), Gamestarter(gamestarter), Boardview(boardview),
-          Guessentry(guessentry), Computerplay(computerplay), Gameending(gameending) {}
+    Markentry(const Gamecore& core, tc::Stringinput& stringinput, tc::Marking& marking,
+              tc::Gamestarter& gamestarter, tc::Boardview& boardview,
+              tc::Computerplay& computerplay, tc::Gameending& gameending)
+        : Gamepart(core), Stringinput(stringinput), Marking(marking), Gamestarter(gamestarter),
+          Boardview(boardview), Computerplay(computerplay), Gameending(gameending) {}
 
-    int Largestblack(int white) const;
-    int Largestwhite(int black) const;
     void Cbcorrect_Click();
     void Cbwrong_Click();
     bool Txtcorrect_KeyPress(char key);
@@ -25,10 +23,10 @@ public:
 private:
     void Resultok();
     // The subsystems and windows it works with.
+    tc::Stringinput& Stringinput;
     tc::Marking& Marking;
     tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
-    tc::Guessentry& Guessentry;
     tc::Computerplay& Computerplay;
     tc::Gameending& Gameending;
 };
