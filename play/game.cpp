@@ -12,7 +12,7 @@ void Game::Registertimers(Timerhost& host) {
     Wait.Register(host);
     host.Add("Tmrdelay", Tmrdelay, [this] { Steptimer.Runtick(); });
     host.Add("Tmrbuffer", Tmrbuffer, [this] { Gameending.Tmrbuffer_Timer(); });
-    host.Add("Tmrrec", Tmrrec, [this] { Gameending.Tmrrec_Timer(); });
+    host.Add("Tmrrec", Tmrrec, [this] { Gameclock.Tmrrec_Timer(); });
     host.Add("Tmrani", Tmrani, [this] { Animator.Tmrani_Timer(); });
     host.Add("Tmrmusic", Tmrmusic, [this] { Musicplayer.Tmrmusic_Timer(); });
 }
@@ -108,10 +108,7 @@ void Gamehost::Offerrecord() {
     g_.Topfivelist.Offerrecord();
 }
 void Gamehost::Messageclosed(Waitkey key) {
-    if (key == Waitkey::Warning)
-        g_.Gameending.Warningclosed();
-    else
-        g_.Guessentry.Messageclosed(key);
+    g_.Guessentry.Messageclosed(key);
 }
 void Gamehost::Errorcase() {
     g_.Hinterrors.Errorcase();

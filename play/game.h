@@ -7,6 +7,7 @@
 #include "play/colourinput.h"
 #include "play/computerplay.h"
 #include "play/demorun.h"
+#include "play/gameclock.h"
 #include "play/gameending.h"
 #include "play/gamefiles.h"
 #include "play/gamepart.h"
@@ -122,8 +123,8 @@ public:
     tc::Menus Menus{core_,       Gamestarter, Boardview,   Colourinput, Demorun,
                     Topfivelist, Gamefiles,   Musicplayer, Animator,    About,
                     Instr,       Stat,        Statbox};
-    tc::Gamestarter Gamestarter{core_,        Stringinput, Boardview, Marking,
-                                Computerplay, Gameending,  Animator};
+    tc::Gamestarter Gamestarter{core_,   Gameclock,    Stringinput, Boardview,
+                                Marking, Computerplay, Animator};
     tc::Boardview Boardview{core_, Colourinput};
     tc::Stringinput Stringinput{core_, Boardview, Colourinput};
     tc::Colourinput Colourinput{core_};
@@ -135,15 +136,15 @@ public:
     tc::Computerplay Computerplay{core_, Stringinput};
     tc::Demorun Demorun{core_, Statisticsruns, Gamestarter, Boardview, Computerplay};
     tc::Hinterrors Hinterrors{core_, Boardview, Computerplay, Animator};
-    tc::Gameending Gameending{core_,        Stringinput, Boardview,      Guessentry,
-                              Computerplay, Hinterrors,  Statisticsruns, Animator,
-                              About,        Instr,       Files,          Message};
+    tc::Gameending Gameending{core_, Boardview, Hinterrors, Statisticsruns, Animator};
     tc::Topfivelist Topfivelist{core_, Gamestarter, Boardview};
     tc::Statisticsruns Statisticsruns{core_, Gamestarter, Boardview, Computerplay, Stat, Statbox};
-    tc::Gamefiles Gamefiles{core_,      Gamestarter, Boardview,   Markentry, Computerplay,
-                            Gameending, Topfivelist, Musicplayer, Animator,  Files};
+    tc::Gamefiles Gamefiles{core_,       Gameclock,    Gamestarter, Boardview,
+                            Markentry,   Computerplay, Gameending,  Topfivelist,
+                            Musicplayer, Animator,     Files};
     tc::Musicplayer Musicplayer{core_, Tmrmusic};
     tc::Animator Animator{core_, Tmrani};
+    tc::Gameclock Gameclock{core_, Guessentry, Gameending, About, Instr, Files, Message};
     tc::Steptimer Steptimer{core_,   Boardview,  Marking,    Computerplay,
                             Demorun, Hinterrors, Gameending, Statisticsruns};
 

@@ -2,11 +2,8 @@
 #include "play/gameending.h"
 #include "play/animator.h"
 #include "play/boardview.h"
-#include "play/computerplay.h"
-#include "play/guessentry.h"
 #include "play/hinterrors.h"
 #include "play/statisticsruns.h"
-#include "play/stringinput.h"
 #include "settings/settingtexts.h"
 #include <charconv>
 #include <cstring>
@@ -137,32 +134,6 @@ void Gameending::Gameover() {
                                  .Timeout = 60}));
 }
 
-void Gameending::Tmrrec_Timer() {
-    if (!Rec.Inplay()) return;
-    Calculatetime();
-    Main.Lbltime.Caption = "Time spent:  " + Rec.Timetext;
-    const bool warning = Rec.Elapsed >= Warningtime && !Warned;
-    const bool over = Rec.Elapsed > Timelimit;
-    if (!warning && !over) return;
-    // Nothing may hide the warning or the end of the game.
-    if (Message.Visible && Message.Key == Waitkey::Same) Retypeafterwarning = true;
-    About.Visible = Instr.Visible = Message.Visible = Files.Visible = false;
-    Wait.Setwait(0, Waitkey::None);
-    if (warning) {
-        Warned = true;
-        if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
-        Wait.Showmessage(Withok({.Text = "Please notice this game is over in five minutes!",
-                                 .Icon = Boxicon::Exclamation,
-                                 .Key = Waitkey::Warning,
-                                 .Caption = "Warning",
-                                 .Timeout = 60}));
-        if (!over) return;
-        Message.Visible = false;
-    }
-    if (Main.Frshowresult.Visible) Guessentry.Cmdshowresult_Click();
-    Gameover();
-}
-
 void Gameending::Tmrbuffer_Timer() {
     Tmrbuffer.Enabled = false;
     if (Rec.Runkind == Run::Simulate && Rec.Status == Gamestatus::None) {
@@ -177,36 +148,6 @@ void Gameending::Tmrbuffer_Timer() {
              .Key = Waitkey::Franswer,
              .Caption = "Show Answer",
              .Timeout = 900}));
-    }
-}
-
-void Gameending::Warnlastchance() {
-    Afterwarn = Afterwarning::Nextguess;
-    Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
-                             .Icon = Boxicon::Exclamation,
-                             .Key = Waitkey::Warning,
-                             .Caption = "Warning",
-                             .Timeout = 60}));
-}
-
-void Gameending::Warningclosed() {
-    const Afterwarning next = Afterwarn;
-    Afterwarn = Afterwarning::Nothing;
-    const bool retype = Retypeafterwarning;
-    Retypeafterwarning = false;
-    if (next == Afterwarning::Nextguess) {
-        Computerplay.Getguess();
-    } else if (next == Afterwarning::Showresultok) {
-        if (Main.Frshowresult.Visible) {
-            Guessentry.Cmdshowresult_Click();
-        } else if (retype) {
-            Stringinput.Getstring();
-        } else {
-            // Back to what the clock's warning interrupted.
-            Wait.Setwait(0);
-            Wait.Setkey(Main.Frgetresult.Visible ? Waitkey::Frgetresult : Waitkey::Frgetstring1);
-            Wait.Showhelp();
-        }
     }
 }
 

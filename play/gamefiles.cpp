@@ -5,6 +5,7 @@
 #include "play/animator.h"
 #include "play/boardview.h"
 #include "play/computerplay.h"
+#include "play/gameclock.h"
 #include "play/gameending.h"
 #include "play/gamestarter.h"
 #include "play/markentry.h"
@@ -330,7 +331,7 @@ void Gamefiles::Loadgame(const std::string& path) {
         return;
     }
     Files.Visible = false;
-    Gameending.Resetwarning();
+    Gameclock.Resetwarning();
     Main.Mnumouse.Checked = Main.Inputmethod == Inputkind::Mouse;
     Main.Mnukey.Checked = !Main.Mnumouse.Checked;
     Main.Mnucolour.Checked = Main.Displaymode == Displaykind::Colour;

@@ -8,13 +8,13 @@ namespace tc {
 
 class Gamefiles : public Gamepart {
 public:
-    Gamefiles(const Gamecore& core, tc::Gamestarter& gamestarter, tc::Boardview& boardview,
-              tc::Markentry& markentry, tc::Computerplay& computerplay, tc::Gameending& gameending,
-              tc::Topfivelist& topfivelist, tc::Musicplayer& musicplayer, tc::Animator& animator,
-              Fmfiles& files)
-        : Gamepart(core), Gamestarter(gamestarter), Boardview(boardview), Markentry(markentry),
-          Computerplay(computerplay), Gameending(gameending), Topfivelist(topfivelist),
-          Musicplayer(musicplayer), Animator(animator), Files(files) {}
+    Gamefiles(const Gamecore& core, tc::Gameclock& gameclock, tc::Gamestarter& gamestarter,
+              tc::Boardview& boardview, tc::Markentry& markentry, tc::Computerplay& computerplay,
+              tc::Gameending& gameending, tc::Topfivelist& topfivelist,
+              tc::Musicplayer& musicplayer, tc::Animator& animator, Fmfiles& files)
+        : Gamepart(core), Gameclock(gameclock), Gamestarter(gamestarter), Boardview(boardview),
+          Markentry(markentry), Computerplay(computerplay), Gameending(gameending),
+          Topfivelist(topfivelist), Musicplayer(musicplayer), Animator(animator), Files(files) {}
 
     void Mnuload_Click();
     void Savefile();
@@ -44,6 +44,7 @@ private:
     std::string Chosenpath; // the full path the dialog settled on
     std::string Deletepath; // the file the Delete question is about
     // The subsystems and windows it works with.
+    tc::Gameclock& Gameclock;
     tc::Gamestarter& Gamestarter;
     tc::Boardview& Boardview;
     tc::Markentry& Markentry;

@@ -109,6 +109,7 @@ class Computerplay;
 class Demorun;
 class Hinterrors;
 class Gameending;
+class Gameclock;
 class Topfivelist;
 class Statisticsruns;
 class Gamefiles;

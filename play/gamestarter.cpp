@@ -3,7 +3,7 @@
 #include "play/animator.h"
 #include "play/boardview.h"
 #include "play/computerplay.h"
-#include "play/gameending.h"
+#include "play/gameclock.h"
 #include "play/marking.h"
 #include "play/stringinput.h"
 #include "settings/settingtexts.h"
@@ -118,7 +118,7 @@ void Gamestarter::Startgame() {
         Main.Lbltime.Caption = "Time spent:  0 second";
         Rec.Starttime = clock_.Ticks();
         Rec.Carriedseconds = 0;
-        Gameending.Resetwarning();
+        Gameclock.Resetwarning();
         Tmrrec.Enabled = true;
         Animator.Restartanimation();
         return;

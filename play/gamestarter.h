@@ -7,11 +7,11 @@ namespace tc {
 
 class Gamestarter : public Gamepart {
 public:
-    Gamestarter(const Gamecore& core, tc::Stringinput& stringinput, tc::Boardview& boardview,
-                tc::Marking& marking, tc::Computerplay& computerplay, tc::Gameending& gameending,
+    Gamestarter(const Gamecore& core, tc::Gameclock& gameclock, tc::Stringinput& stringinput,
+                tc::Boardview& boardview, tc::Marking& marking, tc::Computerplay& computerplay,
                 tc::Animator& animator)
-        : Gamepart(core), Stringinput(stringinput), Boardview(boardview), Marking(marking),
-          Computerplay(computerplay), Gameending(gameending), Animator(animator) {}
+        : Gamepart(core), Gameclock(gameclock), Stringinput(stringinput), Boardview(boardview),
+          Marking(marking), Computerplay(computerplay), Animator(animator) {}
 
     void Initialize();
     void Startgame();
@@ -28,11 +28,11 @@ private:
     void Getstarttrial();
     void Geterrortrial();
     // The subsystems and windows it works with.
+    tc::Gameclock& Gameclock;
     tc::Stringinput& Stringinput;
     tc::Boardview& Boardview;
     tc::Marking& Marking;
     tc::Computerplay& Computerplay;
-    tc::Gameending& Gameending;
     tc::Animator& Animator;
 };
 

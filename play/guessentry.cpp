@@ -175,7 +175,7 @@ void Guessentry::Cmdshowresult_Click() {
     Marking.Processmark();
     Gameending.Calculatetime();
     if (Rec.Trial == Lasttrial - 1 && Rec.Elapsed < Timelimit) {
-        Gameending.Warnlastchance();
+        Warnlastchance();
         return;
     }
     if (Rec.Trial < Lasttrial)
@@ -198,7 +198,40 @@ void Guessentry::Cmderror_Click() {
 }
 
 void Guessentry::Messageclosed(Waitkey key) {
-    if (key == Waitkey::Same) Stringinput.Getstring();
+    if (key == Waitkey::Same)
+        Stringinput.Getstring();
+    else if (key == Waitkey::Warning)
+        Warningclosed();
+}
+
+void Guessentry::Warnlastchance() {
+    Afterwarn = Afterwarning::Nextguess;
+    Wait.Showmessage(Withok({.Text = "Please notice you only have one more chance to guess!",
+                             .Icon = Boxicon::Exclamation,
+                             .Key = Waitkey::Warning,
+                             .Caption = "Warning",
+                             .Timeout = 60}));
+}
+
+void Guessentry::Warningclosed() {
+    const Afterwarning next = Afterwarn;
+    Afterwarn = Afterwarning::Nothing;
+    const bool retype = Retypeafterwarning;
+    Retypeafterwarning = false;
+    if (next == Afterwarning::Nextguess) {
+        Computerplay.Getguess();
+    } else if (next == Afterwarning::Showresultok) {
+        if (Main.Frshowresult.Visible) {
+            Cmdshowresult_Click();
+        } else if (retype) {
+            Stringinput.Getstring();
+        } else {
+            // Back to what the clock's warning interrupted.
+            Wait.Setwait(0);
+            Wait.Setkey(Main.Frgetresult.Visible ? Waitkey::Frgetresult : Waitkey::Frgetstring1);
+            Wait.Showhelp();
+        }
+    }
 }
 
 } // namespace tc

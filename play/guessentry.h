@@ -24,8 +24,24 @@ public:
     void Cmderror_Click();
     void Cmdshowresult_Click();
     void Messageclosed(Waitkey key);
+    // The clock closed an "Inappropriate Input" message: the string is asked for again after its
+    // warning.
+    void Refusalclosed() { Retypeafterwarning = true; }
+    // The clock's warning: once it closes, the result panel's OK, unless the last chance's next
+    // guess is due.
+    void Clockwarned() {
+        if (Afterwarn != Afterwarning::Nextguess) Afterwarn = Afterwarning::Showresultok;
+    }
 
 private:
+    // Before the last trial: "only one more chance", then the computer's next guess.
+    void Warnlastchance();
+    // A "Warning" message closed: back to what it interrupted.
+    void Warningclosed();
+    // What follows when the "Warning" message closes: the next guess after the last-chance
+    // warning, or the result panel's OK after the clock's warning.
+    enum class Afterwarning { Nothing, Nextguess, Showresultok } Afterwarn = Afterwarning::Nothing;
+    bool Retypeafterwarning = false; // the clock closed an "Inappropriate Input" message
     void Submitguess();
     // The subsystems and windows it works with.
     tc::Stringinput& Stringinput;
