@@ -7,6 +7,7 @@
 #include "play/colourinput.h"
 #include "play/computerplay.h"
 #include "play/demorun.h"
+#include "play/gamecontrols.h"
 #include "play/gameending.h"
 #include "play/gamefiles.h"
 #include "play/gamepart.h"
@@ -142,6 +143,9 @@ public:
                             Gameending, Topfivelist, Musicplayer, Animator,  Files};
     tc::Musicplayer Musicplayer{core_, Tmrmusic};
     tc::Animator Animator{core_, Tmrani};
+
+    // What the windows send the game.
+    Gamecontrols Controls{*this};
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);

@@ -119,9 +119,7 @@ private:
     Wraplabel* wrapped(const Control& model, const char* name, QWidget* parent, int lines = 2);
     // A row of colour boxes with their labels on top, which take the clicks, drags and drops.
     QHBoxLayout* cells(std::span<Picture> pictures, std::span<Control> labels, const char* stem,
-                       QWidget* parent, Dragsource::Kind kind,
-                       std::function<void(int)> doubleclicked,
-                       std::function<void(int, Dragsource)> dropped);
+                       QWidget* parent, Dragsource::Kind kind);
     // A text box whose typed keys go to the game one by one.
     Keytextbox* keybox(Textbox& model, const char* name, QWidget* parent,
                        std::function<bool(char)> keypress);
