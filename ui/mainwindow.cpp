@@ -514,22 +514,16 @@ QWidget* Mainwindow::buildsettingmenu() {
 
     auto* row = new QHBoxLayout;
     row->addStretch();
-    row->addWidget(button(m.Cmdstart, "Cmdstart", panel,
-                          [this] { game_.Controls.Send(Playerevent::Cmdstart); }));
-    row->addWidget(button(m.Cmdcancel, "Cmdcancel", panel,
-                          [this] { game_.Controls.Send(Playerevent::Cmdcancel); }));
-    row->addWidget(button(lists.Cmdtop, "Cmdtop", panel,
-                          [this] { game_.Controls.Send(Playerevent::Cmdtop); }));
+    row->addWidget(button(m.Cmdstart, "Cmdstart", panel, Playerevent::Cmdstart));
+    row->addWidget(button(m.Cmdcancel, "Cmdcancel", panel, Playerevent::Cmdcancel));
+    row->addWidget(button(lists.Cmdtop, "Cmdtop", panel, Playerevent::Cmdtop));
     row->addStretch();
     layout->addLayout(row);
     auto* statrow = new QHBoxLayout;
     statrow->addStretch();
-    statrow->addWidget(
-        button(m.Cmdstat, "Cmdstat", panel, [this] { game_.Controls.Send(Playerevent::Cmdstat); }));
-    statrow->addWidget(button(m.Cmdinitstat, "Cmdinitstat", panel,
-                              [this] { game_.Controls.Send(Playerevent::Cmdinitstat); }));
-    statrow->addWidget(button(m.Cmdsimulate, "Cmdsimulate", panel,
-                              [this] { game_.Controls.Send(Playerevent::Cmdsimulate); }));
+    statrow->addWidget(button(m.Cmdstat, "Cmdstat", panel, Playerevent::Cmdstat));
+    statrow->addWidget(button(m.Cmdinitstat, "Cmdinitstat", panel, Playerevent::Cmdinitstat));
+    statrow->addWidget(button(m.Cmdsimulate, "Cmdsimulate", panel, Playerevent::Cmdsimulate));
     statrow->addStretch();
     layout->addLayout(statrow);
 

@@ -127,6 +127,11 @@ private:
     void scaled(std::function<void(const Scale&)> apply) { scalers_.push_back(std::move(apply)); }
     QPushButton* button(const Control& model, const char* name, QWidget* parent,
                         std::function<void()> handler);
+    // A button whose click is sent to the game as `clicked`.
+    QPushButton* button(const Control& model, const char* name, QWidget* parent,
+                        Playerevent clicked) {
+        return button(model, name, parent, [this, clicked] { game_.Controls.Send(clicked); });
+    }
     QGroupBox* frame(const Control& model, const char* name, QWidget* parent);
     QComboBox* combo(Combolist& model, const char* name, QWidget* parent,
                      std::function<void(int)> chosen);

@@ -193,8 +193,7 @@ QGroupBox* Mainwindow::buildtrialno(QWidget* parent) {
     caption->setBuddy(list);
     row->addWidget(list);
     row->addStretch();
-    row->addWidget(button(m.Cmdoktrial, "Cmdoktrial", trialno,
-                          [this] { game_.Controls.Send(Playerevent::Cmdoktrial); }));
+    row->addWidget(button(m.Cmdoktrial, "Cmdoktrial", trialno, Playerevent::Cmdoktrial));
     layout->addLayout(row);
     return trialno;
 }
@@ -226,8 +225,7 @@ QGroupBox* Mainwindow::buildmark(QWidget* parent) {
     row->addWidget(option(
         m.Optnomark, [this] { game_.Controls.Send(Playerevent::Optnomark); }, "Optnomark"));
     row->addStretch();
-    row->addWidget(button(m.Cmdokmark, "Cmdokmark", mark,
-                          [this] { game_.Controls.Send(Playerevent::Cmdokmark); }));
+    row->addWidget(button(m.Cmdokmark, "Cmdokmark", mark, Playerevent::Cmdokmark));
     layout->addLayout(row);
     return mark;
 }
@@ -237,9 +235,8 @@ QGroupBox* Mainwindow::buildaskcode(QWidget* parent) {
     QGroupBox* askcode = frame(m.Fraskcode, "Fraskcode", parent);
     auto* layout = Inside<QVBoxLayout>(askcode);
     layout->addWidget(wrapped(m.Lblaskcode, "Lblaskcode", askcode));
-    layout->addWidget(button(m.Cmdready, "Cmdready", askcode,
-                             [this] { game_.Controls.Send(Playerevent::Cmdready); }),
-                      0, Qt::AlignRight);
+    layout->addWidget(button(m.Cmdready, "Cmdready", askcode, Playerevent::Cmdready), 0,
+                      Qt::AlignRight);
     return askcode;
 }
 
@@ -301,9 +298,8 @@ QGroupBox* Mainwindow::buildgetstring(QWidget* parent) {
     prompt->Reserve(std::move(longest));
     layout->addWidget(prompt);
     QHBoxLayout* row = cells(m.Picstring, m.Lblstring, "string", getstring, Dragsource::Kind::Box);
-    row->addWidget(button(m.Cmdsubcol, "Cmdsubcol", getstring,
-                          [this] { game_.Controls.Send(Playerevent::Cmdsubcol); }),
-                   0, Qt::AlignBottom);
+    row->addWidget(button(m.Cmdsubcol, "Cmdsubcol", getstring, Playerevent::Cmdsubcol), 0,
+                   Qt::AlignBottom);
     layout->addLayout(row);
     return getstring;
 }
@@ -348,8 +344,7 @@ QGroupBox* Mainwindow::buildinput(QWidget* parent) {
                            [this](char k) { return game_.Controls.Guesskey(k); });
     speakas(text, [&m] { return m.Lblinput.Caption; });
     row->addWidget(text, 1);
-    row->addWidget(button(m.Cmdsubnum, "Cmdsubnum", input,
-                          [this] { game_.Controls.Send(Playerevent::Cmdsubnum); }));
+    row->addWidget(button(m.Cmdsubnum, "Cmdsubnum", input, Playerevent::Cmdsubnum));
     layout->addLayout(row);
     return input;
 }
@@ -366,8 +361,7 @@ QGroupBox* Mainwindow::builderror(QWidget* parent) {
     Fmmain& m = game_.Main;
     QGroupBox* error = frame(m.Frerror, "Frerror", parent);
     auto* layout = Inside<QHBoxLayout>(error);
-    layout->addWidget(button(m.Cmderror, "Cmderror", error,
-                             [this] { game_.Controls.Send(Playerevent::Cmderror); }));
+    layout->addWidget(button(m.Cmderror, "Cmderror", error, Playerevent::Cmderror));
     layout->addStretch();
     return error;
 }
@@ -400,8 +394,7 @@ QGroupBox* Mainwindow::buildshowresult(QWidget* parent) {
     layout->addLayout(marks);
     auto* ok = new QHBoxLayout;
     ok->addWidget(wrapped(m.Lbltrials, "Lbltrials", showresult, 1), 1);
-    ok->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult,
-                         [this] { game_.Controls.Send(Playerevent::Cmdshowresult); }));
+    ok->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult, Playerevent::Cmdshowresult));
     layout->addLayout(ok);
     return showresult;
 }
@@ -444,10 +437,8 @@ QGroupBox* Mainwindow::buildgetresult(QWidget* parent) {
     marks->setColumnStretch(0, 1);
     auto* row = new QHBoxLayout;
     row->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult, 1), 1);
-    row->addWidget(button(m.Cmdwin, "Cmdwin", getresult,
-                          [this] { game_.Controls.Send(Playerevent::Cmdwin); }));
-    row->addWidget(button(m.Cmdgetresult, "Cmdgetresult", getresult,
-                          [this] { game_.Controls.Send(Playerevent::Cmdgetresult); }));
+    row->addWidget(button(m.Cmdwin, "Cmdwin", getresult, Playerevent::Cmdwin));
+    row->addWidget(button(m.Cmdgetresult, "Cmdgetresult", getresult, Playerevent::Cmdgetresult));
     layout->addLayout(row);
     for (QLineEdit* box : {txtcorrect, getresult->findChild<QLineEdit*>("Txtwrong")})
         scaled([box](const Scale&) {

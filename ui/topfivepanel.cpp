@@ -61,8 +61,7 @@ QWidget* Mainwindow::buildnamepanel(QWidget* parent) {
     QLineEdit* name = plaintext(m.Txtname, "Txtname", panel, 15);
     speakas(name, [&m] { return m.Lblgetname.Caption; });
     row->addWidget(name, 1);
-    row->addWidget(button(m.Cmdokname, "Cmdokname", panel,
-                          [this] { game_.Controls.Send(Playerevent::Cmdokname); }));
+    row->addWidget(button(m.Cmdokname, "Cmdokname", panel, Playerevent::Cmdokname));
     layout->addLayout(row);
     return panel;
 }
@@ -171,9 +170,8 @@ QGroupBox* Mainwindow::buildwinrecord(QWidget* panel) {
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(1, 1);
-    grid->addWidget(button(m.Cmdcontinue, "Cmdcontinue", record,
-                           [this] { game_.Controls.Send(Playerevent::Cmdcontinue); }),
-                    2, 2, Qt::AlignRight);
+    grid->addWidget(button(m.Cmdcontinue, "Cmdcontinue", record, Playerevent::Cmdcontinue), 2, 2,
+                    Qt::AlignRight);
     return record;
 }
 
