@@ -17,6 +17,41 @@ void Game::Registertimers(Timerhost& host) {
     host.Add("Tmrmusic", Tmrmusic, [this] { Musicplayer.Tmrmusic_Timer(); });
 }
 
+namespace {
+
+using enum Shellaction;
+
+// Each action of the wait state and the subsystem's step that does it.
+constexpr Steprow<Shellaction> actions[] = {
+    {Startdemo, [](Game& g) { g.Demorun.Startdemo(); }},
+    {Cmdcancel_Click, [](Game& g) { g.Statisticsruns.Cmdcancel_Click(); }},
+    {Cmdcontinue_Click, [](Game& g) { g.Topfivelist.Cmdcontinue_Click(); }},
+    {Hidestartpanels, [](Game& g) { g.Menus.Hidestartpanels(); }},
+    {Finishgame, [](Game& g) { g.Gamestarter.Finishgame(); }},
+    {Cmdshowresult_Click, [](Game& g) { g.Guessentry.Cmdshowresult_Click(); }},
+    {Cmdokname_Click, [](Game& g) { g.Topfivelist.Cmdokname_Click(); }},
+    {Cancelfiles, [](Game& g) { g.Gamefiles.Cancelfiles(); }},
+    {Cmdokabout_Click, [](Game& g) { g.Menus.Cmdokabout_Click(); }},
+    {Cmdokinstr_Click, [](Game& g) { g.Menus.Cmdokinstr_Click(); }},
+    {Stopplay, [](Game& g) { g.Menus.Stopplay(); }},
+    {Showanswerlater, [](Game& g) { g.Menus.Showanswerlater(); }},
+    {Quitprogramme, [](Game& g) { g.Menus.Quitprogramme(); }},
+    {Savegame, [](Game& g) { g.Gamefiles.Savegame(); }},
+    {Deletefile, [](Game& g) { g.Gamefiles.Deletefile(); }},
+    {Opensavedialog, [](Game& g) { g.Gamefiles.Opensavedialog(); }},
+    {Resetdrive, [](Game& g) { g.Gamefiles.Resetdrive(); }},
+    {Resumeloadedgame, [](Game& g) { g.Gamefiles.Resumeloadedgame(); }},
+    {Correction, [](Game& g) { g.Hinterrors.Correction(); }},
+    {Closemedia, [](Game& g) { g.Musicplayer.Closemedia(); }},
+    {Closereminder, [](Game& g) { g.Musicplayer.Closereminder(); }},
+    {Playreminder, [](Game& g) { g.Musicplayer.Playreminder(); }},
+    {Keepfinaltrial, [](Game& g) { g.Menus.Keepfinaltrial(); }},
+    {Offerrecord, [](Game& g) { g.Topfivelist.Offerrecord(); }},
+};
+static_assert(Inorder(actions, Offerrecord), "one row per action, in the enum's order");
+
+} // namespace
+
 Role Gamehost::Whoguess() const {
     return g_.Setting.Whoguess;
 }
@@ -32,80 +67,11 @@ int Gamehost::Elapsed() const {
 Displaykind Gamehost::Displaymode() const {
     return g_.Main.Displaymode;
 }
-void Gamehost::Startdemo() {
-    g_.Demorun.Startdemo();
-}
-void Gamehost::Cmdcancel_Click() {
-    g_.Statisticsruns.Cmdcancel_Click();
-}
-void Gamehost::Cmdcontinue_Click() {
-    g_.Topfivelist.Cmdcontinue_Click();
-}
-void Gamehost::Hidestartpanels() {
-    g_.Menus.Hidestartpanels();
-}
-void Gamehost::Finishgame() {
-    g_.Gamestarter.Finishgame();
-}
-void Gamehost::Cmdshowresult_Click() {
-    g_.Guessentry.Cmdshowresult_Click();
-}
-void Gamehost::Cmdokname_Click() {
-    g_.Topfivelist.Cmdokname_Click();
-}
-void Gamehost::Cancelfiles() {
-    g_.Gamefiles.Cancelfiles();
-}
-void Gamehost::Cmdokabout_Click() {
-    g_.Menus.Cmdokabout_Click();
-}
-void Gamehost::Cmdokinstr_Click() {
-    g_.Menus.Cmdokinstr_Click();
-}
-void Gamehost::Stopplay() {
-    g_.Menus.Stopplay();
-}
-void Gamehost::Showanswerlater() {
-    g_.Menus.Showanswerlater();
-}
-void Gamehost::Quitprogramme() {
-    g_.Menus.Quitprogramme();
-}
-void Gamehost::Savegame() {
-    g_.Gamefiles.Savegame();
-}
-void Gamehost::Deletefile() {
-    g_.Gamefiles.Deletefile();
-}
-void Gamehost::Opensavedialog() {
-    g_.Gamefiles.Opensavedialog();
-}
-void Gamehost::Resetdrive() {
-    g_.Gamefiles.Resetdrive();
-}
-void Gamehost::Resumeloadedgame() {
-    g_.Gamefiles.Resumeloadedgame();
-}
-void Gamehost::Correction() {
-    g_.Hinterrors.Correction();
+void Gamehost::Act(Shellaction action) {
+    actions[static_cast<std::size_t>(action)].step(g_);
 }
 void Gamehost::Setdisplay(Displaykind mode) {
     g_.Menus.Setdisplay(mode);
-}
-void Gamehost::Closemedia() {
-    g_.Musicplayer.Closemedia();
-}
-void Gamehost::Closereminder() {
-    g_.Musicplayer.Closereminder();
-}
-void Gamehost::Playreminder() {
-    g_.Musicplayer.Playreminder();
-}
-void Gamehost::Keepfinaltrial() {
-    g_.Menus.Keepfinaltrial();
-}
-void Gamehost::Offerrecord() {
-    g_.Topfivelist.Offerrecord();
 }
 void Gamehost::Messageclosed(Waitkey key) {
     g_.Guessentry.Messageclosed(key);

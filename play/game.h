@@ -8,6 +8,7 @@
 #include "play/computerplay.h"
 #include "play/demorun.h"
 #include "play/gameclock.h"
+#include "play/gamecontrols.h"
 #include "play/gameending.h"
 #include "play/gamefiles.h"
 #include "play/gamepart.h"
@@ -36,7 +37,8 @@ namespace tc {
 
 class Game;
 
-// What the codebreaker and the wait state set off, handed on to the subsystem that does it.
+// What the codebreaker and the wait state set off, handed on to the subsystem that does it. The
+// codebreaker's calls come at every computer step and stay direct.
 class Gamehost : public Offerhost, public Shellactions {
 public:
     explicit Gamehost(Game& g) : g_(g) {}
@@ -46,31 +48,8 @@ public:
     int Starttrial() const override;
     int Elapsed() const override;
     Displaykind Displaymode() const override;
-    void Startdemo() override;
-    void Cmdcancel_Click() override;
-    void Cmdcontinue_Click() override;
-    void Hidestartpanels() override;
-    void Finishgame() override;
-    void Cmdshowresult_Click() override;
-    void Cmdokname_Click() override;
-    void Cancelfiles() override;
-    void Cmdokabout_Click() override;
-    void Cmdokinstr_Click() override;
-    void Stopplay() override;
-    void Showanswerlater() override;
-    void Quitprogramme() override;
-    void Savegame() override;
-    void Deletefile() override;
-    void Opensavedialog() override;
-    void Resetdrive() override;
-    void Resumeloadedgame() override;
-    void Correction() override;
+    void Act(Shellaction action) override;
     void Setdisplay(Displaykind mode) override;
-    void Closemedia() override;
-    void Closereminder() override;
-    void Playreminder() override;
-    void Keepfinaltrial() override;
-    void Offerrecord() override;
     void Messageclosed(Waitkey key) override;
     void Errorcase() override;
     void Inconsistent() override;
@@ -147,6 +126,9 @@ public:
     tc::Gameclock Gameclock{core_, Guessentry, Gameending, About, Instr, Files, Message};
     tc::Steptimer Steptimer{core_,   Boardview,  Marking,    Computerplay,
                             Demorun, Hinterrors, Gameending, Statisticsruns};
+
+    // What the windows send the game.
+    Gamecontrols Controls{*this};
 
     // Registers every timer of the program with the host that fires them.
     void Registertimers(Timerhost& host);

@@ -21,7 +21,7 @@ struct Session {
         if (!Restorewinners(folder, clock)) throw std::runtime_error("no Winners files");
         out.Registertimers(host);
         g.Programfolder = folder;
-        g.Menus.Form_Load();
+        g.Controls.Send(Playerevent::Formload);
         g.Main.Visible = true; // as the title leaves it
         clock.Sync();
         out.Look();
@@ -39,41 +39,40 @@ struct Session {
         Do("wait " + std::to_string(s) + " s", [&] { clock.advance(int64_t{s} * 1000); });
     }
     void Menu(Menucommand item) {
-        Do(std::string("menu ") + Commandname(item), [&] { g.Menus.Menu_Click(item); });
+        Do(std::string("menu ") + Commandname(item), [&] { g.Controls.Menu(item); });
     }
     void Press(Boxbutton button) {
         Do(std::string("press ") + Buttonname(button), [&] { g.Messagebutton(button); });
     }
     // The setting menu opened, its lists chosen, and Start pressed.
     void Start(std::initializer_list<std::pair<Combolist Settinglists::*, std::string>> choices) {
-        Do("menu Mnuset", [&] { g.Menus.Mnuset_Click(); });
+        Do("menu Mnuset", [&] { g.Controls.Send(Playerevent::Mnuset); });
         for (const auto& [list, text] : choices)
             Do("choose " + text, [&] {
                 if (!g.Main.Lists.Choose(g.Main.Lists.*list, text)) out.Step("refused");
             });
-        Do("start", [&] { g.Gamestarter.Cmdstart_Click(); });
+        Do("start", [&] { g.Controls.Send(Playerevent::Cmdstart); });
     }
     // Keys typed into the input box, then its Submit.
     void Guess(const std::string& keys) {
         Do("guess " + keys, [&] {
             for (char k : keys)
-                if (!g.Guessentry.Txtinput_KeyPress(k)) out.Step(std::string("refused ") + k);
-            g.Guessentry.Cmdsubnum_Click();
+                if (!g.Controls.Guesskey(k)) out.Step(std::string("refused ") + k);
+            g.Controls.Send(Playerevent::Cmdsubnum);
         });
     }
     void Okresult() {
-        Do("result OK", [&] { g.Guessentry.Cmdshowresult_Click(); });
+        Do("result OK", [&] { g.Controls.Send(Playerevent::Cmdshowresult); });
     }
     // The player's true marks of the computer's guess against `code`, or the Win button.
     void Mark(const Str& code) {
         const Str guess = g.Rec.Currentstring;
-        if (guess == code) return Do("mark win", [&] { g.Markentry.Cmdwin_Click(); });
+        if (guess == code) return Do("mark win", [&] { g.Controls.Send(Playerevent::Cmdwin); });
         const Hint h = Markguess(guess, code, g.Setting);
         Do("mark " + std::to_string(h.black) + " " + std::to_string(h.white), [&] {
-            g.Markentry.Txtcorrect_KeyPress(static_cast<char>('0' + h.black));
-            if (!g.Setting.Fixedorder())
-                g.Markentry.Txtwrong_KeyPress(static_cast<char>('0' + h.white));
-            g.Markentry.Cmdgetresult_Click();
+            g.Controls.Correctkey(static_cast<char>('0' + h.black));
+            if (!g.Setting.Fixedorder()) g.Controls.Wrongkey(static_cast<char>('0' + h.white));
+            g.Controls.Send(Playerevent::Cmdgetresult);
             clock.Sync();
             clock.advance(10); // the computer's next guess
         });
@@ -107,14 +106,14 @@ void Youguesswitherrors(Session& s) {
     s.Seconds(20);
     s.Guess("1230");
     s.Okresult();
-    s.Do("claim an error", [&] { s.g.Guessentry.Cmderror_Click(); });
+    s.Do("claim an error", [&] { s.g.Controls.Send(Playerevent::Cmderror); });
     s.Press(Boxbutton::Cmdmid);
     s.Guess("4411");
     s.Okresult();
     s.Menu(Menucommand::Mnusaveas);
     s.Do("save as signature", [&] {
         s.g.Files.Txtfiles.Caption = "signature";
-        s.g.Gamefiles.Cmdsave_Click();
+        s.g.Controls.Send(Playerevent::Cmdsave);
     });
     s.Menu(Menucommand::Mnuend);
     s.Press(Boxbutton::Cmdl2);
@@ -123,7 +122,7 @@ void Youguesswitherrors(Session& s) {
     s.Menu(Menucommand::Mnuload);
     s.Do("open signature", [&] {
         s.g.Files.Txtfiles.Caption = "signature";
-        s.g.Gamefiles.Cmdopen_Click();
+        s.g.Controls.Send(Playerevent::Cmdopen);
     });
     s.Press(Boxbutton::Cmdmid);
     s.Seconds(1);
@@ -149,9 +148,9 @@ void Youguessmiddleblanks(Session& s) {
     s.Press(Boxbutton::Cmdr3);
     s.Do("name Signe", [&] {
         s.g.Main.Txtname.Caption = "Signe";
-        s.g.Topfivelist.Cmdokname_Click();
+        s.g.Controls.Send(Playerevent::Cmdokname);
     });
-    s.Do("continue", [&] { s.g.Topfivelist.Cmdcontinue_Click(); });
+    s.Do("continue", [&] { s.g.Controls.Send(Playerevent::Cmdcontinue); });
 }
 
 // "Computer guesses": the panel asking who marks left to its time-out; then a game from the
@@ -172,10 +171,10 @@ void Computerguessesmiddle(Session& s) {
         Combolist& c = s.g.Main.Cbtrialno;
         for (int i = 0; i < c.Listcount(); ++i)
             if (c.Items[static_cast<size_t>(i)] == "3") c.Listindex = i;
-        s.g.Gamestarter.Cmdoktrial_Click();
+        s.g.Controls.Send(Playerevent::Cmdoktrial);
     });
-    s.Do("player marks", [&] { s.g.Gamestarter.Cmdokmark_Click(); });
-    s.Do("ready", [&] { s.g.Gamestarter.Cmdready_Click(); });
+    s.Do("player marks", [&] { s.g.Controls.Send(Playerevent::Cmdokmark); });
+    s.Do("ready", [&] { s.g.Controls.Send(Playerevent::Cmdready); });
     for (size_t row = 0, n = 0; n < 40; ++n)
         if (s.g.Main.Frinput.Visible && row < std::size(rows))
             s.Guess(rows[row++]);
@@ -197,8 +196,8 @@ void Computerguessesmarking(Session& s) {
              {&L::Cborder, "Random order"},
              {&L::Cbrepeat, "Each colour at most 2 times"}});
     s.Do("computer marks", [&] {
-        s.g.Menus.Optyesmark_Click();
-        s.g.Gamestarter.Cmdokmark_Click();
+        s.g.Controls.Send(Playerevent::Optyesmark);
+        s.g.Controls.Send(Playerevent::Cmdokmark);
     });
     s.Guess("70725");
     s.Seconds(60);
@@ -227,7 +226,7 @@ void Watchcomputer(Session& s) {
 void Demo(Session& s) {
     s.Seconds(300);
     s.Seconds(30);
-    s.Do("press the board", [&] { s.g.Demorun.Picrecord_MouseDown(1); });
+    s.Do("press the board", [&] { s.g.Controls.Boardpress(1); });
 }
 
 } // namespace

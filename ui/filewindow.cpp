@@ -91,7 +91,7 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
     drives_->setMinimumWidth(240);
     connect(drives_, &QComboBox::activated, this, [this](int index) {
         if (index < 0 || index >= game_.Files.Drvfiles.Listcount()) return;
-        act_([this, index] { game_.Gamefiles.Drvfiles_Change(index); });
+        act_([this, index] { game_.Controls.Drive(index); });
     });
 
     path_ = new Pathlabel(this);
@@ -115,9 +115,9 @@ Filewindow::Filewindow(Game& game, std::function<void(const std::function<void()
             act_([&f, index] { f.Cbfiles.Listindex = index; });
     });
 
-    open_ = pushbutton("Cmdopen", [this] { game_.Gamefiles.Cmdopen_Click(); });
-    save_ = pushbutton("Cmdsave", [this] { game_.Gamefiles.Cmdsave_Click(); });
-    cancel_ = pushbutton("Cmdcancel", [this] { game_.Gamefiles.Cmdcancelfiles_Click(); });
+    open_ = pushbutton("Cmdopen", [this] { game_.Controls.Send(Playerevent::Cmdopen); });
+    save_ = pushbutton("Cmdsave", [this] { game_.Controls.Send(Playerevent::Cmdsave); });
+    cancel_ = pushbutton("Cmdcancel", [this] { game_.Controls.Send(Playerevent::Cmdcancelfiles); });
 
     buildlayout();
     resize(600, 440);
@@ -140,18 +140,18 @@ void Filewindow::buildlists() {
     // entering the list makes a row current without choosing it, and picks nothing.
     connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = files_->row(item);
-        if (row >= 0) act_([this, row] { game_.Gamefiles.Filfiles_Click(row); });
+        if (row >= 0) act_([this, row] { game_.Controls.Fileclick(row); });
     });
     connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
         const auto chosen = files_->selectedItems();
         if (chosen.size() != 1) return;
         const int row = files_->row(chosen.front());
         if (row != game_.Files.Filfiles.Listindex)
-            act_([this, row] { game_.Gamefiles.Filfiles_Click(row); });
+            act_([this, row] { game_.Controls.Fileclick(row); });
     });
     connect(files_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         const int row = files_->row(item);
-        if (row >= 0) act_([this, row] { game_.Gamefiles.Filfiles_DblClick(row); });
+        if (row >= 0) act_([this, row] { game_.Controls.Filedoubleclick(row); });
     });
 }
 
@@ -215,7 +215,7 @@ void Filewindow::buildlayout() {
 }
 
 void Filewindow::reject() {
-    act_([this] { game_.Gamefiles.Cmdcancelfiles_Click(); });
+    act_([this] { game_.Controls.Send(Playerevent::Cmdcancelfiles); });
 }
 
 bool Filewindow::eventFilter(QObject* watched, QEvent* event) {
@@ -231,7 +231,7 @@ bool Filewindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == files_ && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) {
-            act_([this] { game_.Gamefiles.Fmfiles_KeyUp(Deletekey); });
+            act_([this] { game_.Controls.Fileskey(Deletekey); });
             return true;
         }
     }
@@ -241,7 +241,7 @@ bool Filewindow::eventFilter(QObject* watched, QEvent* event) {
 void Filewindow::folderdoubleclicked(QListWidgetItem* item) {
     if (!item) return;
     const std::filesystem::path folder = item->data(Qt::UserRole).toString().toStdString();
-    act_([this, folder] { game_.Gamefiles.Dirfiles_Change(folder); });
+    act_([this, folder] { game_.Controls.Folder(folder); });
 }
 
 void Filewindow::fillfolders() {

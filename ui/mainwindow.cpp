@@ -172,19 +172,22 @@ void Mainwindow::builddialogs() {
         game_.Message, folder_, [this](Boxbutton b) { act([&] { game_.Messagebutton(b); }); },
         [this] { return topwindow(false); }, this);
     about_ = new Aboutdialog(
-        game_.About, folder_, [this] { act([this] { game_.Menus.Cmdokabout_Click(); }); }, this);
+        game_.About, folder_,
+        [this] { act([this] { game_.Controls.Send(Playerevent::Cmdokabout); }); }, this);
     instr_ = new Instrdialog(
-        game_.Instr, folder_, [this] { act([this] { game_.Menus.Cmdokinstr_Click(); }); }, this);
+        game_.Instr, folder_,
+        [this] { act([this] { game_.Controls.Send(Playerevent::Cmdokinstr); }); }, this);
     // The manual's name in the instructions opens it; the instructions stay as they are.
     manual_ = std::make_unique<Manualopener>(folder_);
     new Manuallink(
         game_.Instr.Picinstr, [this] { manual_->Open(); },
         instr_->findChild<Picturewidget*>("Picinstr"));
     statbox_ = new Statdialog(
-        game_.Statbox, [this] { act([this] { game_.Menus.Statbox_Close(); }); }, this);
+        game_.Statbox, [this] { act([this] { game_.Controls.Send(Playerevent::Statboxclose); }); },
+        this);
     // A window of its own, not tied to the main window, which is hidden while it shows.
     stat_ = std::make_unique<Statwindow>(
-        game_.Stat, [this] { act([this] { game_.Statisticsruns.Cmdback_Click(); }); });
+        game_.Stat, [this] { act([this] { game_.Controls.Send(Playerevent::Cmdback); }); });
     files_ = new Filewindow(
         game_, [this](const std::function<void()>& handler) { act(handler); }, this);
     // The other windows before the message box: when one opens with it, the message must come
@@ -208,9 +211,9 @@ void Mainwindow::buildshortcuts() {
     connect(escape, &QShortcut::activated, this, [this] {
         if (Sendingescapes) return;
         if (game_.Main.Frmenu.Visible && game_.Main.Cmdcancel.Enabled)
-            act([this] { game_.Statisticsruns.Cmdcancel_Click(); });
+            act([this] { game_.Controls.Send(Playerevent::Cmdcancel); });
         else if (game_.Wait.Is(Waitkey::Demo))
-            act([this] { game_.Demorun.Picrecord_MouseDown(1); });
+            act([this] { game_.Controls.Boardpress(1); });
     });
     sync_.add([this] { return game_.Main.Escapekeys; }, [this](int) { Sendescapes(menuBar()); });
 }
@@ -252,7 +255,7 @@ void Mainwindow::after() {
     sync();
     if (keeper_) keeper_->keep();
     if (probe_) probe_->check();
-    if (game_.Menus.Quitrequested() && !closing_) close();
+    if (game_.Controls.Quitrequested() && !closing_) close();
 }
 
 void Mainwindow::act(const std::function<void()>& handler) {
@@ -270,7 +273,7 @@ void Mainwindow::closeEvent(QCloseEvent* event) {
 void Mainwindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        act([this] { game_.Menus.Form_Activate(); });
+        act([this] { game_.Controls.Send(Playerevent::Formactivate); });
 }
 
 QWidget* Mainwindow::topwindow(bool withmessage) const {
@@ -352,7 +355,7 @@ void Mainwindow::buildmenus() {
         QAction* a = menu->addAction(QString());
         a->setObjectName(Commandname(item));
         connect(a, &QAction::triggered, this,
-                [this, item] { act([&] { game_.Menus.Menu_Click(item); }); });
+                [this, item] { act([&] { game_.Controls.Menu(item); }); });
         sync_.add([&model] { return model.Caption; },
                   [a](const std::string& c) { a->setText(Qs(c)); });
         sync_.add([&model] { return model.Enabled; }, [a](bool v) { a->setEnabled(v); });
@@ -420,9 +423,8 @@ void Mainwindow::buildtoolbar() {
         QAction* a = bar->addAction(QString());
         // Groups: the game, multimedia, the options, and quitting.
         if (i == 4 || i == 7 || i == 11) bar->addSeparator();
-        connect(a, &QAction::triggered, this, [this, i] {
-            act([&] { game_.Menus.Tlbgame_ButtonClick(game_.Main.Tlbgame[i].Key); });
-        });
+        connect(a, &QAction::triggered, this,
+                [this, i] { act([&] { game_.Controls.Toolbar(game_.Main.Tlbgame[i].Key); }); });
         sync_.add([&model] { return model.Key; },
                   [a](const std::string& key) {
                       a->setObjectName(Qs(key));
@@ -442,7 +444,8 @@ void Mainwindow::buildstatusbar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("Stbmenu");
     bar->setSizeGripEnabled(false);
-    auto* panel = new Clicklabel([this] { act([this] { game_.Menus.Stbmenu_Click(); }); }, bar);
+    auto* panel =
+        new Clicklabel([this] { act([this] { game_.Controls.Send(Playerevent::Stbmenu); }); }, bar);
     panel->setObjectName("Stbmenu1");
     panel->setTextFormat(Qt::PlainText);
     // Fixed-width letters, so the text slides evenly as it scrolls.
@@ -511,22 +514,16 @@ QWidget* Mainwindow::buildsettingmenu() {
 
     auto* row = new QHBoxLayout;
     row->addStretch();
-    row->addWidget(
-        button(m.Cmdstart, "Cmdstart", panel, [this] { game_.Gamestarter.Cmdstart_Click(); }));
-    row->addWidget(button(m.Cmdcancel, "Cmdcancel", panel,
-                          [this] { game_.Statisticsruns.Cmdcancel_Click(); }));
-    row->addWidget(
-        button(lists.Cmdtop, "Cmdtop", panel, [this] { game_.Topfivelist.Cmdtop_Click(); }));
+    row->addWidget(button(m.Cmdstart, "Cmdstart", panel, Playerevent::Cmdstart));
+    row->addWidget(button(m.Cmdcancel, "Cmdcancel", panel, Playerevent::Cmdcancel));
+    row->addWidget(button(lists.Cmdtop, "Cmdtop", panel, Playerevent::Cmdtop));
     row->addStretch();
     layout->addLayout(row);
     auto* statrow = new QHBoxLayout;
     statrow->addStretch();
-    statrow->addWidget(
-        button(m.Cmdstat, "Cmdstat", panel, [this] { game_.Statisticsruns.Cmdstat_Click(); }));
-    statrow->addWidget(button(m.Cmdinitstat, "Cmdinitstat", panel,
-                              [this] { game_.Statisticsruns.Cmdinitstat_Click(); }));
-    statrow->addWidget(button(m.Cmdsimulate, "Cmdsimulate", panel,
-                              [this] { game_.Statisticsruns.Cmdsimulate_Click(); }));
+    statrow->addWidget(button(m.Cmdstat, "Cmdstat", panel, Playerevent::Cmdstat));
+    statrow->addWidget(button(m.Cmdinitstat, "Cmdinitstat", panel, Playerevent::Cmdinitstat));
+    statrow->addWidget(button(m.Cmdsimulate, "Cmdsimulate", panel, Playerevent::Cmdsimulate));
     statrow->addStretch();
     layout->addLayout(statrow);
 
@@ -566,7 +563,7 @@ QWidget* Mainwindow::buildboard() {
     record->Setextent(QSize(11700, 4650));
     record->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     record->Setpress([this](int b, QPoint at) {
-        act([&] { game_.Demorun.Picrecord_MouseDown(b); });
+        act([&] { game_.Controls.Boardpress(b); });
         // The game leaves the right button's menu to the window.
         if (b == 2 && game_.Main.Mnugame.Enabled) gamemenu_->popup(at);
     });

@@ -119,9 +119,7 @@ private:
     Wraplabel* wrapped(const Control& model, const char* name, QWidget* parent, int lines = 2);
     // A row of colour boxes with their labels on top, which take the clicks, drags and drops.
     QHBoxLayout* cells(std::span<Picture> pictures, std::span<Control> labels, const char* stem,
-                       QWidget* parent, Dragsource::Kind kind,
-                       std::function<void(int)> doubleclicked,
-                       std::function<void(int, Dragsource)> dropped);
+                       QWidget* parent, Dragsource::Kind kind);
     // A text box whose typed keys go to the game one by one.
     Keytextbox* keybox(Textbox& model, const char* name, QWidget* parent,
                        std::function<bool(char)> keypress);
@@ -129,6 +127,11 @@ private:
     void scaled(std::function<void(const Scale&)> apply) { scalers_.push_back(std::move(apply)); }
     QPushButton* button(const Control& model, const char* name, QWidget* parent,
                         std::function<void()> handler);
+    // A button whose click is sent to the game as `clicked`.
+    QPushButton* button(const Control& model, const char* name, QWidget* parent,
+                        Playerevent clicked) {
+        return button(model, name, parent, [this, clicked] { game_.Controls.Send(clicked); });
+    }
     QGroupBox* frame(const Control& model, const char* name, QWidget* parent);
     QComboBox* combo(Combolist& model, const char* name, QWidget* parent,
                      std::function<void(int)> chosen);

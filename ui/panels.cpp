@@ -193,8 +193,7 @@ QGroupBox* Mainwindow::buildtrialno(QWidget* parent) {
     caption->setBuddy(list);
     row->addWidget(list);
     row->addStretch();
-    row->addWidget(button(m.Cmdoktrial, "Cmdoktrial", trialno,
-                          [this] { game_.Gamestarter.Cmdoktrial_Click(); }));
+    row->addWidget(button(m.Cmdoktrial, "Cmdoktrial", trialno, Playerevent::Cmdoktrial));
     layout->addLayout(row);
     return trialno;
 }
@@ -222,12 +221,11 @@ QGroupBox* Mainwindow::buildmark(QWidget* parent) {
         return r;
     };
     row->addWidget(option(
-        m.Optyesmark, [this] { game_.Menus.Optyesmark_Click(); }, "Optyesmark"));
+        m.Optyesmark, [this] { game_.Controls.Send(Playerevent::Optyesmark); }, "Optyesmark"));
     row->addWidget(option(
-        m.Optnomark, [this] { game_.Menus.Optnomark_Click(); }, "Optnomark"));
+        m.Optnomark, [this] { game_.Controls.Send(Playerevent::Optnomark); }, "Optnomark"));
     row->addStretch();
-    row->addWidget(
-        button(m.Cmdokmark, "Cmdokmark", mark, [this] { game_.Gamestarter.Cmdokmark_Click(); }));
+    row->addWidget(button(m.Cmdokmark, "Cmdokmark", mark, Playerevent::Cmdokmark));
     layout->addLayout(row);
     return mark;
 }
@@ -237,17 +235,14 @@ QGroupBox* Mainwindow::buildaskcode(QWidget* parent) {
     QGroupBox* askcode = frame(m.Fraskcode, "Fraskcode", parent);
     auto* layout = Inside<QVBoxLayout>(askcode);
     layout->addWidget(wrapped(m.Lblaskcode, "Lblaskcode", askcode));
-    layout->addWidget(
-        button(m.Cmdready, "Cmdready", askcode, [this] { game_.Gamestarter.Cmdready_Click(); }), 0,
-        Qt::AlignRight);
+    layout->addWidget(button(m.Cmdready, "Cmdready", askcode, Playerevent::Cmdready), 0,
+                      Qt::AlignRight);
     return askcode;
 }
 
 // Colour boxes with their labels on top: the label takes the clicks, drags and drops.
 QHBoxLayout* Mainwindow::cells(std::span<Picture> pictures, std::span<Control> labels,
-                               const char* stem, QWidget* parent, Dragsource::Kind kind,
-                               std::function<void(int)> doubleclicked,
-                               std::function<void(int, Dragsource)> dropped) {
+                               const char* stem, QWidget* parent, Dragsource::Kind kind) {
     auto* row = new QHBoxLayout;
     row->setSpacing(3);
     for (size_t i = 0; i < pictures.size(); ++i) {
@@ -255,10 +250,15 @@ QHBoxLayout* Mainwindow::cells(std::span<Picture> pictures, std::span<Control> l
         const std::string n = std::string(stem) + std::to_string(i);
         Picturewidget* p = picture(pictures[i], ("Pic" + n).c_str(), parent);
         auto* l = new Celllabel(
-            {kind, index}, [this, doubleclicked, index] { act([&] { doubleclicked(index); }); },
-            [this, dropped, index](Dragsource from) { act([&] { dropped(index, from); }); },
+            {kind, index},
+            [this, kind, index] { act([&] {
+                                      game_.Controls.Doubleclick({kind, index});
+                                  }); },
+            [this, kind, index](Dragsource from) {
+                act([&] { game_.Controls.Drop({kind, index}, from); });
+            },
             [this, kind, index] {
-                return game_.Colourinput.Candrag({kind, index});
+                return game_.Controls.Candrag({kind, index});
             },
             p);
         l->setObjectName(Qs("Lbl" + n));
@@ -280,7 +280,7 @@ QHBoxLayout* Mainwindow::cells(std::span<Picture> pictures, std::span<Control> l
             l->setGeometry(0, 0, s.Box, s.Box);
         });
         Bindlabel(sync_, labels[i], l);
-        speakas(l, [this, kind, index] { return game_.Boardview.Spokencell({kind, index}); });
+        speakas(l, [this, kind, index] { return game_.Controls.Spokencell({kind, index}); });
         row->addWidget(p);
     }
     row->addStretch();
@@ -297,13 +297,9 @@ QGroupBox* Mainwindow::buildgetstring(QWidget* parent) {
     for (const Stringprompts& p : Everystringprompt()) longest.emplace_back(Qs(p.Mouse), p.Points);
     prompt->Reserve(std::move(longest));
     layout->addWidget(prompt);
-    QHBoxLayout* row = cells(
-        m.Picstring, m.Lblstring, "string", getstring, Dragsource::Kind::Box,
-        [this](int k) { game_.Colourinput.Lblstring_DblClick(k); },
-        [this](int k, Dragsource from) { game_.Colourinput.Lblstring_DragDrop(k, from); });
-    row->addWidget(
-        button(m.Cmdsubcol, "Cmdsubcol", getstring, [this] { game_.Guessentry.Cmdsubcol_Click(); }),
-        0, Qt::AlignBottom);
+    QHBoxLayout* row = cells(m.Picstring, m.Lblstring, "string", getstring, Dragsource::Kind::Box);
+    row->addWidget(button(m.Cmdsubcol, "Cmdsubcol", getstring, Playerevent::Cmdsubcol), 0,
+                   Qt::AlignBottom);
     layout->addLayout(row);
     return getstring;
 }
@@ -345,11 +341,10 @@ QGroupBox* Mainwindow::buildinput(QWidget* parent) {
     layout->addWidget(prompt);
     auto* row = new QHBoxLayout;
     QWidget* text = keybox(m.Txtinput, "Txtinput", input,
-                           [this](char k) { return game_.Guessentry.Txtinput_KeyPress(k); });
+                           [this](char k) { return game_.Controls.Guesskey(k); });
     speakas(text, [&m] { return m.Lblinput.Caption; });
     row->addWidget(text, 1);
-    row->addWidget(
-        button(m.Cmdsubnum, "Cmdsubnum", input, [this] { game_.Guessentry.Cmdsubnum_Click(); }));
+    row->addWidget(button(m.Cmdsubnum, "Cmdsubnum", input, Playerevent::Cmdsubnum));
     layout->addLayout(row);
     return input;
 }
@@ -357,10 +352,8 @@ QGroupBox* Mainwindow::buildinput(QWidget* parent) {
 QGroupBox* Mainwindow::buildcolour(QWidget* parent) {
     Fmmain& m = game_.Main;
     QGroupBox* colour = frame(m.Frcolour, "Frcolour", parent);
-    Inside<QVBoxLayout>(colour)->addLayout(cells(
-        m.Piccolour, m.Lblcolour, "colour", colour, Dragsource::Kind::Colour,
-        [this](int i) { game_.Colourinput.Lblcolour_DblClick(i); },
-        [this](int i, Dragsource from) { game_.Colourinput.Lblcolour_DragDrop(i, from); }));
+    Inside<QVBoxLayout>(colour)->addLayout(
+        cells(m.Piccolour, m.Lblcolour, "colour", colour, Dragsource::Kind::Colour));
     return colour;
 }
 
@@ -368,8 +361,7 @@ QGroupBox* Mainwindow::builderror(QWidget* parent) {
     Fmmain& m = game_.Main;
     QGroupBox* error = frame(m.Frerror, "Frerror", parent);
     auto* layout = Inside<QHBoxLayout>(error);
-    layout->addWidget(
-        button(m.Cmderror, "Cmderror", error, [this] { game_.Guessentry.Cmderror_Click(); }));
+    layout->addWidget(button(m.Cmderror, "Cmderror", error, Playerevent::Cmderror));
     layout->addStretch();
     return error;
 }
@@ -402,8 +394,7 @@ QGroupBox* Mainwindow::buildshowresult(QWidget* parent) {
     layout->addLayout(marks);
     auto* ok = new QHBoxLayout;
     ok->addWidget(wrapped(m.Lbltrials, "Lbltrials", showresult, 1), 1);
-    ok->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult,
-                         [this] { game_.Guessentry.Cmdshowresult_Click(); }));
+    ok->addWidget(button(m.Cmdshowresult, "Cmdshowresult", showresult, Playerevent::Cmdshowresult));
     layout->addLayout(ok);
     return showresult;
 }
@@ -431,14 +422,13 @@ QGroupBox* Mainwindow::buildgetresult(QWidget* parent) {
     getcorr->Reserve({"How many correct colours have I got in correct position?\nIf I have got the "
                       "correct answer, please press WIN."});
     marks->addWidget(getcorr, 0, 0);
-    QLineEdit* txtcorrect = keybox(m.Txtcorrect, "Txtcorrect", getresult, [this](char k) {
-        return game_.Markentry.Txtcorrect_KeyPress(k);
-    });
+    QLineEdit* txtcorrect = keybox(m.Txtcorrect, "Txtcorrect", getresult,
+                                   [this](char k) { return game_.Controls.Correctkey(k); });
     speakas(txtcorrect, [&m] { return m.Lblgetcorr.Caption; });
     marks->addWidget(txtcorrect, 0, 1);
     QComboBox* cbcorrect = combo(m.Cbcorrect, "Cbcorrect", getresult, [this](int index) {
         game_.Main.Cbcorrect.Listindex = index;
-        game_.Markentry.Cbcorrect_Click();
+        game_.Controls.Send(Playerevent::Cbcorrect);
     });
     getcorr->setBuddy(cbcorrect);
     marks->addWidget(cbcorrect, 0, 1);
@@ -447,10 +437,8 @@ QGroupBox* Mainwindow::buildgetresult(QWidget* parent) {
     marks->setColumnStretch(0, 1);
     auto* row = new QHBoxLayout;
     row->addWidget(wrapped(m.Lbltrials2, "Lbltrials2", getresult, 1), 1);
-    row->addWidget(
-        button(m.Cmdwin, "Cmdwin", getresult, [this] { game_.Markentry.Cmdwin_Click(); }));
-    row->addWidget(button(m.Cmdgetresult, "Cmdgetresult", getresult,
-                          [this] { game_.Markentry.Cmdgetresult_Click(); }));
+    row->addWidget(button(m.Cmdwin, "Cmdwin", getresult, Playerevent::Cmdwin));
+    row->addWidget(button(m.Cmdgetresult, "Cmdgetresult", getresult, Playerevent::Cmdgetresult));
     layout->addLayout(row);
     for (QLineEdit* box : {txtcorrect, getresult->findChild<QLineEdit*>("Txtwrong")})
         scaled([box](const Scale&) {
@@ -468,12 +456,12 @@ QGroupBox* Mainwindow::buildgetwrong(QWidget* parent) {
     caption->Reserve({"How many correct colours have I got in wrong position?"});
     row->addWidget(caption, 0, 0);
     QLineEdit* txtwrong = keybox(m.Txtwrong, "Txtwrong", getwrong,
-                                 [this](char k) { return game_.Markentry.Txtwrong_KeyPress(k); });
+                                 [this](char k) { return game_.Controls.Wrongkey(k); });
     speakas(txtwrong, [&m] { return m.Lblgetwrong.Caption; });
     row->addWidget(txtwrong, 0, 1);
     QComboBox* cbwrong = combo(m.Cbwrong, "Cbwrong", getwrong, [this](int index) {
         game_.Main.Cbwrong.Listindex = index;
-        game_.Markentry.Cbwrong_Click();
+        game_.Controls.Send(Playerevent::Cbwrong);
     });
     caption->setBuddy(cbwrong);
     row->addWidget(cbwrong, 0, 1);
@@ -514,7 +502,7 @@ QGroupBox* Mainwindow::buildscroll(QWidget* parent) {
                    speed->setValue(v);
                });
     connect(speed, &QScrollBar::valueChanged, this,
-            [this](int v) { act([&] { game_.Demorun.Hsbspeed_Change(v); }); });
+            [this](int v) { act([&] { game_.Controls.Speed(v); }); });
     Inside<QVBoxLayout>(scroll)->addWidget(speed);
     return scroll;
 }

@@ -61,7 +61,7 @@ void Runprobe::check() {
     }
     probe_->stop();
     // The progress shows the games before the last tick; a simulation counts every one.
-    if (game_.Rec.Runkind == Run::Simulate) games_ = game_.Statisticsruns.Simtotals().Population;
+    if (game_.Rec.Runkind == Run::Simulate) games_ = game_.Controls.Simtotals().Population;
     const double seconds = static_cast<double>(run_.nsecsElapsed()) / 1e9;
     games_ -= first_;
     report_ = QString("%1 games in %2 s = %3 games/s%8; longest gap between event-loop turns "

@@ -61,8 +61,7 @@ QWidget* Mainwindow::buildnamepanel(QWidget* parent) {
     QLineEdit* name = plaintext(m.Txtname, "Txtname", panel, 15);
     speakas(name, [&m] { return m.Lblgetname.Caption; });
     row->addWidget(name, 1);
-    row->addWidget(
-        button(m.Cmdokname, "Cmdokname", panel, [this] { game_.Topfivelist.Cmdokname_Click(); }));
+    row->addWidget(button(m.Cmdokname, "Cmdokname", panel, Playerevent::Cmdokname));
     layout->addLayout(row);
     return panel;
 }
@@ -171,9 +170,8 @@ QGroupBox* Mainwindow::buildwinrecord(QWidget* panel) {
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(1, 1);
-    grid->addWidget(button(m.Cmdcontinue, "Cmdcontinue", record,
-                           [this] { game_.Topfivelist.Cmdcontinue_Click(); }),
-                    2, 2, Qt::AlignRight);
+    grid->addWidget(button(m.Cmdcontinue, "Cmdcontinue", record, Playerevent::Cmdcontinue), 2, 2,
+                    Qt::AlignRight);
     return record;
 }
 
@@ -191,7 +189,7 @@ QGroupBox* Mainwindow::buildeditor(QWidget* panel) {
     };
     QComboBox* place = combo(m.Cbedit, "Cbedit", edit, [this](int index) {
         game_.Main.Cbedit.Listindex = index;
-        game_.Topfivelist.Cbedit_Click();
+        game_.Controls.Send(Playerevent::Cbedit);
     });
     // One pair to a line, so the list beside it keeps its room on a small screen.
     form->addWidget(caption("Place"), 0, 0);
@@ -209,7 +207,7 @@ QGroupBox* Mainwindow::buildeditor(QWidget* panel) {
     form->addWidget(button(m.Cmdgo, "Cmdgo", edit,
                            [this] {
                                // A box the game refused keeps its old value; say so.
-                               if (!game_.Topfivelist.Cmdgo_Click()) QApplication::beep();
+                               if (!game_.Controls.Go()) QApplication::beep();
                            }),
                     6, 1, Qt::AlignRight);
     return edit;

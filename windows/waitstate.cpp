@@ -3,8 +3,23 @@
 #include "engine/gamerecord.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace tc {
+
+const char* Actionname(Shellaction action) {
+    static const char* const names[] = {
+        "Startdemo",        "Cmdcancel_Click", "Cmdcontinue_Click",
+        "Hidestartpanels",  "Finishgame",      "Cmdshowresult_Click",
+        "Cmdokname_Click",  "Cancelfiles",     "Cmdokabout_Click",
+        "Cmdokinstr_Click", "Stopplay",        "Showanswerlater",
+        "Quitprogramme",    "Savegame",        "Deletefile",
+        "Opensavedialog",   "Resetdrive",      "Resumeloadedgame",
+        "Correction",       "Closemedia",      "Closereminder",
+        "Playreminder",     "Keepfinaltrial",  "Offerrecord"};
+    static_assert(std::size(names) == static_cast<std::size_t>(Shellaction::Offerrecord) + 1);
+    return names[static_cast<std::size_t>(action)];
+}
 
 enum class Waitstate::Default {
     None,
@@ -274,37 +289,37 @@ void Waitstate::Takedefault(Default d) {
     case Default::None:
         break;
     case Default::Startdemo:
-        actions_.Startdemo();
+        actions_.Act(Shellaction::Startdemo);
         break;
     case Default::Settingcancel:
-        actions_.Cmdcancel_Click();
+        actions_.Act(Shellaction::Cmdcancel_Click);
         break;
     case Default::Listcontinue:
-        actions_.Cmdcontinue_Click();
+        actions_.Act(Shellaction::Cmdcontinue_Click);
         break;
     case Default::Giveupstart:
         // Hiding the panels alone would leave the program with nothing to wait for and its
         // menus shut; giving up ends the game, as the help text says.
-        actions_.Hidestartpanels();
-        actions_.Finishgame();
+        actions_.Act(Shellaction::Hidestartpanels);
+        actions_.Act(Shellaction::Finishgame);
         break;
     case Default::Finishgame:
-        actions_.Finishgame();
+        actions_.Act(Shellaction::Finishgame);
         break;
     case Default::Showresultok:
-        actions_.Cmdshowresult_Click();
+        actions_.Act(Shellaction::Cmdshowresult_Click);
         break;
     case Default::Nameok:
-        actions_.Cmdokname_Click();
+        actions_.Act(Shellaction::Cmdokname_Click);
         break;
     case Default::Filescancel:
-        actions_.Cancelfiles();
+        actions_.Act(Shellaction::Cancelfiles);
         break;
     case Default::Aboutok:
-        actions_.Cmdokabout_Click();
+        actions_.Act(Shellaction::Cmdokabout_Click);
         break;
     case Default::Instructok:
-        actions_.Cmdokinstr_Click();
+        actions_.Act(Shellaction::Cmdokinstr_Click);
         break;
     case Default::Pressmid:
         Cmdmid_Click();
@@ -328,7 +343,7 @@ void Waitstate::Showmessage(const Messageargs& m) {
 }
 
 void Waitstate::Endgame() {
-    actions_.Keepfinaltrial();
+    actions_.Act(Shellaction::Keepfinaltrial);
     Showmessage({.Text = "Are you sure you want to end this game?",
                  .Kind = Messagekind::Two,
                  .Icon = Boxicon::Question,
@@ -342,7 +357,7 @@ void Waitstate::Endgame() {
 }
 
 void Waitstate::Quitgame() {
-    actions_.Playreminder();
+    actions_.Act(Shellaction::Playreminder);
     Showmessage({.Text = "Are you sure you want to quit this programme?",
                  .Kind = Messagekind::Two,
                  .Icon = Boxicon::Question,
@@ -383,7 +398,7 @@ void Waitstate::Cmdl3_Click() {
         Close();
         Setwait(0, Waitkey::None);
         Pushwait(60, Waitkey::Mnusave);
-        actions_.Opensavedialog();
+        actions_.Act(Shellaction::Opensavedialog);
     }
 }
 
@@ -393,15 +408,15 @@ void Waitstate::Cmdl2_Click() {
     const Waitkey key = message_.Key;
     if (key == K::Mnuend) {
         Close();
-        actions_.Stopplay();
+        actions_.Act(Shellaction::Stopplay);
         if (actions_.Whoguess() != Role::Youguess || actions_.Trial() == 0) {
             Setwait(0, K::None);
-            actions_.Finishgame();
+            actions_.Act(Shellaction::Finishgame);
         } else {
-            actions_.Showanswerlater();
+            actions_.Act(Shellaction::Showanswerlater);
         }
     } else if (key == K::Mnuquit) {
-        actions_.Quitprogramme();
+        actions_.Act(Shellaction::Quitprogramme);
     } else if (key == K::Nofile) {
         Close();
         Pop();
@@ -410,11 +425,11 @@ void Waitstate::Cmdl2_Click() {
         Close();
         Pop();
         Setwait(0);
-        actions_.Savegame();
+        actions_.Act(Shellaction::Savegame);
     } else if (key == K::Delete) {
         Close();
         Pop();
-        actions_.Deletefile();
+        actions_.Act(Shellaction::Deletefile);
         Setwait(60);
     } else if (key == K::Notgame || key == K::Bug) {
         Switchdisplay();
@@ -428,11 +443,11 @@ void Waitstate::Cmdmid_Click() {
     if (key == K::Gameover0) {
         Setwait(0, K::None);
         Close();
-        actions_.Finishgame();
+        actions_.Act(Shellaction::Finishgame);
     } else if (key == K::Notready) {
         Pop();
         Close();
-        actions_.Resetdrive();
+        actions_.Act(Shellaction::Resetdrive);
         Setwait(60);
     } else if (key == K::Notexist) {
         Pop();
@@ -441,7 +456,7 @@ void Waitstate::Cmdmid_Click() {
     } else if (key == K::Notenter) {
         Close();
         Setwait(0);
-        actions_.Resumeloadedgame();
+        actions_.Act(Shellaction::Resumeloadedgame);
     } else if (key == K::Same || key == K::Warning) {
         Close();
         actions_.Messageclosed(key);
@@ -449,7 +464,7 @@ void Waitstate::Cmdmid_Click() {
         Close();
         Setkey(K::Thinking);
         Showhelp();
-        actions_.Correction();
+        actions_.Act(Shellaction::Correction);
     } else if (Endmessage(key)) {
         Switchdisplay();
     }
@@ -465,11 +480,11 @@ void Waitstate::Cmdr2_Click() {
         Setwait(0);
         // The panel under the question keeps its time-out, so an abandoned game still ends.
         Restartunderneath();
-        if (key == K::Mnuquit) actions_.Closereminder();
+        if (key == K::Mnuquit) actions_.Act(Shellaction::Closereminder);
     } else if (key == K::Nofile) {
         Close();
         Pop();
-        actions_.Cancelfiles();
+        actions_.Act(Shellaction::Cancelfiles);
     } else if (key == K::Overwrite || key == K::Delete) {
         Close();
         Pop();
@@ -477,7 +492,7 @@ void Waitstate::Cmdr2_Click() {
     } else if (key == K::Notgame || key == K::Bug) {
         Setwait(0, K::None);
         Close();
-        actions_.Cmdcancel_Click();
+        actions_.Act(Shellaction::Cmdcancel_Click);
     }
 }
 
@@ -486,17 +501,17 @@ void Waitstate::Cmdr3_Click() {
     using K = Waitkey;
     const Waitkey key = message_.Key;
     if (key == K::Win) {
-        actions_.Closemedia();
+        actions_.Act(Shellaction::Closemedia);
         Setwait(0, K::None);
         Close();
         if (actions_.Elapsed() >= Timelimit || actions_.Trial() >= Lasttrial)
-            actions_.Finishgame();
+            actions_.Act(Shellaction::Finishgame);
         else
-            actions_.Offerrecord();
+            actions_.Act(Shellaction::Offerrecord);
     } else if (Endmessage(key)) {
         Setwait(0, K::None);
         Close();
-        actions_.Finishgame();
+        actions_.Act(Shellaction::Finishgame);
     }
 }
 

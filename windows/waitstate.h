@@ -17,8 +17,46 @@
 
 namespace tc {
 
-// The work of other parts of the program that a time-out or a message button sets off; the main
-// window implements it. The wait state decides when each is called.
+// The work of other parts of the program that a time-out or a message button sets off; the wait
+// state decides when each is done.
+enum class Shellaction {
+    // Panel and window defaults.
+    Startdemo,
+    Cmdcancel_Click,   // the setting menu's Cancel
+    Cmdcontinue_Click, // the top-five list's Continue
+    Hidestartpanels,   // hides `Frmark` and `Frtrialno`
+    Finishgame,
+    Cmdshowresult_Click, // the result panel's OK
+    Cmdokname_Click,     // the name panel's OK
+    Cancelfiles,         // the file dialog's Cancel
+    Cmdokabout_Click,    // the About box's OK
+    Cmdokinstr_Click,    // the instructions' OK
+
+    // Work of the message buttons.
+    // End Game confirmed: stop `Tmrrec`; hide `Lbltime`, `Frgetstring`, `Frinput`, `Frcolour`,
+    // `Frerror`, `Frgetresult`; repaint the animation strip from its saved background.
+    Stopplay,
+    // End Game confirmed during a guessing game: `Status` "End Game", the setting and the answer
+    // shown, `Elapsed` 3600, `Tmrbuffer` started.
+    Showanswerlater,
+    Quitprogramme, // closes the media devices and ends the program
+    Savegame,
+    Deletefile,
+    Opensavedialog,   // shows the file dialog in save mode
+    Resetdrive,       // the file dialog's drive list back to the program's drive
+    Resumeloadedgame, // clock restarted, time shown, animation reset, `Getguess`
+    Correction,
+    Closemedia,     // the main window's media device
+    Closereminder,  // the reminder sound's device
+    Playreminder,   // before the Quit question
+    Keepfinaltrial, // `Finaltrial` := `Trial`, before the End Game question
+    Offerrecord,    // the last
+};
+
+// The action's name as spelled above: "Startdemo", "Cmdcancel_Click", ...
+const char* Actionname(Shellaction action);
+
+// The rest of the program as the wait state sees it; the game implements it.
 class Shellactions {
 public:
     virtual ~Shellactions() = default;
@@ -30,38 +68,8 @@ public:
     virtual int Elapsed() const = 0;
     virtual Displaykind Displaymode() const = 0;
 
-    // Panel and window defaults.
-    virtual void Startdemo() = 0;
-    virtual void Cmdcancel_Click() = 0;   // the setting menu's Cancel
-    virtual void Cmdcontinue_Click() = 0; // the top-five list's Continue
-    virtual void Hidestartpanels() = 0;   // hides `Frmark` and `Frtrialno`
-    virtual void Finishgame() = 0;
-    virtual void Cmdshowresult_Click() = 0; // the result panel's OK
-    virtual void Cmdokname_Click() = 0;     // the name panel's OK
-    virtual void Cancelfiles() = 0;         // the file dialog's Cancel
-    virtual void Cmdokabout_Click() = 0;    // the About box's OK
-    virtual void Cmdokinstr_Click() = 0;    // the instructions' OK
-
-    // Work of the message buttons.
-    // End Game confirmed: stop `Tmrrec`; hide `Lbltime`, `Frgetstring`, `Frinput`, `Frcolour`,
-    // `Frerror`, `Frgetresult`; repaint the animation strip from its saved background.
-    virtual void Stopplay() = 0;
-    // End Game confirmed during a guessing game: `Status` "End Game", the setting and the answer
-    // shown, `Elapsed` 3600, `Tmrbuffer` started.
-    virtual void Showanswerlater() = 0;
-    virtual void Quitprogramme() = 0; // closes the media devices and ends the program
-    virtual void Savegame() = 0;
-    virtual void Deletefile() = 0;
-    virtual void Opensavedialog() = 0;   // shows the file dialog in save mode
-    virtual void Resetdrive() = 0;       // the file dialog's drive list back to the program's drive
-    virtual void Resumeloadedgame() = 0; // clock restarted, time shown, animation reset, `Getguess`
-    virtual void Correction() = 0;
+    virtual void Act(Shellaction action) = 0;
     virtual void Setdisplay(Displaykind mode) = 0;
-    virtual void Closemedia() = 0;     // the main window's media device
-    virtual void Closereminder() = 0;  // the reminder sound's device
-    virtual void Playreminder() = 0;   // before the Quit question
-    virtual void Keepfinaltrial() = 0; // `Finaltrial` := `Trial`, before the End Game question
-    virtual void Offerrecord() = 0;
     // After a message whose closing leads back into play: "Same" (ask again) and "Warning".
     virtual void Messageclosed(Waitkey key) = 0;
 };

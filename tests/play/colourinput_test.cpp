@@ -96,6 +96,22 @@ TEST_F(Colourpanel, ColourIsUsedUpAtTheRepeatLimitAndFreedAgain) {
     EXPECT_EQ(g.Main.Piccolour[3].Borderstyle, 1);
 }
 
+// The windows send a cell's events by its kind; each reaches the row or the panel it names.
+TEST_F(Colourpanel, WindowCellEventsReachWhatTheirKindNames) {
+    Open(Random, 1);
+    g.Controls.Doubleclick(Colour(2));
+    EXPECT_EQ(Row(), "2...");
+    g.Controls.Drop(Box(3), Colour(4));
+    EXPECT_EQ(Row(), "2..4");
+    EXPECT_TRUE(g.Controls.Candrag(Box(3)));
+    EXPECT_FALSE(g.Controls.Candrag(Colour(4)));
+    g.Controls.Drop(Colour(5), Box(3));
+    EXPECT_EQ(Row(), "2...");
+    g.Controls.Doubleclick(Box(0));
+    EXPECT_EQ(Row(), "....");
+    EXPECT_TRUE(g.Controls.Candrag(Colour(4)));
+}
+
 TEST_F(Colourpanel, DragsStartOnlyFromAvailableColoursAndFilledBoxes) {
     Open(Random, 1);
     Put("2");

@@ -23,43 +23,16 @@ struct Fakewindow : Shellactions {
     int Elapsed() const override { return elapsed; }
     Displaykind Displaymode() const override { return display; }
 
-    void Startdemo() override {
-        log.push_back("Startdemo");
-        wait->Setwait(0, Waitkey::Demo);
+    void Act(Shellaction action) override {
+        log.push_back(Actionname(action));
+        if (action == Shellaction::Startdemo) wait->Setwait(0, Waitkey::Demo);
+        if (action == Shellaction::Finishgame) wait->Setwait(300, Waitkey::Picfore);
+        if (action == Shellaction::Cmdokabout_Click) wait->Closepushed();
     }
-    void Cmdcancel_Click() override { log.push_back("Cmdcancel_Click"); }
-    void Cmdcontinue_Click() override { log.push_back("Cmdcontinue_Click"); }
-    void Hidestartpanels() override { log.push_back("Hidestartpanels"); }
-    void Finishgame() override {
-        log.push_back("Finishgame");
-        wait->Setwait(300, Waitkey::Picfore);
-    }
-    void Cmdshowresult_Click() override { log.push_back("Cmdshowresult_Click"); }
-    void Cmdokname_Click() override { log.push_back("Cmdokname_Click"); }
-    void Cancelfiles() override { log.push_back("Cancelfiles"); }
-    void Cmdokabout_Click() override {
-        log.push_back("Cmdokabout_Click");
-        wait->Closepushed();
-    }
-    void Cmdokinstr_Click() override { log.push_back("Cmdokinstr_Click"); }
-    void Stopplay() override { log.push_back("Stopplay"); }
-    void Showanswerlater() override { log.push_back("Showanswerlater"); }
-    void Quitprogramme() override { log.push_back("Quitprogramme"); }
-    void Savegame() override { log.push_back("Savegame"); }
-    void Deletefile() override { log.push_back("Deletefile"); }
-    void Opensavedialog() override { log.push_back("Opensavedialog"); }
-    void Resetdrive() override { log.push_back("Resetdrive"); }
-    void Resumeloadedgame() override { log.push_back("Resumeloadedgame"); }
-    void Correction() override { log.push_back("Correction"); }
     void Setdisplay(Displaykind mode) override {
         log.push_back("Setdisplay " + Displayname(mode));
         display = mode;
     }
-    void Closemedia() override { log.push_back("Closemedia"); }
-    void Closereminder() override { log.push_back("Closereminder"); }
-    void Playreminder() override { log.push_back("Playreminder"); }
-    void Keepfinaltrial() override { log.push_back("Keepfinaltrial"); }
-    void Offerrecord() override { log.push_back("Offerrecord"); }
     void Messageclosed(Waitkey key) override { log.push_back("Messageclosed " + Keyname(key)); }
 };
 

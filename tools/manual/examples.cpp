@@ -138,7 +138,7 @@ Example Playexample(const std::string& name, const std::string& display) {
     Norecords records;
     Systemclock clock;
     Game g(rnd, records, clock);
-    g.Menus.Form_Load();
+    g.Controls.Send(Playerevent::Formload);
     Settinglists& l = g.Main.Lists;
     const bool middle = !play->Given.empty();
     // Colours first: with ten colours on offer every length is, and the length offers the
@@ -151,25 +151,25 @@ Example Playexample(const std::string& name, const std::string& display) {
                               {&l.Cbhint, *play->Errors ? "May contain error(s)" : "No error"},
                               {&l.Cbstart, middle ? "Middle" : "Trial 1"}})
         if (!l.Choose(*list, text)) fail(std::string("the lists do not offer ") + text);
-    g.Colourinput.Setinputmethod(Inputkind::Keyboard);
-    g.Menus.Setdisplay(display == "Number" ? Displaykind::Number : Displaykind::Colour);
+    g.Controls.Inputmethod(Inputkind::Keyboard);
+    g.Controls.Display(display == "Number" ? Displaykind::Number : Displaykind::Colour);
     g.Plan.Answer = play->Code;
     g.Plan.Errortrials = play->Errors;
     if (middle) {
         g.Plan.Starttrial = static_cast<int>(play->Given.size()) + 1;
         for (const char* row : play->Given) g.Plan.Rows.push_back(row);
     }
-    g.Gamestarter.Cmdstart_Click();
+    g.Controls.Send(Playerevent::Cmdstart);
     for (size_t n = 0; n < play->Guesses.size(); ++n) {
         const std::string guess = play->Guesses[n];
         if (!g.Main.Frinput.Visible) fail("no guess is asked for before " + guess);
         for (char k : guess)
-            if (!g.Guessentry.Txtinput_KeyPress(k)) fail("the input refuses " + guess);
-        g.Guessentry.Cmdsubnum_Click();
-        if (g.Main.Frshowresult.Visible) g.Guessentry.Cmdshowresult_Click();
+            if (!g.Controls.Guesskey(k)) fail("the input refuses " + guess);
+        g.Controls.Send(Playerevent::Cmdsubnum);
+        if (g.Main.Frshowresult.Visible) g.Controls.Send(Playerevent::Cmdshowresult);
         if (n + 1 != play->Claimafter) continue;
         if (play->Stopatclaim) break;
-        g.Guessentry.Cmderror_Click();
+        g.Controls.Send(Playerevent::Cmderror);
         if (g.Message.Key != Waitkey::Continueplaying) fail("the claim is not found right");
         g.Messagebutton(Boxbutton::Cmdmid);
     }
