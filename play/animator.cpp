@@ -3,10 +3,6 @@
 
 namespace tc {
 
-bool Animator::Timedgame() const {
-    return Setting.Whoguess == Role::Youguess || Playermarks();
-}
-
 void Animator::Form_Load() {
     switchedon_ = true;
     Main.Ani.Offset = 0;

@@ -22,8 +22,6 @@ public:
 
 private:
     bool switchedon_ = false;
-    // The player is on the clock: "You guess", or "Computer guesses" with the player marking.
-    bool Timedgame() const;
     // The subsystems and windows it works with.
     Timer& Tmrani;
 };

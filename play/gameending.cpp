@@ -17,7 +17,7 @@ void Gameending::Calculatetime() {
 }
 
 void Gameending::Win() {
-    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
+    const bool timed = Timedgame();
     Animator.Repaintstrip();
     Rec.Finaltrial = Rec.Trial;
     Rec.Attempts = Rec.Trial - Setting.Starttrial + 1;

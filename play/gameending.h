@@ -1,8 +1,6 @@
 #pragma once
 // The end of a game: the win, a bug report, the game over, and the time spent.
 #include "play/gamepart.h"
-#include "savedgames/fmfiles.h"
-#include "windows/messagebox.h"
 
 namespace tc {
 

@@ -134,6 +134,8 @@ public:
 
 protected:
     bool Playermarks() const { return tc::Playermarks(Setting, Main); }
+    // The player is on the clock: "You guess", or "Computer guesses" with the player marking.
+    bool Timedgame() const { return Setting.Whoguess == Role::Youguess || Playermarks(); }
 
     Gamesetting& Setting;
     Gamerecord& Rec;

@@ -112,7 +112,7 @@ void Gamestarter::Geterrortrial() {
 
 void Gamestarter::Startgame() {
     Rec.Status = Gamestatus::Playing;
-    const bool timed = Setting.Whoguess == Role::Youguess || Playermarks();
+    const bool timed = Timedgame();
     if (timed) {
         Main.Lbltime.Visible = true;
         Main.Lbltime.Caption = "Time spent:  0 second";
